@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace marlo {
+
+// The parameters of every run. All lengths are whole millimetres.
+struct JobParameters {
+    int16_t rodLength = 6000;
+    int16_t cutThickness = 6;
+    int16_t minWasteDimension = 200;  // lower edge of the waste band (exclusive)
+    int16_t maxWasteDimension = 500;  // upper edge of the waste band (exclusive)
+    int16_t wasteBordersMode = 1;     // 0: a waste inside the band gives way to one above it
+    int16_t startMethod = 1;          // 0: smallest waste, 1: largest dimension
+    int16_t sortOutputByWaste = 1;    // 1: patterns ordered by ascending waste
+
+    bool operator==(const JobParameters&) const = default;
+};
+
+// True when the waste lies strictly between the two band edges.
+inline bool insideWasteBand(const JobParameters& p, int32_t waste) {
+    return p.minWasteDimension < waste && waste < p.maxWasteDimension;
+}
+
+}  // namespace marlo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace marlo {
+
+// Numbers as the operator types them: optional blanks, an optional sign, digits, an optional
+// decimal point with digits, optional blanks. Anything else is not a number.
+std::optional<double> parseNumericText(std::string_view text);
+
+// The value rounded to the nearest whole number (halves away from zero), when the text is a
+// number whose rounded value fits the target type; otherwise nothing.
+std::optional<int16_t> toInt16(std::string_view text);
+std::optional<int32_t> toInt32(std::string_view text);
+
+}  // namespace marlo

@@ -1,0 +1,303 @@
+#include "optimiser/CuttingPlanSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "i18n/StringCatalogue.h"
+#include "optimiser/NumberFormats.h"
+
+namespace marlo {
+
+namespace {
+
+// The window processes its events at the step where this many steps have passed since the last.
+constexpr int kStepsPerYield = 3001;
+// A candidate holds at most 97 pieces; a 98th ends the run.
+constexpr int kMaxPiecesPerRod = RodPattern::kMaxPieces;
+
+// A complete combination of pieces for one rod.
+struct Candidate {
+    int32_t waste = 0;
+    int count = 0;
+    std::array<int16_t, kMaxPiecesPerRod> lengths{};
+};
+
+// The depth-first search, rod by rod.
+//
+// Every step of the search is counted, but most steps do no work: they try a piece that does not
+// fit the space left and are not the last piece of the list. Such runs of steps are counted in
+// one go, jumping straight to the next piece that fits (or to the last piece), with the yields
+// to the window still made at exactly every 3001st step. The candidate under construction is
+// the list of choices on the stack, so it is only copied when it becomes the best of its rod.
+class Search {
+public:
+    Search(PieceList& pieces, const JobParameters& parameters, RunObserver& observer)
+        : pieceList_(pieces),
+          p_(pieces.data()),
+          parameters_(parameters),
+          observer_(observer),
+          rodLength_(parameters.rodLength),
+          // A negative cut would let a rod grow; the settings refuse it, and the search treats it as 0.
+          cut_(std::max<int32_t>(parameters.cutThickness, 0)),
+          firstFitting_(static_cast<size_t>(std::max<int>(parameters.rodLength, 0)) + 1),
+          lastEqual_(PieceList::kCapacity + 2) {}
+
+    CuttingPlan run();
+
+private:
+    enum class RodOutcome { Cut, Stopped, TooManyPieces };
+
+    RodOutcome searchRod();
+    void prepareRodTables();
+    bool allPiecesFitOneRod() const;
+    int nextFittingIndex(int32_t space) const;
+    void skipIdleSteps(int& h, int target);
+    void yieldToWindow();
+    void takeCandidate(int32_t waste);
+    bool replacesBest(int32_t waste, int count) const;
+    void removeBestFromPieceList();
+    bool bookRod(int16_t waste);
+    void finishPatterns();
+
+    PieceList& pieceList_;
+    int16_t* p_;  // p_[1 .. n_], longest first
+    int n_ = 0;
+    const JobParameters& parameters_;
+    RunObserver& observer_;
+    const int32_t rodLength_;
+    const int32_t cut_;
+
+    CuttingPlan plan_;
+    uint64_t steps_ = 0;
+    int yieldCounter_ = 0;
+    bool stopRequested_ = false;
+    bool allFitInOneRod_ = false;
+
+    // Per rod: the first index whose piece fits a given space, and the last index of each run
+    // of equal pieces.
+    std::vector<int16_t> firstFitting_;
+    std::vector<int16_t> lastEqual_;
+
+    // Choices of the candidate under construction (1-based) and the space left before each.
+    std::array<int16_t, kMaxPiecesPerRod + 2> stack_{};
+    std::array<int32_t, kMaxPiecesPerRod + 2> spaceBefore_{};
+    int top_ = 1;
+    Candidate best_;
+};
+
+CuttingPlan Search::run() {
+    n_ = pieceList_.count();
+    const int initial = pieceList_.initialCount();
+    PlanSummary shown;
+    do {
+        const RodOutcome outcome = searchRod();
+        if (outcome == RodOutcome::Stopped) {
+            plan_.status = RunStatus::Stopped;
+            break;
+        }
+        if (outcome == RodOutcome::TooManyPieces) {
+            plan_.status = RunStatus::Aborted;
+            plan_.abortMessage = msg::kTooManyShortDimensions;
+            break;
+        }
+        removeBestFromPieceList();
+        int16_t waste = static_cast<int16_t>(best_.waste);
+        if (waste <= 0) waste = static_cast<int16_t>(-(waste + cut_));
+        if (!bookRod(waste)) {
+            plan_.status = RunStatus::Aborted;
+            plan_.abortMessage = msg::kTooManyPatterns;
+            break;
+        }
+        if (waste > 0) {
+            ++plan_.summary.wastePieceCount;
+            plan_.summary.totalWaste += waste;
+        }
+        ++plan_.summary.rodCount;
+        plan_.summary.calculatedPossibilities = steps_;
+        shown = plan_.summary;
+        observer_.rodCut(progressPercent(n_, initial), shown);
+        if (observer_.stopRequested()) stopRequested_ = true;
+    } while (n_ >= 1 && !stopRequested_);
+
+    pieceList_.setCount(static_cast<int16_t>(n_));
+    if (plan_.status == RunStatus::Finished && stopRequested_) plan_.status = RunStatus::Stopped;
+    if (plan_.status == RunStatus::Aborted) {
+        plan_.summary = shown;
+        plan_.patterns.clear();
+        observer_.message(plan_.abortMessage);
+    } else if (plan_.status == RunStatus::Finished) {
+        finishPatterns();
+    }
+    return plan_;
+}
+
+bool Search::allPiecesFitOneRod() const {
+    int32_t sum = 0;
+    for (int i = 1; i <= n_ && sum <= rodLength_; ++i) sum += p_[i] + cut_;
+    return sum < rodLength_;
+}
+
+void Search::prepareRodTables() {
+    // firstFitting_[s]: first index whose piece is not longer than s, or n + 1.
+    int index = n_ + 1;
+    for (int32_t space = 0; space <= rodLength_; ++space) {
+        while (index > 1 && p_[index - 1] <= space) --index;
+        firstFitting_[space] = static_cast<int16_t>(index);
+    }
+    for (int i = n_; i >= 1; --i)
+        lastEqual_[i] = static_cast<int16_t>(i < n_ && p_[i + 1] == p_[i] ? lastEqual_[i + 1] : i);
+}
+
+int Search::nextFittingIndex(int32_t space) const {
+    if (space < 0) return n_ + 1;
+    return firstFitting_[std::min(space, rodLength_)];
+}
+
+void Search::yieldToWindow() {
+    observer_.yieldToEvents();
+    yieldCounter_ = 0;
+    if (observer_.stopRequested()) stopRequested_ = true;
+}
+
+// Counts the steps from h up to (not including) target, none of which places a piece or
+// completes a candidate, yielding where the count says so. Stops early when a yield brings a
+// stop request: the step that yielded is the last one.
+void Search::skipIdleSteps(int& h, int target) {
+    int remaining = target - h;
+    while (remaining > 0) {
+        const int untilYield = kStepsPerYield - yieldCounter_;
+        if (remaining < untilYield) {
+            yieldCounter_ += remaining;
+            steps_ += static_cast<uint64_t>(remaining);
+            h = target;
+            return;
+        }
+        steps_ += static_cast<uint64_t>(untilYield);
+        h += untilYield;
+        remaining -= untilYield;
+        yieldToWindow();
+        if (stopRequested_) return;
+    }
+}
+
+Search::RodOutcome Search::searchRod() {
+    allFitInOneRod_ = allFitInOneRod_ || allPiecesFitOneRod();
+    prepareRodTables();
+    best_.count = 0;
+    top_ = 1;
+    int32_t space = rodLength_;
+    bool pieceAdded = false;
+    bool haveBest = false;
+    int h = 1;
+    const bool stopAtSecondChoice = parameters_.startMethod == 1;
+
+    for (;;) {
+        if (++yieldCounter_ >= kStepsPerYield) yieldToWindow();
+
+        const int16_t piece = p_[h];
+        if (piece <= space) {
+            if (top_ > kMaxPiecesPerRod) return RodOutcome::TooManyPieces;
+            spaceBefore_[top_] = space;
+            stack_[top_++] = static_cast<int16_t>(h);
+            space -= piece + cut_;
+            pieceAdded = true;
+        }
+        if (h == n_ && pieceAdded) {
+            if (!haveBest) {
+                takeCandidate(space);
+                haveBest = true;
+            } else if (replacesBest(space, top_ - 1)) {
+                takeCandidate(space);
+            }
+            if (!allFitInOneRod_) {
+                pieceAdded = false;
+                --top_;
+                if (stack_[top_] == n_ && top_ > 1 && !(stopAtSecondChoice && top_ == 2)) --top_;
+                h = stack_[top_];
+                space = spaceBefore_[top_];
+                // Skip the alternatives equal to the replaced piece, but never past n - 1.
+                if (h < n_) h = std::min<int>(lastEqual_[h], n_ - 1);
+            }
+        }
+        ++h;
+        ++steps_;
+        if (stopRequested_) return RodOutcome::Stopped;
+        if (h > n_) return RodOutcome::Cut;
+
+        const int next = nextFittingIndex(space);
+        if (next > h) {
+            skipIdleSteps(h, std::min(next, n_));
+            if (stopRequested_) return RodOutcome::Stopped;
+        }
+    }
+}
+
+void Search::takeCandidate(int32_t waste) {
+    best_.waste = waste;
+    best_.count = top_ - 1;
+    for (int i = 1; i < top_; ++i) best_.lengths[i - 1] = p_[stack_[i]];
+}
+
+bool Search::replacesBest(int32_t waste, int count) const {
+    if (waste < best_.waste) return true;
+    if (waste == best_.waste && count < best_.count) return true;
+    return parameters_.wasteBordersMode == 0 && insideWasteBand(parameters_, best_.waste) &&
+           waste > parameters_.maxWasteDimension;
+}
+
+// Removes, for every length of the best candidate, the first remaining piece of that length.
+// Both lists run longest first, so one merging pass does it.
+void Search::removeBestFromPieceList() {
+    int kept = 0;
+    int taken = 0;
+    for (int i = 1; i <= n_; ++i) {
+        if (taken < best_.count && p_[i] == best_.lengths[taken]) {
+            ++taken;
+            continue;
+        }
+        p_[++kept] = p_[i];
+    }
+    n_ = kept;
+}
+
+bool Search::bookRod(int16_t waste) {
+    for (int i = 0; i < plan_.patterns.count(); ++i) {
+        RodPattern& pattern = plan_.patterns[i];
+        if (pattern.pieceCount == best_.count && pattern.waste == waste &&
+            std::equal(best_.lengths.begin(), best_.lengths.begin() + best_.count,
+                        pattern.lengths.begin())) {
+            ++pattern.rods;
+            return true;
+        }
+    }
+    if (plan_.patterns.full()) return false;
+    RodPattern& pattern = plan_.patterns.append();
+    pattern.rods = 1;
+    pattern.waste = waste;
+    pattern.pieceCount = static_cast<int16_t>(best_.count);
+    std::copy(best_.lengths.begin(), best_.lengths.begin() + best_.count, pattern.lengths.begin());
+    return true;
+}
+
+void Search::finishPatterns() {
+    RodPattern* first = &plan_.patterns[0];
+    RodPattern* last = first + plan_.patterns.count();
+    if (parameters_.sortOutputByWaste == 1) {
+        std::stable_sort(first, last,
+                         [](const RodPattern& a, const RodPattern& b) { return a.waste < b.waste; });
+    }
+    int16_t sequence = 0;
+    for (RodPattern* pattern = first; pattern != last; ++pattern) pattern->sequence = ++sequence;
+}
+
+}  // namespace
+
+CuttingPlan searchCuttingPlan(PieceList& pieces, const JobParameters& parameters,
+                              RunObserver& observer) {
+    auto search = std::make_unique<Search>(pieces, parameters, observer);
+    return search->run();
+}
+
+}  // namespace marlo
