@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "i18n/StringCatalogue.h"
+#include "model/JobParameters.h"
+#include "model/PlanSummary.h"
+#include "reports/ColumnWriter.h"
+#include "reports/ReportSummary.h"
+
+namespace marlo {
+
+// The lines that the text report and the printed report lay out alike. The pattern table is a
+// grid of 7-character columns: the p-th value of a row ends in column 7·p, and the dimension
+// columns (headings, numbers, values) start with the 4th position.
+
+inline constexpr int kReportColumnWidth = 7;
+inline constexpr int kFirstDimensionPosition = 4;
+
+// Column of the last character of the value at 1-based position p of a table line.
+constexpr int reportValueColumn(int position) {
+    return kReportColumnWidth * position;
+}
+
+// The program name and version after `leadingSpaces` spaces, then the end of the line.
+void writeVersionLine(ColumnWriter& out, int leadingSpaces);
+
+// One of the job's header texts from column 7, then the end of the line.
+void writeHeaderLine(ColumnWriter& out, std::string_view text);
+
+// `count` "Dim" headings over the dimension columns, the first over the first dimension.
+void writeDimensionHeadings(ColumnWriter& out, const StringCatalogue& catalogue, int count);
+
+// The numbers first, first + 1, ... under `count` dimension headings, as number items.
+void writeDimensionNumbers(ColumnWriter& out, int first, int count);
+
+// Two spaces and a line of minus signs to the right edge of the last dimension column, then
+// the end of the line.
+void writeRule(ColumnWriter& out, int dimensionColumns);
+
+// The seven totals lines: rods, waste, waste pieces, efficiency, calculated possibilities,
+// rod length and cut thickness, each a caption joined to its value.
+std::array<std::string, 7> totalsLines(const PlanSummary& totals, const JobParameters& parameters,
+                                       const StringCatalogue& catalogue, char decimalSeparator);
+
+// The summary heading and one line per distinct dimension: dimensions ending in column 8,
+// pieces in column 15.
+void writeSummary(ColumnWriter& out, const ReportSummary& summary,
+                  const StringCatalogue& catalogue);
+
+}  // namespace marlo

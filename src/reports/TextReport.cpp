@@ -1,0 +1,99 @@
+#include "reports/TextReport.h"
+
+#include <string_view>
+
+#include "jobfile/AtomicFile.h"
+#include "jobfile/Cp1250.h"
+#include "reports/ColumnWriter.h"
+#include "reports/ReportLines.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr int kVersionIndent = 70;
+constexpr int kNewJobCaption = 63;  // "Marlo-veen : New"
+constexpr int kNewJobPrefixLength = 13;
+constexpr int kJobExtensionLength = 4;
+
+void writeEmptyLines(ColumnWriter& out, int count) {
+    for (int i = 0; i < count; ++i) out.endLine();
+}
+
+void writeHeadings(ColumnWriter& out, const StringCatalogue& catalogue, int dimensionColumns) {
+    out.textEndingAt(catalogue.text(67), reportValueColumn(1));  // "Seq."
+    out.textEndingAt(catalogue.text(84), reportValueColumn(2));  // "No. of"
+    writeDimensionHeadings(out, catalogue, dimensionColumns);
+    out.endLine();
+    out.textEndingAt(catalogue.text(82), reportValueColumn(1));  // "Number"
+    out.textEndingAt(catalogue.text(85), reportValueColumn(2));  // "Rods"
+    out.textEndingAt(catalogue.text(11), reportValueColumn(3));  // "Waste"
+    writeDimensionNumbers(out, 1, dimensionColumns);
+    out.endLine();
+}
+
+// Sequence number, rods, waste and the lengths; the piece count is implied by the lengths.
+void writePatternRow(ColumnWriter& out, const RodPattern& pattern) {
+    int position = 0;
+    for (int value : {pattern.sequence, pattern.rods, pattern.waste}) {
+        out.numberEndingAt(value, reportValueColumn(++position));
+    }
+    for (int i = 0; i < pattern.pieceCount; ++i) {
+        out.numberEndingAt(pattern.lengths[i], reportValueColumn(++position));
+    }
+    out.endLine();
+}
+
+}  // namespace
+
+std::string composeTextReport(const ReportData& data, const StringCatalogue& catalogue,
+                              char decimalSeparator) {
+    const int dimensionColumns = data.patterns ? data.patterns->maxPieceCount() : 0;
+    StringLineSink sink;
+    ColumnWriter out(sink);
+
+    writeVersionLine(out, kVersionIndent);
+    writeHeaderLine(out, data.header.customer);
+    writeHeaderLine(out, data.header.name);
+    writeHeaderLine(out, data.header.colour);
+    writeEmptyLines(out, 2);
+
+    writeHeadings(out, catalogue, dimensionColumns);
+    writeRule(out, dimensionColumns);
+    writeEmptyLines(out, 1);
+    if (data.patterns) {
+        for (const RodPattern& pattern : *data.patterns) {
+            writePatternRow(out, pattern);
+            writeEmptyLines(out, 1);
+        }
+    }
+    writeEmptyLines(out, 2);
+
+    for (const std::string& line :
+         totalsLines(data.totals, data.parameters, catalogue, decimalSeparator)) {
+        out.text(line);
+        out.endLine();
+    }
+    writeEmptyLines(out, 2);
+
+    writeSummary(out, data.summary, catalogue);
+    return sink.text();
+}
+
+bool saveTextReport(const std::filesystem::path& path, const ReportData& data,
+                    const StringCatalogue& catalogue, char decimalSeparator) {
+    return writeFileAtomically(path,
+                               utf8ToCp1250(composeTextReport(data, catalogue, decimalSeparator)));
+}
+
+std::string proposedReportFileName(const std::string& jobFileName,
+                                   const StringCatalogue& catalogue) {
+    if (jobFileName.empty()) {
+        const std::string& caption = catalogue.text(kNewJobCaption);
+        return caption.substr(byteOffsetOfCharacter(caption, kNewJobPrefixLength));
+    }
+    const int keep = characterCount(jobFileName) - kJobExtensionLength;
+    return keep > 0 ? jobFileName.substr(0, byteOffsetOfCharacter(jobFileName, keep)) : "";
+}
+
+}  // namespace marlo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "i18n/StringCatalogue.h"
+#include "model/Job.h"
+#include "model/JobParameters.h"
+#include "model/PlanSummary.h"
+#include "model/RodPattern.h"
+#include "reports/ReportSummary.h"
+
+namespace marlo {
+
+// Everything a report of a finished run shows.
+struct ReportData {
+    JobHeader header;
+    const PatternTable* patterns = nullptr;  // the result in its final order
+    PlanSummary totals;
+    JobParameters parameters;
+    ReportSummary summary;
+};
+
+// The fixed-column text report as UTF-8 text with CR LF line ends, captions in the
+// catalogue's language.
+std::string composeTextReport(const ReportData& data, const StringCatalogue& catalogue,
+                              char decimalSeparator = '.');
+
+// Writes the report in Windows-1250, replacing the file only once it is completely written.
+// False when the file cannot be written.
+bool saveTextReport(const std::filesystem::path& path, const ReportData& data,
+                    const StringCatalogue& catalogue, char decimalSeparator = '.');
+
+// The name the save dialog proposes: the job's path without its last four characters (its
+// ".opt"), or for a job without a file the localised word for "New".
+std::string proposedReportFileName(const std::string& jobFileName,
+                                   const StringCatalogue& catalogue);
+
+}  // namespace marlo

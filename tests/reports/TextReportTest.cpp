@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "reports/TextReport.h"
+
+namespace marlo {
+namespace {
+
+void addPattern(PatternTable& table, int rods, int waste, std::initializer_list<int> lengths) {
+    RodPattern& pattern = table.append();
+    pattern.sequence = static_cast<int16_t>(table.count());
+    pattern.rods = static_cast<int16_t>(rods);
+    pattern.waste = static_cast<int16_t>(waste);
+    pattern.pieceCount = static_cast<int16_t>(lengths.size());
+    int i = 0;
+    for (int length : lengths) pattern.lengths[i++] = static_cast<int16_t>(length);
+}
+
+ReportSummary summaryOf(std::initializer_list<ReportSummaryEntry> entries) {
+    ReportSummary summary;
+    for (const ReportSummaryEntry& entry : entries) summary.entries[summary.count++] = entry;
+    return summary;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "the report must end with CR LF";
+    return lines;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The worked example: rod 6000, cut 6, list 2000 x 3, 1500 x 2, 1000 x 4.
+struct WorkedExample {
+    std::unique_ptr<PatternTable> patterns = std::make_unique<PatternTable>();
+    ReportData data;
+
+    WorkedExample() {
+        addPattern(*patterns, 2, 476, {2000, 1500, 1000, 1000});
+        addPattern(*patterns, 1, 3994, {2000});
+        data.header = {"ACME", "Frames", "White"};
+        data.patterns = patterns.get();
+        data.totals = {3, 4946, 3, 49};
+        data.parameters.rodLength = 6000;
+        data.parameters.cutThickness = 6;
+        data.summary = summaryOf({{2000, 3}, {1500, 2}, {1000, 4}});
+    }
+};
+
+// Line indexes of a report: header, two empty lines, the two headings, the rule.
+constexpr int kHeading1 = 6;
+constexpr int kHeading2 = 7;
+constexpr int kRule = 8;
+constexpr int kFirstRow = 10;
+
+TEST(TextReport, compose_workedExample_matchesExpectedFile) {
+    WorkedExample example;
+    const std::string report = composeTextReport(example.data, StringCatalogue(Language::English));
+
+    EXPECT_EQ(report, readFile(MARLO_TEST_DATA_DIR "/data/worked-example-en.txt"));
+}
+
+TEST(TextReport, compose_oneRowEnglish_alignsHeadingsRuleAndValuesInSevenCharacterColumns) {
+    PatternTable patterns;
+    addPattern(patterns, 12, 150, {1200, 850, 850});
+    ReportData data;
+    data.patterns = &patterns;
+    data.totals = {12, 150, 1, 7};
+    data.summary = summaryOf({{1200, 12}, {850, 24}});
+
+    const auto lines = linesOf(composeTextReport(data, StringCatalogue(Language::English)));
+
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(lines[i], "      ") << "empty header field " << i;
+    EXPECT_EQ(lines[kHeading1], "   Seq. No. of           Dim    Dim    Dim");
+    EXPECT_EQ(lines[kHeading2], " Number   Rods  Waste      1      2      3 ");
+    EXPECT_EQ(lines[kRule], "  " + std::string(40, '-'));
+    EXPECT_EQ(lines[kRule + 1], "");
+    EXPECT_EQ(lines[kFirstRow], "      1     12    150   1200    850    850 ");
+    EXPECT_EQ(lines[kFirstRow + 1], "");
+    EXPECT_EQ(lines.end()[-3], "     Dim    Pcs");
+    EXPECT_EQ(lines.end()[-2], "    1200     12");
+    EXPECT_EQ(lines.end()[-1], "     850     24");
+}
+
+TEST(TextReport, compose_twelveDimensions_keepsLastDigitsOfNumbersAndValuesUnderDim) {
+    PatternTable patterns;
+    addPattern(patterns, 1, -3, {500, 500, 500, 500, 500, 500, 500, 500, 500, 490, 480, 470});
+    ReportData data;
+    data.patterns = &patterns;
+    data.totals.rodCount = 1;
+
+    const auto lines = linesOf(composeTextReport(data, StringCatalogue(Language::English)));
+
+    auto endsAt = [](const std::string& line, const std::string& text, int lastColumn) {
+        return line.compare(lastColumn - text.size(), text.size(), text) == 0;
+    };
+    for (int c = 1; c <= 12; ++c) {
+        const int lastColumn = 7 * (c + 3);
+        EXPECT_TRUE(endsAt(lines[kHeading1], "Dim", lastColumn)) << c;
+        EXPECT_TRUE(endsAt(lines[kHeading2], " " + std::to_string(c) + " ", lastColumn + 1)) << c;
+    }
+    EXPECT_EQ(lines[kHeading2].size(), 7u * 15 + 1);
+    EXPECT_EQ(lines[kRule], "  " + std::string(103, '-'));
+    EXPECT_TRUE(endsAt(lines[kFirstRow], "  -3 ", 22));
+    EXPECT_TRUE(endsAt(lines[kFirstRow], " 490    480    470 ", 106));
+}
+
+TEST(TextReport, compose_dutchWasteHeadingBehindRodsHeading_continuesOnNewLine) {
+    WorkedExample example;
+    const StringCatalogue dutch(Language::Dutch);
+
+    const auto lines = linesOf(composeTextReport(example.data, dutch));
+
+    ASSERT_EQ(dutch.text(85), "Staven");
+    ASSERT_EQ(dutch.text(11), "Overschot");
+    EXPECT_EQ(lines[kHeading2],
+              std::string(7 - dutch.text(82).size(), ' ') + dutch.text(82) + " Staven");
+    EXPECT_EQ(lines[kHeading2 + 1],
+              std::string(12, ' ') + "Overschot      1      2      3      4 ");
+    EXPECT_EQ(lines[kRule + 1], "  " + std::string(47, '-'));
+}
+
+TEST(TextReport, compose_totalsAndSummary_followCatalogueCaptionsAndFormats) {
+    WorkedExample example;
+    example.data.totals = {4, 0, 0, 1234567};
+    example.data.summary = summaryOf(
+        {{2000, 3}, {1500, 2}, {1000, 4}, {900, 1}, {800, 1}, {700, 1}, {600, 1}, {500, 1}});
+    const StringCatalogue english(Language::English);
+    const size_t longer = linesOf(composeTextReport(example.data, english)).size();
+    example.data.summary = summaryOf({{1999, 3}, {1500, 2}, {1000, 4}, {900, 1}, {800, 1}});
+
+    const auto lines = linesOf(composeTextReport(example.data, english, ','));
+
+    const int totals = kFirstRow + 2 * 2 + 2;
+    EXPECT_EQ(lines[totals - 1], "");
+    EXPECT_EQ(lines[totals + 0], "    Total number of rods   (pcs)  :   4");
+    EXPECT_EQ(lines[totals + 1], "    Total waste             (mm)  :   0");
+    EXPECT_EQ(lines[totals + 3], "    Total efficiency         (%)  :   100,00");
+    EXPECT_EQ(lines[totals + 4], "    Total calculated possibilities:   1234567");
+    EXPECT_EQ(lines[totals + 6], "    Slice thickness         (mm)  :   6");
+    EXPECT_EQ(lines[totals + 9], "     Dim    Pcs");
+    EXPECT_EQ(lines.size(), static_cast<size_t>(totals + 10 + 5));
+    EXPECT_EQ(longer, lines.size() + 3);
+    EXPECT_EQ(lines.back(), "     800      1");
+
+    const StringCatalogue slovak(Language::Slovak);
+    EXPECT_EQ(linesOf(composeTextReport(example.data, slovak))[totals + 3],
+              slovak.text(78) + "100.00");
+}
+
+TEST(TextReport, proposedFileName_stripsJobExtensionOrUsesLocalisedNew) {
+    const std::pair<Language, std::string> expected[] = {{Language::English, "New"},
+                                                         {Language::Slovak, "Nový"},
+                                                         {Language::Czech, "Nový"},
+                                                         {Language::German, "Neu"},
+                                                         {Language::Dutch, "Nieuw"}};
+    for (const auto& [language, name] : expected) {
+        EXPECT_EQ(proposedReportFileName("", StringCatalogue(language)), name);
+    }
+    const StringCatalogue english(Language::English);
+    EXPECT_EQ(proposedReportFileName("C:\\jobs\\a.opt", english), "C:\\jobs\\a");
+    EXPECT_EQ(proposedReportFileName("/home/jana/Plán č.1.opt", english), "/home/jana/Plán č.1");
+    EXPECT_EQ(proposedReportFileName(".opt", english), "");
+}
+
+TEST(TextReport, save_writesWindows1250AndReportsFailure) {
+    WorkedExample example;
+    example.data.header.customer = "Zákazník Čierny";
+    const StringCatalogue slovak(Language::Slovak);
+    const auto dir = std::filesystem::path(testing::TempDir()) / "marlo-text-report";
+    std::filesystem::create_directories(dir);
+    const auto path = dir / "report";
+
+    ASSERT_TRUE(saveTextReport(path, example.data, slovak));
+
+    const std::string bytes = readFile(path);
+    EXPECT_NE(bytes.find("      Z\xE1kazn\xEDk \xC8ierny\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("\xC3"), std::string::npos) << "no UTF-8 left";
+    EXPECT_FALSE(saveTextReport(dir / "missing" / "report.txt", example.data, slovak));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace marlo
