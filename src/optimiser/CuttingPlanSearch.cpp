@@ -41,7 +41,7 @@ public:
           rodLength_(parameters.rodLength),
           // A negative cut would let a rod grow; the settings refuse it, and the search treats it as 0.
           cut_(std::max<int32_t>(parameters.cutThickness, 0)),
-          firstFitting_(static_cast<size_t>(std::max<int>(parameters.rodLength, 0)) + 1),
+          firstFitting_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1),
           lastEqual_(PieceList::kCapacity + 2) {}
 
     CuttingPlan run();
@@ -52,8 +52,6 @@ private:
     RodOutcome searchRod();
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
-    int nextFittingIndex(int32_t space) const;
-    void skipIdleSteps(int& h, int target);
     void yieldToWindow();
     void takeCandidate(int32_t waste);
     bool replacesBest(int32_t waste, int count) const;
@@ -71,7 +69,7 @@ private:
 
     CuttingPlan plan_;
     uint64_t steps_ = 0;
-    int yieldCounter_ = 0;
+    uint64_t nextYield_ = kStepsPerYield;
     bool stopRequested_ = false;
     bool allFitInOneRod_ = false;
 
@@ -140,98 +138,93 @@ bool Search::allPiecesFitOneRod() const {
 }
 
 void Search::prepareRodTables() {
-    // firstFitting_[s]: first index whose piece is not longer than s, or n + 1.
+    // firstFitting_[cut + s]: first index whose piece is not longer than the space s, or n + 1.
+    // A space goes down to minus one cut when the last piece fills the rod.
     int index = n_ + 1;
-    for (int32_t space = 0; space <= rodLength_; ++space) {
+    for (int32_t space = -cut_; space <= rodLength_; ++space) {
         while (index > 1 && p_[index - 1] <= space) --index;
-        firstFitting_[space] = static_cast<int16_t>(index);
+        firstFitting_[cut_ + space] = static_cast<int16_t>(index);
     }
     for (int i = n_; i >= 1; --i)
         lastEqual_[i] = static_cast<int16_t>(i < n_ && p_[i + 1] == p_[i] ? lastEqual_[i + 1] : i);
 }
 
-int Search::nextFittingIndex(int32_t space) const {
-    if (space < 0) return n_ + 1;
-    return firstFitting_[std::min(space, rodLength_)];
-}
-
+// Yields are due at every 3001st step of the run. A run of idle steps counted in one go may
+// pass a yield point; the yield then follows right after it, which keeps their number exact.
 void Search::yieldToWindow() {
-    observer_.yieldToEvents();
-    yieldCounter_ = 0;
-    if (observer_.stopRequested()) stopRequested_ = true;
-}
-
-// Counts the steps from h up to (not including) target, none of which places a piece or
-// completes a candidate, yielding where the count says so. Stops early when a yield brings a
-// stop request: the step that yielded is the last one.
-void Search::skipIdleSteps(int& h, int target) {
-    int remaining = target - h;
-    while (remaining > 0) {
-        const int untilYield = kStepsPerYield - yieldCounter_;
-        if (remaining < untilYield) {
-            yieldCounter_ += remaining;
-            steps_ += static_cast<uint64_t>(remaining);
-            h = target;
-            return;
-        }
-        steps_ += static_cast<uint64_t>(untilYield);
-        h += untilYield;
-        remaining -= untilYield;
-        yieldToWindow();
-        if (stopRequested_) return;
+    while (steps_ >= nextYield_) {
+        observer_.yieldToEvents();
+        nextYield_ += kStepsPerYield;
+        if (observer_.stopRequested()) stopRequested_ = true;
     }
 }
 
 Search::RodOutcome Search::searchRod() {
     allFitInOneRod_ = allFitInOneRod_ || allPiecesFitOneRod();
     prepareRodTables();
-    best_.count = 0;
-    top_ = 1;
+
+    // The hot loop works on locals only; members are brought up to date before every call out.
+    const int16_t* const p = p_;
+    const int n = n_;
+    const int16_t* const firstFitting = firstFitting_.data() + cut_;  // valid from -cut to R
+    const int16_t* const lastEqual = lastEqual_.data();
+    int16_t* const stack = stack_.data();
+    int32_t* const spaceBefore = spaceBefore_.data();
+    const bool stopAtSecondChoice = parameters_.startMethod == 1;
+    const bool allFit = allFitInOneRod_;
+    uint64_t steps = steps_;
     int32_t space = rodLength_;
+    int top = 1;
+    int h = 1;
     bool pieceAdded = false;
     bool haveBest = false;
-    int h = 1;
-    const bool stopAtSecondChoice = parameters_.startMethod == 1;
 
     for (;;) {
-        if (++yieldCounter_ >= kStepsPerYield) yieldToWindow();
-
-        const int16_t piece = p_[h];
-        if (piece <= space) {
-            if (top_ > kMaxPiecesPerRod) return RodOutcome::TooManyPieces;
-            spaceBefore_[top_] = space;
-            stack_[top_++] = static_cast<int16_t>(h);
-            space -= piece + cut_;
+        if (p[h] <= space) {
+            if (top > kMaxPiecesPerRod) {
+                steps_ = steps;
+                return RodOutcome::TooManyPieces;
+            }
+            spaceBefore[top] = space;
+            stack[top++] = static_cast<int16_t>(h);
+            space -= p[h] + cut_;
             pieceAdded = true;
         }
-        if (h == n_ && pieceAdded) {
-            if (!haveBest) {
+        if (h == n && pieceAdded) {
+            top_ = top;
+            if (!haveBest || replacesBest(space, top - 1)) {
                 takeCandidate(space);
                 haveBest = true;
-            } else if (replacesBest(space, top_ - 1)) {
-                takeCandidate(space);
             }
-            if (!allFitInOneRod_) {
+            if (!allFit) {
                 pieceAdded = false;
-                --top_;
-                if (stack_[top_] == n_ && top_ > 1 && !(stopAtSecondChoice && top_ == 2)) --top_;
-                h = stack_[top_];
-                space = spaceBefore_[top_];
+                --top;
+                if (stack[top] == n && top > 1 && !(stopAtSecondChoice && top == 2)) --top;
+                h = stack[top];
+                space = spaceBefore[top];
                 // Skip the alternatives equal to the replaced piece, but never past n - 1.
-                if (h < n_) h = std::min<int>(lastEqual_[h], n_ - 1);
+                if (h < n) h = std::min<int>(lastEqual[h], n - 1);
             }
         }
         ++h;
-        ++steps_;
-        if (stopRequested_) return RodOutcome::Stopped;
-        if (h > n_) return RodOutcome::Cut;
-
-        const int next = nextFittingIndex(space);
-        if (next > h) {
-            skipIdleSteps(h, std::min(next, n_));
+        ++steps;
+        if (steps >= nextYield_) {
+            steps_ = steps;
+            yieldToWindow();
             if (stopRequested_) return RodOutcome::Stopped;
         }
+        if (h > n) break;
+
+        // Steps that try a piece longer than the space left, short of the last piece, only count.
+        const int next = firstFitting[space];
+        if (next > h) {
+            const int target = next < n ? next : n;
+            steps += static_cast<uint64_t>(target - h);
+            h = target;
+        }
     }
+    steps_ = steps;
+    return RodOutcome::Cut;
 }
 
 void Search::takeCandidate(int32_t waste) {

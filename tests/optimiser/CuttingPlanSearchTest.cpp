@@ -198,6 +198,33 @@ TEST(CuttingPlanSearch, yieldsEvery3001Steps_andStopsAfterTheYieldThatAsks) {
     EXPECT_TRUE(observer.messages.empty());
 }
 
+void expectSameAsStepByStep(const std::vector<testing::Piece>& rows, const JobParameters& p) {
+    std::vector<int> flat;
+    for (const testing::Piece& row : rows) flat.insert(flat.end(), row.count, row.length);
+    RecordingObserver observer;
+    const CuttingPlan plan = optimise(rows, p, observer);
+    const reference::Result expected = reference::search(flat, p);
+
+    ASSERT_EQ(plan.status == RunStatus::Aborted, expected.aborted);
+    if (expected.aborted) return;
+    EXPECT_EQ(plan.summary.calculatedPossibilities, expected.steps);
+    EXPECT_EQ(static_cast<uint64_t>(observer.yields), expected.yields);
+    EXPECT_EQ(plan.summary.rodCount, expected.rodCount);
+    EXPECT_EQ(plan.summary.totalWaste, expected.totalWaste);
+    EXPECT_EQ(plan.summary.wastePieceCount, expected.wastePieceCount);
+    ASSERT_EQ(plan.patterns.count(), static_cast<int>(expected.patterns.size()));
+    for (int i = 0; i < plan.patterns.count(); ++i) {
+        EXPECT_EQ(plan.patterns[i].rods, expected.patterns[i].rods);
+        EXPECT_EQ(plan.patterns[i].waste, expected.patterns[i].waste);
+        EXPECT_EQ(lengthsOf(plan.patterns[i]), expected.patterns[i].lengths);
+    }
+}
+
+TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnAHeavyJob) {
+    // About three million steps: a thousand yields, many rods and backtracks.
+    expectSameAsStepByStep(heavyJob(), parameters(6000, 6));
+}
+
 TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnRandomJobs) {
     std::mt19937 random(20261208);
     for (int job = 0; job < 400; ++job) {
@@ -211,33 +238,15 @@ TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnRandomJobs) {
         p.sortOutputByWaste = static_cast<int16_t>((job / 4) % 2);
 
         std::vector<testing::Piece> rows;
-        std::vector<int> flat;
         const int dimensions = std::uniform_int_distribution(1, 12)(random);
         for (int d = 0; d < dimensions; ++d) {
             // Mostly short pieces, so that rods take many pieces and the search branches a lot.
             const int length = std::uniform_int_distribution(1, p.rodLength / (1 + d % 4) - 1)(random);
             const int count = std::uniform_int_distribution(1, 5)(random);
             rows.push_back({length, count});
-            flat.insert(flat.end(), count, length);
         }
-        RecordingObserver observer;
-        const CuttingPlan plan = optimise(rows, p, observer);
-        const reference::Result expected = reference::search(flat, p);
-
         SCOPED_TRACE(::testing::Message() << "job " << job);
-        ASSERT_EQ(plan.status == RunStatus::Aborted, expected.aborted);
-        if (expected.aborted) continue;
-        EXPECT_EQ(plan.summary.calculatedPossibilities, expected.steps);
-        EXPECT_EQ(static_cast<uint64_t>(observer.yields), expected.yields);
-        EXPECT_EQ(plan.summary.rodCount, expected.rodCount);
-        EXPECT_EQ(plan.summary.totalWaste, expected.totalWaste);
-        EXPECT_EQ(plan.summary.wastePieceCount, expected.wastePieceCount);
-        ASSERT_EQ(plan.patterns.count(), static_cast<int>(expected.patterns.size()));
-        for (int i = 0; i < plan.patterns.count(); ++i) {
-            EXPECT_EQ(plan.patterns[i].rods, expected.patterns[i].rods);
-            EXPECT_EQ(plan.patterns[i].waste, expected.patterns[i].waste);
-            EXPECT_EQ(lengthsOf(plan.patterns[i]), expected.patterns[i].lengths);
-        }
+        expectSameAsStepByStep(rows, p);
     }
 }
 
