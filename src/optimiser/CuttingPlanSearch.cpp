@@ -53,8 +53,8 @@ private:
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
     void yieldToWindow();
-    void takeCandidate(int32_t waste);
-    bool replacesBest(int32_t waste, int count) const;
+    void takeCandidate(int32_t waste, int top);
+    bool replacesBest(int32_t bestWaste, int bestCount, int32_t waste, int count) const;
     void removeBestFromPieceList();
     bool bookRod(int16_t waste);
     void finishPatterns();
@@ -81,7 +81,6 @@ private:
     // Choices of the candidate under construction (1-based) and the space left before each.
     std::array<int16_t, kMaxPiecesPerRod + 2> stack_{};
     std::array<int32_t, kMaxPiecesPerRod + 2> spaceBefore_{};
-    int top_ = 1;
     Candidate best_;
 };
 
@@ -172,71 +171,82 @@ Search::RodOutcome Search::searchRod() {
     int32_t* const spaceBefore = spaceBefore_.data();
     const bool stopAtSecondChoice = parameters_.startMethod == 1;
     const bool allFit = allFitInOneRod_;
+    const int32_t cut = cut_;
     uint64_t steps = steps_;
+    uint64_t nextYield = nextYield_;
     int32_t space = rodLength_;
     int top = 1;
-    int h = 1;
-    bool pieceAdded = false;
-    bool haveBest = false;
+    int32_t bestWaste = 0;
+    int bestCount = 0;  // no complete candidate yet
 
-    for (;;) {
-        if (p[h] <= space) {
-            if (top > kMaxPiecesPerRod) {
-                steps_ = steps;
-                return RodOutcome::TooManyPieces;
-            }
-            spaceBefore[top] = space;
-            stack[top++] = static_cast<int16_t>(h);
-            space -= p[h] + cut_;
-            pieceAdded = true;
+    // Every pass of the loop places the piece at h: the first piece of a rod always fits, the
+    // pass jumps to the next piece that fits, and after a backtrack the piece that follows the
+    // replaced one is never longer than it, so it fits the same space. The steps in between try
+    // pieces that are too long; they only count. A pass that finds nothing more to place up to
+    // the last piece completes the candidate there and backtracks.
+    for (int h = 1;;) {
+        if (top > kMaxPiecesPerRod) {
+            steps_ = steps;
+            return RodOutcome::TooManyPieces;
         }
-        if (h == n && pieceAdded) {
-            top_ = top;
-            if (!haveBest || replacesBest(space, top - 1)) {
-                takeCandidate(space);
-                haveBest = true;
+        spaceBefore[top] = space;
+        stack[top++] = static_cast<int16_t>(h);
+        space -= p[h] + cut;
+
+        if (h < n) {
+            const int next = std::max<int>(firstFitting[space], h + 1);
+            if (next <= n) {
+                steps += static_cast<uint64_t>(next - h);
+                h = next;
+                if (steps >= nextYield) [[unlikely]] {
+                    steps_ = steps;
+                    yieldToWindow();
+                    nextYield = nextYield_;
+                    if (stopRequested_) return RodOutcome::Stopped;
+                }
+                continue;
             }
-            if (!allFit) {
-                pieceAdded = false;
-                --top;
-                if (stack[top] == n && top > 1 && !(stopAtSecondChoice && top == 2)) --top;
-                h = stack[top];
-                space = spaceBefore[top];
-                // Skip the alternatives equal to the replaced piece, but never past n - 1.
-                if (h < n) h = std::min<int>(lastEqual[h], n - 1);
-            }
+            steps += static_cast<uint64_t>(n - h);
         }
-        ++h;
+
+        // The step at the last piece completes the candidate.
         ++steps;
-        if (steps >= nextYield_) {
+        const int count = top - 1;
+        if (bestCount == 0 || replacesBest(bestWaste, bestCount, space, count)) {
+            bestWaste = space;
+            bestCount = count;
+            takeCandidate(space, top);
+        }
+        if (allFit) break;
+        --top;
+        if (stack[top] == n && top > 1 && !(stopAtSecondChoice && top == 2)) --top;
+        h = stack[top];
+        space = spaceBefore[top];
+        // The replaced piece gives way to the next shorter one, skipping its equals, but the
+        // search never skips past the last piece.
+        h = h < n ? std::min<int>(lastEqual[h], n - 1) + 1 : n + 1;
+        if (steps >= nextYield) [[unlikely]] {
             steps_ = steps;
             yieldToWindow();
+            nextYield = nextYield_;
             if (stopRequested_) return RodOutcome::Stopped;
         }
         if (h > n) break;
-
-        // Steps that try a piece longer than the space left, short of the last piece, only count.
-        const int next = firstFitting[space];
-        if (next > h) {
-            const int target = next < n ? next : n;
-            steps += static_cast<uint64_t>(target - h);
-            h = target;
-        }
     }
     steps_ = steps;
     return RodOutcome::Cut;
 }
 
-void Search::takeCandidate(int32_t waste) {
+void Search::takeCandidate(int32_t waste, int top) {
     best_.waste = waste;
-    best_.count = top_ - 1;
-    for (int i = 1; i < top_; ++i) best_.lengths[i - 1] = p_[stack_[i]];
+    best_.count = top - 1;
+    for (int i = 1; i < top; ++i) best_.lengths[i - 1] = p_[stack_[i]];
 }
 
-bool Search::replacesBest(int32_t waste, int count) const {
-    if (waste < best_.waste) return true;
-    if (waste == best_.waste && count < best_.count) return true;
-    return parameters_.wasteBordersMode == 0 && insideWasteBand(parameters_, best_.waste) &&
+bool Search::replacesBest(int32_t bestWaste, int bestCount, int32_t waste, int count) const {
+    if (waste < bestWaste) return true;
+    if (waste == bestWaste && count < bestCount) return true;
+    return parameters_.wasteBordersMode == 0 && insideWasteBand(parameters_, bestWaste) &&
            waste > parameters_.maxWasteDimension;
 }
 
