@@ -16,8 +16,11 @@ namespace fs = std::filesystem;
 
 // Hidden, and named after the target, so that a temporary left by a crash is recognisable.
 fs::path temporaryPathFor(const fs::path& target, std::mt19937_64& random) {
-    const std::string name =
-        "." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(random() % 1000000000);
+    name += ".tmp";
     return target.parent_path() / name;
 }
 

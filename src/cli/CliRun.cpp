@@ -1,0 +1,133 @@
+#include "cli/CliRun.h"
+
+#include <memory>
+
+#include "cli/CommandLine.h"
+#include "cli/RunOutcome.h"
+#include "i18n/StringCatalogue.h"
+#include "jobfile/JobFile.h"
+#include "optimiser/CuttingPlanSearch.h"
+#include "optimiser/InputPreparation.h"
+#include "optimiser/NumberFormats.h"
+#include "reports/TextReport.h"
+#include "settings/ProgramSettings.h"
+
+namespace marlo {
+
+namespace {
+
+// Draws the progress on stderr when asked and passes the stop request on.
+class CliObserver : public RunObserver {
+public:
+    CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop)
+        : err_(err), drawProgress_(drawProgress), stop_(stop) {}
+
+    void rodCut(double progress, const PlanSummary&) override {
+        if (!drawProgress_) return;
+        const int filled = static_cast<int>(progress / 100.0 * 40.0);
+        err_ << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] "
+             << formatProgress(progress) << std::flush;
+        drawn_ = true;
+    }
+    bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
+
+    void endLine() {
+        if (drawn_) err_ << '\n';
+    }
+
+private:
+    std::ostream& err_;
+    const bool drawProgress_;
+    const std::atomic<bool>& stop_;
+    bool drawn_ = false;
+};
+
+int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& plan,
+                const JobParameters& parameters, const StringCatalogue& catalogue, std::ostream& err) {
+    const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
+    if (!summary) {
+        err << catalogue.text(msg::kTooManyDimensions) << '\n';
+        return exit_status::kAborted;
+    }
+    const ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    if (!saveTextReport(*options.reportPath, data, catalogue)) {
+        err << catalogue.text(msg::kCannotWriteFile) << *options.reportPath << '\n';
+        return exit_status::kBadUsage;
+    }
+    return exit_status::kFinished;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const SettingsStore& settings, const std::atomic<bool>& stop) {
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (!parsed.options) {
+        err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
+        return exit_status::kBadUsage;
+    }
+    const CliOptions& options = *parsed.options;
+    const ProgramSettings stored = peekSettings(settings);
+    const JobParameters parameters = options.appliedTo(stored.parameters);
+    const StringCatalogue catalogue(options.language.value_or(stored.language));
+
+    const JobFileReadResult read = readJobFile(options.jobPath);
+    if (read.status == JobFileStatus::CannotRead) {
+        err << catalogue.text(msg::kCannotReadFile) << options.jobPath << '\n';
+        return exit_status::kBadUsage;
+    }
+    if (read.status == JobFileStatus::NotAJobFile) {
+        err << catalogue.text(msg::kNotSupportedFormat) << ": " << options.jobPath << '\n';
+        return exit_status::kBadUsage;
+    }
+
+    auto pieces = std::make_unique<PieceList>();
+    const PreparedInput prepared = prepareInput(read.job.list, parameters.rodLength, *pieces);
+    RunOutcome outcome;
+    for (const RejectedRow& rejected : prepared.rejectedRows) {
+        outcome.rejectedRows.push_back(rejected.row);
+        err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';
+    }
+
+    int status = exit_status::kNothing;
+    CuttingPlan plan;
+    if (prepared.tooManyPieces) {
+        err << catalogue.text(msg::kTooManyPieces) << '\n';
+        outcome.status = RunOutcome::Status::Aborted;
+        status = exit_status::kAborted;
+    } else if (pieces->count() == 0) {
+        err << catalogue.text(msg::kNothingToOptimise) << '\n';
+    } else {
+        CliObserver observer(err, options.progress, stop);
+        plan = searchCuttingPlan(*pieces, parameters, observer);
+        observer.endLine();
+        switch (plan.status) {
+            case RunStatus::Finished:
+                outcome.status = RunOutcome::Status::Finished;
+                outcome.patterns = &plan.patterns;
+                outcome.totals = plan.summary;
+                status = exit_status::kFinished;
+                break;
+            case RunStatus::Aborted:
+                err << catalogue.text(plan.abortMessage) << '\n';
+                outcome.status = RunOutcome::Status::Aborted;
+                outcome.totals = plan.summary;
+                status = exit_status::kAborted;
+                break;
+            case RunStatus::Stopped:
+                // A stopped run leaves nothing on screen; the outputs show the same.
+                err << catalogue.text(msg::kInterrupted) << '\n';
+                outcome.status = RunOutcome::Status::Aborted;
+                status = exit_status::kInterrupted;
+                break;
+        }
+        outcome.efficiency = efficiency(outcome.totals, parameters.rodLength);
+    }
+
+    out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
+    if (status == exit_status::kFinished && options.reportPath)
+        status = writeReport(options, read.job, plan, parameters, catalogue, err);
+    return status;
+}
+
+}  // namespace marlo

@@ -1,0 +1,80 @@
+#include "cli/CommandLine.h"
+
+#include "model/NumericText.h"
+
+namespace marlo {
+
+const char* const kUsage =
+    "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
+    "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort 0|1]\n"
+    "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--json] [--progress]\n";
+
+namespace {
+
+struct NumberFlag {
+    const char* name;
+    std::optional<int16_t> CliOptions::*field;
+    int16_t highest;
+};
+
+constexpr NumberFlag kNumberFlags[] = {
+    {"--rod-length", &CliOptions::rodLength, 32767},
+    {"--cut-thickness", &CliOptions::cutThickness, 32767},
+    {"--min-waste", &CliOptions::minWaste, 32767},
+    {"--max-waste", &CliOptions::maxWaste, 32767},
+    {"--waste-borders", &CliOptions::wasteBorders, 1},
+    {"--start-method", &CliOptions::startMethod, 1},
+    {"--sort", &CliOptions::sort, 1},
+};
+
+}  // namespace
+
+JobParameters CliOptions::appliedTo(JobParameters p) const {
+    p.rodLength = rodLength.value_or(p.rodLength);
+    p.cutThickness = cutThickness.value_or(p.cutThickness);
+    p.minWasteDimension = minWaste.value_or(p.minWasteDimension);
+    p.maxWasteDimension = maxWaste.value_or(p.maxWasteDimension);
+    p.wasteBordersMode = wasteBorders.value_or(p.wasteBordersMode);
+    p.startMethod = startMethod.value_or(p.startMethod);
+    p.sortOutputByWaste = sort.value_or(p.sortOutputByWaste);
+    return p;
+}
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.empty() || arguments[0] != "optimise") return {std::nullopt, "unknown command"};
+    CliOptions options;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--progress") {
+            options.progress = true;
+        } else if (argument == "--report") {
+            if (!hasValue) return {std::nullopt, "--report needs a file name"};
+            options.reportPath = arguments[++i];
+        } else if (argument == "--language") {
+            if (!hasValue) return {std::nullopt, "--language needs a language code"};
+            options.language = languageFromIsoCode(arguments[++i]);
+            if (!options.language) return {std::nullopt, "unknown language: " + arguments[i]};
+        } else if (argument.starts_with("--")) {
+            const NumberFlag* flag = nullptr;
+            for (const NumberFlag& candidate : kNumberFlags)
+                if (argument == candidate.name) flag = &candidate;
+            if (flag == nullptr) return {std::nullopt, "unknown option: " + argument};
+            if (!hasValue) return {std::nullopt, argument + " needs a value"};
+            const std::optional<int16_t> value = toInt16(arguments[++i]);
+            if (!value || *value < 0 || *value > flag->highest)
+                return {std::nullopt, "bad value for " + argument + ": " + arguments[i]};
+            options.*(flag->field) = value;
+        } else if (options.jobPath.empty()) {
+            options.jobPath = argument;
+        } else {
+            return {std::nullopt, "more than one job file: " + argument};
+        }
+    }
+    if (options.jobPath.empty()) return {std::nullopt, "no job file given"};
+    return {options, {}};
+}
+
+}  // namespace marlo

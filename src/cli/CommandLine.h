@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "i18n/Language.h"
+#include "model/JobParameters.h"
+
+namespace marlo {
+
+// What `marlo-veen-cli optimise` was asked to do. Each parameter flag overrides one value.
+struct CliOptions {
+    std::string jobPath;
+    std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
+    std::optional<int16_t> wasteBorders, startMethod, sort;
+    std::optional<Language> language;
+    std::optional<std::string> reportPath;
+    bool json = false;
+    bool progress = false;
+
+    JobParameters appliedTo(JobParameters stored) const;
+};
+
+struct ParsedCommandLine {
+    std::optional<CliOptions> options;
+    std::string error;  // why the command line was refused
+};
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char* const kUsage;
+
+}  // namespace marlo

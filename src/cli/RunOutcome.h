@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "optimiser/CuttingPlan.h"
+
+namespace marlo {
+
+// What one command-line run produced, as its outputs show it.
+struct RunOutcome {
+    enum class Status { Finished, Aborted, Nothing };
+
+    Status status = Status::Nothing;
+    std::vector<int> rejectedRows;  // 1-based list rows
+    const PatternTable* patterns = nullptr;  // only when finished
+    PlanSummary totals;
+    std::optional<double> efficiency;
+};
+
+// The one JSON object of --json.
+std::string outcomeJson(const RunOutcome& outcome);
+
+// The result table and the five totals as readable text, with the catalogue's captions.
+class StringCatalogue;
+std::string outcomeTable(const RunOutcome& outcome, const StringCatalogue& catalogue);
+
+}  // namespace marlo

@@ -1,0 +1,152 @@
+#include "cli/CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "jobfile/JobFile.h"
+#include "settings/InMemorySettingsStore.h"
+#include "settings/ProgramSettings.h"
+
+namespace marlo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class CliRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("marlo-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string job(const std::string& name, const CuttingList& list,
+                    const JobHeader& header = {"ACME", "Frames", "White"}) {
+        const fs::path path = folder_ / name;
+        EXPECT_TRUE(writeJobFile(path, {header, list}));
+        return path.string();
+    }
+
+    int run(std::vector<std::string> arguments) {
+        std::ostringstream out, err;
+        const int status = runCli(arguments, out, err, settings_, stop_);
+        out_ = out.str();
+        err_ = err.str();
+        return status;
+    }
+
+    fs::path folder_;
+    InMemorySettingsStore settings_;
+    std::atomic<bool> stop_{false};
+    std::string out_, err_;
+    const CuttingList workedExample_ = {{"2000", "3"}, {"1500", "2"}, {"1000", "4"}};
+};
+
+TEST_F(CliRunTest, workedExample_printsTheResultAsJson) {
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--json"}), exit_status::kFinished);
+    EXPECT_EQ(out_,
+              "{\"status\": \"finished\", \"rejected_rows\": [], \"patterns\": ["
+              "{\"seq\": 1, \"rods\": 2, \"waste\": 476, \"pieces\": [2000, 1500, 1000, 1000]}, "
+              "{\"seq\": 2, \"rods\": 1, \"waste\": 3994, \"pieces\": [2000]}], \"rod_count\": 3, "
+              "\"total_waste\": 4946, \"waste_pieces\": 3, \"efficiency\": 72.522222222222226, "
+              "\"calculated_possibilities\": 49}\n");
+    EXPECT_EQ(err_, "");
+
+    // Without --json: the table and the totals, in the stored language (Slovak by default).
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_)}), exit_status::kFinished);
+    EXPECT_NE(out_.find("por.č."), std::string::npos) << out_;
+    EXPECT_NE(out_.find("72.52"), std::string::npos);
+}
+
+TEST_F(CliRunTest, flagsOverrideTheStoredParameters) {
+    saveSetting(settings_, settings::kMinWasteDimension, "200");
+    saveSetting(settings_, settings::kRodLength, "2000");
+    saveSetting(settings_, settings::kStartMethod, "1");
+    const std::string path = job("a.opt", workedExample_);
+
+    // Stored rod of 2000 mm: every 2000 row is refused, so row 1 is reported.
+    EXPECT_EQ(run({"optimise", path, "--json"}), exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rejected_rows\": [1]"), std::string::npos) << out_;
+
+    EXPECT_EQ(run({"optimise", path, "--json", "--rod-length", "6000", "--start-method", "0"}),
+              exit_status::kFinished);
+    EXPECT_NE(out_.find("\"calculated_possibilities\": 62"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("\"waste\": 470"), std::string::npos);
+}
+
+TEST_F(CliRunTest, reportIsWrittenExactlyAsTheTextExport) {
+    const fs::path report = folder_ / "out.txt";
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--report", report.string(),
+                   "--language", "en"}),
+              exit_status::kFinished);
+    EXPECT_EQ(fileBytes(report),
+              fileBytes(fs::path(MARLO_SOURCE_DIR) / "tests/reports/data/worked-example-en.txt"));
+
+    // A report that cannot be written is said so, in the chosen language.
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--report",
+                   (folder_ / "missing" / "out.txt").string(), "--language", "de"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("missing"), std::string::npos) << err_;
+}
+
+TEST_F(CliRunTest, exitStatusesTellHowTheRunEnded) {
+    EXPECT_EQ(run({"optimise", (folder_ / "none.opt").string(), "--json"}), exit_status::kBadUsage);
+    EXPECT_NE(err_.find("none.opt"), std::string::npos);
+
+    std::ofstream(folder_ / "wrong.opt") << "Optimalizacia\r\n";
+    EXPECT_EQ(run({"optimise", (folder_ / "wrong.opt").string(), "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("This format is not supported"), std::string::npos) << err_;
+
+    EXPECT_EQ(run({"optimise", job("empty.opt", {}), "--json"}), exit_status::kNothing);
+    EXPECT_NE(out_.find("\"status\": \"nothing\""), std::string::npos);
+    EXPECT_NE(out_.find("\"efficiency\": null"), std::string::npos);
+
+    EXPECT_EQ(run({"optimise", job("short.opt", {{"60", "100"}}), "--json", "--cut-thickness", "0"}),
+              exit_status::kAborted);
+    EXPECT_NE(out_.find("\"status\": \"aborted\", \"rejected_rows\": [], \"patterns\": []"),
+              std::string::npos) << out_;
+    EXPECT_NE(out_.find("\"rod_count\": 0"), std::string::npos);
+
+    EXPECT_EQ(run({"optimise", job("many.opt", {{"100", "20000"}, {"50", "1"}}), "--json"}),
+              exit_status::kAborted);
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{}, {"optimise"}, {"optimize", "a.opt"}, {"optimise", "a.opt", "--sort", "2"},
+          {"optimise", "a.opt", "--rod-length", "-1"}, {"optimise", "a.opt", "--rod-length", "40000"},
+          {"optimise", "a.opt", "--language", "fr"}, {"optimise", "a.opt", "--colour"},
+          {"optimise", "a.opt", "b.opt"}})
+        EXPECT_EQ(run(bad), exit_status::kBadUsage) << ::testing::PrintToString(bad);
+}
+
+TEST_F(CliRunTest, stopRequest_endsTheRunAsInterrupted) {
+    CuttingList heavy;
+    for (int i = 0; i < 26; ++i) heavy.push_back({std::to_string(220 + 33 * i), "3"});
+    stop_ = true;
+    EXPECT_EQ(run({"optimise", job("heavy.opt", heavy), "--json", "--language", "en"}),
+              exit_status::kInterrupted);
+    EXPECT_NE(err_.find("Optimization interrupted!"), std::string::npos);
+    EXPECT_NE(out_.find("\"patterns\": []"), std::string::npos);
+}
+
+TEST_F(CliRunTest, rejectedRowsAreListedWithTheirMessages) {
+    EXPECT_EQ(run({"optimise", job("a.opt", {{"7000", "1"}, {"500", "x"}, {"500", "2"}}), "--json",
+                   "--language", "en"}),
+              exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rejected_rows\": [1, 2]"), std::string::npos) << out_;
+    EXPECT_NE(err_.find("#1: Some dimension is greater than the rod length; dimension omitted."),
+              std::string::npos) << err_;
+}
+
+}  // namespace
+}  // namespace marlo
