@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+namespace marlo {
+
+enum class PageOrientation { Portrait = 1, Landscape = 2 };
+
+// What the printed report asks of a printer. Positions are character cells of the current
+// font: every line starts at the left edge of the printable area, each end of line moves down
+// by the height of a line of the current font.
+class PrinterOperations {
+  public:
+    virtual ~PrinterOperations() = default;
+
+    virtual void setOrientation(PageOrientation orientation) = 0;
+    virtual void setResolution(int dotsPerInch) = 0;
+    virtual void setFontName(std::string_view name) = 0;
+    virtual void setFontSize(int points) = 0;
+    virtual void setBold(bool bold) = 0;
+    // Draws UTF-8 text on the current line, its first character in the 1-based `column`.
+    virtual void printText(int column, std::string_view text) = 0;
+    virtual void endLine() = 0;
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+};
+
+}  // namespace marlo
