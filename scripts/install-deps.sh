@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  unzip
 )
 
 missing=()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "i18n/StringCatalogue.h"
+#include "reports/SpreadsheetModel.h"
+
+namespace marlo {
+
+// Writes the sheet as the only worksheet of a new .xlsx workbook. False when the file cannot
+// be written.
+bool writeXlsx(const SpreadsheetModel& sheet, const std::filesystem::path& path);
+
+// A path in `folder` that no file has yet, named after the job file (or, for a job without
+// one, the localised word for "New") with the extension .xlsx; a number in brackets makes it
+// unique.
+std::filesystem::path uniqueSpreadsheetPath(const std::string& jobFileName,
+                                            const StringCatalogue& catalogue,
+                                            const std::filesystem::path& folder);
+
+}  // namespace marlo
