@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip
+  clang-14 libclang-rt-14-dev time
 )
 
 missing=()

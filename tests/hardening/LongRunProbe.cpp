@@ -71,11 +71,16 @@ int main(int argc, char** argv) {
                                                                     : "aborted";
     std::printf("pieces %d, status %s, rods %d, patterns %d\n", pieces->initialCount(), status,
                 plan.summary.rodCount, plan.patterns.count());
-    std::printf("steps %llu, yields %ld, seconds %.2f\n",
-                static_cast<unsigned long long>(plan.summary.calculatedPossibilities),
-                observer.yields, secondsBetween(start, end));
-    if (plan.status == marlo::RunStatus::Stopped)
+    if (plan.status == marlo::RunStatus::Stopped) {
+        // The search yields at every 3001st step, so the stop came at this step.
+        std::printf("stopped at step %lld, yields %ld, seconds %.2f\n", observer.yields * 3001LL,
+                    observer.yields, secondsBetween(start, end));
         std::printf("returned %.6f s after the stop request\n",
                     secondsBetween(observer.stopAskedAt, end));
+    } else {
+        std::printf("steps %llu, yields %ld, seconds %.2f\n",
+                    static_cast<unsigned long long>(plan.summary.calculatedPossibilities),
+                    observer.yields, secondsBetween(start, end));
+    }
     return 0;
 }
