@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "i18n/Language.h"
+#include "model/JobParameters.h"
+#include "settings/SettingsStore.h"
+
+namespace marlo {
+
+// Where the program keeps its values in the settings store, and the names of the nine keys.
+namespace settings {
+inline constexpr std::string_view kApplication = "Optimalizacia";
+inline constexpr std::string_view kSection = "nastavenia";
+
+inline constexpr std::string_view kMinWasteDimension = "min. rozmer";
+inline constexpr std::string_view kMaxWasteDimension = "max. rozmer";
+inline constexpr std::string_view kCutThickness = "hrubka rezu";
+inline constexpr std::string_view kRodLength = "dlzka tyce";
+inline constexpr std::string_view kWasteBordersMode = "prepinac1";
+inline constexpr std::string_view kStartMethod = "prepinac2";
+inline constexpr std::string_view kSortOutputByWaste = "prepinac3";
+inline constexpr std::string_view kLanguage = "jazyk";
+inline constexpr std::string_view kDocumentation = "dokumentacia";
+
+// The documentation marker: the user documentation is still to be opened at the next start.
+inline constexpr std::string_view kDocumentationPending = "1";
+inline constexpr std::string_view kDocumentationOpened = "0";
+}  // namespace settings
+
+// What the program takes from the settings store at start-up.
+struct ProgramSettings {
+    JobParameters parameters;
+    Language language = Language::Slovak;
+    std::string documentationMarker{settings::kDocumentationPending};
+
+    bool operator==(const ProgramSettings&) const = default;
+};
+
+// A value of the program's section; the empty string when it was never written.
+std::string readSetting(const SettingsStore& store, std::string_view key);
+void saveSetting(SettingsStore& store, std::string_view key, std::string_view value);
+
+// On the first start (no "min. rozmer" stored yet) writes the default of every key. Independently
+// of that, a store without "prepinac2" gets "prepinac2" and "prepinac3" written as "1".
+// Returns true when this was the first start.
+bool writeDefaultSettings(SettingsStore& store);
+
+// The stored values without writing anything. A numeric value that is missing, is not a number
+// or does not fit 16 bits reads as that key's default; a language name other than the five reads
+// as Slovak.
+ProgramSettings peekSettings(const SettingsStore& store);
+
+// The values as the program starts with them: peekSettings, and an empty "jazyk" is written as
+// "slovak" and an empty "dokumentacia" as "1". An unknown language name is left in the store.
+ProgramSettings readSettings(SettingsStore& store);
+
+}  // namespace marlo

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "settings/InMemorySettingsStore.h"
+#include "settings/ProgramSettings.h"
+
+namespace marlo {
+namespace {
+
+using namespace settings;
+
+TEST(ProgramSettings, firstStart_writesEveryDefaultAndReadsThemBack) {
+    InMemorySettingsStore store;
+
+    EXPECT_TRUE(writeDefaultSettings(store));
+    const ProgramSettings loaded = readSettings(store);
+
+    EXPECT_EQ(loaded.parameters, JobParameters{});
+    EXPECT_EQ(loaded.parameters.rodLength, 6000);
+    EXPECT_EQ(loaded.parameters.cutThickness, 6);
+    EXPECT_EQ(loaded.parameters.minWasteDimension, 200);
+    EXPECT_EQ(loaded.parameters.maxWasteDimension, 500);
+    EXPECT_EQ(loaded.language, Language::Slovak);
+    EXPECT_EQ(loaded.documentationMarker, "1");
+    EXPECT_EQ(readSetting(store, kMinWasteDimension), "200");
+    EXPECT_EQ(readSetting(store, kMaxWasteDimension), "500");
+    EXPECT_EQ(readSetting(store, kCutThickness), "6");
+    EXPECT_EQ(readSetting(store, kRodLength), "6000");
+    EXPECT_EQ(readSetting(store, kWasteBordersMode), "1");
+    EXPECT_EQ(readSetting(store, kStartMethod), "1");
+    EXPECT_EQ(readSetting(store, kSortOutputByWaste), "1");
+    EXPECT_EQ(readSetting(store, kLanguage), "slovak");
+    EXPECT_EQ(readSetting(store, kDocumentation), "1");
+    EXPECT_EQ(store.get(kApplication, kSection, kRodLength), "6000");
+
+    EXPECT_FALSE(writeDefaultSettings(store)) << "the second start is not a first start";
+}
+
+TEST(ProgramSettings, laterStart_keepsStoredValuesAndFillsInOnlyTheMissingSwitches) {
+    InMemorySettingsStore store;
+    saveSetting(store, kMinWasteDimension, "150");
+    saveSetting(store, kMaxWasteDimension, "450");
+    saveSetting(store, kCutThickness, "4");
+    saveSetting(store, kRodLength, "6500");
+    saveSetting(store, kWasteBordersMode, "0");
+
+    EXPECT_FALSE(writeDefaultSettings(store));
+    const ProgramSettings loaded = readSettings(store);
+
+    EXPECT_EQ(readSetting(store, kStartMethod), "1");
+    EXPECT_EQ(readSetting(store, kSortOutputByWaste), "1");
+    EXPECT_EQ(loaded.parameters.startMethod, 1);
+    EXPECT_EQ(loaded.parameters.sortOutputByWaste, 1);
+    EXPECT_EQ(loaded.parameters.minWasteDimension, 150);
+    EXPECT_EQ(loaded.parameters.maxWasteDimension, 450);
+    EXPECT_EQ(loaded.parameters.cutThickness, 4);
+    EXPECT_EQ(loaded.parameters.rodLength, 6500);
+    EXPECT_EQ(loaded.parameters.wasteBordersMode, 0);
+    EXPECT_EQ(readSetting(store, kMinWasteDimension), "150");
+    EXPECT_EQ(readSetting(store, kLanguage), "slovak") << "an empty language is written";
+    EXPECT_EQ(readSetting(store, kDocumentation), "1") << "an empty marker is written";
+}
+
+TEST(ProgramSettings, prepinac3_isRewrittenWhenPrepinac2IsMissing) {
+    InMemorySettingsStore store;
+    saveSetting(store, kMinWasteDimension, "200");
+    saveSetting(store, kSortOutputByWaste, "0");
+
+    writeDefaultSettings(store);
+
+    EXPECT_EQ(readSetting(store, kSortOutputByWaste), "1");
+}
+
+TEST(ProgramSettings, unreadableNumbers_readAsTheirDefaults) {
+    InMemorySettingsStore store;
+    writeDefaultSettings(store);
+    saveSetting(store, kRodLength, "lang");
+    saveSetting(store, kCutThickness, "");
+    saveSetting(store, kMinWasteDimension, "40000");
+    saveSetting(store, kMaxWasteDimension, "449.6");
+    saveSetting(store, kStartMethod, "0");
+
+    const ProgramSettings loaded = readSettings(store);
+
+    EXPECT_EQ(loaded.parameters.rodLength, 6000);
+    EXPECT_EQ(loaded.parameters.cutThickness, 6);
+    EXPECT_EQ(loaded.parameters.minWasteDimension, 200) << "beyond 16 bits";
+    EXPECT_EQ(loaded.parameters.maxWasteDimension, 450) << "a fraction is rounded";
+    EXPECT_EQ(loaded.parameters.startMethod, 0);
+    EXPECT_EQ(readSetting(store, kRodLength), "lang") << "reading never repairs the store";
+}
+
+TEST(ProgramSettings, language_knownNamesSelectTheirLanguageAndUnknownFallsBackToSlovak) {
+    InMemorySettingsStore store;
+    writeDefaultSettings(store);
+
+    saveSetting(store, kLanguage, "english");
+    EXPECT_EQ(readSettings(store).language, Language::English);
+    saveSetting(store, kLanguage, "dutch");
+    EXPECT_EQ(readSettings(store).language, Language::Dutch);
+
+    saveSetting(store, kLanguage, "English");
+    EXPECT_EQ(readSettings(store).language, Language::Slovak) << "names are case-sensitive";
+    EXPECT_EQ(readSetting(store, kLanguage), "English") << "an unknown name stays in the store";
+
+    saveSetting(store, kLanguage, "");
+    EXPECT_EQ(readSettings(store).language, Language::Slovak);
+    EXPECT_EQ(readSetting(store, kLanguage), "slovak");
+}
+
+TEST(ProgramSettings, peek_readsDefaultsFromAnEmptyStoreWithoutWriting) {
+    InMemorySettingsStore store;
+
+    const ProgramSettings peeked = peekSettings(store);
+
+    EXPECT_EQ(peeked, ProgramSettings{});
+    EXPECT_EQ(readSetting(store, kLanguage), "");
+    EXPECT_EQ(readSetting(store, kDocumentation), "");
+}
+
+TEST(ProgramSettings, documentationMarker_isHeldAsStored) {
+    InMemorySettingsStore store;
+    writeDefaultSettings(store);
+    saveSetting(store, kDocumentation, kDocumentationOpened);
+
+    EXPECT_EQ(readSettings(store).documentationMarker, "0");
+}
+
+}  // namespace
+}  // namespace marlo
