@@ -1,0 +1,43 @@
+#include "ui/EntryBoxes.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+#include "ui/NumericEntry.h"
+
+namespace marlo {
+
+void SelectAllOnFocus::install(QLineEdit* box) {
+    box->installEventFilter(new SelectAllOnFocus(box));
+}
+
+bool SelectAllOnFocus::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // A mouse press that gives the focus places the cursor after the focus event, so the
+        // selection is made once the press has been handled.
+        QPointer<QLineEdit> box = static_cast<QLineEdit*>(watched);
+        box->selectAll();
+        QTimer::singleShot(0, box, [box] {
+            if (box && box->hasFocus()) box->selectAll();
+        });
+    }
+    return false;
+}
+
+void ArrowKeysStepValue::install(QLineEdit* box) {
+    box->installEventFilter(new ArrowKeysStepValue(box));
+}
+
+bool ArrowKeysStepValue::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    auto* box = static_cast<QLineEdit*>(watched);
+    if (const auto stepped = steppedEntry(box->text().toStdString(), key == Qt::Key_Up ? 1 : -1))
+        box->setText(QString::fromStdString(*stepped));
+    return true;
+}
+
+}  // namespace marlo

@@ -1,0 +1,22 @@
+#include "ui/NumericEntry.h"
+
+#include <cstdio>
+
+#include "model/NumericText.h"
+
+namespace marlo {
+
+bool isAcceptedEntry(std::string_view text) {
+    const std::optional<double> value = parseNumericText(text);
+    return value && *value >= 0 && toInt16(text).has_value();
+}
+
+std::optional<std::string> steppedEntry(std::string_view text, int step) {
+    const std::optional<double> value = parseNumericText(text);
+    if (!value || (step < 0 && *value <= 1)) return std::nullopt;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", *value + step);
+    return std::string(buffer);
+}
+
+}  // namespace marlo

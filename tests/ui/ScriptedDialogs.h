@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPrinter>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "ui/Dialogs.h"
+
+namespace marlo {
+
+// Answers the windows' questions from a script and records every question. A message box with
+// no scripted answer takes its default button, as Enter would.
+class ScriptedDialogs : public Dialogs {
+  public:
+    MessageAnswer message(QWidget*, const MessageRequest& request) override {
+        messages.push_back(request);
+        if (onMessage) onMessage(request);
+        if (answers.empty()) return request.defaultAnswer;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> openFileName(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return nextFile();
+    }
+    std::optional<QString> saveFileName(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return nextFile();
+    }
+    bool setUpPrinter(QWidget*, QPrinter&) override {
+        ++printerRequests;
+        return printerAccepted;
+    }
+
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<QString>> files;
+    bool printerAccepted = false;
+    std::function<void(const MessageRequest&)> onMessage;
+
+    std::vector<MessageRequest> messages;
+    std::vector<FileRequest> fileRequests;
+    int printerRequests = 0;
+
+  private:
+    std::optional<QString> nextFile() {
+        if (files.empty()) return std::nullopt;
+        std::optional<QString> file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
+
+}  // namespace marlo

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "ui/ProgramStyle.h"
+
+namespace {
+
+// The offscreen platform cannot shape or size-hint windows and says so at every window; the
+// tests do not need those notices.
+QtMessageHandler defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    defaultHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    defaultHandler = qInstallMessageHandler(quietHandler);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale::c());
+    QApplication application(argc, argv);
+    marlo::applyProgramStyle(application);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

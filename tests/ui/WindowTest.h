@@ -1,0 +1,143 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+#include "i18n/Language.h"
+#include "settings/InMemorySettingsStore.h"
+#include "settings/ProgramSettings.h"
+#include "ui/Vypocet.h"
+
+// Readable values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{' << texts.join(QStringLiteral(" | ")).toStdString() << '}';
+}
+
+namespace marlo {
+
+// A main window over an in-memory settings store, scripted dialogs and a recording shell.
+class WindowTest : public testing::Test {
+  protected:
+    void TearDown() override {
+        if (window) window->close();
+    }
+
+    // A store as a later start finds it: defaults written, documentation already shown.
+    void storeLaterStart(Language language = Language::English) {
+        writeDefaultSettings(store);
+        saveSetting(store, settings::kLanguage, settingsName(language));
+        saveSetting(store, settings::kDocumentation, settings::kDocumentationOpened);
+    }
+
+    void start() {
+        window = std::make_unique<Vypocet>(UiContext{dialogs, store, shell});
+        window->Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename T>
+    T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
+    QTableWidget* grid(const QString& name) const { return find<QTableWidget>(name); }
+    QString label(const QString& name) const { return find<QLabel>(name)->text(); }
+    QAction* action(const QString& name) const { return find<QAction>(name); }
+
+    // Types into whatever has the keyboard focus, as the operator does.
+    static void typeIntoFocus(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    static void pressEnterInFocus() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    // Enters one list row with the keyboard: dimension, Enter, pieces, Enter. The dimension box
+    // is clicked when it does not have the focus; typing replaces the selected text.
+    void typeRow(const QString& dimension, const QString& pieces) {
+        QLineEdit* dimensionBox = box(QStringLiteral("Text1"));
+        if (QApplication::focusWidget() != dimensionBox) {
+            QTest::mouseClick(dimensionBox, Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
+        typeIntoFocus(dimension);
+        pressEnterInFocus();
+        typeIntoFocus(pieces);
+        pressEnterInFocus();
+    }
+
+    // Runs `inDialog` on the modal dialog that `open` opens, then closes the dialog if still open.
+    void withEditDialog(const std::function<void()>& open,
+                        const std::function<void(QDialog*)>& inDialog) {
+        bool reached = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            // A dialog counts as active with its parent; the keyboard needs it to be the window.
+            ASSERT_TRUE(
+                QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            reached = true;
+            inDialog(dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        timer.start(0);
+        open();
+        EXPECT_TRUE(reached);
+        // The offscreen platform has no window manager to hand the focus back.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    static std::vector<QStringList> rows(const QTableWidget* table) {
+        std::vector<QStringList> result;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(r, c);
+                cells << (item ? item->text() : QString());
+            }
+            while (!cells.isEmpty() && cells.back().isEmpty()) cells.removeLast();
+            result.push_back(cells);
+        }
+        return result;
+    }
+
+    static QStringList headers(const QTableWidget* table) {
+        QStringList result;
+        for (int c = 0; c < table->columnCount(); ++c)
+            result << table->horizontalHeaderItem(c)->text();
+        return result;
+    }
+
+    // The texts of the five totals: rods, waste, waste pieces, efficiency, possibilities.
+    QStringList totals() const {
+        QStringList result;
+        for (int i = 1; i < 10; i += 2) result << label(QStringLiteral("Label4_%1").arg(i));
+        return result;
+    }
+
+    InMemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    std::unique_ptr<Vypocet> window;
+};
+
+}  // namespace marlo
