@@ -150,8 +150,10 @@ void Search::prepareRodTables() {
 
 // Yields are due at every 3001st step of the run. A run of idle steps counted in one go may
 // pass a yield point; the yield then follows right after it, which keeps their number exact.
+// A stop ends the run at the yield that brought it: no further events are processed, where a
+// command could start inside the search that is ending.
 void Search::yieldToWindow() {
-    while (steps_ >= nextYield_) {
+    while (steps_ >= nextYield_ && !stopRequested_) {
         observer_.yieldToEvents();
         nextYield_ += kStepsPerYield;
         if (observer_.stopRequested()) stopRequested_ = true;
