@@ -13,7 +13,8 @@
 // - input preparation refuses each row with the one message its cells call for, keeps the
 //   pieces of the others longest first, and refuses a list over the capacity as a whole.
 // - a finished search cuts every piece exactly once, every pattern fits the rod and carries
-//   its waste, and the totals add up.
+//   its waste, and the totals add up; it agrees step for step with the literal rendering of the
+//   search that the optimiser's tests keep (tests/optimiser/ReferenceSearch.h).
 // - a settings value that is not a 16-bit number reads as the key's default, and a language
 //   name other than the five reads as Slovak.
 
@@ -33,6 +34,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "ReferenceSearch.h"
 #include "i18n/StringCatalogue.h"
 #include "model/NumericText.h"
 #include "optimiser/CuttingPlanSearch.h"
@@ -166,17 +168,53 @@ std::vector<int16_t> checkPreparation(const marlo::CuttingList& list, int16_t ro
 class BoundedObserver : public marlo::RunObserver {
   public:
     void yieldToEvents() override { ++yields_; }
-    bool stopRequested() override { return yields_ >= 100; }
+    bool stopRequested() override { return yields_ >= 10; }
+    int yields() const { return yields_; }
 
   private:
     int yields_ = 0;
 };
+
+// The fast search must agree with the literal step-by-step rendering on every count, pattern
+// and total. The rendering takes the cut as it stands, so only runs with a cut of 0 or more
+// are compared.
+void compareWithReference(const std::vector<int16_t>& input, const marlo::JobParameters& parameters,
+                          const marlo::CuttingPlan& plan, int yields) {
+    if (parameters.cutThickness < 0) return;
+    const marlo::reference::Result expected =
+        marlo::reference::search(std::vector<int>(input.begin(), input.end()), parameters);
+    if (plan.status == marlo::RunStatus::Aborted) {
+        require(plan.abortMessage == marlo::msg::kTooManyShortDimensions
+                    ? expected.aborted
+                    : !expected.aborted && expected.patterns.size() > 50,
+                "the search aborts where the rendering does");
+        return;
+    }
+    require(!expected.aborted, "the search finishes where the rendering does");
+    require(plan.summary.calculatedPossibilities == expected.steps, "the same number of steps");
+    require(static_cast<uint64_t>(yields) == expected.yields, "the same number of yields");
+    require(plan.summary.rodCount == expected.rodCount &&
+                plan.summary.totalWaste == expected.totalWaste &&
+                plan.summary.wastePieceCount == expected.wastePieceCount,
+            "the same totals");
+    require(plan.patterns.count() == static_cast<int>(expected.patterns.size()),
+            "the same number of patterns");
+    for (int i = 0; i < plan.patterns.count(); ++i) {
+        const marlo::RodPattern& got = plan.patterns[i];
+        const marlo::reference::Pattern& want = expected.patterns[static_cast<size_t>(i)];
+        require(got.rods == want.rods && got.waste == want.waste &&
+                    std::vector<int>(got.lengths.begin(), got.lengths.begin() + got.pieceCount) ==
+                        want.lengths,
+                "the same patterns in the same order");
+    }
+}
 
 void checkSearch(std::vector<int16_t> input, const marlo::JobParameters& parameters,
                  marlo::PieceList& pieces) {
     BoundedObserver observer;
     const marlo::CuttingPlan plan = marlo::searchCuttingPlan(pieces, parameters, observer);
     if (plan.status == marlo::RunStatus::Stopped) return;
+    compareWithReference(input, parameters, plan, observer.yields());
     if (plan.status == marlo::RunStatus::Aborted) {
         require(plan.abortMessage == marlo::msg::kTooManyShortDimensions ||
                     plan.abortMessage == marlo::msg::kTooManyPatterns,
