@@ -525,7 +525,9 @@ void Vypocet::Animate2() {
     const int height = designedSize_.height();
     const int step = pixels(kAnimationStepTwips);
     // The window system keeps a window at least one pixel in each direction.
-    setFixedSize(1, 1);
+    setMinimumSize(1, 1);
+    setMaximumSize(width, height);
+    resize(1, 1);
     if (const QScreen* screen = this->screen()) {
         // Centred; on a screen too small for it, the menus stay in reach.
         const QRect available = screen->availableGeometry();
@@ -534,12 +536,11 @@ void Vypocet::Animate2() {
     }
     show();
     for (int w = this->width(); w <= width; w += step) {
-        setFixedSize(w, 1);
+        resize(w, 1);
         QCoreApplication::processEvents();
     }
-    setFixedSize(width, 1);
     for (int h = this->height(); h <= height; h += step) {
-        setFixedSize(width, h);
+        resize(width, h);
         QCoreApplication::processEvents();
     }
     setFixedSize(width, height);

@@ -94,11 +94,18 @@ class Run : public WindowTest {
 TEST_F(Run, optimise_workedExampleTypedWithTheKeyboard_showsTwoPatternsAndTheTotals) {
     start();
     idleIcon = button("Command6")->icon().cacheKey();
+    typeIntoFocus("ACME s.r.o.");
+    pressEnterInFocus();
+    typeIntoFocus("Hall 4");
+    pressEnterInFocus();
+    typeIntoFocus("RAL 9010");
+    pressEnterInFocus();
     typeWorkedExample();
 
     optimise();
 
     expectWorkedResult();
+    EXPECT_EQ(window->job().header, (JobHeader{"ACME s.r.o.", "Hall 4", "RAL 9010"}));
     EXPECT_TRUE(dialogs.messages.empty());
     if (const QString shot = qEnvironmentVariable("MARLO_SCREENSHOT"); !shot.isEmpty())
         window->grab().save(shot);

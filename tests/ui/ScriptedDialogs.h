@@ -36,7 +36,7 @@ class ScriptedDialogs : public Dialogs {
     }
 
     std::deque<MessageAnswer> answers;
-    std::deque<std::optional<QString>> files;
+    std::deque<QString> files;  // the files chosen in turn; an empty name cancels the dialog
     bool printerAccepted = false;
     std::function<void(const MessageRequest&)> onMessage;
 
@@ -47,8 +47,9 @@ class ScriptedDialogs : public Dialogs {
   private:
     std::optional<QString> nextFile() {
         if (files.empty()) return std::nullopt;
-        std::optional<QString> file = files.front();
+        const QString file = files.front();
         files.pop_front();
+        if (file.isEmpty()) return std::nullopt;
         return file;
     }
 };
