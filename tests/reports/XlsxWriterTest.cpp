@@ -20,7 +20,9 @@ const StringCatalogue kEnglish(Language::English);
 class XlsxWriterTest : public testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) / "marlo-xlsx-writer";
+        // ctest runs the tests of this fixture side by side: each gets a folder of its own.
+        folder_ = fs::path(testing::TempDir()) /
+                  (std::string("marlo-xlsx-") + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
