@@ -19,9 +19,9 @@ class QSettingsStore : public SettingsStore {
     void save(std::string_view application, std::string_view section, std::string_view key,
               std::string_view value) override;
 
+  private:
     QString fileOf(std::string_view application) const;
 
-  private:
     QString folder_;
 };
 

@@ -34,7 +34,6 @@ void WindowRunObserver::processEventsIfDue() {
     if (Clock::now() - lastRound_ < interval_) return;
     flush();
     QCoreApplication::processEvents();
-    ++eventRounds_;
     lastRound_ = Clock::now();
 }
 

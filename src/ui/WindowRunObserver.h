@@ -31,8 +31,6 @@ class WindowRunObserver : public RunObserver {
 
     // Shows the progress and totals of the last rod, if not shown yet.
     void flush();
-    // How many times pending events were processed.
-    long eventRounds() const { return eventRounds_; }
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -47,7 +45,6 @@ class WindowRunObserver : public RunObserver {
     double percent_ = 0.0;
     PlanSummary totals_;
     bool unshown_ = false;
-    long eventRounds_ = 0;
 };
 
 }  // namespace marlo
