@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -100,24 +99,22 @@ void setUpGrid(QTableWidget* grid) {
     grid->setCornerButtonEnabled(false);
 }
 
-// Resizes a grid to show `visibleRows` rows (header included) and columns `dataWidth` wide, with
-// the scroll bars the sizing rule asks for.
+// The size of a grid that shows `visibleRows` rows (header included) of columns `dataWidth` wide,
+// with or without scroll bars.
+QSize gridSize(const QTableWidget* grid, int visibleRows, int dataWidth, bool horizontalBar,
+               bool verticalBar) {
+    const int border = 2 * grid->frameWidth();
+    const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    return {dataWidth + border + (verticalBar ? bar : 0),
+            visibleRows * pixels(kGridRowTwips) + border + (horizontalBar ? bar : 0)};
+}
+
 void fitGrid(QTableWidget* grid, int visibleRows, int dataWidth, bool horizontalBar,
              bool verticalBar) {
     grid->setHorizontalScrollBarPolicy(horizontalBar ? Qt::ScrollBarAlwaysOn
                                                      : Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    const int border = 2 * grid->frameWidth();
-    const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
-    grid->setFixedSize(dataWidth + border + (verticalBar ? bar : 0),
-                       visibleRows * pixels(kGridRowTwips) + border + (horizontalBar ? bar : 0));
-}
-
-// The largest size of a grid, for the room kept for it in the window.
-QSize largestGridSize(const QTableWidget* grid, int visibleRows, int dataWidth) {
-    const int border = 2 * grid->frameWidth();
-    const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
-    return {dataWidth + border + bar, visibleRows * pixels(kGridRowTwips) + border + bar};
+    grid->setFixedSize(gridSize(grid, visibleRows, dataWidth, horizontalBar, verticalBar));
 }
 
 int resultColumnsWidth(int columns) {
@@ -197,7 +194,7 @@ void Vypocet::buildControls() {
     Grid1_ = new QTableWidget(listRoom);
     Grid1_->setObjectName(QStringLiteral("Grid1"));
     setUpGrid(Grid1_);
-    listRoom->setFixedSize(largestGridSize(Grid1_, kListVisibleRows, listColumnsWidth()));
+    listRoom->setFixedSize(gridSize(Grid1_, kListVisibleRows, listColumnsWidth(), true, true));
     auto* resultRoom = new QWidget(form);
     Grid2_ = new QTableWidget(resultRoom);
     Grid2_->setObjectName(QStringLiteral("Grid2"));
@@ -205,7 +202,7 @@ void Vypocet::buildControls() {
     Grid2_->setStyleSheet(
         QStringLiteral("QTableWidget { gridline-color: %1; }").arg(kResultGridLines.name()));
     resultRoom->setFixedSize(
-        largestGridSize(Grid2_, kResultVisibleRows, resultColumnsWidth(kResultWidestColumns)));
+        gridSize(Grid2_, kResultVisibleRows, resultColumnsWidth(kResultWidestColumns), true, true));
 
     Frame1_ = new QGroupBox(form);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -223,6 +220,33 @@ void Vypocet::buildControls() {
         totals->addWidget(Label4_[i], i / 2, i % 2);
     }
 
+    layOutForm(form, listRoom, resultRoom);
+
+    setTabOrder(Text5_, Text3_);
+    setTabOrder(Text3_, Text4_);
+    setTabOrder(Text4_, Text1_);
+    setTabOrder(Text1_, Text2_);
+
+    connect(Text1_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
+    connect(Text2_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
+    connect(Text1_, &QLineEdit::returnPressed, Text2_, qOverload<>(&QWidget::setFocus));
+    connect(Text2_, &QLineEdit::returnPressed, this, &Vypocet::Command1_Click);
+    connect(Text5_, &QLineEdit::returnPressed, Text3_, qOverload<>(&QWidget::setFocus));
+    connect(Text3_, &QLineEdit::returnPressed, Text4_, qOverload<>(&QWidget::setFocus));
+    connect(Text4_, &QLineEdit::returnPressed, Text1_, qOverload<>(&QWidget::setFocus));
+    for (QLineEdit* box : {Text3_, Text4_, Text5_})
+        connect(box, &QLineEdit::textChanged, this, &Vypocet::headerTextChanged);
+    connect(Command1_, &QToolButton::clicked, this, &Vypocet::Command1_Click);
+    connect(Command2_, &QToolButton::clicked, this, &Vypocet::Command2_Click);
+    connect(Command3_, &QToolButton::clicked, this, &Vypocet::Command3_Click);
+    connect(Command6_, &QToolButton::clicked, this, &Vypocet::Command6_Click);
+    connect(Grid1_, &QTableWidget::itemSelectionChanged, this, &Vypocet::Grid1_Click);
+    connect(Grid1_, &QTableWidget::cellDoubleClicked, this, &Vypocet::Grid1_DblClick);
+    connect(Grid2_, &QTableWidget::currentCellChanged, this, &Vypocet::Grid2_RowColChange);
+    Grid1_->installEventFilter(this);
+}
+
+void Vypocet::layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom) {
     for (QLabel* caption : {Label7_, Label5_, Label6_})
         caption->setMinimumWidth(widestCaption(caption, {1, 2, 3}));
     for (QLabel* caption : {Label12_, Label13_})
@@ -329,29 +353,6 @@ void Vypocet::buildControls() {
     columns->addLayout(left);
     columns->addLayout(right);
     form->setFixedSize(form->sizeHint());
-
-    setTabOrder(Text5_, Text3_);
-    setTabOrder(Text3_, Text4_);
-    setTabOrder(Text4_, Text1_);
-    setTabOrder(Text1_, Text2_);
-
-    connect(Text1_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
-    connect(Text2_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
-    connect(Text1_, &QLineEdit::returnPressed, Text2_, qOverload<>(&QWidget::setFocus));
-    connect(Text2_, &QLineEdit::returnPressed, this, &Vypocet::Command1_Click);
-    connect(Text5_, &QLineEdit::returnPressed, Text3_, qOverload<>(&QWidget::setFocus));
-    connect(Text3_, &QLineEdit::returnPressed, Text4_, qOverload<>(&QWidget::setFocus));
-    connect(Text4_, &QLineEdit::returnPressed, Text1_, qOverload<>(&QWidget::setFocus));
-    for (QLineEdit* box : {Text3_, Text4_, Text5_})
-        connect(box, &QLineEdit::textChanged, this, &Vypocet::headerTextChanged);
-    connect(Command1_, &QToolButton::clicked, this, &Vypocet::Command1_Click);
-    connect(Command2_, &QToolButton::clicked, this, &Vypocet::Command2_Click);
-    connect(Command3_, &QToolButton::clicked, this, &Vypocet::Command3_Click);
-    connect(Command6_, &QToolButton::clicked, this, &Vypocet::Command6_Click);
-    connect(Grid1_, &QTableWidget::itemSelectionChanged, this, &Vypocet::Grid1_Click);
-    connect(Grid1_, &QTableWidget::cellDoubleClicked, this, &Vypocet::Grid1_DblClick);
-    connect(Grid2_, &QTableWidget::currentCellChanged, this, &Vypocet::Grid2_RowColChange);
-    Grid1_->installEventFilter(this);
 }
 
 void Vypocet::buildMenus() {

@@ -68,6 +68,7 @@ class Vypocet : public QMainWindow {
 
   private:
     void buildControls();
+    void layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom);
     void buildMenus();
     void buildToolbar();
 

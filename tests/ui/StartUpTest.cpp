@@ -93,6 +93,7 @@ TEST_F(StartUp, languageEntry_keepsItsTickUntilLanguagesCanBeSwitched) {
     EXPECT_FALSE(action("mnu_dutch")->isChecked());
     EXPECT_TRUE(action("mnu_german")->isChecked());
     EXPECT_EQ(action("mnu_subor")->text(), QStringLiteral("Datei"));
+    EXPECT_EQ(find<QToolButton>("Command1")->toolTip(), QStringLiteral("Hinzufügen"));
 }
 
 TEST(QSettingsStore, keepsValuesInAnIniFileOfTheApplicationAcrossStarts) {
