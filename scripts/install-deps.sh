@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip
+  desktop-file-utils appstream shared-mime-info
   clang-14 libclang-rt-14-dev time
 )
 
