@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace marlo {
 
@@ -9,8 +10,13 @@ QUrl documentationLink() {
     const QString configured = QStringLiteral(MARLO_DOCUMENTATION_URL);
     if (!configured.isEmpty()) return QUrl(configured);
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    return QUrl::fromLocalFile(QDir::cleanPath(
-        programFolder.filePath(QStringLiteral("../share/marlo-veen/files/documentation.pdf"))));
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QStringLiteral("../share/marlo-veen/files/documentation.pdf")));
+    // A program started from its build folder finds the manual built beside it.
+    const QString built =
+        QDir::cleanPath(programFolder.filePath(QStringLiteral("../files/documentation.pdf")));
+    const bool runsFromBuild = !QFileInfo::exists(installed) && QFileInfo::exists(built);
+    return QUrl::fromLocalFile(runsFromBuild ? built : installed);
 }
 
 }  // namespace marlo

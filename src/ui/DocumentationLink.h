@@ -4,8 +4,9 @@
 
 namespace marlo {
 
-// The user manual: files/documentation.pdf in the program's data folder (share/marlo-veen beside
-// the folder of the executable), unless the build names a web address for it.
+// The user manual, files/documentation.pdf, unless the build names a web address for it. Run from
+// the build folder (the program in <build>/app), the manual built beside it in <build>/files is
+// taken; installed (the program in <prefix>/bin), the one in <prefix>/share/marlo-veen/files.
 QUrl documentationLink();
 
 }  // namespace marlo

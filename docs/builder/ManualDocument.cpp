@@ -1,0 +1,300 @@
+#include "ManualDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPaintDevice>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <algorithm>
+
+namespace marlo {
+
+namespace {
+
+const QString kContentsMarker = QStringLiteral("[contents]");
+const QColor kHeadingColour(0x1b, 0x61, 0x39);
+const QColor kTextColour(0x22, 0x22, 0x22);
+const QColor kRuleColour(0x9a, 0xa5, 0xa0);
+const QColor kTableHeaderFill(0xe3, 0xef, 0xe8);
+const QColor kCodeFill(0xf1, 0xf3, 0xf2);
+const QColor kNoteFill(0xfd, 0xf5, 0xdc);
+const QString kBodyFamily = QStringLiteral("Liberation Sans");
+const QString kCodeFamily = QStringLiteral("Liberation Mono");
+constexpr double kBodyPoints = 10.0;
+constexpr int kLayoutRounds = 200;
+
+QList<QTextBlock> blocksOf(const QTextDocument& document) {
+    QList<QTextBlock> blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        blocks.append(block);
+    }
+    return blocks;
+}
+
+bool isPictureBlock(const QTextBlock& block) {
+    const QString text = block.text().trimmed();
+    return text.size() == 1 && text.at(0) == QChar::ObjectReplacementCharacter;
+}
+
+bool isCodeBlock(const QTextBlock& block) {
+    const QTextBlockFormat format = block.blockFormat();
+    return format.hasProperty(QTextFormat::BlockCodeFence) || format.nonBreakableLines();
+}
+
+QTextCursor selectBlock(QTextDocument& document, const QTextBlock& block) {
+    QTextCursor cursor(&document);
+    cursor.setPosition(block.position());
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    return cursor;
+}
+
+void mergeBlockCharFormat(QTextDocument& document, const QTextBlock& block,
+                          const QTextCharFormat& format) {
+    QTextCursor cursor = selectBlock(document, block);
+    cursor.mergeCharFormat(format);
+    cursor.mergeBlockCharFormat(format);
+}
+
+QList<QTextTable*> tablesOf(QTextFrame* frame) {
+    QList<QTextTable*> tables;
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child)) tables.append(table);
+        tables.append(tablesOf(child));
+    }
+    return tables;
+}
+
+}  // namespace
+
+ManualDocument::ManualDocument(QPaintDevice& device, QSizeF pageBodyPixels, int firstPageNumber)
+    : pageBody_(pageBodyPixels),
+      bodyWidthCss_(pageBodyPixels.width() * 96.0 / device.logicalDpiX()),
+      firstPageNumber_(firstPageNumber) {
+    document_.documentLayout()->setPaintDevice(&device);
+    document_.setPageSize(pageBody_);
+    document_.setDocumentMargin(0);
+    QFont body(kBodyFamily);
+    body.setPointSizeF(kBodyPoints);
+    document_.setDefaultFont(body);
+}
+
+void ManualDocument::setParts(const QStringList& markdownParts, const QUrl& baseUrl) {
+    document_.setBaseUrl(baseUrl);
+    document_.setMarkdown(markdownParts.join(QStringLiteral("\n\n")),
+                          QTextDocument::MarkdownDialectGitHub);
+    styleBlocks();
+    styleTables();
+    fitPictures();
+    insertContentsLists();
+    keepHeadingsWithText();
+    fillContentsPages();
+}
+
+int ManualDocument::pageCount() const {
+    return document_.pageCount();
+}
+
+QList<ManualHeading> ManualDocument::headings(int level) const {
+    QList<ManualHeading> found;
+    for (const QTextBlock& block : blocksOf(document_)) {
+        if (block.blockFormat().headingLevel() == level) {
+            found.append({block.text(), level, pageOf(block)});
+        }
+    }
+    return found;
+}
+
+int ManualDocument::pageOf(const QTextBlock& block) const {
+    const QRectF box = document_.documentLayout()->blockBoundingRect(block);
+    return static_cast<int>(box.top() / pageBody_.height()) + firstPageNumber_;
+}
+
+void ManualDocument::styleBlocks() {
+    bool first = true;
+    for (const QTextBlock& block : blocksOf(document_)) {
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        QTextCharFormat chars;
+        chars.setForeground(kTextColour);
+        const int level = format.headingLevel();
+        if (level > 0) {
+            static const double kPoints[] = {21.0, 14.5, 11.5, 10.5, 10.0, 10.0};
+            chars.setFontPointSize(kPoints[std::min(level, 6) - 1]);
+            chars.setFontWeight(level <= 2 ? QFont::DemiBold : QFont::Bold);
+            chars.setForeground(level <= 2 ? kHeadingColour : kTextColour);
+            format.setTopMargin(level == 1 ? 0 : (level == 2 ? 20 : 12));
+            format.setBottomMargin(level == 1 ? 16 : 6);
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+            if (level == 1 && !first)
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        } else if (isCodeBlock(block)) {
+            QFont code(kCodeFamily);
+            code.setPointSizeF(kBodyPoints - 1.5);
+            chars.setFont(code, QTextCharFormat::FontPropertiesAll);
+            chars.setForeground(kTextColour);
+            format.setBackground(kCodeFill);
+            format.setLeftMargin(8);
+            format.setTopMargin(2);
+            format.setBottomMargin(8);
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+        } else if (format.intProperty(QTextFormat::BlockQuoteLevel) > 0) {
+            format.setBackground(kNoteFill);
+            format.setLeftMargin(12);
+            format.setRightMargin(12);
+            format.setTopMargin(4);
+            format.setBottomMargin(10);
+            format.setLineHeight(125, QTextBlockFormat::ProportionalHeight);
+        } else if (isPictureBlock(block)) {
+            format.setAlignment(Qt::AlignHCenter);
+            format.setTopMargin(6);
+            format.setBottomMargin(4);
+        } else {
+            format.setBottomMargin(block.textList() ? 3 : 7);
+            format.setLineHeight(125, QTextBlockFormat::ProportionalHeight);
+        }
+        cursor.setBlockFormat(format);
+        mergeBlockCharFormat(document_, block, chars);
+        first = false;
+    }
+}
+
+void ManualDocument::styleTables() {
+    for (QTextTable* table : tablesOf(document_.rootFrame())) {
+        QTextTableFormat format = table->format();
+        format.setBorder(0.75);
+        format.setBorderBrush(kRuleColour);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setCellSpacing(0);
+        format.setCellPadding(3);
+        format.setTopMargin(4);
+        format.setBottomMargin(10);
+        format.setHeaderRowCount(1);
+        table->setFormat(format);
+        for (int column = 0; column < table->columns(); ++column) {
+            QTextTableCell cell = table->cellAt(0, column);
+            QTextCharFormat header = cell.format();
+            header.setBackground(kTableHeaderFill);
+            header.setFontWeight(QFont::Bold);
+            cell.setFormat(header);
+        }
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                    const QTextBlock block = it.currentBlock();
+                    if (!block.isValid()) continue;
+                    QTextBlockFormat tight = block.blockFormat();
+                    tight.setTopMargin(0);
+                    tight.setBottomMargin(0);
+                    tight.setLineHeight(110, QTextBlockFormat::ProportionalHeight);
+                    QTextCursor(block).setBlockFormat(tight);
+                }
+            }
+        }
+    }
+}
+
+void ManualDocument::fitPictures() {
+    for (const QTextBlock& block : blocksOf(document_)) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            const QVariant data =
+                document_.resource(QTextDocument::ImageResource, QUrl(picture.name()));
+            QImage image = data.value<QImage>();
+            if (image.isNull()) image.loadFromData(data.toByteArray());
+            if (image.isNull()) {
+                qFatal("Picture not found: %s", qPrintable(picture.name()));
+            }
+            // Screenshots are taken at 96 dpi; a picture wider than the text is scaled down.
+            const double scale = std::min(1.0, bodyWidthCss_ / image.width());
+            picture.setWidth(image.width() * scale);
+            picture.setHeight(image.height() * scale);
+            QTextCursor cursor(&document_);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
+}
+
+void ManualDocument::insertContentsLists() {
+    const QList<QTextBlock> blocks = blocksOf(document_);
+    for (int i = 0; i < blocks.size(); ++i) {
+        if (blocks[i].text().trimmed() != kContentsMarker) continue;
+        QStringList titles;
+        for (int j = i + 1; j < blocks.size(); ++j) {
+            const int level = blocks[j].blockFormat().headingLevel();
+            if (level == 1) break;
+            if (level == 2) titles.append(blocks[j].text());
+        }
+        QTextCursor cursor = selectBlock(document_, blocks[i]);
+        cursor.removeSelectedText();
+        QTextTableFormat format;
+        format.setBorder(0);
+        format.setCellPadding(2);
+        format.setCellSpacing(0);
+        format.setBottomMargin(12);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 92),
+                                          QTextLength(QTextLength::PercentageLength, 8)});
+        QTextTable* table = cursor.insertTable(titles.size(), 2, format);
+        for (int row = 0; row < titles.size(); ++row) {
+            table->cellAt(row, 0).firstCursorPosition().insertText(titles[row]);
+            QTextCursor page = table->cellAt(row, 1).firstCursorPosition();
+            QTextBlockFormat right = page.blockFormat();
+            right.setAlignment(Qt::AlignRight);
+            page.setBlockFormat(right);
+            page.insertText(QStringLiteral("00"));
+        }
+        contentsTables_.append(table);
+    }
+}
+
+void ManualDocument::keepHeadingsWithText() {
+    // A heading or a picture must not stay alone at the bottom of a page, away from the text or
+    // the caption below it: such a block starts the next page instead. Each move can push later
+    // blocks, so the check runs again until the pages settle.
+    for (int round = 0; round < kLayoutRounds; ++round) {
+        bool moved = false;
+        const QList<QTextBlock> blocks = blocksOf(document_);
+        for (int i = 0; i + 1 < blocks.size(); ++i) {
+            const QTextBlock& block = blocks[i];
+            const bool keepWithNext = block.blockFormat().headingLevel() >= 2 ||
+                                      (isPictureBlock(block) && !block.textList());
+            if (!keepWithNext) continue;
+            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+                continue;
+            }
+            if (pageOf(block) == pageOf(blocks[i + 1])) continue;
+            QTextBlockFormat format = block.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+            moved = true;
+            break;
+        }
+        if (!moved) return;
+    }
+}
+
+void ManualDocument::fillContentsPages() {
+    const QList<ManualHeading> sections = headings(2);
+    int next = 0;
+    for (QTextTable* table : contentsTables_) {
+        for (int row = 0; row < table->rows(); ++row) {
+            const QString title = table->cellAt(row, 0).firstCursorPosition().block().text();
+            while (next < sections.size() && sections[next].title != title) ++next;
+            if (next == sections.size())
+                qFatal("Contents entry without heading: %s", qPrintable(title));
+            QTextCursor cell = table->cellAt(row, 1).firstCursorPosition();
+            cell.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cell.insertText(QString::number(sections[next].page));
+        }
+    }
+}
+
+}  // namespace marlo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
+
+class QPaintDevice;
+class QTextTable;
+
+namespace marlo {
+
+// A heading of the manual and the page it lands on.
+struct ManualHeading {
+    QString title;
+    int level = 0;
+    int page = 0;
+};
+
+// The user manual as one styled text document laid out in pages. Every Markdown part begins with
+// a level-1 heading, starts on a new page and gets a contents list of its level-2 headings right
+// below that heading. Lengths are CSS pixels (96 per inch); the layout scales them to the device.
+class ManualDocument {
+  public:
+    // `device` is the PDF writer the pages will be drawn on: fonts are measured on it. Page
+    // numbers count from `firstPageNumber` (pages before the text, such as a cover, come first).
+    ManualDocument(QPaintDevice& device, QSizeF pageBodyPixels, int firstPageNumber);
+
+    // `baseUrl` is the folder that relative picture paths of the part are resolved against.
+    void setParts(const QStringList& markdownParts, const QUrl& baseUrl);
+
+    QTextDocument& document() { return document_; }
+    int pageCount() const;
+    // The headings of one level with their pages; level 1 are the parts, for the cover.
+    QList<ManualHeading> headings(int level) const;
+    int pageOf(const QTextBlock& block) const;
+
+  private:
+    void styleBlocks();
+    void styleTables();
+    void fitPictures();
+    void insertContentsLists();
+    void keepHeadingsWithText();
+    void fillContentsPages();
+
+    QTextDocument document_;
+    QSizeF pageBody_;
+    double bodyWidthCss_;
+    int firstPageNumber_;
+    QList<QTextTable*> contentsTables_;
+};
+
+}  // namespace marlo
