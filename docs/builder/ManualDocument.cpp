@@ -3,6 +3,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -21,10 +24,13 @@ const QColor kRuleColour(0x9a, 0xa5, 0xa0);
 const QColor kTableHeaderFill(0xe3, 0xef, 0xe8);
 const QColor kCodeFill(0xf1, 0xf3, 0xf2);
 const QColor kNoteFill(0xfd, 0xf5, 0xdc);
+const QColor kCaptionColour(0x4a, 0x52, 0x4e);
 const QString kBodyFamily = QStringLiteral("Liberation Sans");
 const QString kCodeFamily = QStringLiteral("Liberation Mono");
 constexpr double kBodyPoints = 10.0;
 constexpr int kLayoutRounds = 200;
+constexpr double kTablePicturePixels = 17;
+constexpr double kLinePicturePixels = 14;
 
 QList<QTextBlock> blocksOf(const QTextDocument& document) {
     QList<QTextBlock> blocks;
@@ -39,7 +45,12 @@ bool isPictureBlock(const QTextBlock& block) {
     return text.size() == 1 && text.at(0) == QChar::ObjectReplacementCharacter;
 }
 
+bool isInTable(const QTextBlock& block) {
+    return QTextCursor(block).currentTable() != nullptr;
+}
+
 bool isCodeBlock(const QTextBlock& block) {
+    if (!block.isValid()) return false;
     const QTextBlockFormat format = block.blockFormat();
     return format.hasProperty(QTextFormat::BlockCodeFence) || format.nonBreakableLines();
 }
@@ -72,6 +83,7 @@ QList<QTextTable*> tablesOf(QTextFrame* frame) {
 ManualDocument::ManualDocument(QPaintDevice& device, QSizeF pageBodyPixels, int firstPageNumber)
     : pageBody_(pageBodyPixels),
       bodyWidthCss_(pageBodyPixels.width() * 96.0 / device.logicalDpiX()),
+      deviceDpi_(device.logicalDpiX()),
       firstPageNumber_(firstPageNumber) {
     document_.documentLayout()->setPaintDevice(&device);
     document_.setPageSize(pageBody_);
@@ -83,13 +95,17 @@ ManualDocument::ManualDocument(QPaintDevice& device, QSizeF pageBodyPixels, int 
 
 void ManualDocument::setParts(const QStringList& markdownParts, const QUrl& baseUrl) {
     document_.setBaseUrl(baseUrl);
-    document_.setMarkdown(markdownParts.join(QStringLiteral("\n\n")),
-                          QTextDocument::MarkdownDialectGitHub);
+    // A number and its unit stay on one line.
+    static const QRegularExpression numberAndUnit(QStringLiteral("(\\d) (mm|%|pcs|ks)(?!\\w)"));
+    QString text = markdownParts.join(QStringLiteral("\n\n"));
+    text.replace(numberAndUnit, QStringLiteral("\\1\u00a0\\2"));
+    document_.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
     styleBlocks();
     styleTables();
     fitPictures();
+    insertCaptions();
     insertContentsLists();
-    keepHeadingsWithText();
+    keepTogether();
     fillContentsPages();
 }
 
@@ -137,8 +153,9 @@ void ManualDocument::styleBlocks() {
             chars.setForeground(kTextColour);
             format.setBackground(kCodeFill);
             format.setLeftMargin(8);
-            format.setTopMargin(2);
-            format.setBottomMargin(8);
+            // Each line of a code block is a block of its own: one grey band, spaced as a whole.
+            format.setTopMargin(isCodeBlock(block.previous()) ? 0 : 2);
+            format.setBottomMargin(isCodeBlock(block.next()) ? 0 : 10);
             format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
         } else if (format.intProperty(QTextFormat::BlockQuoteLevel) > 0) {
             format.setBackground(kNoteFill);
@@ -147,7 +164,7 @@ void ManualDocument::styleBlocks() {
             format.setTopMargin(4);
             format.setBottomMargin(10);
             format.setLineHeight(125, QTextBlockFormat::ProportionalHeight);
-        } else if (isPictureBlock(block)) {
+        } else if (isPictureBlock(block) && !isInTable(block)) {
             format.setAlignment(Qt::AlignHCenter);
             format.setTopMargin(6);
             format.setBottomMargin(4);
@@ -199,26 +216,76 @@ void ManualDocument::styleTables() {
 
 void ManualDocument::fitPictures() {
     for (const QTextBlock& block : blocksOf(document_)) {
+        // A picture alone in its paragraph is a screenshot; one in a line of text or in a table
+        // is a button picture and is set at the height of the text.
+        const bool inTable = isInTable(block);
+        const bool buttonPicture = inTable || !isPictureBlock(block);
+        const double buttonPixels = inTable ? kTablePicturePixels : kLinePicturePixels;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.charFormat().isImageFormat()) continue;
             QTextImageFormat picture = fragment.charFormat().toImageFormat();
-            const QVariant data =
-                document_.resource(QTextDocument::ImageResource, QUrl(picture.name()));
-            QImage image = data.value<QImage>();
-            if (image.isNull()) image.loadFromData(data.toByteArray());
-            if (image.isNull()) {
-                qFatal("Picture not found: %s", qPrintable(picture.name()));
-            }
-            // Screenshots are taken at 96 dpi; a picture wider than the text is scaled down.
-            const double scale = std::min(1.0, bodyWidthCss_ / image.width());
-            picture.setWidth(image.width() * scale);
-            picture.setHeight(image.height() * scale);
+            const QSizeF natural = loadPicture(picture.name(), buttonPicture ? buttonPixels : 0);
+            // Screenshots are taken at 96 dpi; one wider than the text is scaled down.
+            const double scale = buttonPicture ? buttonPixels / natural.height()
+                                               : std::min(1.0, bodyWidthCss_ / natural.width());
+            picture.setWidth(natural.width() * scale);
+            picture.setHeight(natural.height() * scale);
+            picture.setVerticalAlignment(buttonPicture ? QTextCharFormat::AlignMiddle
+                                                       : QTextCharFormat::AlignNormal);
             QTextCursor cursor(&document_);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             cursor.setCharFormat(picture);
         }
+    }
+}
+
+QSizeF ManualDocument::loadPicture(const QString& name, double heightPixels) {
+    const QUrl url(name);
+    if (name.endsWith(QLatin1String(".svg"))) {
+        // Drawn at the printer's resolution, so that the picture stays sharp on paper.
+        QSvgRenderer renderer(document_.baseUrl().resolved(url).toLocalFile());
+        if (!renderer.isValid()) qFatal("Picture not found: %s", qPrintable(name));
+        const QSizeF natural = renderer.defaultSize();
+        const double pixels = heightPixels > 0 ? heightPixels : natural.height();
+        const int side = static_cast<int>(pixels * 2 * deviceDpi_ / 96.0);
+        QImage image(QSize(side * natural.width() / natural.height(), side),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        document_.addResource(QTextDocument::ImageResource, document_.baseUrl().resolved(url),
+                              image);
+        return natural;
+    }
+    const QVariant data = document_.resource(QTextDocument::ImageResource, url);
+    QImage image = data.value<QImage>();
+    if (image.isNull()) image.loadFromData(data.toByteArray());
+    if (image.isNull()) qFatal("Picture not found: %s", qPrintable(name));
+    return image.size();
+}
+
+void ManualDocument::insertCaptions() {
+    for (const QTextBlock& block : blocksOf(document_)) {
+        if (!isPictureBlock(block) || isInTable(block)) continue;
+        const QString caption =
+            block.begin().fragment().charFormat().stringProperty(QTextFormat::ImageAltText);
+        if (caption.isEmpty()) continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        QTextBlockFormat format;
+        format.setAlignment(Qt::AlignHCenter);
+        format.setTopMargin(2);
+        format.setBottomMargin(12);
+        QTextCharFormat chars;
+        chars.setFontItalic(true);
+        chars.setFontPointSize(kBodyPoints - 1);
+        chars.setForeground(kCaptionColour);
+        cursor.insertBlock(format, chars);
+        cursor.insertText(caption, chars);
     }
 }
 
@@ -255,22 +322,29 @@ void ManualDocument::insertContentsLists() {
     }
 }
 
-void ManualDocument::keepHeadingsWithText() {
+void ManualDocument::keepTogether() {
     // A heading or a picture must not stay alone at the bottom of a page, away from the text or
-    // the caption below it: such a block starts the next page instead. Each move can push later
-    // blocks, so the check runs again until the pages settle.
+    // the caption below it, and a code block is not split: such a block starts the next page
+    // instead. Each move can push later blocks, so the check runs again until the pages settle.
     for (int round = 0; round < kLayoutRounds; ++round) {
         bool moved = false;
         const QList<QTextBlock> blocks = blocksOf(document_);
         for (int i = 0; i + 1 < blocks.size(); ++i) {
             const QTextBlock& block = blocks[i];
-            const bool keepWithNext = block.blockFormat().headingLevel() >= 2 ||
-                                      (isPictureBlock(block) && !block.textList());
-            if (!keepWithNext) continue;
             if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
                 continue;
             }
-            if (pageOf(block) == pageOf(blocks[i + 1])) continue;
+            // What must not be split from what follows it: a heading or a picture from the next
+            // block, the first line of a code block (one block per line) from its last line.
+            QTextBlock partner;
+            if (block.blockFormat().headingLevel() >= 2 ||
+                (isPictureBlock(block) && !isInTable(block))) {
+                partner = blocks[i + 1];
+            } else if (isCodeBlock(block) && !isCodeBlock(block.previous())) {
+                partner = block;
+                while (isCodeBlock(partner.next())) partner = partner.next();
+            }
+            if (!partner.isValid() || pageOf(block) == pageOf(partner)) continue;
             QTextBlockFormat format = block.blockFormat();
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(block).setBlockFormat(format);

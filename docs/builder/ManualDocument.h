@@ -40,13 +40,19 @@ class ManualDocument {
     void styleBlocks();
     void styleTables();
     void fitPictures();
+    // Loads a picture into the document's resources, an SVG drawn for the height it will be
+    // shown at (0: its own); returns its natural size in CSS pixels.
+    QSizeF loadPicture(const QString& name, double heightPixels);
+    // The alternative text of a screenshot becomes its caption, in a paragraph below it.
+    void insertCaptions();
     void insertContentsLists();
-    void keepHeadingsWithText();
+    void keepTogether();
     void fillContentsPages();
 
     QTextDocument document_;
     QSizeF pageBody_;
     double bodyWidthCss_;
+    int deviceDpi_;
     int firstPageNumber_;
     QList<QTextTable*> contentsTables_;
 };

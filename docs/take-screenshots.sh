@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the user manual from the real desktop program: it runs under Xvfb with
+# stored settings of its own, xdotool types the jobs and presses the buttons as an operator would,
+# and ImageMagick's import grabs the window. The pictures go to docs/screenshots as
+# <picture>-<language>.png; rebuild the manual afterwards.
+# Needs (Debian): xvfb xauth xdotool imagemagick.
+# Usage: docs/take-screenshots.sh [program, default build/app/marlo-veen]
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+program="$(realpath "${1:-$root/build/app/marlo-veen}")"
+out="$root/docs/screenshots"
+
+if [ -z "${MARLO_SCREENSHOT_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program"
+fi
+
+work="$(mktemp -d)"
+pid=""
+stop_program() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2> /dev/null || true
+    wait "$pid" 2> /dev/null || true
+    pid=""
+  fi
+}
+trap 'stop_program; rm -rf "$work"' EXIT
+
+# Places of the controls in the main window, from its top left corner (the layout is fixed).
+optimise_button=(270 108)
+parameters_button=(305 37)
+# The result part of the main window: progress and result table above, the totals below; the
+# empty room between them is left out.
+result_table="640x170+232+60"
+result_totals="640x135+232+350"
+
+# start LANGUAGE ROD CUT MIN MAX BORDERS START SORT: a fresh start with these stored settings (not
+# the first start, the manual already shown once), waiting until the opening animation is over.
+start() {
+  stop_program
+  rm -rf "$work/config"
+  mkdir -p "$work/config"
+  printf '[nastavenia]\nmin.%%20rozmer=%s\nmax.%%20rozmer=%s\nhrubka%%20rezu=%s\ndlzka%%20tyce=%s\nprepinac1=%s\nprepinac2=%s\nprepinac3=%s\njazyk=%s\ndokumentacia=0\n' \
+    "$4" "$5" "$3" "$2" "$6" "$7" "$8" "$1" > "$work/config/Optimalizacia.ini"
+  XDG_CONFIG_HOME="$work/config" HOME="$work" "$program" > "$work/program.log" 2>&1 &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
+  sleep 2.5
+  xdotool windowfocus --sync "$window"
+}
+
+# type_job CUSTOMER NAME COLOUR DIMENSION PIECES [DIMENSION PIECES ...]: Enter moves from box to
+# box and adds the row after the pieces.
+type_job() {
+  for text in "$1" "$2" "$3"; do
+    xdotool type --delay 15 "$text"
+    xdotool key Return
+  done
+  shift 3
+  while [ $# -ge 2 ]; do
+    xdotool type --delay 15 "$1"
+    xdotool key Return
+    xdotool type --delay 15 "$2"
+    xdotool key Return
+    shift 2
+  done
+}
+
+click() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool mousemove 1270 1010
+}
+
+# capture NAME: the main window, without the mouse over a button.
+capture() {
+  sleep 1
+  import -window "$window" "$out/$1"
+  echo "docs/screenshots/$1"
+}
+
+# capture_result NAME: the result table and the totals of the main window.
+capture_result() {
+  sleep 1
+  import -window "$window" "$work/shot.png"
+  convert "$work/shot.png" \( -clone 0 -crop "$result_table" +repage \) \
+    \( -clone 0 -crop "$result_totals" +repage \) -delete 0 -append "$out/$1"
+  echo "docs/screenshots/$1"
+}
+
+capture_dialog() {
+  local dialog
+  dialog=$(xdotool search --sync --onlyvisible --name "^$2\$" | head -n1)
+  sleep 1
+  import -window "$dialog" "$out/$1"
+  echo "docs/screenshots/$1"
+}
+
+mkdir -p "$out"
+for language in english slovak; do
+  if [ "$language" = slovak ]; then
+    suffix=sk
+    job=("Stavby s.r.o." "Hala 4" "RAL 9010")
+    parameters_title="Parametre"
+  else
+    suffix=en
+    job=("ACME Ltd." "Hall 4" "RAL 9010")
+    parameters_title="Parameters"
+  fi
+
+  # The worked example: rod 6000 mm, cut 6 mm, 2000 x 3, 1500 x 2, 1000 x 4.
+  start "$language" 6000 6 200 500 1 1 1
+  type_job "${job[@]}" 2000 3 1500 2 1000 4
+  capture "job-$suffix.png"
+  click "${optimise_button[@]}"
+  capture "result-$suffix.png"
+  click "${parameters_button[@]}"
+  capture_dialog "parameters-$suffix.png" "$parameters_title"
+  xdotool key Escape
+
+  start "$language" 6000 6 200 500 1 0 1
+  type_job "${job[@]}" 2000 3 1500 2 1000 4
+  click "${optimise_button[@]}"
+  capture_result "start-smallest-$suffix.png"
+
+  start "$language" 6000 6 200 500 1 1 1
+  type_job "${job[@]}" 2000 3 1500 2 1000 4
+  click "${optimise_button[@]}"
+  capture_result "start-largest-$suffix.png"
+
+  # The waste band: rod 2000 mm, no cut width, band 100 to 300 mm, output in the order found.
+  for borders in 1 0; do
+    start "$language" 2000 0 100 300 "$borders" 1 0
+    type_job "${job[@]}" 1100 2 400 1 300 1
+    click "${optimise_button[@]}"
+    capture_result "waste-band-$borders-$suffix.png"
+  done
+  start "$language" 2000 0 100 300 0 1 0
+  click "${parameters_button[@]}"
+  capture_dialog "parameters-band-$suffix.png" "$parameters_title"
+  xdotool key Escape
+done
+stop_program
