@@ -6,17 +6,31 @@
 
 namespace marlo {
 
+namespace {
+
+std::string decimalText(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+}  // namespace
+
 bool isAcceptedEntry(std::string_view text) {
     const std::optional<double> value = parseNumericText(text);
     return value && *value >= 0 && toInt16(text).has_value();
 }
 
+std::optional<std::string> entryValueText(std::string_view text) {
+    const std::optional<double> value = parseNumericText(text);
+    if (!value) return std::nullopt;
+    return decimalText(*value);
+}
+
 std::optional<std::string> steppedEntry(std::string_view text, int step) {
     const std::optional<double> value = parseNumericText(text);
     if (!value || (step < 0 && *value <= 1)) return std::nullopt;
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", *value + step);
-    return std::string(buffer);
+    return decimalText(*value + step);
 }
 
 }  // namespace marlo

@@ -1,0 +1,90 @@
+#include "ui/language.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "settings/ProgramSettings.h"
+#include "ui/Twips.h"
+
+namespace marlo {
+
+namespace {
+
+struct LanguageOption {
+    const char* caption;
+    Language language;
+};
+constexpr std::array<LanguageOption, 5> kOptions = {{
+    {"česky", Language::Czech},
+    {"deutsch", Language::German},
+    {"nederlands", Language::Dutch},
+    {"english", Language::English},
+    {"slovensky", Language::Slovak},
+}};
+
+// The form's measures in twips: the options stand 1320 from the left edge, one every 360.
+constexpr int kOptionsLeftTwips = 1320;
+constexpr int kOptionsTopTwips = 360;
+constexpr int kOptionStepTwips = 360;
+constexpr int kOptionHeightTwips = 255;
+constexpr int kButtonWidthTwips = 1095;
+constexpr int kButtonHeightTwips = 375;
+constexpr int kFormWidthTwips = 3720;
+
+}  // namespace
+
+language::language(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), Command1_(new QPushButton(QStringLiteral("OK"), this)) {
+    setObjectName(QStringLiteral("language"));
+    setWindowTitle(QStringLiteral("Please choose your language"));
+    setModal(true);
+
+    auto* options = new QVBoxLayout;
+    options->setSpacing(pixels(kOptionStepTwips - kOptionHeightTwips));
+    for (size_t i = 0; i < kOptions.size(); ++i) {
+        Option1_[i] = new QRadioButton(QString::fromUtf8(kOptions[i].caption), this);
+        Option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1_[i]->setMinimumHeight(pixels(kOptionHeightTwips));
+        options->addWidget(Option1_[i]);
+    }
+    Option1_[0]->setChecked(true);
+    auto* optionsRow = new QHBoxLayout;
+    optionsRow->addSpacing(pixels(kOptionsLeftTwips));
+    optionsRow->addLayout(options);
+    optionsRow->addStretch();
+
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setFixedSize(pixels(kButtonWidthTwips), pixels(kButtonHeightTwips));
+    Command1_->setDefault(true);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(Command1_);
+    buttonRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, pixels(kOptionsTopTwips), 0, pixels(kOptionsTopTwips));
+    layout->addLayout(optionsRow);
+    layout->addSpacing(pixels(kOptionStepTwips - kOptionHeightTwips));
+    layout->addLayout(buttonRow);
+    const QSize content = sizeHint();
+    setFixedSize(std::max(pixels(kFormWidthTwips), content.width()), content.height());
+
+    connect(Command1_, &QPushButton::clicked, this, &language::Command1_Click);
+}
+
+Language language::chosen() const {
+    for (size_t i = 0; i < kOptions.size(); ++i) {
+        if (Option1_[i]->isChecked()) return kOptions[i].language;
+    }
+    return kOptions[0].language;
+}
+
+void language::Command1_Click() {
+    saveSetting(settings_, settings::kLanguage, settingsName(chosen()));
+    accept();
+}
+
+}  // namespace marlo
