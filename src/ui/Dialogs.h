@@ -10,7 +10,7 @@ namespace marlo {
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
-enum class MessageIcon { Information, Question, Warning, Error };
+enum class MessageIcon { None, Information, Question, Warning, Error };
 
 // A modal message box.
 struct MessageRequest {

@@ -32,6 +32,8 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
             return QMessageBox::Warning;
         case MessageIcon::Error:
             return QMessageBox::Critical;
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
         case MessageIcon::Information:
             break;
     }

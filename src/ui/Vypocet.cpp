@@ -24,14 +24,17 @@
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/NumberFormats.h"
 #include "settings/ProgramSettings.h"
+#include "ui/About.h"
 #include "ui/DocumentationLink.h"
 #include "ui/EntryBoxes.h"
 #include "ui/FixedTexts.h"
 #include "ui/NumericEntry.h"
+#include "ui/Parametre.h"
 #include "ui/ProgramStyle.h"
 #include "ui/Twips.h"
 #include "ui/WindowRunObserver.h"
 #include "ui/edit.h"
+#include "ui/language.h"
 
 namespace marlo {
 
@@ -403,11 +406,22 @@ void Vypocet::buildMenus() {
     mnu_dutch_->setText(QStringLiteral("Nederlands"));
     mnu_english_->setText(QStringLiteral("English"));
     mnu_slovak_->setText(QStringLiteral("Slovensky"));
-    for (QAction* language : {mnu_czech_, mnu_german_, mnu_dutch_, mnu_english_, mnu_slovak_}) {
-        language->setCheckable(true);
-        // Until a language can be switched, a click keeps the tick where it was.
-        connect(language, &QAction::triggered, this, &Vypocet::showLanguageTicks);
+    const std::pair<QAction*, Language> languages[] = {{mnu_czech_, Language::Czech},
+                                                        {mnu_german_, Language::German},
+                                                        {mnu_dutch_, Language::Dutch},
+                                                        {mnu_english_, Language::English},
+                                                        {mnu_slovak_, Language::Slovak}};
+    for (const auto& [item, chosen] : languages) {
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, chosen] { switchLanguage(chosen); });
     }
+    connect(mnu_novy_, &QAction::triggered, this, &Vypocet::mnu_novy_Click);
+    connect(mnu_otvorit_, &QAction::triggered, this, &Vypocet::mnu_otvorit_Click);
+    connect(mnu_ulozit_, &QAction::triggered, this, &Vypocet::mnu_ulozit_Click);
+    connect(mnu_ulozit_ako_, &QAction::triggered, this, &Vypocet::mnu_ulozit_ako_Click);
+    connect(mnu_exit_, &QAction::triggered, this, &Vypocet::mnu_exit_Click);
+    connect(mnu_parametre_, &QAction::triggered, this, &Vypocet::mnu_parametre_Click);
+    connect(mnu_about_, &QAction::triggered, this, &Vypocet::mnu_about_Click);
     connect(mnu_optimalizuj_, &QAction::triggered, this, &Vypocet::Command6_Click);
 }
 
@@ -447,10 +461,8 @@ void Vypocet::Form_Load() {
     for (int column = 0; column < kResultFixedColumns; ++column)
         Grid2_->setColumnWidth(column, pixels(kResultColumnTwips));
 
-    // What the New command does to a job without changes.
-    Nuluj_obrazovku();
-    Nuluj_Menu();
-
+    mnu_novy_Click();
+    if (firstStart_) chooseFirstLanguage();
     if (documentationPending_) openDocumentationOnce();
     Animate2();
 }
@@ -909,12 +921,162 @@ void Vypocet::setBusy(bool busy) {
 }
 
 void Vypocet::closeEvent(QCloseEvent* event) {
+    // Close and the window frame's close button alike.
+    if (!SaveChangesPrompt()) {
+        event->ignore();
+        return;
+    }
     // Closing ends a run quietly: nobody is left to look at its result.
     if (running_) {
         restoreOptimiseButton();
         setBusy(false);
     }
     event->accept();
+}
+
+// ---- Job files ----
+
+void Vypocet::mnu_novy_Click() {
+    if (!SaveChangesPrompt()) return;
+    Nuluj_obrazovku();
+    Nuluj_Menu();
+}
+
+void Vypocet::mnu_otvorit_Click() {
+    if (!SaveChangesPrompt()) return;
+    // The old job goes before the dialog: cancelling it leaves a new, empty job.
+    Nuluj_obrazovku();
+    Nuluj_Menu();
+    const JobFileCommands files = jobFiles();
+    const std::optional<QString> path = files.chooseFileToOpen();
+    if (!path) return;
+    const std::optional<Job> opened = files.read(*path);
+    if (!opened) return;
+    showJob(*opened);
+    jobFileName_ = *path;
+    setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + jobFileName_);
+    jobChanged_ = false;
+}
+
+void Vypocet::mnu_ulozit_Click() {
+    if (!jobChanged_) return;
+    // A job that has only been saved under a name still counts as new and asks for the name.
+    if (windowTitle() == text(63)) {
+        const std::optional<QString> path = jobFiles().chooseFileToSave(jobFileName_);
+        if (path) writeJob(*path);
+        return;
+    }
+    writeJob(jobFileName_);
+}
+
+void Vypocet::mnu_ulozit_ako_Click() {
+    const std::optional<QString> path = jobFiles().chooseFileToSave(jobFileName_);
+    if (path && writeJob(*path))
+        setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + jobFileName_);
+}
+
+void Vypocet::mnu_exit_Click() {
+    close();
+}
+
+bool Vypocet::writeJob(const QString& path) {
+    // The job is bound to a file only once it is in it.
+    if (!jobFiles().write(path, job())) return false;
+    jobFileName_ = path;
+    jobChanged_ = false;
+    return true;
+}
+
+bool Vypocet::SaveChangesPrompt() {
+    if (!jobChanged_) return true;
+    const QString question =
+        jobFileName_.isEmpty() ? text(53) : text(54) + jobFileName_ + QLatin1Char('?');
+    switch (context_.dialogs.message(this, {question, QLatin1String(kProductTitle),
+                                            MessageButtons::YesNoCancel, MessageAnswer::Yes,
+                                            MessageIcon::None})) {
+        case MessageAnswer::Yes:
+            // A save that was cancelled or failed keeps the job rather than losing it.
+            mnu_ulozit_Click();
+            return !jobChanged_;
+        case MessageAnswer::No:
+            jobChanged_ = false;
+            return true;
+        case MessageAnswer::Cancel:
+        case MessageAnswer::Ok:
+            break;
+    }
+    return false;
+}
+
+void Vypocet::showJob(const Job& opened) {
+    Text5_->setText(qText(opened.header.customer));
+    Text3_->setText(qText(opened.header.name));
+    Text4_->setText(qText(opened.header.colour));
+    list_ = opened.list;
+    const int rows = static_cast<int>(list_.size());
+    Grid1_->setRowCount(rows);
+    for (int row = 1; row <= rows; ++row) setListCell(row, list_[row - 1]);
+    selectListRow(rows);
+    Grid1_RowColChange();
+    // A long list shows its last rows.
+    Grid1_->scrollToBottom();
+    const bool hasRows = rows > 0;
+    Command2_->setEnabled(hasRows);
+    Command3_->setEnabled(hasRows);
+    setOptimiseEnabled(hasRows);
+}
+
+JobFileCommands Vypocet::jobFiles() {
+    return JobFileCommands(this, context_.dialogs, catalogue_);
+}
+
+// ---- Parameters, languages and About ----
+
+void Vypocet::mnu_parametre_Click() {
+    Parametre dialog(catalogue_, context_.settings, context_.dialogs, parameters_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    parameters_ = dialog.parameters();
+    Label14_->setText(number(parameters_.cutThickness));
+    Label15_->setText(number(parameters_.rodLength));
+    // A result, finished or still being computed, belongs to the parameters as they were.
+    if (running_) {
+        stopRun();
+    } else if (resultPresent_) {
+        NulujOptimalizaciu();
+        Nuluj_Menu();
+    }
+}
+
+void Vypocet::switchLanguage(Language chosen) {
+    if (!SaveChangesPrompt()) {
+        // The click has moved the tick; it goes back to the current language.
+        showLanguageTicks();
+        return;
+    }
+    catalogue_.setLanguage(chosen);
+    showLanguageTicks();
+    saveSetting(context_.settings, settings::kLanguage, settingsName(chosen));
+    Resource_load();
+    Nuluj_obrazovku();
+    Nuluj_Menu();
+    NulujOptimalizaciu();
+}
+
+void Vypocet::chooseFirstLanguage() {
+    // The main window is not shown yet: the form stands alone on the screen.
+    language form(context_.settings);
+    if (form.exec() == QDialog::Accepted) {
+        catalogue_.setLanguage(form.chosen());
+        showLanguageTicks();
+    }
+    Resource_load();
+    Nuluj_obrazovku();
+    NulujOptimalizaciu();
+}
+
+void Vypocet::mnu_about_Click() {
+    About dialog(context_.shell, this);
+    dialog.exec();
 }
 
 // ---- Shared ----

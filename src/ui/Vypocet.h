@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "i18n/Language.h"
 #include "i18n/StringCatalogue.h"
 #include "model/Job.h"
 #include "model/JobParameters.h"
@@ -13,6 +14,7 @@
 #include "optimiser/CuttingPlan.h"
 #include "optimiser/InputPreparation.h"
 #include "ui/Dialogs.h"
+#include "ui/JobFileCommands.h"
 #include "ui/UiContext.h"
 
 class QAction;
@@ -59,6 +61,8 @@ class Vypocet : public QMainWindow {
     bool jobChanged() const { return jobChanged_; }
     // True when this start found the settings store empty and wrote the defaults.
     bool isFirstStart() const { return firstStart_; }
+    // The job file the job is bound to; empty for a new job.
+    const QString& jobFileName() const { return jobFileName_; }
     // The shown result; valid while resultPresent().
     const CuttingPlan& result() const { return result_; }
 
@@ -78,6 +82,25 @@ class Vypocet : public QMainWindow {
     void Animate2();
     void openDocumentationOnce();
     void showLanguageTicks();
+
+    // Job files.
+    void mnu_novy_Click();
+    void mnu_otvorit_Click();
+    void mnu_ulozit_Click();
+    void mnu_ulozit_ako_Click();
+    void mnu_exit_Click();
+    // Asks whether to save a changed job. False when the job must stay: Cancel, or Yes and the
+    // job did not get saved.
+    bool SaveChangesPrompt();
+    bool writeJob(const QString& path);
+    void showJob(const Job& opened);
+    JobFileCommands jobFiles();
+
+    // Parameters, languages and About.
+    void mnu_parametre_Click();
+    void switchLanguage(Language chosen);
+    void chooseFirstLanguage();
+    void mnu_about_Click();
 
     // Cutting-list editing.
     void Text1_Change();

@@ -203,22 +203,22 @@ TEST_F(ListEditing, editDialog_stepsWithArrowsAndWritesTheRowOnEnter) {
     EXPECT_TRUE(window->jobChanged());
 
     QTableWidget* list = grid("Grid1");
-    withEditDialog([&] { doubleClickRow(1); },
-                   [&](QDialog* dialog) {
-                       EXPECT_EQ(dialog->windowTitle(), "Edit");
-                       auto* dimension = dialog->findChild<QLineEdit*>("Text1");
-                       auto* pieces = dialog->findChild<QLineEdit*>("Text2");
-                       EXPECT_EQ(dimension->text(), "1200");
-                       EXPECT_EQ(pieces->text(), "1");
-                       QTest::keyClick(dimension, Qt::Key_Up);
-                       EXPECT_EQ(dimension->text(), "1201");
-                       QTest::keyClick(dimension, Qt::Key_Return);
-                       EXPECT_EQ(QApplication::focusWidget(), pieces);
-                       QTest::keyClick(pieces, Qt::Key_Down);
-                       EXPECT_EQ(pieces->text(), "1") << "never below 1";
-                       QTest::keyClick(pieces, Qt::Key_Return);
-                       EXPECT_FALSE(dialog->isVisible());
-                   });
+    withDialog([&] { doubleClickRow(1); },
+               [&](QDialog* dialog) {
+                   EXPECT_EQ(dialog->windowTitle(), "Edit");
+                   auto* dimension = dialog->findChild<QLineEdit*>("Text1");
+                   auto* pieces = dialog->findChild<QLineEdit*>("Text2");
+                   EXPECT_EQ(dimension->text(), "1200");
+                   EXPECT_EQ(pieces->text(), "1");
+                   QTest::keyClick(dimension, Qt::Key_Up);
+                   EXPECT_EQ(dimension->text(), "1201");
+                   QTest::keyClick(dimension, Qt::Key_Return);
+                   EXPECT_EQ(QApplication::focusWidget(), pieces);
+                   QTest::keyClick(pieces, Qt::Key_Down);
+                   EXPECT_EQ(pieces->text(), "1") << "never below 1";
+                   QTest::keyClick(pieces, Qt::Key_Return);
+                   EXPECT_FALSE(dialog->isVisible());
+               });
     EXPECT_EQ(listRows(), (std::vector<QStringList>{{"1201", "1"}, {"800", "2"}}));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -227,29 +227,27 @@ TEST_F(ListEditing, editDialog_stepsWithArrowsAndWritesTheRowOnEnter) {
 TEST_F(ListEditing, editDialog_refusesBadTextsAndTakesLongDimensionsWithoutAQuestion) {
     typeRow("500", "4");
     clickRow(1);
-    withEditDialog(
-        [&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
-        [&](QDialog* dialog) {
-            auto* dimension = dialog->findChild<QLineEdit*>("Text1");
-            auto* pieces = dialog->findChild<QLineEdit*>("Text2");
-            pieces->setText("abc");
-            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-            EXPECT_TRUE(dialog->isVisible());
-            EXPECT_EQ(pieces->selectedText(), "abc");
-            pieces->setText("2");
-            dimension->setText("9000");
-            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-            EXPECT_FALSE(dialog->isVisible());
-        });
+    withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+               [&](QDialog* dialog) {
+                   auto* dimension = dialog->findChild<QLineEdit*>("Text1");
+                   auto* pieces = dialog->findChild<QLineEdit*>("Text2");
+                   pieces->setText("abc");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+                   EXPECT_TRUE(dialog->isVisible());
+                   EXPECT_EQ(pieces->selectedText(), "abc");
+                   pieces->setText("2");
+                   dimension->setText("9000");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+                   EXPECT_FALSE(dialog->isVisible());
+               });
     EXPECT_EQ(listRows(), (std::vector<QStringList>{{"9000", "2"}}));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    withEditDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
-                   [&](QDialog* dialog) {
-                       dialog->findChild<QLineEdit*>("Text1")->setText("1");
-                       QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"),
-                                         Qt::LeftButton);
-                   });
+    withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+               [&](QDialog* dialog) {
+                   dialog->findChild<QLineEdit*>("Text1")->setText("1");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+               });
     EXPECT_EQ(listRows(), (std::vector<QStringList>{{"9000", "2"}})) << "Cancel keeps the row";
 }
 

@@ -132,11 +132,11 @@ TEST_F(Run, shownResult_isResetByEveryListChangeButNotByHeaderTexts) {
     QTableWidget* list = grid("Grid1");
     list->setCurrentCell(0, 0);
     ASSERT_TRUE(button("Command3")->isEnabled());
-    withEditDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
-                   [](QDialog* dialog) {
-                       QTest::keyClick(dialog->findChild<QLineEdit*>("Text2"), Qt::Key_Return);
-                       EXPECT_FALSE(dialog->isVisible());
-                   });
+    withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+               [](QDialog* dialog) {
+                   QTest::keyClick(dialog->findChild<QLineEdit*>("Text2"), Qt::Key_Return);
+                   EXPECT_FALSE(dialog->isVisible());
+               });
     expectWorkedResult();
 
     typeRow("100", "1");
@@ -152,12 +152,12 @@ TEST_F(Run, shownResult_isResetByEveryListChangeButNotByHeaderTexts) {
     optimise();
     expectWorkedResult();
     list->setCurrentCell(2, 0);
-    withEditDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
-                   [](QDialog* dialog) {
-                       auto* pieces = dialog->findChild<QLineEdit*>("Text2");
-                       QTest::keyClick(pieces, Qt::Key_Up);
-                       QTest::keyClick(pieces, Qt::Key_Return);
-                   });
+    withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+               [](QDialog* dialog) {
+                   auto* pieces = dialog->findChild<QLineEdit*>("Text2");
+                   QTest::keyClick(pieces, Qt::Key_Up);
+                   QTest::keyClick(pieces, Qt::Key_Return);
+               });
     EXPECT_EQ(rows(list)[2], QStringList({"1000", "5"}));
     expectNoResult();
     EXPECT_TRUE(window->jobChanged());

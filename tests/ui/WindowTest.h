@@ -29,6 +29,23 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 
 namespace marlo {
 
+// Runs `inDialog` on the next modal dialog once it has the keyboard, then closes the dialog if it
+// is still open. Watches as long as the returned timer lives.
+inline std::unique_ptr<QTimer> whenDialogOpens(std::function<void(QDialog*)> inDialog) {
+    auto timer = std::make_unique<QTimer>();
+    QTimer* watch = timer.get();
+    QObject::connect(watch, &QTimer::timeout, [watch, inDialog = std::move(inDialog)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // A dialog counts as active with its parent; the keyboard needs it to be the window.
+        if (!dialog || QApplication::activeWindow() != dialog) return;
+        watch->stop();
+        inDialog(dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    timer->start(5);
+    return timer;
+}
+
 // A main window over an in-memory settings store, scripted dialogs and a recording shell.
 class WindowTest : public testing::Test {
   protected:
@@ -83,22 +100,13 @@ class WindowTest : public testing::Test {
     }
 
     // Runs `inDialog` on the modal dialog that `open` opens, then closes the dialog if still open.
-    void withEditDialog(const std::function<void()>& open,
-                        const std::function<void(QDialog*)>& inDialog) {
+    void withDialog(const std::function<void()>& open,
+                    const std::function<void(QDialog*)>& inDialog) {
         bool reached = false;
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            // A dialog counts as active with its parent; the keyboard needs it to be the window.
-            ASSERT_TRUE(
-                QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        const auto watch = whenDialogOpens([&](QDialog* dialog) {
             reached = true;
             inDialog(dialog);
-            if (dialog->isVisible()) dialog->reject();
         });
-        timer.start(0);
         open();
         EXPECT_TRUE(reached);
         // The offscreen platform has no window manager to hand the focus back.
