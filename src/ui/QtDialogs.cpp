@@ -112,6 +112,9 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileReques
 
 bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
+    // The report prints whole, to a printer: no selection range and no print-to-file box.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -423,6 +423,15 @@ void Vypocet::buildMenus() {
     connect(mnu_parametre_, &QAction::triggered, this, &Vypocet::mnu_parametre_Click);
     connect(mnu_about_, &QAction::triggered, this, &Vypocet::mnu_about_Click);
     connect(mnu_optimalizuj_, &QAction::triggered, this, &Vypocet::Command6_Click);
+    connect(mnu_tlacit_, &QAction::triggered, this, [this] { reportCommands().mnu_tlacit_Click(); });
+    connect(mnu_export_subor_, &QAction::triggered, this,
+            [this] { reportCommands().mnu_export_subor_Click(); });
+    connect(mnu_export_excel_, &QAction::triggered, this,
+            [this] { reportCommands().mnu_export_excel_Click(); });
+}
+
+ReportCommands Vypocet::reportCommands() {
+    return ReportCommands(this, context_, catalogue_, {job(), parameters_, result_, jobFileName_});
 }
 
 void Vypocet::buildToolbar() {

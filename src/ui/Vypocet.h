@@ -15,6 +15,7 @@
 #include "optimiser/InputPreparation.h"
 #include "ui/Dialogs.h"
 #include "ui/JobFileCommands.h"
+#include "ui/ReportCommands.h"
 #include "ui/UiContext.h"
 
 class QAction;
@@ -127,6 +128,9 @@ class Vypocet : public QMainWindow {
     void enableResultCommands(bool enabled);
     void setOptimiseEnabled(bool enabled);
     void setBusy(bool busy);
+
+    // The reports of a shown result.
+    ReportCommands reportCommands();
 
     // List grid rows are numbered as in the list: 1 is the first item, 0 the header.
     int listSelectionFirst() const;

@@ -12,10 +12,11 @@ class RecordingShell : public Shell {
   public:
     bool openLink(const QUrl& link) override {
         links.push_back(link);
-        return true;
+        return opens;
     }
 
     std::vector<QUrl> links;
+    bool opens = true;  // false: no application takes the link
 };
 
 }  // namespace marlo

@@ -30,14 +30,21 @@ class ScriptedDialogs : public Dialogs {
         fileRequests.push_back(request);
         return nextFile();
     }
-    bool setUpPrinter(QWidget*, QPrinter&) override {
+    bool setUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerRequests;
+        if (!printToPdf.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printToPdf);
+            printer.setCopyCount(printCopies);
+        }
         return printerAccepted;
     }
 
     std::deque<MessageAnswer> answers;
     std::deque<QString> files;  // the files chosen in turn; an empty name cancels the dialog
     bool printerAccepted = false;
+    QString printToPdf;  // when set, an accepted printer dialog prints into this PDF file
+    int printCopies = 1;
     std::function<void(const MessageRequest&)> onMessage;
 
     std::vector<MessageRequest> messages;

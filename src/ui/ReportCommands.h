@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "i18n/StringCatalogue.h"
+#include "model/Job.h"
+#include "model/JobParameters.h"
+#include "optimiser/CuttingPlan.h"
+#include "reports/TextReport.h"
+#include "ui/UiContext.h"
+
+class QWidget;
+
+namespace marlo {
+
+// The result and the job it belongs to, as the report commands read them.
+struct ReportSource {
+    Job job;
+    JobParameters parameters;
+    const CuttingPlan& result;
+    QString jobFileName;  // empty for a new job
+};
+
+// Print, Text and Excel of the main window: each orders the cutting list for the report and
+// writes the shown result in the current language. A failure ends the command with a message
+// that says what went wrong; the window stays usable.
+class ReportCommands {
+  public:
+    ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
+                   ReportSource source);
+
+    void mnu_tlacit_Click();
+    void mnu_export_subor_Click();
+    void mnu_export_excel_Click();
+
+  private:
+    std::optional<ReportData> reportData();
+    char decimalSeparator() const;
+    void showError(int offset, const QString& detail = {});
+
+    QWidget* parent_;
+    UiContext context_;
+    const StringCatalogue& catalogue_;
+    ReportSource source_;
+};
+
+}  // namespace marlo
