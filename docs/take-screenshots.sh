@@ -2,7 +2,9 @@
 # Takes the screenshots of the user manual from the real desktop program: it runs under Xvfb with
 # stored settings of its own, xdotool types the jobs and presses the buttons as an operator would,
 # and ImageMagick's import grabs the window. The pictures go to docs/screenshots as
-# <picture>-<language>.png; rebuild the manual afterwards.
+# <picture>-<language>.png; rebuild the manual afterwards. The About window shows the manual's
+# place as the program finds it: take the pictures from the installed program (/usr/bin) so that
+# they show the installed place.
 # Needs (Debian): xvfb xauth xdotool imagemagick.
 # Usage: docs/take-screenshots.sh [program, default build/app/marlo-veen]
 set -euo pipefail
@@ -30,6 +32,7 @@ trap 'stop_program; rm -rf "$work"' EXIT
 # Places of the controls in the main window, from its top left corner (the layout is fixed).
 optimise_button=(270 108)
 parameters_button=(305 37)
+about_button=(338 37)
 # The result part of the main window: progress and result table above, the totals below; the
 # empty room between them is left out.
 result_table="640x170+232+60"
@@ -43,11 +46,23 @@ start() {
   mkdir -p "$work/config"
   printf '[nastavenia]\nmin.%%20rozmer=%s\nmax.%%20rozmer=%s\nhrubka%%20rezu=%s\ndlzka%%20tyce=%s\nprepinac1=%s\nprepinac2=%s\nprepinac3=%s\njazyk=%s\ndokumentacia=0\n' \
     "$4" "$5" "$3" "$2" "$6" "$7" "$8" "$1" > "$work/config/Optimalizacia.ini"
-  XDG_CONFIG_HOME="$work/config" HOME="$work" "$program" > "$work/program.log" 2>&1 &
-  pid=$!
+  launch
   window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
   sleep 2.5
   xdotool windowfocus --sync "$window"
+}
+
+launch() {
+  XDG_CONFIG_HOME="$work/config" HOME="$work" "$program" > "$work/program.log" 2>&1 &
+  pid=$!
+}
+
+# The very first start, without stored settings: the program asks for the language.
+first_start() {
+  stop_program
+  rm -rf "$work/config"
+  mkdir -p "$work/config"
+  launch
 }
 
 # type_job CUSTOMER NAME COLOUR DIMENSION PIECES [DIMENSION PIECES ...]: Enter moves from box to
@@ -97,6 +112,9 @@ capture_dialog() {
 }
 
 mkdir -p "$out"
+first_start
+capture_dialog "first-start.png" "Please choose your language"
+
 for language in english slovak; do
   if [ "$language" = slovak ]; then
     suffix=sk
@@ -117,6 +135,12 @@ for language in english slovak; do
   click "${parameters_button[@]}"
   capture_dialog "parameters-$suffix.png" "$parameters_title"
   xdotool key Escape
+  if [ "$language" = english ]; then
+    # The About window has the same texts in every language.
+    click "${about_button[@]}"
+    capture_dialog "about-window.png" "About"
+    xdotool key Escape
+  fi
 
   start "$language" 6000 6 200 500 1 0 1
   type_job "${job[@]}" 2000 3 1500 2 1000 4

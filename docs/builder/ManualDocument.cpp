@@ -324,35 +324,50 @@ void ManualDocument::insertContentsLists() {
 
 void ManualDocument::keepTogether() {
     // A heading or a picture must not stay alone at the bottom of a page, away from the text or
-    // the caption below it, and a code block is not split: such a block starts the next page
-    // instead. Each move can push later blocks, so the check runs again until the pages settle.
+    // the caption below it; a code block, a table and the sentence that introduces a table are
+    // not split. Such a block or table starts the next page instead, unless it is longer than a
+    // page. Each move can push later blocks, so the check runs again until the pages settle.
     for (int round = 0; round < kLayoutRounds; ++round) {
         bool moved = false;
         const QList<QTextBlock> blocks = blocksOf(document_);
-        for (int i = 0; i + 1 < blocks.size(); ++i) {
+        for (int i = 0; i + 1 < blocks.size() && !moved; ++i) {
             const QTextBlock& block = blocks[i];
-            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
-                continue;
-            }
-            // What must not be split from what follows it: a heading or a picture from the next
-            // block, the first line of a code block (one block per line) from its last line.
-            QTextBlock partner;
-            if (block.blockFormat().headingLevel() >= 2 ||
-                (isPictureBlock(block) && !isInTable(block))) {
-                partner = blocks[i + 1];
-            } else if (isCodeBlock(block) && !isCodeBlock(block.previous())) {
-                partner = block;
-                while (isCodeBlock(partner.next())) partner = partner.next();
-            }
+            QTextTable* table = QTextCursor(block).currentTable();
+            const bool firstOfTable = table && table->firstPosition() == block.position();
+            const QTextBlock partner = keepWith(block, table, firstOfTable);
             if (!partner.isValid() || pageOf(block) == pageOf(partner)) continue;
-            QTextBlockFormat format = block.blockFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            QTextCursor(block).setBlockFormat(format);
+            if (pageOf(partner) - pageOf(block) > 1) continue;
+            if (firstOfTable) {
+                QTextTableFormat format = table->format();
+                if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                table->setFormat(format);
+            } else {
+                QTextBlockFormat format = block.blockFormat();
+                if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                QTextCursor(block).setBlockFormat(format);
+            }
             moved = true;
-            break;
         }
         if (!moved) return;
     }
+}
+
+QTextBlock ManualDocument::keepWith(const QTextBlock& block, QTextTable* table,
+                                    bool firstOfTable) const {
+    const auto lastOf = [this](QTextTable* t) { return document_.findBlock(t->lastPosition()); };
+    if (firstOfTable && !contentsTables_.contains(table)) return lastOf(table);
+    if (table) return {};
+    if (block.blockFormat().headingLevel() >= 2 || isPictureBlock(block)) return block.next();
+    if (isCodeBlock(block) && !isCodeBlock(block.previous())) {
+        QTextBlock last = block;
+        while (isCodeBlock(last.next())) last = last.next();
+        return last;
+    }
+    QTextTable* next = QTextCursor(block.next()).currentTable();
+    if (next && block.text().trimmed().endsWith(QLatin1Char(':'))) return lastOf(next);
+    return {};
 }
 
 void ManualDocument::fillContentsPages() {

@@ -47,6 +47,8 @@ class ManualDocument {
     void insertCaptions();
     void insertContentsLists();
     void keepTogether();
+    // The block that `block` must share a page with, or none.
+    QTextBlock keepWith(const QTextBlock& block, QTextTable* table, bool firstOfTable) const;
     void fillContentsPages();
 
     QTextDocument document_;
