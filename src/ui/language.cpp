@@ -1,5 +1,6 @@
 #include "ui/language.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,14 +26,17 @@ constexpr std::array<LanguageOption, 5> kOptions = {{
     {"slovensky", Language::Slovak},
 }};
 
-// The form's measures in twips: the options stand 1320 from the left edge, one every 360.
+// The form's measures in twips: the options stand 1320 from the left edge, one every 360, the
+// button below them.
 constexpr int kOptionsLeftTwips = 1320;
 constexpr int kOptionsTopTwips = 360;
 constexpr int kOptionStepTwips = 360;
 constexpr int kOptionHeightTwips = 255;
+constexpr int kButtonLeftTwips = 1200;
 constexpr int kButtonWidthTwips = 1095;
 constexpr int kButtonHeightTwips = 375;
 constexpr int kFormWidthTwips = 3720;
+constexpr int kFrameButtonsTwips = 1500;
 
 }  // namespace
 
@@ -60,7 +64,7 @@ language::language(SettingsStore& settings, QWidget* parent)
     Command1_->setFixedSize(pixels(kButtonWidthTwips), pixels(kButtonHeightTwips));
     Command1_->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
+    buttonRow->addSpacing(pixels(kButtonLeftTwips));
     buttonRow->addWidget(Command1_);
     buttonRow->addStretch();
 
@@ -69,8 +73,16 @@ language::language(SettingsStore& settings, QWidget* parent)
     layout->addLayout(optionsRow);
     layout->addSpacing(pixels(kOptionStepTwips - kOptionHeightTwips));
     layout->addLayout(buttonRow);
+    // The window frame shows the caption in its own, usually larger and bold font, beside its
+    // icon and buttons: the form is made wide enough for the caption to show whole.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.4);
+    const int captionRoom =
+        QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + pixels(kFrameButtonsTwips);
     const QSize content = sizeHint();
-    setFixedSize(std::max(pixels(kFormWidthTwips), content.width()), content.height());
+    setFixedSize(std::max({pixels(kFormWidthTwips), captionRoom, content.width()}),
+                 content.height());
 
     connect(Command1_, &QPushButton::clicked, this, &language::Command1_Click);
 }
