@@ -12,7 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip
-  desktop-file-utils appstream shared-mime-info xdg-utils
+  desktop-file-utils appstream shared-mime-info xdg-utils poppler-utils
   clang-14 libclang-rt-14-dev time
 )
 
