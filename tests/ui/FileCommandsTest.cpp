@@ -173,11 +173,6 @@ TEST_F(FileCommands, savePrompt_eachAnswerOfNewOpenAndClose) {
     EXPECT_EQ(grid("Grid1")->rowCount(), 1);
     EXPECT_TRUE(window->jobChanged());
 
-    dialogs.answers = {MessageAnswer::Yes};
-    dialogs.files = {QString()};
-    window->close();
-    EXPECT_TRUE(window->isVisible());
-
     const QString file = path("saved.opt");
     dialogs.answers = {MessageAnswer::Yes};
     dialogs.files = {file};
@@ -213,12 +208,6 @@ TEST_F(FileCommands, open_wrongSignature_showsMessage57AndKeepsTheNewJob) {
     dialogs.files = {path("not there.opt")};
     click("Command7_1");
     EXPECT_EQ(dialogs.messages.size(), 2u) << "an unreadable file ends Open silently";
-    expectNewEmptyJob();
-
-    writeFile(path("lf.opt"), "optimalizacia\nK-15\n");
-    dialogs.files = {path("lf.opt")};
-    click("Command7_1");
-    EXPECT_EQ(dialogs.messages.back().text, "This format is not supported");
     expectNewEmptyJob();
 }
 
