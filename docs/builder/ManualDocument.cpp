@@ -337,7 +337,15 @@ void ManualDocument::keepTogether() {
             const QTextBlock partner = keepWith(block, table, firstOfTable);
             if (!partner.isValid() || pageOf(block) == pageOf(partner)) continue;
             if (pageOf(partner) - pageOf(block) > 1) continue;
-            if (firstOfTable) {
+            // What keeps with this block moves with it: the heading above a picture, the
+            // sentence and the heading above a table.
+            const QTextBlock start = firstOfChain(block);
+            if (start != block) {
+                QTextBlockFormat format = start.blockFormat();
+                if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                QTextCursor(start).setBlockFormat(format);
+            } else if (firstOfTable) {
                 QTextTableFormat format = table->format();
                 if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
                 format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -352,6 +360,17 @@ void ManualDocument::keepTogether() {
         }
         if (!moved) return;
     }
+}
+
+QTextBlock ManualDocument::firstOfChain(const QTextBlock& block) const {
+    QTextBlock first = block;
+    for (QTextBlock previous = first.previous(); previous.isValid() && !isInTable(previous);
+         previous = first.previous()) {
+        const QTextBlock partner = keepWith(previous, nullptr, false);
+        if (!partner.isValid() || partner.position() < first.position()) break;
+        first = previous;
+    }
+    return first;
 }
 
 QTextBlock ManualDocument::keepWith(const QTextBlock& block, QTextTable* table,

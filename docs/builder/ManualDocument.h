@@ -47,6 +47,8 @@ class ManualDocument {
     void insertCaptions();
     void insertContentsLists();
     void keepTogether();
+    // The first block of the run of blocks that each keep with the next, ending at `block`.
+    QTextBlock firstOfChain(const QTextBlock& block) const;
     // The block that `block` must share a page with, or none.
     QTextBlock keepWith(const QTextBlock& block, QTextTable* table, bool firstOfTable) const;
     void fillContentsPages();
