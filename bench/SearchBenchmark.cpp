@@ -28,7 +28,8 @@ struct HeavyJob {
 CuttingList heavyList(const HeavyJob& job) {
     CuttingList list;
     for (int i = 0; i < job.dimensions; ++i)
-        list.push_back({std::to_string(job.shortest + job.spacing * i), std::to_string(job.pieces)});
+        list.push_back(
+            {std::to_string(job.shortest + job.spacing * i), std::to_string(job.pieces)});
     return list;
 }
 
@@ -51,10 +52,13 @@ void runSearch(benchmark::State& state, const CuttingList& list) {
         steps += plan.summary.calculatedPossibilities;
         benchmark::DoNotOptimize(plan.summary);
     }
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
 }
 
-void BM_Search_Workshop(benchmark::State& state) { runSearch(state, sampleList("workshop.opt")); }
+void BM_Search_Workshop(benchmark::State& state) {
+    runSearch(state, sampleList("workshop.opt"));
+}
 
 constexpr HeavyJob kHeavyJobs[] = {{26, 220, 33, 3}, {28, 230, 31, 3}, {30, 200, 29, 3}};
 
@@ -66,14 +70,16 @@ void BM_Search_Heavy(benchmark::State& state) {
 void BM_StepByStep_Heavy(benchmark::State& state) {
     const HeavyJob& job = kHeavyJobs[state.range(0)];
     std::vector<int> pieces;
-    for (int i = 0; i < job.dimensions; ++i) pieces.insert(pieces.end(), job.pieces, job.shortest + job.spacing * i);
+    for (int i = 0; i < job.dimensions; ++i)
+        pieces.insert(pieces.end(), job.pieces, job.shortest + job.spacing * i);
     uint64_t steps = 0;
     for (auto _ : state) {
         const reference::Result result = reference::search(pieces, JobParameters{});
         steps += result.steps;
         benchmark::DoNotOptimize(result.rodCount);
     }
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK(BM_Search_Workshop)->Unit(benchmark::kMillisecond);

@@ -18,7 +18,7 @@ namespace {
 
 // Draws the progress on stderr when asked and passes the stop request on.
 class CliObserver : public RunObserver {
-public:
+  public:
     CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop)
         : err_(err), drawProgress_(drawProgress), stop_(stop) {}
 
@@ -35,7 +35,7 @@ public:
         if (drawn_) err_ << '\n';
     }
 
-private:
+  private:
     std::ostream& err_;
     const bool drawProgress_;
     const std::atomic<bool>& stop_;
@@ -43,7 +43,8 @@ private:
 };
 
 int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                const JobParameters& parameters, const StringCatalogue& catalogue, std::ostream& err) {
+                const JobParameters& parameters, const StringCatalogue& catalogue,
+                std::ostream& err) {
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';

@@ -6,7 +6,8 @@ namespace marlo {
 
 const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
-    "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort 0|1]\n"
+    "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
+    "0|1]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--json] [--progress]\n";
 
 namespace {

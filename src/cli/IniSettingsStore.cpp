@@ -52,13 +52,15 @@ std::string decodedValue(const std::string& value) {
 std::filesystem::path IniSettingsStore::userFolder() {
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
         return config;
-    if (const char* home = std::getenv("HOME"); home != nullptr) return std::filesystem::path(home) / ".config";
+    if (const char* home = std::getenv("HOME"); home != nullptr)
+        return std::filesystem::path(home) / ".config";
     return ".";
 }
 
 IniSettingsStore::IniSettingsStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-const std::map<std::string, std::string>& IniSettingsStore::valuesOf(std::string_view application) const {
+const std::map<std::string, std::string>& IniSettingsStore::valuesOf(
+    std::string_view application) const {
     if (const auto known = files_.find(application); known != files_.end()) return known->second;
     std::map<std::string, std::string>& values = files_[std::string(application)];
     std::ifstream file(folder_ / (std::string(application) + ".ini"));

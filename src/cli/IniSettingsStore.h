@@ -12,7 +12,7 @@ namespace marlo {
 // program writes it) without Qt, so that the command line starts from the user's parameters.
 // Read-only: saving does nothing.
 class IniSettingsStore : public SettingsStore {
-public:
+  public:
     // The folder of the user's settings files: $XDG_CONFIG_HOME, else ~/.config.
     static std::filesystem::path userFolder();
 
@@ -22,7 +22,7 @@ public:
                     std::string_view key) const override;
     void save(std::string_view, std::string_view, std::string_view, std::string_view) override {}
 
-private:
+  private:
     const std::map<std::string, std::string>& valuesOf(std::string_view application) const;
 
     std::filesystem::path folder_;

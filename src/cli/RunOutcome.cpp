@@ -13,9 +13,12 @@ namespace {
 
 const char* statusName(RunOutcome::Status status) {
     switch (status) {
-        case RunOutcome::Status::Finished: return "finished";
-        case RunOutcome::Status::Aborted: return "aborted";
-        case RunOutcome::Status::Nothing: return "nothing";
+        case RunOutcome::Status::Finished:
+            return "finished";
+        case RunOutcome::Status::Aborted:
+            return "aborted";
+        case RunOutcome::Status::Nothing:
+            return "nothing";
     }
     return "";
 }
@@ -46,19 +49,25 @@ std::string outcomeJson(const RunOutcome& o) {
     std::string json = "{\"status\": \"" + std::string(statusName(o.status)) + "\", ";
     json += "\"rejected_rows\": " +
             jsonList(o.rejectedRows, [](int row) { return std::to_string(row); }) + ", ";
-    json += "\"patterns\": " + jsonList(patterns, [](const RodPattern& p) {
-                return "{\"seq\": " + std::to_string(p.sequence) +
-                       ", \"rods\": " + std::to_string(p.rods) +
-                       ", \"waste\": " + std::to_string(p.waste) + ", \"pieces\": " +
-                       jsonList(std::vector<int16_t>(p.lengths.begin(), p.lengths.begin() + p.pieceCount),
-                                [](int16_t length) { return std::to_string(length); }) +
-                       "}";
-            }) + ", ";
+    json += "\"patterns\": " +
+            jsonList(patterns,
+                     [](const RodPattern& p) {
+                         return "{\"seq\": " + std::to_string(p.sequence) +
+                                ", \"rods\": " + std::to_string(p.rods) +
+                                ", \"waste\": " + std::to_string(p.waste) + ", \"pieces\": " +
+                                jsonList(std::vector<int16_t>(p.lengths.begin(),
+                                                              p.lengths.begin() + p.pieceCount),
+                                         [](int16_t length) { return std::to_string(length); }) +
+                                "}";
+                     }) +
+            ", ";
     json += "\"rod_count\": " + std::to_string(o.totals.rodCount) + ", ";
     json += "\"total_waste\": " + std::to_string(o.totals.totalWaste) + ", ";
     json += "\"waste_pieces\": " + std::to_string(o.totals.wastePieceCount) + ", ";
-    json += "\"efficiency\": " + (o.efficiency ? jsonNumber(*o.efficiency) : std::string("null")) + ", ";
-    json += "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + "}\n";
+    json += "\"efficiency\": " + (o.efficiency ? jsonNumber(*o.efficiency) : std::string("null")) +
+            ", ";
+    json +=
+        "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + "}\n";
     return json;
 }
 
@@ -86,11 +95,11 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         }
         out.endLine();
     }
-    const std::string values[] = {
-        std::to_string(o.totals.rodCount), std::to_string(o.totals.totalWaste),
-        std::to_string(o.totals.wastePieceCount),
-        o.efficiency ? formatEfficiency(*o.efficiency) : std::string(),
-        formatPossibilities(o.totals.calculatedPossibilities)};
+    const std::string values[] = {std::to_string(o.totals.rodCount),
+                                  std::to_string(o.totals.totalWaste),
+                                  std::to_string(o.totals.wastePieceCount),
+                                  o.efficiency ? formatEfficiency(*o.efficiency) : std::string(),
+                                  formatPossibilities(o.totals.calculatedPossibilities)};
     for (int i = 0; i < 5; ++i) {
         out.text(catalogue.text(42 + i));
         out.tab(34);

@@ -13,7 +13,7 @@ struct RunOutcome {
     enum class Status { Finished, Aborted, Nothing };
 
     Status status = Status::Nothing;
-    std::vector<int> rejectedRows;  // 1-based list rows
+    std::vector<int> rejectedRows;           // 1-based list rows
     const PatternTable* patterns = nullptr;  // only when finished
     PlanSummary totals;
     std::optional<double> efficiency;

@@ -9,7 +9,9 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-extern "C" void requestStop(int) { stopRequested.store(true); }
+extern "C" void requestStop(int) {
+    stopRequested.store(true);
+}
 
 }  // namespace
 

@@ -7,7 +7,13 @@
 namespace marlo {
 
 // The five interface languages; the value is the language's base in the string catalogue.
-enum class Language : int16_t { Slovak = 100, German = 300, English = 500, Czech = 700, Dutch = 900 };
+enum class Language : int16_t {
+    Slovak = 100,
+    German = 300,
+    English = 500,
+    Czech = 700,
+    Dutch = 900
+};
 
 inline constexpr Language kAllLanguages[] = {Language::Slovak, Language::German, Language::English,
                                              Language::Czech, Language::Dutch};

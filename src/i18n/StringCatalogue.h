@@ -9,7 +9,7 @@ namespace marlo {
 // Every text the user sees, in five languages, fetched by language base + offset (1..98).
 // Texts are UTF-8; leading and trailing blanks are part of the text.
 class StringCatalogue {
-public:
+  public:
     explicit StringCatalogue(Language language = Language::Slovak) : language_(language) {}
 
     Language language() const { return language_; }
@@ -20,7 +20,7 @@ public:
     // The text with id = base + offset (ids 101..198, 301..398, ...).
     static const std::string& byId(int id);
 
-private:
+  private:
     Language language_;
 };
 
@@ -32,14 +32,14 @@ inline constexpr int kTooManyPatterns = 59;        // a 51st rod pattern
 inline constexpr int kNotANumber = 60;             // a list cell that is not a valid number
 inline constexpr int kCannotWriteFile = 61;        // followed by the file's path
 inline constexpr int kCannotOpenSpreadsheet = 62;  // followed by the file's path
-inline constexpr int kDimensionTooLong = 64;       // "Some dimension is greater than the rod length..."
-inline constexpr int kError = 80;                  // title of error boxes
-inline constexpr int kTooManyDimensions = 87;      // more than 100 distinct dimensions in a report
-inline constexpr int kCannotReadFile = 88;         // followed by the file's path
-inline constexpr int kNotPositive = 89;            // a dimension of 0 or below, or negative pieces
-inline constexpr int kNothingToOptimise = 90;      // no piece left to optimise
-inline constexpr int kInterrupted = 52;            // "Optimization interrupted!"
-inline constexpr int kTooManyShortDimensions = 94; // a rod would take a 98th piece
+inline constexpr int kDimensionTooLong = 64;   // "Some dimension is greater than the rod length..."
+inline constexpr int kError = 80;              // title of error boxes
+inline constexpr int kTooManyDimensions = 87;  // more than 100 distinct dimensions in a report
+inline constexpr int kCannotReadFile = 88;     // followed by the file's path
+inline constexpr int kNotPositive = 89;        // a dimension of 0 or below, or negative pieces
+inline constexpr int kNothingToOptimise = 90;  // no piece left to optimise
+inline constexpr int kInterrupted = 52;        // "Optimization interrupted!"
+inline constexpr int kTooManyShortDimensions = 94;  // a rod would take a 98th piece
 }  // namespace msg
 
 }  // namespace marlo

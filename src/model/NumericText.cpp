@@ -7,8 +7,12 @@ namespace marlo {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 template <typename Int>
 std::optional<Int> roundedTo(std::string_view text) {
@@ -55,7 +59,11 @@ std::optional<double> parseNumericText(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<int16_t> toInt16(std::string_view text) { return roundedTo<int16_t>(text); }
-std::optional<int32_t> toInt32(std::string_view text) { return roundedTo<int32_t>(text); }
+std::optional<int16_t> toInt16(std::string_view text) {
+    return roundedTo<int16_t>(text);
+}
+std::optional<int32_t> toInt32(std::string_view text) {
+    return roundedTo<int32_t>(text);
+}
 
 }  // namespace marlo

@@ -7,7 +7,7 @@ namespace marlo {
 
 // The work array of single pieces, longest first. Entries are 1-based: piece(1) .. piece(count).
 class PieceList {
-public:
+  public:
     static constexpr int kCapacity = 20000;
 
     int16_t count() const { return count_; }
@@ -22,7 +22,7 @@ public:
     void setCount(int16_t count) { count_ = count; }
     void setInitialCount(int16_t count) { initialCount_ = count; }
 
-private:
+  private:
     std::array<int16_t, kCapacity + 2> pieces_{};  // index 0 unused, one spare sentinel slot
     int16_t count_ = 0;
     int16_t initialCount_ = 0;

@@ -19,18 +19,23 @@ struct RodPattern {
     // 1 sequence, 2 rods, 3 waste, 4 piece count, 5 .. n + 4 the lengths.
     int16_t row(int i) const {
         switch (i) {
-            case 1: return sequence;
-            case 2: return rods;
-            case 3: return waste;
-            case 4: return pieceCount;
-            default: return lengths[i - 5];
+            case 1:
+                return sequence;
+            case 2:
+                return rods;
+            case 3:
+                return waste;
+            case 4:
+                return pieceCount;
+            default:
+                return lengths[i - 5];
         }
     }
 };
 
 // Up to 50 patterns, in the order of the result.
 class PatternTable {
-public:
+  public:
     static constexpr int kCapacity = 50;
 
     int count() const { return count_; }
@@ -50,7 +55,7 @@ public:
         return most;
     }
 
-private:
+  private:
     std::array<RodPattern, kCapacity> patterns_{};
     int count_ = 0;
 };

@@ -32,21 +32,22 @@ struct Candidate {
 // to the window still made at exactly every 3001st step. The candidate under construction is
 // the list of choices on the stack, so it is only copied when it becomes the best of its rod.
 class Search {
-public:
+  public:
     Search(PieceList& pieces, const JobParameters& parameters, RunObserver& observer)
         : pieceList_(pieces),
           p_(pieces.data()),
           parameters_(parameters),
           observer_(observer),
           rodLength_(parameters.rodLength),
-          // A negative cut would let a rod grow; the settings refuse it, and the search treats it as 0.
+          // A negative cut would let a rod grow; the settings refuse it, and the search treats it
+          // as 0.
           cut_(std::max<int32_t>(parameters.cutThickness, 0)),
           firstFitting_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1),
           lastEqual_(PieceList::kCapacity + 2) {}
 
     CuttingPlan run();
 
-private:
+  private:
     enum class RodOutcome { Cut, Stopped, TooManyPieces };
 
     RodOutcome searchRod();
@@ -272,7 +273,7 @@ bool Search::bookRod(int16_t waste) {
         RodPattern& pattern = plan_.patterns[i];
         if (pattern.pieceCount == best_.count && pattern.waste == waste &&
             std::equal(best_.lengths.begin(), best_.lengths.begin() + best_.count,
-                        pattern.lengths.begin())) {
+                       pattern.lengths.begin())) {
             ++pattern.rods;
             return true;
         }
@@ -290,8 +291,9 @@ void Search::finishPatterns() {
     RodPattern* first = &plan_.patterns[0];
     RodPattern* last = first + plan_.patterns.count();
     if (parameters_.sortOutputByWaste == 1) {
-        std::stable_sort(first, last,
-                         [](const RodPattern& a, const RodPattern& b) { return a.waste < b.waste; });
+        std::stable_sort(first, last, [](const RodPattern& a, const RodPattern& b) {
+            return a.waste < b.waste;
+        });
     }
     int16_t sequence = 0;
     for (RodPattern* pattern = first; pattern != last; ++pattern) pattern->sequence = ++sequence;

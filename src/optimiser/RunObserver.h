@@ -6,7 +6,7 @@ namespace marlo {
 
 // The caller's view of a running search. Every hook is optional.
 class RunObserver {
-public:
+  public:
     virtual ~RunObserver() = default;
 
     // After every rod: progress in percent (real) and the totals so far.

@@ -16,12 +16,14 @@ namespace marlo {
 
 namespace {
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
-ReportCommands::ReportCommands(QWidget* parent, UiContext context,
-                               const StringCatalogue& catalogue, ReportSource source)
+ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
+                               ReportSource source)
     : parent_(parent), context_(context), catalogue_(catalogue), source_(std::move(source)) {}
 
 char ReportCommands::decimalSeparator() const {
@@ -31,9 +33,9 @@ char ReportCommands::decimalSeparator() const {
 }
 
 void ReportCommands::showError(int offset, const QString& detail) {
-    context_.dialogs.message(parent_, {qText(catalogue_.text(offset)) + detail,
-                                       qText(catalogue_.text(msg::kError)), MessageButtons::Ok,
-                                       MessageAnswer::Ok, MessageIcon::Error});
+    context_.dialogs.message(
+        parent_, {qText(catalogue_.text(offset)) + detail, qText(catalogue_.text(msg::kError)),
+                  MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Error});
 }
 
 // The cutting list ordered for the report, with the shown result; nothing (after a message)

@@ -407,10 +407,10 @@ void Vypocet::buildMenus() {
     mnu_english_->setText(QStringLiteral("English"));
     mnu_slovak_->setText(QStringLiteral("Slovensky"));
     const std::pair<QAction*, Language> languages[] = {{mnu_czech_, Language::Czech},
-                                                        {mnu_german_, Language::German},
-                                                        {mnu_dutch_, Language::Dutch},
-                                                        {mnu_english_, Language::English},
-                                                        {mnu_slovak_, Language::Slovak}};
+                                                       {mnu_german_, Language::German},
+                                                       {mnu_dutch_, Language::Dutch},
+                                                       {mnu_english_, Language::English},
+                                                       {mnu_slovak_, Language::Slovak}};
     for (const auto& [item, chosen] : languages) {
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, chosen] { switchLanguage(chosen); });
@@ -423,7 +423,8 @@ void Vypocet::buildMenus() {
     connect(mnu_parametre_, &QAction::triggered, this, &Vypocet::mnu_parametre_Click);
     connect(mnu_about_, &QAction::triggered, this, &Vypocet::mnu_about_Click);
     connect(mnu_optimalizuj_, &QAction::triggered, this, &Vypocet::Command6_Click);
-    connect(mnu_tlacit_, &QAction::triggered, this, [this] { reportCommands().mnu_tlacit_Click(); });
+    connect(mnu_tlacit_, &QAction::triggered, this,
+            [this] { reportCommands().mnu_tlacit_Click(); });
     connect(mnu_export_subor_, &QAction::triggered, this,
             [this] { reportCommands().mnu_export_subor_Click(); });
     connect(mnu_export_excel_, &QAction::triggered, this,
@@ -1000,9 +1001,9 @@ bool Vypocet::SaveChangesPrompt() {
     if (!jobChanged_) return true;
     const QString question =
         jobFileName_.isEmpty() ? text(53) : text(54) + jobFileName_ + QLatin1Char('?');
-    switch (context_.dialogs.message(this, {question, QLatin1String(kProductTitle),
-                                            MessageButtons::YesNoCancel, MessageAnswer::Yes,
-                                            MessageIcon::None})) {
+    switch (context_.dialogs.message(
+        this, {question, QLatin1String(kProductTitle), MessageButtons::YesNoCancel,
+               MessageAnswer::Yes, MessageIcon::None})) {
         case MessageAnswer::Yes:
             // A save that was cancelled or failed keeps the job rather than losing it.
             mnu_ulozit_Click();

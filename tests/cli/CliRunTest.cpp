@@ -1,11 +1,10 @@
-#include "cli/CliRun.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "cli/CliRun.h"
 #include "jobfile/JobFile.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
@@ -21,10 +20,11 @@ std::string fileBytes(const fs::path& path) {
 }
 
 class CliRunTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("marlo-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("marlo-cli-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -112,20 +112,26 @@ TEST_F(CliRunTest, exitStatusesTellHowTheRunEnded) {
     EXPECT_NE(out_.find("\"status\": \"nothing\""), std::string::npos);
     EXPECT_NE(out_.find("\"efficiency\": null"), std::string::npos);
 
-    EXPECT_EQ(run({"optimise", job("short.opt", {{"60", "100"}}), "--json", "--cut-thickness", "0"}),
-              exit_status::kAborted);
+    EXPECT_EQ(
+        run({"optimise", job("short.opt", {{"60", "100"}}), "--json", "--cut-thickness", "0"}),
+        exit_status::kAborted);
     EXPECT_NE(out_.find("\"status\": \"aborted\", \"rejected_rows\": [], \"patterns\": []"),
-              std::string::npos) << out_;
+              std::string::npos)
+        << out_;
     EXPECT_NE(out_.find("\"rod_count\": 0"), std::string::npos);
 
     EXPECT_EQ(run({"optimise", job("many.opt", {{"100", "20000"}, {"50", "1"}}), "--json"}),
               exit_status::kAborted);
 
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{}, {"optimise"}, {"optimize", "a.opt"}, {"optimise", "a.opt", "--sort", "2"},
-          {"optimise", "a.opt", "--rod-length", "-1"}, {"optimise", "a.opt", "--rod-length", "40000"},
-          {"optimise", "a.opt", "--language", "fr"}, {"optimise", "a.opt", "--colour"},
-          {"optimise", "a.opt", "b.opt"}})
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{},
+                                                {"optimise"},
+                                                {"optimize", "a.opt"},
+                                                {"optimise", "a.opt", "--sort", "2"},
+                                                {"optimise", "a.opt", "--rod-length", "-1"},
+                                                {"optimise", "a.opt", "--rod-length", "40000"},
+                                                {"optimise", "a.opt", "--language", "fr"},
+                                                {"optimise", "a.opt", "--colour"},
+                                                {"optimise", "a.opt", "b.opt"}})
         EXPECT_EQ(run(bad), exit_status::kBadUsage) << ::testing::PrintToString(bad);
 }
 
@@ -145,7 +151,8 @@ TEST_F(CliRunTest, rejectedRowsAreListedWithTheirMessages) {
               exit_status::kFinished);
     EXPECT_NE(out_.find("\"rejected_rows\": [1, 2]"), std::string::npos) << out_;
     EXPECT_NE(err_.find("#1: Some dimension is greater than the rod length; dimension omitted."),
-              std::string::npos) << err_;
+              std::string::npos)
+        << err_;
 }
 
 }  // namespace

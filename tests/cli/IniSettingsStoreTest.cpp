@@ -1,10 +1,9 @@
-#include "cli/IniSettingsStore.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "cli/IniSettingsStore.h"
 #include "settings/ProgramSettings.h"
 
 namespace marlo {

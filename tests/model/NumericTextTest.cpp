@@ -1,6 +1,6 @@
-#include "model/NumericText.h"
-
 #include <gtest/gtest.h>
+
+#include "model/NumericText.h"
 
 namespace marlo {
 namespace {
@@ -14,8 +14,8 @@ TEST(NumericText, acceptsSignsDecimalsAndSurroundingBlanks) {
 }
 
 TEST(NumericText, refusesEverythingElse) {
-    for (const char* text : {"", " ", "-", "+", "1.", ".", "1,5", "12a", "a12", "1 2", "1e3",
-                             "--1", "0x10", "١٢", "1.2.3"})
+    for (const char* text : {"", " ", "-", "+", "1.", ".", "1,5", "12a", "a12", "1 2", "1e3", "--1",
+                             "0x10", "١٢", "1.2.3"})
         EXPECT_FALSE(parseNumericText(text).has_value()) << '"' << text << '"';
 }
 

@@ -1,5 +1,3 @@
-#include "optimiser/CuttingPlanSearch.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,6 +5,7 @@
 #include "ReferenceSearch.h"
 #include "SearchTestSupport.h"
 #include "i18n/StringCatalogue.h"
+#include "optimiser/CuttingPlanSearch.h"
 
 namespace marlo {
 namespace {
@@ -115,8 +114,8 @@ TEST(CuttingPlanSearch, slivers_areNoWastePieces) {
     struct Case {
         int a, b, waste, wastePieces, totalWaste;
     };
-    for (const Case c : {Case{3000, 2994, 0, 0, 0}, Case{2994, 2994, -6, 0, 0},
-                         Case{2995, 2995, -4, 0, 0}}) {
+    for (const Case c :
+         {Case{3000, 2994, 0, 0, 0}, Case{2994, 2994, -6, 0, 0}, Case{2995, 2995, -4, 0, 0}}) {
         const CuttingPlan plan = optimise({{c.a, 1}, {c.b, 1}}, parameters(6000, 6));
         ASSERT_EQ(plan.patterns.count(), 1) << c.a << "+" << c.b;
         EXPECT_EQ(plan.patterns[0].pieceCount, 2);
@@ -231,8 +230,8 @@ TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnRandomJobs) {
         JobParameters p = parameters(std::uniform_int_distribution(200, 6000)(random),
                                      std::uniform_int_distribution(0, 8)(random));
         p.minWasteDimension = static_cast<int16_t>(std::uniform_int_distribution(0, 300)(random));
-        p.maxWasteDimension =
-            static_cast<int16_t>(p.minWasteDimension + std::uniform_int_distribution(0, 400)(random));
+        p.maxWasteDimension = static_cast<int16_t>(p.minWasteDimension +
+                                                   std::uniform_int_distribution(0, 400)(random));
         p.wasteBordersMode = static_cast<int16_t>(job % 2);
         p.startMethod = static_cast<int16_t>((job / 2) % 2);
         p.sortOutputByWaste = static_cast<int16_t>((job / 4) % 2);
@@ -241,7 +240,8 @@ TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnRandomJobs) {
         const int dimensions = std::uniform_int_distribution(1, 12)(random);
         for (int d = 0; d < dimensions; ++d) {
             // Mostly short pieces, so that rods take many pieces and the search branches a lot.
-            const int length = std::uniform_int_distribution(1, p.rodLength / (1 + d % 4) - 1)(random);
+            const int length =
+                std::uniform_int_distribution(1, p.rodLength / (1 + d % 4) - 1)(random);
             const int count = std::uniform_int_distribution(1, 5)(random);
             rows.push_back({length, count});
         }

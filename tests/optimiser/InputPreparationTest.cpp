@@ -1,10 +1,9 @@
-#include "optimiser/InputPreparation.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "i18n/StringCatalogue.h"
+#include "optimiser/InputPreparation.h"
 
 namespace marlo {
 namespace {
@@ -15,7 +14,8 @@ std::vector<int> piecesOf(const PieceList& list) {
 
 TEST(InputPreparation, expandsRowsIntoSinglePiecesLongestFirst) {
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput result = prepareInput({{"500", "3"}, {"700", "2"}, {"500", "1"}}, 6000, *pieces);
+    const PreparedInput result =
+        prepareInput({{"500", "3"}, {"700", "2"}, {"500", "1"}}, 6000, *pieces);
     EXPECT_TRUE(result.rejectedRows.empty());
     EXPECT_FALSE(result.tooManyPieces);
     EXPECT_EQ(piecesOf(*pieces), (std::vector<int>{700, 700, 500, 500, 500, 500}));
@@ -25,20 +25,27 @@ TEST(InputPreparation, expandsRowsIntoSinglePiecesLongestFirst) {
 
 TEST(InputPreparation, refusesRowsWithOneMessageEach) {
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput result = prepareInput(
-        {{"6000", "1"}, {"5999", "2"}, {"7000", "1"}, {"12a", "1"}, {"300", "40000"}, {"0", "2"},
-         {"400", "-1"}, {"-5", "1"}, {" 250.4 ", "+1"}, {"", "1"}, {"40000", "1"}},
-        6000, *pieces);
-    EXPECT_EQ(result.rejectedRows,
-              (std::vector<RejectedRow>{{1, msg::kDimensionTooLong},
-                                        {3, msg::kDimensionTooLong},
-                                        {4, msg::kNotANumber},
-                                        {5, msg::kNotANumber},
-                                        {6, msg::kNotPositive},
-                                        {7, msg::kNotPositive},
-                                        {8, msg::kNotPositive},
-                                        {10, msg::kNotANumber},
-                                        {11, msg::kDimensionTooLong}}));
+    const PreparedInput result = prepareInput({{"6000", "1"},
+                                               {"5999", "2"},
+                                               {"7000", "1"},
+                                               {"12a", "1"},
+                                               {"300", "40000"},
+                                               {"0", "2"},
+                                               {"400", "-1"},
+                                               {"-5", "1"},
+                                               {" 250.4 ", "+1"},
+                                               {"", "1"},
+                                               {"40000", "1"}},
+                                              6000, *pieces);
+    EXPECT_EQ(result.rejectedRows, (std::vector<RejectedRow>{{1, msg::kDimensionTooLong},
+                                                             {3, msg::kDimensionTooLong},
+                                                             {4, msg::kNotANumber},
+                                                             {5, msg::kNotANumber},
+                                                             {6, msg::kNotPositive},
+                                                             {7, msg::kNotPositive},
+                                                             {8, msg::kNotPositive},
+                                                             {10, msg::kNotANumber},
+                                                             {11, msg::kDimensionTooLong}}));
     EXPECT_EQ(piecesOf(*pieces), (std::vector<int>{5999, 5999, 250}));
 }
 

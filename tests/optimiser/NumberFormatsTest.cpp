@@ -1,6 +1,6 @@
-#include "optimiser/NumberFormats.h"
-
 #include <gtest/gtest.h>
+
+#include "optimiser/NumberFormats.h"
 
 namespace marlo {
 namespace {

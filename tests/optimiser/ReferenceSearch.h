@@ -86,7 +86,8 @@ inline Result search(std::vector<int> list, const JobParameters& par) {
                     slot[c][2] = top - 1;
                     r = slot[c][2] + 3;
                     if (c == 3) {
-                        const int w1 = slot[1][1], w2 = slot[2][1], q1 = slot[1][2], q2 = slot[2][2];
+                        const int w1 = slot[1][1], w2 = slot[2][1], q1 = slot[1][2],
+                                  q2 = slot[2][2];
                         const bool replace =
                             w2 < w1 || (w2 == w1 && q2 < q1) ||
                             (par.wasteBordersMode == 0 && par.minWasteDimension < w1 &&
@@ -106,20 +107,25 @@ inline Result search(std::vector<int> list, const JobParameters& par) {
         } while (h <= N);
 
         for (int i = 3; i <= slot[1][2] + 2; ++i) {
-            const int idx = static_cast<int>(std::find(P.begin() + 1, P.begin() + 1 + N, slot[1][i]) - P.begin());
+            const int idx = static_cast<int>(
+                std::find(P.begin() + 1, P.begin() + 1 + N, slot[1][i]) - P.begin());
             P.erase(P.begin() + idx);
             --N;
         }
         int w = slot[1][1];
-        if (w > 0) ++res.wastePieceCount;
-        else w = -(w + k);
+        if (w > 0)
+            ++res.wastePieceCount;
+        else
+            w = -(w + k);
         if (w > 0) res.totalWaste += w;
         std::vector<int> lengths(slot[1] + 3, slot[1] + 3 + slot[1][2]);
         auto found = std::find_if(res.patterns.begin(), res.patterns.end(), [&](const Pattern& p) {
             return p.waste == w && p.lengths == lengths;
         });
-        if (found != res.patterns.end()) ++found->rods;
-        else res.patterns.push_back({1, w, lengths});
+        if (found != res.patterns.end())
+            ++found->rods;
+        else
+            res.patterns.push_back({1, w, lengths});
         ++res.rodCount;
     } while (N >= 1);
     if (par.sortOutputByWaste == 1)

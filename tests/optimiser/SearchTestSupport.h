@@ -36,7 +36,7 @@ inline std::unique_ptr<PieceList> pieceList(const std::vector<Piece>& rows) {
 }
 
 class RecordingObserver : public RunObserver {
-public:
+  public:
     void rodCut(double progress, const PlanSummary& totals) override {
         progressSeen.push_back(progress);
         totalsSeen.push_back(totals);

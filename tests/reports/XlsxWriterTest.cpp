@@ -22,7 +22,8 @@ class XlsxWriterTest : public testing::Test {
     void SetUp() override {
         // ctest runs the tests of this fixture side by side: each gets a folder of its own.
         folder_ = fs::path(testing::TempDir()) /
-                  (std::string("marlo-xlsx-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+                  (std::string("marlo-xlsx-") +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }

@@ -110,7 +110,8 @@ TEST_F(ReportCommandsTest, print_drawsEveryCopyIntoThePdfAndNothingWhenCancelled
     const QByteArray pdf = fileBytes(dialogs.printToPdf);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // One page per copy: the page end of the last copy leaves no empty page behind.
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2) << pdf.count("/Type /Page");
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2)
+        << pdf.count("/Type /Page");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
