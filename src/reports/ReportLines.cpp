@@ -20,8 +20,7 @@ constexpr int kRuleStart = 3;
 
 void writeVersionLine(ColumnWriter& out, int leadingSpaces) {
     out.spc(leadingSpaces);
-    out.text("marlo-veen " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
-             "." + std::to_string(kVersionRevision));
+    out.text(std::string("marlo-veen ") + kVersionText);
     out.endLine();
 }
 

@@ -17,7 +17,7 @@ const QString kMailPrefix = QStringLiteral("mailto:");
 const QString kSupportAddress = QStringLiteral(MARLO_SUPPORT_MAIL);
 
 QString versionNumbers() {
-    return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+    return QString::fromLatin1(kVersionText);
 }
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {

@@ -37,8 +37,7 @@ uvod::uvod(std::function<void()> showMainWindow, QWidget* parent)
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
 
     Label4_->setObjectName(QStringLiteral("Label4"));
-    Label4_->setText(
-        QStringLiteral("rev %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    Label4_->setText(QStringLiteral("rev ") + QString::fromLatin1(kVersionText));
     Label4_->setStyleSheet(QStringLiteral("color: #c9d3dd;"));
     Label4_->adjustSize();
     Label4_->move(kWidth - Label4_->width() - 40, kHeight - Label4_->height() - 30);
