@@ -17,9 +17,26 @@ bool isBase(int base) {
     return base == 100 || base == 300 || base == 500 || base == 700 || base == 900;
 }
 
+const std::string& addedText(int column, int offset) {
+    const CatalogueBlock blocks[] = {{kOutputTextsFirst, outputTexts()},
+                                     {kFewestRodsTextsFirst, fewestRodsTexts()},
+                                     {kDiagramTextsFirst, diagramTexts()},
+                                     {kDesktopTextsFirst, desktopTexts()}};
+    for (const CatalogueBlock& block : blocks) {
+        const int row = offset - block.firstOffset;
+        if (row >= 0 && row < static_cast<int>(block.rows.size())) {
+            return block.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+        }
+    }
+    return kNoText;
+}
+
 const std::string& lookUp(int base, int offset) {
-    if (!isBase(base) || offset < 1 || offset > kCatalogueOffsetCount) {
+    if (!isBase(base) || offset < 1 || offset > kLastCatalogueOffset) {
         return kNoText;
+    }
+    if (offset > kCatalogueOffsetCount) {
+        return addedText(columnOf(base), offset);
     }
     return catalogueRows()[offset - 1][columnOf(base)];
 }
@@ -31,10 +48,12 @@ const std::string& StringCatalogue::text(int offset) const {
 }
 
 const std::string& StringCatalogue::byId(int id) {
-    if (id < 0) {
+    // Each language's block of ids is 200 wide: base 100 holds ids 101..299, base 300 ids 301..499.
+    if (id < 100) {
         return kNoText;
     }
-    return lookUp(id / 100 * 100, id % 100);
+    const int base = (id - 100) / 200 * 200 + 100;
+    return lookUp(base, id - base);
 }
 
 }  // namespace marlo

@@ -6,7 +6,7 @@
 
 namespace marlo {
 
-// Every text the user sees, in five languages, fetched by language base + offset (1..98).
+// Every text the user sees, in five languages, fetched by language base + offset (1..199).
 // Texts are UTF-8; leading and trailing blanks are part of the text.
 class StringCatalogue {
   public:
@@ -17,7 +17,7 @@ class StringCatalogue {
 
     // The text of the current language at this offset.
     const std::string& text(int offset) const;
-    // The text with id = base + offset (ids 101..198, 301..398, ...).
+    // The text with id = base + offset (ids 101..299, 301..499, ...).
     static const std::string& byId(int id);
 
   private:

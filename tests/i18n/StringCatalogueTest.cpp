@@ -377,15 +377,14 @@ TEST(StringCatalogueTest, fileFilters_pairLabelsWithPatterns) {
 }
 
 TEST(StringCatalogueTest, idsAndOffsetsOutsideTheCatalogue_giveEmptyText) {
-    for (int id : {INT_MIN, -501, -1,  0,   1,   99,  100,  199,  200,  250,    300,
-                   399,     400,  599, 600, 800, 999, 1000, 1001, 1101, INT_MAX}) {
+    for (int id : {INT_MIN, -501, -1, 0, 1, 99, 100, 300, 500, 900, 1100, 1101, INT_MAX}) {
         EXPECT_EQ(StringCatalogue::byId(id), "") << id;
     }
     EXPECT_EQ(StringCatalogue::byId(198), "Výstup zoradiť podľa najmenšieho odpadu");
     EXPECT_EQ(StringCatalogue::byId(901), "Klant");
 
     const StringCatalogue english(Language::English);
-    for (int offset : {INT_MIN, -1, 0, 99, 100, 101, INT_MAX}) {
+    for (int offset : {INT_MIN, -1, 0, 200, 201, INT_MAX}) {
         EXPECT_EQ(english.text(offset), "") << offset;
     }
     EXPECT_EQ(StringCatalogue(static_cast<Language>(200)).text(1), "");
