@@ -6,6 +6,59 @@ const std::vector<CatalogueRow>& diagramTexts() {
     // Columns: Slovak, German, English, Czech, Dutch.
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
+        {"Plán rezania", "Schnittplan", "Cutting diagram", "Plán řezání", "Zaagplan"},  // 135
+        {"Dátum", "Datum", "Date", "Datum", "Datum"},  // 136
+        {"Dolná hranica", "Untere Schranke", "Lower bound", "Dolní mez", "Ondergrens"},  // 137
+        {"trieska", "Span", "sliver", "tříska", "splinter"},  // 138
+        {"Strana", "Seite", "Page", "Strana", "Pagina"},  // 139
+        // 140
+        {"Tlačiť plán rezania",
+         "Schnittplan drucken",
+         "Print diagram",
+         "Tisk plánu řezání",
+         "Zaagplan afdrukken"},
+        // 141
+        {"Exportovať plán rezania do PDF",
+         "Schnittplan als PDF exportieren",
+         "Export diagram as PDF",
+         "Exportovat plán řezání do PDF",
+         "Zaagplan exporteren als PDF"},
+        // 142
+        {"Exportovať plán rezania do SVG",
+         "Schnittplan als SVG exportieren",
+         "Export diagram as SVG",
+         "Exportovat plán řezání do SVG",
+         "Zaagplan exporteren als SVG"},
+        // 143
+        {"Všetky súbory (*.*)|*.*|Súbory PDF (*.pdf)|*.pdf",
+         "Alle Dateien (*.*)|*.*|PDF-Dateien (*.pdf)|*.pdf",
+         "All files (*.*)|*.*|PDF files (*.pdf)|*.pdf",
+         "Všechny soubory (*.*)|*.*|Soubory PDF (*.pdf)|*.pdf",
+         "Alle bestanden (*.*)|*.*|PDF-bestanden (*.pdf)|*.pdf"},
+        // 144
+        {"Všetky súbory (*.*)|*.*|Súbory SVG (*.svg)|*.svg",
+         "Alle Dateien (*.*)|*.*|SVG-Dateien (*.svg)|*.svg",
+         "All files (*.*)|*.*|SVG files (*.svg)|*.svg",
+         "Všechny soubory (*.*)|*.*|Soubory SVG (*.svg)|*.svg",
+         "Alle bestanden (*.*)|*.*|SVG-bestanden (*.svg)|*.svg"},
+        // 145
+        {"Všetky rozmery v mm",
+         "Alle Maße in mm",
+         "All lengths in mm",
+         "Všechny rozměry v mm",
+         "Alle maten in mm"},
+        // 146
+        {"Táto verzia programu nevie kresliť plán rezania.",
+         "Diese Programmversion kann keinen Schnittplan zeichnen.",
+         "This build of the program cannot draw the cutting diagram.",
+         "Tato verze programu neumí kreslit plán řezání.",
+         "Deze versie van het programma kan geen zaagplan tekenen."},
+        // 147
+        {"Plán rezania sa zapisuje do súboru .pdf alebo .svg: ",
+         "Der Schnittplan wird in eine .pdf- oder .svg-Datei geschrieben: ",
+         "The cutting diagram is written to a .pdf or .svg file: ",
+         "Plán řezání se zapisuje do souboru .pdf nebo .svg: ",
+         "Het zaagplan wordt naar een .pdf- of .svg-bestand geschreven: "},
     };
     // clang-format on
     return rows;

@@ -1,0 +1,18 @@
+#include "diagram/DiagramSource.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace marlo {
+
+std::string todaysDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday);
+    return text;
+}
+
+}  // namespace marlo
