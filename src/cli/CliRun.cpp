@@ -4,6 +4,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
+#include "diagram/DiagramComposer.h"
+#include "diagram/DiagramTextOffsets.h"
 #include "i18n/StringCatalogue.h"
 #include "jobfile/JobFile.h"
 #include "optimiser/CuttingPlanSearch.h"
@@ -58,10 +60,28 @@ int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& pl
     return exit_status::kFinished;
 }
 
+int writeDiagramFile(const std::string& path, const Job& job, const CuttingPlan& plan,
+                     const JobParameters& parameters, const StringCatalogue& catalogue,
+                     const DiagramWriter& writeDiagram, std::ostream& err) {
+    DiagramSource source;
+    source.header = job.header;
+    source.parameters = parameters;
+    source.patterns = {plan.patterns.begin(), plan.patterns.end()};
+    source.totals = plan.summary;
+    source.date = todaysDate();
+    if (!writeDiagram(composeDiagram(source, catalogue), path,
+                      catalogue.text(diagram_text::kTitle))) {
+        err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
+        return exit_status::kBadUsage;
+    }
+    return exit_status::kFinished;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           const SettingsStore& settings, const std::atomic<bool>& stop) {
+           const SettingsStore& settings, const std::atomic<bool>& stop,
+           const DiagramWriter& writeDiagram) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
@@ -71,6 +91,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const ProgramSettings stored = peekSettings(settings);
     const JobParameters parameters = options.appliedTo(stored.parameters);
     const StringCatalogue catalogue(options.language.value_or(stored.language));
+
+    if (options.diagramPath && !writeDiagram) {
+        err << catalogue.text(diagram_text::kCannotDraw) << '\n';
+        return exit_status::kBadUsage;
+    }
 
     const JobFileReadResult read = readJobFile(options.jobPath);
     if (read.status == JobFileStatus::CannotRead) {
@@ -128,6 +153,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
     if (status == exit_status::kFinished && options.reportPath)
         status = writeReport(options, read.job, plan, parameters, catalogue, err);
+    if (status == exit_status::kFinished && options.diagramPath)
+        status = writeDiagramFile(*options.diagramPath, read.job, plan, parameters, catalogue,
+                                  writeDiagram, err);
     return status;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "diagram/DiagramFileFormat.h"
 #include "model/NumericText.h"
 
 namespace marlo {
@@ -8,7 +9,8 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--json] [--progress]\n";
+    "                      [--language sk|de|en|cs|nl] [--report FILE.txt]\n"
+    "                      [--diagram FILE.pdf|FILE.svg] [--json] [--progress]\n";
 
 namespace {
 
@@ -54,6 +56,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--report") {
             if (!hasValue) return {std::nullopt, "--report needs a file name"};
             options.reportPath = arguments[++i];
+        } else if (argument == "--diagram") {
+            if (!hasValue) return {std::nullopt, "--diagram needs a file name"};
+            options.diagramPath = arguments[++i];
+            if (!diagramFileFormat(*options.diagramPath))
+                return {std::nullopt, "--diagram needs a .pdf or .svg file: " + arguments[i]};
         } else if (argument == "--language") {
             if (!hasValue) return {std::nullopt, "--language needs a language code"};
             options.language = languageFromIsoCode(arguments[++i]);

@@ -4,6 +4,9 @@
 
 #include "cli/CliRun.h"
 #include "cli/IniSettingsStore.h"
+#ifdef MARLO_CLI_DRAWS
+#include "cli/OffscreenDiagramWriter.h"
+#endif
 
 namespace {
 
@@ -19,5 +22,11 @@ int main(int argc, char** argv) {
     // Ctrl+C stops a run the way the second press of Optimise does.
     std::signal(SIGINT, requestStop);
     const marlo::IniSettingsStore settings(marlo::IniSettingsStore::userFolder());
-    return marlo::runCli({argv + 1, argv + argc}, std::cout, std::cerr, settings, stopRequested);
+    marlo::DiagramWriter writeDiagram;
+#ifdef MARLO_CLI_DRAWS
+    marlo::OffscreenDiagramWriter offscreenWriter;
+    writeDiagram = std::ref(offscreenWriter);
+#endif
+    return marlo::runCli({argv + 1, argv + argc}, std::cout, std::cerr, settings, stopRequested,
+                         writeDiagram);
 }

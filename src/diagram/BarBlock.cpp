@@ -22,6 +22,7 @@ constexpr double kListPt = 6.5;
 constexpr double kListGap = 2.5;      // between two entries of the list below a bar
 constexpr double kBracketDrop = 1.0;  // from the bar's lower edge to the bracket
 constexpr double kListTop = 1.6;      // from the bar's lower edge to the first list line
+constexpr double kLeastSliverWidth = 0.6;
 
 // The length written inside its box: level, else reading upwards, in the largest size that
 // fits; nothing when no size fits.
@@ -199,8 +200,11 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
             list.add(box.rect.x, box.rect.right(), catalogue.text(11) + " " + text);
         }
     } else if (waste < 0) {
+        // A sliver is thinner than a cut: drawn at least wide enough to be seen, ending where
+        // the rod ends.
+        const double width = std::max(-waste * scale, kLeastSliverWidth);
         DiagramBox box;
-        box.rect = {xOf(at), kBarTop, -waste * scale, g::kBarHeight};
+        box.rect = {xOf(at - waste) - width, kBarTop, width, g::kBarHeight};
         box.kind = BoxKind::Sliver;
         box.fill = g::kSliverFill;
         box.pattern = index;

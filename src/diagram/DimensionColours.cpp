@@ -3,6 +3,9 @@
 #include <array>
 #include <functional>
 #include <set>
+#include <vector>
+
+#include "diagram/BarBlock.h"
 
 namespace marlo {
 
@@ -36,31 +39,41 @@ double greyValue(Colour colour) {
 }
 
 std::map<int16_t, Colour> dimensionColours(std::span<const RodPattern> patterns) {
-    // Largest dimension first, with the dimensions it touches in some bar.
-    std::map<int16_t, std::set<int16_t>, std::greater<>> neighbours;
+    // Largest dimension first, with the dimensions it touches in some bar and those it shares
+    // a bar with.
+    struct Company {
+        std::set<int16_t> touching, sharing;
+    };
+    std::map<int16_t, Company, std::greater<>> company;
     for (const RodPattern& pattern : patterns) {
-        for (int i = 0; i < pattern.pieceCount; ++i) {
-            const int16_t length = pattern.lengths[i];
-            neighbours[length];
-            if (i > 0 && pattern.lengths[i - 1] != length) {
-                neighbours[length].insert(pattern.lengths[i - 1]);
-                neighbours[pattern.lengths[i - 1]].insert(length);
+        const std::vector<int16_t> pieces = piecesLongestFirst(pattern);
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            Company& mine = company[pieces[i]];
+            for (const int16_t other : pieces)
+                if (other != pieces[i]) mine.sharing.insert(other);
+            if (i > 0 && pieces[i - 1] != pieces[i]) {
+                mine.touching.insert(pieces[i - 1]);
+                company[pieces[i - 1]].touching.insert(pieces[i]);
             }
         }
     }
 
     std::map<int16_t, size_t> chosen;
     std::array<int, kPalette.size()> uses{};
-    for (const auto& [dimension, touching] : neighbours) {
+    for (const auto& [dimension, others] : company) {
         size_t best = 0;
         long bestCost = -1;
         for (size_t c = 0; c < kPalette.size(); ++c) {
             long cost = uses[c];
-            for (const int16_t other : touching) {
+            for (const int16_t other : others.touching) {
                 const auto found = chosen.find(other);
                 if (found == chosen.end()) continue;
-                if (found->second == c) cost += 10000;
+                if (found->second == c) cost += 100000;
                 if (shadeOf(found->second) == shadeOf(c)) cost += 100;
+            }
+            for (const int16_t other : others.sharing) {
+                const auto found = chosen.find(other);
+                if (found != chosen.end() && found->second == c) cost += 1000;
             }
             if (bestCost < 0 || cost < bestCost) {
                 best = c;

@@ -19,7 +19,8 @@ namespace {
 
 constexpr double kFieldPt = 8;
 constexpr double kFieldRow = 4.2;
-constexpr double kColumnWidth = (g::kRight - g::kLeft) / 3;
+// The job's texts take the widest column, the numbers the narrower ones.
+constexpr double kColumnWidths[] = {78, 50, 58};
 constexpr double kLegendColumns = 6;
 constexpr double kLegendWidth = (g::kRight - g::kLeft) / kLegendColumns;
 constexpr double kLegendRow = 5;
@@ -39,16 +40,17 @@ DiagramText textAt(double x, double y, double width, std::string text, double si
 // column, the caption at most two thirds of it.
 void addField(DiagramPage& page, int column, int row, double top, const std::string& caption,
               const std::string& value) {
-    const double x = g::kLeft + column * kColumnWidth;
+    double x = g::kLeft;
+    for (int i = 0; i < column; ++i) x += kColumnWidths[i];
+    const double width = kColumnWidths[column];
     const double y = top + row * kFieldRow;
-    const std::string shownCaption =
-        elideText(caption + ":", kFieldPt, false, kColumnWidth * 2 / 3);
+    const std::string shownCaption = elideText(caption + ":", kFieldPt, false, width * 2 / 3);
     const double captionWidth = textWidthMm(shownCaption, kFieldPt, false);
     DiagramText label = textAt(x, y, captionWidth, shownCaption, kFieldPt, false);
     label.colour = g::kGreyInk;
     page.texts.push_back(label);
     const double valueX = x + captionWidth + 1.5;
-    const double valueWidth = x + kColumnWidth - 2 - valueX;
+    const double valueWidth = x + width - 2 - valueX;
     DiagramText shown = textAt(valueX, y, valueWidth, value, kFieldPt, true);
     if (!shown.text.empty()) page.texts.push_back(shown);
 }
@@ -63,7 +65,7 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
     DiagramBlock block;
     DiagramPage& page = block.content;
     const std::string note = catalogue.text(diagram_text::kLengthsInMm);
-    const double noteWidth = std::min(textWidthMm(note, kFieldPt, false), kColumnWidth);
+    const double noteWidth = std::min(textWidthMm(note, kFieldPt, false), kColumnWidths[2]);
     page.texts.push_back(textAt(g::kLeft, 0, g::kRight - g::kLeft - noteWidth - 4,
                                 catalogue.text(diagram_text::kTitle), 14, true));
     page.texts.push_back(textAt(g::kRight - noteWidth, lineHeightMm(14) - lineHeightMm(kFieldPt),

@@ -157,14 +157,14 @@ TEST(DiagramComposer, crowdedAndOddBars_keepTextsApartAndTellEveryLength) {
         EXPECT_EQ(barTexts(page, 5, catalogue.text(11)).others,
                   std::vector<std::string>{catalogue.text(11) + " 8"});
     }
-    // A sliver is drawn at the rod's end, as wide as it is.
+    // A sliver is marked at the rod's end, at least as wide as it is.
     const DiagramLayout layout = composeDiagram(source, StringCatalogue(Language::English));
     int slivers = 0;
     for (const DiagramBox& box : layout.pages[0].boxes) {
         if (box.kind != BoxKind::Sliver) continue;
         ++slivers;
         EXPECT_NEAR(box.rect.right(), g::kBarLeft + g::kBarWidth, kTolerance);
-        EXPECT_NEAR(box.rect.width, -box.length * g::kBarWidth / 6000, kTolerance);
+        EXPECT_GE(box.rect.width, -box.length * g::kBarWidth / 6000);
     }
     EXPECT_EQ(slivers, 2);
 }

@@ -9,7 +9,7 @@ const std::vector<CatalogueRow>& diagramTexts() {
         {"Plán rezania", "Schnittplan", "Cutting diagram", "Plán řezání", "Zaagplan"},  // 135
         {"Dátum", "Datum", "Date", "Datum", "Datum"},  // 136
         {"Dolná hranica", "Untere Schranke", "Lower bound", "Dolní mez", "Ondergrens"},  // 137
-        {"trieska", "Span", "sliver", "tříska", "splinter"},  // 138
+        {"trieska", "Span", "Sliver", "tříska", "Splinter"},  // 138
         {"Strana", "Seite", "Page", "Strana", "Pagina"},  // 139
         // 140
         {"Tlačiť plán rezania",
@@ -53,12 +53,6 @@ const std::vector<CatalogueRow>& diagramTexts() {
          "This build of the program cannot draw the cutting diagram.",
          "Tato verze programu neumí kreslit plán řezání.",
          "Deze versie van het programma kan geen zaagplan tekenen."},
-        // 147
-        {"Plán rezania sa zapisuje do súboru .pdf alebo .svg: ",
-         "Der Schnittplan wird in eine .pdf- oder .svg-Datei geschrieben: ",
-         "The cutting diagram is written to a .pdf or .svg file: ",
-         "Plán řezání se zapisuje do souboru .pdf nebo .svg: ",
-         "Het zaagplan wordt naar een .pdf- of .svg-bestand geschreven: "},
     };
     // clang-format on
     return rows;

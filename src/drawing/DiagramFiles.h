@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "diagram/DiagramLayout.h"
+
+class QPagedPaintDevice;
+
+namespace marlo {
+
+// Paints the diagram on a paged device (a PDF writer, a printer): A4 portrait, the whole sheet
+// as the drawing area, one sheet per page of the layout, the whole document `copies` times.
+// False when the device cannot be painted on or a page cannot be begun.
+bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout, int copies = 1);
+
+// The diagram as the bytes of a vector PDF document, or of one SVG picture with the pages one
+// below another; empty when it cannot be drawn.
+QByteArray diagramPdf(const DiagramLayout& layout, const QString& title);
+QByteArray diagramSvg(const DiagramLayout& layout, const QString& title);
+
+// Writes the diagram to a .pdf or .svg file, chosen by the name's ending, so that a failure
+// never destroys the file that was there. False for another ending or when writing fails.
+bool saveDiagram(const DiagramLayout& layout, const QString& path, const QString& title);
+
+}  // namespace marlo
