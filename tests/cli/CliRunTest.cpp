@@ -37,9 +37,9 @@ class CliRunTest : public ::testing::Test {
         return path.string();
     }
 
-    int run(std::vector<std::string> arguments) {
+    int run(std::vector<std::string> arguments, const DiagramWriter& writeDiagram = {}) {
         std::ostringstream out, err;
-        const int status = runCli(arguments, out, err, settings_, stop_);
+        const int status = runCli(arguments, out, err, settings_, stop_, writeDiagram);
         out_ = out.str();
         err_ = err.str();
         return status;
@@ -97,6 +97,41 @@ TEST_F(CliRunTest, reportIsWrittenExactlyAsTheTextExport) {
                    (folder_ / "missing" / "out.txt").string(), "--language", "de"}),
               exit_status::kBadUsage);
     EXPECT_NE(err_.find("missing"), std::string::npos) << err_;
+}
+
+TEST_F(CliRunTest, diagramOfAFinishedRunGoesToTheWriterInTheChosenLanguage) {
+    std::vector<std::string> written;
+    size_t bars = 0;
+    bool succeed = true;
+    const DiagramWriter writer = [&](const DiagramLayout& layout, const std::string& path,
+                                     const std::string& title) {
+        written.push_back(path + " " + title);
+        bars = 0;
+        for (const DiagramBox& box : layout.pages.at(0).boxes) bars += box.kind == BoxKind::Rod;
+        return succeed;
+    };
+    const std::string path = job("a.opt", workedExample_);
+    EXPECT_EQ(run({"optimise", path, "--diagram", "plan.SVG", "--language", "de"}, writer),
+              exit_status::kFinished);
+    EXPECT_EQ(written, std::vector<std::string>{"plan.SVG Schnittplan"});
+    EXPECT_EQ(bars, 2u);
+
+    // A writer that fails is reported; without a writer the flag is refused before the run;
+    // another file type is bad usage; a run without a result writes no diagram.
+    succeed = false;
+    EXPECT_EQ(run({"optimise", path, "--diagram", "x.pdf", "--language", "en"}, writer),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The file cannot be written: x.pdf"), std::string::npos) << err_;
+    EXPECT_EQ(run({"optimise", path, "--diagram", "x.pdf", "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("cannot draw"), std::string::npos) << err_;
+    EXPECT_EQ(out_, "");
+    EXPECT_EQ(run({"optimise", path, "--diagram", "x.png"}, writer), exit_status::kBadUsage);
+    EXPECT_NE(err_.find(".pdf or .svg"), std::string::npos) << err_;
+    written.clear();
+    EXPECT_EQ(run({"optimise", job("b.opt", {{"0", "1"}}), "--diagram", "x.pdf"}, writer),
+              exit_status::kNothing);
+    EXPECT_TRUE(written.empty());
 }
 
 TEST_F(CliRunTest, exitStatusesTellHowTheRunEnded) {
