@@ -1,4 +1,4 @@
-#include "ui/Vypocet.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,17 +24,17 @@
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/NumberFormats.h"
 #include "settings/ProgramSettings.h"
-#include "ui/About.h"
+#include "ui/AboutDialog.h"
 #include "ui/DocumentationLink.h"
 #include "ui/EntryBoxes.h"
 #include "ui/FixedTexts.h"
+#include "ui/ItemEditDialog.h"
+#include "ui/LanguageDialog.h"
 #include "ui/NumericEntry.h"
-#include "ui/Parametre.h"
+#include "ui/ParametersDialog.h"
 #include "ui/ProgramStyle.h"
 #include "ui/Twips.h"
 #include "ui/WindowRunObserver.h"
-#include "ui/edit.h"
-#include "ui/language.h"
 
 namespace marlo {
 
@@ -147,150 +147,152 @@ int listColumnsWidth() {
 
 }  // namespace
 
-Vypocet::Vypocet(UiContext context, QWidget* parent)
+MainWindow::MainWindow(UiContext context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      Image1_(picture(QStringLiteral("optimise"))),
-      Image2_(picture(QStringLiteral("stop"))) {
+      optimiseIcon_(picture(QStringLiteral("optimise"))),
+      stopIcon_(picture(QStringLiteral("stop"))) {
     setObjectName(QStringLiteral("Vypocet"));
     buildControls();
     buildMenus();
     buildToolbar();
 }
 
-Vypocet::~Vypocet() = default;
+MainWindow::~MainWindow() = default;
 
-void Vypocet::buildControls() {
+void MainWindow::buildControls() {
     auto* form = new QWidget(this);
     form->setObjectName(QStringLiteral("form"));
     setCentralWidget(form);
 
-    Label7_ = namedLabel(QStringLiteral("Label7"), form);
-    Label5_ = namedLabel(QStringLiteral("Label5"), form);
-    Label6_ = namedLabel(QStringLiteral("Label6"), form);
-    Label1_ = namedLabel(QStringLiteral("Label1"), form);
-    Label2_ = namedLabel(QStringLiteral("Label2"), form);
-    Label3_ = namedLabel(QStringLiteral("Label3"), form);
-    Label12_ = namedLabel(QStringLiteral("Label12"), form);
-    Label13_ = namedLabel(QStringLiteral("Label13"), form);
-    Label14_ = namedLabel(QStringLiteral("Label14"), form);
-    Label15_ = namedLabel(QStringLiteral("Label15"), form);
-    const QList<QLineEdit**> boxes = {&Text1_, &Text2_, &Text3_, &Text4_, &Text5_};
+    customerCaption_ = namedLabel(QStringLiteral("Label7"), form);
+    jobNameCaption_ = namedLabel(QStringLiteral("Label5"), form);
+    colourCaption_ = namedLabel(QStringLiteral("Label6"), form);
+    dimensionCaption_ = namedLabel(QStringLiteral("Label1"), form);
+    piecesCaption_ = namedLabel(QStringLiteral("Label2"), form);
+    progressText_ = namedLabel(QStringLiteral("Label3"), form);
+    cutThicknessCaption_ = namedLabel(QStringLiteral("Label12"), form);
+    rodLengthCaption_ = namedLabel(QStringLiteral("Label13"), form);
+    cutThicknessValue_ = namedLabel(QStringLiteral("Label14"), form);
+    rodLengthValue_ = namedLabel(QStringLiteral("Label15"), form);
+    const QList<QLineEdit**> boxes = {&dimensionBox_, &piecesBox_, &jobNameBox_, &colourBox_,
+                                      &customerBox_};
     for (int i = 0; i < boxes.size(); ++i) {
         *boxes[i] = new QLineEdit(form);
         (*boxes[i])->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         SelectAllOnFocus::install(*boxes[i]);
     }
-    Command1_ = pictureButton(QStringLiteral("Command1"), QStringLiteral("add"), 20, form);
-    Command2_ = pictureButton(QStringLiteral("Command2"), QStringLiteral("delete"), 20, form);
-    Command3_ = pictureButton(QStringLiteral("Command3"), QStringLiteral("edit"), 20, form);
-    Command6_ = pictureButton(QStringLiteral("Command6"), QStringLiteral("optimise"), 48, form);
-    Command6_->setAutoRaise(true);
-    ProgressBar1_ = new QProgressBar(form);
-    ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1_->setRange(0, 100);
-    ProgressBar1_->setTextVisible(false);
+    addButton_ = pictureButton(QStringLiteral("Command1"), QStringLiteral("add"), 20, form);
+    deleteButton_ = pictureButton(QStringLiteral("Command2"), QStringLiteral("delete"), 20, form);
+    editButton_ = pictureButton(QStringLiteral("Command3"), QStringLiteral("edit"), 20, form);
+    optimiseButton_ =
+        pictureButton(QStringLiteral("Command6"), QStringLiteral("optimise"), 48, form);
+    optimiseButton_->setAutoRaise(true);
+    progressBar_ = new QProgressBar(form);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setTextVisible(false);
 
     // The cutting list and the result each get the room of their largest size, so that their
     // growing moves nothing else.
     auto* listRoom = new QWidget(form);
-    Grid1_ = new QTableWidget(listRoom);
-    Grid1_->setObjectName(QStringLiteral("Grid1"));
-    setUpGrid(Grid1_);
-    listRoom->setFixedSize(gridSize(Grid1_, kListVisibleRows, listColumnsWidth(), true, true));
+    listGrid_ = new QTableWidget(listRoom);
+    listGrid_->setObjectName(QStringLiteral("Grid1"));
+    setUpGrid(listGrid_);
+    listRoom->setFixedSize(gridSize(listGrid_, kListVisibleRows, listColumnsWidth(), true, true));
     auto* resultRoom = new QWidget(form);
-    Grid2_ = new QTableWidget(resultRoom);
-    Grid2_->setObjectName(QStringLiteral("Grid2"));
-    setUpGrid(Grid2_);
-    Grid2_->setStyleSheet(
+    resultGrid_ = new QTableWidget(resultRoom);
+    resultGrid_->setObjectName(QStringLiteral("Grid2"));
+    setUpGrid(resultGrid_);
+    resultGrid_->setStyleSheet(
         QStringLiteral("QTableWidget { gridline-color: %1; }").arg(kResultGridLines.name()));
-    resultRoom->setFixedSize(
-        gridSize(Grid2_, kResultVisibleRows, resultColumnsWidth(kResultWidestColumns), true, true));
+    resultRoom->setFixedSize(gridSize(resultGrid_, kResultVisibleRows,
+                                      resultColumnsWidth(kResultWidestColumns), true, true));
 
-    Frame1_ = new QGroupBox(form);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    auto* totals = new QGridLayout(Frame1_);
+    totalsFrame_ = new QGroupBox(form);
+    totalsFrame_->setObjectName(QStringLiteral("Frame1"));
+    auto* totals = new QGridLayout(totalsFrame_);
     totals->setHorizontalSpacing(pixels(180));
     totals->setVerticalSpacing(pixels(60));
     for (int i = 0; i < 10; ++i) {
-        Label4_[i] = namedLabel(QStringLiteral("Label4_%1").arg(i), Frame1_);
+        totalsLabels_[i] = namedLabel(QStringLiteral("Label4_%1").arg(i), totalsFrame_);
         if (i % 2 == 1) {
-            Label4_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Label4_[i]->setFrameShape(QFrame::Panel);
-            Label4_[i]->setFrameShadow(QFrame::Sunken);
-            Label4_[i]->setMinimumWidth(pixels(1500));
+            totalsLabels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            totalsLabels_[i]->setFrameShape(QFrame::Panel);
+            totalsLabels_[i]->setFrameShadow(QFrame::Sunken);
+            totalsLabels_[i]->setMinimumWidth(pixels(1500));
         }
-        totals->addWidget(Label4_[i], i / 2, i % 2);
+        totals->addWidget(totalsLabels_[i], i / 2, i % 2);
     }
 
     layOutForm(form, listRoom, resultRoom);
 
-    setTabOrder(Text5_, Text3_);
-    setTabOrder(Text3_, Text4_);
-    setTabOrder(Text4_, Text1_);
-    setTabOrder(Text1_, Text2_);
+    setTabOrder(customerBox_, jobNameBox_);
+    setTabOrder(jobNameBox_, colourBox_);
+    setTabOrder(colourBox_, dimensionBox_);
+    setTabOrder(dimensionBox_, piecesBox_);
 
-    connect(Text1_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
-    connect(Text2_, &QLineEdit::textChanged, this, &Vypocet::Text1_Change);
-    connect(Text1_, &QLineEdit::returnPressed, Text2_, qOverload<>(&QWidget::setFocus));
-    connect(Text2_, &QLineEdit::returnPressed, this, &Vypocet::Command1_Click);
-    connect(Text5_, &QLineEdit::returnPressed, Text3_, qOverload<>(&QWidget::setFocus));
-    connect(Text3_, &QLineEdit::returnPressed, Text4_, qOverload<>(&QWidget::setFocus));
-    connect(Text4_, &QLineEdit::returnPressed, Text1_, qOverload<>(&QWidget::setFocus));
-    for (QLineEdit* box : {Text3_, Text4_, Text5_})
-        connect(box, &QLineEdit::textChanged, this, &Vypocet::headerTextChanged);
-    connect(Command1_, &QToolButton::clicked, this, &Vypocet::Command1_Click);
-    connect(Command2_, &QToolButton::clicked, this, &Vypocet::Command2_Click);
-    connect(Command3_, &QToolButton::clicked, this, &Vypocet::Command3_Click);
-    connect(Command6_, &QToolButton::clicked, this, &Vypocet::Command6_Click);
-    connect(Grid1_, &QTableWidget::itemSelectionChanged, this, &Vypocet::Grid1_Click);
-    connect(Grid1_, &QTableWidget::cellDoubleClicked, this, &Vypocet::Grid1_DblClick);
-    connect(Grid2_, &QTableWidget::currentCellChanged, this, &Vypocet::Grid2_RowColChange);
-    Grid1_->installEventFilter(this);
+    connect(dimensionBox_, &QLineEdit::textChanged, this, &MainWindow::updateAddButton);
+    connect(piecesBox_, &QLineEdit::textChanged, this, &MainWindow::updateAddButton);
+    connect(dimensionBox_, &QLineEdit::returnPressed, piecesBox_, qOverload<>(&QWidget::setFocus));
+    connect(piecesBox_, &QLineEdit::returnPressed, this, &MainWindow::addRowFromEntry);
+    connect(customerBox_, &QLineEdit::returnPressed, jobNameBox_, qOverload<>(&QWidget::setFocus));
+    connect(jobNameBox_, &QLineEdit::returnPressed, colourBox_, qOverload<>(&QWidget::setFocus));
+    connect(colourBox_, &QLineEdit::returnPressed, dimensionBox_, qOverload<>(&QWidget::setFocus));
+    for (QLineEdit* box : {jobNameBox_, colourBox_, customerBox_})
+        connect(box, &QLineEdit::textChanged, this, &MainWindow::headerTextChanged);
+    connect(addButton_, &QToolButton::clicked, this, &MainWindow::addRowFromEntry);
+    connect(deleteButton_, &QToolButton::clicked, this, &MainWindow::deleteSelectedRows);
+    connect(editButton_, &QToolButton::clicked, this, &MainWindow::editSelectedRow);
+    connect(optimiseButton_, &QToolButton::clicked, this, &MainWindow::optimiseOrStop);
+    connect(listGrid_, &QTableWidget::itemSelectionChanged, this, &MainWindow::updateEditButton);
+    connect(listGrid_, &QTableWidget::cellDoubleClicked, this, &MainWindow::editCurrentRow);
+    connect(resultGrid_, &QTableWidget::currentCellChanged, this, &MainWindow::fitResultGrid);
+    listGrid_->installEventFilter(this);
 }
 
-void Vypocet::layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom) {
-    for (QLabel* caption : {Label7_, Label5_, Label6_})
+void MainWindow::layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom) {
+    for (QLabel* caption : {customerCaption_, jobNameCaption_, colourCaption_})
         caption->setMinimumWidth(widestCaption(caption, {1, 2, 3}));
-    for (QLabel* caption : {Label12_, Label13_})
+    for (QLabel* caption : {cutThicknessCaption_, rodLengthCaption_})
         caption->setMinimumWidth(widestCaption(caption, {34, 35}));
     for (int i = 0; i < 10; i += 2)
-        Label4_[i]->setMinimumWidth(widestCaption(Label4_[i], {42, 43, 44, 45, 46}));
+        totalsLabels_[i]->setMinimumWidth(widestCaption(totalsLabels_[i], {42, 43, 44, 45, 46}));
 
     // Left: the job header, the entry line and the cutting list.
     const int gap = pixels(90);
     auto* header = new QGridLayout;
     header->setSpacing(gap);
-    header->addWidget(Label7_, 0, 0);
-    header->addWidget(Text5_, 0, 1);
-    header->addWidget(Label5_, 1, 0);
-    header->addWidget(Text3_, 1, 1);
-    header->addWidget(Label6_, 2, 0);
-    header->addWidget(Text4_, 2, 1);
-    Label7_->setBuddy(Text5_);
-    Label5_->setBuddy(Text3_);
-    Label6_->setBuddy(Text4_);
+    header->addWidget(customerCaption_, 0, 0);
+    header->addWidget(customerBox_, 0, 1);
+    header->addWidget(jobNameCaption_, 1, 0);
+    header->addWidget(jobNameBox_, 1, 1);
+    header->addWidget(colourCaption_, 2, 0);
+    header->addWidget(colourBox_, 2, 1);
+    customerCaption_->setBuddy(customerBox_);
+    jobNameCaption_->setBuddy(jobNameBox_);
+    colourCaption_->setBuddy(colourBox_);
 
-    Text1_->setFixedWidth(pixels(kListDimensionColumnTwips));
-    Text2_->setFixedWidth(pixels(kListPiecesColumnTwips) + pixels(300));
-    Text1_->setAlignment(Qt::AlignRight);
-    Text2_->setAlignment(Qt::AlignRight);
-    Label1_->setBuddy(Text1_);
-    Label2_->setBuddy(Text2_);
+    dimensionBox_->setFixedWidth(pixels(kListDimensionColumnTwips));
+    piecesBox_->setFixedWidth(pixels(kListPiecesColumnTwips) + pixels(300));
+    dimensionBox_->setAlignment(Qt::AlignRight);
+    piecesBox_->setAlignment(Qt::AlignRight);
+    dimensionCaption_->setBuddy(dimensionBox_);
+    piecesCaption_->setBuddy(piecesBox_);
     auto* entry = new QGridLayout;
     entry->setHorizontalSpacing(gap);
     entry->setVerticalSpacing(pixels(30));
-    entry->addWidget(Label1_, 0, 0);
-    entry->addWidget(Label2_, 0, 1);
-    entry->addWidget(Text1_, 1, 0);
-    entry->addWidget(Text2_, 1, 1);
-    entry->addWidget(Command1_, 1, 2);
+    entry->addWidget(dimensionCaption_, 0, 0);
+    entry->addWidget(piecesCaption_, 0, 1);
+    entry->addWidget(dimensionBox_, 1, 0);
+    entry->addWidget(piecesBox_, 1, 1);
+    entry->addWidget(addButton_, 1, 2);
     entry->setColumnStretch(3, 1);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->setSpacing(gap);
-    listButtons->addWidget(Command2_);
-    listButtons->addWidget(Command3_);
+    listButtons->addWidget(deleteButton_);
+    listButtons->addWidget(editButton_);
     listButtons->addStretch();
     auto* list = new QHBoxLayout;
     list->setSpacing(gap);
@@ -308,37 +310,37 @@ void Vypocet::layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom) 
     left->addStretch();
 
     // Right: the Optimise button with the progress, the parameters, the result and its totals.
-    Label3_->setAlignment(Qt::AlignCenter);
-    Label3_->setMinimumWidth(Label3_->fontMetrics().horizontalAdvance(QStringLiteral("100 %")) +
-                             gap);
-    ProgressBar1_->setFixedSize(pixels(3600), pixels(270));
+    progressText_->setAlignment(Qt::AlignCenter);
+    progressText_->setMinimumWidth(
+        progressText_->fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + gap);
+    progressBar_->setFixedSize(pixels(3600), pixels(270));
     auto* progress = new QVBoxLayout;
     progress->setSpacing(pixels(30));
     progress->addStretch();
-    progress->addWidget(ProgressBar1_);
-    progress->addWidget(Label3_, 0, Qt::AlignHCenter);
+    progress->addWidget(progressBar_);
+    progress->addWidget(progressText_, 0, Qt::AlignHCenter);
     progress->addStretch();
     auto* parameters = new QGridLayout;
     parameters->setHorizontalSpacing(2 * gap);
     parameters->setVerticalSpacing(pixels(30));
-    parameters->addWidget(Label12_, 0, 0);
-    parameters->addWidget(Label14_, 0, 1, Qt::AlignRight);
-    parameters->addWidget(Label13_, 1, 0);
-    parameters->addWidget(Label15_, 1, 1, Qt::AlignRight);
+    parameters->addWidget(cutThicknessCaption_, 0, 0);
+    parameters->addWidget(cutThicknessValue_, 0, 1, Qt::AlignRight);
+    parameters->addWidget(rodLengthCaption_, 1, 0);
+    parameters->addWidget(rodLengthValue_, 1, 1, Qt::AlignRight);
     auto* parametersColumn = new QVBoxLayout;
     parametersColumn->addStretch();
     parametersColumn->addLayout(parameters);
     parametersColumn->addStretch();
     auto* run = new QHBoxLayout;
     run->setSpacing(2 * gap);
-    run->addWidget(Command6_);
+    run->addWidget(optimiseButton_);
     run->addLayout(progress);
     run->addStretch();
     run->addLayout(parametersColumn);
 
     auto* evaluation = new QHBoxLayout;
     evaluation->setSpacing(0);
-    evaluation->addWidget(Frame1_);
+    evaluation->addWidget(totalsFrame_);
     evaluation->addStretch();
 
     auto* right = new QVBoxLayout;
@@ -358,7 +360,7 @@ void Vypocet::layOutForm(QWidget* form, QWidget* listRoom, QWidget* resultRoom) 
     form->setFixedSize(form->sizeHint());
 }
 
-void Vypocet::buildMenus() {
+void MainWindow::buildMenus() {
     auto action = [this](QWidget* owner, const char* name, const QKeySequence& shortcut = {}) {
         auto* item = new QAction(this);
         item->setObjectName(QLatin1String(name));
@@ -375,67 +377,65 @@ void Vypocet::buildMenus() {
     };
 
     QMenuBar* bar = menuBar();
-    mnu_subor_ = menu(bar, "mnu_subor");
-    mnu_novy_ = action(mnu_subor_, "mnu_novy", QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnu_otvorit_ = action(mnu_subor_, "mnu_otvorit", QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnu_ulozit_ = action(mnu_subor_, "mnu_ulozit", QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnu_ulozit_ako_ = action(mnu_subor_, "mnu_ulozit_ako");
-    mnu_subor_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
-    mnu_tlacit_ = action(mnu_subor_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnu_export_ = menu(mnu_subor_, "mnu_export");
-    mnu_export_excel_ = action(mnu_export_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnu_export_subor_ = action(mnu_export_, "mnu_export_subor", QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnu_subor_->addSeparator()->setObjectName(QStringLiteral("nothing2"));
-    mnu_exit_ = action(mnu_subor_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    fileMenu_ = menu(bar, "mnu_subor");
+    newAction_ = action(fileMenu_, "mnu_novy", QKeySequence(Qt::CTRL | Qt::Key_N));
+    openAction_ = action(fileMenu_, "mnu_otvorit", QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction_ = action(fileMenu_, "mnu_ulozit", QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsAction_ = action(fileMenu_, "mnu_ulozit_ako");
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
+    printAction_ = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
+    exportMenu_ = menu(fileMenu_, "mnu_export");
+    excelAction_ = action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
+    textAction_ = action(exportMenu_, "mnu_export_subor", QKeySequence(Qt::CTRL | Qt::Key_T));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing2"));
+    exitAction_ = action(fileMenu_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnu_nastavenia_ = menu(bar, "mnu_nastavenia");
-    mnu_jazyk_ = menu(mnu_nastavenia_, "mnu_jazyk");
-    mnu_czech_ = action(mnu_jazyk_, "mnu_czech");
-    mnu_german_ = action(mnu_jazyk_, "mnu_german");
-    mnu_dutch_ = action(mnu_jazyk_, "mnu_dutch");
-    mnu_english_ = action(mnu_jazyk_, "mnu_english");
-    mnu_slovak_ = action(mnu_jazyk_, "mnu_slovak");
-    mnu_parametre_ = action(mnu_nastavenia_, "mnu_parametre");
+    settingsMenu_ = menu(bar, "mnu_nastavenia");
+    languageMenu_ = menu(settingsMenu_, "mnu_jazyk");
+    czechAction_ = action(languageMenu_, "mnu_czech");
+    germanAction_ = action(languageMenu_, "mnu_german");
+    dutchAction_ = action(languageMenu_, "mnu_dutch");
+    englishAction_ = action(languageMenu_, "mnu_english");
+    slovakAction_ = action(languageMenu_, "mnu_slovak");
+    parametersAction_ = action(settingsMenu_, "mnu_parametre");
 
-    mnu_about_ = action(bar, "mnu_about");
-    mnu_optimalizuj_ = action(bar, "mnu_optimalizuj");
+    aboutAction_ = action(bar, "mnu_about");
+    optimiseAction_ = action(bar, "mnu_optimalizuj");
 
     // The language names are the same in every language.
-    mnu_czech_->setText(QStringLiteral("Česky"));
-    mnu_german_->setText(QStringLiteral("Deutsch"));
-    mnu_dutch_->setText(QStringLiteral("Nederlands"));
-    mnu_english_->setText(QStringLiteral("English"));
-    mnu_slovak_->setText(QStringLiteral("Slovensky"));
-    const std::pair<QAction*, Language> languages[] = {{mnu_czech_, Language::Czech},
-                                                       {mnu_german_, Language::German},
-                                                       {mnu_dutch_, Language::Dutch},
-                                                       {mnu_english_, Language::English},
-                                                       {mnu_slovak_, Language::Slovak}};
+    czechAction_->setText(QStringLiteral("Česky"));
+    germanAction_->setText(QStringLiteral("Deutsch"));
+    dutchAction_->setText(QStringLiteral("Nederlands"));
+    englishAction_->setText(QStringLiteral("English"));
+    slovakAction_->setText(QStringLiteral("Slovensky"));
+    const std::pair<QAction*, Language> languages[] = {{czechAction_, Language::Czech},
+                                                       {germanAction_, Language::German},
+                                                       {dutchAction_, Language::Dutch},
+                                                       {englishAction_, Language::English},
+                                                       {slovakAction_, Language::Slovak}};
     for (const auto& [item, chosen] : languages) {
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, chosen] { switchLanguage(chosen); });
     }
-    connect(mnu_novy_, &QAction::triggered, this, &Vypocet::mnu_novy_Click);
-    connect(mnu_otvorit_, &QAction::triggered, this, &Vypocet::mnu_otvorit_Click);
-    connect(mnu_ulozit_, &QAction::triggered, this, &Vypocet::mnu_ulozit_Click);
-    connect(mnu_ulozit_ako_, &QAction::triggered, this, &Vypocet::mnu_ulozit_ako_Click);
-    connect(mnu_exit_, &QAction::triggered, this, &Vypocet::mnu_exit_Click);
-    connect(mnu_parametre_, &QAction::triggered, this, &Vypocet::mnu_parametre_Click);
-    connect(mnu_about_, &QAction::triggered, this, &Vypocet::mnu_about_Click);
-    connect(mnu_optimalizuj_, &QAction::triggered, this, &Vypocet::Command6_Click);
-    connect(mnu_tlacit_, &QAction::triggered, this,
-            [this] { reportCommands().mnu_tlacit_Click(); });
-    connect(mnu_export_subor_, &QAction::triggered, this,
-            [this] { reportCommands().mnu_export_subor_Click(); });
-    connect(mnu_export_excel_, &QAction::triggered, this,
-            [this] { reportCommands().mnu_export_excel_Click(); });
+    connect(newAction_, &QAction::triggered, this, &MainWindow::newJob);
+    connect(openAction_, &QAction::triggered, this, &MainWindow::openJob);
+    connect(saveAction_, &QAction::triggered, this, &MainWindow::saveJob);
+    connect(saveAsAction_, &QAction::triggered, this, &MainWindow::saveJobAs);
+    connect(exitAction_, &QAction::triggered, this, &MainWindow::closeProgram);
+    connect(parametersAction_, &QAction::triggered, this, &MainWindow::editParameters);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(optimiseAction_, &QAction::triggered, this, &MainWindow::optimiseOrStop);
+    connect(printAction_, &QAction::triggered, this, [this] { reportCommands().print(); });
+    connect(textAction_, &QAction::triggered, this, [this] { reportCommands().exportText(); });
+    connect(excelAction_, &QAction::triggered, this,
+            [this] { reportCommands().exportSpreadsheet(); });
 }
 
-ReportCommands Vypocet::reportCommands() {
+ReportCommands MainWindow::reportCommands() {
     return ReportCommands(this, context_, catalogue_, {job(), parameters_, result_, jobFileName_});
 }
 
-void Vypocet::buildToolbar() {
+void MainWindow::buildToolbar() {
     QToolBar* toolbar = addToolBar(QString());
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
@@ -444,105 +444,104 @@ void Vypocet::buildToolbar() {
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     const char* pictures[] = {"new",   "open", "save",  "save-as",    "print",
                               "excel", "text", "close", "parameters", "about"};
-    QAction* commands[] = {mnu_novy_,      mnu_otvorit_,      mnu_ulozit_,       mnu_ulozit_ako_,
-                           mnu_tlacit_,    mnu_export_excel_, mnu_export_subor_, mnu_exit_,
-                           mnu_parametre_, mnu_about_};
+    QAction* commands[] = {newAction_,   openAction_, saveAction_, saveAsAction_,     printAction_,
+                           excelAction_, textAction_, exitAction_, parametersAction_, aboutAction_};
     for (int i = 0; i < 10; ++i) {
-        Command7_[i] = pictureButton(QStringLiteral("Command7_%1").arg(i),
-                                     QLatin1String(pictures[i]), 24, toolbar);
-        Command7_[i]->setAutoRaise(true);
-        connect(Command7_[i], &QToolButton::clicked, commands[i], &QAction::trigger);
-        toolbar->addWidget(Command7_[i]);
+        toolbarButtons_[i] = pictureButton(QStringLiteral("Command7_%1").arg(i),
+                                           QLatin1String(pictures[i]), 24, toolbar);
+        toolbarButtons_[i]->setAutoRaise(true);
+        connect(toolbarButtons_[i], &QToolButton::clicked, commands[i], &QAction::trigger);
+        toolbar->addWidget(toolbarButtons_[i]);
         if (i == 3 || i == 6 || i == 7) toolbar->addSeparator();
     }
 }
 
-void Vypocet::Form_Load() {
-    Reg_write();
-    Reg_read();
-    Resource_load();
-    Command6_->setIcon(Image1_);
+void MainWindow::startUp() {
+    writeDefaultSettings();
+    readSettings();
+    loadTexts();
+    optimiseButton_->setIcon(optimiseIcon_);
     running_ = false;
 
-    Grid1_->setColumnCount(2);
-    Grid1_->setColumnWidth(0, pixels(kListDimensionColumnTwips));
-    Grid1_->setColumnWidth(1, pixels(kListPiecesColumnTwips));
-    Grid2_->setColumnCount(kResultFixedColumns);
+    listGrid_->setColumnCount(2);
+    listGrid_->setColumnWidth(0, pixels(kListDimensionColumnTwips));
+    listGrid_->setColumnWidth(1, pixels(kListPiecesColumnTwips));
+    resultGrid_->setColumnCount(kResultFixedColumns);
     for (int column = 0; column < kResultFixedColumns; ++column)
-        Grid2_->setColumnWidth(column, pixels(kResultColumnTwips));
+        resultGrid_->setColumnWidth(column, pixels(kResultColumnTwips));
 
-    mnu_novy_Click();
+    newJob();
     if (firstStart_) chooseFirstLanguage();
     if (documentationPending_) openDocumentationOnce();
-    Animate2();
+    playOpeningAnimation();
 }
 
-void Vypocet::Reg_write() {
-    firstStart_ = writeDefaultSettings(context_.settings);
+void MainWindow::writeDefaultSettings() {
+    firstStart_ = marlo::writeDefaultSettings(context_.settings);
 }
 
-void Vypocet::Reg_read() {
-    const ProgramSettings loaded = readSettings(context_.settings);
+void MainWindow::readSettings() {
+    const ProgramSettings loaded = marlo::readSettings(context_.settings);
     parameters_ = loaded.parameters;
-    Label14_->setText(number(parameters_.cutThickness));
-    Label15_->setText(number(parameters_.rodLength));
+    cutThicknessValue_->setText(number(parameters_.cutThickness));
+    rodLengthValue_->setText(number(parameters_.rodLength));
     catalogue_.setLanguage(loaded.language);
     showLanguageTicks();
     documentationPending_ = loaded.documentationMarker == settings::kDocumentationPending;
 }
 
-void Vypocet::showLanguageTicks() {
+void MainWindow::showLanguageTicks() {
     const Language current = catalogue_.language();
-    mnu_slovak_->setChecked(current == Language::Slovak);
-    mnu_english_->setChecked(current == Language::English);
-    mnu_german_->setChecked(current == Language::German);
-    mnu_czech_->setChecked(current == Language::Czech);
-    mnu_dutch_->setChecked(current == Language::Dutch);
+    slovakAction_->setChecked(current == Language::Slovak);
+    englishAction_->setChecked(current == Language::English);
+    germanAction_->setChecked(current == Language::German);
+    czechAction_->setChecked(current == Language::Czech);
+    dutchAction_->setChecked(current == Language::Dutch);
 }
 
-void Vypocet::openDocumentationOnce() {
+void MainWindow::openDocumentationOnce() {
     context_.shell.openLink(documentationLink());
     saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
     documentationPending_ = false;
-    Resource_load();
-    Nuluj_obrazovku();
-    NulujOptimalizaciu();
+    loadTexts();
+    resetScreen();
+    clearResult();
 }
 
-void Vypocet::Resource_load() {
-    Label7_->setText(text(1));
-    Label5_->setText(text(2));
-    Label6_->setText(text(3));
-    Label1_->setText(text(4));
-    Label2_->setText(text(5));
-    Label12_->setText(text(34));
-    Label13_->setText(text(35));
-    Frame1_->setTitle(text(41));
-    for (int i = 0; i < 5; ++i) Label4_[2 * i]->setText(text(42 + i));
-    mnu_subor_->setTitle(text(18));
-    mnu_novy_->setText(text(19));
-    mnu_otvorit_->setText(text(20));
-    mnu_ulozit_->setText(text(21));
-    mnu_ulozit_ako_->setText(text(22));
-    mnu_tlacit_->setText(text(23));
-    mnu_export_->setTitle(text(24));
-    mnu_export_excel_->setText(text(25));
-    mnu_export_subor_->setText(text(26));
-    mnu_exit_->setText(text(27));
-    mnu_nastavenia_->setTitle(text(28));
-    mnu_parametre_->setText(text(29));
-    mnu_jazyk_->setTitle(text(30));
-    mnu_about_->setText(text(86));
-    mnu_optimalizuj_->setText(text(8));
-    Command1_->setToolTip(text(17));
-    Command2_->setToolTip(text(6));
-    Command3_->setToolTip(text(7));
-    Command6_->setToolTip(text(8));
+void MainWindow::loadTexts() {
+    customerCaption_->setText(text(1));
+    jobNameCaption_->setText(text(2));
+    colourCaption_->setText(text(3));
+    dimensionCaption_->setText(text(4));
+    piecesCaption_->setText(text(5));
+    cutThicknessCaption_->setText(text(34));
+    rodLengthCaption_->setText(text(35));
+    totalsFrame_->setTitle(text(41));
+    for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(text(42 + i));
+    fileMenu_->setTitle(text(18));
+    newAction_->setText(text(19));
+    openAction_->setText(text(20));
+    saveAction_->setText(text(21));
+    saveAsAction_->setText(text(22));
+    printAction_->setText(text(23));
+    exportMenu_->setTitle(text(24));
+    excelAction_->setText(text(25));
+    textAction_->setText(text(26));
+    exitAction_->setText(text(27));
+    settingsMenu_->setTitle(text(28));
+    parametersAction_->setText(text(29));
+    languageMenu_->setTitle(text(30));
+    aboutAction_->setText(text(86));
+    optimiseAction_->setText(text(8));
+    addButton_->setToolTip(text(17));
+    deleteButton_->setToolTip(text(6));
+    editButton_->setToolTip(text(7));
+    optimiseButton_->setToolTip(text(8));
     const int toolTips[] = {19, 20, 21, 22, 23, 25, 26, 27, 29, 86};
-    for (int i = 0; i < 10; ++i) Command7_[i]->setToolTip(text(toolTips[i]));
+    for (int i = 0; i < 10; ++i) toolbarButtons_[i]->setToolTip(text(toolTips[i]));
 }
 
-void Vypocet::Animate2() {
+void MainWindow::playOpeningAnimation() {
     if (!designedSize_.isValid()) designedSize_ = sizeHint();
     const int width = designedSize_.width();
     const int height = designedSize_.height();
@@ -568,126 +567,125 @@ void Vypocet::Animate2() {
     }
     setFixedSize(width, height);
     activateWindow();
-    Text5_->setFocus();
+    customerBox_->setFocus();
 }
 
-void Vypocet::Nuluj_obrazovku() {
+void MainWindow::resetScreen() {
     // The job on screen is replaced: a run of it has no use any more.
     if (running_) stopRun();
 
-    Grid1_->clearContents();
-    Grid1_->setRowCount(0);
+    listGrid_->clearContents();
+    listGrid_->setRowCount(0);
     selectListRow(0);
-    Grid1_->setHorizontalHeaderItem(0, centredItem(text(4)));
-    Grid1_->setHorizontalHeaderItem(1, centredItem(text(5)));
-    Grid1_RowColChange();
+    listGrid_->setHorizontalHeaderItem(0, centredItem(text(4)));
+    listGrid_->setHorizontalHeaderItem(1, centredItem(text(5)));
+    fitListGrid();
 
-    Command1_->setEnabled(false);
-    Command2_->setEnabled(false);
-    Command3_->setEnabled(false);
+    addButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
+    editButton_->setEnabled(false);
     setOptimiseEnabled(false);
-    Text1_->clear();
-    Text2_->clear();
+    dimensionBox_->clear();
+    piecesBox_->clear();
 
     resetResultDisplay();
     jobFileName_.clear();
     setWindowTitle(text(63));
 
     list_.clear();
-    Text3_->clear();
-    Text4_->clear();
-    Text5_->clear();
+    jobNameBox_->clear();
+    colourBox_->clear();
+    customerBox_->clear();
     jobChanged_ = false;
     resultPresent_ = false;
 
-    if (isVisible()) Text5_->setFocus();
+    if (isVisible()) customerBox_->setFocus();
 }
 
-void Vypocet::NulujOptimalizaciu() {
+void MainWindow::clearResult() {
     result_ = CuttingPlan{};
     resetResultDisplay();
     resultPresent_ = false;
     // Printing and exporting need the result that has just gone.
-    Nuluj_Menu();
+    disableResultCommands();
 }
 
-void Vypocet::resetResultDisplay() {
-    Label3_->setText(QString::fromStdString(formatProgress(0)));
-    ProgressBar1_->setValue(0);
-    for (int i = 1; i < 10; i += 2) Label4_[i]->clear();
+void MainWindow::resetResultDisplay() {
+    progressText_->setText(QString::fromStdString(formatProgress(0)));
+    progressBar_->setValue(0);
+    for (int i = 1; i < 10; i += 2) totalsLabels_[i]->clear();
 
-    Grid2_->clearContents();
-    Grid2_->setRowCount(0);
-    Grid2_->setColumnCount(kResultFixedColumns);
+    resultGrid_->clearContents();
+    resultGrid_->setRowCount(0);
+    resultGrid_->setColumnCount(kResultFixedColumns);
     for (int column = 0; column < kResultFixedColumns; ++column) {
-        Grid2_->setHorizontalHeaderItem(column, centredItem(text(9 + column)));
-        Grid2_->setColumnWidth(column, pixels(kResultColumnTwips));
+        resultGrid_->setHorizontalHeaderItem(column, centredItem(text(9 + column)));
+        resultGrid_->setColumnWidth(column, pixels(kResultColumnTwips));
     }
-    Grid2_->setCurrentIndex(QModelIndex());
-    Grid2_RowColChange();
+    resultGrid_->setCurrentIndex(QModelIndex());
+    fitResultGrid();
 }
 
-void Vypocet::Nuluj_Menu() {
+void MainWindow::disableResultCommands() {
     enableResultCommands(false);
 }
 
-void Vypocet::enableResultCommands(bool enabled) {
-    for (QAction* command :
-         {mnu_tlacit_, mnu_export_->menuAction(), mnu_export_subor_, mnu_export_excel_})
+void MainWindow::enableResultCommands(bool enabled) {
+    for (QAction* command : {printAction_, exportMenu_->menuAction(), textAction_, excelAction_})
         command->setEnabled(enabled);
-    for (int i : {4, 5, 6}) Command7_[i]->setEnabled(enabled);
+    for (int i : {4, 5, 6}) toolbarButtons_[i]->setEnabled(enabled);
 }
 
-void Vypocet::setOptimiseEnabled(bool enabled) {
+void MainWindow::setOptimiseEnabled(bool enabled) {
     // A running search must stay stoppable, whatever happens to the list meanwhile.
-    Command6_->setEnabled(enabled || running_);
-    mnu_optimalizuj_->setEnabled(enabled || running_);
+    optimiseButton_->setEnabled(enabled || running_);
+    optimiseAction_->setEnabled(enabled || running_);
 }
 
 // ---- Cutting-list editing ----
 
-void Vypocet::Text1_Change() {
-    Command1_->setEnabled(!Text1_->text().isEmpty() && !Text2_->text().isEmpty());
+void MainWindow::updateAddButton() {
+    addButton_->setEnabled(!dimensionBox_->text().isEmpty() && !piecesBox_->text().isEmpty());
 }
 
-void Vypocet::headerTextChanged() {
+void MainWindow::headerTextChanged() {
     jobChanged_ = true;
 }
 
-void Vypocet::Command1_Click() {
-    for (QLineEdit* box : {Text1_, Text2_}) {
+void MainWindow::addRowFromEntry() {
+    for (QLineEdit* box : {dimensionBox_, piecesBox_}) {
         if (!isAcceptedEntry(box->text().toStdString())) {
             box->selectAll();
             box->setFocus();
             return;
         }
     }
-    const CutItem item{Text1_->text().toStdString(), Text2_->text().toStdString()};
+    const CutItem item{dimensionBox_->text().toStdString(), piecesBox_->text().toStdString()};
     if (*parseNumericText(item.dimension) > parameters_.rodLength &&
         ask(text(47)) != MessageAnswer::Yes) {
-        Text1_->selectAll();
-        Text1_->setFocus();
+        dimensionBox_->selectAll();
+        dimensionBox_->setFocus();
         return;
     }
 
     list_.push_back(item);
     const int row = static_cast<int>(list_.size());
-    Grid1_->setRowCount(row);
+    listGrid_->setRowCount(row);
     setListCell(row, item);
     selectListRow(row);
-    Grid1_RowColChange();
-    Grid1_->scrollToBottom();
+    fitListGrid();
+    listGrid_->scrollToBottom();
 
-    Text1_->clear();
-    Text2_->clear();
-    Text1_->setFocus();
-    Command2_->setEnabled(true);
-    Command3_->setEnabled(true);
+    dimensionBox_->clear();
+    piecesBox_->clear();
+    dimensionBox_->setFocus();
+    deleteButton_->setEnabled(true);
+    editButton_->setEnabled(true);
     setOptimiseEnabled(true);
     listChanged();
 }
 
-void Vypocet::Command2_Click() {
+void MainWindow::deleteSelectedRows() {
     if (list_.empty()) return;
     const int count = listSelectionCount();
     if (count == 0) return;
@@ -697,37 +695,36 @@ void Vypocet::Command2_Click() {
 
     const int first = listSelectionFirst();
     list_.erase(list_.begin() + (first - 1), list_.begin() + (first - 1 + count));
-    for (int i = 0; i < count; ++i) Grid1_->removeRow(first - 1);
+    for (int i = 0; i < count; ++i) listGrid_->removeRow(first - 1);
 
     const int current = first <= static_cast<int>(list_.size()) ? first : first - 1;
     if (current != 0) {
-        Command3_->setEnabled(true);
+        editButton_->setEnabled(true);
     } else {
-        Command2_->setEnabled(false);
-        Command3_->setEnabled(false);
+        deleteButton_->setEnabled(false);
+        editButton_->setEnabled(false);
         setOptimiseEnabled(false);
     }
     selectListRow(current);
-    Grid1_RowColChange();
+    fitListGrid();
     listChanged();
 }
 
-void Vypocet::Grid1_Click() {
+void MainWindow::updateEditButton() {
     const int count = listSelectionCount();
-    Command3_->setEnabled(count == 1 && listSelectionFirst() != 0);
+    editButton_->setEnabled(count == 1 && listSelectionFirst() != 0);
 }
 
-void Vypocet::Command3_Click() {
-    if (listSelectionCount() == 1 && listSelectionFirst() != 0)
-        openEditDialog(listSelectionFirst());
+void MainWindow::editSelectedRow() {
+    if (listSelectionCount() == 1 && listSelectionFirst() != 0) editRow(listSelectionFirst());
 }
 
-void Vypocet::Grid1_DblClick() {
-    if (const int row = Grid1_->currentRow() + 1; row >= 1) openEditDialog(row);
+void MainWindow::editCurrentRow() {
+    if (const int row = listGrid_->currentRow() + 1; row >= 1) editRow(row);
 }
 
-void Vypocet::openEditDialog(int row) {
-    edit dialog(catalogue_, list_[row - 1], this);
+void MainWindow::editRow(int row) {
+    ItemEditDialog dialog(catalogue_, list_[row - 1], this);
     if (dialog.exec() != QDialog::Accepted) return;
     list_[row - 1] = dialog.item();
     setListCell(row, list_[row - 1]);
@@ -735,59 +732,59 @@ void Vypocet::openEditDialog(int row) {
     listChanged();
 }
 
-void Vypocet::listChanged() {
+void MainWindow::listChanged() {
     jobChanged_ = true;
     // A result, finished or still being computed, belongs to the list as it was.
     if (running_)
         stopRun();
     else if (resultPresent_)
-        NulujOptimalizaciu();
+        clearResult();
 }
 
-void Vypocet::Grid1_RowColChange() {
-    const int rows = Grid1_->rowCount() + 1;
+void MainWindow::fitListGrid() {
+    const int rows = listGrid_->rowCount() + 1;
     const bool scrolls = rows > kListVisibleRows;
-    fitGrid(Grid1_, scrolls ? kListVisibleRows : rows, listColumnsWidth(), false, scrolls);
+    fitGrid(listGrid_, scrolls ? kListVisibleRows : rows, listColumnsWidth(), false, scrolls);
 }
 
-int Vypocet::listSelectionFirst() const {
-    const QModelIndexList rows = Grid1_->selectionModel()->selectedRows();
+int MainWindow::listSelectionFirst() const {
+    const QModelIndexList rows = listGrid_->selectionModel()->selectedRows();
     if (rows.isEmpty()) return 0;
     int first = rows.front().row();
     for (const QModelIndex& index : rows) first = std::min(first, index.row());
     return first + 1;
 }
 
-int Vypocet::listSelectionCount() const {
-    return static_cast<int>(Grid1_->selectionModel()->selectedRows().size());
+int MainWindow::listSelectionCount() const {
+    return static_cast<int>(listGrid_->selectionModel()->selectedRows().size());
 }
 
-void Vypocet::selectListRow(int row) {
+void MainWindow::selectListRow(int row) {
     if (row == 0) {
-        Grid1_->clearSelection();
-        Grid1_->setCurrentIndex(QModelIndex());
+        listGrid_->clearSelection();
+        listGrid_->setCurrentIndex(QModelIndex());
         return;
     }
-    Grid1_->setCurrentCell(row - 1, 0,
-                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    listGrid_->setCurrentCell(row - 1, 0,
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void Vypocet::setListCell(int row, const CutItem& item) {
-    Grid1_->setItem(row - 1, 0, centredItem(qText(item.dimension)));
-    Grid1_->setItem(row - 1, 1, centredItem(qText(item.pieces)));
+void MainWindow::setListCell(int row, const CutItem& item) {
+    listGrid_->setItem(row - 1, 0, centredItem(qText(item.dimension)));
+    listGrid_->setItem(row - 1, 1, centredItem(qText(item.pieces)));
 }
 
-bool Vypocet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Grid1_ && event->type() == QEvent::KeyRelease) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listGrid_ && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) Command2_Click();
+        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) deleteSelectedRows();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- The run ----
 
-void Vypocet::Command6_Click() {
+void MainWindow::optimiseOrStop() {
     if (running_) {
         stopRun();
         return;
@@ -798,16 +795,16 @@ void Vypocet::Command6_Click() {
     auto pieces = std::make_unique<PieceList>();
     const PreparedInput prepared = prepareInput(list_, parameters_.rodLength, *pieces);
     if (!showPreparationMessages(prepared)) {
-        NulujOptimalizaciu();
+        clearResult();
         return;
     }
     if (pieces->count() == 0) return;
-    NulujOptimalizaciu();
+    clearResult();
     setBusy(true);
     runSearch(std::move(pieces));
 }
 
-bool Vypocet::showPreparationMessages(const PreparedInput& prepared) {
+bool MainWindow::showPreparationMessages(const PreparedInput& prepared) {
     for (const RejectedRow& row : prepared.rejectedRows) {
         if (row.messageOffset == msg::kDimensionTooLong) {
             context_.dialogs.message(
@@ -821,14 +818,14 @@ bool Vypocet::showPreparationMessages(const PreparedInput& prepared) {
     return !prepared.tooManyPieces;
 }
 
-void Vypocet::runSearch(std::unique_ptr<PieceList> pieces) {
+void MainWindow::runSearch(std::unique_ptr<PieceList> pieces) {
     // The run keeps its own pieces and parameters: whatever the window does while the search
     // yields cannot change what the search works on.
     const JobParameters runParameters = parameters_;
-    Command6_->setIcon(Image2_);
+    optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     searchInProgress_ = true;
-    Command6_->setToolTip(text(40));
+    optimiseButton_->setToolTip(text(40));
 
     WindowRunObserver observer(
         running_,
@@ -857,8 +854,8 @@ void Vypocet::runSearch(std::unique_ptr<PieceList> pieces) {
     setBusy(false);
 }
 
-void Vypocet::stopRun() {
-    NulujOptimalizaciu();
+void MainWindow::stopRun() {
+    clearResult();
     setBusy(true);
     restoreOptimiseButton();
     notify(msg::kInterrupted);
@@ -866,62 +863,62 @@ void Vypocet::stopRun() {
     setOptimiseEnabled(!list_.empty());
 }
 
-void Vypocet::restoreOptimiseButton() {
-    Command6_->setIcon(Image1_);
+void MainWindow::restoreOptimiseButton() {
+    optimiseButton_->setIcon(optimiseIcon_);
     running_ = false;
-    Command6_->setToolTip(text(8));
+    optimiseButton_->setToolTip(text(8));
 }
 
-void Vypocet::showProgress(double percent, const PlanSummary& totals, int16_t rodLength) {
-    Label3_->setText(QString::fromStdString(formatProgress(percent)));
-    ProgressBar1_->setValue(static_cast<int>(std::lround(percent)));
-    Label4_[1]->setText(number(totals.rodCount));
-    Label4_[3]->setText(number(totals.totalWaste));
-    Label4_[5]->setText(number(totals.wastePieceCount));
+void MainWindow::showProgress(double percent, const PlanSummary& totals, int16_t rodLength) {
+    progressText_->setText(QString::fromStdString(formatProgress(percent)));
+    progressBar_->setValue(static_cast<int>(std::lround(percent)));
+    totalsLabels_[1]->setText(number(totals.rodCount));
+    totalsLabels_[3]->setText(number(totals.totalWaste));
+    totalsLabels_[5]->setText(number(totals.wastePieceCount));
     const QString point = QLocale().decimalPoint();
     const char separator =
         point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
     const std::optional<double> percentUsed = efficiency(totals, rodLength);
-    Label4_[7]->setText(percentUsed
-                            ? QString::fromStdString(formatEfficiency(*percentUsed, separator))
-                            : QString());
-    Label4_[9]->setText(
+    totalsLabels_[7]->setText(
+        percentUsed ? QString::fromStdString(formatEfficiency(*percentUsed, separator))
+                    : QString());
+    totalsLabels_[9]->setText(
         QString::fromStdString(formatPossibilities(totals.calculatedPossibilities)));
 }
 
-void Vypocet::showResult() {
-    Label3_->setText(QString::fromStdString(formatProgress(100)));
-    ProgressBar1_->setValue(100);
+void MainWindow::showResult() {
+    progressText_->setText(QString::fromStdString(formatProgress(100)));
+    progressBar_->setValue(100);
 
     const PatternTable& patterns = result_.patterns;
     const int columns = kResultFixedColumns + patterns.maxPieceCount();
-    Grid2_->setColumnCount(columns);
+    resultGrid_->setColumnCount(columns);
     for (int column = kResultFixedColumns; column < columns; ++column) {
-        Grid2_->setHorizontalHeaderItem(
+        resultGrid_->setHorizontalHeaderItem(
             column, centredItem(text(16) + number(column - kResultFixedColumns + 1)));
-        Grid2_->setColumnWidth(column, pixels(kResultDimensionColumnTwips));
+        resultGrid_->setColumnWidth(column, pixels(kResultDimensionColumnTwips));
     }
-    Grid2_->setRowCount(patterns.count());
+    resultGrid_->setRowCount(patterns.count());
     for (int p = 0; p < patterns.count(); ++p) {
         for (int row = 1; row <= patterns[p].pieceCount + 4; ++row)
-            Grid2_->setItem(p, row - 1, centredItem(number(patterns[p].row(row))));
+            resultGrid_->setItem(p, row - 1, centredItem(number(patterns[p].row(row))));
     }
     const int last = patterns.count() - 1;
-    Grid2_->setCurrentCell(last, 0,
-                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    Grid2_RowColChange();
-    Grid2_->scrollToBottom();
+    resultGrid_->setCurrentCell(last, 0,
+                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    fitResultGrid();
+    resultGrid_->scrollToBottom();
 }
 
-void Vypocet::Grid2_RowColChange() {
-    const int rows = Grid2_->rowCount() + 1;
-    const int columns = Grid2_->columnCount();
+void MainWindow::fitResultGrid() {
+    const int rows = resultGrid_->rowCount() + 1;
+    const int columns = resultGrid_->columnCount();
     const bool tall = rows > kResultVisibleRows;
     const bool wide = columns > kResultWidestColumns;
-    fitGrid(Grid2_, tall ? kResultVisibleRows : rows, resultColumnsWidth(columns), wide, tall);
+    fitGrid(resultGrid_, tall ? kResultVisibleRows : rows, resultColumnsWidth(columns), wide, tall);
 }
 
-void Vypocet::setBusy(bool busy) {
+void MainWindow::setBusy(bool busy) {
     if (busy == busy_) return;
     busy_ = busy;
     if (busy)
@@ -930,9 +927,9 @@ void Vypocet::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void Vypocet::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Close and the window frame's close button alike.
-    if (!SaveChangesPrompt()) {
+    if (!confirmDiscardChanges()) {
         event->ignore();
         return;
     }
@@ -946,17 +943,17 @@ void Vypocet::closeEvent(QCloseEvent* event) {
 
 // ---- Job files ----
 
-void Vypocet::mnu_novy_Click() {
-    if (!SaveChangesPrompt()) return;
-    Nuluj_obrazovku();
-    Nuluj_Menu();
+void MainWindow::newJob() {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
 }
 
-void Vypocet::mnu_otvorit_Click() {
-    if (!SaveChangesPrompt()) return;
+void MainWindow::openJob() {
+    if (!confirmDiscardChanges()) return;
     // The old job goes before the dialog: cancelling it leaves a new, empty job.
-    Nuluj_obrazovku();
-    Nuluj_Menu();
+    resetScreen();
+    disableResultCommands();
     const JobFileCommands files = jobFiles();
     const std::optional<QString> path = files.chooseFileToOpen();
     if (!path) return;
@@ -968,7 +965,7 @@ void Vypocet::mnu_otvorit_Click() {
     jobChanged_ = false;
 }
 
-void Vypocet::mnu_ulozit_Click() {
+void MainWindow::saveJob() {
     if (!jobChanged_) return;
     // A job that has only been saved under a name still counts as new and asks for the name.
     if (windowTitle() == text(63)) {
@@ -979,17 +976,17 @@ void Vypocet::mnu_ulozit_Click() {
     writeJob(jobFileName_);
 }
 
-void Vypocet::mnu_ulozit_ako_Click() {
+void MainWindow::saveJobAs() {
     const std::optional<QString> path = jobFiles().chooseFileToSave(jobFileName_);
     if (path && writeJob(*path))
         setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + jobFileName_);
 }
 
-void Vypocet::mnu_exit_Click() {
+void MainWindow::closeProgram() {
     close();
 }
 
-bool Vypocet::writeJob(const QString& path) {
+bool MainWindow::writeJob(const QString& path) {
     // The job is bound to a file only once it is in it.
     if (!jobFiles().write(path, job())) return false;
     jobFileName_ = path;
@@ -997,7 +994,7 @@ bool Vypocet::writeJob(const QString& path) {
     return true;
 }
 
-bool Vypocet::SaveChangesPrompt() {
+bool MainWindow::confirmDiscardChanges() {
     if (!jobChanged_) return true;
     const QString question =
         jobFileName_.isEmpty() ? text(53) : text(54) + jobFileName_ + QLatin1Char('?');
@@ -1006,7 +1003,7 @@ bool Vypocet::SaveChangesPrompt() {
                MessageAnswer::Yes, MessageIcon::None})) {
         case MessageAnswer::Yes:
             // A save that was cancelled or failed keeps the job rather than losing it.
-            mnu_ulozit_Click();
+            saveJob();
             return !jobChanged_;
         case MessageAnswer::No:
             jobChanged_ = false;
@@ -1018,47 +1015,47 @@ bool Vypocet::SaveChangesPrompt() {
     return false;
 }
 
-void Vypocet::showJob(const Job& opened) {
-    Text5_->setText(qText(opened.header.customer));
-    Text3_->setText(qText(opened.header.name));
-    Text4_->setText(qText(opened.header.colour));
+void MainWindow::showJob(const Job& opened) {
+    customerBox_->setText(qText(opened.header.customer));
+    jobNameBox_->setText(qText(opened.header.name));
+    colourBox_->setText(qText(opened.header.colour));
     list_ = opened.list;
     const int rows = static_cast<int>(list_.size());
-    Grid1_->setRowCount(rows);
+    listGrid_->setRowCount(rows);
     for (int row = 1; row <= rows; ++row) setListCell(row, list_[row - 1]);
     selectListRow(rows);
-    Grid1_RowColChange();
+    fitListGrid();
     // A long list shows its last rows.
-    Grid1_->scrollToBottom();
+    listGrid_->scrollToBottom();
     const bool hasRows = rows > 0;
-    Command2_->setEnabled(hasRows);
-    Command3_->setEnabled(hasRows);
+    deleteButton_->setEnabled(hasRows);
+    editButton_->setEnabled(hasRows);
     setOptimiseEnabled(hasRows);
 }
 
-JobFileCommands Vypocet::jobFiles() {
+JobFileCommands MainWindow::jobFiles() {
     return JobFileCommands(this, context_.dialogs, catalogue_);
 }
 
 // ---- Parameters, languages and About ----
 
-void Vypocet::mnu_parametre_Click() {
-    Parametre dialog(catalogue_, context_.settings, context_.dialogs, parameters_, this);
+void MainWindow::editParameters() {
+    ParametersDialog dialog(catalogue_, context_.settings, context_.dialogs, parameters_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     parameters_ = dialog.parameters();
-    Label14_->setText(number(parameters_.cutThickness));
-    Label15_->setText(number(parameters_.rodLength));
+    cutThicknessValue_->setText(number(parameters_.cutThickness));
+    rodLengthValue_->setText(number(parameters_.rodLength));
     // A result, finished or still being computed, belongs to the parameters as they were.
     if (running_) {
         stopRun();
     } else if (resultPresent_) {
-        NulujOptimalizaciu();
-        Nuluj_Menu();
+        clearResult();
+        disableResultCommands();
     }
 }
 
-void Vypocet::switchLanguage(Language chosen) {
-    if (!SaveChangesPrompt()) {
+void MainWindow::switchLanguage(Language chosen) {
+    if (!confirmDiscardChanges()) {
         // The click has moved the tick; it goes back to the current language.
         showLanguageTicks();
         return;
@@ -1066,54 +1063,54 @@ void Vypocet::switchLanguage(Language chosen) {
     catalogue_.setLanguage(chosen);
     showLanguageTicks();
     saveSetting(context_.settings, settings::kLanguage, settingsName(chosen));
-    Resource_load();
-    Nuluj_obrazovku();
-    Nuluj_Menu();
-    NulujOptimalizaciu();
+    loadTexts();
+    resetScreen();
+    disableResultCommands();
+    clearResult();
 }
 
-void Vypocet::chooseFirstLanguage() {
+void MainWindow::chooseFirstLanguage() {
     // The main window is not shown yet: the form stands alone on the screen.
-    language form(context_.settings);
+    LanguageDialog form(context_.settings);
     if (form.exec() == QDialog::Accepted) {
         catalogue_.setLanguage(form.chosen());
         showLanguageTicks();
     }
-    Resource_load();
-    Nuluj_obrazovku();
-    NulujOptimalizaciu();
+    loadTexts();
+    resetScreen();
+    clearResult();
 }
 
-void Vypocet::mnu_about_Click() {
-    About dialog(context_.shell, this);
+void MainWindow::showAbout() {
+    AboutDialog dialog(context_.shell, this);
     dialog.exec();
 }
 
 // ---- Shared ----
 
-Job Vypocet::job() const {
-    return {
-        {Text5_->text().toStdString(), Text3_->text().toStdString(), Text4_->text().toStdString()},
-        list_};
+Job MainWindow::job() const {
+    return {{customerBox_->text().toStdString(), jobNameBox_->text().toStdString(),
+             colourBox_->text().toStdString()},
+            list_};
 }
 
-MessageAnswer Vypocet::ask(const QString& question) {
+MessageAnswer MainWindow::ask(const QString& question) {
     return context_.dialogs.message(
         this, {question, QLatin1String(kProductTitle), MessageButtons::YesNo, MessageAnswer::No,
                MessageIcon::Question});
 }
 
-void Vypocet::notify(int offset) {
+void MainWindow::notify(int offset) {
     context_.dialogs.message(this, {text(offset), QLatin1String(kProductTitle), MessageButtons::Ok,
                                     MessageAnswer::Ok, MessageIcon::Information});
 }
 
-void Vypocet::showError(int offset) {
+void MainWindow::showError(int offset) {
     context_.dialogs.message(this, {text(offset), text(msg::kError), MessageButtons::Ok,
                                     MessageAnswer::Ok, MessageIcon::Error});
 }
 
-QString Vypocet::text(int offset) const {
+QString MainWindow::text(int offset) const {
     return qText(catalogue_.text(offset));
 }
 

@@ -36,23 +36,23 @@ class PieceList;
 // Controls carry their names as object names. Control arrays are named by the array's name, an
 // underscore and the index: the toolbar buttons Command7_0 .. Command7_9 and the totals labels
 // Label4_0 .. Label4_9 (captions at even, values at odd indices).
-class Vypocet : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit Vypocet(UiContext context, QWidget* parent = nullptr);
-    ~Vypocet() override;
+    explicit MainWindow(UiContext context, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up: settings, texts, grids, an empty job, the documentation on the start that
     // has not shown it yet, and the opening animation that shows the window.
-    void Form_Load();
+    void startUp();
 
     // The result state goes back to "no result": totals, progress and result grid are emptied.
-    void NulujOptimalizaciu();
+    void clearResult();
     // Disables the commands that need a result: print, export (text and spreadsheet).
-    void Nuluj_Menu();
+    void disableResultCommands();
     // The screen goes back to an empty, unchanged, unnamed job.
-    void Nuluj_obrazovku();
+    void resetScreen();
 
     Job job() const;
     const JobParameters& parameters() const { return parameters_; }
@@ -77,46 +77,46 @@ class Vypocet : public QMainWindow {
     void buildMenus();
     void buildToolbar();
 
-    void Reg_write();
-    void Reg_read();
-    void Resource_load();
-    void Animate2();
+    void writeDefaultSettings();
+    void readSettings();
+    void loadTexts();
+    void playOpeningAnimation();
     void openDocumentationOnce();
     void showLanguageTicks();
 
     // Job files.
-    void mnu_novy_Click();
-    void mnu_otvorit_Click();
-    void mnu_ulozit_Click();
-    void mnu_ulozit_ako_Click();
-    void mnu_exit_Click();
+    void newJob();
+    void openJob();
+    void saveJob();
+    void saveJobAs();
+    void closeProgram();
     // Asks whether to save a changed job. False when the job must stay: Cancel, or Yes and the
     // job did not get saved.
-    bool SaveChangesPrompt();
+    bool confirmDiscardChanges();
     bool writeJob(const QString& path);
     void showJob(const Job& opened);
     JobFileCommands jobFiles();
 
     // Parameters, languages and About.
-    void mnu_parametre_Click();
+    void editParameters();
     void switchLanguage(Language chosen);
     void chooseFirstLanguage();
-    void mnu_about_Click();
+    void showAbout();
 
     // Cutting-list editing.
-    void Text1_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Grid1_Click();
-    void Grid1_DblClick();
-    void Grid1_RowColChange();
-    void openEditDialog(int row);
+    void updateAddButton();
+    void addRowFromEntry();
+    void deleteSelectedRows();
+    void editSelectedRow();
+    void updateEditButton();
+    void editCurrentRow();
+    void fitListGrid();
+    void editRow(int row);
     void headerTextChanged();
     void listChanged();
 
     // The run.
-    void Command6_Click();
+    void optimiseOrStop();
     void runSearch(std::unique_ptr<PieceList> pieces);
     void stopRun();
     void restoreOptimiseButton();
@@ -124,7 +124,7 @@ class Vypocet : public QMainWindow {
     void showProgress(double percent, const PlanSummary& totals, int16_t rodLength);
     void showResult();
     void resetResultDisplay();
-    void Grid2_RowColChange();
+    void fitResultGrid();
     void enableResultCommands(bool enabled);
     void setOptimiseEnabled(bool enabled);
     void setBusy(bool busy);
@@ -159,55 +159,55 @@ class Vypocet : public QMainWindow {
     bool busy_ = false;
     QSize designedSize_;
 
-    QIcon Image1_;  // the Optimise button when idle
-    QIcon Image2_;  // the Optimise button while a run is going
+    QIcon optimiseIcon_;  // the Optimise button when idle
+    QIcon stopIcon_;      // the Optimise button while a run is going
 
-    QLabel* Label1_;
-    QLabel* Label2_;
-    QLabel* Label3_;
-    QLabel* Label5_;
-    QLabel* Label6_;
-    QLabel* Label7_;
-    QLabel* Label12_;
-    QLabel* Label13_;
-    QLabel* Label14_;
-    QLabel* Label15_;
-    std::array<QLabel*, 10> Label4_;
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
-    QLineEdit* Text3_;
-    QLineEdit* Text4_;
-    QLineEdit* Text5_;
-    QToolButton* Command1_;
-    QToolButton* Command2_;
-    QToolButton* Command3_;
-    QToolButton* Command6_;
-    std::array<QToolButton*, 10> Command7_;
-    QTableWidget* Grid1_;
-    QTableWidget* Grid2_;
-    QProgressBar* ProgressBar1_;
-    QGroupBox* Frame1_;
+    QLabel* dimensionCaption_;
+    QLabel* piecesCaption_;
+    QLabel* progressText_;
+    QLabel* jobNameCaption_;
+    QLabel* colourCaption_;
+    QLabel* customerCaption_;
+    QLabel* cutThicknessCaption_;
+    QLabel* rodLengthCaption_;
+    QLabel* cutThicknessValue_;
+    QLabel* rodLengthValue_;
+    std::array<QLabel*, 10> totalsLabels_;
+    QLineEdit* dimensionBox_;
+    QLineEdit* piecesBox_;
+    QLineEdit* jobNameBox_;
+    QLineEdit* colourBox_;
+    QLineEdit* customerBox_;
+    QToolButton* addButton_;
+    QToolButton* deleteButton_;
+    QToolButton* editButton_;
+    QToolButton* optimiseButton_;
+    std::array<QToolButton*, 10> toolbarButtons_;
+    QTableWidget* listGrid_;
+    QTableWidget* resultGrid_;
+    QProgressBar* progressBar_;
+    QGroupBox* totalsFrame_;
 
-    QMenu* mnu_subor_;
-    QAction* mnu_novy_;
-    QAction* mnu_otvorit_;
-    QAction* mnu_ulozit_;
-    QAction* mnu_ulozit_ako_;
-    QAction* mnu_tlacit_;
-    QMenu* mnu_export_;
-    QAction* mnu_export_excel_;
-    QAction* mnu_export_subor_;
-    QAction* mnu_exit_;
-    QMenu* mnu_nastavenia_;
-    QMenu* mnu_jazyk_;
-    QAction* mnu_czech_;
-    QAction* mnu_german_;
-    QAction* mnu_dutch_;
-    QAction* mnu_english_;
-    QAction* mnu_slovak_;
-    QAction* mnu_parametre_;
-    QAction* mnu_about_;
-    QAction* mnu_optimalizuj_;
+    QMenu* fileMenu_;
+    QAction* newAction_;
+    QAction* openAction_;
+    QAction* saveAction_;
+    QAction* saveAsAction_;
+    QAction* printAction_;
+    QMenu* exportMenu_;
+    QAction* excelAction_;
+    QAction* textAction_;
+    QAction* exitAction_;
+    QMenu* settingsMenu_;
+    QMenu* languageMenu_;
+    QAction* czechAction_;
+    QAction* germanAction_;
+    QAction* dutchAction_;
+    QAction* englishAction_;
+    QAction* slovakAction_;
+    QAction* parametersAction_;
+    QAction* aboutAction_;
+    QAction* optimiseAction_;
 };
 
 }  // namespace marlo
