@@ -63,12 +63,7 @@ int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& pl
 int writeDiagramFile(const std::string& path, const Job& job, const CuttingPlan& plan,
                      const JobParameters& parameters, const StringCatalogue& catalogue,
                      const DiagramWriter& writeDiagram, std::ostream& err) {
-    DiagramSource source;
-    source.header = job.header;
-    source.parameters = parameters;
-    source.patterns = {plan.patterns.begin(), plan.patterns.end()};
-    source.totals = plan.summary;
-    source.date = todaysDate();
+    const DiagramSource source = diagramSource(job.header, parameters, plan, '.');
     if (!writeDiagram(composeDiagram(source, catalogue), path,
                       catalogue.text(diagram_text::kTitle))) {
         err << catalogue.text(msg::kCannotWriteFile) << path << '\n';

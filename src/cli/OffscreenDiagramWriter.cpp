@@ -22,7 +22,10 @@ bool OffscreenDiagramWriter::operator()(const DiagramLayout& layout, const std::
         qInstallMessageHandler(dropQtNotices);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
-    return saveDiagram(layout, QString::fromStdString(path), QString::fromStdString(title));
+    // The command line has made sure that the name ends in .pdf or .svg.
+    const std::optional<DiagramFileFormat> format = diagramFileFormat(path);
+    return format && saveDiagram(layout, QString::fromStdString(path), *format,
+                                 QString::fromStdString(title));
 }
 
 }  // namespace marlo

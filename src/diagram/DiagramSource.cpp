@@ -15,4 +15,16 @@ std::string todaysDate() {
     return text;
 }
 
+DiagramSource diagramSource(const JobHeader& header, const JobParameters& parameters,
+                            const CuttingPlan& plan, char decimalSeparator) {
+    DiagramSource source;
+    source.header = header;
+    source.parameters = parameters;
+    source.patterns = {plan.patterns.begin(), plan.patterns.end()};
+    source.totals = plan.summary;
+    source.date = todaysDate();
+    source.decimalSeparator = decimalSeparator;
+    return source;
+}
+
 }  // namespace marlo

@@ -8,6 +8,7 @@
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
+#include "optimiser/CuttingPlan.h"
 
 namespace marlo {
 
@@ -24,5 +25,10 @@ struct DiagramSource {
 
 // Today's date as year-month-day ("2026-12-08"), the same in every language.
 std::string todaysDate();
+
+// The diagram of a finished plan of this job, dated today. The source refers to the plan's
+// patterns: the plan must outlive it.
+DiagramSource diagramSource(const JobHeader& header, const JobParameters& parameters,
+                            const CuttingPlan& plan, char decimalSeparator);
 
 }  // namespace marlo

@@ -7,7 +7,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include "diagram/DiagramFileFormat.h"
 #include "drawing/DiagramPainter.h"
 #include "jobfile/AtomicFile.h"
 
@@ -73,11 +72,10 @@ QByteArray diagramSvg(const DiagramLayout& layout, const QString& title) {
     return bytes;
 }
 
-bool saveDiagram(const DiagramLayout& layout, const QString& path, const QString& title) {
-    const std::optional<DiagramFileFormat> format = diagramFileFormat(path.toStdString());
-    if (!format) return false;
+bool saveDiagram(const DiagramLayout& layout, const QString& path, DiagramFileFormat format,
+                 const QString& title) {
     const QByteArray bytes =
-        *format == DiagramFileFormat::Pdf ? diagramPdf(layout, title) : diagramSvg(layout, title);
+        format == DiagramFileFormat::Pdf ? diagramPdf(layout, title) : diagramSvg(layout, title);
     if (bytes.isEmpty()) return false;
     return writeFileAtomically(path.toStdString(),
                                std::string_view(bytes.constData(), bytes.size()));

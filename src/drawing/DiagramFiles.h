@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "diagram/DiagramFileFormat.h"
 #include "diagram/DiagramLayout.h"
 
 class QPagedPaintDevice;
@@ -19,8 +20,9 @@ bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout
 QByteArray diagramPdf(const DiagramLayout& layout, const QString& title);
 QByteArray diagramSvg(const DiagramLayout& layout, const QString& title);
 
-// Writes the diagram to a .pdf or .svg file, chosen by the name's ending, so that a failure
-// never destroys the file that was there. False for another ending or when writing fails.
-bool saveDiagram(const DiagramLayout& layout, const QString& path, const QString& title);
+// Writes the diagram to a PDF or SVG file so that a failure never destroys the file that was
+// there; false when writing fails.
+bool saveDiagram(const DiagramLayout& layout, const QString& path, DiagramFileFormat format,
+                 const QString& title);
 
 }  // namespace marlo

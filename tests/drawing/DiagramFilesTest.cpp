@@ -76,7 +76,8 @@ TEST(DiagramFiles, pdfOfFiftyPatterns_readsBackEveryPieceLengthInsideItsBox) {
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("diagram.pdf"));
-    ASSERT_TRUE(saveDiagram(layout, path, QStringLiteral("Cutting diagram")));
+    ASSERT_TRUE(
+        saveDiagram(layout, path, DiagramFileFormat::Pdf, QStringLiteral("Cutting diagram")));
     const std::vector<std::vector<Word>> words = pdfWords(path);
     ASSERT_EQ(words.size(), layout.pages.size());
 
@@ -103,10 +104,10 @@ TEST(DiagramFiles, pdfOfFiftyPatterns_readsBackEveryPieceLengthInsideItsBox) {
             EXPECT_TRUE(svg.contains(">" + QByteArray::number(pattern.lengths[i]) + "<"))
                 << pattern.lengths[i];
 
-    // A name with another ending is refused and nothing is written.
-    const QString other = folder.filePath(QStringLiteral("diagram.png"));
-    EXPECT_FALSE(saveDiagram(layout, other, QStringLiteral("Cutting diagram")));
-    EXPECT_FALSE(QFile::exists(other));
+    // A file that cannot be written leaves nothing behind.
+    const QString missing = folder.filePath(QStringLiteral("missing/diagram.svg"));
+    EXPECT_FALSE(saveDiagram(layout, missing, DiagramFileFormat::Svg, QStringLiteral("x")));
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 }  // namespace
