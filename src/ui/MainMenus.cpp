@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "diagram/DiagramTextOffsets.h"
 #include "ui/FormControls.h"
 
 namespace marlo {
@@ -42,10 +43,14 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.saveJobAs = action(fileMenu_, "mnu_ulozit_ako");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
     c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.printDiagram = action(fileMenu_, "mnu_tlacit_diagram");
     exportMenu_ = menu(fileMenu_, "mnu_export");
     c.exportSpreadsheet =
         action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
     c.exportText = action(exportMenu_, "mnu_export_subor", QKeySequence(Qt::CTRL | Qt::Key_T));
+    c.exportDiagramPdf = action(exportMenu_, "mnu_export_diagram_pdf");
+    c.exportDiagramSvg = action(exportMenu_, "mnu_export_diagram_svg");
+    c.showDiagram = action(fileMenu_, "mnu_diagram", QKeySequence(Qt::CTRL | Qt::Key_D));
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing2"));
     c.exit = action(fileMenu_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -78,28 +83,28 @@ void MainMenus::buildToolbar(QMainWindow* window) {
     toolbar->toggleViewAction()->setEnabled(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
 
-    // The buttons Command7_0 .. Command7_9: picture, command, and whether a separator follows.
+    // The buttons Command7_0 .. Command7_9 and the diagram button: picture, command, and whether
+    // a separator follows.
     const MainCommands& c = commands_;
     const struct {
         const char* picture;
         QAction* command;
         bool separatorAfter;
     } buttons[] = {
-        {"new", c.newJob, false},
-        {"open", c.openJob, false},
-        {"save", c.saveJob, false},
-        {"save-as", c.saveJobAs, true},
-        {"print", c.print, false},
-        {"excel", c.exportSpreadsheet, false},
-        {"text", c.exportText, true},
-        {"close", c.exit, true},
-        {"parameters", c.parameters, false},
+        {"new", c.newJob, false},      {"open", c.openJob, false},
+        {"save", c.saveJob, false},    {"save-as", c.saveJobAs, true},
+        {"print", c.print, false},     {"excel", c.exportSpreadsheet, false},
+        {"text", c.exportText, false}, {"diagram", c.showDiagram, true},
+        {"close", c.exit, true},       {"parameters", c.parameters, false},
         {"about", c.about, false},
     };
+    int numbered = 0;
     for (const auto& [pictureName, command, separatorAfter] : buttons) {
-        QToolButton* button =
-            pictureButton(QStringLiteral("Command7_%1").arg(toolbarButtons_.size()),
-                          QLatin1String(pictureName), 24, toolbar);
+        // The diagram button came after the numbered ones; it keeps a name of its own.
+        const QString name = command == c.showDiagram
+                                 ? QStringLiteral("diagramButton")
+                                 : QStringLiteral("Command7_%1").arg(numbered++);
+        QToolButton* button = pictureButton(name, QLatin1String(pictureName), 24, toolbar);
         button->setAutoRaise(true);
         connect(button, &QToolButton::clicked, command, &QAction::trigger);
         toolbar->addWidget(button);
@@ -125,6 +130,10 @@ void MainMenus::loadTexts() {
     languageMenu_->setTitle(messages_.text(30));
     c.about->setText(messages_.text(86));
     c.optimise->setText(messages_.text(8));
+    c.showDiagram->setText(messages_.text(diagram_text::kTitle));
+    c.printDiagram->setText(messages_.text(diagram_text::kPrint));
+    c.exportDiagramPdf->setText(messages_.text(diagram_text::kExportPdf));
+    c.exportDiagramSvg->setText(messages_.text(diagram_text::kExportSvg));
     // A toolbar button's tip is the text of its command.
     for (const auto& [button, command] : toolbarButtons_) button->setToolTip(command->text());
 }
@@ -135,7 +144,8 @@ void MainMenus::showLanguageTicks(Language current) {
 
 void MainMenus::enableResultCommands(bool enabled) {
     const MainCommands& c = commands_;
-    for (QAction* command : {c.print, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
+    for (QAction* command : {c.print, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet,
+                             c.printDiagram, c.exportDiagramPdf, c.exportDiagramSvg})
         command->setEnabled(enabled);
     for (const auto& [button, command] : toolbarButtons_) {
         if (command == c.print || command == c.exportSpreadsheet || command == c.exportText)

@@ -28,6 +28,10 @@ struct MainCommands {
     QAction* parameters;
     QAction* about;
     QAction* optimise;
+    QAction* showDiagram;
+    QAction* printDiagram;
+    QAction* exportDiagramPdf;
+    QAction* exportDiagramSvg;
 };
 
 // The menu bar and the toolbar of the main window: builds them, gives them their texts and keeps
@@ -43,7 +47,7 @@ class MainMenus : public QObject {
     const MainCommands& commands() const { return commands_; }
     void loadTexts();
     void showLanguageTicks(Language current);
-    // Print and the exports (text and spreadsheet), in the menu and on the toolbar.
+    // Print and the exports (text, spreadsheet, diagram), in the menu and on the toolbar.
     void enableResultCommands(bool enabled);
 
   signals:

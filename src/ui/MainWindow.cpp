@@ -9,6 +9,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "ui/AboutDialog.h"
+#include "ui/DiagramView.h"
 #include "ui/DocumentationLink.h"
 #include "ui/FixedTexts.h"
 #include "ui/JobEditor.h"
@@ -38,6 +39,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     run_ = new RunController(form, state_, *results_, messages_);
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
+    diagram_ = new DiagramView(
+        this, state_, [this] { return editor_->header(); }, catalogue_, context_.dialogs,
+        messages_);
     connectCommands();
 }
 
@@ -74,10 +78,20 @@ void MainWindow::connectCommands() {
             [this] { reportCommands().exportText(); });
     connect(commands.exportSpreadsheet, &QAction::triggered, this,
             [this] { reportCommands().exportSpreadsheet(); });
+    connect(commands.showDiagram, &QAction::triggered, diagram_, &DiagramView::showWindow);
+    connect(commands.printDiagram, &QAction::triggered, diagram_, &DiagramView::print);
+    connect(commands.exportDiagramPdf, &QAction::triggered, diagram_,
+            [this] { diagram_->exportFile(DiagramFileFormat::Pdf); });
+    connect(commands.exportDiagramSvg, &QAction::triggered, diagram_,
+            [this] { diagram_->exportFile(DiagramFileFormat::Svg); });
+    diagram_->addCommands(
+        {commands.printDiagram, commands.exportDiagramPdf, commands.exportDiagramSvg});
     run_->attachMenuCommand(commands.optimise);
     connect(menus_, &MainMenus::languageChosen, this, &MainWindow::switchLanguage);
 
     connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
+    connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
+    connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
     connect(editor_, &JobEditor::headerChanged, this, [this] { state_.changed = true; });
@@ -125,6 +139,7 @@ void MainWindow::loadTexts() {
     results_->loadTexts();
     run_->loadTexts();
     menus_->loadTexts();
+    diagram_->loadTexts();
 }
 
 void MainWindow::playOpeningAnimation() {

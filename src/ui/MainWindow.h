@@ -14,6 +14,7 @@
 
 namespace marlo {
 
+class DiagramView;
 class JobEditor;
 class MainMenus;
 class ResultView;
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
     ResultView* results_;
     RunController* run_;
     MainMenus* menus_;
+    DiagramView* diagram_;
 };
 
 }  // namespace marlo

@@ -1,7 +1,6 @@
 #include "ui/ReportCommands.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QPrinter>
 #include <QUrl>
 
@@ -10,6 +9,7 @@
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
 #include "ui/FixedTexts.h"
+#include "ui/LocaleNumbers.h"
 #include "ui/PainterPrinter.h"
 
 namespace marlo {
@@ -25,12 +25,6 @@ QString qText(const std::string& text) {
 ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
                                ReportSource source)
     : parent_(parent), context_(context), catalogue_(catalogue), source_(std::move(source)) {}
-
-char ReportCommands::decimalSeparator() const {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
-}
 
 void ReportCommands::showError(int offset, const QString& detail) {
     context_.dialogs.message(
@@ -60,7 +54,7 @@ void ReportCommands::print() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     PainterPrinter painter(printer);
-    printReport(painter, *data, catalogue_, copies, decimalSeparator());
+    printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
     if (!painter.succeeded())
         showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
                                              ? printer.printerName()
@@ -75,7 +69,7 @@ void ReportCommands::exportText() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     // The name exactly as the dialog gave it: no extension is added.
-    if (!saveTextReport(path->toStdString(), *data, catalogue_, decimalSeparator()))
+    if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
         showError(msg::kCannotWriteFile, *path);
 }
 

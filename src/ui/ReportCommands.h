@@ -36,7 +36,6 @@ class ReportCommands {
 
   private:
     std::optional<ReportData> reportData();
-    char decimalSeparator() const;
     void showError(int offset, const QString& detail = {});
 
     QWidget* parent_;

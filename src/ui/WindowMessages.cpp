@@ -27,8 +27,8 @@ void WindowMessages::notify(int offset) {
                                MessageAnswer::Ok, MessageIcon::Information});
 }
 
-void WindowMessages::showError(int offset) {
-    dialogs_.message(window_, {text(offset), text(msg::kError), MessageButtons::Ok,
+void WindowMessages::showError(int offset, const QString& detail) {
+    dialogs_.message(window_, {text(offset) + detail, text(msg::kError), MessageButtons::Ok,
                                MessageAnswer::Ok, MessageIcon::Error});
 }
 

@@ -1,0 +1,45 @@
+#include "ui/DiagramCanvas.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/DiagramPainter.h"
+
+namespace marlo {
+
+DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("diagramCanvas"));
+    fitSize();
+}
+
+void DiagramCanvas::showDiagram(DiagramLayout layout) {
+    diagram_ = std::move(layout);
+    fitSize();
+    update();
+}
+
+void DiagramCanvas::setZoom(double zoom) {
+    zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
+    fitSize();
+    update();
+}
+
+double DiagramCanvas::pixelsPerMm() const {
+    return logicalDpiX() / 25.4 * zoom_;
+}
+
+void DiagramCanvas::fitSize() {
+    const QSizeF sheets = diagramSheetsSize(diagram_) * pixelsPerMm();
+    setFixedSize(static_cast<int>(std::ceil(sheets.width())) + 2 * kMargin,
+                 static_cast<int>(std::ceil(sheets.height())) + 2 * kMargin);
+}
+
+void DiagramCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x80, 0x86, 0x8c));
+    painter.translate(kMargin, kMargin);
+    paintDiagramSheets(painter, diagram_, pixelsPerMm());
+}
+
+}  // namespace marlo

@@ -1,0 +1,49 @@
+#include "ui/DiagramCommands.h"
+
+#include <QPrinter>
+
+#include "diagram/DiagramTextOffsets.h"
+#include "drawing/DiagramFiles.h"
+#include "reports/TextReport.h"
+
+namespace marlo {
+
+DiagramCommands::DiagramCommands(QWidget* parent, Dialogs& dialogs, WindowMessages& messages,
+                                 const StringCatalogue& catalogue, DiagramLayout diagram,
+                                 QString jobFileName)
+    : parent_(parent),
+      dialogs_(dialogs),
+      messages_(messages),
+      catalogue_(catalogue),
+      diagram_(std::move(diagram)),
+      jobFileName_(std::move(jobFileName)) {}
+
+void DiagramCommands::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(messages_.text(diagram_text::kTitle));
+    if (!dialogs_.setUpPrinter(parent_, printer)) return;
+    // Every copy is drawn whole, so that copies come out alike on every printer.
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    if (!paintDiagramDocument(printer, diagram_, copies))
+        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
+                                                       ? printer.printerName()
+                                                       : printer.outputFileName());
+}
+
+void DiagramCommands::exportFile(DiagramFileFormat format) {
+    const bool pdf = format == DiagramFileFormat::Pdf;
+    const QString proposed =
+        QString::fromStdString(proposedReportFileName(jobFileName_.toStdString(), catalogue_)) +
+        (pdf ? QStringLiteral(".pdf") : QStringLiteral(".svg"));
+    const std::optional<QString> path = dialogs_.saveFileName(
+        parent_,
+        {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});
+    if (!path || path->isEmpty()) return;
+    if (!saveDiagram(diagram_, *path, format, messages_.text(diagram_text::kTitle)))
+        messages_.showError(msg::kCannotWriteFile, *path);
+}
+
+}  // namespace marlo

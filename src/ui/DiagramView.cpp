@@ -1,0 +1,69 @@
+#include "ui/DiagramView.h"
+
+#include "diagram/DiagramComposer.h"
+#include "diagram/DiagramTextOffsets.h"
+#include "ui/DiagramCommands.h"
+#include "ui/DiagramWindow.h"
+#include "ui/LocaleNumbers.h"
+
+namespace marlo {
+
+DiagramView::DiagramView(QWidget* mainWindow, const JobState& state,
+                         std::function<JobHeader()> header, const StringCatalogue& catalogue,
+                         Dialogs& dialogs, WindowMessages& messages)
+    : QObject(mainWindow),
+      mainWindow_(mainWindow),
+      state_(state),
+      header_(std::move(header)),
+      catalogue_(catalogue),
+      dialogs_(dialogs),
+      messages_(messages),
+      window_(new DiagramWindow(mainWindow)) {}
+
+void DiagramView::addCommands(const QList<QAction*>& commands) {
+    window_->addCommands(commands);
+}
+
+void DiagramView::loadTexts() {
+    window_->loadTexts(messages_.text(diagram_text::kTitle));
+    refresh();
+}
+
+void DiagramView::showWindow() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void DiagramView::followResult(bool present) {
+    if (present)
+        window_->showDiagram(composeShownResult());
+    else
+        window_->clear();
+}
+
+void DiagramView::refresh() {
+    if (state_.resultPresent) window_->showDiagram(composeShownResult());
+}
+
+void DiagramView::print() {
+    if (!state_.resultPresent) return;
+    DiagramCommands(mainWindow_, dialogs_, messages_, catalogue_, composeShownResult(),
+                    state_.fileName)
+        .print();
+}
+
+void DiagramView::exportFile(DiagramFileFormat format) {
+    if (!state_.resultPresent) return;
+    DiagramCommands(mainWindow_, dialogs_, messages_, catalogue_, composeShownResult(),
+                    state_.fileName)
+        .exportFile(format);
+}
+
+DiagramLayout DiagramView::composeShownResult() const {
+    return composeDiagram(
+        diagramSource(header_(), state_.parameters, state_.result, localeDecimalSeparator()),
+        catalogue_);
+}
+
+}  // namespace marlo

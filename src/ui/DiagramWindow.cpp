@@ -1,0 +1,80 @@
+#include "ui/DiagramWindow.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "ui/DiagramCanvas.h"
+
+namespace marlo {
+
+namespace {
+
+// One notch of the wheel (120 eighths of a degree) zooms by this factor.
+constexpr double kZoomPerNotch = 1.15;
+
+}  // namespace
+
+DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Diagram"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("diagramToolbar"));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    column->addWidget(toolbar_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("diagramScroll"));
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    canvas_ = new DiagramCanvas(scroll_);
+    scroll_->setWidget(canvas_);
+    scroll_->viewport()->installEventFilter(this);
+    column->addWidget(scroll_);
+    resize(canvas_->width() + 40, 900);
+}
+
+void DiagramWindow::addCommands(const QList<QAction*>& commands) {
+    toolbar_->addActions(commands);
+}
+
+void DiagramWindow::loadTexts(const QString& title) {
+    setWindowTitle(title);
+}
+
+void DiagramWindow::showDiagram(DiagramLayout layout) {
+    canvas_->showDiagram(std::move(layout));
+}
+
+void DiagramWindow::clear() {
+    canvas_->showDiagram({});
+}
+
+bool DiagramWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            zoomAt(wheel->position(), wheel->angleDelta().y());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DiagramWindow::zoomAt(QPointF viewportPoint, int wheelAngle) {
+    const double before = canvas_->zoom();
+    canvas_->setZoom(before * std::pow(kZoomPerNotch, wheelAngle / 120.0));
+    const double ratio = canvas_->zoom() / before;
+    // The canvas point under the mouse moves by the ratio; the scroll bars follow it.
+    QScrollBar* across = scroll_->horizontalScrollBar();
+    QScrollBar* down = scroll_->verticalScrollBar();
+    const QPointF onCanvas(across->value() + viewportPoint.x(), down->value() + viewportPoint.y());
+    across->setValue(static_cast<int>(onCanvas.x() * ratio - viewportPoint.x()));
+    down->setValue(static_cast<int>(onCanvas.y() * ratio - viewportPoint.y()));
+}
+
+}  // namespace marlo

@@ -1,0 +1,14 @@
+#include "ui/LocaleNumbers.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace marlo {
+
+char localeDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
+                                                          : '.';
+}
+
+}  // namespace marlo
