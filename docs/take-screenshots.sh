@@ -6,6 +6,8 @@
 # place as the program finds it: take the pictures from the installed program (/usr/bin) so that
 # they show the installed place.
 # Needs (Debian): xvfb xauth xdotool imagemagick.
+# The pages of the cutting diagram come from the command line program beside the desktop program
+# (installed), or from the build's.
 # Usage: docs/take-screenshots.sh [program, default build/app/marlo-veen]
 set -euo pipefail
 
@@ -17,6 +19,9 @@ if [ -z "${MARLO_SCREENSHOT_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" \
     env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program"
 fi
+
+cli="$(dirname "$program")/marlo-veen-cli"
+[ -x "$cli" ] || cli="$(dirname "$program")/../src/cli/marlo-veen-cli"
 
 work="$(mktemp -d)"
 pid=""
@@ -31,8 +36,9 @@ trap 'stop_program; rm -rf "$work"' EXIT
 
 # Places of the controls in the main window, from its top left corner (the layout is fixed).
 optimise_button=(270 108)
-parameters_button=(305 37)
-about_button=(338 37)
+diagram_button=(258 37)
+parameters_button=(338 37)
+about_button=(371 37)
 # The result part of the main window: progress and result table above, the totals below; the
 # empty room between them is left out.
 result_table="640x170+232+60"
@@ -120,10 +126,12 @@ for language in english slovak; do
     suffix=sk
     job=("Stavby s.r.o." "Hala 4" "RAL 9010")
     parameters_title="Parametre"
+    diagram_title="Plán rezania"
   else
     suffix=en
     job=("ACME Ltd." "Hall 4" "RAL 9010")
     parameters_title="Parameters"
+    diagram_title="Cutting diagram"
   fi
 
   # The worked example: rod 6000 mm, cut 6 mm, 2000 x 3, 1500 x 2, 1000 x 4.
@@ -163,5 +171,18 @@ for language in english slovak; do
   click "${parameters_button[@]}"
   capture_dialog "parameters-band-$suffix.png" "$parameters_title"
   xdotool key Escape
+
+  # The cutting diagram of the workshop sample: its window, and the first page of its PDF.
+  start "$language" 6000 6 200 500 1 1 1
+  type_job "${job[@]}" 2900 12 2400 16 2650 8 1980 24 2150 10 1750 18 1500 30 1320 20 980 32 \
+    1150 26 840 28 720 36 560 24 410 30 250 40
+  click "${optimise_button[@]}"
+  sleep 1
+  click "${diagram_button[@]}"
+  capture_dialog "diagram-view-$suffix.png" "$diagram_title"
+  XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/workshop.opt" \
+    --language "${suffix}" --diagram "$work/diagram.pdf" > /dev/null
+  pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$work/diagram.pdf" "$out/diagram-page-$suffix"
+  echo "docs/screenshots/diagram-page-$suffix.png"
 done
 stop_program

@@ -30,6 +30,10 @@ double DiagramCanvas::pixelsPerMm() const {
 }
 
 void DiagramCanvas::fitSize() {
+    if (diagram_.pages.empty()) {
+        setFixedSize(0, 0);
+        return;
+    }
     const QSizeF sheets = diagramSheetsSize(diagram_) * pixelsPerMm();
     setFixedSize(static_cast<int>(std::ceil(sheets.width())) + 2 * kMargin,
                  static_cast<int>(std::ceil(sheets.height())) + 2 * kMargin);

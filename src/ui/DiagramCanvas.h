@@ -7,7 +7,8 @@
 namespace marlo {
 
 // The pages of the cutting diagram one below another on a grey ground, at a zoom factor of
-// their real size on the screen. Its size follows the pages and the zoom, for a scroll area.
+// their real size on the screen. Its size follows the pages and the zoom, for a scroll area;
+// without pages it takes no room.
 class DiagramCanvas : public QWidget {
     Q_OBJECT
 

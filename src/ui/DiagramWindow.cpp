@@ -35,7 +35,8 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll_->setWidget(canvas_);
     scroll_->viewport()->installEventFilter(this);
     column->addWidget(scroll_);
-    resize(canvas_->width() + 40, 900);
+    // A page's width at its real size, with room for the margins and the scroll bar.
+    resize(static_cast<int>(DiagramLayout::kPageWidth * logicalDpiX() / 25.4) + 80, 900);
 }
 
 void DiagramWindow::addCommands(const QList<QAction*>& commands) {
