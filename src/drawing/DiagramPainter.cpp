@@ -114,14 +114,16 @@ QSizeF diagramSheetsSize(const DiagramLayout& layout) {
             count * DiagramLayout::kPageHeight + std::max(count - 1, 0.0) * kSheetGapMm};
 }
 
-void paintDiagramSheets(QPainter& painter, const DiagramLayout& layout, double unitsPerMm) {
+void paintDiagramSheets(QPainter& painter, const DiagramLayout& layout, double unitsPerMm,
+                        const QRectF& visible) {
     double top = 0;
     for (const DiagramPage& page : layout.pages) {
         const QRectF sheet(0, top * unitsPerMm, DiagramLayout::kPageWidth * unitsPerMm,
                            DiagramLayout::kPageHeight * unitsPerMm);
+        top += DiagramLayout::kPageHeight + kSheetGapMm;
+        if (visible.isValid() && !visible.intersects(sheet)) continue;
         painter.fillRect(sheet, Qt::white);
         paintDiagramPage(painter, page, unitsPerMm, sheet.topLeft());
-        top += DiagramLayout::kPageHeight + kSheetGapMm;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 
 #include "diagram/DiagramLayout.h"
@@ -18,8 +19,10 @@ void paintDiagramPage(QPainter& painter, const DiagramPage& page, double unitsPe
                       QPointF origin = {});
 
 // The pages one below another on white sheets with a gap between them, as the screen and the
-// SVG file show them; the size they take in millimetres is diagramSheetsSize().
-void paintDiagramSheets(QPainter& painter, const DiagramLayout& layout, double unitsPerMm);
+// SVG file show them; the size they take in millimetres is diagramSheetsSize(). With a valid
+// `visible` area (device units) only the sheets that reach into it are painted.
+void paintDiagramSheets(QPainter& painter, const DiagramLayout& layout, double unitsPerMm,
+                        const QRectF& visible = {});
 QSizeF diagramSheetsSize(const DiagramLayout& layout);
 
 }  // namespace marlo

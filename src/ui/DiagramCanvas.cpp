@@ -1,5 +1,6 @@
 #include "ui/DiagramCanvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -39,11 +40,13 @@ void DiagramCanvas::fitSize() {
                  static_cast<int>(std::ceil(sheets.height())) + 2 * kMargin);
 }
 
-void DiagramCanvas::paintEvent(QPaintEvent*) {
+void DiagramCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0x80, 0x86, 0x8c));
+    painter.fillRect(event->rect(), QColor(0x80, 0x86, 0x8c));
     painter.translate(kMargin, kMargin);
-    paintDiagramSheets(painter, diagram_, pixelsPerMm());
+    // A long result has hundreds of pages; only those in sight are drawn.
+    paintDiagramSheets(painter, diagram_, pixelsPerMm(),
+                       QRectF(event->rect()).translated(-kMargin, -kMargin));
 }
 
 }  // namespace marlo
