@@ -42,15 +42,20 @@ FileRequest ListTransfer::request() const {
     return {messages_.text(kListFilter), kListFilesFirst, proposal};
 }
 
+std::size_t ListTransfer::room() const {
+    // The list stays within what a job file holds, so that it can still be saved.
+    return state_.list.size() < kMaxJobFileRows ? kMaxJobFileRows - state_.list.size() : 0;
+}
+
 void ListTransfer::pasteList() {
     const QString text = QGuiApplication::clipboard()->text();
-    takeRows(parseListText(text.toStdString(), kMaxJobFileRows - state_.list.size()));
+    takeRows(parseListText(text.toStdString(), room()));
 }
 
 void ListTransfer::importList() {
     const std::optional<QString> path = dialogs_.openFileName(window_, request());
     if (!path || path->isEmpty()) return;
-    ListFileRead read = readListFile(filePath(*path), kMaxJobFileRows - state_.list.size());
+    ListFileRead read = readListFile(filePath(*path), room());
     switch (read.status) {
         case ListFileStatus::Read:
             takeRows(std::move(read.list));

@@ -29,6 +29,8 @@ class ListTransfer {
     void takeRows(ListText text);
     void reportRefused(const std::vector<RefusedRow>& refused);
     FileRequest request() const;
+    // How many rows the list can still take.
+    std::size_t room() const;
 
     QWidget* window_;
     Dialogs& dialogs_;
