@@ -47,11 +47,11 @@ int main(int argc, char* argv[]) {
         folder = QFileInfo(path).absolutePath();
     }
 
-    const marlo::ManualCover cover{
-        QStringLiteral("marlo-veen"), parser.values(QStringLiteral("subtitle")),
-        parser.value(QStringLiteral("version-label")) + QLatin1Char(' ') +
-            parser.value(QStringLiteral("version")),
-        parser.value(QStringLiteral("icon"))};
+    const marlo::ManualCover cover{QStringLiteral("marlo-veen"),
+                                   parser.values(QStringLiteral("subtitle")),
+                                   parser.value(QStringLiteral("version-label")) +
+                                       QLatin1Char(' ') + parser.value(QStringLiteral("version")),
+                                   parser.value(QStringLiteral("icon"))};
     const QString output = parser.value(QStringLiteral("output"));
     if (!marlo::writeManualPdf(output, cover, parts, folder)) {
         std::fprintf(stderr, "manual_builder: cannot write %s\n", qPrintable(output));
