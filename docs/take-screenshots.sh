@@ -121,18 +121,14 @@ mkdir -p "$out"
 first_start
 capture_dialog "first-start.png" "Please choose your language"
 
-for language in english slovak; do
-  if [ "$language" = slovak ]; then
-    suffix=sk
-    job=("Stavby s.r.o." "Hala 4" "RAL 9010")
-    parameters_title="Parametre"
-    diagram_title="Plán rezania"
-  else
-    suffix=en
-    job=("ACME Ltd." "Hall 4" "RAL 9010")
-    parameters_title="Parameters"
-    diagram_title="Cutting diagram"
-  fi
+for language in english slovak german czech dutch; do
+  case "$language" in
+    english) suffix=en job=("ACME Ltd." "Hall 4" "RAL 9010") parameters_title="Parameters" ;;
+    slovak) suffix=sk job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametre" ;;
+    german) suffix=de job=("ACME GmbH" "Halle 4" "RAL 9010") parameters_title="Parameter" ;;
+    czech) suffix=cs job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametry" ;;
+    dutch) suffix=nl job=("ACME B.V." "Hal 4" "RAL 9010") parameters_title="Parameters" ;;
+  esac
 
   # The worked example: rod 6000 mm, cut 6 mm, 2000 x 3, 1500 x 2, 1000 x 4.
   start "$language" 6000 6 200 500 1 1 1
@@ -172,7 +168,13 @@ for language in english slovak; do
   capture_dialog "parameters-band-$suffix.png" "$parameters_title"
   xdotool key Escape
 
-  # The cutting diagram of the workshop sample: its window, and the first page of its PDF.
+  # The cutting diagram of the workshop sample, in the English and Slovak manuals: its window,
+  # and the first page of its PDF.
+  case "$language" in
+    english) diagram_title="Cutting diagram" ;;
+    slovak) diagram_title="Plán rezania" ;;
+    *) continue ;;
+  esac
   start "$language" 6000 6 200 500 1 1 1
   type_job "${job[@]}" 2900 12 2400 16 2650 8 1980 24 2150 10 1750 18 1500 30 1320 20 980 32 \
     1150 26 840 28 720 36 560 24 410 30 250 40
@@ -181,7 +183,7 @@ for language in english slovak; do
   click "${diagram_button[@]}"
   capture_dialog "diagram-view-$suffix.png" "$diagram_title"
   XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/workshop.opt" \
-    --language "${suffix}" --diagram "$work/diagram.pdf" > /dev/null
+    --language "$suffix" --diagram "$work/diagram.pdf" > /dev/null
   pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$work/diagram.pdf" "$out/diagram-page-$suffix"
   echo "docs/screenshots/diagram-page-$suffix.png"
 done

@@ -28,9 +28,9 @@ void DiagramCommands::print() {
     const int copies = printer.copyCount();
     printer.setCopyCount(1);
     if (!paintDiagramDocument(printer, diagram_, copies))
-        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
-                                                       ? printer.printerName()
-                                                       : printer.outputFileName());
+        messages_.showError(messages_.text(msg::kCannotWriteFile) +
+                            (printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                : printer.outputFileName()));
 }
 
 void DiagramCommands::exportFile(DiagramFileFormat format) {
@@ -43,7 +43,7 @@ void DiagramCommands::exportFile(DiagramFileFormat format) {
         {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});
     if (!path || path->isEmpty()) return;
     if (!saveDiagram(diagram_, *path, format, messages_.text(diagram_text::kTitle)))
-        messages_.showError(msg::kCannotWriteFile, *path);
+        messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 
 }  // namespace marlo

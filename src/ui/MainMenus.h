@@ -28,6 +28,9 @@ struct MainCommands {
     QAction* parameters;
     QAction* about;
     QAction* optimise;
+    QAction* pasteList;  // Ctrl+V while the cutting list has the focus
+    QAction* importList;
+    QAction* exportList;
     QAction* showDiagram;
     QAction* printDiagram;
     QAction* exportDiagramPdf;
@@ -45,6 +48,8 @@ class MainMenus : public QObject {
     MainMenus(QMainWindow* window, WindowMessages& messages);
 
     const MainCommands& commands() const { return commands_; }
+    // The File menu's submenu of the last job files, filled by RecentJobsMenu.
+    QMenu* recentJobsMenu() const { return recentJobsMenu_; }
     void loadTexts();
     void showLanguageTicks(Language current);
     // Print and the exports (text, spreadsheet, diagram), in the menu and on the toolbar.
@@ -61,6 +66,8 @@ class MainMenus : public QObject {
     MainCommands commands_{};
     QMenu* fileMenu_;
     QMenu* exportMenu_;
+    QMenu* recentJobsMenu_;
+    QMenu* editMenu_;
     QMenu* settingsMenu_;
     QMenu* languageMenu_;
     std::array<std::pair<QAction*, Language>, 5> languageActions_{};
