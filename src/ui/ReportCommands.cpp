@@ -5,12 +5,12 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "paper/PainterPrinter.h"
 #include "reports/PrintedReport.h"
 #include "reports/ReportSummary.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
 #include "ui/FixedTexts.h"
-#include "ui/PainterPrinter.h"
 
 namespace marlo {
 

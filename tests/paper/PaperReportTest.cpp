@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QPdfWriter>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ReportTestSupport.h"
+#include "TempFolder.h"
+#include "paper/PainterPrinter.h"
+#include "paper/ReportPdf.h"
+#include "reports/PrintedReport.h"
+#include "reports/RecordingPrinter.h"
+
+namespace marlo {
+namespace {
+
+const StringCatalogue kEnglish(Language::English);
+
+// A result of `rows` patterns of `pieces` pieces each and a summary of `summaryEntries`
+// distinct dimensions, every value unique so that a lost line shows.
+struct Result {
+    std::unique_ptr<PatternTable> patterns = std::make_unique<PatternTable>();
+    ReportData data;
+
+    Result(int rows, int pieces, int summaryEntries) {
+        for (int r = 0; r < rows; ++r) {
+            std::vector<int> lengths;
+            for (int i = 0; i < pieces; ++i) lengths.push_back(1000 + 10 * r + i);
+            addPattern(*patterns, 1 + r, 100 + r, lengths);
+        }
+        data.header = {"ACME", "Frames", "White"};
+        data.patterns = patterns.get();
+        data.totals = {static_cast<int16_t>(rows), 1234, 7, 99};
+        for (int i = 0; i < summaryEntries; ++i)
+            data.summary.entries[data.summary.count++] = {static_cast<int16_t>(5000 - i),
+                                                          static_cast<int16_t>(1 + i)};
+    }
+};
+
+// Blanks collapsed: the PDF's text keeps the order of the words, not their exact columns.
+std::string words(const std::string& line) {
+    std::istringstream in(line);
+    std::string word, joined;
+    while (in >> word) joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
+// The lines that carry text, in order, from pages separated by form feeds; and the page count.
+struct PaperText {
+    std::vector<std::string> lines;
+    int pages = 0;
+};
+
+PaperText fromLines(const std::vector<std::string>& raw) {
+    PaperText text;
+    for (const std::string& line : raw)
+        if (const std::string w = words(line); !w.empty()) text.lines.push_back(w);
+    return text;
+}
+
+// Every line the layout draws, from a printer whose page never ends.
+PaperText layoutText(const ReportData& data, int copies) {
+    RecordingPrinter printer;
+    printReport(printer, data, kEnglish, copies);
+    std::vector<std::string> all;
+    for (const auto& page : printer.pages()) all.insert(all.end(), page.begin(), page.end());
+    return fromLines(all);
+}
+
+// What a reader of the PDF finds on its pages.
+PaperText pdfText(const std::filesystem::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    char block[4096];
+    while (size_t n = std::fread(block, 1, sizeof block, pipe.get())) out.append(block, n);
+    std::vector<std::string> raw;
+    PaperText text;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        for (size_t feed; (feed = line.find('\f')) != std::string::npos; line.erase(feed, 1))
+            ++text.pages;
+        raw.push_back(line);
+    }
+    const int pages = text.pages;
+    text = fromLines(raw);
+    text.pages = pages;
+    return text;
+}
+
+void expectEveryLineOnPaper(const PaperText& paper, const PaperText& layout, int leastPages) {
+    EXPECT_EQ(paper.lines, layout.lines);
+    EXPECT_GE(paper.pages, leastPages);
+}
+
+TEST(PaperReport, pdf_fiftyPatternsPortrait_continuesRowsOnNextPagesUpToTheTotals) {
+    const Result result(50, 6, 3);
+    test::TempFolder folder;
+    const auto pdf = folder.path() / "report.pdf";
+    ASSERT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
+    const PaperText paper = pdfText(pdf);
+    expectEveryLineOnPaper(paper, layoutText(result.data, 1), 3);
+    EXPECT_EQ(paper.lines.back(), "4998 3");  // the summary ends the report
+}
+
+TEST(PaperReport, pdf_hundredDimensionSummary_reachesItsLastEntry) {
+    const Result result(3, 4, 100);
+    test::TempFolder folder;
+    const auto pdf = folder.path() / "report.pdf";
+    ASSERT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
+    const PaperText paper = pdfText(pdf);
+    expectEveryLineOnPaper(paper, layoutText(result.data, 1), 2);
+    EXPECT_EQ(paper.lines.back(), "4901 100");
+}
+
+// Sixteen rows of twelve pieces print in landscape; two copies repeat the whole layout.
+TEST(PaperReport, printer_sixteenRowsLandscapeTwoCopies_keepsTheLastTotalsLineOfEachCopy) {
+    const Result result(16, 12, 2);
+    test::TempFolder folder;
+    const auto pdf = folder.path() / "copies.pdf";
+    {
+        QPdfWriter writer(QString::fromStdString(pdf.string()));
+        PainterPrinter painter(writer);
+        printReport(painter, result.data, kEnglish, 2);
+        ASSERT_TRUE(painter.succeeded());
+    }
+    const PaperText paper = pdfText(pdf);
+    expectEveryLineOnPaper(paper, layoutText(result.data, 2), 4);
+    EXPECT_EQ(std::count(paper.lines.begin(), paper.lines.end(), words(kEnglish.text(93) + "6")),
+              2);
+}
+
+}  // namespace
+}  // namespace marlo
