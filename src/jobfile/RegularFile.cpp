@@ -57,7 +57,7 @@ RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t m
 
 RegularFileStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return RegularFileStatus::NotRegular;
+    if (::stat(path.c_str(), &info) != 0) return RegularFileStatus::CannotRead;
     return statusOf(info, maxBytes);
 }
 

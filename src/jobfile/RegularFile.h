@@ -23,8 +23,8 @@ struct RegularFileRead {
 // byte is read, so a FIFO or a terminal cannot hang the program.
 RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
-// The same check without reading, for files that a library opens itself. Missing files are
-// NotRegular.
+// The same check without reading, for files that a library opens itself; CannotRead when
+// nothing is there.
 RegularFileStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 }  // namespace marlo
