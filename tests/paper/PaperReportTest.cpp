@@ -96,24 +96,23 @@ void expectEveryLineOnPaper(const PaperText& paper, const PaperText& layout, int
     EXPECT_GE(paper.pages, leastPages);
 }
 
-TEST(PaperReport, pdf_fiftyPatternsPortrait_continuesRowsOnNextPagesUpToTheTotals) {
-    const Result result(50, 6, 3);
+// The PDF export of the result read back, after checking that it holds every line of the layout
+// on at least `leastPages` pages.
+PaperText exportedText(const Result& result, int leastPages) {
     test::TempFolder folder;
     const auto pdf = folder.path() / "report.pdf";
-    ASSERT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
-    const PaperText paper = pdfText(pdf);
-    expectEveryLineOnPaper(paper, layoutText(result.data, 1), 3);
-    EXPECT_EQ(paper.lines.back(), "4998 3");  // the summary ends the report
+    EXPECT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
+    PaperText paper = pdfText(pdf);
+    expectEveryLineOnPaper(paper, layoutText(result.data, 1), leastPages);
+    return paper;
+}
+
+TEST(PaperReport, pdf_fiftyPatternsPortrait_continuesRowsOnNextPagesUpToTheTotals) {
+    EXPECT_EQ(exportedText(Result(50, 6, 3), 3).lines.back(), "4998 3");
 }
 
 TEST(PaperReport, pdf_hundredDimensionSummary_reachesItsLastEntry) {
-    const Result result(3, 4, 100);
-    test::TempFolder folder;
-    const auto pdf = folder.path() / "report.pdf";
-    ASSERT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
-    const PaperText paper = pdfText(pdf);
-    expectEveryLineOnPaper(paper, layoutText(result.data, 1), 2);
-    EXPECT_EQ(paper.lines.back(), "4901 100");
+    EXPECT_EQ(exportedText(Result(3, 4, 100), 2).lines.back(), "4901 100");
 }
 
 // Sixteen rows of twelve pieces print in landscape; two copies repeat the whole layout.
