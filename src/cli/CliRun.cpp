@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/OutputTexts.h"
 #include "jobfile/JobFile.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/InputPreparation.h"
@@ -49,9 +50,6 @@ class CliObserver : public RunObserver {
     bool drawn_ = false;
 };
 
-// The catalogue offset of the output named like the job file itself.
-constexpr int kOutputIsTheJobFile = 101;
-
 // An output path that names the job file itself (also through a link) would destroy the job.
 std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     for (const std::optional<std::string>& output :
@@ -87,8 +85,7 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
         return writeReportPdf(path, data, catalogue, decimalSeparator);
     });
     written(options.xlsxPath, [&](const std::string& path) {
-        const SpreadsheetOutcome sheet = exportToSpreadsheet(job.list, data, catalogue);
-        return sheet.sheet && writeXlsx(*sheet.sheet, path);
+        return writeXlsx(composeSpreadsheet(data, catalogue), path);
     });
     return status;
 }
@@ -108,7 +105,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const StringCatalogue catalogue(options.language.value_or(stored.language));
 
     if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
-        err << catalogue.text(kOutputIsTheJobFile) << *output << '\n';
+        err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
         return exit_status::kBadUsage;
     }
 

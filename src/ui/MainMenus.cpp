@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "i18n/texts/OutputTexts.h"
 #include "ui/FormControls.h"
 
 namespace marlo {
@@ -42,6 +43,7 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.saveJobAs = action(fileMenu_, "mnu_ulozit_ako");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
     c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.exportPdf = action(fileMenu_, "mnu_export_pdf");
     exportMenu_ = menu(fileMenu_, "mnu_export");
     c.exportSpreadsheet =
         action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -116,6 +118,7 @@ void MainMenus::loadTexts() {
     c.saveJob->setText(messages_.text(21));
     c.saveJobAs->setText(messages_.text(22));
     c.print->setText(messages_.text(23));
+    c.exportPdf->setText(messages_.text(output_text::kExportPdf));
     exportMenu_->setTitle(messages_.text(24));
     c.exportSpreadsheet->setText(messages_.text(25));
     c.exportText->setText(messages_.text(26));
@@ -135,7 +138,8 @@ void MainMenus::showLanguageTicks(Language current) {
 
 void MainMenus::enableResultCommands(bool enabled) {
     const MainCommands& c = commands_;
-    for (QAction* command : {c.print, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
+    for (QAction* command :
+         {c.print, c.exportPdf, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
         command->setEnabled(enabled);
     for (const auto& [button, command] : toolbarButtons_) {
         if (command == c.print || command == c.exportSpreadsheet || command == c.exportText)

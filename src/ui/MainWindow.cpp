@@ -70,6 +70,8 @@ void MainWindow::connectCommands() {
     connect(commands.parameters, &QAction::triggered, this, &MainWindow::editParameters);
     connect(commands.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(commands.print, &QAction::triggered, this, [this] { reportCommands().print(); });
+    connect(commands.exportPdf, &QAction::triggered, this,
+            [this] { reportCommands().exportPdf(); });
     connect(commands.exportText, &QAction::triggered, this,
             [this] { reportCommands().exportText(); });
     connect(commands.exportSpreadsheet, &QAction::triggered, this,

@@ -1,16 +1,19 @@
 #include "ui/ReportCommands.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QPrinter>
 #include <QUrl>
 
+#include "i18n/texts/OutputTexts.h"
 #include "paper/PainterPrinter.h"
+#include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
 #include "reports/ReportSummary.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
+#include "settings/UserLocale.h"
 #include "ui/FixedTexts.h"
+#include "ui/WindowMessages.h"
 
 namespace marlo {
 
@@ -26,12 +29,6 @@ ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringC
                                ReportSource source)
     : parent_(parent), context_(context), catalogue_(catalogue), source_(std::move(source)) {}
 
-char ReportCommands::decimalSeparator() const {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
-}
-
 void ReportCommands::showError(int offset, const QString& detail) {
     context_.dialogs.message(
         parent_, {qText(catalogue_.text(offset)) + detail, qText(catalogue_.text(msg::kError)),
@@ -39,10 +36,15 @@ void ReportCommands::showError(int offset, const QString& detail) {
 }
 
 // The cutting list ordered for the report, with the shown result; nothing (after a message)
-// when the list has more distinct dimensions than a report holds.
+// when the list has more distinct dimensions than a report holds. Ordering warns again of each
+// row that does not fit the rod, once per report.
 std::optional<ReportData> ReportCommands::reportData() {
+    std::vector<int> tooLongRows;
     const std::optional<ReportSummary> summary =
-        orderForReport(source_.job.list, source_.parameters.rodLength);
+        orderForReport(source_.job.list, source_.parameters.rodLength, &tooLongRows);
+    WindowMessages messages(parent_, context_.dialogs, catalogue_);
+    for (size_t i = 0; i < tooLongRows.size(); ++i)
+        messages.warnDimensionTooLong(msg::kDimensionTooLong);
     if (!summary) {
         showError(msg::kTooManyDimensions);
         return std::nullopt;
@@ -60,11 +62,23 @@ void ReportCommands::print() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     PainterPrinter painter(printer);
-    printReport(painter, *data, catalogue_, copies, decimalSeparator());
+    printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
     if (!painter.succeeded())
         showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
                                              ? printer.printerName()
                                              : printer.outputFileName());
+}
+
+void ReportCommands::exportPdf() {
+    const std::optional<QString> path = context_.dialogs.saveFileName(
+        parent_,
+        {qText(catalogue_.text(output_text::kPdfFilter)), 2,
+         qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_) + ".pdf")});
+    if (!path || path->isEmpty()) return;
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+        showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportText() {
@@ -75,24 +89,20 @@ void ReportCommands::exportText() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     // The name exactly as the dialog gave it: no extension is added.
-    if (!saveTextReport(path->toStdString(), *data, catalogue_, decimalSeparator()))
+    if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
         showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportSpreadsheet() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
-    const SpreadsheetOutcome outcome = exportToSpreadsheet(source_.job.list, *data, catalogue_);
-    if (!outcome.sheet) {
-        showError(outcome.failureMessage);
-        return;
-    }
+    const SpreadsheetModel sheet = composeSpreadsheet(*data, catalogue_);
     // The workbook is a new file in the temporary folder, opened in the user's spreadsheet
     // application, which leaves saving it where the user wants to the user.
     const std::filesystem::path file = uniqueSpreadsheetPath(
         source_.jobFileName.toStdString(), catalogue_, QDir::tempPath().toStdString());
     const QString shown = QString::fromStdString(file.string());
-    if (!writeXlsx(*outcome.sheet, file)) {
+    if (!writeXlsx(sheet, file)) {
         showError(msg::kCannotWriteFile, shown);
         return;
     }
