@@ -123,6 +123,7 @@ void MainWindow::openDocumentationOnce() {
 }
 
 void MainWindow::loadTexts() {
+    qtTranslation_.use(catalogue_.language());
     editor_->loadTexts();
     results_->loadTexts();
     run_->loadTexts();
