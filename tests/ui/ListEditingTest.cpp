@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <tuple>
 
 #include "WindowTest.h"
 
@@ -249,6 +250,20 @@ TEST_F(ListEditing, editDialog_refusesBadTextsAndTakesLongDimensionsWithoutAQues
                    QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
                });
     EXPECT_EQ(listRows(), (std::vector<QStringList>{{"9000", "2"}})) << "Cancel keeps the row";
+
+    // Enter on a focused button presses it, Return and the keypad's Enter alike.
+    for (const auto& [buttonName, key, expected] : {std::tuple{"Command2", Qt::Key_Return, "9000"},
+                                                    std::tuple{"Command1", Qt::Key_Enter, "7"}}) {
+        withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+                   [&](QDialog* dialog) {
+                       dialog->findChild<QLineEdit*>("Text1")->setText("7");
+                       auto* pressed = dialog->findChild<QPushButton*>(buttonName);
+                       pressed->setFocus();
+                       QTest::keyClick(pressed, key);
+                       EXPECT_FALSE(dialog->isVisible()) << buttonName;
+                   });
+        EXPECT_EQ(listRows()[0][0], expected) << buttonName;
+    }
 }
 
 TEST_F(ListEditing, editButton_needsExactlyOneSelectedRow) {
