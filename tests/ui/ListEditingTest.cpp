@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -44,6 +46,30 @@ class ListEditing : public WindowTest {
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, place);
     }
 };
+
+// A job file holds Windows-1250: the header boxes take no character it would lose.
+TEST_F(ListEditing, headerBoxes_refuseTypedOrPastedCharactersAJobFileCannotHold) {
+    QLineEdit* customer = box("Text5");
+    QTest::mouseClick(customer, Qt::LeftButton);
+    // Typed one character at a time, as a keyboard layout delivers letters without a key code.
+    for (const QChar character : QString::fromUtf8("Žlté Ø→ Ñokno")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(customer, &press);
+    }
+    EXPECT_EQ(customer->text(), QString::fromUtf8("Žlté  okno"));
+
+    for (const char* name : {"Text3", "Text4", "Text5"}) {
+        QLineEdit* header = box(name);
+        header->setText("Frame");
+        header->selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8("Ø 40 → 60"));
+        header->paste();
+        EXPECT_EQ(header->text(), "Frame") << name;
+        QApplication::clipboard()->setText(QString::fromUtf8("Rám č. 40 – Größe"));
+        header->paste();
+        EXPECT_EQ(header->text(), QString::fromUtf8("Rám č. 40 – Größe")) << name;
+    }
+}
 
 TEST_F(ListEditing, keyboardEntry_movesThroughTheBoxesAndAddsRowsWithEnter) {
     QTest::mouseClick(box("Text5"), Qt::LeftButton);
