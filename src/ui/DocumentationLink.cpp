@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "i18n/texts/OutputTexts.h"
+
 namespace marlo {
 
 QUrl documentationLink() {
@@ -17,6 +19,12 @@ QUrl documentationLink() {
         QDir::cleanPath(programFolder.filePath(QStringLiteral("../files/documentation.pdf")));
     const bool runsFromBuild = !QFileInfo::exists(installed) && QFileInfo::exists(built);
     return QUrl::fromLocalFile(runsFromBuild ? built : installed);
+}
+
+void openDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link) {
+    if (!shell.openLink(link))
+        messages.showError(output_text::kCannotOpenDocumentation,
+                           link.isLocalFile() ? link.toLocalFile() : link.toString());
 }
 
 }  // namespace marlo

@@ -114,7 +114,7 @@ void MainWindow::readSettings() {
 }
 
 void MainWindow::openDocumentationOnce() {
-    context_.shell.openLink(documentationLink());
+    openDocumentation(context_.shell, messages_, documentationLink());
     saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
     documentationPending_ = false;
     loadTexts();
@@ -335,7 +335,7 @@ void MainWindow::chooseFirstLanguage() {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog dialog(context_.shell, this);
+    AboutDialog dialog(context_.shell, messages_, this);
     dialog.exec();
 }
 

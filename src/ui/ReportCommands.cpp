@@ -27,13 +27,11 @@ QString qText(const std::string& text) {
 
 ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
                                ReportSource source)
-    : parent_(parent), context_(context), catalogue_(catalogue), source_(std::move(source)) {}
-
-void ReportCommands::showError(int offset, const QString& detail) {
-    context_.dialogs.message(
-        parent_, {qText(catalogue_.text(offset)) + detail, qText(catalogue_.text(msg::kError)),
-                  MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Error});
-}
+    : parent_(parent),
+      context_(context),
+      catalogue_(catalogue),
+      messages_(parent, context.dialogs, catalogue),
+      source_(std::move(source)) {}
 
 // The cutting list ordered for the report, with the shown result; nothing (after a message)
 // when the list has more distinct dimensions than a report holds. Ordering warns again of each
@@ -42,11 +40,10 @@ std::optional<ReportData> ReportCommands::reportData() {
     std::vector<int> tooLongRows;
     const std::optional<ReportSummary> summary =
         orderForReport(source_.job.list, source_.parameters.rodLength, &tooLongRows);
-    WindowMessages messages(parent_, context_.dialogs, catalogue_);
     for (size_t i = 0; i < tooLongRows.size(); ++i)
-        messages.warnDimensionTooLong(msg::kDimensionTooLong);
+        messages_.warnDimensionTooLong(msg::kDimensionTooLong);
     if (!summary) {
-        showError(msg::kTooManyDimensions);
+        messages_.showError(msg::kTooManyDimensions);
         return std::nullopt;
     }
     return ReportData{source_.job.header, &source_.result.patterns, source_.result.summary,
@@ -64,9 +61,9 @@ void ReportCommands::print() {
     PainterPrinter painter(printer);
     printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
     if (!painter.succeeded())
-        showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
-                                             ? printer.printerName()
-                                             : printer.outputFileName());
+        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
+                                                       ? printer.printerName()
+                                                       : printer.outputFileName());
 }
 
 void ReportCommands::exportPdf() {
@@ -78,7 +75,7 @@ void ReportCommands::exportPdf() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
-        showError(msg::kCannotWriteFile, *path);
+        messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportText() {
@@ -90,7 +87,7 @@ void ReportCommands::exportText() {
     if (!data) return;
     // The name exactly as the dialog gave it: no extension is added.
     if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
-        showError(msg::kCannotWriteFile, *path);
+        messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportSpreadsheet() {
@@ -103,11 +100,11 @@ void ReportCommands::exportSpreadsheet() {
         source_.jobFileName.toStdString(), catalogue_, QDir::tempPath().toStdString());
     const QString shown = QString::fromStdString(file.string());
     if (!writeXlsx(sheet, file)) {
-        showError(msg::kCannotWriteFile, shown);
+        messages_.showError(msg::kCannotWriteFile, shown);
         return;
     }
     if (!context_.shell.openLink(QUrl::fromLocalFile(shown)))
-        showError(msg::kCannotOpenSpreadsheet, shown);
+        messages_.showError(msg::kCannotOpenSpreadsheet, shown);
 }
 
 }  // namespace marlo

@@ -9,6 +9,7 @@
 #include "optimiser/CuttingPlan.h"
 #include "reports/TextReport.h"
 #include "ui/UiContext.h"
+#include "ui/WindowMessages.h"
 
 class QWidget;
 
@@ -37,11 +38,11 @@ class ReportCommands {
 
   private:
     std::optional<ReportData> reportData();
-    void showError(int offset, const QString& detail = {});
 
     QWidget* parent_;
     UiContext context_;
     const StringCatalogue& catalogue_;
+    WindowMessages messages_;
     ReportSource source_;
 };
 

@@ -28,7 +28,11 @@ void WindowMessages::notify(int offset) {
 }
 
 void WindowMessages::showError(int offset) {
-    dialogs_.message(window_, {text(offset), text(msg::kError), MessageButtons::Ok,
+    showError(offset, {});
+}
+
+void WindowMessages::showError(int offset, const QString& detail) {
+    dialogs_.message(window_, {text(offset) + detail, text(msg::kError), MessageButtons::Ok,
                                MessageAnswer::Ok, MessageIcon::Error});
 }
 

@@ -22,6 +22,8 @@ class WindowMessages {
     MessageAnswer askYesNoCancel(const QString& question);
     void notify(int offset);
     void showError(int offset);
+    // The message followed by what it is about (a file, an address).
+    void showError(int offset, const QString& detail);
     // Message 64, whose box has a fixed title of its own.
     void warnDimensionTooLong(int offset);
 

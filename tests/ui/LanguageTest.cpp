@@ -194,10 +194,24 @@ TEST(AboutMailLink, buildsTheMailLinkWithoutEscapingAndWithoutASecondPrefix) {
     EXPECT_EQ(AboutDialog::mailLink("mail", "", ""), "mailto:mail") << "shorter than the prefix";
 
     RecordingShell shell;
-    AboutDialog about(shell);
+    ScriptedDialogs dialogs;
+    const StringCatalogue english(Language::English);
+    WindowMessages messages(nullptr, dialogs, english);
+    AboutDialog about(shell, messages);
     about.openMail("help@firm.sk", "Q", "");
     ASSERT_EQ(shell.links.size(), 1u);
     EXPECT_EQ(shell.links[0].toString(), "mailto:help@firm.sk?subject=Q");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Without a mail program, or anything that opens the manual, a message names what failed.
+    shell.opens = false;
+    about.openMail("help@firm.sk", "Q", "");
+    QTest::mouseClick(about.findChild<QLabel*>("Label3"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "No mail program could be opened for help@firm.sk");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "The documentation cannot be opened: " + shell.links[2].toLocalFile());
+    EXPECT_TRUE(shell.links[2].toLocalFile().endsWith("/files/documentation.pdf"));
 }
 
 }  // namespace
