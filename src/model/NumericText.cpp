@@ -1,5 +1,6 @@
 #include "model/NumericText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -77,6 +78,20 @@ std::optional<double> parseNumericText(std::string_view text) {
     }
     if (!std::isfinite(value)) return std::nullopt;
     return parts->negative ? -value : value;
+}
+
+std::optional<std::string> plainNumericText(std::string_view text) {
+    const std::optional<DecimalText> parts = scan(text);
+    if (!parts) return std::nullopt;
+    std::string_view whole = parts->whole;
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    std::string_view fraction = parts->fraction;
+    fraction.remove_suffix(fraction.size() -
+                           std::min(fraction.find_last_not_of('0') + 1, fraction.size()));
+    std::string plain = whole.empty() ? "0" : std::string(whole);
+    if (!fraction.empty()) plain += "." + std::string(fraction);
+    const bool zero = whole.empty() && fraction.empty();
+    return parts->negative && !zero ? "-" + plain : plain;
 }
 
 std::optional<int16_t> toInt16(std::string_view text) {

@@ -11,6 +11,11 @@ TEST(NumericText, acceptsSignsDecimalsAndSurroundingBlanks) {
     EXPECT_EQ(parseNumericText("+7"), 7.0);
     EXPECT_EQ(parseNumericText("2.5"), 2.5);
     EXPECT_EQ(parseNumericText("\t3\t"), 3.0);
+    EXPECT_EQ(plainNumericText("  +06.50 "), "6.5");
+    EXPECT_EQ(plainNumericText("1200.49999999999999999"), "1200.49999999999999999");
+    EXPECT_EQ(plainNumericText("-0.0"), "0");
+    EXPECT_EQ(plainNumericText("-.5"), "-0.5");
+    EXPECT_EQ(plainNumericText("12a"), std::nullopt);
 }
 
 TEST(NumericText, refusesEverythingElse) {
