@@ -26,10 +26,11 @@ int main(int argc, char** argv) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, requestStop);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
-    // The printout's fonts come from a GUI application, which needs no screen here.
+    // The printout's fonts come from a GUI application; the command line never shows a window,
+    // so it needs no screen whatever the desktop session asks for.
     std::unique_ptr<QGuiApplication> fonts;
     if (std::find(arguments.begin(), arguments.end(), "--pdf") != arguments.end()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         fonts = std::make_unique<QGuiApplication>(argc, argv);
     }
     const marlo::QSettingsStore settings;
