@@ -7,38 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "PrintedResult.h"
 #include "TempFolder.h"
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
-#include "reports/RecordingPrinter.h"
 
 namespace marlo {
 namespace {
 
 const StringCatalogue kEnglish(Language::English);
 
-// A result of `rows` patterns of `pieces` pieces each and a summary of `summaryEntries`
-// distinct dimensions, every value unique so that a lost line shows.
-struct Result {
-    std::unique_ptr<PatternTable> patterns = std::make_unique<PatternTable>();
-    ReportData data;
-
-    Result(int rows, int pieces, int summaryEntries) {
-        for (int r = 0; r < rows; ++r) {
-            std::vector<int> lengths;
-            for (int i = 0; i < pieces; ++i) lengths.push_back(1000 + 10 * r + i);
-            addPattern(*patterns, 1 + r, 100 + r, lengths);
-        }
-        data.header = {"ACME", "Frames", "White"};
-        data.patterns = patterns.get();
-        data.totals = {static_cast<int16_t>(rows), 1234, 7, 99};
-        for (int i = 0; i < summaryEntries; ++i)
-            data.summary.entries[data.summary.count++] = {static_cast<int16_t>(5000 - i),
-                                                          static_cast<int16_t>(1 + i)};
-    }
-};
+using Result = PrintedResult;
 
 // Blanks collapsed: the PDF's text keeps the order of the words, not their exact columns.
 std::string words(const std::string& line) {
@@ -61,10 +41,9 @@ PaperText fromLines(const std::vector<std::string>& raw) {
     return text;
 }
 
-// Every line the layout draws, from a printer whose page never ends.
-PaperText layoutText(const ReportData& data, int copies) {
-    RecordingPrinter printer;
-    printReport(printer, data, kEnglish, copies);
+// Every line the layout draws.
+PaperText layoutText(const Result& result, int copies) {
+    const RecordingPrinter printer = result.print(copies);
     std::vector<std::string> all;
     for (const auto& page : printer.pages()) all.insert(all.end(), page.begin(), page.end());
     return fromLines(all);
@@ -103,16 +82,16 @@ PaperText exportedText(const Result& result, int leastPages) {
     const auto pdf = folder.path() / "report.pdf";
     EXPECT_TRUE(writeReportPdf(pdf, result.data, kEnglish));
     PaperText paper = pdfText(pdf);
-    expectEveryLineOnPaper(paper, layoutText(result.data, 1), leastPages);
+    expectEveryLineOnPaper(paper, layoutText(result, 1), leastPages);
     return paper;
 }
 
 TEST(PaperReport, pdf_fiftyPatternsPortrait_continuesRowsOnNextPagesUpToTheTotals) {
-    EXPECT_EQ(exportedText(Result(50, 6, 3), 3).lines.back(), "4998 3");
+    EXPECT_EQ(exportedText(Result(50, 6, 3), 3).lines.back(), "4998 1");
 }
 
 TEST(PaperReport, pdf_hundredDimensionSummary_reachesItsLastEntry) {
-    EXPECT_EQ(exportedText(Result(3, 4, 100), 2).lines.back(), "4901 100");
+    EXPECT_EQ(exportedText(Result(3, 4, 100), 2).lines.back(), "4901 1");
 }
 
 // Sixteen rows of twelve pieces print in landscape; two copies repeat the whole layout.
@@ -127,7 +106,7 @@ TEST(PaperReport, printer_sixteenRowsLandscapeTwoCopies_keepsTheLastTotalsLineOf
         ASSERT_TRUE(painter.succeeded());
     }
     const PaperText paper = pdfText(pdf);
-    expectEveryLineOnPaper(paper, layoutText(result.data, 2), 4);
+    expectEveryLineOnPaper(paper, layoutText(result, 2), 4);
     EXPECT_EQ(std::count(paper.lines.begin(), paper.lines.end(), words(kEnglish.text(93) + "6")),
               2);
 }
