@@ -73,14 +73,14 @@ JobFileReadResult parseJobFile(std::string_view bytes) {
 }
 
 JobFileReadResult readJobFile(const std::filesystem::path& path) {
-    const RegularFileRead file = readRegularFile(path, kMaxJobFileBytes);
+    FileBytes file = readRegularFile(path, kMaxJobFileBytes);
     switch (file.status) {
-        case RegularFileStatus::Read:
+        case FileReadStatus::Read:
             return parseJobFile(file.bytes);
-        case RegularFileStatus::CannotRead:
+        case FileReadStatus::CannotRead:
             return {JobFileStatus::CannotRead, {}};
-        case RegularFileStatus::NotRegular:
-        case RegularFileStatus::TooLarge:
+        case FileReadStatus::NotRegular:
+        case FileReadStatus::TooLarge:
             break;
     }
     return {JobFileStatus::NotAJobFile, {}};

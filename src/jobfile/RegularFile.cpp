@@ -10,21 +10,14 @@ namespace marlo {
 
 namespace {
 
-RegularFileStatus statusOf(const struct stat& info, std::size_t maxBytes) {
-    if (!S_ISREG(info.st_mode)) return RegularFileStatus::NotRegular;
-    if (static_cast<unsigned long long>(info.st_size) > maxBytes)
-        return RegularFileStatus::TooLarge;
-    return RegularFileStatus::Read;
-}
-
-class Descriptor {
+class FileDescriptor {
   public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
 
   private:
@@ -33,16 +26,18 @@ class Descriptor {
 
 }  // namespace
 
-RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
-    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+FileBytes readRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    // O_NONBLOCK lets the open of a pipe return at once, so that fstat can refuse it.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) return {};
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) return {};
-    RegularFileRead result{statusOf(info, maxBytes), {}};
-    if (result.status != RegularFileStatus::Read) return result;
+    if (!S_ISREG(info.st_mode)) return {FileReadStatus::NotRegular, {}};
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) return {FileReadStatus::TooLarge, {}};
 
-    // Reads up to one byte beyond the limit rather than trusting the size, which can grow.
+    // Reads up to one byte beyond the limit rather than trusting the size, which may change
+    // while the file is read.
+    FileBytes result{FileReadStatus::Read, {}};
     char block[65536];
     while (result.bytes.size() <= maxBytes) {
         const ssize_t count = ::read(file.get(), block, sizeof block);
@@ -51,14 +46,16 @@ RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t m
         if (count == 0) break;
         result.bytes.append(block, static_cast<std::size_t>(count));
     }
-    if (result.bytes.size() > maxBytes) return {RegularFileStatus::TooLarge, {}};
+    if (result.bytes.size() > maxBytes) return {FileReadStatus::TooLarge, {}};
     return result;
 }
 
-RegularFileStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
+FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return RegularFileStatus::CannotRead;
-    return statusOf(info, maxBytes);
+    if (::stat(path.c_str(), &info) != 0) return FileReadStatus::CannotRead;
+    if (!S_ISREG(info.st_mode)) return FileReadStatus::NotRegular;
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) return FileReadStatus::TooLarge;
+    return FileReadStatus::Read;
 }
 
 }  // namespace marlo

@@ -6,25 +6,21 @@
 
 namespace marlo {
 
-enum class RegularFileStatus {
-    Read,
-    CannotRead,
-    NotRegular,  // a folder, FIFO, device or socket: never waited on
-    TooLarge,
+enum class FileReadStatus { Read, CannotRead, NotRegular, TooLarge };
+
+struct FileBytes {
+    FileReadStatus status = FileReadStatus::CannotRead;
+    std::string bytes;  // empty unless the file was read
 };
 
-struct RegularFileRead {
-    RegularFileStatus status = RegularFileStatus::CannotRead;
-    std::string bytes;  // the whole file when Read
-};
+// The whole content of a regular file of at most `maxBytes` bytes. Anything else (a folder, a
+// pipe, a device) is refused at once without waiting for it: opening a pipe that nobody writes
+// would otherwise hang the program. A file larger than `maxBytes` is refused without reading it
+// whole.
+FileBytes readRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
-// Reads a regular file of at most `maxBytes` bytes (after following symbolic links). Anything
-// else is refused at once: the file is opened without waiting for a writer and checked before a
-// byte is read, so a FIFO or a terminal cannot hang the program.
-RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
-
-// The same check without reading, for files that a library opens itself; CannotRead when
-// nothing is there.
-RegularFileStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
+// The same check without reading, for files that a library opens itself (after following
+// symbolic links); CannotRead when nothing is there.
+FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 }  // namespace marlo

@@ -31,8 +31,8 @@ QString QSettingsStore::fileOf(std::string_view application) const {
 
 // A missing file is an empty store that saving creates.
 bool QSettingsStore::usable(const QString& file) const {
-    const RegularFileStatus status = checkRegularFile(file.toStdString(), kMaxSettingsFileBytes);
-    return status == RegularFileStatus::Read || status == RegularFileStatus::CannotRead;
+    const FileReadStatus status = checkRegularFile(file.toStdString(), kMaxSettingsFileBytes);
+    return status == FileReadStatus::Read || status == FileReadStatus::CannotRead;
 }
 
 std::string QSettingsStore::get(std::string_view application, std::string_view section,

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
 
 #include "i18n/texts/OutputTexts.h"
 #include "ui/DocumentationLink.h"
@@ -37,11 +38,12 @@ void showAsLink(QLabel* label) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(Shell& shell, WindowMessages& messages, QWidget* parent)
+AboutDialog::AboutDialog(Shell& shell, WindowMessages& messages, QUrl documentation,
+                         QWidget* parent)
     : QDialog(parent),
       shell_(shell),
       messages_(messages),
-      documentation_(documentationLink()),
+      documentation_(std::move(documentation)),
       nameLabel_(namedLabel(QStringLiteral("lbltxt_0"), QStringLiteral("MARLO-VEEN"), this)),
       descriptionLabel_(namedLabel(QStringLiteral("lbltxt_1"),
                                    QStringLiteral("Cutting optimisation of stock rods"), this)),

@@ -12,13 +12,14 @@ class QPushButton;
 namespace marlo {
 
 // The About window: the program's name and version, a link that starts a mail to support and a
-// link to the user documentation. Its texts are the same in every language.
+// link to the user documentation (`documentation`). Its texts are the same in every language.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
     // `messages` tells the user when a link cannot be opened.
-    AboutDialog(Shell& shell, WindowMessages& messages, QWidget* parent = nullptr);
+    AboutDialog(Shell& shell, WindowMessages& messages, QUrl documentation,
+                QWidget* parent = nullptr);
 
     // Starts a new mail message in the user's mail program; a message names the address when
     // there is none.

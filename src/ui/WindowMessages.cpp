@@ -23,17 +23,25 @@ MessageAnswer WindowMessages::askYesNoCancel(const QString& question) {
 }
 
 void WindowMessages::notify(int offset) {
-    dialogs_.message(window_, {text(offset), QLatin1String(kProductTitle), MessageButtons::Ok,
+    notify(text(offset));
+}
+
+void WindowMessages::notify(const QString& text) {
+    dialogs_.message(window_, {text, QLatin1String(kProductTitle), MessageButtons::Ok,
                                MessageAnswer::Ok, MessageIcon::Information});
 }
 
 void WindowMessages::showError(int offset) {
-    showError(offset, {});
+    showError(text(offset));
 }
 
 void WindowMessages::showError(int offset, const QString& detail) {
-    dialogs_.message(window_, {text(offset) + detail, text(msg::kError), MessageButtons::Ok,
-                               MessageAnswer::Ok, MessageIcon::Error});
+    showError(text(offset) + detail);
+}
+
+void WindowMessages::showError(const QString& text) {
+    dialogs_.message(window_, {text, this->text(msg::kError), MessageButtons::Ok, MessageAnswer::Ok,
+                               MessageIcon::Error});
 }
 
 void WindowMessages::warnDimensionTooLong(int offset) {
