@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -24,13 +25,29 @@ struct Candidate {
     std::array<int16_t, kMaxPiecesPerRod> lengths{};
 };
 
+// One choice of the candidate under construction: the piece's index and the room before it.
+struct Choice {
+    int32_t index;
+    int32_t room;
+};
+
+// The first piece that fits a room, with its cost (length plus one cut).
+struct FirstFit {
+    uint16_t index;
+    uint16_t cost;
+};
+
 // The depth-first search, rod by rod.
 //
 // Every step of the search is counted, but most steps do no work: they try a piece that does not
 // fit the space left and are not the last piece of the list. Such runs of steps are counted in
-// one go, jumping straight to the next piece that fits (or to the last piece), with the yields
+// one go, jumping straight to the next piece that fits (or past the last piece), with the yields
 // to the window still made at exactly every 3001st step. The candidate under construction is
 // the list of choices on the stack, so it is only copied when it becomes the best of its rod.
+//
+// The search measures the "room" of a candidate: the rod length plus one cut minus the lengths
+// and cuts of its pieces. A piece fits when its cost, its length plus one cut, is at most the
+// room, and the candidate's waste is its room minus one cut.
 class Search {
   public:
     Search(PieceList& pieces, const JobParameters& parameters, RunObserver& observer)
@@ -42,8 +59,9 @@ class Search {
           // A negative cut would let a rod grow; the settings refuse it, and the search treats it
           // as 0.
           cut_(std::max<int32_t>(parameters.cutThickness, 0)),
-          firstFitting_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1),
-          lastEqual_(PieceList::kCapacity + 2) {}
+          cost_(PieceList::kCapacity + 2),
+          nextChoice_(PieceList::kCapacity + 2),
+          firstFit_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1) {}
 
     CuttingPlan run();
 
@@ -51,11 +69,13 @@ class Search {
     enum class RodOutcome { Cut, Stopped, TooManyPieces };
 
     RodOutcome searchRod();
+    template <bool kMayOverfill>
+    RodOutcome searchRodFrom(int32_t yieldCountdown);
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
-    void yieldToWindow();
+    bool mayOverfillRod() const;
+    bool yieldToWindow(int32_t yieldCountdown);
     void takeCandidate(int32_t waste, int top);
-    bool replacesBest(int32_t bestWaste, int bestCount, int32_t waste, int count) const;
     void removeBestFromPieceList();
     bool bookRod(int16_t waste);
     void finishPatterns();
@@ -74,14 +94,15 @@ class Search {
     bool stopRequested_ = false;
     bool allFitInOneRod_ = false;
 
-    // Per rod: the first index whose piece fits a given space, and the last index of each run
-    // of equal pieces.
-    std::vector<int16_t> firstFitting_;
-    std::vector<int16_t> lastEqual_;
+    // Per rod: the cost of every piece (cost_[n + 1] = 0 ends the list), the piece that replaces
+    // each choice when the search backtracks to it (n + 1: none), and the first piece that fits
+    // each room from 0 to rod length plus one cut (index n + 1: none).
+    std::vector<int32_t> cost_;
+    std::vector<int32_t> nextChoice_;
+    std::vector<FirstFit> firstFit_;
 
-    // Choices of the candidate under construction (1-based) and the space left before each.
-    std::array<int16_t, kMaxPiecesPerRod + 2> stack_{};
-    std::array<int32_t, kMaxPiecesPerRod + 2> spaceBefore_{};
+    // Choices of the candidate under construction, 1-based.
+    std::array<Choice, kMaxPiecesPerRod + 2> choices_{};
     Candidate best_;
 };
 
@@ -137,120 +158,143 @@ bool Search::allPiecesFitOneRod() const {
     return sum < rodLength_;
 }
 
-void Search::prepareRodTables() {
-    // firstFitting_[cut + s]: first index whose piece is not longer than the space s, or n + 1.
-    // A space goes down to minus one cut when the last piece fills the rod.
-    int index = n_ + 1;
-    for (int32_t space = -cut_; space <= rodLength_; ++space) {
-        while (index > 1 && p_[index - 1] <= space) --index;
-        firstFitting_[cut_ + space] = static_cast<int16_t>(index);
-    }
-    for (int i = n_; i >= 1; --i)
-        lastEqual_[i] = static_cast<int16_t>(i < n_ && p_[i + 1] == p_[i] ? lastEqual_[i + 1] : i);
+// True when a candidate could reach a 98th piece: when 98 of the shortest pieces, each with its
+// cut, fit the rod plus one cut.
+bool Search::mayOverfillRod() const {
+    const int32_t shortest = cost_[n_];
+    return n_ > kMaxPiecesPerRod &&
+           (shortest <= 0 || (rodLength_ + cut_) / shortest > kMaxPiecesPerRod);
 }
 
-// Yields are due at every 3001st step of the run. A run of idle steps counted in one go may
-// pass a yield point; the yield then follows right after it, which keeps their number exact.
-// A stop ends the run at the yield that brought it: no further events are processed, where a
-// command could start inside the search that is ending.
-void Search::yieldToWindow() {
+void Search::prepareRodTables() {
+    for (int i = 1; i <= n_; ++i) cost_[i] = p_[i] + cut_;
+    cost_[n_ + 1] = 0;
+    // Rooms from the cost of a piece up to below the cost of the piece before it first fit that
+    // piece; of equal pieces the first one. Filled shortest piece first, in runs.
+    const int32_t roomEnd = rodLength_ + cut_ + 1;
+    FirstFit* const firstFit = firstFit_.data();
+    int32_t room = 0;
+    for (int index = n_ + 1; index >= 1 && room < roomEnd; --index) {
+        const int32_t runEnd = index > 1 ? std::min(cost_[index - 1], roomEnd) : roomEnd;
+        if (runEnd <= room) continue;
+        std::fill(firstFit + room, firstFit + runEnd,
+                  FirstFit{static_cast<uint16_t>(index), static_cast<uint16_t>(cost_[index])});
+        room = runEnd;
+    }
+    // The replaced piece gives way to the next shorter one, skipping its equals, but the search
+    // never skips past the last piece; the last piece itself has no successor.
+    int lastEqual = n_;
+    nextChoice_[n_] = n_ + 1;
+    for (int i = n_ - 1; i >= 1; --i) {
+        if (p_[i + 1] != p_[i]) lastEqual = i;
+        nextChoice_[i] = std::min(lastEqual, n_ - 1) + 1;
+    }
+}
+
+// Yields are due at every 3001st step of the run; the countdown tells how many steps are left
+// to the next, and a run of idle steps counted in one go may pass it, even several times. The
+// yields then follow right after it, which keeps their number exact. A stop ends the run at the
+// yield that brought it: no further events are processed, where a command could start inside
+// the search that is ending. Returns false when the run is to stop.
+bool Search::yieldToWindow(int32_t yieldCountdown) {
+    steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(yieldCountdown));
     while (steps_ >= nextYield_ && !stopRequested_) {
         observer_.yieldToEvents();
         nextYield_ += kStepsPerYield;
         if (observer_.stopRequested()) stopRequested_ = true;
     }
+    return !stopRequested_;
 }
 
 Search::RodOutcome Search::searchRod() {
     allFitInOneRod_ = allFitInOneRod_ || allPiecesFitOneRod();
     prepareRodTables();
+    const auto countdown = static_cast<int32_t>(nextYield_ - steps_);
+    return mayOverfillRod() ? searchRodFrom<true>(countdown) : searchRodFrom<false>(countdown);
+}
 
-    // The hot loop works on locals only; members are brought up to date before every call out.
-    const int16_t* const p = p_;
+// The hot loop works on locals only; members are brought up to date before every call out.
+template <bool kMayOverfill>
+Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
+    const int32_t* const cost = cost_.data();
+    const int32_t* const nextChoice = nextChoice_.data();
+    const FirstFit* const firstFit = firstFit_.data();
+    Choice* const choices = choices_.data();
     const int n = n_;
-    const int16_t* const firstFitting = firstFitting_.data() + cut_;  // valid from -cut to R
-    const int16_t* const lastEqual = lastEqual_.data();
-    int16_t* const stack = stack_.data();
-    int32_t* const spaceBefore = spaceBefore_.data();
-    const bool stopAtSecondChoice = parameters_.startMethod == 1;
+    // A backtrack past the last piece of the list goes one choice further back, but not to the
+    // first choice, nor with start method 1 to the second.
+    const int keptChoices = parameters_.startMethod == 1 ? 2 : 1;
     const bool allFit = allFitInOneRod_;
     const int32_t cut = cut_;
-    uint64_t steps = steps_;
-    uint64_t nextYield = nextYield_;
-    int32_t space = rodLength_;
-    int top = 1;
-    int32_t bestWaste = 0;
-    int bestCount = 0;  // no complete candidate yet
+    // Above this room a candidate replaces a best whose waste lies in the waste band.
+    const int32_t bandEscapeRoom = parameters_.maxWasteDimension + cut;
+    const bool bandGivesWay = parameters_.wasteBordersMode == 0;
+    int32_t left = yieldCountdown;
+    int32_t bestRoom = INT32_MAX;  // no complete candidate yet: the first one is taken
+    int bestCount = 0;
+    int32_t escapeRoom = INT32_MAX;
 
+    int h = 1;
+    int32_t hCost = cost[1];
+    int32_t room = rodLength_ + cut;
+    int top = 1;
     // Every pass of the loop places the piece at h: the first piece of a rod always fits, the
     // pass jumps to the next piece that fits, and after a backtrack the piece that follows the
-    // replaced one is never longer than it, so it fits the same space. The steps in between try
+    // replaced one is never longer than it, so it fits the same room. The steps in between try
     // pieces that are too long; they only count. A pass that finds nothing more to place up to
     // the last piece completes the candidate there and backtracks.
-    for (int h = 1;;) {
-        if (top > kMaxPiecesPerRod) {
-            steps_ = steps;
-            return RodOutcome::TooManyPieces;
-        }
-        spaceBefore[top] = space;
-        stack[top++] = static_cast<int16_t>(h);
-        space -= p[h] + cut;
-
-        if (h < n) {
-            const int next = std::max<int>(firstFitting[space], h + 1);
-            if (next <= n) {
-                steps += static_cast<uint64_t>(next - h);
-                h = next;
-                if (steps >= nextYield) [[unlikely]] {
-                    steps_ = steps;
-                    yieldToWindow();
-                    nextYield = nextYield_;
-                    if (stopRequested_) return RodOutcome::Stopped;
-                }
-                continue;
+    for (;;) {
+        if constexpr (kMayOverfill) {
+            if (top > kMaxPiecesPerRod) {
+                steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
+                return RodOutcome::TooManyPieces;
             }
-            steps += static_cast<uint64_t>(n - h);
         }
+        choices[top++] = {h, room};
+        room -= hCost;
+        const int placed = h;
+        // The next piece fits when it is not longer than the room; otherwise no piece up to it
+        // does, and the table names the first one that does. Past the last piece the cost 0
+        // always fits and leads to n + 1.
+        h = placed + 1;
+        hCost = cost[h];
+        if (hCost > room) {
+            const FirstFit fit = firstFit[room];
+            h = fit.index;
+            hCost = fit.cost;
+        }
+        left -= h - placed;
+        if (left <= 0) [[unlikely]] {
+            if (!yieldToWindow(left)) return RodOutcome::Stopped;
+            left = static_cast<int32_t>(nextYield_ - steps_);
+        }
+        if (h <= n) continue;
 
-        // The step at the last piece completes the candidate.
-        ++steps;
+        // The step at the last piece has completed the candidate.
         const int count = top - 1;
-        if (bestCount == 0 || replacesBest(bestWaste, bestCount, space, count)) {
-            bestWaste = space;
+        if (room < bestRoom || (room == bestRoom && count < bestCount) || room > escapeRoom) {
+            bestRoom = room;
             bestCount = count;
-            takeCandidate(space, top);
+            escapeRoom = bandGivesWay && insideWasteBand(parameters_, room - cut) ? bandEscapeRoom
+                                                                                  : INT32_MAX;
+            takeCandidate(room - cut, top);
         }
         if (allFit) break;
         --top;
-        if (stack[top] == n && top > 1 && !(stopAtSecondChoice && top == 2)) --top;
-        h = stack[top];
-        space = spaceBefore[top];
-        // The replaced piece gives way to the next shorter one, skipping its equals, but the
-        // search never skips past the last piece.
-        h = h < n ? std::min<int>(lastEqual[h], n - 1) + 1 : n + 1;
-        if (steps >= nextYield) [[unlikely]] {
-            steps_ = steps;
-            yieldToWindow();
-            nextYield = nextYield_;
-            if (stopRequested_) return RodOutcome::Stopped;
-        }
+        if (placed == n && top > keptChoices) --top;
+        h = nextChoice[choices[top].index];
+        room = choices[top].room;
         if (h > n) break;
+        hCost = cost[h];
     }
-    steps_ = steps;
+    steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
     return RodOutcome::Cut;
 }
 
 void Search::takeCandidate(int32_t waste, int top) {
     best_.waste = waste;
     best_.count = top - 1;
-    for (int i = 1; i < top; ++i) best_.lengths[i - 1] = p_[stack_[i]];
-}
-
-bool Search::replacesBest(int32_t bestWaste, int bestCount, int32_t waste, int count) const {
-    if (waste < bestWaste) return true;
-    if (waste == bestWaste && count < bestCount) return true;
-    return parameters_.wasteBordersMode == 0 && insideWasteBand(parameters_, bestWaste) &&
-           waste > parameters_.maxWasteDimension;
+    for (int i = 1; i < top; ++i) best_.lengths[i - 1] = p_[choices_[i].index];
 }
 
 // Removes, for every length of the best candidate, the first remaining piece of that length.
