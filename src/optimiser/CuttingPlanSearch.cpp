@@ -31,7 +31,15 @@ struct Choice {
     int32_t room;
 };
 
-// The first piece that fits a room, with its cost (length plus one cut).
+// A piece of the list as the search sees it in one rod: its cost (length plus one cut) and the
+// piece that replaces it when the search backtracks to it, with that piece's cost.
+struct PieceEntry {
+    int32_t cost;
+    int32_t nextChoice;
+    int32_t nextChoiceCost;
+};
+
+// The first piece that fits a room, with its cost.
 struct FirstFit {
     uint16_t index;
     uint16_t cost;
@@ -59,8 +67,7 @@ class Search {
           // A negative cut would let a rod grow; the settings refuse it, and the search treats it
           // as 0.
           cut_(std::max<int32_t>(parameters.cutThickness, 0)),
-          cost_(PieceList::kCapacity + 2),
-          nextChoice_(PieceList::kCapacity + 2),
+          entries_(PieceList::kCapacity + 2),
           firstFit_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1) {}
 
     CuttingPlan run();
@@ -69,13 +76,14 @@ class Search {
     enum class RodOutcome { Cut, Stopped, TooManyPieces };
 
     RodOutcome searchRod();
+    // Kept out of line, so that the hot loop's state gets the registers to itself.
     template <bool kMayOverfill>
-    RodOutcome searchRodFrom(int32_t yieldCountdown);
+    [[gnu::noinline]] RodOutcome searchRodFrom(int32_t yieldCountdown);
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
     bool mayOverfillRod() const;
     bool yieldToWindow(int32_t yieldCountdown);
-    void takeCandidate(int32_t waste, int top);
+    void takeCandidate(int32_t waste, const Choice* top);
     void removeBestFromPieceList();
     bool bookRod(int16_t waste);
     void finishPatterns();
@@ -94,11 +102,10 @@ class Search {
     bool stopRequested_ = false;
     bool allFitInOneRod_ = false;
 
-    // Per rod: the cost of every piece (cost_[n + 1] = 0 ends the list), the piece that replaces
-    // each choice when the search backtracks to it (n + 1: none), and the first piece that fits
-    // each room from 0 to rod length plus one cut (index n + 1: none).
-    std::vector<int32_t> cost_;
-    std::vector<int32_t> nextChoice_;
+    // Per rod: the entries of the pieces 1 to n (entry n + 1 of cost 0 ends the list; a next
+    // choice n + 1 means none), and the first piece that fits each room from 0 to rod length
+    // plus one cut (index n + 1: none).
+    std::vector<PieceEntry> entries_;
     std::vector<FirstFit> firstFit_;
 
     // Choices of the candidate under construction, 1-based.
@@ -161,33 +168,37 @@ bool Search::allPiecesFitOneRod() const {
 // True when a candidate could reach a 98th piece: when 98 of the shortest pieces, each with its
 // cut, fit the rod plus one cut.
 bool Search::mayOverfillRod() const {
-    const int32_t shortest = cost_[n_];
+    const int32_t shortest = entries_[n_].cost;
     return n_ > kMaxPiecesPerRod &&
            (shortest <= 0 || (rodLength_ + cut_) / shortest > kMaxPiecesPerRod);
 }
 
 void Search::prepareRodTables() {
-    for (int i = 1; i <= n_; ++i) cost_[i] = p_[i] + cut_;
-    cost_[n_ + 1] = 0;
+    PieceEntry* const entries = entries_.data();
+    for (int i = 1; i <= n_; ++i) entries[i].cost = p_[i] + cut_;
+    entries[n_ + 1] = {0, n_ + 1, 0};
+    // The replaced piece gives way to the next shorter one, skipping its equals, but the search
+    // never skips past the last piece; the last piece itself has no successor.
+    int lastEqual = n_;
+    entries[n_].nextChoice = n_ + 1;
+    for (int i = n_ - 1; i >= 1; --i) {
+        if (p_[i + 1] != p_[i]) lastEqual = i;
+        entries[i].nextChoice = std::min(lastEqual, n_ - 1) + 1;
+    }
+    for (int i = 1; i <= n_; ++i) entries[i].nextChoiceCost = entries[entries[i].nextChoice].cost;
+
     // Rooms from the cost of a piece up to below the cost of the piece before it first fit that
     // piece; of equal pieces the first one. Filled shortest piece first, in runs.
     const int32_t roomEnd = rodLength_ + cut_ + 1;
     FirstFit* const firstFit = firstFit_.data();
     int32_t room = 0;
     for (int index = n_ + 1; index >= 1 && room < roomEnd; --index) {
-        const int32_t runEnd = index > 1 ? std::min(cost_[index - 1], roomEnd) : roomEnd;
+        const int32_t runEnd = index > 1 ? std::min(entries[index - 1].cost, roomEnd) : roomEnd;
         if (runEnd <= room) continue;
-        std::fill(firstFit + room, firstFit + runEnd,
-                  FirstFit{static_cast<uint16_t>(index), static_cast<uint16_t>(cost_[index])});
+        std::fill(
+            firstFit + room, firstFit + runEnd,
+            FirstFit{static_cast<uint16_t>(index), static_cast<uint16_t>(entries[index].cost)});
         room = runEnd;
-    }
-    // The replaced piece gives way to the next shorter one, skipping its equals, but the search
-    // never skips past the last piece; the last piece itself has no successor.
-    int lastEqual = n_;
-    nextChoice_[n_] = n_ + 1;
-    for (int i = n_ - 1; i >= 1; --i) {
-        if (p_[i + 1] != p_[i]) lastEqual = i;
-        nextChoice_[i] = std::min(lastEqual, n_ - 1) + 1;
     }
 }
 
@@ -216,14 +227,14 @@ Search::RodOutcome Search::searchRod() {
 // The hot loop works on locals only; members are brought up to date before every call out.
 template <bool kMayOverfill>
 Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
-    const int32_t* const cost = cost_.data();
-    const int32_t* const nextChoice = nextChoice_.data();
+    const PieceEntry* const entries = entries_.data();
     const FirstFit* const firstFit = firstFit_.data();
-    Choice* const choices = choices_.data();
-    const int n = n_;
+    Choice* const choices = choices_.data();  // choices[1] is the first
+    Choice* const lastAllowed = choices + kMaxPiecesPerRod;
     // A backtrack past the last piece of the list goes one choice further back, but not to the
     // first choice, nor with start method 1 to the second.
-    const int keptChoices = parameters_.startMethod == 1 ? 2 : 1;
+    const Choice* const keptChoices = choices + (parameters_.startMethod == 1 ? 2 : 1);
+    const int n = n_;
     const bool allFit = allFitInOneRod_;
     const int32_t cut = cut_;
     // Above this room a candidate replaces a best whose waste lies in the waste band.
@@ -235,9 +246,9 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
     int32_t escapeRoom = INT32_MAX;
 
     int h = 1;
-    int32_t hCost = cost[1];
+    int32_t hCost = entries[1].cost;
     int32_t room = rodLength_ + cut;
-    int top = 1;
+    Choice* top = choices + 1;  // where the next choice goes
     // Every pass of the loop places the piece at h: the first piece of a rod always fits, the
     // pass jumps to the next piece that fits, and after a backtrack the piece that follows the
     // replaced one is never longer than it, so it fits the same room. The steps in between try
@@ -245,19 +256,19 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
     // the last piece completes the candidate there and backtracks.
     for (;;) {
         if constexpr (kMayOverfill) {
-            if (top > kMaxPiecesPerRod) {
+            if (top > lastAllowed) {
                 steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
                 return RodOutcome::TooManyPieces;
             }
         }
-        choices[top++] = {h, room};
+        *top++ = {h, room};
         room -= hCost;
         const int placed = h;
         // The next piece fits when it is not longer than the room; otherwise no piece up to it
         // does, and the table names the first one that does. Past the last piece the cost 0
         // always fits and leads to n + 1.
         h = placed + 1;
-        hCost = cost[h];
+        hCost = entries[h].cost;
         if (hCost > room) {
             const FirstFit fit = firstFit[room];
             h = fit.index;
@@ -270,31 +281,37 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
         }
         if (h <= n) continue;
 
-        // The step at the last piece has completed the candidate.
-        const int count = top - 1;
-        if (room < bestRoom || (room == bestRoom && count < bestCount) || room > escapeRoom) {
-            bestRoom = room;
-            bestCount = count;
-            escapeRoom = bandGivesWay && insideWasteBand(parameters_, room - cut) ? bandEscapeRoom
-                                                                                  : INT32_MAX;
-            takeCandidate(room - cut, top);
+        // The step at the last piece has completed the candidate. Most candidates leave more
+        // room than the best and are passed over at once.
+        if (room <= bestRoom || room > escapeRoom) [[unlikely]] {
+            const int count = static_cast<int>(top - choices) - 1;
+            if (room < bestRoom || (room == bestRoom && count < bestCount) || room > escapeRoom) {
+                bestRoom = room;
+                bestCount = count;
+                escapeRoom = bandGivesWay && insideWasteBand(parameters_, room - cut)
+                                 ? bandEscapeRoom
+                                 : INT32_MAX;
+                takeCandidate(room - cut, top);
+            }
         }
         if (allFit) break;
         --top;
         if (placed == n && top > keptChoices) --top;
-        h = nextChoice[choices[top].index];
-        room = choices[top].room;
+        const PieceEntry& replaced = entries[top->index];
+        h = replaced.nextChoice;
+        hCost = replaced.nextChoiceCost;
+        room = top->room;
         if (h > n) break;
-        hCost = cost[h];
     }
     steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
     return RodOutcome::Cut;
 }
 
-void Search::takeCandidate(int32_t waste, int top) {
+void Search::takeCandidate(int32_t waste, const Choice* top) {
     best_.waste = waste;
-    best_.count = top - 1;
-    for (int i = 1; i < top; ++i) best_.lengths[i - 1] = p_[choices_[i].index];
+    best_.count = 0;
+    for (const Choice* choice = choices_.data() + 1; choice != top; ++choice)
+        best_.lengths[best_.count++] = p_[choice->index];
 }
 
 // Removes, for every length of the best candidate, the first remaining piece of that length.
