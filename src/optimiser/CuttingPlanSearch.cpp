@@ -27,16 +27,14 @@ struct Candidate {
 
 // One choice of the candidate under construction: the piece's index and the room before it.
 struct Choice {
-    int32_t index;
+    uint32_t index;
     int32_t room;
 };
 
-// A piece of the list as the search sees it in one rod: its cost (length plus one cut) and the
-// piece that replaces it when the search backtracks to it, with that piece's cost.
-struct PieceEntry {
+// The piece that replaces a choice when the search backtracks to it, with its cost.
+struct Replacement {
+    uint32_t index;
     int32_t cost;
-    int32_t nextChoice;
-    int32_t nextChoiceCost;
 };
 
 // The first piece that fits a room, with its cost.
@@ -67,7 +65,8 @@ class Search {
           // A negative cut would let a rod grow; the settings refuse it, and the search treats it
           // as 0.
           cut_(std::max<int32_t>(parameters.cutThickness, 0)),
-          entries_(PieceList::kCapacity + 2),
+          cost_(PieceList::kCapacity + 2),
+          replacement_(PieceList::kCapacity + 2),
           firstFit_(static_cast<size_t>(std::max<int32_t>(rodLength_, 0) + cut_) + 1) {}
 
     CuttingPlan run();
@@ -102,10 +101,11 @@ class Search {
     bool stopRequested_ = false;
     bool allFitInOneRod_ = false;
 
-    // Per rod: the entries of the pieces 1 to n (entry n + 1 of cost 0 ends the list; a next
-    // choice n + 1 means none), and the first piece that fits each room from 0 to rod length
+    // Per rod: the cost of the pieces 1 to n (cost_[n + 1] = 0 ends the list), the replacement
+    // of each (index n + 1: none), and the first piece that fits each room from 0 to rod length
     // plus one cut (index n + 1: none).
-    std::vector<PieceEntry> entries_;
+    std::vector<int32_t> cost_;
+    std::vector<Replacement> replacement_;
     std::vector<FirstFit> firstFit_;
 
     // Choices of the candidate under construction, 1-based.
@@ -168,24 +168,25 @@ bool Search::allPiecesFitOneRod() const {
 // True when a candidate could reach a 98th piece: when 98 of the shortest pieces, each with its
 // cut, fit the rod plus one cut.
 bool Search::mayOverfillRod() const {
-    const int32_t shortest = entries_[n_].cost;
+    const int32_t shortest = cost_[n_];
     return n_ > kMaxPiecesPerRod &&
            (shortest <= 0 || (rodLength_ + cut_) / shortest > kMaxPiecesPerRod);
 }
 
 void Search::prepareRodTables() {
-    PieceEntry* const entries = entries_.data();
-    for (int i = 1; i <= n_; ++i) entries[i].cost = p_[i] + cut_;
-    entries[n_ + 1] = {0, n_ + 1, 0};
+    int32_t* const cost = cost_.data();
+    for (int i = 1; i <= n_; ++i) cost[i] = p_[i] + cut_;
+    cost[n_ + 1] = 0;
     // The replaced piece gives way to the next shorter one, skipping its equals, but the search
     // never skips past the last piece; the last piece itself has no successor.
-    int lastEqual = n_;
-    entries[n_].nextChoice = n_ + 1;
-    for (int i = n_ - 1; i >= 1; --i) {
+    const auto n = static_cast<uint32_t>(n_);
+    uint32_t lastEqual = n;
+    replacement_[n] = {n + 1, 0};
+    for (uint32_t i = n - 1; i >= 1; --i) {
         if (p_[i + 1] != p_[i]) lastEqual = i;
-        entries[i].nextChoice = std::min(lastEqual, n_ - 1) + 1;
+        const uint32_t next = std::min(lastEqual, n - 1) + 1;
+        replacement_[i] = {next, cost[next]};
     }
-    for (int i = 1; i <= n_; ++i) entries[i].nextChoiceCost = entries[entries[i].nextChoice].cost;
 
     // Rooms from the cost of a piece up to below the cost of the piece before it first fit that
     // piece; of equal pieces the first one. Filled shortest piece first, in runs.
@@ -193,11 +194,10 @@ void Search::prepareRodTables() {
     FirstFit* const firstFit = firstFit_.data();
     int32_t room = 0;
     for (int index = n_ + 1; index >= 1 && room < roomEnd; --index) {
-        const int32_t runEnd = index > 1 ? std::min(entries[index - 1].cost, roomEnd) : roomEnd;
+        const int32_t runEnd = index > 1 ? std::min(cost[index - 1], roomEnd) : roomEnd;
         if (runEnd <= room) continue;
-        std::fill(
-            firstFit + room, firstFit + runEnd,
-            FirstFit{static_cast<uint16_t>(index), static_cast<uint16_t>(entries[index].cost)});
+        std::fill(firstFit + room, firstFit + runEnd,
+                  FirstFit{static_cast<uint16_t>(index), static_cast<uint16_t>(cost[index])});
         room = runEnd;
     }
 }
@@ -227,14 +227,15 @@ Search::RodOutcome Search::searchRod() {
 // The hot loop works on locals only; members are brought up to date before every call out.
 template <bool kMayOverfill>
 Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
-    const PieceEntry* const entries = entries_.data();
+    const int32_t* const cost = cost_.data();
+    const Replacement* const replacement = replacement_.data();
     const FirstFit* const firstFit = firstFit_.data();
     Choice* const choices = choices_.data();  // choices[1] is the first
     Choice* const lastAllowed = choices + kMaxPiecesPerRod;
     // A backtrack past the last piece of the list goes one choice further back, but not to the
     // first choice, nor with start method 1 to the second.
     const Choice* const keptChoices = choices + (parameters_.startMethod == 1 ? 2 : 1);
-    const int n = n_;
+    const auto n = static_cast<uint32_t>(n_);
     const bool allFit = allFitInOneRod_;
     const int32_t cut = cut_;
     // Above this room a candidate replaces a best whose waste lies in the waste band.
@@ -245,8 +246,8 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
     int bestCount = 0;
     int32_t escapeRoom = INT32_MAX;
 
-    int h = 1;
-    int32_t hCost = entries[1].cost;
+    uint32_t h = 1;
+    int32_t hCost = cost[1];
     int32_t room = rodLength_ + cut;
     Choice* top = choices + 1;  // where the next choice goes
     // Every pass of the loop places the piece at h: the first piece of a rod always fits, the
@@ -263,18 +264,18 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
         }
         *top++ = {h, room};
         room -= hCost;
-        const int placed = h;
+        const uint32_t placed = h;
         // The next piece fits when it is not longer than the room; otherwise no piece up to it
         // does, and the table names the first one that does. Past the last piece the cost 0
         // always fits and leads to n + 1.
         h = placed + 1;
-        hCost = entries[h].cost;
+        hCost = cost[h];
         if (hCost > room) {
             const FirstFit fit = firstFit[room];
             h = fit.index;
             hCost = fit.cost;
         }
-        left -= h - placed;
+        left -= static_cast<int32_t>(h - placed);
         if (left <= 0) [[unlikely]] {
             if (!yieldToWindow(left)) return RodOutcome::Stopped;
             left = static_cast<int32_t>(nextYield_ - steps_);
@@ -297,9 +298,9 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
         if (allFit) break;
         --top;
         if (placed == n && top > keptChoices) --top;
-        const PieceEntry& replaced = entries[top->index];
-        h = replaced.nextChoice;
-        hCost = replaced.nextChoiceCost;
+        const Replacement next = replacement[top->index];
+        h = next.index;
+        hCost = next.cost;
         room = top->room;
         if (h > n) break;
     }
