@@ -75,14 +75,15 @@ class Search {
     enum class RodOutcome { Cut, Stopped, TooManyPieces };
 
     RodOutcome searchRod();
-    // Kept out of line, so that the hot loop's state gets the registers to itself.
+    // The hot loop and its rare calls are kept apart, so that the loop's state gets the
+    // registers to itself.
     template <bool kMayOverfill>
     [[gnu::noinline]] RodOutcome searchRodFrom(int32_t yieldCountdown);
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
     bool mayOverfillRod() const;
-    bool yieldToWindow(int32_t yieldCountdown);
-    void takeCandidate(int32_t waste, const Choice* top);
+    [[gnu::noinline]] bool yieldToWindow(int32_t yieldCountdown);
+    [[gnu::noinline]] void takeCandidate(int32_t waste, const Choice* top);
     void removeBestFromPieceList();
     bool bookRod(int16_t waste);
     void finishPatterns();
