@@ -78,10 +78,12 @@ class Search {
     // The hot loop and its rare calls are kept apart, so that the loop's state gets the
     // registers to itself.
     template <bool kMayOverfill>
-    [[gnu::noinline]] RodOutcome searchRodFrom(int32_t yieldCountdown);
+    [[gnu::noinline]] RodOutcome searchRodFrom(int32_t countdown);
     void prepareRodTables();
     bool allPiecesFitOneRod() const;
     bool mayOverfillRod() const;
+    void countStepsTo(int32_t yieldCountdown);
+    int32_t yieldCountdown() const;
     [[gnu::noinline]] bool yieldToWindow(int32_t yieldCountdown);
     [[gnu::noinline]] void takeCandidate(int32_t waste, const Choice* top);
     void removeBestFromPieceList();
@@ -203,13 +205,22 @@ void Search::prepareRodTables() {
     }
 }
 
+// The hot loop counts its steps down to the next yield; the count of the run follows from it.
+void Search::countStepsTo(int32_t yieldCountdown) {
+    steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(yieldCountdown));
+}
+
+int32_t Search::yieldCountdown() const {
+    return static_cast<int32_t>(nextYield_ - steps_);
+}
+
 // Yields are due at every 3001st step of the run; the countdown tells how many steps are left
 // to the next, and a run of idle steps counted in one go may pass it, even several times. The
 // yields then follow right after it, which keeps their number exact. A stop ends the run at the
 // yield that brought it: no further events are processed, where a command could start inside
 // the search that is ending. Returns false when the run is to stop.
 bool Search::yieldToWindow(int32_t yieldCountdown) {
-    steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(yieldCountdown));
+    countStepsTo(yieldCountdown);
     while (steps_ >= nextYield_ && !stopRequested_) {
         observer_.yieldToEvents();
         nextYield_ += kStepsPerYield;
@@ -221,13 +232,13 @@ bool Search::yieldToWindow(int32_t yieldCountdown) {
 Search::RodOutcome Search::searchRod() {
     allFitInOneRod_ = allFitInOneRod_ || allPiecesFitOneRod();
     prepareRodTables();
-    const auto countdown = static_cast<int32_t>(nextYield_ - steps_);
-    return mayOverfillRod() ? searchRodFrom<true>(countdown) : searchRodFrom<false>(countdown);
+    return mayOverfillRod() ? searchRodFrom<true>(yieldCountdown())
+                            : searchRodFrom<false>(yieldCountdown());
 }
 
 // The hot loop works on locals only; members are brought up to date before every call out.
 template <bool kMayOverfill>
-Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
+Search::RodOutcome Search::searchRodFrom(int32_t countdown) {
     const int32_t* const cost = cost_.data();
     const Replacement* const replacement = replacement_.data();
     const FirstFit* const firstFit = firstFit_.data();
@@ -242,7 +253,7 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
     // Above this room a candidate replaces a best whose waste lies in the waste band.
     const int32_t bandEscapeRoom = parameters_.maxWasteDimension + cut;
     const bool bandGivesWay = parameters_.wasteBordersMode == 0;
-    int32_t left = yieldCountdown;
+    int32_t left = countdown;
     int32_t bestRoom = INT32_MAX;  // no complete candidate yet: the first one is taken
     int bestCount = 0;
     int32_t escapeRoom = INT32_MAX;
@@ -259,7 +270,7 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
     for (;;) {
         if constexpr (kMayOverfill) {
             if (top > lastAllowed) {
-                steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
+                countStepsTo(left);
                 return RodOutcome::TooManyPieces;
             }
         }
@@ -279,7 +290,7 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
         left -= static_cast<int32_t>(h - placed);
         if (left <= 0) [[unlikely]] {
             if (!yieldToWindow(left)) return RodOutcome::Stopped;
-            left = static_cast<int32_t>(nextYield_ - steps_);
+            left = yieldCountdown();
         }
         if (h <= n) continue;
 
@@ -305,7 +316,7 @@ Search::RodOutcome Search::searchRodFrom(int32_t yieldCountdown) {
         room = top->room;
         if (h > n) break;
     }
-    steps_ = nextYield_ - static_cast<uint64_t>(static_cast<int64_t>(left));
+    countStepsTo(left);
     return RodOutcome::Cut;
 }
 
