@@ -1,7 +1,7 @@
 // Times the cutting-plan search on a workshop job and on heavy jobs of many short dimensions:
 // arithmetic series of dimensions with the default switches, and irregular lists on other rods
 // and cuts under every combination of the three switches. The counter "steps/s" is the number
-// of counted search steps per second of the run.
+// of counted search steps per second of CPU time.
 //
 //   build/bench/search_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
