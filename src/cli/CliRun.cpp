@@ -1,18 +1,27 @@
 #include "cli/CliRun.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <system_error>
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
 #include "diagram/DiagramComposer.h"
 #include "diagram/DiagramTextOffsets.h"
+#include "drawing/DiagramFiles.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/OutputTexts.h"
 #include "jobfile/JobFile.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/NumberFormats.h"
+#include "paper/ReportPdf.h"
+#include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
+#include "reports/XlsxWriter.h"
 #include "settings/ProgramSettings.h"
+#include "settings/UserLocale.h"
 
 namespace marlo {
 
@@ -44,39 +53,66 @@ class CliObserver : public RunObserver {
     bool drawn_ = false;
 };
 
-int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                const JobParameters& parameters, const StringCatalogue& catalogue,
-                std::ostream& err) {
+// An output path that names the job file itself (also through a link) would destroy the job.
+std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
+    for (const std::optional<std::string>& output :
+         {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath}) {
+        std::error_code error;
+        if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
+    }
+    return std::nullopt;
+}
+
+// The text report, the printout and the workbook of a finished run, as the desktop program's
+// Text, Export PDF and Excel commands write them.
+int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
+                 const JobParameters& parameters, const StringCatalogue& catalogue,
+                 std::ostream& err) {
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
     }
     const ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
-    if (!saveTextReport(*options.reportPath, data, catalogue)) {
-        err << catalogue.text(msg::kCannotWriteFile) << *options.reportPath << '\n';
-        return exit_status::kBadUsage;
-    }
-    return exit_status::kFinished;
+    const char decimalSeparator = localeDecimalSeparator();
+    int status = exit_status::kFinished;
+    const auto written = [&](const std::optional<std::string>& path, auto write) {
+        if (!path || write(*path)) return;
+        err << catalogue.text(msg::kCannotWriteFile) << *path << '\n';
+        status = exit_status::kBadUsage;
+    };
+    written(options.reportPath, [&](const std::string& path) {
+        return saveTextReport(path, data, catalogue, decimalSeparator);
+    });
+    written(options.pdfPath, [&](const std::string& path) {
+        return writeReportPdf(path, data, catalogue, decimalSeparator);
+    });
+    written(options.xlsxPath, [&](const std::string& path) {
+        return writeXlsx(composeSpreadsheet(data, catalogue), path);
+    });
+    return status;
 }
 
-int writeDiagramFile(const std::string& path, const Job& job, const CuttingPlan& plan,
-                     const JobParameters& parameters, const StringCatalogue& catalogue,
-                     const DiagramWriter& writeDiagram, std::ostream& err) {
-    const DiagramSource source = diagramSource(job.header, parameters, plan, '.');
-    if (!writeDiagram(composeDiagram(source, catalogue), path,
-                      catalogue.text(diagram_text::kTitle))) {
-        err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
-        return exit_status::kBadUsage;
-    }
-    return exit_status::kFinished;
+// The cutting diagram of a finished run, as the desktop program's Export diagram writes it.
+int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& plan,
+                 const JobParameters& parameters, const StringCatalogue& catalogue,
+                 std::ostream& err) {
+    if (!options.diagramPath) return exit_status::kFinished;
+    const std::string& path = *options.diagramPath;
+    const DiagramLayout diagram = composeDiagram(
+        diagramSource(job.header, parameters, plan, localeDecimalSeparator()), catalogue);
+    // The command line has made sure that the name ends in .pdf or .svg.
+    if (saveDiagram(diagram, QString::fromStdString(path), *diagramFileFormat(path),
+                    QString::fromStdString(catalogue.text(diagram_text::kTitle))))
+        return exit_status::kFinished;
+    err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
+    return exit_status::kBadUsage;
 }
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           const SettingsStore& settings, const std::atomic<bool>& stop,
-           const DiagramWriter& writeDiagram) {
+           const SettingsStore& settings, const std::atomic<bool>& stop) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
@@ -87,8 +123,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const JobParameters parameters = options.appliedTo(stored.parameters);
     const StringCatalogue catalogue(options.language.value_or(stored.language));
 
-    if (options.diagramPath && !writeDiagram) {
-        err << catalogue.text(diagram_text::kCannotDraw) << '\n';
+    if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
+        err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
         return exit_status::kBadUsage;
     }
 
@@ -146,11 +182,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
-    if (status == exit_status::kFinished && options.reportPath)
-        status = writeReport(options, read.job, plan, parameters, catalogue, err);
-    if (status == exit_status::kFinished && options.diagramPath)
-        status = writeDiagramFile(*options.diagramPath, read.job, plan, parameters, catalogue,
-                                  writeDiagram, err);
+    if (status == exit_status::kFinished) {
+        const int diagramStatus = writeDiagram(options, read.job, plan, parameters, catalogue, err);
+        status = writeOutputs(options, read.job, plan, parameters, catalogue, err);
+        if (status == exit_status::kFinished) status = diagramStatus;
+    }
     return status;
 }
 

@@ -9,8 +9,9 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--language sk|de|en|cs|nl] [--report FILE.txt]\n"
-    "                      [--diagram FILE.pdf|FILE.svg] [--json] [--progress]\n";
+    "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
+    "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
+    "[--progress]\n";
 
 namespace {
 
@@ -53,9 +54,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (argument == "--progress") {
             options.progress = true;
-        } else if (argument == "--report") {
-            if (!hasValue) return {std::nullopt, "--report needs a file name"};
-            options.reportPath = arguments[++i];
+        } else if (argument == "--report" || argument == "--pdf" || argument == "--xlsx") {
+            if (!hasValue) return {std::nullopt, argument + " needs a file name"};
+            std::optional<std::string>& path = argument == "--report" ? options.reportPath
+                                               : argument == "--pdf"  ? options.pdfPath
+                                                                      : options.xlsxPath;
+            path = arguments[++i];
         } else if (argument == "--diagram") {
             if (!hasValue) return {std::nullopt, "--diagram needs a file name"};
             options.diagramPath = arguments[++i];

@@ -16,6 +16,8 @@ struct CliOptions {
     std::optional<int16_t> wasteBorders, startMethod, sort;
     std::optional<Language> language;
     std::optional<std::string> reportPath;
+    std::optional<std::string> pdfPath;
+    std::optional<std::string> xlsxPath;
     std::optional<std::string> diagramPath;  // a .pdf or .svg file
     bool json = false;
     bool progress = false;

@@ -1,16 +1,21 @@
+#include <QGuiApplication>
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <csignal>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/CliRun.h"
-#include "cli/IniSettingsStore.h"
-#ifdef MARLO_CLI_DRAWS
-#include "cli/OffscreenDiagramWriter.h"
-#endif
+#include "settings/QSettingsStore.h"
 
 namespace {
 
 std::atomic<bool> stopRequested{false};
+
+const std::array<std::string, 2> kDrawingFlags = {"--pdf", "--diagram"};
 
 extern "C" void requestStop(int) {
     stopRequested.store(true);
@@ -19,14 +24,19 @@ extern "C" void requestStop(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Ctrl+C stops a run the way the second press of Optimise does.
-    std::signal(SIGINT, requestStop);
-    const marlo::IniSettingsStore settings(marlo::IniSettingsStore::userFolder());
-    marlo::DiagramWriter writeDiagram;
-#ifdef MARLO_CLI_DRAWS
-    marlo::OffscreenDiagramWriter offscreenWriter;
-    writeDiagram = std::ref(offscreenWriter);
-#endif
-    return marlo::runCli({argv + 1, argv + argc}, std::cout, std::cerr, settings, stopRequested,
-                         writeDiagram);
+    // Ctrl+C, and a stop from the system or a closed terminal, stop a run the way the second press
+    // of Optimise does: the outputs still say how it ended.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, requestStop);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+    // The fonts of the printout and the diagram come from a GUI application; the command line
+    // never shows a window, so it needs no screen whatever the desktop session asks for.
+    std::unique_ptr<QGuiApplication> fonts;
+    if (std::find_first_of(arguments.begin(), arguments.end(), kDrawingFlags.begin(),
+                           kDrawingFlags.end()) != arguments.end()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        fonts = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const marlo::QSettingsStore settings;
+    return marlo::runCli(arguments, std::cout, std::cerr, settings, stopRequested);
 }

@@ -14,6 +14,5 @@ inline constexpr int kExportSvg = 142;    // "Export diagram as SVG"
 inline constexpr int kPdfFilter = 143;    // "All files (*.*)|*.*|PDF files (*.pdf)|*.pdf"
 inline constexpr int kSvgFilter = 144;    // "All files (*.*)|*.*|SVG files (*.svg)|*.svg"
 inline constexpr int kLengthsInMm = 145;  // "All lengths in mm"
-inline constexpr int kCannotDraw = 146;   // this build has no drawing
 
 }  // namespace marlo::diagram_text

@@ -2,9 +2,9 @@
 
 #include "diagram/DiagramComposer.h"
 #include "diagram/DiagramTextOffsets.h"
+#include "settings/UserLocale.h"
 #include "ui/DiagramCommands.h"
 #include "ui/DiagramWindow.h"
-#include "ui/LocaleNumbers.h"
 
 namespace marlo {
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QLocale>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "cli/CliRun.h"
@@ -37,9 +41,9 @@ class CliRunTest : public ::testing::Test {
         return path.string();
     }
 
-    int run(std::vector<std::string> arguments, const DiagramWriter& writeDiagram = {}) {
+    int run(std::vector<std::string> arguments) {
         std::ostringstream out, err;
-        const int status = runCli(arguments, out, err, settings_, stop_, writeDiagram);
+        const int status = runCli(arguments, out, err, settings_, stop_);
         out_ = out.str();
         err_ = err.str();
         return status;
@@ -99,41 +103,6 @@ TEST_F(CliRunTest, reportIsWrittenExactlyAsTheTextExport) {
     EXPECT_NE(err_.find("missing"), std::string::npos) << err_;
 }
 
-TEST_F(CliRunTest, diagramOfAFinishedRunGoesToTheWriterInTheChosenLanguage) {
-    std::vector<std::string> written;
-    size_t bars = 0;
-    bool succeed = true;
-    const DiagramWriter writer = [&](const DiagramLayout& layout, const std::string& path,
-                                     const std::string& title) {
-        written.push_back(path + " " + title);
-        bars = 0;
-        for (const DiagramBox& box : layout.pages.at(0).boxes) bars += box.kind == BoxKind::Rod;
-        return succeed;
-    };
-    const std::string path = job("a.opt", workedExample_);
-    EXPECT_EQ(run({"optimise", path, "--diagram", "plan.SVG", "--language", "de"}, writer),
-              exit_status::kFinished);
-    EXPECT_EQ(written, std::vector<std::string>{"plan.SVG Schnittplan"});
-    EXPECT_EQ(bars, 2u);
-
-    // A writer that fails is reported; without a writer the flag is refused before the run;
-    // another file type is bad usage; a run without a result writes no diagram.
-    succeed = false;
-    EXPECT_EQ(run({"optimise", path, "--diagram", "x.pdf", "--language", "en"}, writer),
-              exit_status::kBadUsage);
-    EXPECT_NE(err_.find("The file cannot be written: x.pdf"), std::string::npos) << err_;
-    EXPECT_EQ(run({"optimise", path, "--diagram", "x.pdf", "--language", "en"}),
-              exit_status::kBadUsage);
-    EXPECT_NE(err_.find("cannot draw"), std::string::npos) << err_;
-    EXPECT_EQ(out_, "");
-    EXPECT_EQ(run({"optimise", path, "--diagram", "x.png"}, writer), exit_status::kBadUsage);
-    EXPECT_NE(err_.find(".pdf or .svg"), std::string::npos) << err_;
-    written.clear();
-    EXPECT_EQ(run({"optimise", job("b.opt", {{"0", "1"}}), "--diagram", "x.pdf"}, writer),
-              exit_status::kNothing);
-    EXPECT_TRUE(written.empty());
-}
-
 TEST_F(CliRunTest, exitStatusesTellHowTheRunEnded) {
     EXPECT_EQ(run({"optimise", (folder_ / "none.opt").string(), "--json"}), exit_status::kBadUsage);
     EXPECT_NE(err_.find("none.opt"), std::string::npos);
@@ -188,6 +157,105 @@ TEST_F(CliRunTest, rejectedRowsAreListedWithTheirMessages) {
     EXPECT_NE(err_.find("#1: Some dimension is greater than the rod length; dimension omitted."),
               std::string::npos)
         << err_;
+}
+
+// What a reader of a PDF finds in it, blanks collapsed: the words keep their order, not their
+// exact columns.
+std::string pdfWords(const fs::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    char block[4096];
+    while (size_t n = std::fread(block, 1, sizeof block, pipe.get())) text.append(block, n);
+    std::istringstream in(text);
+    std::string words;
+    for (std::string word; in >> word;) words += word + ' ';
+    return words;
+}
+
+TEST_F(CliRunTest, pdfAndXlsx_writeThePrintoutAndTheWorkbookInTheChosenLanguage) {
+    const fs::path pdf = folder_ / "plan.pdf";
+    const fs::path xlsx = folder_ / "plan.xlsx";
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--pdf", pdf.string(), "--xlsx",
+                   xlsx.string(), "--language", "en"}),
+              exit_status::kFinished);
+    const std::string printed = pdfWords(pdf);
+    for (const char* line : {"marlo-veen ", "ACME Frames White", "Total number of rods (pcs) : 3",
+                             "Slice thickness (mm) : 6 Dim Pcs 2000 3 1500 2 1000 4"})
+        EXPECT_NE(printed.find(line), std::string::npos) << line << " in\n" << printed;
+    EXPECT_EQ(fileBytes(xlsx).substr(0, 2), "PK");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary is left";
+
+    // Nothing of an unfinished run.
+    EXPECT_EQ(run({"optimise", job("b.opt", {}), "--pdf", (folder_ / "b.pdf").string()}),
+              exit_status::kNothing);
+    EXPECT_FALSE(fs::exists(folder_ / "b.pdf"));
+}
+
+TEST_F(CliRunTest, diagram_writesThePdfOrSvgOfAFinishedRunInTheChosenLanguage) {
+    const fs::path pdf = folder_ / "plan.pdf", svg = folder_ / "plan.SVG";
+    const std::string path = job("a.opt", workedExample_);
+    EXPECT_EQ(run({"optimise", path, "--diagram", pdf.string(), "--language", "de"}),
+              exit_status::kFinished);
+    const std::string drawn = pdfWords(pdf);
+    for (const char* words :
+         {"Schnittplan", "Kunde: ACME", "2000 1500 1000 1000 476", "Seite 1 / 1"})
+        EXPECT_NE(drawn.find(words), std::string::npos) << words << " in\n" << drawn;
+    EXPECT_EQ(run({"optimise", path, "--diagram", svg.string()}), exit_status::kFinished);
+    EXPECT_NE(fileBytes(svg).find("<svg"), std::string::npos);
+
+    // Another ending is refused before the run; a file that cannot be written is named after it.
+    EXPECT_EQ(run({"optimise", path, "--diagram", "plan.png"}), exit_status::kBadUsage);
+    EXPECT_NE(err_.find(".pdf or .svg"), std::string::npos) << err_;
+    const fs::path missing = folder_ / "missing" / "plan.pdf";
+    EXPECT_EQ(run({"optimise", path, "--diagram", missing.string(), "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The file cannot be written: " + missing.string()), std::string::npos)
+        << err_;
+    // Nothing of an unfinished run.
+    EXPECT_EQ(run({"optimise", job("b.opt", {}), "--diagram", (folder_ / "b.pdf").string()}),
+              exit_status::kNothing);
+    EXPECT_FALSE(fs::exists(folder_ / "b.pdf"));
+}
+
+TEST_F(CliRunTest, outputsNamingTheJobFileOrNoRegularFile_areRefusedAndLeftUntouched) {
+    const std::string path = job("a.opt", workedExample_);
+    const std::string before = fileBytes(path);
+    fs::create_symlink(path, folder_ / "link.opt");
+    for (const char* flag : {"--report", "--pdf", "--xlsx"}) {
+        for (const fs::path& target : {fs::path(path), folder_ / "link.opt"}) {
+            EXPECT_EQ(run({"optimise", path, flag, target.string(), "--language", "en"}),
+                      exit_status::kBadUsage);
+            EXPECT_NE(err_.find("The output would overwrite the job file: "), std::string::npos)
+                << err_;
+        }
+    }
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.opt"));
+
+    const fs::path fifo = folder_ / "fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(run({"optimise", path, "--report", fifo.string(), "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The file cannot be written: " + fifo.string()), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A job file that is not a regular file is refused at once, not waited on.
+    EXPECT_EQ(run({"optimise", fifo.string(), "--language", "en"}), exit_status::kBadUsage);
+    EXPECT_NE(err_.find("This format is not supported"), std::string::npos) << err_;
+}
+
+TEST_F(CliRunTest, report_writesTheDecimalSeparatorOfTheUsersLocale) {
+    const fs::path report = folder_ / "out.txt";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--report", report.string(),
+                   "--language", "en"}),
+              exit_status::kFinished);
+    QLocale::setDefault(QLocale::c());
+    std::string expected =
+        fileBytes(fs::path(MARLO_SOURCE_DIR) / "tests/reports/data/worked-example-en.txt");
+    expected.replace(expected.find("72.52"), 5, "72,52");
+    EXPECT_EQ(fileBytes(report), expected);
 }
 
 }  // namespace

@@ -47,12 +47,6 @@ const std::vector<CatalogueRow>& diagramTexts() {
          "All lengths in mm",
          "Všechny rozměry v mm",
          "Alle maten in mm"},
-        // 146
-        {"Táto verzia programu nevie kresliť plán rezania.",
-         "Diese Programmversion kann keinen Schnittplan zeichnen.",
-         "This build of the program cannot draw the cutting diagram.",
-         "Tato verze programu neumí kreslit plán řezání.",
-         "Deze versie van het programma kan geen zaagplan tekenen."},
     };
     // clang-format on
     return rows;

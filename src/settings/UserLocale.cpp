@@ -1,7 +1,6 @@
-#include "ui/LocaleNumbers.h"
+#include "settings/UserLocale.h"
 
 #include <QLocale>
-#include <QString>
 
 namespace marlo {
 
