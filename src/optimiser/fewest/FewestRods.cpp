@@ -1,0 +1,228 @@
+#include "optimiser/fewest/FewestRods.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "i18n/StringCatalogue.h"
+#include "optimiser/CuttingPlanSearch.h"
+#include "optimiser/fewest/ArcFlow.h"
+#include "optimiser/fewest/ColumnGeneration.h"
+#include "optimiser/fewest/CuttingStock.h"
+#include "optimiser/fewest/FitDecreasing.h"
+#include "optimiser/fewest/LowerBounds.h"
+
+namespace marlo {
+
+namespace fewest {
+namespace {
+
+constexpr double kSearchSecondsWhenProven = 0.5;
+
+// Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
+class DeadlineObserver : public RunObserver {
+  public:
+    explicit DeadlineObserver(const Deadline& deadline) : deadline_(deadline) {}
+    bool stopRequested() override { return deadline_.passed(); }
+
+  private:
+    const Deadline& deadline_;
+};
+
+class Solver {
+  public:
+    Solver(const PieceList& pieces, const JobParameters& parameters,
+           const FewestRodsOptions& options)
+        : pieces_(pieces),
+          parameters_(parameters),
+          options_(options),
+          instance_(instanceOf(pieces, parameters)),
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+
+    FewestRodsResult run();
+
+  private:
+    bool proven() const { return !best_.patterns.empty() && best_.rodCount() <= bound_; }
+    std::vector<int32_t> fullDemand() const;
+    void offer(const Packing& packing);
+    void raiseBound(int bound);
+    void report();
+    FewestRodsResult result() const;
+
+    void roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                         Packing fixed, const std::vector<int32_t>& demand);
+    void dive(ColumnGeneration& lp);
+    void runSearch(const Deadline& deadline);
+
+    const PieceList& pieces_;
+    const JobParameters& parameters_;
+    const FewestRodsOptions& options_;
+    const Instance instance_;
+    const Deadline deadline_;
+    Packing best_;
+    int bound_ = 0;
+    uint64_t steps_ = 0;
+};
+
+std::vector<int32_t> Solver::fullDemand() const {
+    std::vector<int32_t> demand;
+    for (const ItemType& type : instance_.types) demand.push_back(type.demand);
+    return demand;
+}
+
+// Keeps the plan when it has fewer rods than the best so far, or as many in fewer patterns.
+void Solver::offer(const Packing& packing) {
+    if (!coversDemand(instance_, packing)) return;
+    Packing plain = withoutSurplus(instance_, packing);
+    const bool better =
+        best_.patterns.empty() || plain.rodCount() < best_.rodCount() ||
+        (plain.rodCount() == best_.rodCount() && plain.patterns.size() < best_.patterns.size());
+    if (!better) return;
+    best_ = std::move(plain);
+    report();
+}
+
+void Solver::raiseBound(int bound) {
+    if (bound <= bound_) return;
+    bound_ = bound;
+    if (!best_.patterns.empty()) report();
+}
+
+FewestRodsResult Solver::result() const {
+    FewestRodsResult result;
+    result.plan = cuttingPlanOf(instance_, best_, parameters_);
+    result.plan.summary.calculatedPossibilities = steps_;
+    result.lowerBound = bound_;
+    result.optimal = proven();
+    return result;
+}
+
+void Solver::report() {
+    if (options_.progress) options_.progress(result());
+}
+
+// Rounds the rods of every pattern down, and cuts what is left first or best fit.
+void Solver::roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                             Packing fixed, const std::vector<int32_t>& demand) {
+    std::vector<int32_t> left = demand;
+    for (size_t p = 0; p < solution.rods.size(); ++p) {
+        const auto rods = static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6));
+        if (rods <= 0) continue;
+        fixed.add(lp.patterns()[p], rods);
+        for (size_t t = 0; t < left.size(); ++t)
+            left[t] = std::max(0, left[t] - rods * lp.patterns()[p][t]);
+    }
+    for (const Packing& rest :
+         {firstFitDecreasing(instance_, left), bestFitDecreasing(instance_, left)}) {
+        Packing whole = fixed;
+        for (size_t p = 0; p < rest.patterns.size(); ++p) whole.add(rest.patterns[p], rest.rods[p]);
+        offer(whole);
+    }
+}
+
+// Fixes patterns of the relaxation one after the other, solving the relaxation of what is left
+// after each: those with whole rods at their rounded-down count, else one rod of the pattern
+// with the most. Every stage also tries rounding with first or best fit of the rest.
+void Solver::dive(ColumnGeneration& lp) {
+    std::vector<int32_t> demand = fullDemand();
+    Packing fixed;
+    while (!proven() && !deadline_.passed()) {
+        const int enough = best_.rodCount() - fixed.rodCount();
+        const ColumnGeneration::Solution solution = lp.solve(demand, enough, deadline_);
+        if (deadline_.passed() ||
+            fixed.rodCount() + roundedUp(solution.lowerBound) >= best_.rodCount())
+            return;
+        roundRelaxation(lp, solution, fixed, demand);
+
+        std::vector<std::pair<size_t, int32_t>> chosen;
+        size_t most = 0;
+        for (size_t p = 0; p < solution.rods.size(); ++p) {
+            const auto rods = static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6));
+            if (rods > 0) chosen.emplace_back(p, rods);
+            if (solution.rods[p] > solution.rods[most]) most = p;
+        }
+        if (chosen.empty()) chosen.emplace_back(most, 1);
+        for (const auto& [p, rods] : chosen) {
+            const Pattern& pattern = lp.patterns()[p];
+            fixed.add(pattern, rods);
+            for (size_t t = 0; t < demand.size(); ++t)
+                demand[t] = std::max(0, demand[t] - rods * pattern[t]);
+        }
+        if (std::all_of(demand.begin(), demand.end(), [](int32_t d) { return d == 0; })) {
+            offer(fixed);
+            return;
+        }
+    }
+}
+
+void Solver::runSearch(const Deadline& deadline) {
+    auto copy = std::make_unique<PieceList>(pieces_);
+    DeadlineObserver observer(deadline);
+    const CuttingPlan plan = searchCuttingPlan(*copy, parameters_, observer);
+    steps_ += plan.summary.calculatedPossibilities;
+    if (plan.status != RunStatus::Finished) return;
+    Packing packing;
+    for (const RodPattern& rod : plan.patterns) {
+        Pattern pattern(instance_.types.size(), 0);
+        for (int i = 0; i < rod.pieceCount; ++i) {
+            const auto type =
+                std::find_if(instance_.types.begin(), instance_.types.end(),
+                             [&](const ItemType& t) { return t.length == rod.lengths[i]; });
+            ++pattern[static_cast<size_t>(type - instance_.types.begin())];
+        }
+        packing.add(pattern, rod.rods);
+    }
+    offer(packing);
+}
+
+FewestRodsResult Solver::run() {
+    raiseBound(std::max(continuousBound(instance_), martelloTothBound(instance_)));
+    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces) {
+        // A rod could take more pieces than a pattern holds: refused like the search refuses it.
+        FewestRodsResult refused;
+        refused.plan.status = RunStatus::Aborted;
+        refused.plan.abortMessage = msg::kTooManyShortDimensions;
+        refused.lowerBound = bound_;
+        return refused;
+    }
+    offer(firstFitDecreasing(instance_, fullDemand()));
+    offer(bestFitDecreasing(instance_, fullDemand()));
+
+    if (!proven()) {
+        ColumnGeneration lp(instance_);
+        for (const Pattern& pattern : best_.patterns) lp.addPattern(pattern);
+        const ColumnGeneration::Solution relaxation =
+            lp.solve(fullDemand(), best_.rodCount(), deadline_);
+        raiseBound(roundedUp(relaxation.lowerBound));
+        if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
+        if (!proven()) dive(lp);
+        steps_ += static_cast<uint64_t>(lp.pricings());
+    }
+    // The search may beat an unproven plan; a proven one it can still match in fewer patterns
+    // (fewer saw set-ups), so it gets a short while then.
+    if (!deadline_.passed() && (!proven() || best_.patterns.size() > 1))
+        runSearch(
+            deadline_.within(proven() ? kSearchSecondsWhenProven : deadline_.secondsLeft() / 2));
+    if (!proven() && !deadline_.passed()) {
+        const ArcFlowOutcome exact = solveArcFlow(instance_, best_, bound_, deadline_);
+        steps_ += exact.nodes;
+        if (exact.better) offer(*exact.better);
+        if (exact.provenBound > bound_) raiseBound(exact.provenBound);
+    }
+    return result();
+}
+
+}  // namespace
+}  // namespace fewest
+
+FewestRodsResult solveFewestRods(const PieceList& pieces, const JobParameters& parameters,
+                                 const FewestRodsOptions& options) {
+    return fewest::Solver(pieces, parameters, options).run();
+}
+
+int cheapLowerBound(const PieceList& pieces, const JobParameters& parameters) {
+    const fewest::Instance instance = fewest::instanceOf(pieces, parameters);
+    return std::max(fewest::continuousBound(instance), fewest::martelloTothBound(instance));
+}
+
+}  // namespace marlo
