@@ -1,14 +1,12 @@
 #include "optimiser/fewest/ArcFlow.h"
 
-#include <CbcEventHandler.hpp>
-#include <CbcModel.hpp>
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "optimiser/fewest/ColumnGeneration.h"
+#include "optimiser/fewest/IntegerProgram.h"
 
 namespace marlo::fewest {
 
@@ -50,16 +48,6 @@ std::vector<Arc> arcsOf(const Instance& instance) {
         if (reached[static_cast<size_t>(v)]) arcs.push_back({v, c, kLoss});
     return arcs;
 }
-
-class DeadlineHandler : public CbcEventHandler {
-  public:
-    explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
-    CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
-    CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
-
-  private:
-    const Deadline& deadline_;
-};
 
 // The plan in a flow: each unit of flow from 0 follows arcs with flow left up to the capacity.
 Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const double* flow) {
@@ -144,33 +132,22 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     rowUpper[rodsRow] = incumbent.rodCount() - 1;
 
     OsiClpSolverInterface solver;
-    solver.messageHandler()->setLogLevel(0);
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    for (size_t a = 0; a < arcs.size(); ++a) solver.setInteger(static_cast<int>(a));
-
-    CbcModel model(solver);
-    DeadlineHandler handler(deadline);
-    model.passInEventHandler(&handler);
-    CbcMain0(model);
-    const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
-    const char* arguments[] = {"fewest", "-log", "0", "-sec", seconds.c_str(), "-solve", "-quit"};
-    CbcMain1(static_cast<int>(std::size(arguments)), arguments, model);
-
-    outcome.nodes = static_cast<uint64_t>(model.getNodeCount());
-    const double* solution = model.bestSolution();
-    if (solution != nullptr) {
-        Packing found = packingOf(instance, arcs, solution);
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
+    outcome.nodes = solved.nodes;
+    if (!solved.solution.empty()) {
+        Packing found = packingOf(instance, arcs, solved.solution.data());
         if (coversDemand(instance, found) && found.rodCount() < incumbent.rodCount())
             outcome.better = std::move(found);
     }
     // With the rods capped below the incumbent, a search that ends without a plan proves the
     // incumbent optimal, and one that ends with a plan proves that plan optimal.
-    if (model.isProvenOptimal() || model.isProvenInfeasible()) {
+    if (solved.finished) {
         outcome.provenBound = outcome.better ? outcome.better->rodCount() : incumbent.rodCount();
-    } else if (const double possible = model.getBestPossibleObjValue();
-               std::isfinite(possible) && possible > 0 && possible < incumbent.rodCount()) {
-        outcome.provenBound = roundedUp(possible);
+    } else if (std::isfinite(solved.bestPossible) && solved.bestPossible > 0 &&
+               solved.bestPossible < incumbent.rodCount()) {
+        outcome.provenBound = roundedUp(solved.bestPossible);
     }
     return outcome;
 }

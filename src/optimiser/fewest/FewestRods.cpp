@@ -11,6 +11,7 @@
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/FitDecreasing.h"
 #include "optimiser/fewest/LowerBounds.h"
+#include "optimiser/fewest/RestrictedMaster.h"
 
 namespace marlo {
 
@@ -18,6 +19,8 @@ namespace fewest {
 namespace {
 
 constexpr double kSearchSecondsWhenProven = 0.5;
+constexpr size_t kPatternsTriedPerStage = 8;
+constexpr double kRestrictedMasterShare = 0.2;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -51,7 +54,7 @@ class Solver {
 
     void roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
                          Packing fixed, const std::vector<int32_t>& demand);
-    void dive(ColumnGeneration& lp);
+    void dive(ColumnGeneration& lp, ColumnGeneration::Solution solution, bool fullestFirst);
     void runSearch(const Deadline& deadline);
 
     const PieceList& pieces_;
@@ -120,38 +123,53 @@ void Solver::roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration:
     }
 }
 
-// Fixes patterns of the relaxation one after the other, solving the relaxation of what is left
-// after each: those with whole rods at their rounded-down count, else one rod of the pattern
-// with the most. Every stage also tries rounding with first or best fit of the rest.
-void Solver::dive(ColumnGeneration& lp) {
+// Fixes the patterns of the relaxation one after the other, solving the relaxation of what is
+// left after each: the pattern with the most rods at its rounded-down count (at least one rod).
+// A pattern after which the relaxation shows that no better plan can follow gives way to the
+// one with the next most rods. Every stage also tries rounding with first or best fit of the rest.
+void Solver::dive(ColumnGeneration& lp, ColumnGeneration::Solution solution, bool fullestFirst) {
     std::vector<int32_t> demand = fullDemand();
     Packing fixed;
     while (!proven() && !deadline_.passed()) {
-        const int enough = best_.rodCount() - fixed.rodCount();
-        const ColumnGeneration::Solution solution = lp.solve(demand, enough, deadline_);
-        if (deadline_.passed() ||
-            fixed.rodCount() + roundedUp(solution.lowerBound) >= best_.rodCount())
-            return;
-        roundRelaxation(lp, solution, fixed, demand);
-
-        std::vector<std::pair<size_t, int32_t>> chosen;
-        size_t most = 0;
-        for (size_t p = 0; p < solution.rods.size(); ++p) {
-            const auto rods = static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6));
-            if (rods > 0) chosen.emplace_back(p, rods);
-            if (solution.rods[p] > solution.rods[most]) most = p;
+        std::vector<size_t> order;
+        for (size_t p = 0; p < solution.rods.size(); ++p)
+            if (solution.rods[p] > 1e-6) order.push_back(p);
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            if (fullestFirst) {
+                const int32_t wa = weightOf(instance_, lp.patterns()[a]);
+                const int32_t wb = weightOf(instance_, lp.patterns()[b]);
+                if (wa != wb) return wa > wb;
+            }
+            return solution.rods[a] > solution.rods[b];
+        });
+        if (order.size() > kPatternsTriedPerStage) order.resize(kPatternsTriedPerStage);
+        bool advanced = false;
+        for (size_t p : order) {
+            const Pattern pattern = lp.patterns()[p];
+            Packing next = fixed;
+            const auto rods =
+                std::max(1, static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6)));
+            next.add(pattern, rods);
+            std::vector<int32_t> left = demand;
+            for (size_t t = 0; t < left.size(); ++t)
+                left[t] = std::max(0, left[t] - rods * pattern[t]);
+            if (std::all_of(left.begin(), left.end(), [](int32_t d) { return d == 0; })) {
+                offer(next);
+                return;
+            }
+            if (next.rodCount() >= best_.rodCount()) continue;
+            ColumnGeneration::Solution after =
+                lp.solve(left, best_.rodCount() - next.rodCount(), deadline_);
+            if (deadline_.passed()) return;
+            if (next.rodCount() + roundedUp(after.lowerBound) >= best_.rodCount()) continue;
+            roundRelaxation(lp, after, next, left);
+            fixed = std::move(next);
+            demand = std::move(left);
+            solution = std::move(after);
+            advanced = true;
+            break;
         }
-        if (chosen.empty()) chosen.emplace_back(most, 1);
-        for (const auto& [p, rods] : chosen) {
-            const Pattern& pattern = lp.patterns()[p];
-            fixed.add(pattern, rods);
-            for (size_t t = 0; t < demand.size(); ++t)
-                demand[t] = std::max(0, demand[t] - rods * pattern[t]);
-        }
-        if (std::all_of(demand.begin(), demand.end(), [](int32_t d) { return d == 0; })) {
-            offer(fixed);
-            return;
-        }
+        if (!advanced) return;
     }
 }
 
@@ -195,7 +213,14 @@ FewestRodsResult Solver::run() {
             lp.solve(fullDemand(), best_.rodCount(), deadline_);
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
-        if (!proven()) dive(lp);
+        if (!proven()) dive(lp, relaxation, false);
+        if (!proven()) dive(lp, relaxation, true);
+        if (!proven() && !deadline_.passed()) {
+            const std::optional<Packing> restricted = planFromPatterns(
+                instance_, lp.patterns(), best_.rodCount(),
+                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+            if (restricted) offer(*restricted);
+        }
         steps_ += static_cast<uint64_t>(lp.pricings());
     }
     // The search may beat an unproven plan; a proven one it can still match in fewer patterns

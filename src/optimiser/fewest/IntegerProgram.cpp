@@ -1,0 +1,45 @@
+#include "optimiser/fewest/IntegerProgram.h"
+
+#include <CbcEventHandler.hpp>
+#include <CbcModel.hpp>
+#include <OsiClpSolverInterface.hpp>
+#include <algorithm>
+#include <string>
+
+namespace marlo::fewest {
+
+namespace {
+
+class DeadlineHandler : public CbcEventHandler {
+  public:
+    explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
+    CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
+    CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
+
+  private:
+    const Deadline& deadline_;
+};
+
+}  // namespace
+
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline) {
+    solver.messageHandler()->setLogLevel(0);
+    for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
+    CbcModel model(solver);
+    DeadlineHandler handler(deadline);
+    model.passInEventHandler(&handler);
+    CbcMain0(model);
+    const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
+    const char* arguments[] = {"fewest", "-log", "0", "-sec", seconds.c_str(), "-solve", "-quit"};
+    CbcMain1(static_cast<int>(std::size(arguments)), arguments, model);
+
+    IntegerOutcome outcome;
+    outcome.nodes = static_cast<uint64_t>(model.getNodeCount());
+    outcome.finished = model.isProvenOptimal() || model.isProvenInfeasible();
+    outcome.bestPossible = model.getBestPossibleObjValue();
+    if (const double* best = model.bestSolution(); best != nullptr)
+        outcome.solution.assign(best, best + model.getNumCols());
+    return outcome;
+}
+
+}  // namespace marlo::fewest
