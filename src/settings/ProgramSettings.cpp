@@ -1,5 +1,6 @@
 #include "settings/ProgramSettings.h"
 
+#include <string>
 #include <utility>
 
 #include "model/NumericText.h"
@@ -43,6 +44,11 @@ bool writeDefaultSettings(SettingsStore& store) {
     return firstStart;
 }
 
+void saveMethodChoice(SettingsStore& store, const MethodChoice& choice) {
+    saveSetting(store, kMethod, choice.method == OptimisationMethod::FewestRods ? "1" : "0");
+    saveSetting(store, kTimeLimit, std::to_string(choice.timeLimitSeconds));
+}
+
 ProgramSettings peekSettings(const SettingsStore& store) {
     const JobParameters defaults;
     ProgramSettings result;
@@ -54,6 +60,11 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     p.wasteBordersMode = numberOr(store, kWasteBordersMode, defaults.wasteBordersMode);
     p.startMethod = numberOr(store, kStartMethod, defaults.startMethod);
     p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste);
+    const MethodChoice defaultChoice;
+    if (numberOr(store, kMethod, 0) == 1) result.methodChoice.method = OptimisationMethod::FewestRods;
+    if (const int16_t seconds = numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds);
+        seconds >= 1)
+        result.methodChoice.timeLimitSeconds = seconds;
     result.language =
         languageFromSettingsName(readSetting(store, kLanguage)).value_or(Language::Slovak);
     if (std::string marker = readSetting(store, kDocumentation); !marker.empty())
