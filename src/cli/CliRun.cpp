@@ -5,9 +5,10 @@
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/FewestRodsTexts.h"
 #include "jobfile/JobFile.h"
-#include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/InputPreparation.h"
+#include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
 #include "reports/TextReport.h"
 #include "settings/ProgramSettings.h"
@@ -19,14 +20,22 @@ namespace {
 // Draws the progress on stderr when asked and passes the stop request on.
 class CliObserver : public RunObserver {
   public:
-    CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop)
-        : err_(err), drawProgress_(drawProgress), stop_(stop) {}
+    CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop,
+                const StringCatalogue& catalogue)
+        : err_(err), drawProgress_(drawProgress), stop_(stop), catalogue_(catalogue) {}
 
     void rodCut(double progress, const PlanSummary&) override {
         if (!drawProgress_) return;
         const int filled = static_cast<int>(progress / 100.0 * 40.0);
         err_ << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] "
              << formatProgress(progress) << std::flush;
+        drawn_ = true;
+    }
+    void bestPlanFound(const PlanSummary& totals, int lowerBound) override {
+        if (!drawProgress_) return;
+        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount
+             << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound
+             << std::flush;
         drawn_ = true;
     }
     bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
@@ -39,18 +48,23 @@ class CliObserver : public RunObserver {
     std::ostream& err_;
     const bool drawProgress_;
     const std::atomic<bool>& stop_;
+    const StringCatalogue& catalogue_;
     bool drawn_ = false;
 };
 
 int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                const JobParameters& parameters, const StringCatalogue& catalogue,
-                std::ostream& err) {
+                const RunOutcome& outcome, const JobParameters& parameters,
+                const StringCatalogue& catalogue, std::ostream& err) {
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
     }
-    const ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    if (outcome.method == OptimisationMethod::FewestRods) {
+        data.lowerBound = outcome.lowerBound;
+        data.optimal = outcome.optimal;
+    }
     if (!saveTextReport(*options.reportPath, data, catalogue)) {
         err << catalogue.text(msg::kCannotWriteFile) << *options.reportPath << '\n';
         return exit_status::kBadUsage;
@@ -70,6 +84,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const CliOptions& options = *parsed.options;
     const ProgramSettings stored = peekSettings(settings);
     const JobParameters parameters = options.appliedTo(stored.parameters);
+    const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
     const StringCatalogue catalogue(options.language.value_or(stored.language));
 
     const JobFileReadResult read = readJobFile(options.jobPath);
@@ -85,6 +100,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     auto pieces = std::make_unique<PieceList>();
     const PreparedInput prepared = prepareInput(read.job.list, parameters.rodLength, *pieces);
     RunOutcome outcome;
+    outcome.method = methodChoice.method;
     for (const RejectedRow& rejected : prepared.rejectedRows) {
         outcome.rejectedRows.push_back(rejected.row);
         err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';
@@ -99,9 +115,12 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     } else if (pieces->count() == 0) {
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
-        CliObserver observer(err, options.progress, stop);
-        plan = searchCuttingPlan(*pieces, parameters, observer);
+        CliObserver observer(err, options.progress, stop, catalogue);
+        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop);
         observer.endLine();
+        plan = std::move(result.plan);
+        outcome.lowerBound = result.lowerBound;
+        outcome.optimal = result.optimal;
         switch (plan.status) {
             case RunStatus::Finished:
                 outcome.status = RunOutcome::Status::Finished;
@@ -127,7 +146,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
     if (status == exit_status::kFinished && options.reportPath)
-        status = writeReport(options, read.job, plan, parameters, catalogue, err);
+        status = writeReport(options, read.job, plan, outcome, parameters, catalogue, err);
     return status;
 }
 

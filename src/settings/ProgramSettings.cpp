@@ -61,7 +61,8 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     p.startMethod = numberOr(store, kStartMethod, defaults.startMethod);
     p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste);
     const MethodChoice defaultChoice;
-    if (numberOr(store, kMethod, 0) == 1) result.methodChoice.method = OptimisationMethod::FewestRods;
+    if (numberOr(store, kMethod, 0) == 1)
+        result.methodChoice.method = OptimisationMethod::FewestRods;
     if (const int16_t seconds = numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds);
         seconds >= 1)
         result.methodChoice.timeLimitSeconds = seconds;
