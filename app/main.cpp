@@ -2,10 +2,10 @@
 
 #include "settings/QSettingsStore.h"
 #include "ui/DesktopShell.h"
+#include "ui/MainWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/QtDialogs.h"
-#include "ui/Vypocet.h"
-#include "ui/uvod.h"
+#include "ui/SplashScreen.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -14,8 +14,8 @@ int main(int argc, char* argv[]) {
     marlo::QSettingsStore settings;
     marlo::QtDialogs dialogs;
     marlo::DesktopShell shell;
-    marlo::Vypocet window({dialogs, settings, shell});
-    marlo::uvod splash([&window] { window.Form_Load(); });
+    marlo::MainWindow window({dialogs, settings, shell});
+    marlo::SplashScreen splash([&window] { window.startUp(); });
     splash.show();
     return application.exec();
 }

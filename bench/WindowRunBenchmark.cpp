@@ -20,8 +20,8 @@
 #include "optimiser/InputPreparation.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
+#include "ui/MainWindow.h"
 #include "ui/ProgramStyle.h"
-#include "ui/Vypocet.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ Timed engineAlone(const CuttingList& list, const JobParameters& parameters) {
     return {seconds(Clock::now() - start), plan.summary.calculatedPossibilities};
 }
 
-Timed throughWindow(Vypocet& window) {
+Timed throughWindow(MainWindow& window) {
     const Clock::time_point start = Clock::now();
     window.findChild<QToolButton*>(QStringLiteral("Command6"))->click();
     const double elapsed = seconds(Clock::now() - start);
@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
     saveSetting(store, settings::kDocumentation, settings::kDocumentationOpened);
     ScriptedDialogs dialogs;
     RecordingShell shell;
-    Vypocet window(UiContext{dialogs, store, shell});
-    window.Form_Load();
+    MainWindow window(UiContext{dialogs, store, shell});
+    window.startUp();
     const CuttingList list = heavyList();
     for (const CutItem& item : list) {
         window.findChild<QLineEdit*>(QStringLiteral("Text1"))

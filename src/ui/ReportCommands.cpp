@@ -51,7 +51,7 @@ std::optional<ReportData> ReportCommands::reportData() {
                       source_.parameters, *summary};
 }
 
-void ReportCommands::mnu_tlacit_Click() {
+void ReportCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
     if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
     // The report repeats itself once per copy, so the printer prints what it is given once.
@@ -67,7 +67,7 @@ void ReportCommands::mnu_tlacit_Click() {
                                              : printer.outputFileName());
 }
 
-void ReportCommands::mnu_export_subor_Click() {
+void ReportCommands::exportText() {
     const std::optional<QString> path = context_.dialogs.saveFileName(
         parent_, {qText(catalogue_.text(74)), 2,
                   qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_))});
@@ -79,7 +79,7 @@ void ReportCommands::mnu_export_subor_Click() {
         showError(msg::kCannotWriteFile, *path);
 }
 
-void ReportCommands::mnu_export_excel_Click() {
+void ReportCommands::exportSpreadsheet() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     const SpreadsheetOutcome outcome = exportToSpreadsheet(source_.job.list, *data, catalogue_);

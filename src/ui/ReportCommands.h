@@ -30,9 +30,9 @@ class ReportCommands {
     ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
                    ReportSource source);
 
-    void mnu_tlacit_Click();
-    void mnu_export_subor_Click();
-    void mnu_export_excel_Click();
+    void print();
+    void exportText();
+    void exportSpreadsheet();
 
   private:
     std::optional<ReportData> reportData();

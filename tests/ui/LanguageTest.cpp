@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "WindowTest.h"
-#include "ui/About.h"
+#include "ui/AboutDialog.h"
 #include "version.h"
 
 namespace marlo {
@@ -40,7 +40,7 @@ const LanguageView kViews[] = {
 const char* const kLanguageItems[] = {"mnu_czech", "mnu_german", "mnu_dutch", "mnu_english",
                                       "mnu_slovak"};
 
-void expectTicked(const Vypocet& window, const char* ticked) {
+void expectTicked(const MainWindow& window, const char* ticked) {
     for (const char* item : kLanguageItems) {
         EXPECT_EQ(window.findChild<QAction*>(QLatin1String(item))->isChecked(),
                   std::string_view(item) == ticked)
@@ -179,18 +179,19 @@ TEST_F(Languages, about_showsTheVersionAndHandsTheMailAndDocumentationLinksToThe
                });
 }
 
-TEST(OpenEmail, buildsTheMailLinkWithoutEscapingAndWithoutASecondPrefix) {
-    EXPECT_EQ(About::mailLink("MailTo:help@firm.sk", "", ""), "MailTo:help@firm.sk");
-    EXPECT_EQ(About::mailLink("help@firm.sk", "marlo-veen 1.3.4", ""),
+TEST(AboutMailLink, buildsTheMailLinkWithoutEscapingAndWithoutASecondPrefix) {
+    EXPECT_EQ(AboutDialog::mailLink("MailTo:help@firm.sk", "", ""), "MailTo:help@firm.sk");
+    EXPECT_EQ(AboutDialog::mailLink("help@firm.sk", "marlo-veen 1.3.4", ""),
               "mailto:help@firm.sk?subject=marlo-veen 1.3.4");
-    EXPECT_EQ(About::mailLink("help@firm.sk", "", "Hi & bye"), "mailto:help@firm.sk?body=Hi & bye");
-    EXPECT_EQ(About::mailLink("mailto:help@firm.sk", "s", "b"),
+    EXPECT_EQ(AboutDialog::mailLink("help@firm.sk", "", "Hi & bye"),
+              "mailto:help@firm.sk?body=Hi & bye");
+    EXPECT_EQ(AboutDialog::mailLink("mailto:help@firm.sk", "s", "b"),
               "mailto:help@firm.sk?subject=s&body=b");
-    EXPECT_EQ(About::mailLink("mail", "", ""), "mailto:mail") << "shorter than the prefix";
+    EXPECT_EQ(AboutDialog::mailLink("mail", "", ""), "mailto:mail") << "shorter than the prefix";
 
     RecordingShell shell;
-    About about(shell);
-    about.OpenEmail("help@firm.sk", "Q", "");
+    AboutDialog about(shell);
+    about.openMail("help@firm.sk", "Q", "");
     ASSERT_EQ(shell.links.size(), 1u);
     EXPECT_EQ(shell.links[0].toString(), "mailto:help@firm.sk?subject=Q");
 }

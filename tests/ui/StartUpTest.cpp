@@ -9,7 +9,7 @@
 
 #include "WindowTest.h"
 #include "settings/QSettingsStore.h"
-#include "ui/uvod.h"
+#include "ui/SplashScreen.h"
 #include "version.h"
 
 namespace marlo {
@@ -18,7 +18,7 @@ namespace {
 using StartUp = WindowTest;
 
 // The commands that need a list or a result are all disabled in an empty job.
-void expectEmptyJobCommands(const Vypocet& window) {
+void expectEmptyJobCommands(const MainWindow& window) {
     for (const char* name :
          {"Command1", "Command2", "Command3", "Command6", "Command7_4", "Command7_5", "Command7_6"})
         EXPECT_FALSE(window.findChild<QWidget*>(QLatin1String(name))->isEnabled()) << name;
@@ -116,16 +116,16 @@ TEST(QSettingsStore, firstAndLaterStartOfTheWindowOverATemporaryStore) {
             form->findChild<QRadioButton*>("Option1_3")->click();
             form->findChild<QPushButton*>("Command1")->click();
         });
-        Vypocet window(UiContext{dialogs, store, shell});
-        window.Form_Load();
+        MainWindow window(UiContext{dialogs, store, shell});
+        window.startUp();
         EXPECT_TRUE(window.isFirstStart());
         EXPECT_EQ(window.windowTitle(), "Marlo-veen : New");
         window.close();
     }
     saveSetting(store, settings::kRodLength, "7000");
     {
-        Vypocet window(UiContext{dialogs, store, shell});
-        window.Form_Load();
+        MainWindow window(UiContext{dialogs, store, shell});
+        window.startUp();
         EXPECT_FALSE(window.isFirstStart());
         EXPECT_EQ(window.parameters().rodLength, 7000);
         EXPECT_EQ(window.catalogue().language(), Language::English);
@@ -137,7 +137,7 @@ TEST(QSettingsStore, firstAndLaterStartOfTheWindowOverATemporaryStore) {
 
 TEST(Splash, showsVersionInARoundedWindowAndOpensTheMainWindowOnTheThirdTick) {
     int shown = 0;
-    uvod splash([&shown] { ++shown; });
+    SplashScreen splash([&shown] { ++shown; });
     splash.show();
 
     EXPECT_EQ(splash.size(), QSize(400, 300));

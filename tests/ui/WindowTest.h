@@ -17,7 +17,7 @@
 #include "i18n/Language.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
-#include "ui/Vypocet.h"
+#include "ui/MainWindow.h"
 
 // Readable values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -61,8 +61,8 @@ class WindowTest : public testing::Test {
     }
 
     void start() {
-        window = std::make_unique<Vypocet>(UiContext{dialogs, store, shell});
-        window->Form_Load();
+        window = std::make_unique<MainWindow>(UiContext{dialogs, store, shell});
+        window->startUp();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
@@ -145,7 +145,7 @@ class WindowTest : public testing::Test {
     InMemorySettingsStore store;
     ScriptedDialogs dialogs;
     RecordingShell shell;
-    std::unique_ptr<Vypocet> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace marlo

@@ -12,24 +12,24 @@ namespace marlo {
 
 // The splash window: a rounded 400 x 300 picture with the version. On its third timer tick
 // (500 ms each) it runs `showMainWindow` and closes itself.
-class uvod : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 
   public:
-    explicit uvod(std::function<void()> showMainWindow, QWidget* parent = nullptr);
-    ~uvod() override;
+    explicit SplashScreen(std::function<void()> showMainWindow, QWidget* parent = nullptr);
+    ~SplashScreen() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void Timer1_Timer();
+    void countTick();
 
     std::function<void()> showMainWindow_;
     int16_t ticks_ = 0;
     QSvgRenderer* picture_;
-    QLabel* Label4_;
-    QTimer* Timer1_;
+    QLabel* versionLabel_;
+    QTimer* timer_;
 };
 
 }  // namespace marlo

@@ -1,4 +1,4 @@
-#include "ui/uvod.h"
+#include "ui/SplashScreen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,12 +22,12 @@ constexpr int kCornerEllipse = 20;
 
 }  // namespace
 
-uvod::uvod(std::function<void()> showMainWindow, QWidget* parent)
+SplashScreen::SplashScreen(std::function<void()> showMainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       showMainWindow_(std::move(showMainWindow)),
       picture_(new QSvgRenderer(picturePath(QStringLiteral("splash")), this)),
-      Label4_(new QLabel(this)),
-      Timer1_(new QTimer(this)) {
+      versionLabel_(new QLabel(this)),
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("uvod"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWidth, kHeight);
@@ -36,32 +36,33 @@ uvod::uvod(std::function<void()> showMainWindow, QWidget* parent)
     shape.addRoundedRect(QRectF(0, 0, kWidth, kHeight), kCornerEllipse / 2.0, kCornerEllipse / 2.0);
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
 
-    Label4_->setObjectName(QStringLiteral("Label4"));
-    Label4_->setText(QStringLiteral("rev ") + QString::fromLatin1(kVersionText));
-    Label4_->setStyleSheet(QStringLiteral("color: #c9d3dd;"));
-    Label4_->adjustSize();
-    Label4_->move(kWidth - Label4_->width() - 40, kHeight - Label4_->height() - 30);
+    versionLabel_->setObjectName(QStringLiteral("Label4"));
+    versionLabel_->setText(QStringLiteral("rev ") + QString::fromLatin1(kVersionText));
+    versionLabel_->setStyleSheet(QStringLiteral("color: #c9d3dd;"));
+    versionLabel_->adjustSize();
+    versionLabel_->move(kWidth - versionLabel_->width() - 40,
+                        kHeight - versionLabel_->height() - 30);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(500);
-    connect(Timer1_, &QTimer::timeout, this, &uvod::Timer1_Timer);
-    Timer1_->start();
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(500);
+    connect(timer_, &QTimer::timeout, this, &SplashScreen::countTick);
+    timer_->start();
 }
 
-uvod::~uvod() = default;
+SplashScreen::~SplashScreen() = default;
 
-void uvod::paintEvent(QPaintEvent*) {
+void SplashScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     picture_->render(&painter, QRectF(rect()));
 }
 
-void uvod::Timer1_Timer() {
+void SplashScreen::countTick() {
     ++ticks_;
     if (ticks_ <= 2) return;
-    Timer1_->stop();
+    timer_->stop();
     showMainWindow_();
     close();
 }

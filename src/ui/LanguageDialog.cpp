@@ -1,4 +1,4 @@
-#include "ui/language.h"
+#include "ui/LanguageDialog.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -40,8 +40,8 @@ constexpr int kFrameButtonsTwips = 1500;
 
 }  // namespace
 
-language::language(SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), Command1_(new QPushButton(QStringLiteral("OK"), this)) {
+LanguageDialog::LanguageDialog(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("language"));
     setWindowTitle(QStringLiteral("Please choose your language"));
     setModal(true);
@@ -49,23 +49,23 @@ language::language(SettingsStore& settings, QWidget* parent)
     auto* options = new QVBoxLayout;
     options->setSpacing(pixels(kOptionStepTwips - kOptionHeightTwips));
     for (size_t i = 0; i < kOptions.size(); ++i) {
-        Option1_[i] = new QRadioButton(QString::fromUtf8(kOptions[i].caption), this);
-        Option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1_[i]->setMinimumHeight(pixels(kOptionHeightTwips));
-        options->addWidget(Option1_[i]);
+        options_[i] = new QRadioButton(QString::fromUtf8(kOptions[i].caption), this);
+        options_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        options_[i]->setMinimumHeight(pixels(kOptionHeightTwips));
+        options->addWidget(options_[i]);
     }
-    Option1_[0]->setChecked(true);
+    options_[0]->setChecked(true);
     auto* optionsRow = new QHBoxLayout;
     optionsRow->addSpacing(pixels(kOptionsLeftTwips));
     optionsRow->addLayout(options);
     optionsRow->addStretch();
 
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setFixedSize(pixels(kButtonWidthTwips), pixels(kButtonHeightTwips));
-    Command1_->setDefault(true);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setFixedSize(pixels(kButtonWidthTwips), pixels(kButtonHeightTwips));
+    okButton_->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addSpacing(pixels(kButtonLeftTwips));
-    buttonRow->addWidget(Command1_);
+    buttonRow->addWidget(okButton_);
     buttonRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -84,17 +84,17 @@ language::language(SettingsStore& settings, QWidget* parent)
     setFixedSize(std::max({pixels(kFormWidthTwips), captionRoom, content.width()}),
                  content.height());
 
-    connect(Command1_, &QPushButton::clicked, this, &language::Command1_Click);
+    connect(okButton_, &QPushButton::clicked, this, &LanguageDialog::storeChoice);
 }
 
-Language language::chosen() const {
+Language LanguageDialog::chosen() const {
     for (size_t i = 0; i < kOptions.size(); ++i) {
-        if (Option1_[i]->isChecked()) return kOptions[i].language;
+        if (options_[i]->isChecked()) return kOptions[i].language;
     }
     return kOptions[0].language;
 }
 
-void language::Command1_Click() {
+void LanguageDialog::storeChoice() {
     saveSetting(settings_, settings::kLanguage, settingsName(chosen()));
     accept();
 }

@@ -14,21 +14,21 @@ namespace marlo {
 // The language form of the first start: five options, Czech selected. OK stores the chosen
 // language under "jazyk" and returns Accepted; closing the form otherwise stores nothing. Its
 // texts are the same in every language.
-class language : public QDialog {
+class LanguageDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit language(SettingsStore& settings, QWidget* parent = nullptr);
+    explicit LanguageDialog(SettingsStore& settings, QWidget* parent = nullptr);
 
     // The language of the first selected option.
     Language chosen() const;
 
   private:
-    void Command1_Click();
+    void storeChoice();
 
     SettingsStore& settings_;
-    std::array<QRadioButton*, 5> Option1_;
-    QPushButton* Command1_;
+    std::array<QRadioButton*, 5> options_;
+    QPushButton* okButton_;
 };
 
 }  // namespace marlo

@@ -14,24 +14,24 @@ namespace marlo {
 // The item edit dialog: changes the dimension and pieces of one list row. exec() returns
 // Accepted only when OK took a changed row that passes the entry checks; the new texts are then
 // in item(). OK without a change, Cancel and closing the window return Rejected.
-class edit : public QDialog {
+class ItemEditDialog : public QDialog {
     Q_OBJECT
 
   public:
-    edit(const StringCatalogue& catalogue, const CutItem& row, QWidget* parent = nullptr);
+    ItemEditDialog(const StringCatalogue& catalogue, const CutItem& row, QWidget* parent = nullptr);
 
     CutItem item() const;
 
   private:
-    void Command1_Click();
+    void acceptChangedRow();
 
     CutItem initial_;
-    QLabel* Label1_;
-    QLabel* Label2_;
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
-    QPushButton* Command1_;
-    QPushButton* Command2_;
+    QLabel* dimensionCaption_;
+    QLabel* piecesCaption_;
+    QLineEdit* dimensionBox_;
+    QLineEdit* piecesBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace marlo

@@ -1,4 +1,4 @@
-#include "ui/Parametre.h"
+#include "ui/ParametersDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -64,8 +64,8 @@ Control* named(Control* control, const QString& name) {
 
 }  // namespace
 
-Parametre::Parametre(const StringCatalogue& catalogue, SettingsStore& settings, Dialogs& dialogs,
-                     const JobParameters& current, QWidget* parent)
+ParametersDialog::ParametersDialog(const StringCatalogue& catalogue, SettingsStore& settings,
+                                   Dialogs& dialogs, const JobParameters& current, QWidget* parent)
     : QDialog(parent),
       catalogue_(catalogue),
       settings_(settings),
@@ -74,113 +74,116 @@ Parametre::Parametre(const StringCatalogue& catalogue, SettingsStore& settings, 
     setObjectName(QStringLiteral("Parametre"));
     setModal(true);
     buildControls();
-    Form_Load();
+    showStoredValues();
 }
 
-void Parametre::buildControls() {
-    Frame1_ = named(new QGroupBox(this), QStringLiteral("Frame1"));
-    Frame2_ = named(new QGroupBox(this), QStringLiteral("Frame2"));
-    Frame3_ = named(new QGroupBox(this), QStringLiteral("Frame3"));
-    auto* lengths = new QGridLayout(Frame1_);
+void ParametersDialog::buildControls() {
+    lengthsFrame_ = named(new QGroupBox(this), QStringLiteral("Frame1"));
+    bordersFrame_ = named(new QGroupBox(this), QStringLiteral("Frame2"));
+    methodFrame_ = named(new QGroupBox(this), QStringLiteral("Frame3"));
+    auto* lengths = new QGridLayout(lengthsFrame_);
     lengths->setHorizontalSpacing(pixels(180));
     for (int i = 0; i < 4; ++i) {
-        Label_[i] = named(new QLabel(Frame1_), QStringLiteral("Label%1").arg(i + 1));
-        Text_[i] = named(new QLineEdit(Frame1_), QStringLiteral("Text%1").arg(i + 1));
-        Text_[i]->setAlignment(Qt::AlignRight);
-        Text_[i]->setFixedWidth(pixels(kBoxTwips));
-        Label_[i]->setBuddy(Text_[i]);
-        SelectAllOnFocus::install(Text_[i]);
-        ArrowKeysStepValue::install(Text_[i]);
-        Text_[i]->installEventFilter(this);
-        lengths->addWidget(Label_[i], i, 0);
-        lengths->addWidget(Text_[i], i, 1);
+        lengthCaptions_[i] = named(new QLabel(lengthsFrame_), QStringLiteral("Label%1").arg(i + 1));
+        lengthBoxes_[i] = named(new QLineEdit(lengthsFrame_), QStringLiteral("Text%1").arg(i + 1));
+        lengthBoxes_[i]->setAlignment(Qt::AlignRight);
+        lengthBoxes_[i]->setFixedWidth(pixels(kBoxTwips));
+        lengthCaptions_[i]->setBuddy(lengthBoxes_[i]);
+        SelectAllOnFocus::install(lengthBoxes_[i]);
+        ArrowKeysStepValue::install(lengthBoxes_[i]);
+        lengthBoxes_[i]->installEventFilter(this);
+        lengths->addWidget(lengthCaptions_[i], i, 0);
+        lengths->addWidget(lengthBoxes_[i], i, 1);
     }
     lengths->setColumnStretch(0, 1);
 
-    auto* borders = new QVBoxLayout(Frame2_);
-    auto* method = new QVBoxLayout(Frame3_);
+    auto* borders = new QVBoxLayout(bordersFrame_);
+    auto* method = new QVBoxLayout(methodFrame_);
     for (int i = 0; i < 2; ++i) {
-        Option1_[i] = named(new QRadioButton(Frame2_), QStringLiteral("Option1_%1").arg(i));
-        Option2_[i] = named(new QRadioButton(Frame3_), QStringLiteral("Option2_%1").arg(i));
-        borders->addWidget(Option1_[i]);
-        method->addWidget(Option2_[i]);
+        borderOptions_[i] =
+            named(new QRadioButton(bordersFrame_), QStringLiteral("Option1_%1").arg(i));
+        methodOptions_[i] =
+            named(new QRadioButton(methodFrame_), QStringLiteral("Option2_%1").arg(i));
+        borders->addWidget(borderOptions_[i]);
+        method->addWidget(methodOptions_[i]);
     }
-    Check1_ = named(new QCheckBox(this), QStringLiteral("Check1"));
+    sortByWasteBox_ = named(new QCheckBox(this), QStringLiteral("Check1"));
 
-    Command1_ = named(new QPushButton(this), QStringLiteral("Command1"));
-    Command2_ = named(new QPushButton(this), QStringLiteral("Command2"));
+    okButton_ = named(new QPushButton(this), QStringLiteral("Command1"));
+    cancelButton_ = named(new QPushButton(this), QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {Command1_, Command2_}) {
+    for (QPushButton* button : {okButton_, cancelButton_}) {
         button->setMinimumWidth(pixels(kButtonTwips));
         buttons->addWidget(button);
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(pixels(120));
-    layout->addWidget(Frame1_);
-    layout->addWidget(Frame2_);
-    layout->addWidget(Frame3_);
-    layout->addWidget(Check1_);
+    layout->addWidget(lengthsFrame_);
+    layout->addWidget(bordersFrame_);
+    layout->addWidget(methodFrame_);
+    layout->addWidget(sortByWasteBox_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int i = 0; i < 2; ++i) {
-        connect(Option1_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked) Option1_Click(i);
+        connect(borderOptions_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked) bordersOptionChosen(i);
         });
-        connect(Option2_[i], &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked) Option2_Click();
+        connect(methodOptions_[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) methodOptionChosen();
         });
     }
-    connect(Command1_, &QPushButton::clicked, this, &Parametre::Command1_Click);
-    connect(Command2_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &ParametersDialog::storeAndAccept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Parametre::Form_Load() {
+void ParametersDialog::showStoredValues() {
     setWindowTitle(text(29));
-    Frame1_->setTitle(text(31));
-    for (int i = 0; i < 4; ++i) Label_[i]->setText(text(kLengthBoxes[i].caption));
-    Frame2_->setTitle(text(36));
-    Option1_[0]->setText(text(37));
-    Option1_[1]->setText(text(38));
-    Frame3_->setTitle(text(95));
-    Option2_[0]->setText(text(96));
-    Option2_[1]->setText(text(97));
-    Check1_->setText(text(98));
-    Command1_->setText(text(39));
-    Command2_->setText(text(40));
+    lengthsFrame_->setTitle(text(31));
+    for (int i = 0; i < 4; ++i) lengthCaptions_[i]->setText(text(kLengthBoxes[i].caption));
+    bordersFrame_->setTitle(text(36));
+    borderOptions_[0]->setText(text(37));
+    borderOptions_[1]->setText(text(38));
+    methodFrame_->setTitle(text(95));
+    methodOptions_[0]->setText(text(96));
+    methodOptions_[1]->setText(text(97));
+    sortByWasteBox_->setText(text(98));
+    okButton_->setText(text(39));
+    cancelButton_->setText(text(40));
 
     for (int i = 0; i < 4; ++i)
-        Text_[i]->setText(QString::fromStdString(readSetting(settings_, kLengthBoxes[i].key)));
+        lengthBoxes_[i]->setText(
+            QString::fromStdString(readSetting(settings_, kLengthBoxes[i].key)));
     const bool dontOptimiseBorders = storedSwitchSet(settings_, settings::kWasteBordersMode);
     const bool largestFirst = storedSwitchSet(settings_, settings::kStartMethod);
-    Option1_[dontOptimiseBorders ? 1 : 0]->setChecked(true);
-    Option2_[largestFirst ? 1 : 0]->setChecked(true);
-    Check1_->setChecked(storedSwitchSet(settings_, settings::kSortOutputByWaste));
+    borderOptions_[dontOptimiseBorders ? 1 : 0]->setChecked(true);
+    methodOptions_[largestFirst ? 1 : 0]->setChecked(true);
+    sortByWasteBox_->setChecked(storedSwitchSet(settings_, settings::kSortOutputByWaste));
 }
 
-void Parametre::showEvent(QShowEvent* event) {
+void ParametersDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Command1_->setFocus();
+    okButton_->setFocus();
 }
 
-void Parametre::Option1_Click(int index) {
-    Text_[0]->setEnabled(index == 0);
-    Text_[1]->setEnabled(index == 0);
+void ParametersDialog::bordersOptionChosen(int index) {
+    lengthBoxes_[0]->setEnabled(index == 0);
+    lengthBoxes_[1]->setEnabled(index == 0);
 }
 
-void Parametre::Option2_Click() {
-    Check1_->setEnabled(!Option2_[0]->isChecked());
+void ParametersDialog::methodOptionChosen() {
+    sortByWasteBox_->setEnabled(!methodOptions_[0]->isChecked());
 }
 
-bool Parametre::eventFilter(QObject* watched, QEvent* event) {
+bool ParametersDialog::eventFilter(QObject* watched, QEvent* event) {
     auto* box = static_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            enterPressed(
-                static_cast<int>(std::find(Text_.begin(), Text_.end(), box) - Text_.begin()));
+            enterPressed(static_cast<int>(std::find(lengthBoxes_.begin(), lengthBoxes_.end(), box) -
+                                          lengthBoxes_.begin()));
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {
@@ -192,17 +195,17 @@ bool Parametre::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Parametre::enterPressed(int box) {
+void ParametersDialog::enterPressed(int box) {
     for (int next = box + 1; next < 4; ++next) {
-        if (Text_[next]->isEnabled()) {
-            Text_[next]->setFocus();
+        if (lengthBoxes_[next]->isEnabled()) {
+            lengthBoxes_[next]->setFocus();
             return;
         }
     }
-    Command1_Click();
+    storeAndAccept();
 }
 
-void Parametre::checkAfterFocusMoved(QLineEdit* box) {
+void ParametersDialog::checkAfterFocusMoved(QLineEdit* box) {
     // The message waits until the focus has settled on the new control; it then takes the focus
     // back to the box.
     QTimer::singleShot(0, box, [this, box] {
@@ -210,42 +213,42 @@ void Parametre::checkAfterFocusMoved(QLineEdit* box) {
     });
 }
 
-bool Parametre::check(QLineEdit* box) {
+bool ParametersDialog::check(QLineEdit* box) {
     if (isAcceptedEntry(box->text().toStdString())) return true;
-    napis();
+    showValueError();
     box->setFocus();
     box->selectAll();
     return false;
 }
 
-void Parametre::napis() {
+void ParametersDialog::showValueError() {
     dialogs_.message(this, {text(91), text(msg::kError), MessageButtons::Ok, MessageAnswer::Ok,
                             MessageIcon::Error});
 }
 
-void Parametre::Command1_Click() {
+void ParametersDialog::storeAndAccept() {
     // Nothing is stored while a box holds a value that cannot be a parameter.
-    for (QLineEdit* box : Text_) {
+    for (QLineEdit* box : lengthBoxes_) {
         if (!check(box)) return;
     }
     for (int i = 0; i < 4; ++i) {
-        const std::string typed = Text_[i]->text().toStdString();
+        const std::string typed = lengthBoxes_[i]->text().toStdString();
         saveSetting(settings_, kLengthBoxes[i].key, *entryValueText(typed));
         parameters_.*kLengthBoxes[i].parameter = *toInt16(typed);
     }
-    const bool dontOptimiseBorders = !Option1_[0]->isChecked();
+    const bool dontOptimiseBorders = !borderOptions_[0]->isChecked();
     saveSetting(settings_, settings::kWasteBordersMode, switchText(dontOptimiseBorders));
     parameters_.wasteBordersMode = dontOptimiseBorders ? 1 : 0;
-    const bool largestFirst = !Option2_[0]->isChecked();
+    const bool largestFirst = !methodOptions_[0]->isChecked();
     saveSetting(settings_, settings::kStartMethod, switchText(largestFirst));
     parameters_.startMethod = largestFirst ? 1 : 0;
-    const bool sorted = Check1_->isChecked();
+    const bool sorted = sortByWasteBox_->isChecked();
     saveSetting(settings_, settings::kSortOutputByWaste, switchText(sorted));
     parameters_.sortOutputByWaste = sorted ? 1 : 0;
     accept();
 }
 
-QString Parametre::text(int offset) const {
+QString ParametersDialog::text(int offset) const {
     return QString::fromStdString(catalogue_.text(offset));
 }
 

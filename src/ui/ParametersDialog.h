@@ -23,12 +23,12 @@ namespace marlo {
 //
 // A box that does not hold a number from 0 to 32767 is refused with message 91 when it loses the
 // focus to another control of the dialog, and again by OK.
-class Parametre : public QDialog {
+class ParametersDialog : public QDialog {
     Q_OBJECT
 
   public:
-    Parametre(const StringCatalogue& catalogue, SettingsStore& settings, Dialogs& dialogs,
-              const JobParameters& current, QWidget* parent = nullptr);
+    ParametersDialog(const StringCatalogue& catalogue, SettingsStore& settings, Dialogs& dialogs,
+                     const JobParameters& current, QWidget* parent = nullptr);
 
     const JobParameters& parameters() const { return parameters_; }
 
@@ -38,14 +38,14 @@ class Parametre : public QDialog {
 
   private:
     void buildControls();
-    void Form_Load();
-    void Option1_Click(int index);
-    void Option2_Click();
-    void Command1_Click();
+    void showStoredValues();
+    void bordersOptionChosen(int index);
+    void methodOptionChosen();
+    void storeAndAccept();
     void enterPressed(int box);
     void checkAfterFocusMoved(QLineEdit* box);
     bool check(QLineEdit* box);
-    void napis();
+    void showValueError();
     QString text(int offset) const;
 
     const StringCatalogue& catalogue_;
@@ -53,16 +53,16 @@ class Parametre : public QDialog {
     Dialogs& dialogs_;
     JobParameters parameters_;
 
-    QGroupBox* Frame1_;
-    QGroupBox* Frame2_;
-    QGroupBox* Frame3_;
-    std::array<QLabel*, 4> Label_;    // Label1 .. Label4
-    std::array<QLineEdit*, 4> Text_;  // Text1 .. Text4
-    std::array<QRadioButton*, 2> Option1_;
-    std::array<QRadioButton*, 2> Option2_;
-    QCheckBox* Check1_;
-    QPushButton* Command1_;
-    QPushButton* Command2_;
+    QGroupBox* lengthsFrame_;
+    QGroupBox* bordersFrame_;
+    QGroupBox* methodFrame_;
+    std::array<QLabel*, 4> lengthCaptions_;  // Label1 .. Label4
+    std::array<QLineEdit*, 4> lengthBoxes_;  // Text1 .. Text4
+    std::array<QRadioButton*, 2> borderOptions_;
+    std::array<QRadioButton*, 2> methodOptions_;
+    QCheckBox* sortByWasteBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace marlo

@@ -1,0 +1,146 @@
+#include "ui/MainMenus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/FormControls.h"
+
+namespace marlo {
+
+MainMenus::MainMenus(QMainWindow* window, WindowMessages& messages)
+    : QObject(window), messages_(messages) {
+    buildMenus(window);
+    buildToolbar(window);
+}
+
+void MainMenus::buildMenus(QMainWindow* window) {
+    auto action = [window](QWidget* owner, const char* name, const QKeySequence& shortcut = {}) {
+        auto* item = new QAction(window);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+        owner->addAction(item);
+        return item;
+    };
+    auto menu = [](QWidget* owner, const char* name) {
+        auto* item = new QMenu(owner);
+        item->setObjectName(QLatin1String(name));
+        item->menuAction()->setObjectName(QLatin1String(name));
+        owner->addAction(item->menuAction());
+        return item;
+    };
+
+    MainCommands& c = commands_;
+    QMenuBar* bar = window->menuBar();
+    fileMenu_ = menu(bar, "mnu_subor");
+    c.newJob = action(fileMenu_, "mnu_novy", QKeySequence(Qt::CTRL | Qt::Key_N));
+    c.openJob = action(fileMenu_, "mnu_otvorit", QKeySequence(Qt::CTRL | Qt::Key_O));
+    c.saveJob = action(fileMenu_, "mnu_ulozit", QKeySequence(Qt::CTRL | Qt::Key_S));
+    c.saveJobAs = action(fileMenu_, "mnu_ulozit_ako");
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
+    c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
+    exportMenu_ = menu(fileMenu_, "mnu_export");
+    c.exportSpreadsheet =
+        action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
+    c.exportText = action(exportMenu_, "mnu_export_subor", QKeySequence(Qt::CTRL | Qt::Key_T));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing2"));
+    c.exit = action(fileMenu_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    settingsMenu_ = menu(bar, "mnu_nastavenia");
+    languageMenu_ = menu(settingsMenu_, "mnu_jazyk");
+    // The language names are the same in every language.
+    languageActions_ = {{{action(languageMenu_, "mnu_czech"), Language::Czech},
+                         {action(languageMenu_, "mnu_german"), Language::German},
+                         {action(languageMenu_, "mnu_dutch"), Language::Dutch},
+                         {action(languageMenu_, "mnu_english"), Language::English},
+                         {action(languageMenu_, "mnu_slovak"), Language::Slovak}}};
+    const char* languageNames[] = {"Česky", "Deutsch", "Nederlands", "English", "Slovensky"};
+    for (size_t i = 0; i < languageActions_.size(); ++i) {
+        const auto [item, chosen] = languageActions_[i];
+        item->setText(QString::fromUtf8(languageNames[i]));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, chosen] { emit languageChosen(chosen); });
+    }
+    c.parameters = action(settingsMenu_, "mnu_parametre");
+
+    c.about = action(bar, "mnu_about");
+    c.optimise = action(bar, "mnu_optimalizuj");
+}
+
+void MainMenus::buildToolbar(QMainWindow* window) {
+    QToolBar* toolbar = window->addToolBar(QString());
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->toggleViewAction()->setEnabled(false);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    // The buttons Command7_0 .. Command7_9: picture, command, and whether a separator follows.
+    const MainCommands& c = commands_;
+    const struct {
+        const char* picture;
+        QAction* command;
+        bool separatorAfter;
+    } buttons[] = {
+        {"new", c.newJob, false},
+        {"open", c.openJob, false},
+        {"save", c.saveJob, false},
+        {"save-as", c.saveJobAs, true},
+        {"print", c.print, false},
+        {"excel", c.exportSpreadsheet, false},
+        {"text", c.exportText, true},
+        {"close", c.exit, true},
+        {"parameters", c.parameters, false},
+        {"about", c.about, false},
+    };
+    for (const auto& [pictureName, command, separatorAfter] : buttons) {
+        QToolButton* button =
+            pictureButton(QStringLiteral("Command7_%1").arg(toolbarButtons_.size()),
+                          QLatin1String(pictureName), 24, toolbar);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+        toolbar->addWidget(button);
+        if (separatorAfter) toolbar->addSeparator();
+        toolbarButtons_.emplace_back(button, command);
+    }
+}
+
+void MainMenus::loadTexts() {
+    const MainCommands& c = commands_;
+    fileMenu_->setTitle(messages_.text(18));
+    c.newJob->setText(messages_.text(19));
+    c.openJob->setText(messages_.text(20));
+    c.saveJob->setText(messages_.text(21));
+    c.saveJobAs->setText(messages_.text(22));
+    c.print->setText(messages_.text(23));
+    exportMenu_->setTitle(messages_.text(24));
+    c.exportSpreadsheet->setText(messages_.text(25));
+    c.exportText->setText(messages_.text(26));
+    c.exit->setText(messages_.text(27));
+    settingsMenu_->setTitle(messages_.text(28));
+    c.parameters->setText(messages_.text(29));
+    languageMenu_->setTitle(messages_.text(30));
+    c.about->setText(messages_.text(86));
+    c.optimise->setText(messages_.text(8));
+    // A toolbar button's tip is the text of its command.
+    for (const auto& [button, command] : toolbarButtons_) button->setToolTip(command->text());
+}
+
+void MainMenus::showLanguageTicks(Language current) {
+    for (const auto& [item, language] : languageActions_) item->setChecked(current == language);
+}
+
+void MainMenus::enableResultCommands(bool enabled) {
+    const MainCommands& c = commands_;
+    for (QAction* command : {c.print, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
+        command->setEnabled(enabled);
+    for (const auto& [button, command] : toolbarButtons_) {
+        if (command == c.print || command == c.exportSpreadsheet || command == c.exportText)
+            button->setEnabled(enabled);
+    }
+}
+
+}  // namespace marlo

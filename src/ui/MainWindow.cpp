@@ -1,0 +1,339 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QToolButton>
+
+#include "settings/ProgramSettings.h"
+#include "ui/AboutDialog.h"
+#include "ui/DocumentationLink.h"
+#include "ui/FixedTexts.h"
+#include "ui/JobEditor.h"
+#include "ui/LanguageDialog.h"
+#include "ui/MainMenus.h"
+#include "ui/ParametersDialog.h"
+#include "ui/ResultView.h"
+#include "ui/RunController.h"
+#include "ui/Twips.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr int kAnimationStepTwips = 90;
+
+}  // namespace
+
+MainWindow::MainWindow(UiContext context, QWidget* parent)
+    : QMainWindow(parent), context_(context), messages_(this, context_.dialogs, catalogue_) {
+    setObjectName(QStringLiteral("Vypocet"));
+    auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("form"));
+    setCentralWidget(form);
+    editor_ = new JobEditor(form, state_, catalogue_, messages_);
+    results_ = new ResultView(form, messages_);
+    run_ = new RunController(form, state_, *results_, messages_);
+    layOutForm(form);
+    menus_ = new MainMenus(this, messages_);
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::layOutForm(QWidget* form) {
+    const int gap = pixels(90);
+    auto* columns = new QHBoxLayout(form);
+    columns->setContentsMargins(2 * gap, 2 * gap, 2 * gap, 2 * gap);
+    columns->setSpacing(pixels(450));
+    columns->addLayout(editor_->buildLayout());
+    columns->addLayout(results_->buildLayout(run_->optimiseButton()));
+    form->setFixedSize(form->sizeHint());
+
+    // Tab visits the header, the entry line, the list buttons, Optimise, then the two grids.
+    QList<QWidget*> order = editor_->tabOrder();
+    order << run_->optimiseButton() << editor_->listGrid() << results_->resultGrid();
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// Every command of the menus and the toolbar is connected here; a new command of the main window
+// gets its line here and its action in MainMenus.
+void MainWindow::connectCommands() {
+    const MainCommands& commands = menus_->commands();
+    connect(commands.newJob, &QAction::triggered, this, &MainWindow::newJob);
+    connect(commands.openJob, &QAction::triggered, this, &MainWindow::openJob);
+    connect(commands.saveJob, &QAction::triggered, this, &MainWindow::saveJob);
+    connect(commands.saveJobAs, &QAction::triggered, this, &MainWindow::saveJobAs);
+    connect(commands.exit, &QAction::triggered, this, &MainWindow::close);
+    connect(commands.parameters, &QAction::triggered, this, &MainWindow::editParameters);
+    connect(commands.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(commands.print, &QAction::triggered, this, [this] { reportCommands().print(); });
+    connect(commands.exportText, &QAction::triggered, this,
+            [this] { reportCommands().exportText(); });
+    connect(commands.exportSpreadsheet, &QAction::triggered, this,
+            [this] { reportCommands().exportSpreadsheet(); });
+    run_->attachMenuCommand(commands.optimise);
+    connect(menus_, &MainMenus::languageChosen, this, &MainWindow::switchLanguage);
+
+    connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
+    connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
+    connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
+    connect(editor_, &JobEditor::headerChanged, this, [this] { state_.changed = true; });
+}
+
+// ---- Start-up ----
+
+void MainWindow::startUp() {
+    writeDefaultSettings();
+    readSettings();
+    loadTexts();
+    editor_->setUpColumns();
+    results_->setUpColumns();
+
+    newJob();
+    if (firstStart_) chooseFirstLanguage();
+    if (documentationPending_) openDocumentationOnce();
+    playOpeningAnimation();
+}
+
+void MainWindow::writeDefaultSettings() {
+    firstStart_ = marlo::writeDefaultSettings(context_.settings);
+}
+
+void MainWindow::readSettings() {
+    const ProgramSettings loaded = marlo::readSettings(context_.settings);
+    state_.parameters = loaded.parameters;
+    results_->showParameters(state_.parameters);
+    catalogue_.setLanguage(loaded.language);
+    menus_->showLanguageTicks(catalogue_.language());
+    documentationPending_ = loaded.documentationMarker == settings::kDocumentationPending;
+}
+
+void MainWindow::openDocumentationOnce() {
+    context_.shell.openLink(documentationLink());
+    saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
+    documentationPending_ = false;
+    loadTexts();
+    resetScreen();
+    clearResult();
+}
+
+void MainWindow::loadTexts() {
+    editor_->loadTexts();
+    results_->loadTexts();
+    run_->loadTexts();
+    menus_->loadTexts();
+}
+
+void MainWindow::playOpeningAnimation() {
+    if (!designedSize_.isValid()) designedSize_ = sizeHint();
+    const int width = designedSize_.width();
+    const int height = designedSize_.height();
+    const int step = pixels(kAnimationStepTwips);
+    // The window system keeps a window at least one pixel in each direction.
+    setMinimumSize(1, 1);
+    setMaximumSize(width, height);
+    resize(1, 1);
+    if (const QScreen* screen = this->screen()) {
+        // Centred; on a screen too small for it, the menus stay in reach.
+        const QRect available = screen->availableGeometry();
+        move(available.left() + std::max(0, (available.width() - width) / 2),
+             available.top() + std::max(0, (available.height() - height) / 2));
+    }
+    show();
+    for (int w = this->width(); w <= width; w += step) {
+        resize(w, 1);
+        QCoreApplication::processEvents();
+    }
+    for (int h = this->height(); h <= height; h += step) {
+        resize(width, h);
+        QCoreApplication::processEvents();
+    }
+    setFixedSize(width, height);
+    activateWindow();
+    editor_->focusFirstBox();
+}
+
+// ---- The job on screen and its result ----
+
+void MainWindow::resetScreen() {
+    // The job on screen is replaced: a run of it has no use any more.
+    if (run_->isRunning()) run_->stop();
+    editor_->clear();
+    results_->clear();
+    state_.fileName.clear();
+    setWindowTitle(messages_.text(63));
+    state_.changed = false;
+    state_.resultPresent = false;
+    if (isVisible()) editor_->focusFirstBox();
+}
+
+void MainWindow::clearResult() {
+    run_->clearResult();
+}
+
+void MainWindow::disableResultCommands() {
+    menus_->enableResultCommands(false);
+}
+
+void MainWindow::listChanged() {
+    state_.changed = true;
+    // A result, finished or still being computed, belongs to the list as it was.
+    if (run_->isRunning())
+        run_->stop();
+    else if (state_.resultPresent)
+        clearResult();
+}
+
+bool MainWindow::isRunning() const {
+    return run_->isRunning();
+}
+
+Job MainWindow::job() const {
+    return {editor_->header(), state_.list};
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Close and the window frame's close button alike.
+    if (!confirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    // Closing ends a run quietly: nobody is left to look at its result.
+    run_->endQuietly();
+    event->accept();
+}
+
+// ---- Job files ----
+
+void MainWindow::newJob() {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
+}
+
+void MainWindow::openJob() {
+    if (!confirmDiscardChanges()) return;
+    // The old job goes before the dialog: cancelling it leaves a new, empty job.
+    resetScreen();
+    disableResultCommands();
+    const JobFileCommands files = jobFiles();
+    const std::optional<QString> path = files.chooseFileToOpen();
+    if (!path) return;
+    const std::optional<Job> opened = files.read(*path);
+    if (!opened) return;
+    editor_->showJob(*opened);
+    state_.fileName = *path;
+    showFileNameInTitle();
+    state_.changed = false;
+}
+
+void MainWindow::saveJob() {
+    if (!state_.changed) return;
+    // A job that has only been saved under a name still counts as new and asks for the name.
+    if (windowTitle() == messages_.text(63)) {
+        const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
+        if (path) writeJob(*path);
+        return;
+    }
+    writeJob(state_.fileName);
+}
+
+void MainWindow::saveJobAs() {
+    const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
+    if (path && writeJob(*path)) showFileNameInTitle();
+}
+
+bool MainWindow::writeJob(const QString& path) {
+    // The job is bound to a file only once it is in it.
+    if (!jobFiles().write(path, job())) return false;
+    state_.fileName = path;
+    state_.changed = false;
+    return true;
+}
+
+void MainWindow::showFileNameInTitle() {
+    setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + state_.fileName);
+}
+
+bool MainWindow::confirmDiscardChanges() {
+    if (!state_.changed) return true;
+    const QString question = state_.fileName.isEmpty()
+                                 ? messages_.text(53)
+                                 : messages_.text(54) + state_.fileName + QLatin1Char('?');
+    switch (messages_.askYesNoCancel(question)) {
+        case MessageAnswer::Yes:
+            // A save that was cancelled or failed keeps the job rather than losing it.
+            saveJob();
+            return !state_.changed;
+        case MessageAnswer::No:
+            state_.changed = false;
+            return true;
+        case MessageAnswer::Cancel:
+        case MessageAnswer::Ok:
+            break;
+    }
+    return false;
+}
+
+JobFileCommands MainWindow::jobFiles() {
+    return JobFileCommands(this, context_.dialogs, catalogue_);
+}
+
+ReportCommands MainWindow::reportCommands() {
+    return ReportCommands(this, context_, catalogue_,
+                          {job(), state_.parameters, state_.result, state_.fileName});
+}
+
+// ---- Parameters, languages and About ----
+
+void MainWindow::editParameters() {
+    ParametersDialog dialog(catalogue_, context_.settings, context_.dialogs, state_.parameters,
+                            this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.parameters = dialog.parameters();
+    results_->showParameters(state_.parameters);
+    // A result, finished or still being computed, belongs to the parameters as they were.
+    if (run_->isRunning()) {
+        run_->stop();
+    } else if (state_.resultPresent) {
+        clearResult();
+        disableResultCommands();
+    }
+}
+
+void MainWindow::switchLanguage(Language chosen) {
+    if (!confirmDiscardChanges()) {
+        // The click has moved the tick; it goes back to the current language.
+        menus_->showLanguageTicks(catalogue_.language());
+        return;
+    }
+    catalogue_.setLanguage(chosen);
+    menus_->showLanguageTicks(chosen);
+    saveSetting(context_.settings, settings::kLanguage, settingsName(chosen));
+    loadTexts();
+    resetScreen();
+    disableResultCommands();
+    clearResult();
+}
+
+void MainWindow::chooseFirstLanguage() {
+    // The main window is not shown yet: the form stands alone on the screen.
+    LanguageDialog form(context_.settings);
+    if (form.exec() == QDialog::Accepted) {
+        catalogue_.setLanguage(form.chosen());
+        menus_->showLanguageTicks(catalogue_.language());
+    }
+    loadTexts();
+    resetScreen();
+    clearResult();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(context_.shell, this);
+    dialog.exec();
+}
+
+}  // namespace marlo

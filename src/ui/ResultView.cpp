@@ -1,0 +1,220 @@
+#include "ui/ResultView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "optimiser/NumberFormats.h"
+#include "ui/FormControls.h"
+#include "ui/Twips.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr int kResultColumnTwips = 1065;
+constexpr int kResultDimensionColumnTwips = 800;
+constexpr int kResultFixedColumns = 4;
+constexpr int kResultWidestColumns = 10;  // more columns scroll
+constexpr int kResultVisibleRows = 11;    // header and 10 patterns; more rows scroll
+
+const QColor kResultGridLines(128, 128, 128);
+
+QString number(long long value) {
+    return QString::number(value);
+}
+
+int resultColumnsWidth(int columns) {
+    const int dimensionColumns =
+        std::clamp(columns - kResultFixedColumns, 0, kResultWidestColumns - kResultFixedColumns);
+    return kResultFixedColumns * pixels(kResultColumnTwips) +
+           dimensionColumns * pixels(kResultDimensionColumnTwips);
+}
+
+}  // namespace
+
+ResultView::ResultView(QWidget* form, WindowMessages& messages)
+    : QObject(form), messages_(messages) {
+    progressText_ = namedLabel(QStringLiteral("Label3"), form);
+    cutThicknessCaption_ = namedLabel(QStringLiteral("Label12"), form);
+    rodLengthCaption_ = namedLabel(QStringLiteral("Label13"), form);
+    cutThicknessValue_ = namedLabel(QStringLiteral("Label14"), form);
+    rodLengthValue_ = namedLabel(QStringLiteral("Label15"), form);
+    progressBar_ = new QProgressBar(form);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setTextVisible(false);
+
+    // The result gets the room of its largest size, so that its growing moves nothing else.
+    resultRoom_ = new QWidget(form);
+    resultGrid_ = new QTableWidget(resultRoom_);
+    resultGrid_->setObjectName(QStringLiteral("Grid2"));
+    setUpGrid(resultGrid_);
+    resultGrid_->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: %1; }").arg(kResultGridLines.name()));
+    resultRoom_->setFixedSize(gridSize(resultGrid_, kResultVisibleRows,
+                                       resultColumnsWidth(kResultWidestColumns), true, true));
+
+    totalsFrame_ = new QGroupBox(form);
+    totalsFrame_->setObjectName(QStringLiteral("Frame1"));
+    auto* totals = new QGridLayout(totalsFrame_);
+    totals->setHorizontalSpacing(pixels(180));
+    totals->setVerticalSpacing(pixels(60));
+    for (int i = 0; i < 10; ++i) {
+        totalsLabels_[i] = namedLabel(QStringLiteral("Label4_%1").arg(i), totalsFrame_);
+        if (i % 2 == 1) {
+            totalsLabels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            totalsLabels_[i]->setFrameShape(QFrame::Panel);
+            totalsLabels_[i]->setFrameShadow(QFrame::Sunken);
+            totalsLabels_[i]->setMinimumWidth(pixels(1500));
+        }
+        totals->addWidget(totalsLabels_[i], i / 2, i % 2);
+    }
+}
+
+QLayout* ResultView::buildLayout(QWidget* optimiseButton) {
+    for (QLabel* caption : {cutThicknessCaption_, rodLengthCaption_})
+        caption->setMinimumWidth(widestCaption(caption, {34, 35}));
+    for (int i = 0; i < 10; i += 2)
+        totalsLabels_[i]->setMinimumWidth(widestCaption(totalsLabels_[i], {42, 43, 44, 45, 46}));
+
+    const int gap = pixels(90);
+    progressText_->setAlignment(Qt::AlignCenter);
+    progressText_->setMinimumWidth(
+        progressText_->fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + gap);
+    progressBar_->setFixedSize(pixels(3600), pixels(270));
+    auto* progress = new QVBoxLayout;
+    progress->setSpacing(pixels(30));
+    progress->addStretch();
+    progress->addWidget(progressBar_);
+    progress->addWidget(progressText_, 0, Qt::AlignHCenter);
+    progress->addStretch();
+    auto* parameters = new QGridLayout;
+    parameters->setHorizontalSpacing(2 * gap);
+    parameters->setVerticalSpacing(pixels(30));
+    parameters->addWidget(cutThicknessCaption_, 0, 0);
+    parameters->addWidget(cutThicknessValue_, 0, 1, Qt::AlignRight);
+    parameters->addWidget(rodLengthCaption_, 1, 0);
+    parameters->addWidget(rodLengthValue_, 1, 1, Qt::AlignRight);
+    auto* parametersColumn = new QVBoxLayout;
+    parametersColumn->addStretch();
+    parametersColumn->addLayout(parameters);
+    parametersColumn->addStretch();
+    auto* run = new QHBoxLayout;
+    run->setSpacing(2 * gap);
+    run->addWidget(optimiseButton);
+    run->addLayout(progress);
+    run->addStretch();
+    run->addLayout(parametersColumn);
+
+    auto* evaluation = new QHBoxLayout;
+    evaluation->setSpacing(0);
+    evaluation->addWidget(totalsFrame_);
+    evaluation->addStretch();
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addLayout(run);
+    column->addSpacing(gap);
+    column->addWidget(resultRoom_, 0, Qt::AlignLeft | Qt::AlignTop);
+    column->addSpacing(gap);
+    column->addLayout(evaluation);
+    column->addStretch();
+    return column;
+}
+
+QWidget* ResultView::resultGrid() const {
+    return resultGrid_;
+}
+
+void ResultView::setUpColumns() {
+    resultGrid_->setColumnCount(kResultFixedColumns);
+    for (int column = 0; column < kResultFixedColumns; ++column)
+        resultGrid_->setColumnWidth(column, pixels(kResultColumnTwips));
+}
+
+void ResultView::loadTexts() {
+    cutThicknessCaption_->setText(messages_.text(34));
+    rodLengthCaption_->setText(messages_.text(35));
+    totalsFrame_->setTitle(messages_.text(41));
+    for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(messages_.text(42 + i));
+}
+
+void ResultView::showParameters(const JobParameters& parameters) {
+    cutThicknessValue_->setText(number(parameters.cutThickness));
+    rodLengthValue_->setText(number(parameters.rodLength));
+}
+
+void ResultView::showProgress(double percent, const PlanSummary& totals, int16_t rodLength) {
+    progressText_->setText(QString::fromStdString(formatProgress(percent)));
+    progressBar_->setValue(static_cast<int>(std::lround(percent)));
+    totalsLabels_[1]->setText(number(totals.rodCount));
+    totalsLabels_[3]->setText(number(totals.totalWaste));
+    totalsLabels_[5]->setText(number(totals.wastePieceCount));
+    const QString point = QLocale().decimalPoint();
+    const char separator =
+        point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+    const std::optional<double> percentUsed = efficiency(totals, rodLength);
+    totalsLabels_[7]->setText(
+        percentUsed ? QString::fromStdString(formatEfficiency(*percentUsed, separator))
+                    : QString());
+    totalsLabels_[9]->setText(
+        QString::fromStdString(formatPossibilities(totals.calculatedPossibilities)));
+}
+
+void ResultView::showResult(const CuttingPlan& result) {
+    progressText_->setText(QString::fromStdString(formatProgress(100)));
+    progressBar_->setValue(100);
+
+    const PatternTable& patterns = result.patterns;
+    const int columns = kResultFixedColumns + patterns.maxPieceCount();
+    resultGrid_->setColumnCount(columns);
+    for (int column = kResultFixedColumns; column < columns; ++column) {
+        resultGrid_->setHorizontalHeaderItem(
+            column, centredItem(messages_.text(16) + number(column - kResultFixedColumns + 1)));
+        resultGrid_->setColumnWidth(column, pixels(kResultDimensionColumnTwips));
+    }
+    resultGrid_->setRowCount(patterns.count());
+    for (int p = 0; p < patterns.count(); ++p) {
+        for (int row = 1; row <= patterns[p].pieceCount + 4; ++row)
+            resultGrid_->setItem(p, row - 1, centredItem(number(patterns[p].row(row))));
+    }
+    const int last = patterns.count() - 1;
+    resultGrid_->setCurrentCell(last, 0,
+                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    fitResultGrid();
+    resultGrid_->scrollToBottom();
+}
+
+void ResultView::clear() {
+    progressText_->setText(QString::fromStdString(formatProgress(0)));
+    progressBar_->setValue(0);
+    for (int i = 1; i < 10; i += 2) totalsLabels_[i]->clear();
+
+    resultGrid_->clearContents();
+    resultGrid_->setRowCount(0);
+    resultGrid_->setColumnCount(kResultFixedColumns);
+    for (int column = 0; column < kResultFixedColumns; ++column) {
+        resultGrid_->setHorizontalHeaderItem(column, centredItem(messages_.text(9 + column)));
+        resultGrid_->setColumnWidth(column, pixels(kResultColumnTwips));
+    }
+    resultGrid_->setCurrentIndex(QModelIndex());
+    fitResultGrid();
+}
+
+void ResultView::fitResultGrid() {
+    const int rows = resultGrid_->rowCount() + 1;
+    const int columns = resultGrid_->columnCount();
+    const bool tall = rows > kResultVisibleRows;
+    const bool wide = columns > kResultWidestColumns;
+    fitGrid(resultGrid_, tall ? kResultVisibleRows : rows, resultColumnsWidth(columns), wide, tall);
+}
+
+}  // namespace marlo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+#include "model/JobParameters.h"
+#include "model/PlanSummary.h"
+#include "optimiser/CuttingPlan.h"
+#include "ui/WindowMessages.h"
+
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QProgressBar;
+class QTableWidget;
+class QWidget;
+
+namespace marlo {
+
+// The right half of the main window below and beside the Optimise button: the progress of a
+// run, the cut thickness and rod length it uses, the result grid (one row per cutting pattern)
+// and the totals.
+class ResultView : public QObject {
+    Q_OBJECT
+
+  public:
+    ResultView(QWidget* form, WindowMessages& messages);
+
+    // The right column: the run row (the given Optimise button, the progress and the
+    // parameters), the result grid and the totals.
+    QLayout* buildLayout(QWidget* optimiseButton);
+    void setUpColumns();
+    void loadTexts();
+
+    void showParameters(const JobParameters& parameters);
+    // The progress and the totals of the rods cut so far.
+    void showProgress(double percent, const PlanSummary& totals, int16_t rodLength);
+    // A finished result: full progress and the patterns, the last one selected.
+    void showResult(const CuttingPlan& result);
+    // No progress, no totals, an empty result grid.
+    void clear();
+
+    QWidget* resultGrid() const;
+
+  private:
+    void fitResultGrid();
+
+    WindowMessages& messages_;
+
+    QLabel* progressText_;
+    QProgressBar* progressBar_;
+    QLabel* cutThicknessCaption_;
+    QLabel* rodLengthCaption_;
+    QLabel* cutThicknessValue_;
+    QLabel* rodLengthValue_;
+    QWidget* resultRoom_;
+    QTableWidget* resultGrid_;
+    QGroupBox* totalsFrame_;
+    // Captions at even, values at odd indices: rods, waste, waste pieces, efficiency,
+    // possibilities.
+    std::array<QLabel*, 10> totalsLabels_;
+};
+
+}  // namespace marlo

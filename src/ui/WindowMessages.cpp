@@ -1,0 +1,40 @@
+#include "ui/WindowMessages.h"
+
+#include "ui/FixedTexts.h"
+
+namespace marlo {
+
+WindowMessages::WindowMessages(QWidget* window, Dialogs& dialogs, const StringCatalogue& catalogue)
+    : window_(window), dialogs_(dialogs), catalogue_(catalogue) {}
+
+QString WindowMessages::text(int offset) const {
+    return QString::fromStdString(catalogue_.text(offset));
+}
+
+MessageAnswer WindowMessages::ask(const QString& question) {
+    return dialogs_.message(window_, {question, QLatin1String(kProductTitle), MessageButtons::YesNo,
+                                      MessageAnswer::No, MessageIcon::Question});
+}
+
+MessageAnswer WindowMessages::askYesNoCancel(const QString& question) {
+    return dialogs_.message(window_,
+                            {question, QLatin1String(kProductTitle), MessageButtons::YesNoCancel,
+                             MessageAnswer::Yes, MessageIcon::None});
+}
+
+void WindowMessages::notify(int offset) {
+    dialogs_.message(window_, {text(offset), QLatin1String(kProductTitle), MessageButtons::Ok,
+                               MessageAnswer::Ok, MessageIcon::Information});
+}
+
+void WindowMessages::showError(int offset) {
+    dialogs_.message(window_, {text(offset), text(msg::kError), MessageButtons::Ok,
+                               MessageAnswer::Ok, MessageIcon::Error});
+}
+
+void WindowMessages::warnDimensionTooLong(int offset) {
+    dialogs_.message(window_, {text(offset), QLatin1String(kDimensionTooLongTitle),
+                               MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Warning});
+}
+
+}  // namespace marlo
