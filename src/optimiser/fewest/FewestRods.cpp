@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <random>
 
 #include "i18n/StringCatalogue.h"
 #include "optimiser/CuttingPlanSearch.h"
@@ -21,6 +22,8 @@ namespace {
 constexpr double kSearchSecondsWhenProven = 0.5;
 constexpr size_t kPatternsTriedPerStage = 8;
 constexpr double kRestrictedMasterShare = 0.2;
+constexpr double kDiveShare = 0.5;
+constexpr int kDiveFailures = 40;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -54,7 +57,9 @@ class Solver {
 
     void roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
                          Packing fixed, const std::vector<int32_t>& demand);
-    void dive(ColumnGeneration& lp, ColumnGeneration::Solution solution, bool fullestFirst);
+    void dive(ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+              const Packing& fixed, const std::vector<int32_t>& demand, const Deadline& deadline,
+              std::mt19937* random);
     void runSearch(const Deadline& deadline);
 
     const PieceList& pieces_;
@@ -65,6 +70,8 @@ class Solver {
     Packing best_;
     int bound_ = 0;
     uint64_t steps_ = 0;
+    const ColumnGeneration* lp_ = nullptr;  // while the relaxation is being solved
+    int diveFailures_ = 0;
 };
 
 std::vector<int32_t> Solver::fullDemand() const {
@@ -94,7 +101,9 @@ void Solver::raiseBound(int bound) {
 FewestRodsResult Solver::result() const {
     FewestRodsResult result;
     result.plan = cuttingPlanOf(instance_, best_, parameters_);
-    result.plan.summary.calculatedPossibilities = steps_;
+    // Patterns priced, rods searched and branches of the exact model: the steps of this method.
+    result.plan.summary.calculatedPossibilities =
+        steps_ + (lp_ != nullptr ? static_cast<uint64_t>(lp_->pricings()) : 0);
     result.lowerBound = bound_;
     result.optimal = proven();
     return result;
@@ -124,52 +133,52 @@ void Solver::roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration:
 }
 
 // Fixes the patterns of the relaxation one after the other, solving the relaxation of what is
-// left after each: the pattern with the most rods at its rounded-down count (at least one rod).
-// A pattern after which the relaxation shows that no better plan can follow gives way to the
-// one with the next most rods. Every stage also tries rounding with first or best fit of the rest.
-void Solver::dive(ColumnGeneration& lp, ColumnGeneration::Solution solution, bool fullestFirst) {
-    std::vector<int32_t> demand = fullDemand();
-    Packing fixed;
-    while (!proven() && !deadline_.passed()) {
-        std::vector<size_t> order;
-        for (size_t p = 0; p < solution.rods.size(); ++p)
-            if (solution.rods[p] > 1e-6) order.push_back(p);
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            if (fullestFirst) {
-                const int32_t wa = weightOf(instance_, lp.patterns()[a]);
-                const int32_t wb = weightOf(instance_, lp.patterns()[b]);
-                if (wa != wb) return wa > wb;
-            }
-            return solution.rods[a] > solution.rods[b];
-        });
-        if (order.size() > kPatternsTriedPerStage) order.resize(kPatternsTriedPerStage);
-        bool advanced = false;
-        for (size_t p : order) {
-            const Pattern pattern = lp.patterns()[p];
-            Packing next = fixed;
-            const auto rods =
-                std::max(1, static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6)));
-            next.add(pattern, rods);
-            std::vector<int32_t> left = demand;
-            for (size_t t = 0; t < left.size(); ++t)
-                left[t] = std::max(0, left[t] - rods * pattern[t]);
-            if (std::all_of(left.begin(), left.end(), [](int32_t d) { return d == 0; })) {
-                offer(next);
-                return;
-            }
-            if (next.rodCount() >= best_.rodCount()) continue;
-            ColumnGeneration::Solution after =
-                lp.solve(left, best_.rodCount() - next.rodCount(), deadline_);
-            if (deadline_.passed()) return;
-            if (next.rodCount() + roundedUp(after.lowerBound) >= best_.rodCount()) continue;
-            roundRelaxation(lp, after, next, left);
-            fixed = std::move(next);
-            demand = std::move(left);
-            solution = std::move(after);
-            advanced = true;
-            break;
+// left after each: first the pattern with the most rods, at its rounded-down count (at least one
+// rod). A pattern after which the relaxation shows that no better plan can follow gives way to
+// the one with the next most rods; when none is left, the dive steps back a stage. Every stage
+// also tries rounding with first or best fit of the rest.
+void Solver::dive(ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                  const Packing& fixed, const std::vector<int32_t>& demand,
+                  const Deadline& deadline, std::mt19937* random) {
+    std::vector<std::pair<Pattern, int32_t>> candidates;
+    std::vector<size_t> order;
+    for (size_t p = 0; p < solution.rods.size(); ++p)
+        if (solution.rods[p] > 1e-6) order.push_back(p);
+    // A repeated dive weighs the rods with a random factor, so that it takes other ways.
+    std::vector<double> weight(solution.rods);
+    if (random != nullptr) {
+        std::uniform_real_distribution<double> factor(0.3, 1.0);
+        for (double& w : weight) w *= factor(*random);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return weight[a] > weight[b]; });
+    if (order.size() > kPatternsTriedPerStage) order.resize(kPatternsTriedPerStage);
+    for (size_t p : order)
+        candidates.emplace_back(
+            lp.patterns()[p],
+            std::max(1, static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6))));
+
+    for (const auto& [pattern, rods] : candidates) {
+        if (proven() || deadline.passed()) return;
+        Packing next = fixed;
+        next.add(pattern, rods);
+        std::vector<int32_t> left = demand;
+        for (size_t t = 0; t < left.size(); ++t) left[t] = std::max(0, left[t] - rods * pattern[t]);
+        if (std::all_of(left.begin(), left.end(), [](int32_t d) { return d == 0; })) {
+            offer(next);
+            continue;
         }
-        if (!advanced) return;
+        if (next.rodCount() >= best_.rodCount()) continue;
+        const ColumnGeneration::Solution after =
+            lp.solve(left, best_.rodCount() - next.rodCount(), deadline);
+        if (deadline.passed()) return;
+        if (next.rodCount() + roundedUp(after.lowerBound) >= best_.rodCount()) {
+            // Stepping back far does not pay: the rounding of the restricted master follows.
+            if (++diveFailures_ > kDiveFailures) return;
+            continue;
+        }
+        roundRelaxation(lp, after, next, left);
+        dive(lp, after, next, left, deadline, random);
     }
 }
 
@@ -208,20 +217,30 @@ FewestRodsResult Solver::run() {
 
     if (!proven()) {
         ColumnGeneration lp(instance_);
+        lp_ = &lp;
         for (const Pattern& pattern : best_.patterns) lp.addPattern(pattern);
         const ColumnGeneration::Solution relaxation =
             lp.solve(fullDemand(), best_.rodCount(), deadline_);
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
-        if (!proven()) dive(lp, relaxation, false);
-        if (!proven()) dive(lp, relaxation, true);
+        // A dive; the patterns it made as an integer program; then dives of other ways.
+        if (!proven())
+            dive(lp, relaxation, {}, fullDemand(),
+                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
         if (!proven() && !deadline_.passed()) {
             const std::optional<Packing> restricted = planFromPatterns(
                 instance_, lp.patterns(), best_.rodCount(),
                 deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
             if (restricted) offer(*restricted);
         }
+        const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
+        std::mt19937 random(1);
+        while (!proven() && !diving.passed()) {
+            diveFailures_ = 0;
+            dive(lp, relaxation, {}, fullDemand(), diving, &random);
+        }
         steps_ += static_cast<uint64_t>(lp.pricings());
+        lp_ = nullptr;
     }
     // The search may beat an unproven plan; a proven one it can still match in fewer patterns
     // (fewer saw set-ups), so it gets a short while then.

@@ -30,7 +30,9 @@ IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline
     model.passInEventHandler(&handler);
     CbcMain0(model);
     const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
-    const char* arguments[] = {"fewest", "-log", "0", "-sec", seconds.c_str(), "-solve", "-quit"};
+    // The time limit counts as the clock on the wall, as the caller's deadline does.
+    const char* arguments[] = {"fewest", "-log",          "0",      "-timeMode", "elapsed",
+                               "-sec",   seconds.c_str(), "-solve", "-quit"};
     CbcMain1(static_cast<int>(std::size(arguments)), arguments, model);
 
     IntegerOutcome outcome;
