@@ -91,25 +91,29 @@ Packing withoutSurplus(const Instance& instance, const Packing& packing) {
         }
     }
     // Regroup in the order of the given patterns.
-    Packing result;
     std::vector<Pattern> byGivenOrder(rods.size());
     size_t next = 0;
     for (size_t p = 0; p < packing.patterns.size(); ++p) {
         for (int32_t r = 0; r < packing.rods[p]; ++r)
             byGivenOrder[next++] = rods[firstRodOf[p] + r];
     }
+    return packingOfRods(byGivenOrder);
+}
+
+Packing packingOfRods(const std::vector<Pattern>& rods) {
+    Packing packing;
     std::map<Pattern, size_t> indexOf;
-    for (const Pattern& rod : byGivenOrder) {
+    for (const Pattern& rod : rods) {
         if (std::all_of(rod.begin(), rod.end(), [](int32_t c) { return c == 0; })) continue;
-        const auto [found, added] = indexOf.emplace(rod, result.patterns.size());
+        const auto [found, added] = indexOf.emplace(rod, packing.patterns.size());
         if (added) {
-            result.patterns.push_back(rod);
-            result.rods.push_back(1);
+            packing.patterns.push_back(rod);
+            packing.rods.push_back(1);
         } else {
-            ++result.rods[found->second];
+            ++packing.rods[found->second];
         }
     }
-    return result;
+    return packing;
 }
 
 CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,

@@ -49,6 +49,9 @@ struct Packing {
 // packing did.
 Packing withoutSurplus(const Instance& instance, const Packing& packing);
 
+// Single rods grouped into patterns in the order they first occur; empty rods are dropped.
+Packing packingOfRods(const std::vector<Pattern>& rods);
+
 bool coversDemand(const Instance& instance, const Packing& packing);
 
 // The packing as a result: one rod pattern per pattern, lengths longest first, the waste and

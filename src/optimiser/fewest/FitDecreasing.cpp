@@ -4,25 +4,6 @@
 
 namespace marlo::fewest {
 
-namespace {
-
-Packing packingOf(const std::vector<Pattern>& rods) {
-    Packing packing;
-    std::map<Pattern, size_t> indexOf;
-    for (const Pattern& rod : rods) {
-        const auto [found, added] = indexOf.emplace(rod, packing.patterns.size());
-        if (added) {
-            packing.patterns.push_back(rod);
-            packing.rods.push_back(1);
-        } else {
-            ++packing.rods[found->second];
-        }
-    }
-    return packing;
-}
-
-}  // namespace
-
 Packing firstFitDecreasing(const Instance& instance, const std::vector<int32_t>& demand) {
     const size_t types = instance.types.size();
     std::vector<Pattern> rods;
@@ -44,7 +25,7 @@ Packing firstFitDecreasing(const Instance& instance, const std::vector<int32_t>&
             left -= fit;
         }
     }
-    return packingOf(rods);
+    return packingOfRods(rods);
 }
 
 Packing bestFitDecreasing(const Instance& instance, const std::vector<int32_t>& demand) {
@@ -70,7 +51,7 @@ Packing bestFitDecreasing(const Instance& instance, const std::vector<int32_t>& 
             byRoom.emplace(room - w, rod);
         }
     }
-    return packingOf(rods);
+    return packingOfRods(rods);
 }
 
 }  // namespace marlo::fewest
