@@ -74,7 +74,12 @@ void PainterPrinter::printText(int column, std::string_view text) {
 
 void PainterPrinter::endLine() {
     if (!beginPageIfNeeded()) return;
-    y_ += QFontMetricsF(font_, &printer_).lineSpacing();
+    const double line = QFontMetricsF(font_, &printer_).lineSpacing();
+    y_ += line;
+    // A line that would run off the page goes on the next one, as a printer does by itself:
+    // long results would otherwise lose their last rows.
+    if (y_ + line > printer_.pageLayout().paintRectPixels(printer_.resolution()).height())
+        pageEndPending_ = true;
 }
 
 void PainterPrinter::newPage() {
