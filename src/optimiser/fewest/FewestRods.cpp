@@ -21,9 +21,9 @@ namespace {
 
 constexpr double kSearchSecondsWhenProven = 0.5;
 constexpr size_t kPatternsTriedPerStage = 8;
-constexpr double kRestrictedMasterShare = 0.2;
-constexpr double kDiveShare = 0.5;
-constexpr int kDiveFailures = 40;
+constexpr double kRestrictedMasterShare = 0.3;
+constexpr double kDiveShare = 0.3;
+constexpr int kDiveFailures = 60;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -169,12 +169,15 @@ void Solver::dive(ColumnGeneration& lp, const ColumnGeneration::Solution& soluti
             continue;
         }
         if (next.rodCount() >= best_.rodCount()) continue;
+        // Stepping back far does not pay (the restricted master and other dives follow): once a
+        // pattern has failed, every further relaxation of this dive counts against its budget.
+        if (diveFailures_ > kDiveFailures) return;
         const ColumnGeneration::Solution after =
             lp.solve(left, best_.rodCount() - next.rodCount(), deadline);
         if (deadline.passed()) return;
+        if (diveFailures_ > 0) ++diveFailures_;
         if (next.rodCount() + roundedUp(after.lowerBound) >= best_.rodCount()) {
-            // Stepping back far does not pay: the rounding of the restricted master follows.
-            if (++diveFailures_ > kDiveFailures) return;
+            diveFailures_ = std::max(diveFailures_, 1);
             continue;
         }
         roundRelaxation(lp, after, next, left);
@@ -223,21 +226,21 @@ FewestRodsResult Solver::run() {
             lp.solve(fullDemand(), best_.rodCount(), deadline_);
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
-        // A dive; the patterns it made as an integer program; then dives of other ways.
+        // A dive, dives of other ways, then the patterns they made as an integer program.
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
                  deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
-        if (!proven() && !deadline_.passed()) {
-            const std::optional<Packing> restricted = planFromPatterns(
-                instance_, lp.patterns(), best_.rodCount(),
-                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
-            if (restricted) offer(*restricted);
-        }
         const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
         std::mt19937 random(1);
         while (!proven() && !diving.passed()) {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
+        }
+        if (!proven() && !deadline_.passed()) {
+            const std::optional<Packing> restricted = planFromPatterns(
+                instance_, lp.patterns(), best_.rodCount(),
+                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+            if (restricted) offer(*restricted);
         }
         steps_ += static_cast<uint64_t>(lp.pricings());
         lp_ = nullptr;
