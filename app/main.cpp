@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "settings/QSettingsStore.h"
 #include "ui/DesktopShell.h"
@@ -10,12 +11,19 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     marlo::applyProgramStyle(application);
+    // One optional argument: a job file to open (the launcher passes the file it was opened for).
+    QCommandLineParser arguments;
+    arguments.addHelpOption();
+    arguments.addPositionalArgument(QStringLiteral("job"), QStringLiteral("Job file (*.opt)."),
+                                    QStringLiteral("[job]"));
+    arguments.process(application);
+    const QString jobFile = arguments.positionalArguments().value(0);
 
     marlo::QSettingsStore settings;
     marlo::QtDialogs dialogs;
     marlo::DesktopShell shell;
     marlo::MainWindow window({dialogs, settings, shell});
-    marlo::SplashScreen splash([&window] { window.startUp(); });
+    marlo::SplashScreen splash([&window, jobFile] { window.startUp(jobFile); });
     splash.show();
     return application.exec();
 }

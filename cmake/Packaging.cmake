@@ -5,7 +5,9 @@
 #   <prefix>/share/icons/hicolor/{16x16..256x256,scalable}/apps    program icon
 #   <prefix>/share/metainfo/org.marloveen.MarloVeen.metainfo.xml  AppStream description
 #   <prefix>/share/mime/packages/marlo-veen.xml                   job file type (*.opt)
-#   <prefix>/share/marlo-veen/files/documentation.pdf             user manual, opened by the program
+#   <prefix>/share/marlo-veen/files/documentation-<lang>.pdf      user manual of one language, opened
+#                                                                  by the program in that language
+#   <prefix>/share/marlo-veen/files/documentation.pdf             user manual in every language
 #   <prefix>/share/marlo-veen/samples/*.opt                        sample jobs
 #   <prefix>/share/doc/marlo-veen/                                 README and a link to the manual
 include(GNUInstallDirs)

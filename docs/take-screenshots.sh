@@ -115,16 +115,14 @@ mkdir -p "$out"
 first_start
 capture_dialog "first-start.png" "Please choose your language"
 
-for language in english slovak; do
-  if [ "$language" = slovak ]; then
-    suffix=sk
-    job=("Stavby s.r.o." "Hala 4" "RAL 9010")
-    parameters_title="Parametre"
-  else
-    suffix=en
-    job=("ACME Ltd." "Hall 4" "RAL 9010")
-    parameters_title="Parameters"
-  fi
+for language in english slovak german czech dutch; do
+  case "$language" in
+    english) suffix=en job=("ACME Ltd." "Hall 4" "RAL 9010") parameters_title="Parameters" ;;
+    slovak) suffix=sk job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametre" ;;
+    german) suffix=de job=("ACME GmbH" "Halle 4" "RAL 9010") parameters_title="Parameter" ;;
+    czech) suffix=cs job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametry" ;;
+    dutch) suffix=nl job=("ACME B.V." "Hal 4" "RAL 9010") parameters_title="Parameters" ;;
+  esac
 
   # The worked example: rod 6000 mm, cut 6 mm, 2000 x 3, 1500 x 2, 1000 x 4.
   start "$language" 6000 6 200 500 1 1 1

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build of marlo-veen into a temporary prefix and checks that every file the desktop
 # looks for is where it expects it: the programs, the launcher entry and the icon it names, the
-# AppStream description and the programs it lists, the job file type, the manual at the place
-# the desktop program opens it, and the sample jobs (the installed command line program must
-# optimise one). desktop-file-validate and appstreamcli (Debian: desktop-file-utils, appstream)
+# AppStream description and the programs it lists, the job file type and the launcher's claim on
+# it, the manual at the place the desktop program opens it, and the sample jobs (the installed
+# command line program must optimise one). desktop-file-validate and appstreamcli (Debian: desktop-file-utils, appstream)
 # check the entries; a missing validator is reported and skipped.
 # Usage: scripts/check-install.sh [build folder, default build]
 set -euo pipefail
@@ -83,12 +83,14 @@ grep -q "<release version=\"$version\"" "$prefix/$metainfo" \
   && pass "metainfo lists release $version" \
   || fail "metainfo has no release entry for version $version"
 
-# The desktop program opens the manual at <its folder>/../share/marlo-veen/files.
-if [ "$(head -c4 "$prefix/bin/../$manual")" = "%PDF" ]; then
-  pass "manual is a PDF beside the program's data folder"
-else
-  fail "bin/../$manual is not a PDF"
-fi
+# The desktop program opens the manual of its language at <its folder>/../share/marlo-veen/files.
+for pdf in "$manual" share/marlo-veen/files/documentation-{en,sk,de,cs,nl}.pdf; do
+  if [ "$(head -c4 "$prefix/bin/../$pdf" 2> /dev/null)" = "%PDF" ]; then
+    pass "$pdf is a PDF beside the program's data folder"
+  else
+    fail "bin/../$pdf is not a PDF"
+  fi
+done
 if [ "$(readlink -f "$prefix/share/doc/marlo-veen/documentation.pdf")" = "$(readlink -f "$prefix/$manual")" ]; then
   pass "share/doc/marlo-veen/documentation.pdf points at the manual"
 else
@@ -113,6 +115,27 @@ if command -v update-mime-database > /dev/null; then
     && pass "*.opt is application/x-marlo-veen-job" || fail "*.opt is not registered"
 else
   skip "update-mime-database not installed (Debian: shared-mime-info)"
+fi
+
+# The launcher opens job files: it takes the file on its command line, claims the job file type
+# and the AppStream description says it provides that type; the desktop's cache of types then
+# names the launcher for it.
+job_type=$(sed -n 's:.*<mime-type type="\([^"]*\)".*:\1:p' "$prefix/$mime")
+[ "$(desktop_value Exec)" = "$exec_name %f" ] && pass "Exec passes the file (%f)" \
+  || fail "Exec '$(desktop_value Exec)' does not pass the file as %f"
+grep -qx "$job_type;" <<< "$(desktop_value MimeType)" && pass "launcher claims $job_type" \
+  || fail "launcher MimeType '$(desktop_value MimeType)' is not '$job_type;'"
+grep -q "<mediatype>$job_type</mediatype>" "$prefix/$metainfo" \
+  && pass "metainfo provides $job_type" || fail "metainfo does not provide $job_type"
+if command -v update-desktop-database > /dev/null; then
+  mkdir -p "$work/applications"
+  cp "$prefix/$desktop" "$work/applications/"
+  update-desktop-database "$work/applications"
+  grep -qx "$job_type=marlo-veen.desktop;" "$work/applications/mimeinfo.cache" \
+    && pass "$job_type opens with marlo-veen.desktop" \
+    || fail "the desktop's type cache does not open $job_type with marlo-veen.desktop"
+else
+  skip "update-desktop-database not installed (Debian: desktop-file-utils)"
 fi
 
 if command -v desktop-file-validate > /dev/null; then

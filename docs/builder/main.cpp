@@ -1,7 +1,9 @@
-// Builds the user manual PDF from its Markdown parts (one per language), with the pictures they
-// name. Runs at build time without a display (QT_QPA_PLATFORM=offscreen).
+// Builds a user manual PDF from Markdown parts (one per language), with the pictures they name.
+// Runs at build time without a display (QT_QPA_PLATFORM=offscreen). The cover shows one subtitle
+// per --subtitle and the version after the --version-label.
 //
-//   manual_builder --output files/documentation.pdf --version 1.3.4 --icon icon.svg en.md sk.md
+//   manual_builder --output files/documentation-en.pdf --version 1.3.4 --icon icon.svg
+//                  --subtitle "User manual" --version-label Version en.md
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -21,6 +23,12 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("version"), QStringLiteral("Program version."), QStringLiteral("version")});
     parser.addOption({QStringLiteral("icon"), QStringLiteral("Program icon (SVG) for the cover."),
                       QStringLiteral("file")});
+    parser.addOption({QStringLiteral("subtitle"),
+                      QStringLiteral("Subtitle of the cover; may be given once per part."),
+                      QStringLiteral("text")});
+    parser.addOption({QStringLiteral("version-label"),
+                      QStringLiteral("Word before the version on the cover."),
+                      QStringLiteral("text"), QStringLiteral("Version")});
     parser.addPositionalArgument(QStringLiteral("parts"), QStringLiteral("Markdown parts."));
     parser.process(application);
     if (!parser.isSet(QStringLiteral("output")) || parser.positionalArguments().isEmpty()) {
@@ -39,11 +47,11 @@ int main(int argc, char* argv[]) {
         folder = QFileInfo(path).absolutePath();
     }
 
-    const marlo::ManualCover cover{
-        QStringLiteral("marlo-veen"),
-        {QStringLiteral("User manual"), QStringLiteral("Používateľská príručka")},
-        QStringLiteral("Version / Verzia ") + parser.value(QStringLiteral("version")),
-        parser.value(QStringLiteral("icon"))};
+    const marlo::ManualCover cover{QStringLiteral("marlo-veen"),
+                                   parser.values(QStringLiteral("subtitle")),
+                                   parser.value(QStringLiteral("version-label")) +
+                                       QLatin1Char(' ') + parser.value(QStringLiteral("version")),
+                                   parser.value(QStringLiteral("icon"))};
     const QString output = parser.value(QStringLiteral("output"));
     if (!marlo::writeManualPdf(output, cover, parts, folder)) {
         std::fprintf(stderr, "manual_builder: cannot write %s\n", qPrintable(output));

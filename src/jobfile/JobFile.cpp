@@ -1,22 +1,17 @@
 #include "jobfile/JobFile.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "jobfile/AtomicFile.h"
 #include "jobfile/Cp1250.h"
+#include "jobfile/RegularFile.h"
 
 namespace marlo {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 void appendLine(std::string& out, std::string_view utf8) {
     std::string bytes = utf8ToCp1250(utf8);
@@ -78,22 +73,17 @@ JobFileReadResult parseJobFile(std::string_view bytes) {
 }
 
 JobFileReadResult readJobFile(const std::filesystem::path& path) {
-    const JobFileReadResult cannotRead{JobFileStatus::CannotRead, {}};
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return cannotRead;
-
-    // Reads in blocks up to one byte beyond the limit rather than trusting the reported size,
-    // which devices and pipes do not have.
-    std::string bytes;
-    char block[65536];
-    while (bytes.size() <= kMaxJobFileBytes) {
-        const size_t count = std::fread(block, 1, sizeof block, file.get());
-        bytes.append(block, count);
-        if (count < sizeof block) break;
+    FileBytes file = readRegularFile(path, kMaxJobFileBytes);
+    switch (file.status) {
+        case FileReadStatus::Read:
+            return parseJobFile(file.bytes);
+        case FileReadStatus::CannotRead:
+            return {JobFileStatus::CannotRead, {}};
+        case FileReadStatus::NotRegular:
+        case FileReadStatus::TooLarge:
+            break;
     }
-    if (std::ferror(file.get())) return cannotRead;
-    if (bytes.size() > kMaxJobFileBytes) return {JobFileStatus::NotAJobFile, {}};
-    return parseJobFile(bytes);
+    return {JobFileStatus::NotAJobFile, {}};
 }
 
 }  // namespace marlo

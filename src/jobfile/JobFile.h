@@ -47,7 +47,8 @@ bool writeJobFile(const std::filesystem::path& path, const Job& job);
 JobFileReadResult parseJobFile(std::string_view bytes);
 
 // CannotRead when the file cannot be opened or read; NotAJobFile also for a file over
-// kMaxJobFileBytes, which is refused without reading it whole.
+// kMaxJobFileBytes, which is refused without reading it whole, and for anything that is not a
+// regular file (a folder, a pipe, a device), refused without waiting for it.
 JobFileReadResult readJobFile(const std::filesystem::path& path);
 
 }  // namespace marlo

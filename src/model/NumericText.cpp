@@ -66,4 +66,9 @@ std::optional<int32_t> toInt32(std::string_view text) {
     return roundedTo<int32_t>(text);
 }
 
+bool isAcceptedNumber(std::string_view text) {
+    const std::optional<double> value = parseNumericText(text);
+    return value && *value >= 0 && toInt16(text).has_value();
+}
+
 }  // namespace marlo

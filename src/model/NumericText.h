@@ -15,4 +15,8 @@ std::optional<double> parseNumericText(std::string_view text);
 std::optional<int16_t> toInt16(std::string_view text);
 std::optional<int32_t> toInt32(std::string_view text);
 
+// What a numeric entry and a list cell take: a number not below 0 whose rounded value fits 16
+// bits.
+bool isAcceptedNumber(std::string_view text);
+
 }  // namespace marlo

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
 
-#include "ui/DocumentationLink.h"
 #include "ui/Twips.h"
 #include "version.h"
 
@@ -36,10 +36,10 @@ void showAsLink(QLabel* label) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(Shell& shell, QWidget* parent)
+AboutDialog::AboutDialog(Shell& shell, QUrl documentation, QWidget* parent)
     : QDialog(parent),
       shell_(shell),
-      documentation_(documentationLink()),
+      documentation_(std::move(documentation)),
       nameLabel_(namedLabel(QStringLiteral("lbltxt_0"), QStringLiteral("MARLO-VEEN"), this)),
       descriptionLabel_(namedLabel(QStringLiteral("lbltxt_1"),
                                    QStringLiteral("Cutting optimisation of stock rods"), this)),

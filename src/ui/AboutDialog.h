@@ -11,12 +11,12 @@ class QPushButton;
 namespace marlo {
 
 // The About window: the program's name and version, a link that starts a mail to support and a
-// link to the user documentation. Its texts are the same in every language.
+// link to the user documentation (`documentation`). Its texts are the same in every language.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit AboutDialog(Shell& shell, QWidget* parent = nullptr);
+    AboutDialog(Shell& shell, QUrl documentation, QWidget* parent = nullptr);
 
     // Starts a new mail message in the user's mail program.
     void openMail(const QString& address, const QString& subject, const QString& body);

@@ -6,15 +6,18 @@
 
 namespace marlo {
 
-QUrl documentationLink() {
+QUrl documentationLink(Language language) {
     const QString configured = QStringLiteral(MARLO_DOCUMENTATION_URL);
     if (!configured.isEmpty()) return QUrl(configured);
+    const std::string_view code = isoCode(language);
+    const QString name = QStringLiteral("documentation-%1.pdf")
+                             .arg(QString::fromLatin1(code.data(), std::ssize(code)));
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString installed = QDir::cleanPath(
-        programFolder.filePath(QStringLiteral("../share/marlo-veen/files/documentation.pdf")));
+        programFolder.filePath(QStringLiteral("../share/marlo-veen/files/") + name));
     // A program started from its build folder finds the manual built beside it.
     const QString built =
-        QDir::cleanPath(programFolder.filePath(QStringLiteral("../files/documentation.pdf")));
+        QDir::cleanPath(programFolder.filePath(QStringLiteral("../files/") + name));
     const bool runsFromBuild = !QFileInfo::exists(installed) && QFileInfo::exists(built);
     return QUrl::fromLocalFile(runsFromBuild ? built : installed);
 }

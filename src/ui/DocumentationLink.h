@@ -2,11 +2,14 @@
 
 #include <QUrl>
 
+#include "i18n/Language.h"
+
 namespace marlo {
 
-// The user manual, files/documentation.pdf, unless the build names a web address for it. Run from
-// the build folder (the program in <build>/app), the manual built beside it in <build>/files is
-// taken; installed (the program in <prefix>/bin), the one in <prefix>/share/marlo-veen/files.
-QUrl documentationLink();
+// The user manual in `language`, files/documentation-<code>.pdf ("documentation-de.pdf"), unless
+// the build names a web address for it. Run from the build folder (the program in <build>/app),
+// the manual built beside it in <build>/files is taken; installed (the program in <prefix>/bin),
+// the one in <prefix>/share/marlo-veen/files.
+QUrl documentationLink(Language language);
 
 }  // namespace marlo

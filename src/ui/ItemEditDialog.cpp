@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "model/NumericText.h"
 #include "ui/EntryBoxes.h"
-#include "ui/NumericEntry.h"
 #include "ui/Twips.h"
 
 namespace marlo {
@@ -20,7 +20,7 @@ QString qText(const std::string& text) {
 
 // Refuses a box that does not hold an accepted number: its text is selected for retyping.
 bool checkEntry(QLineEdit* box) {
-    if (isAcceptedEntry(box->text().toStdString())) return true;
+    if (isAcceptedNumber(box->text().toStdString())) return true;
     box->setFocus();
     box->selectAll();
     return false;

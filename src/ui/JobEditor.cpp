@@ -9,11 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/NumericText.h"
+#include "model/ListRowCheck.h"
 #include "ui/EntryBoxes.h"
 #include "ui/FormControls.h"
 #include "ui/ItemEditDialog.h"
-#include "ui/NumericEntry.h"
 #include "ui/Twips.h"
 
 namespace marlo {
@@ -211,32 +210,35 @@ void JobEditor::updateAddButton() {
 }
 
 void JobEditor::addRowFromEntry() {
-    for (QLineEdit* box : {dimensionBox_, piecesBox_}) {
-        if (!isAcceptedEntry(box->text().toStdString())) {
-            box->selectAll();
-            box->setFocus();
-            return;
-        }
-    }
     const CutItem item{dimensionBox_->text().toStdString(), piecesBox_->text().toStdString()};
-    if (*parseNumericText(item.dimension) > state_.parameters.rodLength &&
+    if (const RowFault fault = checkListRow(item); fault != RowFault::None) {
+        QLineEdit* refused = fault == RowFault::Dimension ? dimensionBox_ : piecesBox_;
+        refused->selectAll();
+        refused->setFocus();
+        return;
+    }
+    if (isLongerThanRod(item, state_.parameters.rodLength) &&
         messages_.ask(messages_.text(47)) != MessageAnswer::Yes) {
         dimensionBox_->selectAll();
         dimensionBox_->setFocus();
         return;
     }
 
-    state_.list.push_back(item);
-    const int row = static_cast<int>(state_.list.size());
-    listGrid_->setRowCount(row);
-    setListCell(row, item);
-    selectListRow(row);
-    fitListGrid();
-    listGrid_->scrollToBottom();
-
+    appendRows({item});
     dimensionBox_->clear();
     piecesBox_->clear();
     dimensionBox_->setFocus();
+}
+
+void JobEditor::appendRows(const CuttingList& rows) {
+    const int first = static_cast<int>(state_.list.size()) + 1;
+    state_.list.insert(state_.list.end(), rows.begin(), rows.end());
+    const int last = static_cast<int>(state_.list.size());
+    listGrid_->setRowCount(last);
+    for (int row = first; row <= last; ++row) setListCell(row, state_.list[row - 1]);
+    selectListRow(last);
+    fitListGrid();
+    listGrid_->scrollToBottom();
     deleteButton_->setEnabled(true);
     editButton_->setEnabled(true);
     emit rowsPresent(true);

@@ -45,6 +45,8 @@ class JobEditor : public QObject {
     QWidget* listGrid() const;
 
     void addRowFromEntry();
+    // Adds rows that passed the list checks at the end of the list, the last one selected.
+    void appendRows(const CuttingList& rows);
     void deleteSelectedRows();
     void editSelectedRow();
 

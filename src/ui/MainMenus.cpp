@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "i18n/texts/DesktopTexts.h"
 #include "ui/FormControls.h"
 
 namespace marlo {
@@ -40,14 +41,25 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.openJob = action(fileMenu_, "mnu_otvorit", QKeySequence(Qt::CTRL | Qt::Key_O));
     c.saveJob = action(fileMenu_, "mnu_ulozit", QKeySequence(Qt::CTRL | Qt::Key_S));
     c.saveJobAs = action(fileMenu_, "mnu_ulozit_ako");
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing3"));
+    c.importList = action(fileMenu_, "mnu_import_zoznamu");
+    c.exportList = action(fileMenu_, "mnu_export_zoznamu");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
     c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
     exportMenu_ = menu(fileMenu_, "mnu_export");
     c.exportSpreadsheet =
         action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
     c.exportText = action(exportMenu_, "mnu_export_subor", QKeySequence(Qt::CTRL | Qt::Key_T));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing4"));
+    recentJobsMenu_ = menu(fileMenu_, "mnu_posledne_zakazky");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing2"));
     c.exit = action(fileMenu_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    editMenu_ = menu(bar, "mnu_upravy");
+    c.pasteList = action(editMenu_, "mnu_vlozit_zoznam", QKeySequence::Paste);
+    // The shortcut belongs to the cutting list (the main window adds the command to it), so that
+    // Ctrl+V in a text box still pastes text.
+    c.pasteList->setShortcutContext(Qt::WidgetShortcut);
 
     settingsMenu_ = menu(bar, "mnu_nastavenia");
     languageMenu_ = menu(settingsMenu_, "mnu_jazyk");
@@ -115,6 +127,11 @@ void MainMenus::loadTexts() {
     c.openJob->setText(messages_.text(20));
     c.saveJob->setText(messages_.text(21));
     c.saveJobAs->setText(messages_.text(22));
+    c.importList->setText(messages_.text(desktop_text::kImportList));
+    c.exportList->setText(messages_.text(desktop_text::kExportList));
+    recentJobsMenu_->setTitle(messages_.text(desktop_text::kRecentJobs));
+    editMenu_->setTitle(messages_.text(desktop_text::kEditMenu));
+    c.pasteList->setText(messages_.text(desktop_text::kPasteList));
     c.print->setText(messages_.text(23));
     exportMenu_->setTitle(messages_.text(24));
     c.exportSpreadsheet->setText(messages_.text(25));

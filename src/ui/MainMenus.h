@@ -28,6 +28,9 @@ struct MainCommands {
     QAction* parameters;
     QAction* about;
     QAction* optimise;
+    QAction* pasteList;  // Ctrl+V while the cutting list has the focus
+    QAction* importList;
+    QAction* exportList;
 };
 
 // The menu bar and the toolbar of the main window: builds them, gives them their texts and keeps
@@ -41,6 +44,8 @@ class MainMenus : public QObject {
     MainMenus(QMainWindow* window, WindowMessages& messages);
 
     const MainCommands& commands() const { return commands_; }
+    // The File menu's submenu of the last job files, filled by RecentJobsMenu.
+    QMenu* recentJobsMenu() const { return recentJobsMenu_; }
     void loadTexts();
     void showLanguageTicks(Language current);
     // Print and the exports (text and spreadsheet), in the menu and on the toolbar.
@@ -57,6 +62,8 @@ class MainMenus : public QObject {
     MainCommands commands_{};
     QMenu* fileMenu_;
     QMenu* exportMenu_;
+    QMenu* recentJobsMenu_;
+    QMenu* editMenu_;
     QMenu* settingsMenu_;
     QMenu* languageMenu_;
     std::array<std::pair<QAction*, Language>, 5> languageActions_{};

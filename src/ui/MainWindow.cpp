@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QToolButton>
@@ -12,9 +13,12 @@
 #include "ui/DocumentationLink.h"
 #include "ui/FixedTexts.h"
 #include "ui/JobEditor.h"
+#include "ui/JobFileDrop.h"
 #include "ui/LanguageDialog.h"
+#include "ui/ListTransfer.h"
 #include "ui/MainMenus.h"
 #include "ui/ParametersDialog.h"
+#include "ui/RecentJobsMenu.h"
 #include "ui/ResultView.h"
 #include "ui/RunController.h"
 #include "ui/Twips.h"
@@ -38,6 +42,11 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     run_ = new RunController(form, state_, *results_, messages_);
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
+    recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
+    setAcceptDrops(true);
+    auto* drop = new JobFileDrop(this);
+    installEventFilter(drop);
+    connect(drop, &JobFileDrop::jobDropped, this, &MainWindow::openJobFile);
     connectCommands();
 }
 
@@ -75,6 +84,13 @@ void MainWindow::connectCommands() {
     connect(commands.exportSpreadsheet, &QAction::triggered, this,
             [this] { reportCommands().exportSpreadsheet(); });
     run_->attachMenuCommand(commands.optimise);
+    editor_->listGrid()->addAction(commands.pasteList);
+    connect(commands.pasteList, &QAction::triggered, this, [this] { listTransfer().pasteList(); });
+    connect(commands.importList, &QAction::triggered, this,
+            [this] { listTransfer().importList(); });
+    connect(commands.exportList, &QAction::triggered, this,
+            [this] { listTransfer().exportList(); });
+    connect(recentJobs_, &RecentJobsMenu::jobChosen, this, &MainWindow::openJobFile);
     connect(menus_, &MainMenus::languageChosen, this, &MainWindow::switchLanguage);
 
     connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
@@ -85,7 +101,7 @@ void MainWindow::connectCommands() {
 
 // ---- Start-up ----
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QString& jobFile) {
     writeDefaultSettings();
     readSettings();
     loadTexts();
@@ -96,6 +112,7 @@ void MainWindow::startUp() {
     if (firstStart_) chooseFirstLanguage();
     if (documentationPending_) openDocumentationOnce();
     playOpeningAnimation();
+    if (!jobFile.isEmpty()) openJobFile(jobFile);
 }
 
 void MainWindow::writeDefaultSettings() {
@@ -113,7 +130,7 @@ void MainWindow::readSettings() {
 }
 
 void MainWindow::openDocumentationOnce() {
-    context_.shell.openLink(documentationLink());
+    context_.shell.openLink(documentationLink(catalogue_.language()));
     saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
     documentationPending_ = false;
     loadTexts();
@@ -220,15 +237,24 @@ void MainWindow::openJob() {
     // The old job goes before the dialog: cancelling it leaves a new, empty job.
     resetScreen();
     disableResultCommands();
-    const JobFileCommands files = jobFiles();
-    const std::optional<QString> path = files.chooseFileToOpen();
-    if (!path) return;
-    const std::optional<Job> opened = files.read(*path);
+    if (const std::optional<QString> path = jobFiles().chooseFileToOpen()) readJob(*path);
+}
+
+void MainWindow::openJobFile(const QString& path) {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
+    readJob(QFileInfo(path).absoluteFilePath());
+}
+
+void MainWindow::readJob(const QString& path) {
+    const std::optional<Job> opened = jobFiles().read(path);
     if (!opened) return;
     editor_->showJob(*opened);
-    state_.fileName = *path;
+    state_.fileName = path;
     showFileNameInTitle();
     state_.changed = false;
+    recentJobs_->remember(path);
 }
 
 void MainWindow::saveJob() {
@@ -252,6 +278,7 @@ bool MainWindow::writeJob(const QString& path) {
     if (!jobFiles().write(path, job())) return false;
     state_.fileName = path;
     state_.changed = false;
+    recentJobs_->remember(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -281,6 +308,10 @@ bool MainWindow::confirmDiscardChanges() {
 
 JobFileCommands MainWindow::jobFiles() {
     return JobFileCommands(this, context_.dialogs, catalogue_);
+}
+
+ListTransfer MainWindow::listTransfer() {
+    return ListTransfer(this, context_.dialogs, messages_, state_, *editor_);
 }
 
 ReportCommands MainWindow::reportCommands() {
@@ -336,7 +367,7 @@ void MainWindow::chooseFirstLanguage() {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog dialog(context_.shell, this);
+    AboutDialog dialog(context_.shell, documentationLink(catalogue_.language()), this);
     dialog.exec();
 }
 

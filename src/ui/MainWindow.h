@@ -15,7 +15,9 @@
 namespace marlo {
 
 class JobEditor;
+class ListTransfer;
 class MainMenus;
+class RecentJobsMenu;
 class ResultView;
 class RunController;
 
@@ -32,8 +34,12 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     // The start-up: settings, texts, grids, an empty job, the documentation on the start that
-    // has not shown it yet, and the opening animation that shows the window.
-    void startUp();
+    // has not shown it yet, and the opening animation that shows the window; then the job file
+    // given on the command line, if any, is opened like Open does.
+    void startUp(const QString& jobFile = {});
+    // Open of a file chosen outside the open dialog (command line, a drop, recent jobs): the save
+    // prompt, a new job, then the file with the checks and messages of Open.
+    void openJobFile(const QString& path);
 
     // The result state goes back to "no result": totals, progress and result grid are emptied.
     void clearResult();
@@ -76,11 +82,15 @@ class MainWindow : public QMainWindow {
     // Asks whether to save a changed job. False when the job must stay: Cancel, or Yes and the
     // job did not get saved.
     bool confirmDiscardChanges();
+    // Reads the file into the emptied window; on success the job is bound to it.
+    void readJob(const QString& path);
     bool writeJob(const QString& path);
     void showFileNameInTitle();
     JobFileCommands jobFiles();
     // The reports of the shown result.
     ReportCommands reportCommands();
+    // Paste, import and export of the cutting list.
+    ListTransfer listTransfer();
 
     // Parameters, languages and About.
     void editParameters();
@@ -103,6 +113,7 @@ class MainWindow : public QMainWindow {
     ResultView* results_;
     RunController* run_;
     MainMenus* menus_;
+    RecentJobsMenu* recentJobs_;
 };
 
 }  // namespace marlo

@@ -16,11 +16,6 @@ std::string decimalText(double value) {
 
 }  // namespace
 
-bool isAcceptedEntry(std::string_view text) {
-    const std::optional<double> value = parseNumericText(text);
-    return value && *value >= 0 && toInt16(text).has_value();
-}
-
 std::optional<std::string> entryValueText(std::string_view text) {
     const std::optional<double> value = parseNumericText(text);
     if (!value) return std::nullopt;

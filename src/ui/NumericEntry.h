@@ -6,9 +6,6 @@
 
 namespace marlo {
 
-// What a numeric entry box takes: a number not below 0 whose rounded value fits 16 bits.
-bool isAcceptedEntry(std::string_view text);
-
 // The plain decimal text of an entry's number ("  6.50" gives "6.5"); nothing for a text that is
 // not a number.
 std::optional<std::string> entryValueText(std::string_view text);

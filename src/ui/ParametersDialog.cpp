@@ -218,7 +218,7 @@ void ParametersDialog::checkAfterFocusMoved(QLineEdit* box) {
 }
 
 bool ParametersDialog::check(QLineEdit* box) {
-    if (isAcceptedEntry(box->text().toStdString())) return true;
+    if (isAcceptedNumber(box->text().toStdString())) return true;
     showValueError();
     box->setFocus();
     box->selectAll();

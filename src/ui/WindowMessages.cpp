@@ -23,13 +23,21 @@ MessageAnswer WindowMessages::askYesNoCancel(const QString& question) {
 }
 
 void WindowMessages::notify(int offset) {
-    dialogs_.message(window_, {text(offset), QLatin1String(kProductTitle), MessageButtons::Ok,
+    notify(text(offset));
+}
+
+void WindowMessages::notify(const QString& text) {
+    dialogs_.message(window_, {text, QLatin1String(kProductTitle), MessageButtons::Ok,
                                MessageAnswer::Ok, MessageIcon::Information});
 }
 
 void WindowMessages::showError(int offset) {
-    dialogs_.message(window_, {text(offset), text(msg::kError), MessageButtons::Ok,
-                               MessageAnswer::Ok, MessageIcon::Error});
+    showError(text(offset));
+}
+
+void WindowMessages::showError(const QString& text) {
+    dialogs_.message(window_, {text, this->text(msg::kError), MessageButtons::Ok, MessageAnswer::Ok,
+                               MessageIcon::Error});
 }
 
 void WindowMessages::warnDimensionTooLong(int offset) {

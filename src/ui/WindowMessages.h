@@ -21,7 +21,9 @@ class WindowMessages {
     // The question whether to save the changed job: Yes, No or Cancel.
     MessageAnswer askYesNoCancel(const QString& question);
     void notify(int offset);
+    void notify(const QString& text);
     void showError(int offset);
+    void showError(const QString& text);
     // Message 64, whose box has a fixed title of its own.
     void warnDimensionTooLong(int offset);
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempFolder.h"
 #include "jobfile/JobFile.h"
@@ -91,10 +92,14 @@ TEST(JobFile, read_moreLinesThanTheListCanHold_isRefused) {
     EXPECT_FALSE(fs::exists(folder.path() / "long.opt"));
 }
 
-TEST(JobFile, readFile_unreadableOrOversized_isNotTaken) {
+TEST(JobFile, readFile_unreadableOversizedOrNotRegular_isNotTaken) {
     TempFolder folder;
     EXPECT_EQ(readJobFile(folder.path() / "missing.opt").status, JobFileStatus::CannotRead);
-    EXPECT_EQ(readJobFile(folder.path()).status, JobFileStatus::CannotRead);
+    // A folder or a pipe without a writer is refused at once instead of blocking the reader.
+    EXPECT_EQ(readJobFile(folder.path()).status, JobFileStatus::NotAJobFile);
+    const fs::path pipe = folder.path() / "pipe.opt";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(readJobFile(pipe).status, JobFileStatus::NotAJobFile);
 
     const fs::path huge = folder.path() / "huge.opt";
     writeBytes(huge, "optimalizacia\r\n" + std::string(kMaxJobFileBytes, 'x'));

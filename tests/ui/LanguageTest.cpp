@@ -171,7 +171,7 @@ TEST_F(Languages, about_showsTheVersionAndHandsTheMailAndDocumentationLinksToThe
                              "mailto:" + mail->text() + "?subject=marlo-veen " + version);
                    QTest::mouseClick(about->findChild<QLabel*>("Label3"), Qt::LeftButton);
                    ASSERT_EQ(shell.links.size(), 2u);
-                   EXPECT_TRUE(shell.links[1].toString().endsWith("/files/documentation.pdf"));
+                   EXPECT_TRUE(shell.links[1].toString().endsWith("/files/documentation-sk.pdf"));
                    EXPECT_EQ(about->findChild<QLabel*>("Label3")->text(),
                              shell.links[1].toString());
                    QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton);
@@ -190,7 +190,7 @@ TEST(AboutMailLink, buildsTheMailLinkWithoutEscapingAndWithoutASecondPrefix) {
     EXPECT_EQ(AboutDialog::mailLink("mail", "", ""), "mailto:mail") << "shorter than the prefix";
 
     RecordingShell shell;
-    AboutDialog about(shell);
+    AboutDialog about(shell, QUrl());
     about.openMail("help@firm.sk", "Q", "");
     ASSERT_EQ(shell.links.size(), 1u);
     EXPECT_EQ(shell.links[0].toString(), "mailto:help@firm.sk?subject=Q");

@@ -38,7 +38,7 @@ TEST_F(StartUp, firstStart_writesDefaultsOpensDocumentationOnceAndShowsSlovakEmp
     EXPECT_EQ(readSetting(store, settings::kRodLength), "6000");
     EXPECT_EQ(readSetting(store, settings::kLanguage), "slovak");
     ASSERT_EQ(shell.links.size(), 1u);
-    EXPECT_TRUE(shell.links[0].toString().endsWith(QLatin1String("/files/documentation.pdf")));
+    EXPECT_TRUE(shell.links[0].toString().endsWith(QLatin1String("/files/documentation-sk.pdf")));
     EXPECT_EQ(readSetting(store, settings::kDocumentation), "0");
     EXPECT_TRUE(dialogs.messages.empty());
 

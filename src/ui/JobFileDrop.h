@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class QMimeData;
+
+namespace marlo {
+
+// Lets a job file (*.opt) dragged from the file manager be dropped on the window it watches.
+// Other drops are left to the window's controls.
+class JobFileDrop : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit JobFileDrop(QObject* parent) : QObject(parent) {}
+
+  signals:
+    void jobDropped(const QString& path);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The path of the dragged job file: exactly one local file named *.opt.
+    static std::optional<QString> jobFile(const QMimeData* data);
+};
+
+}  // namespace marlo
