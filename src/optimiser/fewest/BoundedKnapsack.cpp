@@ -35,15 +35,17 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
 
     const size_t width = static_cast<size_t>(capacity) + 1;
     std::vector<double> best(width, 0.0);
-    std::vector<uint8_t> taken(bundles.size() * width, 0);
+    // One bit per bundle and capacity: whether the bundle improved that capacity.
+    const size_t words = (width + 63) / 64;
+    std::vector<uint64_t> taken(bundles.size() * words, 0);
     for (size_t b = 0; b < bundles.size(); ++b) {
         const Bundle& bundle = bundles[b];
-        uint8_t* row = taken.data() + b * width;
+        uint64_t* row = taken.data() + b * words;
         for (int32_t c = capacity; c >= bundle.weight; --c) {
             const double with = best[static_cast<size_t>(c - bundle.weight)] + bundle.value;
             if (with > best[static_cast<size_t>(c)] + 1e-12) {
                 best[static_cast<size_t>(c)] = with;
-                row[c] = 1;
+                row[static_cast<size_t>(c) / 64] |= uint64_t{1} << (c % 64);
             }
         }
     }
@@ -53,7 +55,7 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
     solution.pattern.assign(instance.types.size(), 0);
     int32_t c = capacity;
     for (size_t b = bundles.size(); b-- > 0;) {
-        if (taken[b * width + static_cast<size_t>(c)] != 0) {
+        if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
             solution.pattern[bundles[b].type] += bundles[b].copies;
             c -= bundles[b].weight;
         }
