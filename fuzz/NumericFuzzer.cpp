@@ -90,6 +90,14 @@ void checkRounded(std::optional<Int> converted, std::optional<double> value) {
         require(!converted, "no whole number from a text that is not a number");
         return;
     }
+    // The conversion rounds the digits as written; the nearest double of a text just below or
+    // above one half may lie on the other side of it, so there only the distance is checked.
+    const double fraction = std::abs(*value - std::trunc(*value));
+    if (std::abs(fraction - 0.5) < 1e-9 * std::max(1.0, std::abs(*value))) {
+        if (converted)
+            require(std::abs(*converted - *value) <= 0.5 + 1e-6, "rounded to a neighbour");
+        return;
+    }
     const double rounded = std::round(*value);
     const bool fits =
         rounded >= std::numeric_limits<Int>::min() && rounded <= std::numeric_limits<Int>::max();

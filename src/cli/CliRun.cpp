@@ -1,17 +1,25 @@
 #include "cli/CliRun.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <system_error>
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/OutputTexts.h"
 #include "jobfile/JobFile.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
+#include "paper/ReportPdf.h"
+#include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
+#include "reports/XlsxWriter.h"
 #include "settings/ProgramSettings.h"
+#include "settings/UserLocale.h"
 
 namespace marlo {
 
@@ -52,24 +60,49 @@ class CliObserver : public RunObserver {
     bool drawn_ = false;
 };
 
-int writeReport(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                const RunOutcome& outcome, const JobParameters& parameters,
-                const StringCatalogue& catalogue, std::ostream& err) {
+// An output path that names the job file itself (also through a link) would destroy the job.
+std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
+    for (const std::optional<std::string>& output :
+         {options.reportPath, options.pdfPath, options.xlsxPath}) {
+        std::error_code error;
+        if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
+    }
+    return std::nullopt;
+}
+
+// The text report, the printout and the workbook of a finished run, as the desktop program's
+// Text, Export PDF and Excel commands write them.
+int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
+                 const RunOutcome& outcome, const JobParameters& parameters,
+                 const StringCatalogue& catalogue, std::ostream& err) {
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
     }
     ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    // Only results of the fewest-rods method carry their bound into the reports.
     if (outcome.method == OptimisationMethod::FewestRods) {
         data.lowerBound = outcome.lowerBound;
         data.optimal = outcome.optimal;
     }
-    if (!saveTextReport(*options.reportPath, data, catalogue)) {
-        err << catalogue.text(msg::kCannotWriteFile) << *options.reportPath << '\n';
-        return exit_status::kBadUsage;
-    }
-    return exit_status::kFinished;
+    const char decimalSeparator = localeDecimalSeparator();
+    int status = exit_status::kFinished;
+    const auto written = [&](const std::optional<std::string>& path, auto write) {
+        if (!path || write(*path)) return;
+        err << catalogue.text(msg::kCannotWriteFile) << *path << '\n';
+        status = exit_status::kBadUsage;
+    };
+    written(options.reportPath, [&](const std::string& path) {
+        return saveTextReport(path, data, catalogue, decimalSeparator);
+    });
+    written(options.pdfPath, [&](const std::string& path) {
+        return writeReportPdf(path, data, catalogue, decimalSeparator);
+    });
+    written(options.xlsxPath, [&](const std::string& path) {
+        return writeXlsx(composeSpreadsheet(data, catalogue), path);
+    });
+    return status;
 }
 
 }  // namespace
@@ -86,6 +119,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const JobParameters parameters = options.appliedTo(stored.parameters);
     const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
     const StringCatalogue catalogue(options.language.value_or(stored.language));
+
+    if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
+        err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
+        return exit_status::kBadUsage;
+    }
 
     const JobFileReadResult read = readJobFile(options.jobPath);
     if (read.status == JobFileStatus::CannotRead) {
@@ -145,8 +183,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
-    if (status == exit_status::kFinished && options.reportPath)
-        status = writeReport(options, read.job, plan, outcome, parameters, catalogue, err);
+    if (status == exit_status::kFinished)
+        status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
     return status;
 }
 

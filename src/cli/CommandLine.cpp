@@ -9,7 +9,8 @@ const char* const kUsage =
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
     "                      [--method search|fewest] [--time-limit S]\n"
-    "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--json] [--progress]\n";
+    "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
+    "                      [--xlsx FILE.xlsx] [--json] [--progress]\n";
 
 namespace {
 
@@ -58,9 +59,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (argument == "--progress") {
             options.progress = true;
-        } else if (argument == "--report") {
-            if (!hasValue) return {std::nullopt, "--report needs a file name"};
-            options.reportPath = arguments[++i];
+        } else if (argument == "--report" || argument == "--pdf" || argument == "--xlsx") {
+            if (!hasValue) return {std::nullopt, argument + " needs a file name"};
+            std::optional<std::string>& path = argument == "--report" ? options.reportPath
+                                               : argument == "--pdf"  ? options.pdfPath
+                                                                      : options.xlsxPath;
+            path = arguments[++i];
         } else if (argument == "--method") {
             if (!hasValue) return {std::nullopt, "--method needs search or fewest"};
             const std::string& name = arguments[++i];

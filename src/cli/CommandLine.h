@@ -19,6 +19,8 @@ struct CliOptions {
     std::optional<int16_t> timeLimitSeconds;
     std::optional<Language> language;
     std::optional<std::string> reportPath;
+    std::optional<std::string> pdfPath;
+    std::optional<std::string> xlsxPath;
     bool json = false;
     bool progress = false;
 

@@ -1,9 +1,14 @@
+#include <QGuiApplication>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/CliRun.h"
-#include "cli/IniSettingsStore.h"
+#include "settings/QSettingsStore.h"
 
 namespace {
 
@@ -16,8 +21,18 @@ extern "C" void requestStop(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Ctrl+C stops a run the way the second press of Optimise does.
-    std::signal(SIGINT, requestStop);
-    const marlo::IniSettingsStore settings(marlo::IniSettingsStore::userFolder());
-    return marlo::runCli({argv + 1, argv + argc}, std::cout, std::cerr, settings, stopRequested);
+    // Ctrl+C, and a stop from the system or a closed terminal, stop a run the way the second press
+    // of Optimise does: the outputs still say how it ended.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, requestStop);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+    // The printout's fonts come from a GUI application; the command line never shows a window,
+    // so it needs no screen whatever the desktop session asks for.
+    std::unique_ptr<QGuiApplication> fonts;
+    if (std::find(arguments.begin(), arguments.end(), "--pdf") != arguments.end()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        fonts = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const marlo::QSettingsStore settings;
+    return marlo::runCli(arguments, std::cout, std::cerr, settings, stopRequested);
 }

@@ -1,10 +1,10 @@
 #include "jobfile/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <string>
 #include <system_error>
 
@@ -14,22 +14,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Hidden, and named after the target, so that a temporary left by a crash is recognisable.
-fs::path temporaryPathFor(const fs::path& target, std::mt19937_64& random) {
-    std::string name = ".";
-    name += target.filename().string();
-    name += '.';
-    name += std::to_string(random() % 1000000000);
-    name += ".tmp";
-    return target.parent_path() / name;
+constexpr std::string_view kTemporaryEnding = ".tmp";
+// More links than this in a chain is a loop.
+constexpr int kMostLinks = 40;
+
+// Hidden, named after the destination and the saving process: ".job.opt.4711.tmp".
+std::string temporaryPrefix(const fs::path& destination) {
+    return "." + destination.filename().string() + ".";
 }
 
-// A symbolic link stays a link: the file it names is the one replaced.
-fs::path resolvedTarget(const fs::path& target) {
+fs::path temporaryPathFor(const fs::path& destination) {
+    return destination.parent_path() / (temporaryPrefix(destination) + std::to_string(::getpid()) +
+                                        std::string(kTemporaryEnding));
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A temporary of this destination whose process no longer runs is what a killed save left.
+// Those of running processes are saves in progress and stay.
+void removeLeftovers(const fs::path& destination) {
+    const std::string prefix = temporaryPrefix(destination);
+    const fs::path folder = destination.parent_path().empty() ? "." : destination.parent_path();
     std::error_code error;
-    if (!fs::is_symlink(target, error)) return target;
-    const fs::path resolved = fs::weakly_canonical(target, error);
-    return error ? target : resolved;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(kTemporaryEnding)) continue;
+        const std::string_view pid = std::string_view(name).substr(
+            prefix.size(), name.size() - prefix.size() - kTemporaryEnding.size());
+        if (!allDigits(pid) || pid.size() > 9) continue;
+        const pid_t owner = static_cast<pid_t>(std::stol(std::string(pid)));
+        std::error_code ignored;
+        if (owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH))
+            fs::remove(entry->path(), ignored);
+    }
 }
 
 // A replaced file keeps its permissions rather than taking the defaults of a new file.
@@ -39,7 +59,42 @@ void copyPermissions(const fs::path& from, const fs::path& to) {
     if (!error && fs::exists(status)) fs::permissions(to, status.permissions(), error);
 }
 
+bool flushToDevice(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+// Puts the complete temporary in place of the destination, or removes it.
+bool finish(const fs::path& temporary, const fs::path& destination, bool complete) {
+    std::error_code error;
+    if (complete) {
+        copyPermissions(destination, temporary);
+        fs::rename(temporary, destination, error);
+        if (!error) return true;
+    }
+    fs::remove(temporary, error);
+    return false;
+}
+
 }  // namespace
+
+std::optional<fs::path> saveDestination(const fs::path& target) {
+    fs::path destination = target;
+    for (int links = 0; links <= kMostLinks; ++links) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(destination, error);
+        if (status.type() == fs::file_type::not_found) return destination;
+        if (error) return std::nullopt;
+        if (fs::is_regular_file(status)) return destination;
+        if (!fs::is_symlink(status)) return std::nullopt;
+        const fs::path next = fs::read_symlink(destination, error);
+        if (error) return std::nullopt;
+        destination = next.is_absolute() ? next : destination.parent_path() / next;
+    }
+    return std::nullopt;
+}
 
 PosixFileSink::~PosixFileSink() {
     if (fd_ >= 0) ::close(fd_);
@@ -75,32 +130,30 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
 }
 
 bool writeFileAtomically(const fs::path& target, std::string_view bytes, FileSink& sink) {
-    const fs::path destination = resolvedTarget(target);
-    std::mt19937_64 random{std::random_device{}()};
-
-    // A name collision with another temporary is retried under a new name; any other failure to
-    // create the file (a missing or read-only folder) ends the save.
-    constexpr int kAttempts = 8;
-    fs::path temporary;
-    bool created = false;
-    for (int attempt = 0; attempt < kAttempts && !created; ++attempt) {
-        temporary = temporaryPathFor(destination, random);
-        created = sink.create(temporary);
-        std::error_code error;
-        if (!created && !fs::exists(fs::symlink_status(temporary, error))) return false;
-    }
-    if (!created) return false;
-
+    const std::optional<fs::path> destination = saveDestination(target);
+    if (!destination) return false;
+    removeLeftovers(*destination);
+    const fs::path temporary = temporaryPathFor(*destination);
+    if (!sink.create(temporary)) return false;
     const bool written = sink.write(bytes);
     const bool closed = sink.close();
+    return finish(temporary, *destination, written && closed);
+}
+
+bool produceFileAtomically(const fs::path& target,
+                           const std::function<bool(const fs::path&)>& produce) {
+    PosixFileSink sink;
+    const std::optional<fs::path> destination = saveDestination(target);
+    if (!destination) return false;
+    removeLeftovers(*destination);
+    const fs::path temporary = temporaryPathFor(*destination);
+    if (!sink.create(temporary)) return false;
+    if (!sink.close()) return finish(temporary, *destination, false);
     std::error_code error;
-    if (written && closed) {
-        copyPermissions(destination, temporary);
-        fs::rename(temporary, destination, error);
-        if (!error) return true;
-    }
-    fs::remove(temporary, error);
-    return false;
+    const bool complete = produce(temporary) &&
+                          fs::is_regular_file(fs::symlink_status(temporary, error)) &&
+                          flushToDevice(temporary);
+    return finish(temporary, *destination, complete);
 }
 
 }  // namespace marlo

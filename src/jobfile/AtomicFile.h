@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 namespace marlo {
@@ -35,13 +37,24 @@ class PosixFileSink : public FileSink {
     int fd_ = -1;
 };
 
+// Where a save of `target` goes: a symbolic link (or a chain of them) is followed to the file it
+// names, so that the link stays a link. Nothing when what is there is not a regular file (a
+// folder, a FIFO, a device, a socket) or the links do not end: such a target is never replaced.
+std::optional<std::filesystem::path> saveDestination(const std::filesystem::path& target);
+
 // Replaces the content of `target` with `bytes` so that a failed save never destroys the file
-// that was there: the bytes go to a new temporary file in the same folder, which is renamed over
-// the target only when every byte has been written and flushed. On failure the temporary file is
-// removed, the target is untouched and the result is false. A target that is a symbolic link
-// keeps the link; the file it points to is replaced.
+// that was there: the bytes go to a new temporary file in the destination's folder, which is
+// renamed over the destination only when every byte has been written and flushed. On failure the
+// temporary file is removed, the target is untouched and the result is false; so for a target
+// that saveDestination refuses. The temporary file is named after the destination and the
+// process, so a save also removes what a killed earlier save of the same target left behind.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          FileSink& sink);
+
+// The same for a file that a library writes itself: `produce` writes the complete file at the
+// path it is given (a new empty file is there already) and tells whether it succeeded.
+bool produceFileAtomically(const std::filesystem::path& target,
+                           const std::function<bool(const std::filesystem::path&)>& produce);
 
 }  // namespace marlo

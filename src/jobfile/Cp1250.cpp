@@ -108,4 +108,8 @@ std::string utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
+bool fitsCp1250(std::string_view utf8) {
+    return cp1250ToUtf8(utf8ToCp1250(utf8)) == utf8;
+}
+
 }  // namespace marlo

@@ -16,4 +16,7 @@ std::string cp1250ToUtf8(std::string_view bytes);
 // A character the code page cannot hold, and every byte of malformed UTF-8, becomes '?'.
 std::string utf8ToCp1250(std::string_view utf8);
 
+// True when utf8ToCp1250 keeps every character of the text.
+bool fitsCp1250(std::string_view utf8);
+
 }  // namespace marlo

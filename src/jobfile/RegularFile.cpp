@@ -50,4 +50,12 @@ FileBytes readRegularFile(const std::filesystem::path& path, std::size_t maxByte
     return result;
 }
 
+FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return FileReadStatus::CannotRead;
+    if (!S_ISREG(info.st_mode)) return FileReadStatus::NotRegular;
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) return FileReadStatus::TooLarge;
+    return FileReadStatus::Read;
+}
+
 }  // namespace marlo

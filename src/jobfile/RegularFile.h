@@ -19,4 +19,8 @@ struct FileBytes {
 // whole.
 FileBytes readRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
+// The same check without reading, for files that a library opens itself (after following
+// symbolic links); CannotRead when nothing is there.
+FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
+
 }  // namespace marlo

@@ -1,5 +1,6 @@
 #include "model/NumericText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,49 +15,83 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The parts of a numeric text, as written.
+struct DecimalText {
+    bool negative = false;
+    std::string_view whole;
+    std::string_view fraction;
+};
+
+std::optional<DecimalText> scan(std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && isBlank(text[i])) ++i;
+    DecimalText parts;
+    if (i < n && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    const size_t wholeStart = i;
+    while (i < n && isDigit(text[i])) ++i;
+    parts.whole = text.substr(wholeStart, i - wholeStart);
+    if (i < n && text[i] == '.') {
+        const size_t fractionStart = ++i;
+        while (i < n && isDigit(text[i])) ++i;
+        parts.fraction = text.substr(fractionStart, i - fractionStart);
+        if (parts.fraction.empty()) return std::nullopt;
+    }
+    if (parts.whole.empty() && parts.fraction.empty()) return std::nullopt;
+    while (i < n && isBlank(text[i])) ++i;
+    if (i != n) return std::nullopt;
+    return parts;
+}
+
+// Rounded from the digits themselves, halves away from zero: only the first digit after the
+// point decides, so no binary fraction can push a value below one half over it.
 template <typename Int>
 std::optional<Int> roundedTo(std::string_view text) {
-    const std::optional<double> value = parseNumericText(text);
-    if (!value) return std::nullopt;
-    const double rounded = std::round(*value);
-    if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max())
+    const std::optional<DecimalText> parts = scan(text);
+    if (!parts) return std::nullopt;
+    int64_t magnitude = 0;
+    for (char digit : parts->whole) {
+        magnitude = magnitude * 10 + (digit - '0');
+        // Beyond every 32-bit value: no need to read further digits.
+        if (magnitude > (int64_t{1} << 40)) return std::nullopt;
+    }
+    if (!parts->fraction.empty() && parts->fraction.front() >= '5') ++magnitude;
+    const int64_t value = parts->negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
         return std::nullopt;
-    return static_cast<Int>(rounded);
+    return static_cast<Int>(value);
 }
 
 }  // namespace
 
 std::optional<double> parseNumericText(std::string_view text) {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && isBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-
-    // Whole part and fraction are accumulated as digits; lengths longer than a double can hold
-    // exactly are still well outside every field, so precision loss there changes no outcome.
+    const std::optional<DecimalText> parts = scan(text);
+    if (!parts) return std::nullopt;
+    // Lengths longer than a double holds exactly are far outside every field, so the precision
+    // lost there changes no outcome; whole numbers are rounded from the text, not from this.
     double value = 0.0;
-    size_t digits = 0;
-    while (i < n && isDigit(text[i])) {
-        value = value * 10.0 + (text[i++] - '0');
-        ++digits;
+    for (char digit : parts->whole) value = value * 10.0 + (digit - '0');
+    double scale = 0.1;
+    for (char digit : parts->fraction) {
+        value += (digit - '0') * scale;
+        scale /= 10.0;
     }
-    if (i < n && text[i] == '.') {
-        ++i;
-        double scale = 0.1;
-        size_t fractionDigits = 0;
-        while (i < n && isDigit(text[i])) {
-            value += (text[i++] - '0') * scale;
-            scale /= 10.0;
-            ++fractionDigits;
-        }
-        if (fractionDigits == 0) return std::nullopt;
-        digits += fractionDigits;
-    }
-    if (digits == 0) return std::nullopt;
-    while (i < n && isBlank(text[i])) ++i;
-    if (i != n || !std::isfinite(value)) return std::nullopt;
-    return negative ? -value : value;
+    if (!std::isfinite(value)) return std::nullopt;
+    return parts->negative ? -value : value;
+}
+
+std::optional<std::string> plainNumericText(std::string_view text) {
+    const std::optional<DecimalText> parts = scan(text);
+    if (!parts) return std::nullopt;
+    std::string_view whole = parts->whole;
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    std::string_view fraction = parts->fraction;
+    fraction.remove_suffix(fraction.size() -
+                           std::min(fraction.find_last_not_of('0') + 1, fraction.size()));
+    std::string plain = whole.empty() ? "0" : std::string(whole);
+    if (!fraction.empty()) plain += "." + std::string(fraction);
+    const bool zero = whole.empty() && fraction.empty();
+    return parts->negative && !zero ? "-" + plain : plain;
 }
 
 std::optional<int16_t> toInt16(std::string_view text) {

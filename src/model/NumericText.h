@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace marlo {
@@ -9,6 +10,11 @@ namespace marlo {
 // Numbers as the operator types them: optional blanks, an optional sign, digits, an optional
 // decimal point with digits, optional blanks. Anything else is not a number.
 std::optional<double> parseNumericText(std::string_view text);
+
+// The number of a numeric text as plain decimal text, digit for digit as typed: without blanks,
+// plus sign, leading zeros or trailing zeros of the fraction ("  +06.50" gives "6.5", "-0.0"
+// gives "0"). Nothing for a text that is not a number.
+std::optional<std::string> plainNumericText(std::string_view text);
 
 // The value rounded to the nearest whole number (halves away from zero), when the text is a
 // number whose rounded value fits the target type; otherwise nothing.

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "i18n/StringCatalogue.h"
 #include "optimiser/InputPreparation.h"
 
 namespace marlo {
@@ -20,10 +21,17 @@ std::optional<ReportSummary> buildReportSummary(const PieceList& pieces) {
     return summary;
 }
 
-std::optional<ReportSummary> orderForReport(const CuttingList& list, int16_t rodLength) {
+std::optional<ReportSummary> orderForReport(const CuttingList& list, int16_t rodLength,
+                                            std::vector<int>* tooLongRows) {
     // The piece list is too large for the stack.
     auto pieces = std::make_unique<PieceList>();
-    if (prepareInput(list, rodLength, *pieces).tooManyPieces) return std::nullopt;
+    const PreparedInput prepared = prepareInput(list, rodLength, *pieces);
+    if (tooLongRows) {
+        for (const RejectedRow& rejected : prepared.rejectedRows)
+            if (rejected.messageOffset == msg::kDimensionTooLong)
+                tooLongRows->push_back(rejected.row);
+    }
+    if (prepared.tooManyPieces) return std::nullopt;
     return buildReportSummary(*pieces);
 }
 

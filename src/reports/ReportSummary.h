@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/Job.h"
 #include "model/PieceList.h"
@@ -33,7 +34,10 @@ struct ReportSummary {
 std::optional<ReportSummary> buildReportSummary(const PieceList& pieces);
 
 // Prepares the cutting list as a run does and summarises its pieces. Nothing when the
-// summary does not fit or the list expands beyond the piece list's capacity.
-std::optional<ReportSummary> orderForReport(const CuttingList& list, int16_t rodLength);
+// summary does not fit or the list expands beyond the piece list's capacity. `tooLongRows`, when
+// given, receives the 1-based list rows whose dimension does not fit the rod: every report warns
+// of them again.
+std::optional<ReportSummary> orderForReport(const CuttingList& list, int16_t rodLength,
+                                            std::vector<int>* tooLongRows = nullptr);
 
 }  // namespace marlo

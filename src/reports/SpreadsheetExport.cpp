@@ -239,12 +239,4 @@ SpreadsheetModel composeSpreadsheet(const ReportData& data, const StringCatalogu
     return SpreadsheetComposer(data, catalogue).compose();
 }
 
-SpreadsheetOutcome exportToSpreadsheet(const CuttingList& list, ReportData data,
-                                       const StringCatalogue& catalogue) {
-    const std::optional<ReportSummary> summary = orderForReport(list, data.parameters.rodLength);
-    if (!summary) return {std::nullopt, msg::kTooManyDimensions};
-    data.summary = *summary;
-    return {composeSpreadsheet(data, catalogue), 0};
-}
-
 }  // namespace marlo

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <variant>
 
+#include "jobfile/AtomicFile.h"
 #include "reports/TextReport.h"
 
 namespace marlo {
@@ -165,13 +166,17 @@ bool fillWorksheet(lxw_workbook* workbook, lxw_worksheet* worksheet,
 }  // namespace
 
 bool writeXlsx(const SpreadsheetModel& sheet, const std::filesystem::path& path) {
-    lxw_workbook* workbook = workbook_new(path.c_str());
-    if (!workbook) return false;
-    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
-    const bool filled = worksheet && fillWorksheet(workbook, worksheet, sheet);
-    // Closing writes the file and frees the workbook whatever happened before.
-    const bool closed = workbook_close(workbook) == LXW_NO_ERROR;
-    return filled && closed;
+    // The library writes the file itself: into the temporary that replaces the target once the
+    // workbook is complete.
+    return produceFileAtomically(path, [&sheet](const std::filesystem::path& temporary) {
+        lxw_workbook* workbook = workbook_new(temporary.c_str());
+        if (!workbook) return false;
+        lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
+        const bool filled = worksheet && fillWorksheet(workbook, worksheet, sheet);
+        // Closing writes the file and frees the workbook whatever happened before.
+        const bool closed = workbook_close(workbook) == LXW_NO_ERROR;
+        return filled && closed;
+    });
 }
 
 std::filesystem::path uniqueSpreadsheetPath(const std::string& jobFileName,

@@ -8,8 +8,8 @@
 
 namespace marlo {
 
-// Writes the sheet as the only worksheet of a new .xlsx workbook. False when the file cannot
-// be written.
+// Writes the sheet as the only worksheet of a new .xlsx workbook, replacing the file only once
+// the workbook is complete (as every save does). False when the file cannot be written.
 bool writeXlsx(const SpreadsheetModel& sheet, const std::filesystem::path& path);
 
 // A path in `folder` that no file has yet, named after the job file (or, for a job without

@@ -1,5 +1,6 @@
 #include "settings/ProgramSettings.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,8 +19,20 @@ constexpr std::pair<std::string_view, std::string_view> kDefaults[] = {
     {kSortOutputByWaste, "1"},   {kLanguage, "slovak"},       {kDocumentation, "1"},
 };
 
-int16_t numberOr(const SettingsStore& store, std::string_view key, int16_t fallback) {
-    return toInt16(readSetting(store, key)).value_or(fallback);
+// A value that is missing, unreadable, beyond 16 bits or senseless for its key reads as the
+// default, so that what the program shows is what it uses.
+template <typename Sensible>
+int16_t numberOr(const SettingsStore& store, std::string_view key, int16_t fallback,
+                 Sensible sensible) {
+    const std::optional<int16_t> value = toInt16(readSetting(store, key));
+    return value && sensible(*value) ? *value : fallback;
+}
+
+bool notNegative(int16_t value) {
+    return value >= 0;
+}
+bool isSwitch(int16_t value) {
+    return value == 0 || value == 1;
 }
 
 }  // namespace
@@ -53,19 +66,23 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     const JobParameters defaults;
     ProgramSettings result;
     JobParameters& p = result.parameters;
-    p.minWasteDimension = numberOr(store, kMinWasteDimension, defaults.minWasteDimension);
-    p.maxWasteDimension = numberOr(store, kMaxWasteDimension, defaults.maxWasteDimension);
-    p.cutThickness = numberOr(store, kCutThickness, defaults.cutThickness);
-    p.rodLength = numberOr(store, kRodLength, defaults.rodLength);
-    p.wasteBordersMode = numberOr(store, kWasteBordersMode, defaults.wasteBordersMode);
-    p.startMethod = numberOr(store, kStartMethod, defaults.startMethod);
-    p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste);
+    p.rodLength = numberOr(store, kRodLength, defaults.rodLength, [](int16_t v) { return v > 0; });
+    p.cutThickness = numberOr(store, kCutThickness, defaults.cutThickness,
+                              [&p](int16_t v) { return v >= 0 && v < p.rodLength; });
+    p.minWasteDimension =
+        numberOr(store, kMinWasteDimension, defaults.minWasteDimension, notNegative);
+    p.maxWasteDimension =
+        numberOr(store, kMaxWasteDimension, defaults.maxWasteDimension, notNegative);
+    p.wasteBordersMode = numberOr(store, kWasteBordersMode, defaults.wasteBordersMode, isSwitch);
+    p.startMethod = numberOr(store, kStartMethod, defaults.startMethod, isSwitch);
+    p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste, isSwitch);
     const MethodChoice defaultChoice;
-    if (numberOr(store, kMethod, 0) == 1)
-        result.methodChoice.method = OptimisationMethod::FewestRods;
-    if (const int16_t seconds = numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds);
-        seconds >= 1)
-        result.methodChoice.timeLimitSeconds = seconds;
+    result.methodChoice.method = numberOr(store, kMethod, 0, isSwitch) == 1
+                                     ? OptimisationMethod::FewestRods
+                                     : OptimisationMethod::Search;
+    result.methodChoice.timeLimitSeconds =
+        numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds,
+                 [](int16_t seconds) { return seconds >= 1; });
     result.language =
         languageFromSettingsName(readSetting(store, kLanguage)).value_or(Language::Slovak);
     if (std::string marker = readSetting(store, kDocumentation); !marker.empty())

@@ -57,10 +57,10 @@ void saveMethodChoice(SettingsStore& store, const MethodChoice& choice);
 // Returns true when this was the first start.
 bool writeDefaultSettings(SettingsStore& store);
 
-// The stored values without writing anything. A numeric value that is missing, is not a number
-// or does not fit 16 bits reads as that key's default, and so do a method other than 0 and 1 and
-// a time limit below one second; a language name other than the five reads
-// as Slovak.
+// The stored values without writing anything. A numeric value that is missing, is not a number,
+// does not fit 16 bits or makes no sense (a rod length of 0 or less, a cut below 0 or not shorter
+// than the rod, a negative waste bound, a switch or method other than 0 and 1, a time limit below
+// one second) reads as that key's default; a language name other than the five reads as Slovak.
 ProgramSettings peekSettings(const SettingsStore& store);
 
 // The values as the program starts with them: peekSettings, and an empty "jazyk" is written as

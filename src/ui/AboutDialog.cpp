@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <utility>
 
+#include "i18n/texts/OutputTexts.h"
+#include "ui/DocumentationLink.h"
 #include "ui/Twips.h"
 #include "version.h"
 
@@ -36,9 +38,11 @@ void showAsLink(QLabel* label) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(Shell& shell, QUrl documentation, QWidget* parent)
+AboutDialog::AboutDialog(Shell& shell, WindowMessages& messages, QUrl documentation,
+                         QWidget* parent)
     : QDialog(parent),
       shell_(shell),
+      messages_(messages),
       documentation_(std::move(documentation)),
       nameLabel_(namedLabel(QStringLiteral("lbltxt_0"), QStringLiteral("MARLO-VEEN"), this)),
       descriptionLabel_(namedLabel(QStringLiteral("lbltxt_1"),
@@ -93,11 +97,12 @@ void AboutDialog::startSupportMail() {
 }
 
 void AboutDialog::openDocumentation() {
-    shell_.openLink(documentation_);
+    marlo::openDocumentation(shell_, messages_, documentation_);
 }
 
 void AboutDialog::openMail(const QString& address, const QString& subject, const QString& body) {
-    shell_.openLink(QUrl(mailLink(address, subject, body)));
+    if (!shell_.openLink(QUrl(mailLink(address, subject, body))))
+        messages_.showError(output_text::kCannotOpenMail, address);
 }
 
 QString AboutDialog::mailLink(const QString& address, const QString& subject, const QString& body) {

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "ui/Shell.h"
+#include "ui/WindowMessages.h"
 
 class QLabel;
 class QPushButton;
@@ -16,9 +17,12 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    AboutDialog(Shell& shell, QUrl documentation, QWidget* parent = nullptr);
+    // `messages` tells the user when a link cannot be opened.
+    AboutDialog(Shell& shell, WindowMessages& messages, QUrl documentation,
+                QWidget* parent = nullptr);
 
-    // Starts a new mail message in the user's mail program.
+    // Starts a new mail message in the user's mail program; a message names the address when
+    // there is none.
     void openMail(const QString& address, const QString& subject, const QString& body);
     // The link openMail hands on: the address with "mailto:" in front unless it starts with it in
     // any case, then "?subject=" and the subject when there is one, then "?" or "&", "body=" and
@@ -33,6 +37,7 @@ class AboutDialog : public QDialog {
     void openDocumentation();
 
     Shell& shell_;
+    WindowMessages& messages_;
     QUrl documentation_;
     QLabel* nameLabel_;
     QLabel* descriptionLabel_;

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "i18n/texts/OutputTexts.h"
+
 namespace marlo {
 
 QUrl documentationLink(Language language) {
@@ -20,6 +22,12 @@ QUrl documentationLink(Language language) {
         QDir::cleanPath(programFolder.filePath(QStringLiteral("../files/") + name));
     const bool runsFromBuild = !QFileInfo::exists(installed) && QFileInfo::exists(built);
     return QUrl::fromLocalFile(runsFromBuild ? built : installed);
+}
+
+void openDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link) {
+    if (!shell.openLink(link))
+        messages.showError(output_text::kCannotOpenDocumentation,
+                           link.isLocalFile() ? link.toLocalFile() : link.toString());
 }
 
 }  // namespace marlo

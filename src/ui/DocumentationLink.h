@@ -3,6 +3,8 @@
 #include <QUrl>
 
 #include "i18n/Language.h"
+#include "ui/Shell.h"
+#include "ui/WindowMessages.h"
 
 namespace marlo {
 
@@ -11,5 +13,8 @@ namespace marlo {
 // the manual built beside it in <build>/files is taken; installed (the program in <prefix>/bin),
 // the one in <prefix>/share/marlo-veen/files.
 QUrl documentationLink(Language language);
+
+// Hands the manual to the desktop; when nothing opens it, a message names its file or address.
+void openDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link);
 
 }  // namespace marlo

@@ -1,5 +1,6 @@
 #include "ui/EntryBoxes.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -37,6 +38,18 @@ bool ArrowKeysStepValue::eventFilter(QObject* watched, QEvent* event) {
     auto* box = static_cast<QLineEdit*>(watched);
     if (const auto stepped = steppedEntry(box->text().toStdString(), key == Qt::Key_Up ? 1 : -1))
         box->setText(QString::fromStdString(*stepped));
+    return true;
+}
+
+void EnterClicksButton::install(QAbstractButton* button) {
+    button->installEventFilter(new EnterClicksButton(button));
+}
+
+bool EnterClicksButton::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QAbstractButton*>(watched)->click();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QAbstractButton;
 class QLineEdit;
 
 namespace marlo {
@@ -24,6 +25,19 @@ class SelectAllOnFocus : public QObject {
 class ArrowKeysStepValue : public QObject {
   public:
     static void install(QLineEdit* box);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    using QObject::QObject;
+};
+
+// Makes Enter (Return or the keypad's Enter) press a focused button, as Space does, in a dialog
+// whose Enter otherwise belongs to its entry boxes. Owned by the button.
+class EnterClicksButton : public QObject {
+  public:
+    static void install(QAbstractButton* button);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

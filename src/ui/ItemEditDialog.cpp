@@ -48,10 +48,12 @@ ItemEditDialog::ItemEditDialog(const StringCatalogue& catalogue, const CutItem& 
     okButton_->setObjectName(QStringLiteral("Command1"));
     cancelButton_->setObjectName(QStringLiteral("Command2"));
 
-    // Enter belongs to the entry boxes: it moves on, and in the last box runs OK.
+    // Enter belongs to the entry boxes: it moves on, and in the last box runs OK. On a focused
+    // button it presses that button.
     for (QPushButton* button : {okButton_, cancelButton_}) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        EnterClicksButton::install(button);
         button->setMinimumWidth(pixels(1200));
     }
     for (QLineEdit* box : {dimensionBox_, piecesBox_}) {

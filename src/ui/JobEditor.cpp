@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/ListRowCheck.h"
+#include "ui/CodePageValidator.h"
 #include "ui/EntryBoxes.h"
 #include "ui/FormControls.h"
 #include "ui/ItemEditDialog.h"
@@ -64,6 +65,8 @@ void JobEditor::buildControls(QWidget* form) {
         (*boxes[i])->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         SelectAllOnFocus::install(*boxes[i]);
     }
+    for (QLineEdit* box : {jobNameBox_, colourBox_, customerBox_})
+        box->setValidator(new CodePageValidator(box));
     addButton_ = pictureButton(QStringLiteral("Command1"), QStringLiteral("add"), 20, form);
     deleteButton_ = pictureButton(QStringLiteral("Command2"), QStringLiteral("delete"), 20, form);
     editButton_ = pictureButton(QStringLiteral("Command3"), QStringLiteral("edit"), 20, form);

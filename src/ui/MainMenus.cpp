@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "i18n/texts/DesktopTexts.h"
+#include "i18n/texts/OutputTexts.h"
 #include "ui/FormControls.h"
 
 namespace marlo {
@@ -46,6 +47,7 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.exportList = action(fileMenu_, "mnu_export_zoznamu");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
     c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.exportPdf = action(fileMenu_, "mnu_export_pdf");
     exportMenu_ = menu(fileMenu_, "mnu_export");
     c.exportSpreadsheet =
         action(exportMenu_, "mnu_export_excel", QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -133,6 +135,7 @@ void MainMenus::loadTexts() {
     editMenu_->setTitle(messages_.text(desktop_text::kEditMenu));
     c.pasteList->setText(messages_.text(desktop_text::kPasteList));
     c.print->setText(messages_.text(23));
+    c.exportPdf->setText(messages_.text(output_text::kExportPdf));
     exportMenu_->setTitle(messages_.text(24));
     c.exportSpreadsheet->setText(messages_.text(25));
     c.exportText->setText(messages_.text(26));
@@ -152,7 +155,8 @@ void MainMenus::showLanguageTicks(Language current) {
 
 void MainMenus::enableResultCommands(bool enabled) {
     const MainCommands& c = commands_;
-    for (QAction* command : {c.print, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
+    for (QAction* command :
+         {c.print, c.exportPdf, exportMenu_->menuAction(), c.exportText, c.exportSpreadsheet})
         command->setEnabled(enabled);
     for (const auto& [button, command] : toolbarButtons_) {
         if (command == c.print || command == c.exportSpreadsheet || command == c.exportText)

@@ -22,6 +22,7 @@ struct MainCommands {
     QAction* saveJob;
     QAction* saveJobAs;
     QAction* print;
+    QAction* exportPdf;
     QAction* exportSpreadsheet;
     QAction* exportText;
     QAction* exit;
@@ -48,7 +49,7 @@ class MainMenus : public QObject {
     QMenu* recentJobsMenu() const { return recentJobsMenu_; }
     void loadTexts();
     void showLanguageTicks(Language current);
-    // Print and the exports (text and spreadsheet), in the menu and on the toolbar.
+    // Print and the exports (PDF, text and spreadsheet), in the menu and on the toolbar.
     void enableResultCommands(bool enabled);
 
   signals:

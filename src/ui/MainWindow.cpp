@@ -79,6 +79,8 @@ void MainWindow::connectCommands() {
     connect(commands.parameters, &QAction::triggered, this, &MainWindow::editParameters);
     connect(commands.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(commands.print, &QAction::triggered, this, [this] { reportCommands().print(); });
+    connect(commands.exportPdf, &QAction::triggered, this,
+            [this] { reportCommands().exportPdf(); });
     connect(commands.exportText, &QAction::triggered, this,
             [this] { reportCommands().exportText(); });
     connect(commands.exportSpreadsheet, &QAction::triggered, this,
@@ -130,7 +132,7 @@ void MainWindow::readSettings() {
 }
 
 void MainWindow::openDocumentationOnce() {
-    context_.shell.openLink(documentationLink(catalogue_.language()));
+    openDocumentation(context_.shell, messages_, documentationLink(catalogue_.language()));
     saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
     documentationPending_ = false;
     loadTexts();
@@ -139,6 +141,7 @@ void MainWindow::openDocumentationOnce() {
 }
 
 void MainWindow::loadTexts() {
+    qtTranslation_.use(catalogue_.language());
     editor_->loadTexts();
     results_->loadTexts();
     run_->loadTexts();
@@ -367,7 +370,7 @@ void MainWindow::chooseFirstLanguage() {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog dialog(context_.shell, documentationLink(catalogue_.language()), this);
+    AboutDialog dialog(context_.shell, messages_, documentationLink(catalogue_.language()), this);
     dialog.exec();
 }
 

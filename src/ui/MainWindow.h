@@ -8,6 +8,7 @@
 #include "model/Job.h"
 #include "ui/JobFileCommands.h"
 #include "ui/JobState.h"
+#include "ui/QtTranslation.h"
 #include "ui/ReportCommands.h"
 #include "ui/UiContext.h"
 #include "ui/WindowMessages.h"
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
 
     UiContext context_;
     StringCatalogue catalogue_;
+    QtTranslation qtTranslation_;
     WindowMessages messages_;
     JobState state_;
     bool documentationPending_ = false;  // the user documentation has not been opened yet

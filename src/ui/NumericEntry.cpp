@@ -16,12 +16,6 @@ std::string decimalText(double value) {
 
 }  // namespace
 
-std::optional<std::string> entryValueText(std::string_view text) {
-    const std::optional<double> value = parseNumericText(text);
-    if (!value) return std::nullopt;
-    return decimalText(*value);
-}
-
 std::optional<std::string> steppedEntry(std::string_view text, int step) {
     const std::optional<double> value = parseNumericText(text);
     if (!value || (step < 0 && *value <= 1)) return std::nullopt;

@@ -45,10 +45,6 @@ constexpr std::array<LengthBox, 4> kLengthBoxes = {{
     {35, settings::kRodLength, &JobParameters::rodLength},
 }};
 
-bool storedSwitchSet(const SettingsStore& store, std::string_view key) {
-    return toInt16(readSetting(store, key)).value_or(0) != 0;
-}
-
 std::string_view switchText(bool set) {
     return set ? "1" : "0";
 }
@@ -157,14 +153,18 @@ void ParametersDialog::showStoredValues() {
     okButton_->setText(text(39));
     cancelButton_->setText(text(40));
 
-    for (int i = 0; i < 4; ++i)
+    // The stored texts as they stand, unless the program reads one as another value (a value
+    // that makes no sense reads as its default): then the value it uses.
+    const JobParameters used = peekSettings(settings_).parameters;
+    for (int i = 0; i < 4; ++i) {
+        const std::string stored = readSetting(settings_, kLengthBoxes[i].key);
+        const int16_t value = used.*kLengthBoxes[i].parameter;
         lengthBoxes_[i]->setText(
-            QString::fromStdString(readSetting(settings_, kLengthBoxes[i].key)));
-    const bool dontOptimiseBorders = storedSwitchSet(settings_, settings::kWasteBordersMode);
-    const bool largestFirst = storedSwitchSet(settings_, settings::kStartMethod);
-    borderOptions_[dontOptimiseBorders ? 1 : 0]->setChecked(true);
-    methodOptions_[largestFirst ? 1 : 0]->setChecked(true);
-    sortByWasteBox_->setChecked(storedSwitchSet(settings_, settings::kSortOutputByWaste));
+            QString::fromStdString(toInt16(stored) == value ? stored : std::to_string(value)));
+    }
+    borderOptions_[used.wasteBordersMode != 0 ? 1 : 0]->setChecked(true);
+    methodOptions_[used.startMethod != 0 ? 1 : 0]->setChecked(true);
+    sortByWasteBox_->setChecked(used.sortOutputByWaste != 0);
 }
 
 void ParametersDialog::showEvent(QShowEvent* event) {
@@ -243,7 +243,7 @@ void ParametersDialog::storeAndAccept() {
     }
     for (int i = 0; i < 4; ++i) {
         const std::string typed = lengthBoxes_[i]->text().toStdString();
-        saveSetting(settings_, kLengthBoxes[i].key, *entryValueText(typed));
+        saveSetting(settings_, kLengthBoxes[i].key, *plainNumericText(typed));
         parameters_.*kLengthBoxes[i].parameter = *toInt16(typed);
     }
     const bool dontOptimiseBorders = !borderOptions_[0]->isChecked();

@@ -1,16 +1,19 @@
 #include "ui/ReportCommands.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QPrinter>
 #include <QUrl>
 
+#include "i18n/texts/OutputTexts.h"
+#include "paper/PainterPrinter.h"
+#include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
 #include "reports/ReportSummary.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
+#include "settings/UserLocale.h"
 #include "ui/FixedTexts.h"
-#include "ui/PainterPrinter.h"
+#include "ui/WindowMessages.h"
 
 namespace marlo {
 
@@ -24,27 +27,23 @@ QString qText(const std::string& text) {
 
 ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
                                ReportSource source)
-    : parent_(parent), context_(context), catalogue_(catalogue), source_(std::move(source)) {}
-
-char ReportCommands::decimalSeparator() const {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
-}
-
-void ReportCommands::showError(int offset, const QString& detail) {
-    context_.dialogs.message(
-        parent_, {qText(catalogue_.text(offset)) + detail, qText(catalogue_.text(msg::kError)),
-                  MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Error});
-}
+    : parent_(parent),
+      context_(context),
+      catalogue_(catalogue),
+      messages_(parent, context.dialogs, catalogue),
+      source_(std::move(source)) {}
 
 // The cutting list ordered for the report, with the shown result; nothing (after a message)
-// when the list has more distinct dimensions than a report holds.
+// when the list has more distinct dimensions than a report holds. Ordering warns again of each
+// row that does not fit the rod, once per report.
 std::optional<ReportData> ReportCommands::reportData() {
+    std::vector<int> tooLongRows;
     const std::optional<ReportSummary> summary =
-        orderForReport(source_.job.list, source_.parameters.rodLength);
+        orderForReport(source_.job.list, source_.parameters.rodLength, &tooLongRows);
+    for (size_t i = 0; i < tooLongRows.size(); ++i)
+        messages_.warnDimensionTooLong(msg::kDimensionTooLong);
     if (!summary) {
-        showError(msg::kTooManyDimensions);
+        messages_.showError(msg::kTooManyDimensions);
         return std::nullopt;
     }
     ReportData data{source_.job.header, &source_.result.patterns, source_.result.summary,
@@ -63,11 +62,23 @@ void ReportCommands::print() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     PainterPrinter painter(printer);
-    printReport(painter, *data, catalogue_, copies, decimalSeparator());
+    printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
     if (!painter.succeeded())
-        showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
-                                             ? printer.printerName()
-                                             : printer.outputFileName());
+        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
+                                                       ? printer.printerName()
+                                                       : printer.outputFileName());
+}
+
+void ReportCommands::exportPdf() {
+    const std::optional<QString> path = context_.dialogs.saveFileName(
+        parent_,
+        {qText(catalogue_.text(output_text::kPdfFilter)), 2,
+         qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_) + ".pdf")});
+    if (!path || path->isEmpty()) return;
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+        messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportText() {
@@ -78,29 +89,25 @@ void ReportCommands::exportText() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     // The name exactly as the dialog gave it: no extension is added.
-    if (!saveTextReport(path->toStdString(), *data, catalogue_, decimalSeparator()))
-        showError(msg::kCannotWriteFile, *path);
+    if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+        messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportSpreadsheet() {
     const std::optional<ReportData> data = reportData();
     if (!data) return;
-    const SpreadsheetOutcome outcome = exportToSpreadsheet(source_.job.list, *data, catalogue_);
-    if (!outcome.sheet) {
-        showError(outcome.failureMessage);
-        return;
-    }
+    const SpreadsheetModel sheet = composeSpreadsheet(*data, catalogue_);
     // The workbook is a new file in the temporary folder, opened in the user's spreadsheet
     // application, which leaves saving it where the user wants to the user.
     const std::filesystem::path file = uniqueSpreadsheetPath(
         source_.jobFileName.toStdString(), catalogue_, QDir::tempPath().toStdString());
     const QString shown = QString::fromStdString(file.string());
-    if (!writeXlsx(*outcome.sheet, file)) {
-        showError(msg::kCannotWriteFile, shown);
+    if (!writeXlsx(sheet, file)) {
+        messages_.showError(msg::kCannotWriteFile, shown);
         return;
     }
     if (!context_.shell.openLink(QUrl::fromLocalFile(shown)))
-        showError(msg::kCannotOpenSpreadsheet, shown);
+        messages_.showError(msg::kCannotOpenSpreadsheet, shown);
 }
 
 }  // namespace marlo

@@ -9,6 +9,7 @@
 #include "optimiser/CuttingPlan.h"
 #include "reports/TextReport.h"
 #include "ui/UiContext.h"
+#include "ui/WindowMessages.h"
 
 class QWidget;
 
@@ -25,8 +26,8 @@ struct ReportSource {
     bool optimal = false;
 };
 
-// Print, Text and Excel of the main window: each orders the cutting list for the report and
-// writes the shown result in the current language. A failure ends the command with a message
+// Print, Export PDF, Text and Excel of the main window: each orders the cutting list for the report
+// and writes the shown result in the current language. A failure ends the command with a message
 // that says what went wrong; the window stays usable.
 class ReportCommands {
   public:
@@ -34,17 +35,17 @@ class ReportCommands {
                    ReportSource source);
 
     void print();
+    void exportPdf();
     void exportText();
     void exportSpreadsheet();
 
   private:
     std::optional<ReportData> reportData();
-    char decimalSeparator() const;
-    void showError(int offset, const QString& detail = {});
 
     QWidget* parent_;
     UiContext context_;
     const StringCatalogue& catalogue_;
+    WindowMessages messages_;
     ReportSource source_;
 };
 

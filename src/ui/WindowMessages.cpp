@@ -35,6 +35,10 @@ void WindowMessages::showError(int offset) {
     showError(text(offset));
 }
 
+void WindowMessages::showError(int offset, const QString& detail) {
+    showError(text(offset) + detail);
+}
+
 void WindowMessages::showError(const QString& text) {
     dialogs_.message(window_, {text, this->text(msg::kError), MessageButtons::Ok, MessageAnswer::Ok,
                                MessageIcon::Error});

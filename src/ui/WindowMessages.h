@@ -23,6 +23,8 @@ class WindowMessages {
     void notify(int offset);
     void notify(const QString& text);
     void showError(int offset);
+    // The message followed by what it is about (a file, an address).
+    void showError(int offset, const QString& detail);
     void showError(const QString& text);
     // Message 64, whose box has a fixed title of its own.
     void warnDimensionTooLong(int offset);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QLocale>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "cli/CliRun.h"
@@ -195,6 +199,79 @@ TEST_F(CliRunTest, rejectedRowsAreListedWithTheirMessages) {
     EXPECT_NE(err_.find("#1: Some dimension is greater than the rod length; dimension omitted."),
               std::string::npos)
         << err_;
+}
+
+// What a reader of a PDF finds in it, blanks collapsed: the words keep their order, not their
+// exact columns.
+std::string pdfWords(const fs::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    char block[4096];
+    while (size_t n = std::fread(block, 1, sizeof block, pipe.get())) text.append(block, n);
+    std::istringstream in(text);
+    std::string words;
+    for (std::string word; in >> word;) words += word + ' ';
+    return words;
+}
+
+TEST_F(CliRunTest, pdfAndXlsx_writeThePrintoutAndTheWorkbookInTheChosenLanguage) {
+    const fs::path pdf = folder_ / "plan.pdf";
+    const fs::path xlsx = folder_ / "plan.xlsx";
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--pdf", pdf.string(), "--xlsx",
+                   xlsx.string(), "--language", "en"}),
+              exit_status::kFinished);
+    const std::string printed = pdfWords(pdf);
+    for (const char* line : {"marlo-veen ", "ACME Frames White", "Total number of rods (pcs) : 3",
+                             "Slice thickness (mm) : 6 Dim Pcs 2000 3 1500 2 1000 4"})
+        EXPECT_NE(printed.find(line), std::string::npos) << line << " in\n" << printed;
+    EXPECT_EQ(fileBytes(xlsx).substr(0, 2), "PK");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary is left";
+
+    // Nothing of an unfinished run.
+    EXPECT_EQ(run({"optimise", job("b.opt", {}), "--pdf", (folder_ / "b.pdf").string()}),
+              exit_status::kNothing);
+    EXPECT_FALSE(fs::exists(folder_ / "b.pdf"));
+}
+
+TEST_F(CliRunTest, outputsNamingTheJobFileOrNoRegularFile_areRefusedAndLeftUntouched) {
+    const std::string path = job("a.opt", workedExample_);
+    const std::string before = fileBytes(path);
+    fs::create_symlink(path, folder_ / "link.opt");
+    for (const char* flag : {"--report", "--pdf", "--xlsx"}) {
+        for (const fs::path& target : {fs::path(path), folder_ / "link.opt"}) {
+            EXPECT_EQ(run({"optimise", path, flag, target.string(), "--language", "en"}),
+                      exit_status::kBadUsage);
+            EXPECT_NE(err_.find("The output would overwrite the job file: "), std::string::npos)
+                << err_;
+        }
+    }
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.opt"));
+
+    const fs::path fifo = folder_ / "fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(run({"optimise", path, "--report", fifo.string(), "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The file cannot be written: " + fifo.string()), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A job file that is not a regular file is refused at once, not waited on.
+    EXPECT_EQ(run({"optimise", fifo.string(), "--language", "en"}), exit_status::kBadUsage);
+    EXPECT_NE(err_.find("This format is not supported"), std::string::npos) << err_;
+}
+
+TEST_F(CliRunTest, report_writesTheDecimalSeparatorOfTheUsersLocale) {
+    const fs::path report = folder_ / "out.txt";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(run({"optimise", job("a.opt", workedExample_), "--report", report.string(),
+                   "--language", "en"}),
+              exit_status::kFinished);
+    QLocale::setDefault(QLocale::c());
+    std::string expected =
+        fileBytes(fs::path(MARLO_SOURCE_DIR) / "tests/reports/data/worked-example-en.txt");
+    expected.replace(expected.find("72.52"), 5, "72,52");
+    EXPECT_EQ(fileBytes(report), expected);
 }
 
 }  // namespace

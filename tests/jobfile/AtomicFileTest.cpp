@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
 
 #include "TempFolder.h"
 #include "jobfile/AtomicFile.h"
@@ -63,6 +68,79 @@ TEST(AtomicFile, write_missingOrReadOnlyFolder_reportsFailure) {
     }
     EXPECT_FALSE(writeFileAtomically(target, "new"));
     EXPECT_EQ(readBytes(target), "kept");
+}
+
+TEST(AtomicFile, write_throughSymbolicLinks_replacesTheFileTheyNameAndKeepsTheLinks) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "real");
+    const fs::path file = folder.path() / "real" / "job.opt";
+    writeBytes(file, "old");
+    const fs::path link = folder.path() / "link.opt";
+    const fs::path chain = folder.path() / "chain.opt";
+    fs::create_symlink("real/job.opt", link);
+    fs::create_symlink(link, chain);
+
+    ASSERT_TRUE(writeFileAtomically(chain, "new"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(chain));
+    EXPECT_EQ(readBytes(file), "new");
+    EXPECT_EQ(entryCount(folder.path() / "real"), 1u);
+    EXPECT_EQ(entryCount(folder.path()), 3u);
+
+    // A link to a file not yet there creates that file.
+    const fs::path dangling = folder.path() / "dangling.opt";
+    fs::create_symlink("real/new.opt", dangling);
+    ASSERT_TRUE(writeFileAtomically(dangling, "made"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(readBytes(folder.path() / "real" / "new.opt"), "made");
+}
+
+TEST(AtomicFile, write_targetThatIsNoRegularFile_isRefusedAndLeftUntouched) {
+    TempFolder folder;
+    const fs::path fifo = folder.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path toDevice = folder.path() / "null.txt";
+    fs::create_symlink("/dev/null", toDevice);
+    const fs::path loop = folder.path() / "loop.txt";
+    fs::create_symlink("loop.txt", loop);
+
+    for (const fs::path& target : {fifo, toDevice, loop, folder.path()})
+        EXPECT_FALSE(writeFileAtomically(target, "x")) << target;
+    EXPECT_FALSE(produceFileAtomically(fifo, [](const fs::path&) { return true; }));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_symlink(toDevice));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(entryCount(folder.path()), 3u);
+}
+
+TEST(AtomicFile, write_afterAKilledSave_removesItsTemporaryButNotThoseOfRunningSaves) {
+    TempFolder folder;
+    const fs::path target = folder.path() / "job.opt";
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const fs::path killed = folder.path() / (".job.opt." + std::to_string(child) + ".tmp");
+    const fs::path running = folder.path() / (".job.opt." + std::to_string(::getppid()) + ".tmp");
+    const fs::path other = folder.path() / (".job.opt.old." + std::to_string(child) + ".tmp");
+    for (const fs::path& leftover : {killed, running, other}) writeBytes(leftover, "part");
+
+    ASSERT_TRUE(writeFileAtomically(target, "saved"));
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_TRUE(fs::exists(other));
+
+    // A library writing the file itself goes the same way.
+    writeBytes(killed, "part");
+    ASSERT_TRUE(produceFileAtomically(target, [](const fs::path& path) {
+        writeBytes(path, "produced");
+        return true;
+    }));
+    EXPECT_EQ(readBytes(target), "produced");
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_FALSE(produceFileAtomically(target, [](const fs::path&) { return false; }));
+    EXPECT_EQ(readBytes(target), "produced");
+    EXPECT_EQ(entryCount(folder.path()), 3u);
 }
 
 }  // namespace

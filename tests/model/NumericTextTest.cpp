@@ -11,6 +11,11 @@ TEST(NumericText, acceptsSignsDecimalsAndSurroundingBlanks) {
     EXPECT_EQ(parseNumericText("+7"), 7.0);
     EXPECT_EQ(parseNumericText("2.5"), 2.5);
     EXPECT_EQ(parseNumericText("\t3\t"), 3.0);
+    EXPECT_EQ(plainNumericText("  +06.50 "), "6.5");
+    EXPECT_EQ(plainNumericText("1200.49999999999999999"), "1200.49999999999999999");
+    EXPECT_EQ(plainNumericText("-0.0"), "0");
+    EXPECT_EQ(plainNumericText("-.5"), "-0.5");
+    EXPECT_EQ(plainNumericText("12a"), std::nullopt);
 }
 
 TEST(NumericText, refusesEverythingElse) {
@@ -33,6 +38,12 @@ TEST(NumericText, roundsToTheNearestWholeNumberWithinTheField) {
     EXPECT_EQ(toInt32("2147483647"), 2147483647);
     EXPECT_FALSE(toInt32("2147483648").has_value());
     EXPECT_FALSE(toInt32("99999999999999999999999999").has_value());
+    // Decided by the digits as written, not by the nearest double.
+    EXPECT_EQ(toInt16("1200.49999999999999999"), 1200);
+    EXPECT_EQ(toInt16("-1200.49999999999999999"), -1200);
+    EXPECT_EQ(toInt16("1200.50000000000000001"), 1201);
+    EXPECT_EQ(toInt16("0000000000000000000001200.5"), 1201);
+    EXPECT_EQ(toInt32("2147483646.5"), 2147483647);
 }
 
 }  // namespace

@@ -224,6 +224,24 @@ TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnAHeavyJob) {
     expectSameAsStepByStep(heavyJob(), parameters(6000, 6));
 }
 
+TEST(CuttingPlanSearch, yieldsAtTheLastStepOfARun_whenItIsThe3001st) {
+    // 3001 steps in all; the last rod takes every piece left, and its last step is the one that
+    // brings the yield.
+    expectSameAsStepByStep({{2457, 3},
+                            {1666, 3},
+                            {1549, 1},
+                            {1521, 2},
+                            {1296, 1},
+                            {1179, 3},
+                            {1086, 3},
+                            {847, 2},
+                            {702, 3},
+                            {597, 3},
+                            {367, 2},
+                            {352, 1}},
+                           parameters(6000, 6));
+}
+
 TEST(CuttingPlanSearch, agreesWithTheStepByStepSearchOnRandomJobs) {
     std::mt19937 random(20261208);
     for (int job = 0; job < 400; ++job) {

@@ -52,10 +52,12 @@ TEST(ReportSummary, build_holdsHundredDistinctDimensionsButNotMore) {
 TEST(ReportSummary, orderForReport_mergesRowsOfEqualDimensionAndSkipsRejectedRows) {
     const CuttingList list = {{"850", "4"}, {"1200", "1"}, {"6000", "2"}, {"850", "6"}};
 
-    auto summary = orderForReport(list, 6000);
+    std::vector<int> tooLong;
+    auto summary = orderForReport(list, 6000, &tooLong);
 
     ASSERT_TRUE(summary);
     EXPECT_EQ(entriesOf(*summary), (std::vector<ReportSummaryEntry>{{1200, 1}, {850, 10}}));
+    EXPECT_EQ(tooLong, std::vector<int>{3});
 }
 
 }  // namespace

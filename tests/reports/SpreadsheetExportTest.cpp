@@ -175,22 +175,14 @@ TEST(SpreadsheetExport, compose_german_usesGermanCaptions) {
     EXPECT_EQ(textAt(sheet, "G13"), "Stk.");
 }
 
-TEST(SpreadsheetExport, export_ordersListAndRefusesMoreThanHundredDimensions) {
+TEST(SpreadsheetExport, compose_listsTheDimensionsOfTheOrderedList) {
     OneRowResult result;
-    CuttingList list = {{"850", "20"}, {"1200", "12"}, {"850", "4"}};
+    const CuttingList list = {{"850", "20"}, {"1200", "12"}, {"850", "4"}};
+    result.data.summary = *orderForReport(list, 6000);
 
-    SpreadsheetOutcome outcome = exportToSpreadsheet(list, result.data, kEnglish);
-    ASSERT_TRUE(outcome.sheet);
-    EXPECT_EQ(numberAt(*outcome.sheet, "B22"), 1200);
-    EXPECT_EQ(numberAt(*outcome.sheet, "C23"), 24);
-
-    list.clear();
-    for (int i = 0; i < 101; ++i) list.push_back({std::to_string(1000 + i), "1"});
-    outcome = exportToSpreadsheet(list, result.data, kEnglish);
-    EXPECT_FALSE(outcome.sheet);
-    EXPECT_EQ(outcome.failureMessage, msg::kTooManyDimensions);
-    list.pop_back();
-    EXPECT_TRUE(exportToSpreadsheet(list, result.data, kEnglish).sheet);
+    const SpreadsheetModel sheet = composeSpreadsheet(result.data, kEnglish);
+    EXPECT_EQ(numberAt(sheet, "B22"), 1200);
+    EXPECT_EQ(numberAt(sheet, "C23"), 24);
 }
 
 }  // namespace

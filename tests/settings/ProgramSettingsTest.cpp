@@ -87,6 +87,22 @@ TEST(ProgramSettings, unreadableNumbers_readAsTheirDefaults) {
     EXPECT_EQ(loaded.parameters.maxWasteDimension, 450) << "a fraction is rounded";
     EXPECT_EQ(loaded.parameters.startMethod, 0);
     EXPECT_EQ(readSetting(store, kRodLength), "lang") << "reading never repairs the store";
+
+    // Values that fit but make no sense are used as little as unreadable ones.
+    const std::pair<std::string_view, std::string_view> senseless[] = {
+        {kRodLength, "0"},          {kCutThickness, "-3"},    {kMinWasteDimension, "-1"},
+        {kMaxWasteDimension, "-5"}, {kWasteBordersMode, "2"}, {kStartMethod, "-1"},
+        {kSortOutputByWaste, "7"}};
+    for (const auto& [key, value] : senseless) saveSetting(store, key, value);
+    EXPECT_EQ(readSettings(store).parameters, JobParameters{});
+
+    saveSetting(store, kRodLength, "500");
+    saveSetting(store, kCutThickness, "500");
+    EXPECT_EQ(peekSettings(store).parameters.cutThickness, 6) << "a cut as long as the rod";
+    saveSetting(store, kCutThickness, "499");
+    saveSetting(store, kStartMethod, "0");
+    EXPECT_EQ(peekSettings(store).parameters.cutThickness, 499);
+    EXPECT_EQ(peekSettings(store).parameters.startMethod, 0);
 }
 
 TEST(ProgramSettings, language_knownNamesSelectTheirLanguageAndUnknownFallsBackToSlovak) {

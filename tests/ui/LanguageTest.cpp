@@ -1,3 +1,4 @@
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -22,19 +23,20 @@ struct LanguageView {
     QString resultHeader;   // Grid2, second column
     QString totalsCaption;  // Label4_0
     QString title;
+    QString qtCancel;  // Qt's own standard button
 };
 
 const LanguageView kViews[] = {
     {"mnu_german", "german", "Datei", "Speichern unter", "Abmessung", "Anz. Stangen",
-     "Gesamtanzahl Stangen : (Stk.)", "marlo-veen : Neu"},
+     "Gesamtanzahl Stangen : (Stk.)", "marlo-veen : Neu", "Abbrechen"},
     {"mnu_czech", "czech", "Soubor", "Uložit jako", "Rozměr", "počet tyčí",
-     "Celkový počet tyčí : (ks)", "marlo-veen : Nový"},
+     "Celkový počet tyčí : (ks)", "marlo-veen : Nový", "Zrušit"},
     {"mnu_dutch", "dutch", "Bestand", "Opslaan als", "Afmeting", "Aantal staven",
-     "Totaal aantal staven: (stuks)", "Marlo-veen : Nieuw"},
+     "Totaal aantal staven: (stuks)", "Marlo-veen : Nieuw", "Annuleren"},
     {"mnu_english", "english", "File", "Save as", "Dimension", "No. of rods",
-     "Total number of rods : (pcs)", "Marlo-veen : New"},
+     "Total number of rods : (pcs)", "Marlo-veen : New", "Cancel"},
     {"mnu_slovak", "slovak", "Súbor", "Uložiť ako", "Rozmer", "počet tyčí",
-     "Celkový počet tyčí : (ks)", "marlo-veen : Nový"},
+     "Celkový počet tyčí : (ks)", "marlo-veen : Nový", "Zrušiť"},
 };
 
 const char* const kLanguageItems[] = {"mnu_czech", "mnu_german", "mnu_dutch", "mnu_english",
@@ -62,6 +64,8 @@ TEST_F(Languages, switchToEachLanguage_reloadsEveryCaptionAtOnceAndStoresTheChoi
         EXPECT_EQ(headers(grid("Grid2"))[1], view.resultHeader);
         EXPECT_EQ(label("Label4_0"), view.totalsCaption);
         EXPECT_EQ(window->windowTitle(), view.title);
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), view.qtCancel);
         expectTicked(*window, view.menuItem);
         EXPECT_EQ(readSetting(store, settings::kLanguage), view.stored);
         EXPECT_EQ(grid("Grid1")->rowCount(), 0) << "the screen is reset";
@@ -190,10 +194,23 @@ TEST(AboutMailLink, buildsTheMailLinkWithoutEscapingAndWithoutASecondPrefix) {
     EXPECT_EQ(AboutDialog::mailLink("mail", "", ""), "mailto:mail") << "shorter than the prefix";
 
     RecordingShell shell;
-    AboutDialog about(shell, QUrl());
+    ScriptedDialogs dialogs;
+    const StringCatalogue english(Language::English);
+    WindowMessages messages(nullptr, dialogs, english);
+    const QString manual = QStringLiteral("/opt/marlo-veen/files/documentation-en.pdf");
+    AboutDialog about(shell, messages, QUrl::fromLocalFile(manual));
     about.openMail("help@firm.sk", "Q", "");
     ASSERT_EQ(shell.links.size(), 1u);
     EXPECT_EQ(shell.links[0].toString(), "mailto:help@firm.sk?subject=Q");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Without a mail program, or anything that opens the manual, a message names what failed.
+    shell.opens = false;
+    about.openMail("help@firm.sk", "Q", "");
+    QTest::mouseClick(about.findChild<QLabel*>("Label3"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "No mail program could be opened for help@firm.sk");
+    EXPECT_EQ(dialogs.messages[1].text, "The documentation cannot be opened: " + manual);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
+#include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <tuple>
 
 #include "WindowTest.h"
 
@@ -43,6 +46,30 @@ class ListEditing : public WindowTest {
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, place);
     }
 };
+
+// A job file holds Windows-1250: the header boxes take no character it would lose.
+TEST_F(ListEditing, headerBoxes_refuseTypedOrPastedCharactersAJobFileCannotHold) {
+    QLineEdit* customer = box("Text5");
+    QTest::mouseClick(customer, Qt::LeftButton);
+    // Typed one character at a time, as a keyboard layout delivers letters without a key code.
+    for (const QChar character : QString::fromUtf8("Žlté Ø→ Ñokno")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(customer, &press);
+    }
+    EXPECT_EQ(customer->text(), QString::fromUtf8("Žlté  okno"));
+
+    for (const char* name : {"Text3", "Text4", "Text5"}) {
+        QLineEdit* header = box(name);
+        header->setText("Frame");
+        header->selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8("Ø 40 → 60"));
+        header->paste();
+        EXPECT_EQ(header->text(), "Frame") << name;
+        QApplication::clipboard()->setText(QString::fromUtf8("Rám č. 40 – Größe"));
+        header->paste();
+        EXPECT_EQ(header->text(), QString::fromUtf8("Rám č. 40 – Größe")) << name;
+    }
+}
 
 TEST_F(ListEditing, keyboardEntry_movesThroughTheBoxesAndAddsRowsWithEnter) {
     QTest::mouseClick(box("Text5"), Qt::LeftButton);
@@ -249,6 +276,20 @@ TEST_F(ListEditing, editDialog_refusesBadTextsAndTakesLongDimensionsWithoutAQues
                    QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
                });
     EXPECT_EQ(listRows(), (std::vector<QStringList>{{"9000", "2"}})) << "Cancel keeps the row";
+
+    // Enter on a focused button presses it, Return and the keypad's Enter alike.
+    for (const auto& [buttonName, key, expected] : {std::tuple{"Command2", Qt::Key_Return, "9000"},
+                                                    std::tuple{"Command1", Qt::Key_Enter, "7"}}) {
+        withDialog([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); },
+                   [&](QDialog* dialog) {
+                       dialog->findChild<QLineEdit*>("Text1")->setText("7");
+                       auto* pressed = dialog->findChild<QPushButton*>(buttonName);
+                       pressed->setFocus();
+                       QTest::keyClick(pressed, key);
+                       EXPECT_FALSE(dialog->isVisible()) << buttonName;
+                   });
+        EXPECT_EQ(listRows()[0][0], expected) << buttonName;
+    }
 }
 
 TEST_F(ListEditing, editButton_needsExactlyOneSelectedRow) {

@@ -176,5 +176,28 @@ TEST_F(Parameters, ok_storesEveryValueUpdatesTheWindowAndResetsAShownResult) {
     EXPECT_EQ(readSetting(store, settings::kWasteBordersMode), "1");
 }
 
+// What the dialog and the main window show is what the next run uses.
+TEST_F(Parameters, senselessOrLongDecimalValues_showAndStoreWhatTheRunUses) {
+    saveSetting(store, settings::kCutThickness, "-3");
+    saveSetting(store, settings::kRodLength, "0");
+    saveSetting(store, settings::kSortOutputByWaste, "x");
+    saveSetting(store, settings::kStartMethod, "7");
+    start();
+    EXPECT_EQ(label("Label14"), "6");
+    EXPECT_EQ(label("Label15"), "6000");
+    inParameters([&] {
+        EXPECT_EQ(boxTexts(), (QStringList{"200", "500", "6", "6000"}));
+        EXPECT_TRUE(control<QCheckBox>("Check1")->isChecked());
+        EXPECT_TRUE(control<QRadioButton>("Option2_1")->isChecked());
+        text(4)->setText("1200.49999999999999999");
+        clickControl(control<QPushButton>("Command1"));
+    });
+    EXPECT_EQ(readSetting(store, settings::kRodLength), "1200.49999999999999999");
+    EXPECT_EQ(window->parameters().rodLength, 1200);
+    start();
+    EXPECT_EQ(window->parameters().rodLength, 1200) << "read back as it was used";
+    EXPECT_EQ(label("Label15"), "1200");
+}
+
 }  // namespace
 }  // namespace marlo

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -131,6 +132,65 @@ TEST_F(ReportCommandsTest, moreThanHundredDimensions_endEveryReportWithAMessage)
     EXPECT_FALSE(QFile::exists(folder.filePath("plan.txt")));
     EXPECT_FALSE(QFile::exists(folder.filePath("plan.pdf")));
     EXPECT_TRUE(shell.links.empty());
+}
+
+TEST_F(ReportCommandsTest, exportPdf_writesThePrintoutUnderTheChosenName) {
+    EXPECT_FALSE(action("mnu_export_pdf")->isEnabled());
+    optimiseWorkedExample();
+    EXPECT_EQ(action("mnu_export_pdf")->text(), "Export PDF…");
+    ASSERT_TRUE(action("mnu_export_pdf")->isEnabled());
+    const QString path = folder.filePath("plan.pdf");
+    dialogs.files = {QString(), path};
+
+    action("mnu_export_pdf")->trigger();  // cancelled
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "New.pdf");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "All files (*.*)|*.*|Supported files (*.pdf)|*.pdf");
+    EXPECT_FALSE(QFile::exists(path));
+
+    action("mnu_export_pdf")->trigger();
+    const QByteArray pdf = fileBytes(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A target that is not a regular file is refused and left as it is.
+    const QString folderTarget = folder.filePath("sub");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+    dialogs.files = {folderTarget};
+    action("mnu_export_pdf")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The file cannot be written: " + folderTarget);
+    EXPECT_TRUE(QFileInfo(folderTarget).isDir());
+}
+
+// Each report orders the list again and warns once of each row that does not fit the rod.
+TEST_F(ReportCommandsTest, rowsLongerThanTheRod_areWarnedOfOncePerRowByEveryReport) {
+    dialogs.answers = {MessageAnswer::Yes, MessageAnswer::Yes};  // keep the two long rows
+    typeRow("7000", "1");
+    typeRow("2000", "3");
+    typeRow("6500", "2");
+    QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton);
+    ASSERT_TRUE(window->resultPresent());
+    dialogs.messages.clear();
+    dialogs.files = {folder.filePath("plan.txt"), folder.filePath("plan.pdf")};
+    dialogs.printerAccepted = true;
+    dialogs.printToPdf = folder.filePath("printed.pdf");
+
+    for (const char* command :
+         {"mnu_tlacit", "mnu_export_subor", "mnu_export_excel", "mnu_export_pdf"}) {
+        action(command)->trigger();
+        ASSERT_EQ(dialogs.messages.size(), 2u) << command;
+        for (const MessageRequest& message : dialogs.messages) {
+            EXPECT_EQ(message.text,
+                      "Some dimension is greater than the rod length; dimension omitted.");
+            EXPECT_EQ(message.title, "chyba");
+        }
+        dialogs.messages.clear();
+    }
+    for (const char* file : {"plan.txt", "plan.pdf", "printed.pdf"})
+        EXPECT_TRUE(QFile::exists(folder.filePath(file))) << file;
+    for (const QUrl& link : shell.links) QFile::remove(link.toLocalFile());
 }
 
 }  // namespace

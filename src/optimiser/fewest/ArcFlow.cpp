@@ -94,15 +94,15 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
                 nodeRow[static_cast<size_t>(node)] = rows++;
     }
 
-    CoinPackedMatrix matrix(true, 0, 0);
-    matrix.setDimensions(rows, 0);
+    // The matrix by columns, built in one go: up to three entries per arc.
+    std::vector<int> starts{0};
+    std::vector<int> index;
+    std::vector<double> value;
     std::vector<double> columnLower(arcs.size(), 0.0);
     std::vector<double> columnUpper(arcs.size());
     std::vector<double> cost(arcs.size(), 0.0);
     for (size_t a = 0; a < arcs.size(); ++a) {
         const Arc& arc = arcs[a];
-        std::vector<int> index;
-        std::vector<double> value;
         if (arc.type != kLoss) {
             index.push_back(arc.type);
             value.push_back(1.0);
@@ -119,9 +119,12 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
             index.push_back(nodeRow[static_cast<size_t>(arc.to)]);
             value.push_back(1.0);
         }
-        matrix.appendCol(static_cast<int>(index.size()), index.data(), value.data());
+        starts.push_back(static_cast<int>(index.size()));
         columnUpper[a] = arc.type == kLoss ? incumbent.rodCount() : instance.types[arc.type].demand;
     }
+    const CoinPackedMatrix matrix(true, rows, static_cast<int>(arcs.size()),
+                                  static_cast<CoinBigIndex>(index.size()), value.data(),
+                                  index.data(), starts.data(), nullptr);
     std::vector<double> rowLower(static_cast<size_t>(rows), 0.0);
     std::vector<double> rowUpper(static_cast<size_t>(rows), 0.0);
     for (int t = 0; t < types; ++t) {
@@ -131,6 +134,7 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     rowLower[rodsRow] = bound;
     rowUpper[rodsRow] = incumbent.rodCount() - 1;
 
+    if (deadline.passed()) return outcome;
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());

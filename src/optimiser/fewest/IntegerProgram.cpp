@@ -2,6 +2,7 @@
 
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
+#include <ClpEventHandler.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
 #include <string>
@@ -20,11 +21,26 @@ class DeadlineHandler : public CbcEventHandler {
     const Deadline& deadline_;
 };
 
+// Ends an LP solve at the deadline: the LPs of large models take long between two nodes.
+class LpDeadlineHandler : public ClpEventHandler {
+  public:
+    explicit LpDeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
+    int event(Event whichEvent) override {
+        return whichEvent == endOfIteration && deadline_.passed() ? 0 : -1;
+    }
+    ClpEventHandler* clone() const override { return new LpDeadlineHandler(*this); }
+
+  private:
+    const Deadline& deadline_;
+};
+
 }  // namespace
 
 IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline) {
     solver.messageHandler()->setLogLevel(0);
     for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
+    LpDeadlineHandler lpHandler(deadline);
+    solver.getModelPtr()->passInEventHandler(&lpHandler);
     CbcModel model(solver);
     DeadlineHandler handler(deadline);
     model.passInEventHandler(&handler);

@@ -1,12 +1,14 @@
-#include "ui/PainterPrinter.h"
+#include "paper/PainterPrinter.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace marlo {
 
-PainterPrinter::PainterPrinter(QPrinter& printer) : printer_(printer) {
+PainterPrinter::PainterPrinter(QPagedPaintDevice& device) : device_(device) {
     font_.setStyleHint(QFont::Monospace);
     font_.setFixedPitch(true);
 }
@@ -14,12 +16,15 @@ PainterPrinter::PainterPrinter(QPrinter& printer) : printer_(printer) {
 PainterPrinter::~PainterPrinter() = default;
 
 void PainterPrinter::setOrientation(PageOrientation orientation) {
-    printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                          : QPageLayout::Portrait);
+    device_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
 }
 
 void PainterPrinter::setResolution(int dotsPerInch) {
-    if (!painter_) printer_.setResolution(dotsPerInch);
+    if (painter_) return;
+    // The resolution is not part of the common paged device, only of its two kinds.
+    if (auto* printer = dynamic_cast<QPrinter*>(&device_)) printer->setResolution(dotsPerInch);
+    if (auto* writer = dynamic_cast<QPdfWriter*>(&device_)) writer->setResolution(dotsPerInch);
 }
 
 void PainterPrinter::setFontName(std::string_view name) {
@@ -41,11 +46,20 @@ void PainterPrinter::applyFont() {
     if (painter_) painter_->setFont(font_);
 }
 
+bool PainterPrinter::startPage() {
+    if (!device_.newPage()) {
+        failed_ = true;
+        return false;
+    }
+    y_ = 0.0;
+    return true;
+}
+
 bool PainterPrinter::beginPageIfNeeded() {
     if (failed_) return false;
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
-        if (!painter_->begin(&printer_)) {
+        if (!painter_->begin(&device_)) {
             failed_ = true;
             return false;
         }
@@ -54,19 +68,20 @@ bool PainterPrinter::beginPageIfNeeded() {
     }
     if (pageEndPending_) {
         pageEndPending_ = false;
-        if (!printer_.newPage()) {
-            failed_ = true;
-            return false;
-        }
-        y_ = 0.0;
+        return startPage();
     }
     return true;
 }
 
 void PainterPrinter::printText(int column, std::string_view text) {
     if (!beginPageIfNeeded()) return;
-    // Measured on the printer, not the screen: character cells must match the printed glyphs.
-    const QFontMetricsF metrics(font_, &printer_);
+    // Measured on the device, not the screen: character cells must match the printed glyphs.
+    const QFontMetricsF metrics(font_, &device_);
+    // A line whose glyphs would reach below the printable area goes to the top of the next page;
+    // a line that does not fit even there is drawn where it is rather than repeating pages.
+    if (!lineStarted_ && y_ > 0.0 && y_ + metrics.height() > device_.height() && !startPage())
+        return;
+    lineStarted_ = true;
     const double cell = metrics.horizontalAdvance(QLatin1Char('0'));
     painter_->drawText(QPointF((column - 1) * cell, y_ + metrics.ascent()),
                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -74,16 +89,13 @@ void PainterPrinter::printText(int column, std::string_view text) {
 
 void PainterPrinter::endLine() {
     if (!beginPageIfNeeded()) return;
-    const double line = QFontMetricsF(font_, &printer_).lineSpacing();
-    y_ += line;
-    // A line that would run off the page goes on the next one, as a printer does by itself:
-    // long results would otherwise lose their last rows.
-    if (y_ + line > printer_.pageLayout().paintRectPixels(printer_.resolution()).height())
-        pageEndPending_ = true;
+    lineStarted_ = false;
+    y_ += QFontMetricsF(font_, &device_).lineSpacing();
 }
 
 void PainterPrinter::newPage() {
     pageEndPending_ = true;
+    lineStarted_ = false;
 }
 
 void PainterPrinter::endDocument() {

@@ -6,16 +6,17 @@
 
 #include "reports/PrinterOperations.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace marlo {
 
-// Draws the printed report on a QPrinter: text at character cells of a fixed-pitch font, lines
-// moving down by the height of a line of the current font. Where the named font is missing, a
-// fixed-pitch font of the system stands in.
+// Draws the printed report on paper (a QPrinter or a QPdfWriter): text at character cells of a
+// fixed-pitch font, lines moving down by the height of a line of the current font. A line that
+// would reach below the printable area starts a new page, so every line of the layout reaches
+// paper. Where the named font is missing, a fixed-pitch font of the system stands in.
 class PainterPrinter : public PrinterOperations {
   public:
-    explicit PainterPrinter(QPrinter& printer);
+    explicit PainterPrinter(QPagedPaintDevice& device);
     ~PainterPrinter() override;
 
     void setOrientation(PageOrientation orientation) override;
@@ -28,17 +29,20 @@ class PainterPrinter : public PrinterOperations {
     void newPage() override;
     void endDocument() override;
 
-    // False when the printer could not be started or a page could not be begun.
+    // False when the device could not be started or a page could not be begun.
     bool succeeded() const { return !failed_; }
 
   private:
     bool beginPageIfNeeded();
+    bool startPage();
     void applyFont();
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
     double y_ = 0.0;
+    // Something was drawn on the current line: it stays on its page, whatever comes after it.
+    bool lineStarted_ = false;
     // A page end takes effect at the next text, so that the page end of the last copy does not
     // leave an empty page behind it.
     bool pageEndPending_ = false;
