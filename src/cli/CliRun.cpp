@@ -75,6 +75,8 @@ std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
 int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
                  const RunOutcome& outcome, const JobParameters& parameters,
                  const StringCatalogue& catalogue, std::ostream& err) {
+    // Without an output asked for, the list's number of dimensions is no concern.
+    if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';

@@ -120,6 +120,13 @@ TEST_F(CliRunTest, fewestRods_findsTheOptimumTheSearchMissesAndShowsItsBound) {
         fileBytes(report).find("    Lower bound           (rods)  :   3   proven optimal\r\n"),
         std::string::npos);
 
+    // A plan of more than 100 dimensions is a finished run as long as no report is asked for.
+    CuttingList many;
+    for (int i = 0; i < 120; ++i) many.push_back({std::to_string(200 + i), "1"});
+    EXPECT_EQ(run({"optimise", job("many.opt", many), "--json", "--method", "fewest"}),
+              exit_status::kFinished)
+        << err_;
+
     search.insert(search.end(), {"--method", "search"});
     EXPECT_EQ(run(search), exit_status::kFinished);
     EXPECT_NE(out_.find("\"rod_count\": 4"), std::string::npos) << out_;
