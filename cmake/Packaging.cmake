@@ -53,9 +53,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries come from dpkg-shlibdeps; what is loaded at run time without being linked
-# is named here: the fonts of the printed report, Qt's own translations of its dialogs and
-# buttons, and xdg-open for the manual, links and the spreadsheet.
+# The shared libraries (Qt, libxlsxwriter, COIN-OR's CBC and CLP) come from dpkg-shlibdeps; what
+# is loaded at run time without being linked is named here: the fonts of the printed report, Qt's
+# own translations of its dialogs and buttons, and xdg-open for the manual, links and the
+# spreadsheet.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, shared-mime-info, desktop-file-utils")

@@ -290,10 +290,22 @@ void checkSettings(const std::vector<std::string>& values) {
                                 defaults.cutThickness,      defaults.rodLength,
                                 defaults.wasteBordersMode,  defaults.startMethod,
                                 defaults.sortOutputByWaste};
+    // Which stored values make sense: waste bounds not negative, a cut shorter than the rod in
+    // use and not negative, a rod longer than 0, switches 0 or 1.
+    const auto sensible = [&](size_t key, int16_t v) {
+        switch (key) {
+            case 0:
+            case 1: return v >= 0;
+            case 2: return v >= 0 && v < p.rodLength;
+            case 3: return v > 0;
+            default: return v == 0 || v == 1;
+        }
+    };
     for (size_t i = 0; i < std::size(numericKeys); ++i) {
         const std::string value = i < values.size() ? values[i] : std::string();
-        require(got[i] == marlo::toInt16(value).value_or(fallback[i]),
-                "a settings value that is not a 16-bit number reads as its default");
+        const std::optional<int16_t> stored = marlo::toInt16(value);
+        require(got[i] == (stored && sensible(i, *stored) ? *stored : fallback[i]),
+                "a settings value that is not a sensible 16-bit number reads as its default");
     }
     const std::optional<marlo::Language> named = marlo::languageFromSettingsName(language);
     require(read.language == named.value_or(marlo::Language::Slovak),

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
   libgl1-mesa-dev libxkbcommon-dev
   libxlsxwriter-dev
+  coinor-libclp-dev coinor-libcbc-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip

@@ -8,13 +8,14 @@
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
 #include "diagram/DiagramComposer.h"
-#include "diagram/DiagramTextOffsets.h"
 #include "drawing/DiagramFiles.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "jobfile/JobFile.h"
-#include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/InputPreparation.h"
+#include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
 #include "paper/ReportPdf.h"
 #include "reports/SpreadsheetExport.h"
@@ -30,14 +31,22 @@ namespace {
 // Draws the progress on stderr when asked and passes the stop request on.
 class CliObserver : public RunObserver {
   public:
-    CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop)
-        : err_(err), drawProgress_(drawProgress), stop_(stop) {}
+    CliObserver(std::ostream& err, bool drawProgress, const std::atomic<bool>& stop,
+                const StringCatalogue& catalogue)
+        : err_(err), drawProgress_(drawProgress), stop_(stop), catalogue_(catalogue) {}
 
     void rodCut(double progress, const PlanSummary&) override {
         if (!drawProgress_) return;
         const int filled = static_cast<int>(progress / 100.0 * 40.0);
         err_ << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] "
              << formatProgress(progress) << std::flush;
+        drawn_ = true;
+    }
+    void bestPlanFound(const PlanSummary& totals, int lowerBound) override {
+        if (!drawProgress_) return;
+        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount
+             << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound
+             << std::flush;
         drawn_ = true;
     }
     bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
@@ -50,6 +59,7 @@ class CliObserver : public RunObserver {
     std::ostream& err_;
     const bool drawProgress_;
     const std::atomic<bool>& stop_;
+    const StringCatalogue& catalogue_;
     bool drawn_ = false;
 };
 
@@ -66,14 +76,21 @@ std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
 // The text report, the printout and the workbook of a finished run, as the desktop program's
 // Text, Export PDF and Excel commands write them.
 int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                 const JobParameters& parameters, const StringCatalogue& catalogue,
-                 std::ostream& err) {
+                 const RunOutcome& outcome, const JobParameters& parameters,
+                 const StringCatalogue& catalogue, std::ostream& err) {
+    // Without an output asked for, the list's number of dimensions is no concern.
+    if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
     const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
     }
-    const ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
+    // Only results of the fewest-rods method carry their bound into the reports.
+    if (outcome.method == OptimisationMethod::FewestRods) {
+        data.lowerBound = outcome.lowerBound;
+        data.optimal = outcome.optimal;
+    }
     const char decimalSeparator = localeDecimalSeparator();
     int status = exit_status::kFinished;
     const auto written = [&](const std::optional<std::string>& path, auto write) {
@@ -95,12 +112,14 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
 
 // The cutting diagram of a finished run, as the desktop program's Export diagram writes it.
 int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                 const JobParameters& parameters, const StringCatalogue& catalogue,
-                 std::ostream& err) {
+                 const RunOutcome& outcome, const JobParameters& parameters,
+                 const StringCatalogue& catalogue, std::ostream& err) {
     if (!options.diagramPath) return exit_status::kFinished;
     const std::string& path = *options.diagramPath;
-    const DiagramLayout diagram = composeDiagram(
-        diagramSource(job.header, parameters, plan, localeDecimalSeparator()), catalogue);
+    DiagramSource source = diagramSource(job.header, parameters, plan, localeDecimalSeparator());
+    // As in the reports, only results of the fewest-rods method show their bound.
+    if (outcome.method == OptimisationMethod::FewestRods) source.lowerBound = outcome.lowerBound;
+    const DiagramLayout diagram = composeDiagram(source, catalogue);
     // The command line has made sure that the name ends in .pdf or .svg.
     if (saveDiagram(diagram, QString::fromStdString(path), *diagramFileFormat(path),
                     QString::fromStdString(catalogue.text(diagram_text::kTitle))))
@@ -121,6 +140,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const CliOptions& options = *parsed.options;
     const ProgramSettings stored = peekSettings(settings);
     const JobParameters parameters = options.appliedTo(stored.parameters);
+    const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
     const StringCatalogue catalogue(options.language.value_or(stored.language));
 
     if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
@@ -141,6 +161,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     auto pieces = std::make_unique<PieceList>();
     const PreparedInput prepared = prepareInput(read.job.list, parameters.rodLength, *pieces);
     RunOutcome outcome;
+    outcome.method = methodChoice.method;
     for (const RejectedRow& rejected : prepared.rejectedRows) {
         outcome.rejectedRows.push_back(rejected.row);
         err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';
@@ -155,9 +176,12 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     } else if (pieces->count() == 0) {
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
-        CliObserver observer(err, options.progress, stop);
-        plan = searchCuttingPlan(*pieces, parameters, observer);
+        CliObserver observer(err, options.progress, stop, catalogue);
+        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop);
         observer.endLine();
+        plan = std::move(result.plan);
+        outcome.lowerBound = result.lowerBound;
+        outcome.optimal = result.optimal;
         switch (plan.status) {
             case RunStatus::Finished:
                 outcome.status = RunOutcome::Status::Finished;
@@ -183,8 +207,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
     if (status == exit_status::kFinished) {
-        const int diagramStatus = writeDiagram(options, read.job, plan, parameters, catalogue, err);
-        status = writeOutputs(options, read.job, plan, parameters, catalogue, err);
+        const int diagramStatus =
+            writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
+        status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
     }
     return status;

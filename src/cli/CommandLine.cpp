@@ -9,6 +9,7 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
+    "                      [--method search|fewest] [--time-limit S]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n";
@@ -44,6 +45,12 @@ JobParameters CliOptions::appliedTo(JobParameters p) const {
     return p;
 }
 
+MethodChoice CliOptions::appliedTo(MethodChoice choice) const {
+    choice.method = method.value_or(choice.method);
+    choice.timeLimitSeconds = timeLimitSeconds.value_or(choice.timeLimitSeconds);
+    return choice;
+}
+
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty() || arguments[0] != "optimise") return {std::nullopt, "unknown command"};
     CliOptions options;
@@ -65,6 +72,18 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             options.diagramPath = arguments[++i];
             if (!diagramFileFormat(*options.diagramPath))
                 return {std::nullopt, "--diagram needs a .pdf or .svg file: " + arguments[i]};
+        } else if (argument == "--method") {
+            if (!hasValue) return {std::nullopt, "--method needs search or fewest"};
+            const std::string& name = arguments[++i];
+            if (name != "search" && name != "fewest")
+                return {std::nullopt, "unknown method: " + name};
+            options.method =
+                name == "fewest" ? OptimisationMethod::FewestRods : OptimisationMethod::Search;
+        } else if (argument == "--time-limit") {
+            if (!hasValue) return {std::nullopt, "--time-limit needs a number of seconds"};
+            options.timeLimitSeconds = toInt16(arguments[++i]);
+            if (!options.timeLimitSeconds || *options.timeLimitSeconds < 1)
+                return {std::nullopt, "bad value for --time-limit: " + arguments[i]};
         } else if (argument == "--language") {
             if (!hasValue) return {std::nullopt, "--language needs a language code"};
             options.language = languageFromIsoCode(arguments[++i]);

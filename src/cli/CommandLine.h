@@ -6,6 +6,7 @@
 
 #include "i18n/Language.h"
 #include "model/JobParameters.h"
+#include "model/MethodChoice.h"
 
 namespace marlo {
 
@@ -14,6 +15,8 @@ struct CliOptions {
     std::string jobPath;
     std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
     std::optional<int16_t> wasteBorders, startMethod, sort;
+    std::optional<OptimisationMethod> method;
+    std::optional<int16_t> timeLimitSeconds;
     std::optional<Language> language;
     std::optional<std::string> reportPath;
     std::optional<std::string> pdfPath;
@@ -23,6 +26,7 @@ struct CliOptions {
     bool progress = false;
 
     JobParameters appliedTo(JobParameters stored) const;
+    MethodChoice appliedTo(MethodChoice stored) const;
 };
 
 struct ParsedCommandLine {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/FewestRodsTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "reports/ColumnWriter.h"
 
@@ -67,7 +68,13 @@ std::string outcomeJson(const RunOutcome& o) {
     json += "\"efficiency\": " + (o.efficiency ? jsonNumber(*o.efficiency) : std::string("null")) +
             ", ";
     json +=
-        "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + "}\n";
+        "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + ", ";
+    json += "\"method\": \"" +
+            std::string(o.method == OptimisationMethod::FewestRods ? "fewest" : "search") + "\", ";
+    json +=
+        "\"lower_bound\": " + (o.lowerBound ? std::to_string(*o.lowerBound) : std::string("null")) +
+        ", ";
+    json += "\"optimal\": " + std::string(o.optimal ? "true" : "false") + "}\n";
     return json;
 }
 
@@ -104,6 +111,13 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         out.text(catalogue.text(42 + i));
         out.tab(34);
         out.text(values[i]);
+        out.endLine();
+    }
+    if (o.method == OptimisationMethod::FewestRods && o.lowerBound) {
+        out.text(catalogue.text(fewest_text::kLowerBound));
+        out.tab(34);
+        out.text(std::to_string(*o.lowerBound) + "  " +
+                 catalogue.text(o.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
         out.endLine();
     }
     return sink.text();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
 
 namespace marlo {
@@ -17,6 +18,9 @@ struct RunOutcome {
     const PatternTable* patterns = nullptr;  // only when finished
     PlanSummary totals;
     std::optional<double> efficiency;
+    OptimisationMethod method = OptimisationMethod::Search;
+    std::optional<int> lowerBound;  // rods every plan needs, when the run figured it
+    bool optimal = false;           // the plan is proven to use the fewest rods
 };
 
 // The one JSON object of --json.

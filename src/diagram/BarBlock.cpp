@@ -6,8 +6,8 @@
 #include <string>
 
 #include "diagram/DiagramGeometry.h"
-#include "diagram/DiagramTextOffsets.h"
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/DiagramTexts.h"
 
 namespace marlo {
 

@@ -6,8 +6,9 @@
 
 #include "diagram/BarBlock.h"
 #include "diagram/DiagramGeometry.h"
-#include "diagram/DiagramTextOffsets.h"
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/FewestRodsTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "version.h"
 
@@ -86,7 +87,7 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
              percent ? formatEfficiency(*percent, source.decimalSeparator) + " %" : "");
     int rows = 3;
     if (source.lowerBound) {
-        addField(page, 2, 3, top, catalogue.text(diagram_text::kLowerBound),
+        addField(page, 2, 3, top, catalogue.text(fewest_text::kLowerBound),
                  std::to_string(*source.lowerBound));
         rows = 4;
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace marlo {
 
@@ -33,20 +34,24 @@ struct RodPattern {
     }
 };
 
-// Up to 50 patterns, in the order of the result.
+// The patterns of a result, in its order. The rod-by-rod search books at most kCapacity patterns
+// (it stops at full()); the fewest-rods method may hold any number.
 class PatternTable {
   public:
     static constexpr int kCapacity = 50;
 
-    int count() const { return count_; }
-    bool full() const { return count_ == kCapacity; }
+    int count() const { return static_cast<int>(patterns_.size()); }
+    bool full() const { return count() >= kCapacity; }
     const RodPattern& operator[](int index) const { return patterns_[index]; }  // 0-based
     RodPattern& operator[](int index) { return patterns_[index]; }
     const RodPattern* begin() const { return patterns_.data(); }
-    const RodPattern* end() const { return patterns_.data() + count_; }
+    const RodPattern* end() const { return patterns_.data() + patterns_.size(); }
+    RodPattern* begin() { return patterns_.data(); }
+    RodPattern* end() { return patterns_.data() + patterns_.size(); }
 
-    void clear() { count_ = 0; }
-    RodPattern& append() { return patterns_[count_++]; }
+    void clear() { patterns_.clear(); }
+    // A new pattern at the end; appending may move the patterns already held.
+    RodPattern& append() { return patterns_.emplace_back(); }
 
     // Largest piece count among the patterns: the number of dimension columns of the result.
     int maxPieceCount() const {
@@ -56,8 +61,7 @@ class PatternTable {
     }
 
   private:
-    std::array<RodPattern, kCapacity> patterns_{};
-    int count_ = 0;
+    std::vector<RodPattern> patterns_;
 };
 
 }  // namespace marlo

@@ -362,8 +362,8 @@ bool Search::bookRod(int16_t waste) {
 }
 
 void Search::finishPatterns() {
-    RodPattern* first = &plan_.patterns[0];
-    RodPattern* last = first + plan_.patterns.count();
+    RodPattern* first = plan_.patterns.begin();
+    RodPattern* last = plan_.patterns.end();
     if (parameters_.sortOutputByWaste == 1) {
         std::stable_sort(first, last, [](const RodPattern& a, const RodPattern& b) {
             return a.waste < b.waste;

@@ -18,6 +18,11 @@ class RunObserver {
     virtual void yieldToEvents() {}
     // Polled after every yield and every rod; true ends the run after the current step.
     virtual bool stopRequested() { return false; }
+    // The fewest-rods method found a better plan or bound (called on the thread that runs it).
+    virtual void bestPlanFound(const PlanSummary& totals, int lowerBound) {
+        (void)totals;
+        (void)lowerBound;
+    }
     // A message of the run (catalogue offset), e.g. the abort of a rod with too many pieces.
     virtual void message(int offset) { (void)offset; }
 };

@@ -173,6 +173,10 @@ class PrintedReportLayout {
             out_.text(lines[i]);
             out_.endLine();
         }
+        if (const auto line = lowerBoundLine(data_.lowerBound, data_.optimal, catalogue_)) {
+            out_.text(*line);
+            out_.endLine();
+        }
         emptyLines(2);
     }
 

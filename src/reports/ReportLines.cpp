@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "i18n/texts/FewestRodsTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "version.h"
 
@@ -63,6 +64,13 @@ std::array<std::string, 7> totalsLines(const PlanSummary& totals, const JobParam
         catalogue.text(92) + std::to_string(parameters.rodLength),
         catalogue.text(93) + std::to_string(parameters.cutThickness),
     };
+}
+
+std::optional<std::string> lowerBoundLine(std::optional<int> lowerBound, bool optimal,
+                                          const StringCatalogue& catalogue) {
+    if (!lowerBound) return std::nullopt;
+    return catalogue.text(fewest_text::kLowerBoundLine) + std::to_string(*lowerBound) + "   " +
+           catalogue.text(optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven);
 }
 
 void writeSummary(ColumnWriter& out, const ReportSummary& summary,

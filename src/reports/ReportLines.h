@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,11 @@ void writeRule(ColumnWriter& out, int dimensionColumns);
 // rod length and cut thickness, each a caption joined to its value.
 std::array<std::string, 7> totalsLines(const PlanSummary& totals, const JobParameters& parameters,
                                        const StringCatalogue& catalogue, char decimalSeparator);
+
+// The line of the lower bound, when the result carries one: caption, rods and whether the plan
+// is proven optimal.
+std::optional<std::string> lowerBoundLine(std::optional<int> lowerBound, bool optimal,
+                                          const StringCatalogue& catalogue);
 
 // The summary heading and one line per distinct dimension: dimensions ending in column 8,
 // pieces in column 15.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "i18n/texts/FewestRodsTexts.h"
 #include "model/PlanSummary.h"
 #include "version.h"
 
@@ -42,6 +43,7 @@ struct SheetGeometry {
     int lastColumn;     // of the result table
     int lastResultRow;  // the result table ends here; a sheet without patterns ends it at row 9
     int totalsRow;      // first row of the totals block
+    int totalsRows;     // its rows: one more for a lower bound
     int dimensionsRow;  // heading row of the table of ordered dimensions
     int lastDimensionRow;
 };
@@ -54,7 +56,8 @@ SheetGeometry geometryOf(const ReportData& data) {
     g.lastColumn = kColumnB + kFixedResultColumns + dimensionColumns - 1;
     g.lastResultRow = kFirstResultRow + patterns - 1;
     g.totalsRow = g.lastResultRow + 2;
-    g.dimensionsRow = g.totalsRow + kTotalsRows + 1;
+    g.totalsRows = kTotalsRows + (data.lowerBound ? 1 : 0);
+    g.dimensionsRow = g.totalsRow + g.totalsRows + 1;
     g.lastDimensionRow = g.dimensionsRow + data.summary.count;
     return g;
 }
@@ -184,6 +187,12 @@ class SpreadsheetComposer {
         writeTotal(5, 46, static_cast<double>(totals.calculatedPossibilities), "x");
         writeTotal(6, 35, data_.parameters.rodLength, "mm");
         writeTotal(7, 34, data_.parameters.cutThickness, "mm");
+        if (data_.lowerBound) {
+            writeTotal(8, fewest_text::kLowerBound, *data_.lowerBound,
+                       catalogue_.text(data_.optimal ? fewest_text::kProvenOptimal
+                                                     : fewest_text::kNotProven));
+            sheet_.setNumberFormat({{s + 8, kColumnF}, {s + 8, kColumnF}}, kWholeNumber);
+        }
 
         sheet_.merge({{s + 2, kColumnE}, {s + 2, kColumnF}});
         sheet_.merge({{s + 5, kColumnE}, {s + 5, kColumnF}});
@@ -193,7 +202,7 @@ class SpreadsheetComposer {
         sheet_.setNumberFormat({{s + 4, kColumnE}, {s + 4, kColumnF}}, kThreeDecimals);
         sheet_.setHorizontalAlignment({{s + 1, kColumnG}, {s + 5, kColumnG}},
                                       HorizontalAlignment::Left);
-        const CellRange block{{s, kColumnB}, {s + kTotalsRows - 1, kColumnG}};
+        const CellRange block{{s, kColumnB}, {s + g_.totalsRows - 1, kColumnG}};
         sheet_.setFill(block, kTotalsFill);
         sheet_.drawBorders(block, RangeBorders::box(BorderLine::Medium));
     }

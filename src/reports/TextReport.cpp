@@ -74,6 +74,10 @@ std::string composeTextReport(const ReportData& data, const StringCatalogue& cat
         out.text(line);
         out.endLine();
     }
+    if (const auto line = lowerBoundLine(data.lowerBound, data.optimal, catalogue)) {
+        out.text(*line);
+        out.endLine();
+    }
     writeEmptyLines(out, 2);
 
     writeSummary(out, data.summary, catalogue);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "i18n/StringCatalogue.h"
@@ -19,6 +20,10 @@ struct ReportData {
     PlanSummary totals;
     JobParameters parameters;
     ReportSummary summary;
+    // Results of the fewest-rods method carry their lower bound (rods) and whether the plan is
+    // proven optimal; the reports then show a line for it after the totals.
+    std::optional<int> lowerBound = std::nullopt;
+    bool optimal = false;
 };
 
 // The fixed-column text report as UTF-8 text with CR LF line ends, captions in the

@@ -1,6 +1,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "model/NumericText.h"
@@ -56,6 +57,11 @@ bool writeDefaultSettings(SettingsStore& store) {
     return firstStart;
 }
 
+void saveMethodChoice(SettingsStore& store, const MethodChoice& choice) {
+    saveSetting(store, kMethod, choice.method == OptimisationMethod::FewestRods ? "1" : "0");
+    saveSetting(store, kTimeLimit, std::to_string(choice.timeLimitSeconds));
+}
+
 ProgramSettings peekSettings(const SettingsStore& store) {
     const JobParameters defaults;
     ProgramSettings result;
@@ -70,6 +76,13 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     p.wasteBordersMode = numberOr(store, kWasteBordersMode, defaults.wasteBordersMode, isSwitch);
     p.startMethod = numberOr(store, kStartMethod, defaults.startMethod, isSwitch);
     p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste, isSwitch);
+    const MethodChoice defaultChoice;
+    result.methodChoice.method = numberOr(store, kMethod, 0, isSwitch) == 1
+                                     ? OptimisationMethod::FewestRods
+                                     : OptimisationMethod::Search;
+    result.methodChoice.timeLimitSeconds =
+        numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds,
+                 [](int16_t seconds) { return seconds >= 1; });
     result.language =
         languageFromSettingsName(readSetting(store, kLanguage)).value_or(Language::Slovak);
     if (std::string marker = readSetting(store, kDocumentation); !marker.empty())

@@ -5,11 +5,13 @@
 
 #include "i18n/Language.h"
 #include "model/JobParameters.h"
+#include "model/MethodChoice.h"
 #include "settings/SettingsStore.h"
 
 namespace marlo {
 
-// Where the program keeps its values in the settings store, and the names of the nine keys.
+// Where the program keeps its values in the settings store, and the names of its keys: the nine
+// the program started with, and the method keys added beside them.
 namespace settings {
 inline constexpr std::string_view kApplication = "Optimalizacia";
 inline constexpr std::string_view kSection = "nastavenia";
@@ -23,6 +25,10 @@ inline constexpr std::string_view kStartMethod = "prepinac2";
 inline constexpr std::string_view kSortOutputByWaste = "prepinac3";
 inline constexpr std::string_view kLanguage = "jazyk";
 inline constexpr std::string_view kDocumentation = "dokumentacia";
+// "0" the rod-by-rod search, "1" the fewest-rods method; and that method's time limit in seconds.
+// Absent from older stores, where they read as their defaults.
+inline constexpr std::string_view kMethod = "metoda";
+inline constexpr std::string_view kTimeLimit = "casovy limit";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";
@@ -32,6 +38,7 @@ inline constexpr std::string_view kDocumentationOpened = "0";
 // What the program takes from the settings store at start-up.
 struct ProgramSettings {
     JobParameters parameters;
+    MethodChoice methodChoice;
     Language language = Language::Slovak;
     std::string documentationMarker{settings::kDocumentationPending};
 
@@ -42,6 +49,9 @@ struct ProgramSettings {
 std::string readSetting(const SettingsStore& store, std::string_view key);
 void saveSetting(SettingsStore& store, std::string_view key, std::string_view value);
 
+// Stores the method and its time limit.
+void saveMethodChoice(SettingsStore& store, const MethodChoice& choice);
+
 // On the first start (no "min. rozmer" stored yet) writes the default of every key. Independently
 // of that, a store without "prepinac2" gets "prepinac2" and "prepinac3" written as "1".
 // Returns true when this was the first start.
@@ -49,8 +59,8 @@ bool writeDefaultSettings(SettingsStore& store);
 
 // The stored values without writing anything. A numeric value that is missing, is not a number,
 // does not fit 16 bits or makes no sense (a rod length of 0 or less, a cut below 0 or not shorter
-// than the rod, a negative waste bound, a switch other than 0 and 1) reads as that key's
-// default; a language name other than the five reads as Slovak.
+// than the rod, a negative waste bound, a switch or method other than 0 and 1, a time limit below
+// one second) reads as that key's default; a language name other than the five reads as Slovak.
 ProgramSettings peekSettings(const SettingsStore& store);
 
 // The values as the program starts with them: peekSettings, and an empty "jazyk" is written as

@@ -2,7 +2,7 @@
 
 #include <QPrinter>
 
-#include "diagram/DiagramTextOffsets.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "drawing/DiagramFiles.h"
 #include "reports/TextReport.h"
 

@@ -1,7 +1,7 @@
 #include "ui/DiagramView.h"
 
 #include "diagram/DiagramComposer.h"
-#include "diagram/DiagramTextOffsets.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "settings/UserLocale.h"
 #include "ui/DiagramCommands.h"
 #include "ui/DiagramWindow.h"
@@ -61,9 +61,11 @@ void DiagramView::exportFile(DiagramFileFormat format) {
 }
 
 DiagramLayout DiagramView::composeShownResult() const {
-    return composeDiagram(
-        diagramSource(header_(), state_.parameters, state_.result, localeDecimalSeparator()),
-        catalogue_);
+    DiagramSource source =
+        diagramSource(header_(), state_.parameters, state_.result, localeDecimalSeparator());
+    // As in the reports, only results of the fewest-rods method show their bound.
+    if (state_.fromFewestRods) source.lowerBound = state_.lowerBound;
+    return composeDiagram(source, catalogue_);
 }
 
 }  // namespace marlo

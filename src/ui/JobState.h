@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "model/Job.h"
 #include "model/JobParameters.h"
+#include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
 
 namespace marlo {
@@ -13,7 +15,13 @@ namespace marlo {
 struct JobState {
     CuttingList list;
     JobParameters parameters;
-    CuttingPlan result;  // valid while resultPresent
+    MethodChoice methodChoice;  // the method of the next run
+    CuttingPlan result;         // valid while resultPresent
+    // Rods that every plan of the job needs, and whether the result is proven to use no more;
+    // fromFewestRods: the result is the fewest-rods method's, whose reports show the bound.
+    std::optional<int> lowerBound;
+    bool provenOptimal = false;
+    bool fromFewestRods = false;
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job

@@ -7,7 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "diagram/DiagramTextOffsets.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/DesktopTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "ui/FormControls.h"

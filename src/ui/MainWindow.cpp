@@ -138,6 +138,7 @@ void MainWindow::writeDefaultSettings() {
 void MainWindow::readSettings() {
     const ProgramSettings loaded = marlo::readSettings(context_.settings);
     state_.parameters = loaded.parameters;
+    state_.methodChoice = loaded.methodChoice;
     results_->showParameters(state_.parameters);
     catalogue_.setLanguage(loaded.language);
     menus_->showLanguageTicks(catalogue_.language());
@@ -332,8 +333,10 @@ ListTransfer MainWindow::listTransfer() {
 }
 
 ReportCommands MainWindow::reportCommands() {
-    return ReportCommands(this, context_, catalogue_,
-                          {job(), state_.parameters, state_.result, state_.fileName});
+    return ReportCommands(
+        this, context_, catalogue_,
+        {job(), state_.parameters, state_.result, state_.fileName,
+         state_.fromFewestRods ? state_.lowerBound : std::nullopt, state_.provenOptimal});
 }
 
 // ---- Parameters, languages and About ----
@@ -343,6 +346,7 @@ void MainWindow::editParameters() {
                             this);
     if (dialog.exec() != QDialog::Accepted) return;
     state_.parameters = dialog.parameters();
+    state_.methodChoice = dialog.methodChoice();
     results_->showParameters(state_.parameters);
     // A result, finished or still being computed, belongs to the parameters as they were.
     if (run_->isRunning()) {

@@ -20,6 +20,7 @@
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 #include "ui/EntryBoxes.h"
+#include "ui/MethodChoiceBox.h"
 #include "ui/NumericEntry.h"
 #include "ui/Twips.h"
 
@@ -66,7 +67,8 @@ ParametersDialog::ParametersDialog(const StringCatalogue& catalogue, SettingsSto
       catalogue_(catalogue),
       settings_(settings),
       dialogs_(dialogs),
-      parameters_(current) {
+      parameters_(current),
+      methodChoice_(peekSettings(settings).methodChoice) {
     setObjectName(QStringLiteral("Parametre"));
     setModal(true);
     buildControls();
@@ -104,6 +106,7 @@ void ParametersDialog::buildControls() {
         method->addWidget(methodOptions_[i]);
     }
     sortByWasteBox_ = named(new QCheckBox(this), QStringLiteral("Check1"));
+    methodChoiceBox_ = new MethodChoiceBox(catalogue_, methodChoice_, this);
 
     okButton_ = named(new QPushButton(this), QStringLiteral("Command1"));
     cancelButton_ = named(new QPushButton(this), QStringLiteral("Command2"));
@@ -120,6 +123,7 @@ void ParametersDialog::buildControls() {
     layout->addWidget(bordersFrame_);
     layout->addWidget(methodFrame_);
     layout->addWidget(sortByWasteBox_);
+    layout->addWidget(methodChoiceBox_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -231,6 +235,12 @@ void ParametersDialog::storeAndAccept() {
     for (QLineEdit* box : lengthBoxes_) {
         if (!check(box)) return;
     }
+    if (!methodChoiceBox_->timeLimitAccepted()) {
+        showValueError();
+        methodChoiceBox_->timeLimitBox()->setFocus();
+        methodChoiceBox_->timeLimitBox()->selectAll();
+        return;
+    }
     for (int i = 0; i < 4; ++i) {
         const std::string typed = lengthBoxes_[i]->text().toStdString();
         saveSetting(settings_, kLengthBoxes[i].key, *plainNumericText(typed));
@@ -245,6 +255,8 @@ void ParametersDialog::storeAndAccept() {
     const bool sorted = sortByWasteBox_->isChecked();
     saveSetting(settings_, settings::kSortOutputByWaste, switchText(sorted));
     parameters_.sortOutputByWaste = sorted ? 1 : 0;
+    methodChoice_ = methodChoiceBox_->chosen();
+    saveMethodChoice(settings_, methodChoice_);
     accept();
 }
 

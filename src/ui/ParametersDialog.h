@@ -5,6 +5,7 @@
 
 #include "i18n/StringCatalogue.h"
 #include "model/JobParameters.h"
+#include "model/MethodChoice.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -17,9 +18,12 @@ class QRadioButton;
 
 namespace marlo {
 
+class MethodChoiceBox;
+
 // The parameters dialog: the waste band, cut thickness, rod length and the three method switches
-// as the settings store holds them. OK stores every value and returns Accepted, parameters() then
-// holds them; Cancel and closing the window store and change nothing.
+// as the settings store holds them, and the choice of the method with its time limit. OK stores
+// every value and returns Accepted, parameters() and methodChoice() then hold them; Cancel and
+// closing the window store and change nothing.
 //
 // A box that does not hold a number from 0 to 32767 is refused with message 91 when it loses the
 // focus to another control of the dialog, and again by OK.
@@ -31,6 +35,7 @@ class ParametersDialog : public QDialog {
                      const JobParameters& current, QWidget* parent = nullptr);
 
     const JobParameters& parameters() const { return parameters_; }
+    const MethodChoice& methodChoice() const { return methodChoice_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +57,7 @@ class ParametersDialog : public QDialog {
     SettingsStore& settings_;
     Dialogs& dialogs_;
     JobParameters parameters_;
+    MethodChoice methodChoice_;
 
     QGroupBox* lengthsFrame_;
     QGroupBox* bordersFrame_;
@@ -61,6 +67,7 @@ class ParametersDialog : public QDialog {
     std::array<QRadioButton*, 2> borderOptions_;
     std::array<QRadioButton*, 2> methodOptions_;
     QCheckBox* sortByWasteBox_;
+    MethodChoiceBox* methodChoiceBox_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };

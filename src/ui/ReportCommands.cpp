@@ -46,8 +46,11 @@ std::optional<ReportData> ReportCommands::reportData() {
         messages_.showError(msg::kTooManyDimensions);
         return std::nullopt;
     }
-    return ReportData{source_.job.header, &source_.result.patterns, source_.result.summary,
-                      source_.parameters, *summary};
+    ReportData data{source_.job.header, &source_.result.patterns, source_.result.summary,
+                    source_.parameters, *summary};
+    data.lowerBound = source_.lowerBound;
+    data.optimal = source_.optimal;
+    return data;
 }
 
 void ReportCommands::print() {

@@ -21,6 +21,9 @@ struct ReportSource {
     JobParameters parameters;
     const CuttingPlan& result;
     QString jobFileName;  // empty for a new job
+    // The lower bound that reports show after the totals: only of fewest-rods results.
+    std::optional<int> lowerBound = std::nullopt;
+    bool optimal = false;
 };
 
 // Print, Export PDF, Text and Excel of the main window: each orders the cutting list for the report

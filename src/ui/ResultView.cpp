@@ -13,6 +13,7 @@
 
 #include "optimiser/NumberFormats.h"
 #include "ui/FormControls.h"
+#include "ui/LowerBoundLine.h"
 #include "ui/Twips.h"
 
 namespace marlo {
@@ -77,6 +78,7 @@ ResultView::ResultView(QWidget* form, WindowMessages& messages)
         }
         totals->addWidget(totalsLabels_[i], i / 2, i % 2);
     }
+    lowerBound_ = new LowerBoundLine(totalsFrame_, totals, 5, messages);
 }
 
 QLayout* ResultView::buildLayout(QWidget* optimiseButton) {
@@ -145,6 +147,7 @@ void ResultView::loadTexts() {
     rodLengthCaption_->setText(messages_.text(35));
     totalsFrame_->setTitle(messages_.text(41));
     for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(messages_.text(42 + i));
+    lowerBound_->loadTexts();
 }
 
 void ResultView::showParameters(const JobParameters& parameters) {
@@ -193,10 +196,15 @@ void ResultView::showResult(const CuttingPlan& result) {
     resultGrid_->scrollToBottom();
 }
 
+void ResultView::showLowerBound(std::optional<int> bound, bool optimal, bool proofSought) {
+    lowerBound_->show(bound, optimal, proofSought);
+}
+
 void ResultView::clear() {
     progressText_->setText(QString::fromStdString(formatProgress(0)));
     progressBar_->setValue(0);
     for (int i = 1; i < 10; i += 2) totalsLabels_[i]->clear();
+    lowerBound_->clear();
 
     resultGrid_->clearContents();
     resultGrid_->setRowCount(0);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
@@ -17,6 +18,8 @@ class QTableWidget;
 class QWidget;
 
 namespace marlo {
+
+class LowerBoundLine;
 
 // The right half of the main window below and beside the Optimise button: the progress of a
 // run, the cut thickness and rod length it uses, the result grid (one row per cutting pattern)
@@ -38,7 +41,9 @@ class ResultView : public QObject {
     void showProgress(double percent, const PlanSummary& totals, int16_t rodLength);
     // A finished result: full progress and the patterns, the last one selected.
     void showResult(const CuttingPlan& result);
-    // No progress, no totals, an empty result grid.
+    // The lower bound line of the evaluation frame (see LowerBoundLine::show).
+    void showLowerBound(std::optional<int> bound, bool optimal, bool proofSought);
+    // No progress, no totals, no bound, an empty result grid.
     void clear();
 
     QWidget* resultGrid() const;
@@ -60,6 +65,7 @@ class ResultView : public QObject {
     // Captions at even, values at odd indices: rods, waste, waste pieces, efficiency,
     // possibilities.
     std::array<QLabel*, 10> totalsLabels_;
+    LowerBoundLine* lowerBound_;
 };
 
 }  // namespace marlo

@@ -15,13 +15,17 @@ class QWidget;
 
 namespace marlo {
 
+class FewestRodsRun;
 class PieceList;
+struct FewestRodsResult;
 
 // The one place that starts and stops an optimisation run: the Optimise button (which turns
-// into a stop button while a run is going) and its menu command. A run searches on the window's
-// thread and yields to the window's events (WindowRunObserver), so the window stays usable and
-// the stop press is seen. A finished run becomes the shared state's result, shown in the result
-// view; the run controller also takes the result away when it no longer belongs to the job.
+// into a stop button while a run is going) and its menu command. A run of the search works on
+// the window's thread and yields to the window's events (WindowRunObserver), so the window stays
+// usable and the stop press is seen; a run of the fewest-rods method works on a thread of its
+// own (FewestRodsRun), and its stop press keeps the best plan found so far. A finished run becomes
+// the shared state's result, shown in the result view; the run controller also takes the result
+// away when it no longer belongs to the job.
 class RunController : public QObject {
     Q_OBJECT
 
@@ -53,6 +57,9 @@ class RunController : public QObject {
 
   private:
     void runSearch(std::unique_ptr<PieceList> pieces);
+    void runFewestRods(std::unique_ptr<PieceList> pieces);
+    void showFewestRodsProgress();
+    void finishFewestRods(const FewestRodsResult& result);
     bool showPreparationMessages(const PreparedInput& prepared);
     void restoreOptimiseButton();
     void setBusy(bool busy);
@@ -67,6 +74,7 @@ class RunController : public QObject {
     bool running_ = false;           // a run is going and has not been asked to stop
     bool searchInProgress_ = false;  // the search has not returned yet (also while it stops)
     bool busy_ = false;
+    FewestRodsRun* fewestRun_ = nullptr;  // until its thread has ended
 };
 
 }  // namespace marlo

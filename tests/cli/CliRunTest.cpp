@@ -63,7 +63,8 @@ TEST_F(CliRunTest, workedExample_printsTheResultAsJson) {
               "{\"seq\": 1, \"rods\": 2, \"waste\": 476, \"pieces\": [2000, 1500, 1000, 1000]}, "
               "{\"seq\": 2, \"rods\": 1, \"waste\": 3994, \"pieces\": [2000]}], \"rod_count\": 3, "
               "\"total_waste\": 4946, \"waste_pieces\": 3, \"efficiency\": 72.522222222222226, "
-              "\"calculated_possibilities\": 49}\n");
+              "\"calculated_possibilities\": 49, \"method\": \"search\", \"lower_bound\": 3, "
+              "\"optimal\": true}\n");
     EXPECT_EQ(err_, "");
 
     // Without --json: the table and the totals, in the stored language (Slovak by default).
@@ -86,6 +87,54 @@ TEST_F(CliRunTest, flagsOverrideTheStoredParameters) {
               exit_status::kFinished);
     EXPECT_NE(out_.find("\"calculated_possibilities\": 62"), std::string::npos) << out_;
     EXPECT_NE(out_.find("\"waste\": 470"), std::string::npos);
+}
+
+TEST_F(CliRunTest, fewestRods_findsTheOptimumTheSearchMissesAndShowsItsBound) {
+    // The search needs four rods of 100 for this list; three do.
+    const CuttingList list = {{"75", "1"}, {"65", "1"}, {"45", "1"}, {"40", "1"},
+                              {"20", "2"}, {"15", "1"}, {"10", "1"}};
+    const std::string path = job("a.opt", list);
+    const std::vector<std::string> rod = {"--rod-length", "100", "--cut-thickness", "0"};
+    std::vector<std::string> search = {"optimise", path, "--json"};
+    search.insert(search.end(), rod.begin(), rod.end());
+    EXPECT_EQ(run(search), exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rod_count\": 4"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("\"lower_bound\": 3, \"optimal\": false"), std::string::npos) << out_;
+
+    // The stored method is used unless --method says otherwise.
+    saveMethodChoice(settings_, {OptimisationMethod::FewestRods, 5});
+    EXPECT_EQ(run(search), exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rod_count\": 3"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("\"method\": \"fewest\", \"lower_bound\": 3, \"optimal\": true"),
+              std::string::npos)
+        << out_;
+
+    const fs::path report = folder_ / "out.txt";
+    std::vector<std::string> text = {"optimise", path,           "--language",   "en",
+                                     "--method", "fewest",       "--time-limit", "2",
+                                     "--report", report.string()};
+    text.insert(text.end(), rod.begin(), rod.end());
+    EXPECT_EQ(run(text), exit_status::kFinished);
+    EXPECT_NE(out_.find("Lower bound (rods)"), std::string::npos) << out_;
+    EXPECT_NE(
+        fileBytes(report).find("    Lower bound           (rods)  :   3   proven optimal\r\n"),
+        std::string::npos);
+
+    // A plan of more than 100 dimensions is a finished run as long as no report is asked for.
+    CuttingList many;
+    for (int i = 0; i < 120; ++i) many.push_back({std::to_string(200 + i), "1"});
+    EXPECT_EQ(run({"optimise", job("many.opt", many), "--json", "--method", "fewest"}),
+              exit_status::kFinished)
+        << err_;
+
+    search.insert(search.end(), {"--method", "search"});
+    EXPECT_EQ(run(search), exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rod_count\": 4"), std::string::npos) << out_;
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"optimise", path, "--method", "best"},
+          {"optimise", path, "--time-limit", "0"},
+          {"optimise", path, "--time-limit"}})
+        EXPECT_EQ(run(bad), exit_status::kBadUsage) << ::testing::PrintToString(bad);
 }
 
 TEST_F(CliRunTest, reportIsWrittenExactlyAsTheTextExport) {
@@ -201,8 +250,14 @@ TEST_F(CliRunTest, diagram_writesThePdfOrSvgOfAFinishedRunInTheChosenLanguage) {
     for (const char* words :
          {"Schnittplan", "Kunde: ACME", "2000 1500 1000 1000 476", "Seite 1 / 1"})
         EXPECT_NE(drawn.find(words), std::string::npos) << words << " in\n" << drawn;
+    EXPECT_EQ(drawn.find("Untere Schranke"), std::string::npos) << "a bound of the search";
     EXPECT_EQ(run({"optimise", path, "--diagram", svg.string()}), exit_status::kFinished);
     EXPECT_NE(fileBytes(svg).find("<svg"), std::string::npos);
+    // The fewest-rods method's bound is in the header.
+    EXPECT_EQ(run({"optimise", path, "--method", "fewest", "--diagram", pdf.string(), "--language",
+                   "en"}),
+              exit_status::kFinished);
+    EXPECT_NE(pdfWords(pdf).find("Lower bound (rods): 3"), std::string::npos) << pdfWords(pdf);
 
     // Another ending is refused before the run; a file that cannot be written is named after it.
     EXPECT_EQ(run({"optimise", path, "--diagram", "plan.png"}), exit_status::kBadUsage);

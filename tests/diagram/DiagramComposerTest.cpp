@@ -6,6 +6,7 @@
 #include "DiagramTestSupport.h"
 #include "diagram/DiagramGeometry.h"
 #include "diagram/DimensionColours.h"
+#include "i18n/texts/DiagramTexts.h"
 
 namespace marlo {
 namespace {
@@ -102,11 +103,11 @@ TEST(DiagramComposer, workedExample_drawsEveryPieceToScaleWithCutsWasteHeaderAnd
          {"Cutting diagram", "ACME", "Frames", "White", "6000 mm", "6 mm", "2026-12-08", "3",
           "4946 mm", "72.52 %", "× 2", "× 1", "3 pieces", "2 pieces", "4 pieces", "Page 1 / 1"})
         EXPECT_TRUE(contains(texts, shown)) << shown;
-    EXPECT_FALSE(contains(texts, "Lower bound:"));
+    EXPECT_FALSE(contains(texts, "Lower bound (rods):"));
     source.lowerBound = 3;
     source.decimalSeparator = ',';
     const std::vector<std::string> withBound = textsOf(composeDiagram(source, english).pages[0]);
-    EXPECT_TRUE(contains(withBound, "Lower bound:"));
+    EXPECT_TRUE(contains(withBound, "Lower bound (rods):"));
     EXPECT_TRUE(contains(withBound, "72,52 %"));
 }
 
@@ -150,7 +151,7 @@ TEST(DiagramComposer, crowdedAndOddBars_keepTextsApartAndTellEveryLength) {
             if (patterns[p].waste > 0) expected.insert(patterns[p].waste);
             EXPECT_EQ(read.pieces, expected) << "pattern " << p + 1;
         }
-        const std::string sliver = catalogue.text(138);
+        const std::string sliver = catalogue.text(diagram_text::kSliver);
         EXPECT_EQ(barTexts(page, 2).others, std::vector<std::string>{sliver + " -6"});
         EXPECT_EQ(barTexts(page, 3).others, std::vector<std::string>{sliver + " -4"});
         EXPECT_TRUE(barTexts(page, 4).others.empty());

@@ -141,5 +141,24 @@ TEST(ProgramSettings, documentationMarker_isHeldAsStored) {
     EXPECT_EQ(readSettings(store).documentationMarker, "0");
 }
 
+TEST(ProgramSettings, methodKeys_roundTripAndOlderStoresReadAsTheSearchWith30Seconds) {
+    InMemorySettingsStore store;
+    writeDefaultSettings(store);
+    EXPECT_EQ(readSetting(store, kMethod), "") << "the first start writes only the nine keys";
+    EXPECT_EQ(readSettings(store).methodChoice, MethodChoice{});
+    EXPECT_EQ(MethodChoice{}.timeLimitSeconds, 30);
+
+    saveMethodChoice(store, {OptimisationMethod::FewestRods, 12});
+    EXPECT_EQ(readSetting(store, kMethod), "1");
+    EXPECT_EQ(readSetting(store, kTimeLimit), "12");
+    const ProgramSettings loaded = readSettings(store);
+    EXPECT_EQ(loaded.methodChoice, (MethodChoice{OptimisationMethod::FewestRods, 12}));
+    EXPECT_EQ(loaded.parameters, JobParameters{}) << "the older keys keep their values";
+
+    saveSetting(store, kMethod, "2");
+    saveSetting(store, kTimeLimit, "0");
+    EXPECT_EQ(readSettings(store).methodChoice, MethodChoice{});
+}
+
 }  // namespace
 }  // namespace marlo

@@ -40,6 +40,7 @@ class Run : public WindowTest {
         EXPECT_EQ(label("Label3"), "0 %");
         EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 0);
         EXPECT_EQ(totals(), QStringList({"", "", "", "", ""}));
+        EXPECT_EQ(label(QStringLiteral("LowerBoundValue")), "");
         expectResultCommands(false);
         EXPECT_EQ(button("Command6")->toolTip(), "Optimize");
         EXPECT_EQ(button("Command6")->icon().cacheKey(), idleIcon);
@@ -112,6 +113,8 @@ TEST_F(Run, optimise_workedExampleTypedWithTheKeyboard_showsTwoPatternsAndTheTot
     const CuttingPlan& plan = window->result();
     EXPECT_EQ(plan.patterns.count(), 2);
     EXPECT_EQ(plan.summary.calculatedPossibilities, 49u);
+    // The search's quick bound: three rods are needed, and the plan uses three.
+    EXPECT_EQ(label(QStringLiteral("LowerBoundValue")), QStringLiteral("3  \u2714"));
 
     // The menu command is the same command.
     action("mnu_optimalizuj")->trigger();

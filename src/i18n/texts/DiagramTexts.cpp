@@ -8,40 +8,39 @@ const std::vector<CatalogueRow>& diagramTexts() {
     static const std::vector<CatalogueRow> rows = {
         {"Plán rezania", "Schnittplan", "Cutting diagram", "Plán řezání", "Zaagplan"},  // 135
         {"Dátum", "Datum", "Date", "Datum", "Datum"},  // 136
-        {"Dolná hranica", "Untere Schranke", "Lower bound", "Dolní mez", "Ondergrens"},  // 137
-        {"trieska", "Span", "Sliver", "tříska", "Splinter"},  // 138
-        {"Strana", "Seite", "Page", "Strana", "Pagina"},  // 139
-        // 140
+        {"trieska", "Span", "Sliver", "tříska", "Splinter"},  // 137
+        {"Strana", "Seite", "Page", "Strana", "Pagina"},  // 138
+        // 139
         {"Tlačiť plán rezania",
          "Schnittplan drucken",
          "Print diagram",
          "Tisk plánu řezání",
          "Zaagplan afdrukken"},
-        // 141
+        // 140
         {"Exportovať plán rezania do PDF",
          "Schnittplan als PDF exportieren",
          "Export diagram as PDF",
          "Exportovat plán řezání do PDF",
          "Zaagplan exporteren als PDF"},
-        // 142
+        // 141
         {"Exportovať plán rezania do SVG",
          "Schnittplan als SVG exportieren",
          "Export diagram as SVG",
          "Exportovat plán řezání do SVG",
          "Zaagplan exporteren als SVG"},
-        // 143
+        // 142
         {"Všetky súbory (*.*)|*.*|Súbory PDF (*.pdf)|*.pdf",
          "Alle Dateien (*.*)|*.*|PDF-Dateien (*.pdf)|*.pdf",
          "All files (*.*)|*.*|PDF files (*.pdf)|*.pdf",
          "Všechny soubory (*.*)|*.*|Soubory PDF (*.pdf)|*.pdf",
          "Alle bestanden (*.*)|*.*|PDF-bestanden (*.pdf)|*.pdf"},
-        // 144
+        // 143
         {"Všetky súbory (*.*)|*.*|Súbory SVG (*.svg)|*.svg",
          "Alle Dateien (*.*)|*.*|SVG-Dateien (*.svg)|*.svg",
          "All files (*.*)|*.*|SVG files (*.svg)|*.svg",
          "Všechny soubory (*.*)|*.*|Soubory SVG (*.svg)|*.svg",
          "Alle bestanden (*.*)|*.*|SVG-bestanden (*.svg)|*.svg"},
-        // 145
+        // 144
         {"Všetky rozmery v mm",
          "Alle Maße in mm",
          "All lengths in mm",

@@ -1,0 +1,159 @@
+#include "optimiser/fewest/ArcFlow.h"
+
+#include <CoinPackedMatrix.hpp>
+#include <OsiClpSolverInterface.hpp>
+#include <cmath>
+#include <vector>
+
+#include "optimiser/fewest/ColumnGeneration.h"
+#include "optimiser/fewest/IntegerProgram.h"
+
+namespace marlo::fewest {
+
+namespace {
+
+// Graphs beyond this many arcs take CBC longer than a run has.
+constexpr size_t kMostArcs = 400000;
+
+constexpr int kLoss = -1;  // an arc that leaves the rest of the rod unused
+
+struct Arc {
+    int32_t from;
+    int32_t to;
+    int type;  // or kLoss
+};
+
+// Arcs of a type start where a heavier type's arc ends (or at 0), or after fewer consecutive
+// arcs of the same type than its demand: every plan keeps its pieces in a path, heaviest first.
+std::vector<Arc> arcsOf(const Instance& instance) {
+    const int32_t c = instance.capacity;
+    std::vector<char> reached(static_cast<size_t>(c) + 1, 0);
+    reached[0] = 1;
+    std::vector<Arc> arcs;
+    std::vector<int32_t> chain(static_cast<size_t>(c) + 1);
+    for (size_t t = 0; t < instance.types.size(); ++t) {
+        const int32_t w = instance.types[t].weight;
+        for (int32_t v = 0; v <= c; ++v) chain[static_cast<size_t>(v)] = reached[v] ? 0 : -1;
+        for (int32_t v = 0; v + w <= c; ++v) {
+            const int32_t depth = chain[static_cast<size_t>(v)];
+            if (depth < 0 || depth >= instance.types[t].demand) continue;
+            arcs.push_back({v, v + w, static_cast<int>(t)});
+            int32_t& next = chain[static_cast<size_t>(v + w)];
+            next = next < 0 ? depth + 1 : std::min(next, depth + 1);
+        }
+        for (int32_t v = 0; v <= c; ++v)
+            if (chain[static_cast<size_t>(v)] >= 0) reached[static_cast<size_t>(v)] = 1;
+    }
+    for (int32_t v = 1; v < c; ++v)
+        if (reached[static_cast<size_t>(v)]) arcs.push_back({v, c, kLoss});
+    return arcs;
+}
+
+// The plan in a flow: each unit of flow from 0 follows arcs with flow left up to the capacity.
+Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const double* flow) {
+    std::vector<int64_t> left(arcs.size());
+    std::vector<std::vector<size_t>> out(static_cast<size_t>(instance.capacity) + 1);
+    for (size_t a = 0; a < arcs.size(); ++a) {
+        left[a] = std::llround(flow[a]);
+        if (left[a] > 0) out[static_cast<size_t>(arcs[a].from)].push_back(a);
+    }
+    Packing packing;
+    while (true) {
+        Pattern pattern(instance.types.size(), 0);
+        int32_t at = 0;
+        while (at != instance.capacity) {
+            size_t next = arcs.size();
+            for (size_t a : out[static_cast<size_t>(at)])
+                if (left[a] > 0) next = a;
+            if (next == arcs.size()) break;
+            --left[next];
+            if (arcs[next].type != kLoss) ++pattern[static_cast<size_t>(arcs[next].type)];
+            at = arcs[next].to;
+        }
+        if (at == 0) break;
+        packing.add(pattern, 1);
+    }
+    return packing;
+}
+
+}  // namespace
+
+ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, int bound,
+                            const Deadline& deadline) {
+    ArcFlowOutcome outcome;
+    const std::vector<Arc> arcs = arcsOf(instance);
+    if (arcs.size() > kMostArcs) return outcome;
+    const int32_t c = instance.capacity;
+    const int types = static_cast<int>(instance.types.size());
+    const int rodsRow = types;  // rows: demand per type, the rods, conservation per node
+    std::vector<int> nodeRow(static_cast<size_t>(c) + 1, -1);
+    int rows = types + 1;
+    for (const Arc& arc : arcs) {
+        for (int32_t node : {arc.from, arc.to})
+            if (node != 0 && node != c && nodeRow[static_cast<size_t>(node)] < 0)
+                nodeRow[static_cast<size_t>(node)] = rows++;
+    }
+
+    // The matrix by columns, built in one go: up to three entries per arc.
+    std::vector<int> starts{0};
+    std::vector<int> index;
+    std::vector<double> value;
+    std::vector<double> columnLower(arcs.size(), 0.0);
+    std::vector<double> columnUpper(arcs.size());
+    std::vector<double> cost(arcs.size(), 0.0);
+    for (size_t a = 0; a < arcs.size(); ++a) {
+        const Arc& arc = arcs[a];
+        if (arc.type != kLoss) {
+            index.push_back(arc.type);
+            value.push_back(1.0);
+        }
+        if (arc.from == 0) {
+            index.push_back(rodsRow);
+            value.push_back(1.0);
+            cost[a] = 1.0;
+        } else {
+            index.push_back(nodeRow[static_cast<size_t>(arc.from)]);
+            value.push_back(-1.0);
+        }
+        if (arc.to != c) {
+            index.push_back(nodeRow[static_cast<size_t>(arc.to)]);
+            value.push_back(1.0);
+        }
+        starts.push_back(static_cast<int>(index.size()));
+        columnUpper[a] = arc.type == kLoss ? incumbent.rodCount() : instance.types[arc.type].demand;
+    }
+    const CoinPackedMatrix matrix(true, rows, static_cast<int>(arcs.size()),
+                                  static_cast<CoinBigIndex>(index.size()), value.data(),
+                                  index.data(), starts.data(), nullptr);
+    std::vector<double> rowLower(static_cast<size_t>(rows), 0.0);
+    std::vector<double> rowUpper(static_cast<size_t>(rows), 0.0);
+    for (int t = 0; t < types; ++t) {
+        rowLower[t] = instance.types[t].demand;
+        rowUpper[t] = COIN_DBL_MAX;
+    }
+    rowLower[rodsRow] = bound;
+    rowUpper[rodsRow] = incumbent.rodCount() - 1;
+
+    if (deadline.passed()) return outcome;
+    OsiClpSolverInterface solver;
+    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
+                       rowUpper.data());
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
+    outcome.nodes = solved.nodes;
+    if (!solved.solution.empty()) {
+        Packing found = packingOf(instance, arcs, solved.solution.data());
+        if (coversDemand(instance, found) && found.rodCount() < incumbent.rodCount())
+            outcome.better = std::move(found);
+    }
+    // With the rods capped below the incumbent, a search that ends without a plan proves the
+    // incumbent optimal, and one that ends with a plan proves that plan optimal.
+    if (solved.finished) {
+        outcome.provenBound = outcome.better ? outcome.better->rodCount() : incumbent.rodCount();
+    } else if (std::isfinite(solved.bestPossible) && solved.bestPossible > 0 &&
+               solved.bestPossible < incumbent.rodCount()) {
+        outcome.provenBound = roundedUp(solved.bestPossible);
+    }
+    return outcome;
+}
+
+}  // namespace marlo::fewest

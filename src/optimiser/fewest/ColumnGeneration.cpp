@@ -1,0 +1,103 @@
+#include "optimiser/fewest/ColumnGeneration.h"
+
+#include <ClpSimplex.hpp>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "optimiser/fewest/BoundedKnapsack.h"
+
+namespace marlo::fewest {
+
+namespace {
+
+constexpr double kTolerance = 1e-6;
+
+}  // namespace
+
+int roundedUp(double value) {
+    return static_cast<int>(std::ceil(value - kTolerance));
+}
+
+// The restricted master LP: one row per type (at least its demand), one column per pattern.
+class ColumnGeneration::Lp {
+  public:
+    explicit Lp(size_t types) {
+        model.setLogLevel(0);
+        model.setOptimizationDirection(1.0);
+        std::vector<double> lower(types, 0.0);
+        std::vector<double> upper(types, COIN_DBL_MAX);
+        model.resize(0, 0);
+        model.addRows(static_cast<int>(types), lower.data(), upper.data(), nullptr, nullptr,
+                      nullptr);
+    }
+
+    ClpSimplex model;
+};
+
+ColumnGeneration::ColumnGeneration(const Instance& instance)
+    : instance_(instance), lp_(std::make_unique<Lp>(instance.types.size())) {}
+
+ColumnGeneration::~ColumnGeneration() = default;
+
+void ColumnGeneration::addPattern(const Pattern& pattern) {
+    std::vector<int> rows;
+    std::vector<double> counts;
+    for (size_t t = 0; t < pattern.size(); ++t) {
+        if (pattern[t] == 0) continue;
+        rows.push_back(static_cast<int>(t));
+        counts.push_back(pattern[t]);
+    }
+    lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
+                         COIN_DBL_MAX, 1.0);
+    patterns_.push_back(pattern);
+}
+
+ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& demand,
+                                                   int enoughRods, const Deadline& deadline) {
+    ClpSimplex& model = lp_->model;
+    const size_t types = instance_.types.size();
+    // Every type needs a pattern that holds it, so that the LP is feasible.
+    for (size_t t = 0; t < types; ++t) {
+        if (demand[t] == 0) continue;
+        const bool held = std::any_of(patterns_.begin(), patterns_.end(),
+                                      [t](const Pattern& p) { return p[t] > 0; });
+        if (held) continue;
+        Pattern single(types, 0);
+        single[t] = std::min(demand[t], instance_.capacity / instance_.types[t].weight);
+        addPattern(single);
+    }
+    for (size_t t = 0; t < types; ++t) model.setRowLower(static_cast<int>(t), demand[t]);
+
+    Solution solution;
+    std::vector<double> prices(types);
+    while (true) {
+        model.primal(1);
+        solution.value = model.objectiveValue();
+        if (!model.isProvenOptimal() || deadline.passed()) break;
+        const double* duals = model.dualRowSolution();
+        for (size_t t = 0; t < types; ++t)
+            prices[t] = demand[t] > 0 ? std::max(duals[t], 0.0) : 0.0;
+        const KnapsackSolution priced = mostValuablePattern(instance_, prices, demand);
+        ++pricings_;
+        // No pattern is worth more than one rod: the LP is solved.
+        if (priced.value <= 1.0 + kTolerance ||
+            std::find(patterns_.begin(), patterns_.end(), priced.pattern) != patterns_.end()) {
+            solution.complete = true;
+            solution.lowerBound = solution.value;
+            break;
+        }
+        // Farley's bound: no pattern is worth more than `priced.value` rods, so the relaxation
+        // needs at least value / priced.value rods.
+        solution.lowerBound = std::max(solution.lowerBound, solution.value / priced.value);
+        if (roundedUp(solution.lowerBound) >= roundedUp(solution.value) ||
+            roundedUp(solution.lowerBound) >= enoughRods)
+            break;
+        addPattern(priced.pattern);
+    }
+    const double* rods = model.primalColumnSolution();
+    solution.rods.assign(rods, rods + model.numberColumns());
+    return solution;
+}
+
+}  // namespace marlo::fewest

@@ -1,0 +1,161 @@
+#include "optimiser/fewest/CuttingStock.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+
+namespace marlo::fewest {
+
+Instance instanceOf(const PieceList& pieces, const JobParameters& parameters) {
+    // A negative cut would let a rod grow; the search treats it as 0, and so does this method.
+    const int32_t cut = std::max<int32_t>(parameters.cutThickness, 0);
+    Instance instance;
+    instance.pieceCount = pieces.count();
+    int32_t unit = 0;
+    for (int i = 1; i <= pieces.count(); ++i) {
+        const int16_t length = pieces.piece(i);
+        if (instance.types.empty() || instance.types.back().length != length) {
+            instance.types.push_back({length, length + cut, 0});
+            unit = std::gcd(unit, length + cut);
+        }
+        ++instance.types.back().demand;
+    }
+    // Any whole number of units that does not exceed the capacity in mm is within it.
+    instance.unit = std::max(unit, 1);
+    instance.capacity = (parameters.rodLength + cut) / instance.unit;
+    for (ItemType& type : instance.types) type.weight /= instance.unit;
+
+    int32_t filled = 0;
+    for (auto type = instance.types.rbegin(); type != instance.types.rend(); ++type) {
+        const int32_t fit = std::min(type->demand, (instance.capacity - filled) / type->weight);
+        instance.mostPiecesPerRod += fit;
+        filled += fit * type->weight;
+        if (fit < type->demand) break;
+    }
+    return instance;
+}
+
+int32_t weightOf(const Instance& instance, const Pattern& pattern) {
+    int32_t weight = 0;
+    for (size_t t = 0; t < pattern.size(); ++t) weight += pattern[t] * instance.types[t].weight;
+    return weight;
+}
+
+int Packing::rodCount() const {
+    return std::accumulate(rods.begin(), rods.end(), 0);
+}
+
+void Packing::add(const Pattern& pattern, int32_t count) {
+    if (count <= 0) return;
+    for (size_t i = 0; i < patterns.size(); ++i) {
+        if (patterns[i] == pattern) {
+            rods[i] += count;
+            return;
+        }
+    }
+    patterns.push_back(pattern);
+    rods.push_back(count);
+}
+
+bool coversDemand(const Instance& instance, const Packing& packing) {
+    for (size_t t = 0; t < instance.types.size(); ++t) {
+        int64_t cut = 0;
+        for (size_t p = 0; p < packing.patterns.size(); ++p)
+            cut += static_cast<int64_t>(packing.patterns[p][t]) * packing.rods[p];
+        if (cut < instance.types[t].demand) return false;
+    }
+    return true;
+}
+
+Packing withoutSurplus(const Instance& instance, const Packing& packing) {
+    // Every rod on its own, so that a surplus can be taken out of single rods. Rods of the
+    // smallest groups give up their pieces first, which keeps the large groups whole.
+    std::vector<size_t> order(packing.patterns.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return packing.rods[a] < packing.rods[b]; });
+    std::vector<Pattern> rods;
+    std::vector<size_t> firstRodOf(packing.patterns.size());
+    for (size_t p : order) {
+        firstRodOf[p] = rods.size();
+        rods.insert(rods.end(), static_cast<size_t>(packing.rods[p]), packing.patterns[p]);
+    }
+    for (size_t t = 0; t < instance.types.size(); ++t) {
+        int64_t surplus = -static_cast<int64_t>(instance.types[t].demand);
+        for (const Pattern& rod : rods) surplus += rod[t];
+        for (Pattern& rod : rods) {
+            if (surplus <= 0) break;
+            const int32_t taken = static_cast<int32_t>(std::min<int64_t>(surplus, rod[t]));
+            rod[t] -= taken;
+            surplus -= taken;
+        }
+    }
+    // Regroup in the order of the given patterns.
+    std::vector<Pattern> byGivenOrder(rods.size());
+    size_t next = 0;
+    for (size_t p = 0; p < packing.patterns.size(); ++p) {
+        for (int32_t r = 0; r < packing.rods[p]; ++r)
+            byGivenOrder[next++] = rods[firstRodOf[p] + r];
+    }
+    return packingOfRods(byGivenOrder);
+}
+
+Packing packingOfRods(const std::vector<Pattern>& rods) {
+    Packing packing;
+    std::map<Pattern, size_t> indexOf;
+    for (const Pattern& rod : rods) {
+        if (std::all_of(rod.begin(), rod.end(), [](int32_t c) { return c == 0; })) continue;
+        const auto [found, added] = indexOf.emplace(rod, packing.patterns.size());
+        if (added) {
+            packing.patterns.push_back(rod);
+            packing.rods.push_back(1);
+        } else {
+            ++packing.rods[found->second];
+        }
+    }
+    return packing;
+}
+
+CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,
+                          const JobParameters& parameters) {
+    const int32_t cut = std::max<int32_t>(parameters.cutThickness, 0);
+    // Patterns with more of the longer pieces first, as the search finds them: it starts every
+    // rod with the longest piece left.
+    std::vector<size_t> order(packing.patterns.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&](size_t a, size_t b) { return packing.patterns[a] > packing.patterns[b]; });
+    CuttingPlan plan;
+    for (size_t p : order) {
+        RodPattern& pattern = plan.patterns.append();
+        int32_t used = 0;
+        for (size_t t = 0; t < instance.types.size(); ++t) {
+            for (int32_t c = 0; c < packing.patterns[p][t]; ++c) {
+                pattern.lengths[pattern.pieceCount++] = instance.types[t].length;
+                used += instance.types[t].length + cut;
+            }
+        }
+        // The waste as the search books it: a remnant, or minus the sliver of at most one cut
+        // that the last piece leaves at the rod end.
+        int32_t waste = parameters.rodLength - used;
+        if (waste <= 0) waste = -(waste + cut);
+        pattern.waste = static_cast<int16_t>(waste);
+        pattern.rods = static_cast<int16_t>(packing.rods[p]);
+        plan.summary.rodCount = static_cast<int16_t>(plan.summary.rodCount + pattern.rods);
+        if (waste > 0) {
+            plan.summary.wastePieceCount =
+                static_cast<int16_t>(plan.summary.wastePieceCount + pattern.rods);
+            plan.summary.totalWaste += waste * pattern.rods;
+        }
+    }
+    if (parameters.sortOutputByWaste == 1) {
+        std::stable_sort(
+            plan.patterns.begin(), plan.patterns.end(),
+            [](const RodPattern& a, const RodPattern& b) { return a.waste < b.waste; });
+    }
+    int16_t sequence = 0;
+    for (RodPattern& pattern : plan.patterns) pattern.sequence = ++sequence;
+    return plan;
+}
+
+}  // namespace marlo::fewest

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/JobParameters.h"
+#include "model/PieceList.h"
+#include "optimiser/CuttingPlan.h"
+
+namespace marlo::fewest {
+
+// One distinct length of the job with the number of pieces wanted.
+struct ItemType {
+    int16_t length;
+    int32_t weight;  // length plus one cut, divided by the instance's unit
+    int32_t demand;
+};
+
+// The job as a cutting-stock problem. A rod holds pieces whose lengths plus (count - 1) cuts do
+// not exceed the rod length, that is whose lengths plus one cut each add up to at most the rod
+// length plus one cut: the capacity. Weights and capacity are divided by their common divisor,
+// which keeps the tables of the exact methods small.
+struct Instance {
+    std::vector<ItemType> types;  // longest first
+    int32_t capacity = 0;
+    int32_t unit = 1;  // mm per weight step
+    int pieceCount = 0;
+    int mostPiecesPerRod = 0;  // the largest number of pieces any rod can hold
+};
+
+Instance instanceOf(const PieceList& pieces, const JobParameters& parameters);
+
+// How many pieces of each type a rod holds.
+using Pattern = std::vector<int32_t>;
+
+int32_t weightOf(const Instance& instance, const Pattern& pattern);
+
+// A plan: distinct patterns with the number of rods cut each way.
+struct Packing {
+    std::vector<Pattern> patterns;
+    std::vector<int32_t> rods;
+
+    int rodCount() const;
+    void add(const Pattern& pattern, int32_t count);
+};
+
+// The packing with no more pieces of a type than wanted (surplus pieces are taken out of the
+// rods that hold them, empty rods dropped) and equal patterns merged. Covers the demand when the
+// packing did.
+Packing withoutSurplus(const Instance& instance, const Packing& packing);
+
+// Single rods grouped into patterns in the order they first occur; empty rods are dropped.
+Packing packingOfRods(const std::vector<Pattern>& rods);
+
+bool coversDemand(const Instance& instance, const Packing& packing);
+
+// The packing as a result: one rod pattern per pattern, lengths longest first, the waste and
+// the totals figured as the rod-by-rod search figures them, ordered by waste when asked.
+CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,
+                          const JobParameters& parameters);
+
+}  // namespace marlo::fewest

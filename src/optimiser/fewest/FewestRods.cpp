@@ -1,0 +1,275 @@
+#include "optimiser/fewest/FewestRods.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <random>
+
+#include "i18n/StringCatalogue.h"
+#include "optimiser/CuttingPlanSearch.h"
+#include "optimiser/fewest/ArcFlow.h"
+#include "optimiser/fewest/ColumnGeneration.h"
+#include "optimiser/fewest/CuttingStock.h"
+#include "optimiser/fewest/FitDecreasing.h"
+#include "optimiser/fewest/LowerBounds.h"
+#include "optimiser/fewest/RestrictedMaster.h"
+
+namespace marlo {
+
+namespace fewest {
+namespace {
+
+constexpr double kSearchSecondsWhenProven = 0.5;
+constexpr size_t kPatternsTriedPerStage = 8;
+constexpr double kRestrictedMasterShare = 0.3;
+constexpr double kDiveShare = 0.3;
+constexpr int kDiveFailures = 60;
+
+// Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
+class DeadlineObserver : public RunObserver {
+  public:
+    explicit DeadlineObserver(const Deadline& deadline) : deadline_(deadline) {}
+    bool stopRequested() override { return deadline_.passed(); }
+
+  private:
+    const Deadline& deadline_;
+};
+
+class Solver {
+  public:
+    Solver(const PieceList& pieces, const JobParameters& parameters,
+           const FewestRodsOptions& options)
+        : pieces_(pieces),
+          parameters_(parameters),
+          options_(options),
+          instance_(instanceOf(pieces, parameters)),
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+
+    FewestRodsResult run();
+
+  private:
+    bool proven() const { return !best_.patterns.empty() && best_.rodCount() <= bound_; }
+    std::vector<int32_t> fullDemand() const;
+    void offer(const Packing& packing);
+    void raiseBound(int bound);
+    void report();
+    FewestRodsResult result() const;
+
+    void roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                         Packing fixed, const std::vector<int32_t>& demand);
+    void dive(ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+              const Packing& fixed, const std::vector<int32_t>& demand, const Deadline& deadline,
+              std::mt19937* random);
+    void runSearch(const Deadline& deadline);
+
+    const PieceList& pieces_;
+    const JobParameters& parameters_;
+    const FewestRodsOptions& options_;
+    const Instance instance_;
+    const Deadline deadline_;
+    Packing best_;
+    int bound_ = 0;
+    uint64_t steps_ = 0;
+    const ColumnGeneration* lp_ = nullptr;  // while the relaxation is being solved
+    int diveFailures_ = 0;
+};
+
+std::vector<int32_t> Solver::fullDemand() const {
+    std::vector<int32_t> demand;
+    for (const ItemType& type : instance_.types) demand.push_back(type.demand);
+    return demand;
+}
+
+// Keeps the plan when it has fewer rods than the best so far, or as many in fewer patterns.
+void Solver::offer(const Packing& packing) {
+    if (!coversDemand(instance_, packing)) return;
+    Packing plain = withoutSurplus(instance_, packing);
+    const bool better =
+        best_.patterns.empty() || plain.rodCount() < best_.rodCount() ||
+        (plain.rodCount() == best_.rodCount() && plain.patterns.size() < best_.patterns.size());
+    if (!better) return;
+    best_ = std::move(plain);
+    report();
+}
+
+void Solver::raiseBound(int bound) {
+    if (bound <= bound_) return;
+    bound_ = bound;
+    if (!best_.patterns.empty()) report();
+}
+
+FewestRodsResult Solver::result() const {
+    FewestRodsResult result;
+    result.plan = cuttingPlanOf(instance_, best_, parameters_);
+    // Patterns priced, rods searched and branches of the exact model: the steps of this method.
+    result.plan.summary.calculatedPossibilities =
+        steps_ + (lp_ != nullptr ? static_cast<uint64_t>(lp_->pricings()) : 0);
+    result.lowerBound = bound_;
+    result.optimal = proven();
+    return result;
+}
+
+void Solver::report() {
+    if (options_.progress) options_.progress(result());
+}
+
+// Rounds the rods of every pattern down, and cuts what is left first or best fit.
+void Solver::roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                             Packing fixed, const std::vector<int32_t>& demand) {
+    std::vector<int32_t> left = demand;
+    for (size_t p = 0; p < solution.rods.size(); ++p) {
+        const auto rods = static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6));
+        if (rods <= 0) continue;
+        fixed.add(lp.patterns()[p], rods);
+        for (size_t t = 0; t < left.size(); ++t)
+            left[t] = std::max(0, left[t] - rods * lp.patterns()[p][t]);
+    }
+    for (const Packing& rest :
+         {firstFitDecreasing(instance_, left), bestFitDecreasing(instance_, left)}) {
+        Packing whole = fixed;
+        for (size_t p = 0; p < rest.patterns.size(); ++p) whole.add(rest.patterns[p], rest.rods[p]);
+        offer(whole);
+    }
+}
+
+// Fixes the patterns of the relaxation one after the other, solving the relaxation of what is
+// left after each: first the pattern with the most rods, at its rounded-down count (at least one
+// rod). A pattern after which the relaxation shows that no better plan can follow gives way to
+// the one with the next most rods; when none is left, the dive steps back a stage. Every stage
+// also tries rounding with first or best fit of the rest.
+void Solver::dive(ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
+                  const Packing& fixed, const std::vector<int32_t>& demand,
+                  const Deadline& deadline, std::mt19937* random) {
+    std::vector<std::pair<Pattern, int32_t>> candidates;
+    std::vector<size_t> order;
+    for (size_t p = 0; p < solution.rods.size(); ++p)
+        if (solution.rods[p] > 1e-6) order.push_back(p);
+    // A repeated dive weighs the rods with a random factor, so that it takes other ways.
+    std::vector<double> weight(solution.rods);
+    if (random != nullptr) {
+        std::uniform_real_distribution<double> factor(0.3, 1.0);
+        for (double& w : weight) w *= factor(*random);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return weight[a] > weight[b]; });
+    if (order.size() > kPatternsTriedPerStage) order.resize(kPatternsTriedPerStage);
+    for (size_t p : order)
+        candidates.emplace_back(
+            lp.patterns()[p],
+            std::max(1, static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6))));
+
+    for (const auto& [pattern, rods] : candidates) {
+        if (proven() || deadline.passed()) return;
+        Packing next = fixed;
+        next.add(pattern, rods);
+        std::vector<int32_t> left = demand;
+        for (size_t t = 0; t < left.size(); ++t) left[t] = std::max(0, left[t] - rods * pattern[t]);
+        if (std::all_of(left.begin(), left.end(), [](int32_t d) { return d == 0; })) {
+            offer(next);
+            continue;
+        }
+        if (next.rodCount() >= best_.rodCount()) continue;
+        // Stepping back far does not pay (the restricted master and other dives follow): once a
+        // pattern has failed, every further relaxation of this dive counts against its budget.
+        if (diveFailures_ > kDiveFailures) return;
+        const ColumnGeneration::Solution after =
+            lp.solve(left, best_.rodCount() - next.rodCount(), deadline);
+        if (deadline.passed()) return;
+        if (diveFailures_ > 0) ++diveFailures_;
+        if (next.rodCount() + roundedUp(after.lowerBound) >= best_.rodCount()) {
+            diveFailures_ = std::max(diveFailures_, 1);
+            continue;
+        }
+        roundRelaxation(lp, after, next, left);
+        dive(lp, after, next, left, deadline, random);
+    }
+}
+
+void Solver::runSearch(const Deadline& deadline) {
+    auto copy = std::make_unique<PieceList>(pieces_);
+    DeadlineObserver observer(deadline);
+    const CuttingPlan plan = searchCuttingPlan(*copy, parameters_, observer);
+    steps_ += plan.summary.calculatedPossibilities;
+    if (plan.status != RunStatus::Finished) return;
+    Packing packing;
+    for (const RodPattern& rod : plan.patterns) {
+        Pattern pattern(instance_.types.size(), 0);
+        for (int i = 0; i < rod.pieceCount; ++i) {
+            const auto type =
+                std::find_if(instance_.types.begin(), instance_.types.end(),
+                             [&](const ItemType& t) { return t.length == rod.lengths[i]; });
+            ++pattern[static_cast<size_t>(type - instance_.types.begin())];
+        }
+        packing.add(pattern, rod.rods);
+    }
+    offer(packing);
+}
+
+FewestRodsResult Solver::run() {
+    raiseBound(std::max(continuousBound(instance_), martelloTothBound(instance_)));
+    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces) {
+        // A rod could take more pieces than a pattern holds: refused like the search refuses it.
+        FewestRodsResult refused;
+        refused.plan.status = RunStatus::Aborted;
+        refused.plan.abortMessage = msg::kTooManyShortDimensions;
+        refused.lowerBound = bound_;
+        return refused;
+    }
+    offer(firstFitDecreasing(instance_, fullDemand()));
+    offer(bestFitDecreasing(instance_, fullDemand()));
+
+    if (!proven()) {
+        ColumnGeneration lp(instance_);
+        lp_ = &lp;
+        for (const Pattern& pattern : best_.patterns) lp.addPattern(pattern);
+        const ColumnGeneration::Solution relaxation =
+            lp.solve(fullDemand(), best_.rodCount(), deadline_);
+        raiseBound(roundedUp(relaxation.lowerBound));
+        if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
+        // A dive, dives of other ways, then the patterns they made as an integer program.
+        if (!proven())
+            dive(lp, relaxation, {}, fullDemand(),
+                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
+        const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
+        std::mt19937 random(1);
+        while (!proven() && !diving.passed()) {
+            diveFailures_ = 0;
+            dive(lp, relaxation, {}, fullDemand(), diving, &random);
+        }
+        if (!proven() && !deadline_.passed()) {
+            const std::optional<Packing> restricted = planFromPatterns(
+                instance_, lp.patterns(), best_.rodCount(),
+                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+            if (restricted) offer(*restricted);
+        }
+        steps_ += static_cast<uint64_t>(lp.pricings());
+        lp_ = nullptr;
+    }
+    // The search may beat an unproven plan; a proven one it can still match in fewer patterns
+    // (fewer saw set-ups), so it gets a short while then.
+    if (!deadline_.passed() && (!proven() || best_.patterns.size() > 1))
+        runSearch(
+            deadline_.within(proven() ? kSearchSecondsWhenProven : deadline_.secondsLeft() / 2));
+    if (!proven() && !deadline_.passed()) {
+        const ArcFlowOutcome exact = solveArcFlow(instance_, best_, bound_, deadline_);
+        steps_ += exact.nodes;
+        if (exact.better) offer(*exact.better);
+        if (exact.provenBound > bound_) raiseBound(exact.provenBound);
+    }
+    return result();
+}
+
+}  // namespace
+}  // namespace fewest
+
+FewestRodsResult solveFewestRods(const PieceList& pieces, const JobParameters& parameters,
+                                 const FewestRodsOptions& options) {
+    return fewest::Solver(pieces, parameters, options).run();
+}
+
+int cheapLowerBound(const PieceList& pieces, const JobParameters& parameters) {
+    const fewest::Instance instance = fewest::instanceOf(pieces, parameters);
+    return std::max(fewest::continuousBound(instance), fewest::martelloTothBound(instance));
+}
+
+}  // namespace marlo

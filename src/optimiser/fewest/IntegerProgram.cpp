@@ -1,0 +1,63 @@
+#include "optimiser/fewest/IntegerProgram.h"
+
+#include <CbcEventHandler.hpp>
+#include <CbcModel.hpp>
+#include <ClpEventHandler.hpp>
+#include <OsiClpSolverInterface.hpp>
+#include <algorithm>
+#include <string>
+
+namespace marlo::fewest {
+
+namespace {
+
+class DeadlineHandler : public CbcEventHandler {
+  public:
+    explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
+    CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
+    CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
+
+  private:
+    const Deadline& deadline_;
+};
+
+// Ends an LP solve at the deadline: the LPs of large models take long between two nodes.
+class LpDeadlineHandler : public ClpEventHandler {
+  public:
+    explicit LpDeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
+    int event(Event whichEvent) override {
+        return whichEvent == endOfIteration && deadline_.passed() ? 0 : -1;
+    }
+    ClpEventHandler* clone() const override { return new LpDeadlineHandler(*this); }
+
+  private:
+    const Deadline& deadline_;
+};
+
+}  // namespace
+
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline) {
+    solver.messageHandler()->setLogLevel(0);
+    for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
+    LpDeadlineHandler lpHandler(deadline);
+    solver.getModelPtr()->passInEventHandler(&lpHandler);
+    CbcModel model(solver);
+    DeadlineHandler handler(deadline);
+    model.passInEventHandler(&handler);
+    CbcMain0(model);
+    const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
+    // The time limit counts as the clock on the wall, as the caller's deadline does.
+    const char* arguments[] = {"fewest", "-log",          "0",      "-timeMode", "elapsed",
+                               "-sec",   seconds.c_str(), "-solve", "-quit"};
+    CbcMain1(static_cast<int>(std::size(arguments)), arguments, model);
+
+    IntegerOutcome outcome;
+    outcome.nodes = static_cast<uint64_t>(model.getNodeCount());
+    outcome.finished = model.isProvenOptimal() || model.isProvenInfeasible();
+    outcome.bestPossible = model.getBestPossibleObjValue();
+    if (const double* best = model.bestSolution(); best != nullptr)
+        outcome.solution.assign(best, best + model.getNumCols());
+    return outcome;
+}
+
+}  // namespace marlo::fewest

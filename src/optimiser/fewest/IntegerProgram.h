@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "optimiser/fewest/Deadline.h"
+
+class OsiClpSolverInterface;
+
+namespace marlo::fewest {
+
+struct IntegerOutcome {
+    std::vector<double> solution;  // empty when none was found
+    bool finished = false;         // the search ended: the solution is optimal, or there is none
+    double bestPossible = 0.0;     // bound on the objective when not finished
+    uint64_t nodes = 0;
+};
+
+// Solves the integer program loaded into `solver` (all its columns integer) with CBC's standard
+// cuts and heuristics, until the deadline.
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline);
+
+}  // namespace marlo::fewest
