@@ -1,7 +1,6 @@
 #include "diagram/HeaderBlocks.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 
 #include "diagram/BarBlock.h"
