@@ -41,8 +41,8 @@ parameters_button=(338 37)
 about_button=(371 37)
 # The result part of the main window: progress and result table above, the totals below; the
 # empty room between them is left out.
-result_table="640x170+232+60"
-result_totals="640x135+232+350"
+result_table="640x162+232+56"
+result_totals="640x155+232+340"
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT: a fresh start with these stored settings (not
 # the first start, the manual already shown once), waiting until the opening animation is over.
@@ -168,12 +168,13 @@ for language in english slovak german czech dutch; do
   capture_dialog "parameters-band-$suffix.png" "$parameters_title"
   xdotool key Escape
 
-  # The cutting diagram of the workshop sample, in the English and Slovak manuals: its window,
-  # and the first page of its PDF.
+  # The cutting diagram of the workshop sample: its window, and the first page of its PDF.
   case "$language" in
     english) diagram_title="Cutting diagram" ;;
     slovak) diagram_title="Plán rezania" ;;
-    *) continue ;;
+    german) diagram_title="Schnittplan" ;;
+    czech) diagram_title="Plán řezání" ;;
+    dutch) diagram_title="Zaagplan" ;;
   esac
   start "$language" 6000 6 200 500 1 1 1
   type_job "${job[@]}" 2900 12 2400 16 2650 8 1980 24 2150 10 1750 18 1500 30 1320 20 980 32 \
