@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
+
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
 
@@ -19,5 +22,32 @@ struct CuttingPlan {
     PatternTable patterns;
     PlanSummary summary;
 };
+
+// The waste a rod is booked with: its remnant, or, where the last piece took the room of its cut,
+// minus the sliver that piece leaves at the rod end.
+inline int16_t bookedWaste(int32_t remnant, int32_t cut) {
+    return static_cast<int16_t>(remnant > 0 ? remnant : -(remnant + cut));
+}
+
+// Adds rods cut with this waste to the totals: a positive waste is one waste piece per rod.
+inline void bookRods(PlanSummary& summary, int16_t waste, int rods) {
+    summary.rodCount = static_cast<int16_t>(summary.rodCount + rods);
+    if (waste > 0) {
+        summary.wastePieceCount = static_cast<int16_t>(summary.wastePieceCount + rods);
+        summary.totalWaste += waste * rods;
+    }
+}
+
+// The finished plan's order: by waste, smallest first and otherwise as found, when asked; then
+// numbered from 1.
+inline void orderAndNumberPatterns(PatternTable& patterns, bool sortByWaste) {
+    if (sortByWaste) {
+        std::stable_sort(
+            patterns.begin(), patterns.end(),
+            [](const RodPattern& a, const RodPattern& b) { return a.waste < b.waste; });
+    }
+    int16_t sequence = 0;
+    for (RodPattern& pattern : patterns) pattern.sequence = ++sequence;
+}
 
 }  // namespace marlo

@@ -132,18 +132,13 @@ CuttingPlan Search::run() {
             break;
         }
         removeBestFromPieceList();
-        int16_t waste = static_cast<int16_t>(best_.waste);
-        if (waste <= 0) waste = static_cast<int16_t>(-(waste + cut_));
+        const int16_t waste = bookedWaste(best_.waste, cut_);
         if (!bookRod(waste)) {
             plan_.status = RunStatus::Aborted;
             plan_.abortMessage = msg::kTooManyPatterns;
             break;
         }
-        if (waste > 0) {
-            ++plan_.summary.wastePieceCount;
-            plan_.summary.totalWaste += waste;
-        }
-        ++plan_.summary.rodCount;
+        bookRods(plan_.summary, waste, 1);
         plan_.summary.calculatedPossibilities = steps_;
         shown = plan_.summary;
         observer_.rodCut(progressPercent(n_, initial), shown);
@@ -362,15 +357,7 @@ bool Search::bookRod(int16_t waste) {
 }
 
 void Search::finishPatterns() {
-    RodPattern* first = plan_.patterns.begin();
-    RodPattern* last = plan_.patterns.end();
-    if (parameters_.sortOutputByWaste == 1) {
-        std::stable_sort(first, last, [](const RodPattern& a, const RodPattern& b) {
-            return a.waste < b.waste;
-        });
-    }
-    int16_t sequence = 0;
-    for (RodPattern* pattern = first; pattern != last; ++pattern) pattern->sequence = ++sequence;
+    orderAndNumberPatterns(plan_.patterns, parameters_.sortOutputByWaste == 1);
 }
 
 }  // namespace

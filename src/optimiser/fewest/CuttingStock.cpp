@@ -135,26 +135,11 @@ CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,
                 used += instance.types[t].length + cut;
             }
         }
-        // The waste as the search books it: a remnant, or minus the sliver of at most one cut
-        // that the last piece leaves at the rod end.
-        int32_t waste = parameters.rodLength - used;
-        if (waste <= 0) waste = -(waste + cut);
-        pattern.waste = static_cast<int16_t>(waste);
+        pattern.waste = bookedWaste(parameters.rodLength - used, cut);
         pattern.rods = static_cast<int16_t>(packing.rods[p]);
-        plan.summary.rodCount = static_cast<int16_t>(plan.summary.rodCount + pattern.rods);
-        if (waste > 0) {
-            plan.summary.wastePieceCount =
-                static_cast<int16_t>(plan.summary.wastePieceCount + pattern.rods);
-            plan.summary.totalWaste += waste * pattern.rods;
-        }
+        bookRods(plan.summary, pattern.waste, pattern.rods);
     }
-    if (parameters.sortOutputByWaste == 1) {
-        std::stable_sort(
-            plan.patterns.begin(), plan.patterns.end(),
-            [](const RodPattern& a, const RodPattern& b) { return a.waste < b.waste; });
-    }
-    int16_t sequence = 0;
-    for (RodPattern& pattern : plan.patterns) pattern.sequence = ++sequence;
+    orderAndNumberPatterns(plan.patterns, parameters.sortOutputByWaste == 1);
     return plan;
 }
 
