@@ -33,17 +33,23 @@ void DiagramView::showWindow() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    refresh();
 }
 
 void DiagramView::followResult(bool present) {
-    if (present)
+    if (!present)
+        window_->clear();
+    else if (window_->isVisible())
+        window_->showDiagram(composeShownResult());
+}
+
+// The diagram is composed only while its window is open; opening it composes the current one.
+void DiagramView::refresh() {
+    if (!window_->isVisible()) return;
+    if (state_.resultPresent)
         window_->showDiagram(composeShownResult());
     else
         window_->clear();
-}
-
-void DiagramView::refresh() {
-    if (state_.resultPresent) window_->showDiagram(composeShownResult());
 }
 
 void DiagramView::print() {
