@@ -10,6 +10,8 @@ packages=(
   libgl1-mesa-dev libxkbcommon-dev
   libxlsxwriter-dev
   coinor-libclp-dev coinor-libcbc-dev
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
+  libzint-dev zbar-tools
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip

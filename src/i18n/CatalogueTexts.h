@@ -39,4 +39,27 @@ const std::vector<CatalogueRow>& diagramTexts();
 inline constexpr int kDesktopTextsFirst = 155;
 const std::vector<CatalogueRow>& desktopTexts();
 
+// Texts of the workshop features take offsets 1000..1999 of each language. They are fetched by
+// offset only: the ids of the original scheme (base + offset) end at offset 199.
+inline constexpr int kFirstWorkshopOffset = 1000;
+inline constexpr int kLastWorkshopOffset = 1999;
+// Offsets 1000..1019: safe outputs and input checks of both programs (pipes, file names, list import).
+inline constexpr int kCommandLineSafetyTextsFirst = 1000;
+const std::vector<CatalogueRow>& commandLineSafetyTexts();
+// Offsets 1020..1059: the main window's run, method groups, undo and keys.
+inline constexpr int kRunControlTextsFirst = 1020;
+const std::vector<CatalogueRow>& runControlTexts();
+// Offsets 1060..1099: printing, spreadsheets, the manual and file dialogs of the windows.
+inline constexpr int kWindowOutputTextsFirst = 1060;
+const std::vector<CatalogueRow>& windowOutputTexts();
+// Offsets 1100..1199: stock lists of several lengths, offcuts, prices and trim.
+inline constexpr int kStockListTextsFirst = 1100;
+const std::vector<CatalogueRow>& stockListTexts();
+// Offsets 1200..1299: the stock store, materials and booking.
+inline constexpr int kStockStoreTextsFirst = 1200;
+const std::vector<CatalogueRow>& stockStoreTexts();
+// Offsets 1300..1399: piece labels, offcut labels and the saw list.
+inline constexpr int kSawOutputTextsFirst = 1300;
+const std::vector<CatalogueRow>& sawOutputTexts();
+
 }  // namespace marlo

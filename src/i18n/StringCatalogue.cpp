@@ -21,7 +21,13 @@ const std::string& addedText(int column, int offset) {
     const CatalogueBlock blocks[] = {{kOutputTextsFirst, outputTexts()},
                                      {kFewestRodsTextsFirst, fewestRodsTexts()},
                                      {kDiagramTextsFirst, diagramTexts()},
-                                     {kDesktopTextsFirst, desktopTexts()}};
+                                     {kDesktopTextsFirst, desktopTexts()},
+                                     {kCommandLineSafetyTextsFirst, commandLineSafetyTexts()},
+                                     {kRunControlTextsFirst, runControlTexts()},
+                                     {kWindowOutputTextsFirst, windowOutputTexts()},
+                                     {kStockListTextsFirst, stockListTexts()},
+                                     {kStockStoreTextsFirst, stockStoreTexts()},
+                                     {kSawOutputTextsFirst, sawOutputTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {
@@ -32,7 +38,8 @@ const std::string& addedText(int column, int offset) {
 }
 
 const std::string& lookUp(int base, int offset) {
-    if (!isBase(base) || offset < 1 || offset > kLastCatalogueOffset) {
+    const bool workshopOffset = offset >= kFirstWorkshopOffset && offset <= kLastWorkshopOffset;
+    if (!isBase(base) || offset < 1 || (offset > kLastCatalogueOffset && !workshopOffset)) {
         return kNoText;
     }
     if (offset > kCatalogueOffsetCount) {

@@ -6,7 +6,8 @@
 
 namespace marlo {
 
-// Every text the user sees, in five languages, fetched by language base + offset (1..199).
+// Every text the user sees, in five languages, fetched by language base + offset (1..199), and the
+// texts of the workshop features by offset alone (1000..1999).
 // Texts are UTF-8; leading and trailing blanks are part of the text.
 class StringCatalogue {
   public:

@@ -13,6 +13,7 @@ struct JobParameters {
     int16_t wasteBordersMode = 1;     // 0: a waste inside the band gives way to one above it
     int16_t startMethod = 1;          // 0: smallest waste, 1: largest dimension
     int16_t sortOutputByWaste = 1;    // 1: patterns ordered by ascending waste
+    int16_t trim = 0;  // cut off at each end of every rod to square it; usable: length - 2 × trim
 
     bool operator==(const JobParameters&) const = default;
 };

@@ -1,0 +1,14 @@
+#include "i18n/CatalogueTexts.h"
+
+namespace marlo {
+
+const std::vector<CatalogueRow>& stockListTexts() {
+    // Columns: Slovak, German, English, Czech, Dutch. Row i is offset kStockListTextsFirst + i.
+    // clang-format off
+    static const std::vector<CatalogueRow> rows = {
+    };
+    // clang-format on
+    return rows;
+}
+
+}  // namespace marlo
