@@ -19,17 +19,18 @@ namespace {
 struct NumberFlag {
     const char* name;
     std::optional<int16_t> CliOptions::*field;
+    int16_t lowest;
     int16_t highest;
 };
 
 constexpr NumberFlag kNumberFlags[] = {
-    {"--rod-length", &CliOptions::rodLength, 32767},
-    {"--cut-thickness", &CliOptions::cutThickness, 32767},
-    {"--min-waste", &CliOptions::minWaste, 32767},
-    {"--max-waste", &CliOptions::maxWaste, 32767},
-    {"--waste-borders", &CliOptions::wasteBorders, 1},
-    {"--start-method", &CliOptions::startMethod, 1},
-    {"--sort", &CliOptions::sort, 1},
+    {"--rod-length", &CliOptions::rodLength, 1, 32767},
+    {"--cut-thickness", &CliOptions::cutThickness, 0, 32767},
+    {"--min-waste", &CliOptions::minWaste, 0, 32767},
+    {"--max-waste", &CliOptions::maxWaste, 0, 32767},
+    {"--waste-borders", &CliOptions::wasteBorders, 0, 1},
+    {"--start-method", &CliOptions::startMethod, 0, 1},
+    {"--sort", &CliOptions::sort, 0, 1},
 };
 
 }  // namespace
@@ -95,7 +96,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (flag == nullptr) return {std::nullopt, "unknown option: " + argument};
             if (!hasValue) return {std::nullopt, argument + " needs a value"};
             const std::optional<int16_t> value = toInt16(arguments[++i]);
-            if (!value || *value < 0 || *value > flag->highest)
+            if (!value || *value < flag->lowest || *value > flag->highest)
                 return {std::nullopt, "bad value for " + argument + ": " + arguments[i]};
             options.*(flag->field) = value;
         } else if (options.jobPath.empty()) {

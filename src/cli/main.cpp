@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     // Ctrl+C, and a stop from the system or a closed terminal, stop a run the way the second press
     // of Optimise does: the outputs still say how it ended.
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, requestStop);
+    // A reader that goes away (`| head -1`) must not kill the program before it writes its files:
+    // a failed write to the standard output is reported instead.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
     // The fonts of the printout and the diagram come from a GUI application; the command line

@@ -72,13 +72,12 @@ QByteArray diagramSvg(const DiagramLayout& layout, const QString& title) {
     return bytes;
 }
 
-bool saveDiagram(const DiagramLayout& layout, const QString& path, DiagramFileFormat format,
-                 const QString& title) {
+bool saveDiagram(const DiagramLayout& layout, const std::filesystem::path& path,
+                 DiagramFileFormat format, const QString& title) {
     const QByteArray bytes =
         format == DiagramFileFormat::Pdf ? diagramPdf(layout, title) : diagramSvg(layout, title);
     if (bytes.isEmpty()) return false;
-    return writeFileAtomically(path.toStdString(),
-                               std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace marlo

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <filesystem>
 
 #include "diagram/DiagramFileFormat.h"
 #include "diagram/DiagramLayout.h"
@@ -22,7 +23,7 @@ QByteArray diagramSvg(const DiagramLayout& layout, const QString& title);
 
 // Writes the diagram to a PDF or SVG file so that a failure never destroys the file that was
 // there; false when writing fails.
-bool saveDiagram(const DiagramLayout& layout, const QString& path, DiagramFileFormat format,
-                 const QString& title);
+bool saveDiagram(const DiagramLayout& layout, const std::filesystem::path& path,
+                 DiagramFileFormat format, const QString& title);
 
 }  // namespace marlo

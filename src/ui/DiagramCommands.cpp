@@ -1,9 +1,10 @@
 #include "ui/DiagramCommands.h"
 
 #include <QPrinter>
+#include <filesystem>
 
-#include "i18n/texts/DiagramTexts.h"
 #include "drawing/DiagramFiles.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "reports/TextReport.h"
 
 namespace marlo {
@@ -42,7 +43,8 @@ void DiagramCommands::exportFile(DiagramFileFormat format) {
         parent_,
         {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});
     if (!path || path->isEmpty()) return;
-    if (!saveDiagram(diagram_, *path, format, messages_.text(diagram_text::kTitle)))
+    if (!saveDiagram(diagram_, std::filesystem::path(path->toStdU16String()), format,
+                     messages_.text(diagram_text::kTitle)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 
