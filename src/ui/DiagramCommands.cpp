@@ -1,11 +1,11 @@
 #include "ui/DiagramCommands.h"
 
 #include <QPrinter>
-#include <filesystem>
 
 #include "drawing/DiagramFiles.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "reports/TextReport.h"
+#include "ui/FilePaths.h"
 
 namespace marlo {
 
@@ -43,8 +43,7 @@ void DiagramCommands::exportFile(DiagramFileFormat format) {
         parent_,
         {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});
     if (!path || path->isEmpty()) return;
-    if (!saveDiagram(diagram_, std::filesystem::path(path->toStdU16String()), format,
-                     messages_.text(diagram_text::kTitle)))
+    if (!saveDiagram(diagram_, filePath(*path), format, messages_.text(diagram_text::kTitle)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 
