@@ -114,7 +114,8 @@ TEST(JobFile, samples_areJobFiles) {
                                {{"2000", "3"}, {"1500", "2"}, {"1000", "4"}}}));
     EXPECT_EQ(readBytes(samples / "worked-example.opt"), serializeJob(worked.job));
 
-    for (const char* name : {"workshop.opt", "many-short.opt"}) {
+    for (const char* name : {"workshop.opt", "workshop-en.opt", "workshop-de.opt",
+                             "workshop-cs.opt", "workshop-nl.opt", "many-short.opt"}) {
         const fs::path path = samples / name;
         const JobFileReadResult read = readJobFile(path);
         EXPECT_EQ(read.status, JobFileStatus::Taken) << name;
