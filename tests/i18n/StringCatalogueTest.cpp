@@ -309,6 +309,12 @@ TEST(StringCatalogueTest, deleteConfirmation_joinsStartCountAndPluralEnding) {
     EXPECT_NE(czech.text(51), czech.text(50));
     const StringCatalogue english(Language::English);
     EXPECT_EQ(english.text(51), english.text(50));
+    const StringCatalogue german(Language::German);
+    EXPECT_EQ(german.text(49) + "3" + german.text(50),
+              "Möchten Sie die 3 markierten Zeilen löschen?");
+    const StringCatalogue dutch(Language::Dutch);
+    EXPECT_EQ(dutch.text(49) + "5" + dutch.text(51),
+              "Weet u zeker dat u de 5 geselecteerde regels wilt verwijderen?");
 
     for (Language language : kAllLanguages) {
         const StringCatalogue catalogue(language);
