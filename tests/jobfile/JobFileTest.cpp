@@ -122,6 +122,12 @@ TEST(JobFile, samples_areJobFiles) {
         EXPECT_GE(read.job.list.size(), 12u) << name;
         EXPECT_EQ(readBytes(path), serializeJob(read.job)) << name;
     }
+    // The workshop job of each language is one job: only its header is in another language.
+    const CuttingList workshop = readJobFile(samples / "workshop.opt").job.list;
+    for (const char* language : {"en", "de", "cs", "nl"}) {
+        const std::string name = std::string("workshop-") + language + ".opt";
+        EXPECT_EQ(readJobFile(samples / name).job.list, workshop) << name;
+    }
 }
 
 }  // namespace
