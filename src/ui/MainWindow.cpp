@@ -203,6 +203,7 @@ void MainWindow::resetScreen() {
     setWindowTitle(messages_.text(63));
     state_.changed = false;
     state_.resultPresent = false;
+    diagram_->followResult(false);
     if (isVisible()) editor_->focusFirstBox();
 }
 

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/WindowOutputTexts.h"
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
@@ -54,6 +55,11 @@ std::optional<ReportData> ReportCommands::reportData() {
 }
 
 void ReportCommands::print() {
+    // Without a printer the dialog could only fail; the PDF export is the way to paper then.
+    if (!context_.dialogs.printerInstalled()) {
+        messages_.showError(window_output_text::kNoPrinterForReport);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
     // The report repeats itself once per copy, so the printer prints what it is given once.

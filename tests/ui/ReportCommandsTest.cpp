@@ -116,6 +116,28 @@ TEST_F(ReportCommandsTest, print_drawsEveryCopyIntoThePdfAndNothingWhenCancelled
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// With no printer on the machine, printing the report or the diagram says so and names the
+// PDF export instead of opening a printer dialog that can only fail.
+TEST_F(ReportCommandsTest, print_withNoPrinterInstalled_pointsToThePdfExport) {
+    optimiseWorkedExample();
+    dialogs.hasPrinter = false;
+    dialogs.printerAccepted = true;
+    dialogs.printToPdf = folder.filePath("printed.pdf");
+
+    action("mnu_tlacit")->trigger();
+    action("mnu_tlacit_diagram")->trigger();
+    EXPECT_EQ(dialogs.printerRequests, 0);
+    EXPECT_FALSE(QFile::exists(dialogs.printToPdf));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "No printer is installed. Use \"Export PDF…\" to save the printout as a file.");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "No printer is installed. Use \"Export diagram as PDF\" to save the diagram as a "
+              "file.");
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_TRUE(window->resultPresent());
+}
+
 TEST_F(ReportCommandsTest, moreThanHundredDimensions_endEveryReportWithAMessage) {
     for (int i = 0; i < 101; ++i) typeRow(QString::number(1400 + i), "1");
     QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton);
