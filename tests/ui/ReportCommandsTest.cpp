@@ -98,6 +98,19 @@ TEST_F(ReportCommandsTest, excel_writesAWorkbookAndHandsItToTheSpreadsheetApplic
     QFile::remove(second);
 }
 
+// The Excel command's Ctrl+E reaches it wherever the cursor is, a header box included.
+TEST_F(ReportCommandsTest, excel_ctrlE_exportsWhileTypingInAHeaderBox) {
+    optimiseWorkedExample();
+    for (const char* name : {"Text5", "Text3", "Text4", "Text1"}) {
+        QTest::mouseClick(box(name), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), box(name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    }
+    EXPECT_EQ(shell.links.size(), 4u);
+    EXPECT_EQ(box("Text5")->text(), "ACME");
+    for (const QUrl& link : shell.links) QFile::remove(link.toLocalFile());
+}
+
 TEST_F(ReportCommandsTest, print_drawsEveryCopyIntoThePdfAndNothingWhenCancelled) {
     optimiseWorkedExample();
     dialogs.printToPdf = folder.filePath("plan.pdf");
