@@ -94,7 +94,8 @@ void ReportCommands::exportText() {
     if (!path || path->isEmpty()) return;
     const std::optional<ReportData> data = reportData();
     if (!data) return;
-    // The name exactly as the dialog gave it: no extension is added.
+    // The name exactly as the dialog gave it; the dialog itself adds the chosen type's extension
+    // to a name typed without one.
     if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
         messages_.showError(msg::kCannotWriteFile, *path);
 }
