@@ -1,6 +1,7 @@
 #include "ui/DesktopShell.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QUrl>
@@ -34,6 +35,8 @@ DesktopShell::DesktopShell(ApplicationLookup lookup, Opener opener)
 
 bool DesktopShell::openLink(const QUrl& link) {
     if (link.isLocalFile()) {
+        // A file that is not there (a manual that was not installed) opens nowhere.
+        if (!QFileInfo(link.toLocalFile()).isFile()) return false;
         const QString mimeType = QMimeDatabase().mimeTypeForFile(link.toLocalFile()).name();
         const std::optional<QString> application = lookup_(mimeType);
         if (application && application->isEmpty()) return false;

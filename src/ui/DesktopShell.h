@@ -15,8 +15,9 @@ std::optional<QString> registeredApplication(const QString& mimeType,
                                              const QString& xdgMime = QStringLiteral("xdg-mime"));
 
 // Opens links with the user's default application for them. The desktop's opener reports
-// success as soon as it has started, even when nothing can show the file, so a local file whose
-// type has no application registered counts as not opened without handing it over.
+// success as soon as it has started, even when nothing can show the file, so a local file that
+// is missing or whose type has no application registered counts as not opened without handing
+// it over.
 class DesktopShell : public Shell {
   public:
     using ApplicationLookup = std::function<std::optional<QString>(const QString& mimeType)>;

@@ -30,22 +30,32 @@ struct PdfOnlyDesktop {
     }
 };
 
+QUrl emptyFile(const QTemporaryDir& folder, const QString& name) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return QUrl::fromLocalFile(file.fileName());
+}
+
 TEST(DesktopShell, aFileWithNoRegisteredApplication_isNotOpenedAndReportsFailure) {
     PdfOnlyDesktop desktop;
     DesktopShell shell = desktop.shell();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
 
     // The workbook of the Excel command: no spreadsheet application on this desktop.
-    EXPECT_FALSE(shell.openLink(QUrl::fromLocalFile("/tmp/marlo-veen/New-1.xlsx")));
+    EXPECT_FALSE(shell.openLink(emptyFile(folder, "New-1.xlsx")));
     ASSERT_EQ(desktop.askedTypes.size(), 1u);
     EXPECT_EQ(desktop.askedTypes[0],
               "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
     EXPECT_TRUE(desktop.opened.empty());
 
-    // The manual opens where a PDF viewer is registered.
-    const QUrl manual = QUrl::fromLocalFile("/usr/share/marlo-veen/files/documentation-en.pdf");
+    // The manual opens where a PDF viewer is registered, unless it is not there at all.
+    const QUrl manual = emptyFile(folder, "documentation-en.pdf");
     EXPECT_TRUE(shell.openLink(manual));
     ASSERT_EQ(desktop.opened.size(), 1u);
     EXPECT_EQ(desktop.opened[0], manual);
+    EXPECT_FALSE(shell.openLink(QUrl::fromLocalFile(folder.filePath("documentation-de.pdf"))));
+    EXPECT_EQ(desktop.opened.size(), 1u);
 
     // A mail link or a web address goes to the desktop unasked.
     EXPECT_TRUE(shell.openLink(QUrl("mailto:support@example.org")));
@@ -54,7 +64,7 @@ TEST(DesktopShell, aFileWithNoRegisteredApplication_isNotOpenedAndReportsFailure
 
     // A desktop that cannot be asked is left to open the file itself.
     desktop.canAsk = false;
-    EXPECT_TRUE(shell.openLink(QUrl::fromLocalFile("/tmp/plan.xlsx")));
+    EXPECT_TRUE(shell.openLink(emptyFile(folder, "plan.xlsx")));
     EXPECT_EQ(desktop.opened.size(), 3u);
 }
 
