@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 #include <optional>
 
 namespace marlo {
@@ -55,6 +56,7 @@ PainterPrinter::Line& PainterPrinter::openLine() {
         line.pageEndBefore = pageEndPending_;
         line.caption = inCaptions_;
         line.inTable = inTable_ && !inCaptions_;
+        line.group = group_;
         line.copy = std::max(static_cast<int>(copies_.size()) - 1, 0);
         lines_.push_back(std::move(line));
         pageEndPending_ = false;
@@ -94,10 +96,15 @@ void PainterPrinter::endTable() {
     inTable_ = false;
 }
 
+void PainterPrinter::keepTogether(bool together) {
+    group_ = together ? ++groupCount_ : -1;
+}
+
 // Fills pages line by line. A line whose glyphs would reach below the printable area goes to
 // the top of the next page; a line that does not fit even there is drawn where it is rather than
-// repeating pages. When that next page would hold only this one line before the layout's own
-// page end, the line before it goes along.
+// repeating pages. The lines of a group kept together go to the next page together; when that
+// next page would hold only this one line before the layout's own page end, the line before it
+// (with its group) goes along.
 std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
     const double pageHeight = device_.height();
     std::vector<Page> pages;
@@ -120,16 +127,19 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
         }
         contentTop = y;
     };
-    // The page's last text line below the captions, when it has at least two of them.
-    auto lastOfSeveralTextLines = [this](const Page& page) -> std::optional<size_t> {
-        int count = 0;
-        std::optional<size_t> last;
-        for (const Placed& placed : page.lines) {
-            if (lines_[placed.line].texts.empty() || lines_[placed.line].caption) continue;
-            ++count;
-            last = placed.line;
-        }
-        return count >= 2 ? last : std::nullopt;
+    // The first line of the group that keeps line `at` together; `at` itself outside a group.
+    auto groupStart = [this](size_t at) {
+        while (at > 0 && lines_[at].group >= 0 && lines_[at - 1].group == lines_[at].group) --at;
+        return at;
+    };
+    auto ownText = [this](const Placed& placed) {
+        return !lines_[placed.line].texts.empty() && !lines_[placed.line].caption;
+    };
+    // Whether the page holds a text line of its own above line `at`: the page may end there.
+    auto hasTextAbove = [&](const Page& page, size_t at) {
+        return std::any_of(page.lines.begin(), page.lines.end(), [&](const Placed& placed) {
+            return placed.line < at && ownText(placed);
+        });
     };
     // Whether the text line `at` is the last one before the layout's next page end.
     auto lastTextLineBeforePageEnd = [this](size_t at) {
@@ -140,7 +150,7 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
         return true;
     };
 
-    // A line that the rule above sends to a new page, whatever room is left.
+    // A line that the rules above send to a new page, whatever room is left.
     std::optional<size_t> keptWithNext;
     for (size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
@@ -152,15 +162,17 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
         } else if (!line.texts.empty()) {
             const double height = QFontMetricsF(line.texts.front().font, &device_).height();
             if (y > contentTop && y + height > pageHeight) {
-                if (lastTextLineBeforePageEnd(i)) {
-                    if (const std::optional<size_t> previous =
-                            lastOfSeveralTextLines(pages.back())) {
-                        std::vector<Placed>& placed = pages.back().lines;
-                        while (placed.back().line >= *previous) placed.pop_back();
-                        keptWithNext = previous;
-                        i = *previous - 1;
-                        continue;
-                    }
+                std::vector<Placed>& placed = pages.back().lines;
+                size_t from = groupStart(i);
+                if (from == i && lastTextLineBeforePageEnd(i)) {
+                    const auto previous = std::find_if(placed.rbegin(), placed.rend(), ownText);
+                    if (previous != placed.rend()) from = groupStart(previous->line);
+                }
+                if (from < i && hasTextAbove(pages.back(), from)) {
+                    while (placed.back().line >= from) placed.pop_back();
+                    keptWithNext = from;
+                    i = from - 1;
+                    continue;
                 }
                 startPage(line.copy, line.inTable);
             }
@@ -212,6 +224,7 @@ void PainterPrinter::endDocument() {
     lines_.clear();
     copies_.clear();
     lineOpen_ = pageEndPending_ = inCaptions_ = inTable_ = false;
+    group_ = -1;
 }
 
 }  // namespace marlo

@@ -14,8 +14,9 @@ namespace marlo {
 // Draws the printed report on paper (a QPrinter or a QPdfWriter): text at character cells of a
 // fixed-pitch font, lines moving down by the height of a line of the current font. The document
 // is collected first and laid out on pages at its end. A line that would reach below the
-// printable area starts a new page, so every line of the layout reaches paper; such a page never
-// holds a single line of its own (the line before goes with it), begins with the table's column
+// printable area starts a new page, so every line of the layout reaches paper; lines kept together
+// move to it together, such a page never holds a single line of its own (the line before goes
+// with it), begins with the table's column
 // captions while the table goes on, and every page after the first of a copy carries its number
 // ("Page 2 / 3") at the top right. Where the named font is missing, a fixed-pitch font of the
 // system stands in.
@@ -37,6 +38,7 @@ class PainterPrinter : public PrinterOperations {
     void beginColumnCaptions() override;
     void endColumnCaptions() override;
     void endTable() override;
+    void keepTogether(bool together) override;
 
     // False when the device could not be started or a page could not be begun.
     bool succeeded() const { return !failed_; }
@@ -53,6 +55,7 @@ class PainterPrinter : public PrinterOperations {
         bool pageEndBefore = false;  // the layout ends the page before this line
         bool caption = false;        // one of the table's column captions
         bool inTable = false;        // a table line below the captions
+        int group = -1;              // lines of one group go on one page; -1: none
         int copy = 0;
     };
     struct Copy {
@@ -83,6 +86,8 @@ class PainterPrinter : public PrinterOperations {
     bool pageEndPending_ = false;
     bool inCaptions_ = false;
     bool inTable_ = false;
+    int group_ = -1;
+    int groupCount_ = 0;
     bool failed_ = false;
 };
 

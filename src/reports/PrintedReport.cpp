@@ -136,6 +136,8 @@ class PrintedReportLayout {
 
     // One result row and the empty line after it; the number of lines it took.
     int writeRow(const RodPattern& pattern) {
+        // A row continued under its own headings stays on one page with them.
+        printer_.keepTogether(true);
         printer_.setBold(true);
         out_.numberEndingAt(pattern.sequence, reportValueColumn(1));
         printer_.setBold(false);
@@ -153,6 +155,7 @@ class PrintedReportLayout {
             out_.numberEndingAt(pattern.lengths[i], reportValueColumn(position++));
         }
         emptyLines(2);
+        printer_.keepTogether(false);
         return lines;
     }
 

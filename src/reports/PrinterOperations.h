@@ -35,6 +35,8 @@ class PrinterOperations {
     virtual void endColumnCaptions() {}
     // ... until the table ends.
     virtual void endTable() {}
+    // The lines from keepTogether(true) to keepTogether(false) go on one page.
+    virtual void keepTogether(bool /*together*/) {}
 };
 
 }  // namespace marlo
