@@ -31,7 +31,8 @@ cleanup() {
   rm -rf "$folder"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+child=
+trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; exit 130' INT TERM HUP
 
 "${as_owner[@]}" "$bin/initdb" -D "$data" -U marlo --auth=trust --encoding=UTF8 --locale=C.UTF-8 \
   >"$folder/initdb.log" 2>&1 || { cat "$folder/initdb.log" >&2; exit 1; }
@@ -49,6 +50,9 @@ stop_command="${as_owner[*]} $bin/pg_ctl -D $data -m fast -w stop"
 export MARLO_TEST_POSTGRES="postgresql://marlo@127.0.0.1:$port/marlo"
 export MARLO_TEST_POSTGRES_STOP="$stop_command >/dev/null"
 export MARLO_TEST_POSTGRES_START="$start_command >/dev/null"
+# The command runs in the background so that a stop of this script reaches it at once.
 status=0
-"$@" || status=$?
+"$@" &
+child=$!
+wait "$child" || status=$?
 exit "$status"

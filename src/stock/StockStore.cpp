@@ -196,8 +196,12 @@ StoreResult<MaterialStock> StockStore::stockOf(const std::string& material) {
     return {stock, {}};
 }
 
-StoreError StockStore::replaceStock(const std::string& material, const StockList& list) {
+StoreError StockStore::replaceStock(const std::string& material, const StockList& list,
+                                    std::optional<int16_t> minimumOffcutLength) {
     if (StoreError error = checkStock(list)) return error;
+    if (minimumOffcutLength && *minimumOffcutLength < 0)
+        return {StoreError::Kind::BadStock,
+                "minimum offcut length " + std::to_string(*minimumOffcutLength)};
     Connection& db = *connection_;
     return inTransaction(db, [&] {
         if (!db.exec("INSERT INTO materials (name) VALUES (?) ON CONFLICT (name) DO NOTHING",
@@ -206,6 +210,10 @@ StoreError StockStore::replaceStock(const std::string& material, const StockList
         const auto found = findMaterial(db, material);
         if (!found) return false;
         const QVariant materialId = QVariant::fromValue(found->first);
+        if (minimumOffcutLength &&
+            !db.exec("UPDATE materials SET minimum_offcut_length = ? WHERE id = ?",
+                     {*minimumOffcutLength, materialId}))
+            return false;
         if (!db.exec("DELETE FROM stock_rows WHERE material_id = ?", {materialId})) return false;
 
         std::set<std::string> kept;
@@ -285,7 +293,7 @@ BookingResult StockStore::book(const StockUsage& usage) {
     const auto take = [&]() -> bool {
         const auto found = findMaterial(db, usage.material);
         if (!found) {
-            if (!db.lastError()) result.missing.push_back({Shortage::Kind::Material});
+            if (!db.lastError()) result.missing.push_back(Shortage::material());
             return !db.lastError();
         }
         booking->materialId = found->first;
@@ -306,10 +314,9 @@ BookingResult StockStore::book(const StockUsage& usage) {
                 {QVariant::fromValue(key), materialId});
             if (!row) return false;
             if (!row->next())
-                result.missing.push_back({Shortage::Kind::StockRow, {}, taken.length});
+                result.missing.push_back(Shortage::stockRow(taken.length));
             else if (!row->value(0).isNull())  // an unlimited row always has enough
-                result.missing.push_back({Shortage::Kind::Rods, {}, taken.length, taken.count,
-                                          row->value(0).toInt()});
+                result.missing.push_back(Shortage::rods(taken.length, taken.count, row->value(0).toInt()));
         }
         for (const std::string& id : offcuts) {
             std::optional<QSqlQuery> row =
@@ -323,7 +330,7 @@ BookingResult StockStore::book(const StockUsage& usage) {
                 "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?", {materialId, text(id)});
             if (changed < 0) return false;
             if (changed == 0 || !seen)
-                result.missing.push_back({Shortage::Kind::Offcut, id});
+                result.missing.push_back(Shortage::offcut(id));
             else
                 booking->offcutsTaken.push_back(offcut);
         }
@@ -378,14 +385,14 @@ BookingResult StockStore::returnLastBooking() {
             const int changed = db.changed(
                 "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?", {materialId, text(id)});
             if (changed < 0) return false;
-            if (changed == 0) result.missing.push_back({Shortage::Kind::Offcut, id});
+            if (changed == 0) result.missing.push_back(Shortage::offcut(id));
         }
         for (const RodsTaken& taken : booking.rods) {
             const int changed = db.changed(
                 "UPDATE stock_rows SET quantity = quantity + ? WHERE id = ? AND material_id = ?",
                 {taken.count, QVariant::fromValue(taken.rowKey), materialId});
             if (changed < 0) return false;
-            if (changed == 0) result.missing.push_back({Shortage::Kind::StockRow, {}, taken.length});
+            if (changed == 0) result.missing.push_back(Shortage::stockRow(taken.length));
         }
         for (const StoredOffcut& offcut : booking.offcutsTaken) {
             const QVariant uses = db.value(
@@ -394,7 +401,7 @@ BookingResult StockStore::returnLastBooking() {
             if (uses.isNull()) return false;
             // Its identifier has been given to another offcut since (by an import).
             if (uses.toInt() > 0) {
-                result.missing.push_back({Shortage::Kind::Offcut, offcut.id});
+                result.missing.push_back(Shortage::offcut(offcut.id));
                 continue;
             }
             if (!insertOffcut(db, booking.materialId, offcut)) return false;

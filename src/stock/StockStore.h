@@ -39,6 +39,13 @@ struct Shortage {
     int32_t needed = 0;     // Rods
     int32_t available = 0;  // Rods
 
+    static Shortage material() { return {Kind::Material, {}, 0, 0, 0}; }
+    static Shortage stockRow(int16_t length) { return {Kind::StockRow, {}, length, 0, 0}; }
+    static Shortage rods(int16_t length, int32_t needed, int32_t available) {
+        return {Kind::Rods, {}, length, needed, available};
+    }
+    static Shortage offcut(std::string id) { return {Kind::Offcut, std::move(id), 0, 0, 0}; }
+
     bool operator==(const Shortage&) const = default;
 };
 
@@ -74,7 +81,9 @@ class StockStore {
     // Replaces the material's stock rows and offcuts by the list. Creates the material when it
     // is new. An identified offcut is one piece (quantity 0: gone) and keeps its origin when it
     // was in the store before; offcuts without identifiers get new ones, one per piece.
-    StoreError replaceStock(const std::string& material, const StockList& list);
+    // The minimum offcut length, when given, is set in the same change.
+    StoreError replaceStock(const std::string& material, const StockList& list,
+                            std::optional<int16_t> minimumOffcutLength = std::nullopt);
     StoreError setMinimumOffcutLength(const std::string& material, int16_t length);
 
     // Takes a plan's rods and offcuts out and puts its leftovers of at least the material's

@@ -27,6 +27,7 @@ StoreError::Kind sqliteErrorKind(int code) {
         case 11:  // SQLITE_CORRUPT
         case 26:  // SQLITE_NOTADB
             return StoreError::Kind::Corrupt;
+        case 10:  // SQLITE_IOERR: also a disk full for this user (a quota, a file size limit)
         case 13:  // SQLITE_FULL
             return StoreError::Kind::DiskFull;
         case 14:  // SQLITE_CANTOPEN
@@ -96,6 +97,7 @@ StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::ope
 }
 
 StockStore::Connection::~Connection() {
+    failed_.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(name_, false);
         db.close();
@@ -121,6 +123,7 @@ std::optional<QSqlQuery> StockStore::Connection::exec(const QString& sql,
     }
     if (!ran) {
         keep(query.lastError());
+        failed_.push_back(std::move(query));
         return std::nullopt;
     }
     return query;
@@ -138,6 +141,7 @@ QVariant StockStore::Connection::value(const QString& sql, const QVariantList& v
 }
 
 bool StockStore::Connection::begin() {
+    failed_.clear();
     return exec(postgres_ ? "BEGIN" : "BEGIN IMMEDIATE").has_value();
 }
 
@@ -154,6 +158,7 @@ void StockStore::Connection::rollback() {
     // The error that led here is the one to report, not a failed rollback on a lost connection.
     const StoreError kept = error_;
     exec("ROLLBACK");
+    failed_.clear();
     error_ = kept;
 }
 

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "stock/StockStore.h"
 #include "stock/StoreLocation.h"
@@ -48,6 +49,9 @@ class StockStore::Connection {
     QString name_;
     bool postgres_;
     StoreError error_;
+    // Failed statements are freed only after the transaction has ended: within a failed
+    // PostgreSQL transaction the server would refuse to free them.
+    std::vector<QSqlQuery> failed_;
 };
 
 // What a database error means for the user.

@@ -16,7 +16,7 @@ struct StoreError {
         Locked,            // another workstation holds the store for too long
         NewerSchema,       // written by a newer version of the program
         Corrupt,           // not a stock store, or a damaged one
-        DiskFull,          // no room left to write the change
+        DiskFull,          // no room left to write the change, or the disk failed
         UnknownMaterial,   // no material of that name
         BadStock,          // the stock given cannot be stored (e.g. two offcuts of one identifier)
         Failed,            // anything else the database reported

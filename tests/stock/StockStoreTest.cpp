@@ -155,8 +155,8 @@ TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChan
     StockUsage late{kProfile, {{newRods, 6000, 3}}, {"A-1", "A-2"}, {{900, 1}}, {}};
     const BookingResult refused = planner->book(late);
     EXPECT_EQ(refused.status, BookingResult::Status::StockChanged);
-    const std::vector<Shortage> missing = {{Shortage::Kind::Rods, {}, 6000, 3, 2},
-                                           {Shortage::Kind::Offcut, "A-1"}};
+    const std::vector<Shortage> missing = {Shortage::rods(6000, 3, 2),
+                                           Shortage::offcut("A-1")};
     EXPECT_EQ(refused.missing, missing);
     EXPECT_TRUE(refused.newOffcuts.empty());
     EXPECT_EQ(planner->stockOf(kProfile).value->list, between.list);
@@ -175,15 +175,15 @@ TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChan
     const MaterialStock used = *planner->stockOf(kProfile).value;
     const BookingResult undo = otherWorkstation->returnLastBooking();
     EXPECT_EQ(undo.status, BookingResult::Status::StockChanged);
-    EXPECT_EQ(undo.missing, std::vector<Shortage>{{Shortage::Kind::Offcut, leftover}});
+    EXPECT_EQ(undo.missing, std::vector<Shortage>{Shortage::offcut(leftover)});
     EXPECT_EQ(planner->stockOf(kProfile).value->list, used.list);
 
     // Rows replaced by an import are not the rows a plan read; a material gone is missing too.
     ASSERT_FALSE(planner->replaceStock(kProfile, workshopStock()));
     EXPECT_EQ(planner->book({kProfile, {{newRods, 6000, 1}}, {}, {}, {}}).missing,
-              std::vector<Shortage>{{Shortage::Kind::StockRow, {}, 6000}});
+              std::vector<Shortage>{Shortage::stockRow(6000)});
     EXPECT_EQ(planner->book({"Profile 60", {}, {}, {}, {}}).missing,
-              std::vector<Shortage>{{Shortage::Kind::Material}});
+              std::vector<Shortage>{Shortage::material()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, StockStoreTest,

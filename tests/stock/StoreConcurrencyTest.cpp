@@ -47,6 +47,7 @@ TEST_P(StoreConcurrencyTest, twoProgramsBookingTheSameOffcut_exactlyOneGetsIt) {
         for (QProcess& program : programs)
             ASSERT_TRUE(program.waitForReadyRead(20000) && program.readLine() == "ready\n");
         for (QProcess& program : programs) program.write("go\n");
+        for (QProcess& program : programs) program.waitForBytesWritten();
         std::multiset<int> statuses;
         for (QProcess& program : programs) {
             ASSERT_TRUE(program.waitForFinished(30000));

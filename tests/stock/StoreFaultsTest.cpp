@@ -56,7 +56,8 @@ TEST(StoreFaultsTest, sqliteFileReadOnlyFullOrCorrupt_isRefusedWithItsReasonAndU
     EXPECT_EQ(test::readBytes(file), before);
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 
-    // A full disk, made by a limit on the size of the files the probe may write.
+    // A full disk, made by a limit on the size of the files the probe may write (RLIMIT_FSIZE,
+    // which the database sees as a failed or short write).
     const std::string limit = std::to_string(fs::file_size(file) + 3000);
     std::tie(status, output) =
         runProbe({"import", url, material, "3000", "--file-size-limit", QString::fromStdString(limit)});
@@ -146,7 +147,8 @@ TEST_F(PostgresFaultsTest, userWithoutRights_readsButChangesNothing) {
     SKIP_WITHOUT(fresh);
     std::unique_ptr<StockStore> owner = test::openStore(fresh.url);
     ASSERT_FALSE(owner->replaceStock(kMaterial, threeRows()));
-    test::runSql(fresh.url, {"DROP ROLE IF EXISTS clerk", "CREATE ROLE clerk LOGIN",
+    test::runSql(fresh.url, {"SET client_min_messages TO WARNING", "DROP ROLE IF EXISTS clerk",
+                             "CREATE ROLE clerk LOGIN",
                              "GRANT USAGE ON SCHEMA public TO clerk",
                              "GRANT SELECT ON ALL TABLES IN SCHEMA public TO clerk"});
     std::string clerkUrl = fresh.url;
@@ -176,6 +178,10 @@ TEST_F(PostgresFaultsTest, serverStoppedDuringABooking_changesNothing) {
         return store->stockOf(kMaterial).value->rowKeys[0];
     }();
 
+    // Closed however the test ends: an open transaction would block the next test's clean-up.
+    struct HolderConnection {
+        ~HolderConnection() { QSqlDatabase::removeDatabase("holder"); }
+    } removeHolder;
     const ParsedStoreUrl parsed = parseStoreUrl(fresh.url);
     QSqlDatabase holder = QSqlDatabase::addDatabase("QPSQL", "holder");
     holder.setHostName(QString::fromStdString(parsed.location->host));
@@ -192,6 +198,7 @@ TEST_F(PostgresFaultsTest, serverStoppedDuringABooking_changesNothing) {
                  QString::number(rowKey), "A-1"});
     ASSERT_TRUE(probe.waitForReadyRead(20000));
     probe.write("go\n");
+    probe.waitForBytesWritten();
     // The probe has taken its rod and waits for the offcut.
     bool waiting = false;
     for (int attempt = 0; attempt < 200 && !waiting; ++attempt) {
@@ -209,7 +216,6 @@ TEST_F(PostgresFaultsTest, serverStoppedDuringABooking_changesNothing) {
                     errorLine(StoreError::Kind::ConnectionLost)) != std::string::npos);
     holder.close();
     holder = QSqlDatabase();
-    QSqlDatabase::removeDatabase("holder");
     ASSERT_EQ(std::system(start), 0);
 
     std::unique_ptr<StockStore> store = test::openStore(fresh.url);

@@ -55,7 +55,8 @@ FreshStore::FreshStore(Backend b) : backend(b) {
         return;
     }
     url = server;
-    runSql(url, {"DROP SCHEMA public CASCADE", "CREATE SCHEMA public"});
+    runSql(url, {"SET client_min_messages TO WARNING", "DROP SCHEMA public CASCADE",
+                 "CREATE SCHEMA public"});
 }
 
 void runSql(const std::string& url, const std::vector<std::string>& statements) {

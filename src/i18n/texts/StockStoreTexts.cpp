@@ -56,11 +56,11 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Toto není sklad, nebo je poškozený: ",
          "Dit is geen voorraad, of hij is beschadigd: "},
         // 1208
-        {"Disk skladu je plný: ",
-         "Der Datenträger des Lagers ist voll: ",
-         "The disk of the stock store is full: ",
-         "Disk skladu je plný: ",
-         "De schijf van de voorraad is vol: "},
+        {"Disk skladu je plný alebo sa naň nedá zapisovať: ",
+         "Der Datenträger des Lagers ist voll oder nicht beschreibbar: ",
+         "The disk of the stock store is full or cannot be written: ",
+         "Disk skladu je plný nebo na něj nelze zapisovat: ",
+         "De schijf van de voorraad is vol of kan niet worden beschreven: "},
         // 1209
         {"Neznámy materiál: ",
          "Unbekanntes Material: ",
@@ -217,6 +217,54 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Booked; new offcuts: ",
          "Zaúčtováno; nové zbytky: ",
          "Geboekt; nieuwe reststukken: "},
+        // 1235
+        {"Riadok %1 zoznamu zásob: dĺžka musí byť celé číslo od 1 do 32767.",
+         "Zeile %1 der Bestandsliste: Die Länge muss eine ganze Zahl von 1 bis 32767 sein.",
+         "Line %1 of the stock list: the length must be a whole number from 1 to 32767.",
+         "Řádek %1 seznamu zásob: délka musí být celé číslo od 1 do 32767.",
+         "Regel %1 van de voorraadlijst: de lengte moet een geheel getal van 1 tot 32767 zijn."},
+        // 1236
+        {"Riadok %1 zoznamu zásob: počet musí byť celé číslo od 0.",
+         "Zeile %1 der Bestandsliste: Die Anzahl muss eine ganze Zahl ab 0 sein.",
+         "Line %1 of the stock list: the quantity must be a whole number from 0 up.",
+         "Řádek %1 seznamu zásob: počet musí být celé číslo od 0.",
+         "Regel %1 van de voorraadlijst: het aantal moet een geheel getal vanaf 0 zijn."},
+        // 1237
+        {"Riadok %1 zoznamu zásob: cena musí byť číslo od 0.",
+         "Zeile %1 der Bestandsliste: Der Preis muss eine Zahl ab 0 sein.",
+         "Line %1 of the stock list: the price must be a number from 0 up.",
+         "Řádek %1 seznamu zásob: cena musí být číslo od 0.",
+         "Regel %1 van de voorraadlijst: de prijs moet een getal vanaf 0 zijn."},
+        // 1238
+        {"Riadok %1 zoznamu zásob: druh musí byť rod alebo offcut.",
+         "Zeile %1 der Bestandsliste: Die Art muss rod oder offcut sein.",
+         "Line %1 of the stock list: the kind must be rod or offcut.",
+         "Řádek %1 seznamu zásob: druh musí být rod nebo offcut.",
+         "Regel %1 van de voorraadlijst: de soort moet rod of offcut zijn."},
+        // 1239
+        {"Riadok %1 zoznamu zásob: toto označenie už má predchádzajúci riadok.",
+         "Zeile %1 der Bestandsliste: Diese Kennung steht schon in einer früheren Zeile.",
+         "Line %1 of the stock list: an earlier line already has this identifier.",
+         "Řádek %1 seznamu zásob: toto označení už má předchozí řádek.",
+         "Regel %1 van de voorraadlijst: een eerdere regel heeft deze code al."},
+        // 1240
+        {"Riadok %1 zoznamu zásob: označený zvyšok je jeden kus (počet 0 alebo 1).",
+         "Zeile %1 der Bestandsliste: Ein Reststab mit Kennung ist ein Stück (Anzahl 0 oder 1).",
+         "Line %1 of the stock list: an offcut with an identifier is one piece (quantity 0 or 1).",
+         "Řádek %1 seznamu zásob: označený zbytek je jeden kus (počet 0 nebo 1).",
+         "Regel %1 van de voorraadlijst: een reststuk met code is één stuk (aantal 0 of 1)."},
+        // 1241
+        {"Riadok %1 zoznamu zásob má viac ako päť stĺpcov.",
+         "Zeile %1 der Bestandsliste hat mehr als fünf Spalten.",
+         "Line %1 of the stock list has more than five columns.",
+         "Řádek %1 seznamu zásob má více než pět sloupců.",
+         "Regel %1 van de voorraadlijst heeft meer dan vijf kolommen."},
+        // 1242
+        {"Zoznam zásob neobsahuje žiadne zásoby.",
+         "Die Bestandsliste enthält keinen Bestand.",
+         "The stock list holds no stock.",
+         "Seznam zásob neobsahuje žádné zásoby.",
+         "De voorraadlijst bevat geen voorraad."},
     };
     // clang-format on
     return rows;

@@ -39,5 +39,8 @@ inline constexpr int kReturnToStock = 1231;        // the command
 inline constexpr int kReturned = 1232;
 inline constexpr int kNothingToReturn = 1233;
 inline constexpr int kBooked = 1234;               // followed by the new offcuts' identifiers
+// A refused line of a stock list file (%1 the line), in the order of StockRowFault; the last
+// one is said of the whole file.
+inline constexpr int kStockRowFaults = 1235;
 
 }  // namespace marlo::stock_text
