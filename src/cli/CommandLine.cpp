@@ -16,7 +16,8 @@ const char* const kUsage =
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
     "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
-    "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in ~/.pgpass)\n";
+    "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in "
+    "~/.pgpass)\n";
 
 namespace {
 

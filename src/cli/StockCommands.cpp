@@ -92,8 +92,9 @@ std::string table(const std::vector<std::vector<std::string>>& rows) {
     for (const auto& row : rows) {
         std::string line;
         for (size_t c = 0; c < row.size(); ++c)
-            line += row[c] + std::string(c + 1 < row.size() ? widths[c] - width(row[c]) + 2 : 0, ' ');
-        text += line + '\n';
+            line +=
+                row[c] + std::string(c + 1 < row.size() ? widths[c] - width(row[c]) + 2 : 0, ' ');
+        text += line.substr(0, line.find_last_not_of(' ') + 1) + '\n';
     }
     return text;
 }
@@ -152,8 +153,7 @@ int listStock(StockStore& store, const std::string& material, std::ostream& out,
         for (const std::string& part : {origin.customer, origin.date})
             if (!part.empty()) from += (from.empty() ? "" : ", ") + part;
         if (origin.pattern > 0) from += " #" + std::to_string(origin.pattern);
-        rows.push_back({std::to_string(item.length),
-                        quantityText(item.quantity, catalogue),
+        rows.push_back({std::to_string(item.length), quantityText(item.quantity, catalogue),
                         priceText(item.price), item.id, from});
     }
     out << table(rows);
@@ -217,8 +217,8 @@ int exportStock(StockStore& store, const StockCommandLine& line, const StringCat
 
 }  // namespace
 
-int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err, const SettingsStore& settings) {
+int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const SettingsStore& settings) {
     std::string error;
     const std::optional<StockCommandLine> line = parseStockCommandLine(arguments, error);
     if (!line) {

@@ -46,8 +46,7 @@ StoreError inTransaction(StockStore::Connection& connection, Body body) {
     return {};
 }
 
-const QString kOffcutColumns =
-    "identifier, length, price, job_file, customer, cut_date, pattern";
+const QString kOffcutColumns = "identifier, length, price, job_file, customer, cut_date, pattern";
 
 StoredOffcut offcutOf(const QSqlQuery& query, int first) {
     return {query.value(first).toString().toStdString(),
@@ -103,9 +102,11 @@ StoreError unknownMaterial(const std::string& material) {
 StoreError checkStock(const StockList& list) {
     std::set<std::string> ids;
     for (const StockItem& item : list.items) {
-        const std::string what = std::to_string(item.length) + (item.id.empty() ? "" : " " + item.id);
+        const std::string what =
+            std::to_string(item.length) + (item.id.empty() ? "" : " " + item.id);
         if (item.length <= 0) return {StoreError::Kind::BadStock, "length " + what};
-        if (item.quantity && *item.quantity < 0) return {StoreError::Kind::BadStock, "quantity " + what};
+        if (item.quantity && *item.quantity < 0)
+            return {StoreError::Kind::BadStock, "quantity " + what};
         if (item.kind != StockKind::Offcut || item.id.empty()) continue;
         if (item.quantity && *item.quantity > 1)
             return {StoreError::Kind::BadStock, "an identified offcut is one piece: " + what};
@@ -171,7 +172,8 @@ StoreResult<MaterialStock> StockStore::stockOf(const std::string& material) {
         while (rows->next()) {
             stock.list.items.push_back({static_cast<int16_t>(rows->value(1).toInt()),
                                         optionalValue<int32_t>(rows->value(2)),
-                                        optionalValue<double>(rows->value(3)), StockKind::Rod,
+                                        optionalValue<double>(rows->value(3)),
+                                        StockKind::Rod,
                                         {}});
             stock.rowKeys.push_back(rows->value(0).toLongLong());
             stock.origins.emplace_back();
@@ -257,7 +259,8 @@ StoreError StockStore::replaceStock(const std::string& material, const StockList
                 "UPDATE offcuts SET length = ?, price = ? WHERE material_id = ? AND identifier = ?",
                 {item.length, nullable(item.price), materialId, text(item.id)});
             if (updated < 0) return false;
-            if (updated == 0 && !insertOffcut(db, found->first, {item.id, item.length, item.price, {}}))
+            if (updated == 0 &&
+                !insertOffcut(db, found->first, {item.id, item.length, item.price, {}}))
                 return false;
         }
         return true;
@@ -265,11 +268,13 @@ StoreError StockStore::replaceStock(const std::string& material, const StockList
 }
 
 StoreError StockStore::setMinimumOffcutLength(const std::string& material, int16_t length) {
-    if (length < 0) return {StoreError::Kind::BadStock, "minimum offcut length " + std::to_string(length)};
+    if (length < 0)
+        return {StoreError::Kind::BadStock, "minimum offcut length " + std::to_string(length)};
     Connection& db = *connection_;
     return inTransaction(db, [&] {
-        const int changed = db.changed(
-            "UPDATE materials SET minimum_offcut_length = ? WHERE name = ?", {length, text(material)});
+        const int changed =
+            db.changed("UPDATE materials SET minimum_offcut_length = ? WHERE name = ?",
+                       {length, text(material)});
         if (changed == 0) db.fail(StoreError::Kind::UnknownMaterial, material);
         return changed > 0;
     });
@@ -283,8 +288,8 @@ BookingResult StockStore::book(const StockUsage& usage) {
     // a server cannot wait for each other in a circle.
     std::map<int64_t, RodsTaken> rods;
     for (const RodsTaken& taken : usage.rods) {
-        RodsTaken& sum = rods.try_emplace(taken.rowKey, RodsTaken{taken.rowKey, taken.length, 0})
-                             .first->second;
+        RodsTaken& sum =
+            rods.try_emplace(taken.rowKey, RodsTaken{taken.rowKey, taken.length, 0}).first->second;
         sum.count += taken.count;
     }
     std::vector<std::string> offcuts = usage.offcuts;
@@ -309,14 +314,15 @@ BookingResult StockStore::book(const StockUsage& usage) {
                 booking->rods.push_back(taken);
                 continue;
             }
-            std::optional<QSqlQuery> row = db.exec(
-                "SELECT quantity FROM stock_rows WHERE id = ? AND material_id = ?",
-                {QVariant::fromValue(key), materialId});
+            std::optional<QSqlQuery> row =
+                db.exec("SELECT quantity FROM stock_rows WHERE id = ? AND material_id = ?",
+                        {QVariant::fromValue(key), materialId});
             if (!row) return false;
             if (!row->next())
                 result.missing.push_back(Shortage::stockRow(taken.length));
             else if (!row->value(0).isNull())  // an unlimited row always has enough
-                result.missing.push_back(Shortage::rods(taken.length, taken.count, row->value(0).toInt()));
+                result.missing.push_back(
+                    Shortage::rods(taken.length, taken.count, row->value(0).toInt()));
         }
         for (const std::string& id : offcuts) {
             std::optional<QSqlQuery> row =
@@ -326,8 +332,9 @@ BookingResult StockStore::book(const StockUsage& usage) {
             if (!row) return false;
             const bool seen = row->next();
             const StoredOffcut offcut = seen ? offcutOf(*row, 0) : StoredOffcut{};
-            const int changed = db.changed(
-                "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?", {materialId, text(id)});
+            const int changed =
+                db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
+                           {materialId, text(id)});
             if (changed < 0) return false;
             if (changed == 0 || !seen)
                 result.missing.push_back(Shortage::offcut(id));
@@ -382,8 +389,9 @@ BookingResult StockStore::returnLastBooking() {
     const QVariant materialId = QVariant::fromValue(booking.materialId);
     const auto giveBack = [&]() -> bool {
         for (const std::string& id : booking.offcutsPut) {
-            const int changed = db.changed(
-                "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?", {materialId, text(id)});
+            const int changed =
+                db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
+                           {materialId, text(id)});
             if (changed < 0) return false;
             if (changed == 0) result.missing.push_back(Shortage::offcut(id));
         }
@@ -395,9 +403,9 @@ BookingResult StockStore::returnLastBooking() {
             if (changed == 0) result.missing.push_back(Shortage::stockRow(taken.length));
         }
         for (const StoredOffcut& offcut : booking.offcutsTaken) {
-            const QVariant uses = db.value(
-                "SELECT count(*) FROM offcuts WHERE material_id = ? AND identifier = ?",
-                {materialId, text(offcut.id)});
+            const QVariant uses =
+                db.value("SELECT count(*) FROM offcuts WHERE material_id = ? AND identifier = ?",
+                         {materialId, text(offcut.id)});
             if (uses.isNull()) return false;
             // Its identifier has been given to another offcut since (by an import).
             if (uses.toInt() > 0) {

@@ -51,10 +51,10 @@ struct Shortage {
 
 struct BookingResult {
     enum class Status {
-        Done,            // booked (or returned): taken out, the usable leftovers put in
-        StockChanged,    // refused: `missing` says what the store no longer has; nothing changed
-        NothingToUndo,   // Return to stock without a booking of this session
-        Failed,          // the store failed (`error`); nothing changed
+        Done,           // booked (or returned): taken out, the usable leftovers put in
+        StockChanged,   // refused: `missing` says what the store no longer has; nothing changed
+        NothingToUndo,  // Return to stock without a booking of this session
+        Failed,         // the store failed (`error`); nothing changed
     };
     Status status = Status::Failed;
     std::vector<Shortage> missing;

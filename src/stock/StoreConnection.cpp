@@ -16,8 +16,8 @@ QString newConnectionName() {
 
 StoreError::Kind sqliteErrorKind(int code) {
     switch (code & 0xff) {  // the primary result code of an extended one
-        case 3:  // SQLITE_PERM
-        case 23:  // SQLITE_AUTH
+        case 3:             // SQLITE_PERM
+        case 23:            // SQLITE_AUTH
             return StoreError::Kind::PermissionDenied;
         case 5:  // SQLITE_BUSY
         case 6:  // SQLITE_LOCKED
@@ -59,10 +59,12 @@ StoreError::Kind postgresErrorKind(const QString& state, const QString& text, bo
 
 StoreError classifyError(const QSqlError& error, bool postgres, bool opening) {
     const QString code = error.nativeErrorCode();
-    const QString text = error.text();
-    StoreError::Kind kind = postgres ? postgresErrorKind(code, text, opening)
-                                     : sqliteErrorKind(code.toInt());
-    return {kind, text.trimmed().toStdString()};
+    // The database's own words, on one line; Qt's words only when the database has none.
+    QString text = error.databaseText().simplified();
+    if (text.isEmpty()) text = error.driverText().simplified();
+    const StoreError::Kind kind =
+        postgres ? postgresErrorKind(code, text, opening) : sqliteErrorKind(code.toInt());
+    return {kind, text.toStdString()};
 }
 
 StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::open(
@@ -71,8 +73,8 @@ StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::ope
     const QString driver = postgres ? "QPSQL" : "QSQLITE";
     if (!QSqlDatabase::isDriverAvailable(driver))
         return {std::nullopt,
-                {StoreError::Kind::Failed, "the Qt SQL driver " + driver.toStdString() +
-                                               " is not installed"}};
+                {StoreError::Kind::Failed,
+                 "the Qt SQL driver " + driver.toStdString() + " is not installed"}};
     std::unique_ptr<Connection> connection(new Connection(newConnectionName(), postgres));
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection->name_);
     if (postgres) {

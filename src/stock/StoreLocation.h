@@ -12,7 +12,7 @@ struct StoreLocation {
     enum class Kind { SQLite, PostgreSQL };
 
     Kind kind = Kind::SQLite;
-    std::string path;  // SQLite
+    std::string path;                  // SQLite
     std::string user, host, database;  // PostgreSQL; an empty user is libpq's default
     int port = 5432;
 };

@@ -32,16 +32,15 @@ TEST_P(StoreConcurrencyTest, twoProgramsBookingTheSameOffcut_exactlyOneGetsIt) {
         ASSERT_FALSE(store->replaceStock(material, list));
         ASSERT_FALSE(store->setMinimumOffcutLength(material, 500));
     }
-    const std::string rowKey =
-        test::sqlValue(fresh.url, "SELECT id FROM stock_rows");
+    const std::string rowKey = test::sqlValue(fresh.url, "SELECT id FROM stock_rows");
 
     for (int repetition = 1; repetition <= kRepetitions; ++repetition) {
         std::array<QProcess, 2> programs;
         for (QProcess& program : programs) {
-            program.start(QString::fromStdString(test::probeProgram()),
-                          {"book", QString::fromStdString(fresh.url),
-                           QString::fromStdString(material), QString::fromStdString(rowKey),
-                           QStringLiteral("C-%1").arg(repetition)});
+            program.start(
+                QString::fromStdString(test::probeProgram()),
+                {"book", QString::fromStdString(fresh.url), QString::fromStdString(material),
+                 QString::fromStdString(rowKey), QStringLiteral("C-%1").arg(repetition)});
         }
         // Both have opened the store before either books.
         for (QProcess& program : programs)

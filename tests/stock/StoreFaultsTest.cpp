@@ -59,8 +59,8 @@ TEST(StoreFaultsTest, sqliteFileReadOnlyFullOrCorrupt_isRefusedWithItsReasonAndU
     // A full disk, made by a limit on the size of the files the probe may write (RLIMIT_FSIZE,
     // which the database sees as a failed or short write).
     const std::string limit = std::to_string(fs::file_size(file) + 3000);
-    std::tie(status, output) =
-        runProbe({"import", url, material, "3000", "--file-size-limit", QString::fromStdString(limit)});
+    std::tie(status, output) = runProbe(
+        {"import", url, material, "3000", "--file-size-limit", QString::fromStdString(limit)});
     EXPECT_EQ(status, 6);
     EXPECT_TRUE(output.starts_with(errorLine(StoreError::Kind::DiskFull))) << output;
     EXPECT_EQ(test::openStore(fresh.url)->stockOf(kMaterial).value->list, threeRows());
@@ -112,10 +112,9 @@ TEST_P(StoreSchemaTest, firstVersionStore_opensUpgradedWithEverythingInIt) {
     EXPECT_EQ(test::sqlValue(fresh.url, "SELECT version FROM store_schema"),
               std::to_string(kStoreSchemaVersion));
     const MaterialStock stock = *store->stockOf(kMaterial).value;
-    const std::vector<StockItem> items = {
-        {6000, 10, 12.5, StockKind::Rod, ""},
-        {3000, std::nullopt, std::nullopt, StockKind::Rod, ""},
-        {1200, 1, std::nullopt, StockKind::Offcut, "R-0007"}};
+    const std::vector<StockItem> items = {{6000, 10, 12.5, StockKind::Rod, ""},
+                                          {3000, std::nullopt, std::nullopt, StockKind::Rod, ""},
+                                          {1200, 1, std::nullopt, StockKind::Offcut, "R-0007"}};
     EXPECT_EQ(stock.list.items, items);
     EXPECT_EQ(stock.origins[2], (OffcutOrigin{"window.opt", "Novak", "2026-11-30", 2}));
     EXPECT_EQ(stock.minimumOffcutLength, 0);
@@ -148,8 +147,7 @@ TEST_F(PostgresFaultsTest, userWithoutRights_readsButChangesNothing) {
     std::unique_ptr<StockStore> owner = test::openStore(fresh.url);
     ASSERT_FALSE(owner->replaceStock(kMaterial, threeRows()));
     test::runSql(fresh.url, {"SET client_min_messages TO WARNING", "DROP ROLE IF EXISTS clerk",
-                             "CREATE ROLE clerk LOGIN",
-                             "GRANT USAGE ON SCHEMA public TO clerk",
+                             "CREATE ROLE clerk LOGIN", "GRANT USAGE ON SCHEMA public TO clerk",
                              "GRANT SELECT ON ALL TABLES IN SCHEMA public TO clerk"});
     std::string clerkUrl = fresh.url;
     clerkUrl.replace(clerkUrl.find("://") + 3, clerkUrl.find('@') - clerkUrl.find("://") - 3,
@@ -159,7 +157,8 @@ TEST_F(PostgresFaultsTest, userWithoutRights_readsButChangesNothing) {
     ASSERT_TRUE(clerk);
     const MaterialStock stock = *clerk->stockOf(kMaterial).value;
     EXPECT_EQ(clerk->replaceStock(kMaterial, {}).kind, StoreError::Kind::PermissionDenied);
-    const BookingResult booking = clerk->book({kMaterial, {{stock.rowKeys[0], 6000, 1}}, {}, {}, {}});
+    const BookingResult booking =
+        clerk->book({kMaterial, {{stock.rowKeys[0], 6000, 1}}, {}, {}, {}});
     EXPECT_EQ(booking.status, BookingResult::Status::Failed);
     EXPECT_EQ(booking.error.kind, StoreError::Kind::PermissionDenied);
     EXPECT_EQ(owner->stockOf(kMaterial).value->list, threeRows());

@@ -31,8 +31,10 @@ void withDatabase(const std::string& url, Use use) {
         } else {
             db.setDatabaseName(QString::fromStdString(location.path));
         }
-        if (db.open()) use(db);
-        else ADD_FAILURE() << db.lastError().text().toStdString();
+        if (db.open())
+            use(db);
+        else
+            ADD_FAILURE() << db.lastError().text().toStdString();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

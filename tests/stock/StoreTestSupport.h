@@ -42,5 +42,5 @@ std::string probeProgram();
 }  // namespace marlo::test
 
 // Skips a test of a back end that is not there (PostgreSQL outside scripts/with-postgres.sh).
-#define SKIP_WITHOUT(fresh)                                              \
+#define SKIP_WITHOUT(fresh) \
     if (!(fresh).unavailable.empty()) GTEST_SKIP() << (fresh).unavailable
