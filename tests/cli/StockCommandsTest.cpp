@@ -127,7 +127,7 @@ TEST_F(StockCommandsTest, everyFailure_isNamedAndChangesNothing) {
 
     EXPECT_EQ(run({"list", "--store", "postgresql://marlo@127.0.0.1:1/marlo", "--language", "en"}),
               exit_status::kStoreFailed);
-    EXPECT_TRUE(err_.starts_with("The stock store cannot be reached: ")) << err_;
+    EXPECT_TRUE(err_.starts_with("The stock store is not available: ")) << err_;
     const std::string garbage = file("garbage.sqlite", std::string(4096, 'x'));
     EXPECT_EQ(run({"import", "--material", "Tube", good, "--store", "sqlite:" + garbage,
                    "--language", "en"}),

@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cstdlib>
+#include <sstream>
 
 #include "stock/StoreLocation.h"
 
@@ -42,8 +43,14 @@ void withDatabase(const std::string& url, Use use) {
 
 }  // namespace
 
+void PrintTo(Backend backend, std::ostream* out) {
+    *out << (backend == Backend::SQLite ? "SQLite" : "PostgreSQL");
+}
+
 std::string backendName(const testing::TestParamInfo<Backend>& info) {
-    return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
+    std::ostringstream name;
+    PrintTo(info.param, &name);
+    return name.str();
 }
 
 FreshStore::FreshStore(Backend b) : backend(b) {

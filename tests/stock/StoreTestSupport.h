@@ -14,6 +14,8 @@ namespace marlo::test {
 enum class Backend { SQLite, PostgreSQL };
 
 std::string backendName(const testing::TestParamInfo<Backend>& info);
+// How test listings name a back end.
+void PrintTo(Backend backend, std::ostream* out);
 
 // An empty store of one back end: a file in a fresh temporary folder, or the test server's
 // database (MARLO_TEST_POSTGRES, see scripts/with-postgres.sh) with its tables dropped.

@@ -15,10 +15,10 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Een voorraad heet sqlite:PAD of postgresql://GEBRUIKER@SERVER:POORT/DATABASE: "},
         // 1201
         {"Sklad nie je dostupný: ",
-         "Das Lager ist nicht erreichbar: ",
-         "The stock store cannot be reached: ",
+         "Das Lager ist nicht verfügbar: ",
+         "The stock store is not available: ",
          "Sklad není dostupný: ",
-         "De voorraad is niet bereikbaar: "},
+         "De voorraad is niet beschikbaar: "},
         // 1202
         {"Spojenie so skladom sa prerušilo: ",
          "Die Verbindung zum Lager ist abgebrochen: ",
