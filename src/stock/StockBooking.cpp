@@ -11,6 +11,33 @@ namespace marlo {
 
 using namespace store_rows;
 
+namespace {
+
+// Runs a booking's changes (or their return) in one transaction: committed when the body ran and
+// nothing is missing, rolled back otherwise; the result's status says which.
+template <typename Body>
+void settle(StockStore::Connection& db, BookingResult& result, Body body) {
+    if (db.begin()) {
+        const bool ran = body();
+        if (ran && result.missing.empty() && db.commit()) {
+            result.status = BookingResult::Status::Done;
+            return;
+        }
+        db.rollback();
+        if (ran && !result.missing.empty()) {
+            result.status = BookingResult::Status::StockChanged;
+            result.newOffcuts.clear();
+            return;
+        }
+    }
+    result.status = BookingResult::Status::Failed;
+    result.error = db.lastError();
+    result.missing.clear();
+    result.newOffcuts.clear();
+}
+
+}  // namespace
+
 BookingResult StockStore::book(const StockUsage& usage) {
     Connection& db = *connection_;
     BookingResult result;
@@ -87,25 +114,8 @@ BookingResult StockStore::book(const StockUsage& usage) {
         return true;
     };
 
-    if (!db.begin()) {
-        result.error = db.lastError();
-        return result;
-    }
-    if (!take() || (result.missing.empty() && !db.commit())) {
-        db.rollback();
-        result.error = db.lastError();
-        result.missing.clear();
-        result.newOffcuts.clear();
-        return result;
-    }
-    if (!result.missing.empty()) {
-        db.rollback();
-        result.newOffcuts.clear();
-        result.status = BookingResult::Status::StockChanged;
-        return result;
-    }
-    lastBooking_ = std::move(booking);
-    result.status = BookingResult::Status::Done;
+    settle(db, result, take);
+    if (result.status == BookingResult::Status::Done) lastBooking_ = std::move(booking);
     return result;
 }
 
@@ -147,23 +157,8 @@ BookingResult StockStore::returnLastBooking() {
         }
         return true;
     };
-    if (!db.begin()) {
-        result.error = db.lastError();
-        return result;
-    }
-    if (!giveBack() || (result.missing.empty() && !db.commit())) {
-        db.rollback();
-        result.error = db.lastError();
-        result.missing.clear();
-        return result;
-    }
-    if (!result.missing.empty()) {
-        db.rollback();
-        result.status = BookingResult::Status::StockChanged;
-        return result;
-    }
-    lastBooking_.reset();
-    result.status = BookingResult::Status::Done;
+    settle(db, result, giveBack);
+    if (result.status == BookingResult::Status::Done) lastBooking_.reset();
     return result;
 }
 
