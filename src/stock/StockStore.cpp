@@ -39,10 +39,12 @@ StoreError checkStock(const StockList& list) {
 
 }  // namespace
 
-StoreResult<std::unique_ptr<StockStore>> StockStore::open(const std::string& url) {
+StoreResult<std::unique_ptr<StockStore>> StockStore::open(const std::string& url,
+                                                          std::chrono::milliseconds lockWait) {
     const ParsedStoreUrl parsed = parseStoreUrl(url);
     if (!parsed.location) return {std::nullopt, {StoreError::Kind::BadLocation, parsed.error}};
-    StoreResult<std::unique_ptr<Connection>> connection = Connection::open(*parsed.location);
+    StoreResult<std::unique_ptr<Connection>> connection =
+        Connection::open(*parsed.location, lockWait);
     if (!connection.value) return {std::nullopt, connection.error};
     if (StoreError error = prepareSchema(**connection.value)) return {std::nullopt, error};
     return {std::unique_ptr<StockStore>(new StockStore(std::move(*connection.value))), {}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -68,9 +69,14 @@ struct BookingResult {
 // The store loads Qt's SQL drivers: the program must have a QCoreApplication.
 class StockStore {
   public:
+    // How long a change waits for another program that holds the store before it counts as
+    // locked.
+    static constexpr std::chrono::milliseconds kDefaultLockWait{15000};
+
     // Opens the store named by the URL (see StoreLocation.h), creating its file and tables when
     // they do not exist yet and bringing an older store's tables up to date.
-    static StoreResult<std::unique_ptr<StockStore>> open(const std::string& url);
+    static StoreResult<std::unique_ptr<StockStore>> open(
+        const std::string& url, std::chrono::milliseconds lockWait = kDefaultLockWait);
     ~StockStore();
     StockStore(const StockStore&) = delete;
     StockStore& operator=(const StockStore&) = delete;

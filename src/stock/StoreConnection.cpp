@@ -68,7 +68,7 @@ StoreError classifyError(const QSqlError& error, bool postgres, bool opening) {
 }
 
 StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::open(
-    const StoreLocation& location) {
+    const StoreLocation& location, std::chrono::milliseconds lockWait) {
     const bool postgres = location.kind == StoreLocation::Kind::PostgreSQL;
     const QString driver = postgres ? "QPSQL" : "QSQLITE";
     if (!QSqlDatabase::isDriverAvailable(driver))
@@ -87,13 +87,13 @@ StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::ope
         const QString path = QString::fromStdString(location.path);
         QDir().mkpath(QFileInfo(path).absolutePath());
         db.setDatabaseName(path);
-        // Another program's write lock is waited for this long before the store counts as locked.
-        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=15000");
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWait.count()));
     }
     if (!db.open()) return {std::nullopt, classifyError(db.lastError(), postgres, true)};
-    // A booking that waits for another workstation's lock gives up after a while rather than
+    // A change that waits for another workstation's lock gives up after a while rather than
     // hanging the program.
-    if (postgres && !connection->exec("SET lock_timeout = '30s'"))
+    if (postgres &&
+        !connection->exec(QStringLiteral("SET lock_timeout = %1").arg(lockWait.count())))
         return {std::nullopt, connection->lastError()};
     return {std::move(connection), {}};
 }

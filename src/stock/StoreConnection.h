@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,7 +18,9 @@ namespace marlo {
 // Statements run through exec(); a failure is kept as lastError(), classified for the user.
 class StockStore::Connection {
   public:
-    static StoreResult<std::unique_ptr<Connection>> open(const StoreLocation& location);
+    // `lockWait`: how long a statement waits for another program's lock before it fails.
+    static StoreResult<std::unique_ptr<Connection>> open(const StoreLocation& location,
+                                                         std::chrono::milliseconds lockWait);
     ~Connection();
 
     bool isPostgres() const { return postgres_; }

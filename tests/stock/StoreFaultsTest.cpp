@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "StoreTestSupport.h"
@@ -85,16 +84,17 @@ TEST(StoreFaultsTest, storeThatCannotBeReached_isNamed) {
     EXPECT_EQ(StockStore::open("mysql://stock/shop").error.kind, StoreError::Kind::BadLocation);
 }
 
-class StoreSchemaTest : public testing::TestWithParam<Backend> {
+class StoreStatesTest : public testing::TestWithParam<Backend> {
   protected:
     FreshStore fresh{GetParam()};
 };
 
-TEST_P(StoreSchemaTest, firstVersionStore_opensUpgradedWithEverythingInIt) {
+TEST_P(StoreStatesTest, firstVersionStore_opensUpgradedWithEverythingInIt) {
     SKIP_WITHOUT(fresh);
     {
         // The store as the first version of the program left it.
-        auto connection = StockStore::Connection::open(*parseStoreUrl(fresh.url).location);
+        auto connection = StockStore::Connection::open(*parseStoreUrl(fresh.url).location,
+                                                       StockStore::kDefaultLockWait);
         ASSERT_TRUE(connection.value) << connection.error.detail;
         ASSERT_FALSE(prepareSchema(**connection.value, 1));
     }
@@ -122,7 +122,7 @@ TEST_P(StoreSchemaTest, firstVersionStore_opensUpgradedWithEverythingInIt) {
     EXPECT_EQ(store->stockOf(kMaterial).value->minimumOffcutLength, 600);
 }
 
-TEST_P(StoreSchemaTest, storeOfANewerVersion_isRefusedAndLeftUntouched) {
+TEST_P(StoreStatesTest, storeOfANewerVersion_isRefusedAndLeftUntouched) {
     SKIP_WITHOUT(fresh);
     ASSERT_FALSE(test::openStore(fresh.url)->replaceStock(kMaterial, threeRows()));
     test::runSql(fresh.url, {"UPDATE store_schema SET version = 99"});
@@ -134,8 +134,28 @@ TEST_P(StoreSchemaTest, storeOfANewerVersion_isRefusedAndLeftUntouched) {
     EXPECT_EQ(test::sqlValue(fresh.url, "SELECT count(*) FROM stock_rows"), "2");
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, StoreSchemaTest,
+INSTANTIATE_TEST_SUITE_P(Backends, StoreStatesTest,
                          testing::Values(Backend::SQLite, Backend::PostgreSQL), test::backendName);
+
+TEST_P(StoreStatesTest, storeHeldByAnotherProgram_isNamedLockedAndChangesNothing) {
+    SKIP_WITHOUT(fresh);
+    ASSERT_FALSE(test::openStore(fresh.url)->replaceStock(kMaterial, threeRows()));
+    auto opened = StockStore::open(fresh.url, std::chrono::milliseconds(200));
+    ASSERT_TRUE(opened.value);
+    StockStore& store = **opened.value;
+    const int64_t rowKey = store.stockOf(kMaterial).value->rowKeys[0];
+    {
+        test::RawConnection other(fresh.url);
+        other.run(GetParam() == Backend::SQLite ? "BEGIN EXCLUSIVE"
+                                                : "BEGIN; LOCK TABLE stock_rows, offcuts");
+        EXPECT_EQ(store.replaceStock(kMaterial, {}).kind, StoreError::Kind::Locked);
+        const BookingResult booking = store.book({kMaterial, {{rowKey, 6000, 1}}, {}, {}, {}});
+        EXPECT_EQ(booking.status, BookingResult::Status::Failed);
+        EXPECT_EQ(booking.error.kind, StoreError::Kind::Locked);
+        other.run("ROLLBACK");
+    }
+    EXPECT_EQ(store.stockOf(kMaterial).value->list, threeRows());
+}
 
 class PostgresFaultsTest : public testing::Test {
   protected:
@@ -177,19 +197,9 @@ TEST_F(PostgresFaultsTest, serverStoppedDuringABooking_changesNothing) {
         return store->stockOf(kMaterial).value->rowKeys[0];
     }();
 
-    // Closed however the test ends: an open transaction would block the next test's clean-up.
-    struct HolderConnection {
-        ~HolderConnection() { QSqlDatabase::removeDatabase("holder"); }
-    } removeHolder;
-    const ParsedStoreUrl parsed = parseStoreUrl(fresh.url);
-    QSqlDatabase holder = QSqlDatabase::addDatabase("QPSQL", "holder");
-    holder.setHostName(QString::fromStdString(parsed.location->host));
-    holder.setPort(parsed.location->port);
-    holder.setUserName(QString::fromStdString(parsed.location->user));
-    holder.setDatabaseName(QString::fromStdString(parsed.location->database));
-    ASSERT_TRUE(holder.open());
-    QSqlQuery(holder).exec("BEGIN");
-    QSqlQuery(holder).exec("SELECT * FROM offcuts WHERE identifier = 'A-1' FOR UPDATE");
+    std::optional<test::RawConnection> holder(fresh.url);
+    holder->run("BEGIN");
+    holder->run("SELECT * FROM offcuts WHERE identifier = 'A-1' FOR UPDATE");
 
     QProcess probe;
     probe.start(QString::fromStdString(test::probeProgram()),
@@ -213,8 +223,7 @@ TEST_F(PostgresFaultsTest, serverStoppedDuringABooking_changesNothing) {
     EXPECT_EQ(probe.exitCode(), 6);
     EXPECT_TRUE(probe.readAllStandardOutput().toStdString().find(
                     errorLine(StoreError::Kind::ConnectionLost)) != std::string::npos);
-    holder.close();
-    holder = QSqlDatabase();
+    holder.reset();
     ASSERT_EQ(std::system(start), 0);
 
     std::unique_ptr<StockStore> store = test::openStore(fresh.url);

@@ -11,38 +11,6 @@
 
 namespace marlo::test {
 
-namespace {
-
-// Calls `use` with a connection of its own to the store's database.
-template <typename Use>
-void withDatabase(const std::string& url, Use use) {
-    static QAtomicInt counter;
-    const QString name = QStringLiteral("marlo-test-%1").arg(counter.fetchAndAddRelaxed(1));
-    const ParsedStoreUrl parsed = parseStoreUrl(url);
-    ASSERT_TRUE(parsed.location) << parsed.error;
-    {
-        const StoreLocation& location = *parsed.location;
-        const bool postgres = location.kind == StoreLocation::Kind::PostgreSQL;
-        QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? "QPSQL" : "QSQLITE", name);
-        if (postgres) {
-            db.setHostName(QString::fromStdString(location.host));
-            db.setPort(location.port);
-            db.setUserName(QString::fromStdString(location.user));
-            db.setDatabaseName(QString::fromStdString(location.database));
-        } else {
-            db.setDatabaseName(QString::fromStdString(location.path));
-        }
-        if (db.open())
-            use(db);
-        else
-            ADD_FAILURE() << db.lastError().text().toStdString();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
-}  // namespace
-
 void PrintTo(Backend backend, std::ostream* out) {
     *out << (backend == Backend::SQLite ? "SQLite" : "PostgreSQL");
 }
@@ -68,25 +36,52 @@ FreshStore::FreshStore(Backend b) : backend(b) {
                  "CREATE SCHEMA public"});
 }
 
+RawConnection::RawConnection(const std::string& url) {
+    static QAtomicInt counter;
+    name_ = "marlo-test-" + std::to_string(counter.fetchAndAddRelaxed(1));
+    const ParsedStoreUrl parsed = parseStoreUrl(url);
+    const StoreLocation& location = *parsed.location;
+    const bool postgres = location.kind == StoreLocation::Kind::PostgreSQL;
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(postgres ? "QPSQL" : "QSQLITE", QString::fromStdString(name_));
+    if (postgres) {
+        db.setHostName(QString::fromStdString(location.host));
+        db.setPort(location.port);
+        db.setUserName(QString::fromStdString(location.user));
+        db.setDatabaseName(QString::fromStdString(location.database));
+    } else {
+        db.setDatabaseName(QString::fromStdString(location.path));
+    }
+    if (!db.open()) ADD_FAILURE() << db.lastError().text().toStdString();
+}
+
+RawConnection::~RawConnection() {
+    QSqlDatabase::database(QString::fromStdString(name_), false).close();
+    QSqlDatabase::removeDatabase(QString::fromStdString(name_));
+}
+
+void RawConnection::run(const std::string& statement) {
+    QSqlQuery query(QSqlDatabase::database(QString::fromStdString(name_), false));
+    EXPECT_TRUE(query.exec(QString::fromStdString(statement)))
+        << statement << ": " << query.lastError().text().toStdString();
+}
+
+std::string RawConnection::value(const std::string& statement) {
+    QSqlQuery query(QSqlDatabase::database(QString::fromStdString(name_), false));
+    if (!query.exec(QString::fromStdString(statement)) || !query.next()) {
+        ADD_FAILURE() << statement << ": " << query.lastError().text().toStdString();
+        return {};
+    }
+    return query.value(0).toString().toStdString();
+}
+
 void runSql(const std::string& url, const std::vector<std::string>& statements) {
-    withDatabase(url, [&](QSqlDatabase& db) {
-        for (const std::string& statement : statements) {
-            QSqlQuery query(db);
-            ASSERT_TRUE(query.exec(QString::fromStdString(statement)))
-                << statement << ": " << query.lastError().text().toStdString();
-        }
-    });
+    RawConnection connection(url);
+    for (const std::string& statement : statements) connection.run(statement);
 }
 
 std::string sqlValue(const std::string& url, const std::string& statement) {
-    std::string value;
-    withDatabase(url, [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        ASSERT_TRUE(query.exec(QString::fromStdString(statement)) && query.next())
-            << statement << ": " << query.lastError().text().toStdString();
-        value = query.value(0).toString().toStdString();
-    });
-    return value;
+    return RawConnection(url).value(statement);
 }
 
 std::unique_ptr<StockStore> openStore(const std::string& url) {

@@ -29,10 +29,25 @@ struct FreshStore {
     std::string unavailable;
 };
 
-// Runs statements on the store's database directly, bypassing the store (to make the states a
-// program cannot: an older or newer store, a role without rights). Fails the test on an error.
+// A connection of the test's own to the store's database, bypassing the store: to make the
+// states a program cannot (an older or newer store, a role without rights) and to hold locks as
+// another program would. A failed statement fails the test.
+class RawConnection {
+  public:
+    explicit RawConnection(const std::string& url);
+    ~RawConnection();
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    void run(const std::string& statement);
+    // The first column of the first row of a query.
+    std::string value(const std::string& query);
+
+  private:
+    std::string name_;
+};
+
 void runSql(const std::string& url, const std::vector<std::string>& statements);
-// The first column of the first row of a query.
 std::string sqlValue(const std::string& url, const std::string& query);
 
 std::unique_ptr<StockStore> openStore(const std::string& url);
