@@ -52,7 +52,7 @@ export MARLO_TEST_POSTGRES_STOP="$stop_command >/dev/null"
 export MARLO_TEST_POSTGRES_START="$start_command >/dev/null"
 # The command runs in the background so that a stop of this script reaches it at once.
 status=0
-"$@" &
+"$@" <&0 &
 child=$!
 wait "$child" || status=$?
 exit "$status"
