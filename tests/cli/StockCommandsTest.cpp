@@ -57,7 +57,7 @@ TEST_F(StockCommandsTest, importListAndExport_carryAMaterialsStockThroughTheStor
                    "--store", store_, "--language", "en"}),
               exit_status::kFinished)
         << err_;
-    EXPECT_EQ(out_, "Material Profile 70 white: 2 stock rows and 2 offcuts stored.\n");
+    EXPECT_EQ(out_, "Material Profile 70 white stored: stock rows 2, offcuts 2.\n");
 
     ASSERT_EQ(run({"list", "--store", store_, "--language", "en"}), exit_status::kFinished);
     EXPECT_EQ(out_,

@@ -182,11 +182,11 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Původ",
          "Herkomst"},
         // 1229
-        {"Materiál %1: %2 riadkov zásob a %3 zvyškov uložených v sklade.",
-         "Material %1: %2 Bestandszeilen und %3 Reststäbe im Lager gespeichert.",
-         "Material %1: %2 stock rows and %3 offcuts stored.",
-         "Materiál %1: %2 řádků zásob a %3 zbytků uloženo ve skladu.",
-         "Materiaal %1: %2 voorraadregels en %3 reststukken opgeslagen."},
+        {"Materiál %1 uložený: riadky zásob %2, zvyšky %3.",
+         "Material %1 gespeichert: Bestandszeilen %2, Reststäbe %3.",
+         "Material %1 stored: stock rows %2, offcuts %3.",
+         "Materiál %1 uložen: řádky zásob %2, zbytky %3.",
+         "Materiaal %1 opgeslagen: voorraadregels %2, reststukken %3."},
         // 1230
         {"V sklade nie je žiadny materiál.",
          "Das Lager enthält kein Material.",
