@@ -8,6 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
+#include "cli/StockCommands.h"
 #include "diagram/DiagramComposer.h"
 #include "drawing/DiagramFiles.h"
 #include "i18n/StringCatalogue.h"
@@ -213,6 +214,8 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            const SettingsStore& settings, const std::atomic<bool>& stop) {
+    if (!arguments.empty() && arguments[0] == "stock")
+        return runStockCommand(arguments, out, err, settings);
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;

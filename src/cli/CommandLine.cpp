@@ -12,7 +12,12 @@ const char* const kUsage =
     "                      [--method search|fewest] [--time-limit S]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
-    "[--progress]\n";
+    "[--progress]\n"
+    "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
+    "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
+    "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
+    "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in "
+    "~/.pgpass)\n";
 
 namespace {
 

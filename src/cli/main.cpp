@@ -34,11 +34,14 @@ int main(int argc, char** argv) {
 
     // The fonts of the printout and the diagram come from a GUI application; the command line
     // never shows a window, so it needs no screen whatever the desktop session asks for.
-    std::unique_ptr<QGuiApplication> fonts;
+    std::unique_ptr<QCoreApplication> application;
     if (std::find_first_of(arguments.begin(), arguments.end(), kDrawingFlags.begin(),
                            kDrawingFlags.end()) != arguments.end()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        fonts = std::make_unique<QGuiApplication>(argc, argv);
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (!arguments.empty() && arguments[0] == "stock") {
+        // The stock store's database drivers are plugins, loaded only within an application.
+        application = std::make_unique<QCoreApplication>(argc, argv);
     }
     const marlo::QSettingsStore settings;
     return marlo::runCli(arguments, std::cout, std::cerr, settings, stopRequested);
