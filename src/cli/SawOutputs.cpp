@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "cli/RunOutcome.h"
+#include "cli/CliRun.h"
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/SawOutputTexts.h"
 #include "jobfile/AtomicFile.h"

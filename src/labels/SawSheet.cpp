@@ -15,6 +15,8 @@ constexpr double kTextPt = 9;
 constexpr double kRow = 4.6;
 constexpr double kTick = 3.6;
 constexpr double kTickPitch = 5.2;
+// The tick boxes of a pattern's rods take the right of its heading line.
+constexpr double kTicksLeft = g::kLeft + 128;
 // The cut table's columns: number, length, position, list row; right-aligned, from the left.
 constexpr double kColumnLeft[] = {g::kLeft + 4, g::kLeft + 24, g::kLeft + 54, g::kLeft + 89};
 constexpr double kColumnWidth[] = {16, 26, 31, 18};
@@ -107,7 +109,7 @@ void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw
 
 void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
     const double width = g::kRight - g::kLeft;
-    const int ticksPerLine = static_cast<int>(width / 2 / kTickPitch);
+    const int ticksPerLine = static_cast<int>((g::kRight - kTicksLeft) / kTickPitch);
     const int tickLines = (step.rods + ticksPerLine - 1) / ticksPerLine;
     // The heading, the ticks, the column captions and the first cut stay together.
     sheet.reserve(kRow * (tickLines + 3) + 2);
@@ -121,11 +123,11 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
     sheet.line(g::kLeft + 29, 24,
                catalogue.text(saw_text::kRods) + ": " + std::to_string(step.rods), kTextPt + 1,
                true);
-    sheet.line(g::kLeft + 54, width / 2 - 56, stock);
+    sheet.line(g::kLeft + 54, kTicksLeft - g::kLeft - 56, stock);
     // A tick box per rod, to strike off each rod once cut.
     for (int rod = 0; rod < step.rods; ++rod) {
         if (rod > 0 && rod % ticksPerLine == 0) sheet.advance(kRow);
-        sheet.tickBox(g::kLeft + width / 2 + (rod % ticksPerLine) * kTickPitch);
+        sheet.tickBox(kTicksLeft + (rod % ticksPerLine) * kTickPitch);
     }
     sheet.advance(kRow + 1);
     const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition,
