@@ -5,6 +5,7 @@
 
 #include "i18n/StringCatalogue.h"
 #include "labels/LabelSettings.h"
+#include "labels/PagedDocument.h"
 #include "labels/PieceLabels.h"
 
 class QComboBox;
