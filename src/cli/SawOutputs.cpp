@@ -33,8 +33,9 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
     for (const std::optional<std::string>& path :
          {options.labelsPath, options.sawListPath, options.sawSheetPath}) {
         std::error_code error;
-        if (path && std::filesystem::symlink_status(*path, error).type() !=
-                        std::filesystem::file_type::not_found &&
+        if (path &&
+            std::filesystem::symlink_status(*path, error).type() !=
+                std::filesystem::file_type::not_found &&
             !saveDestination(*path))
             return catalogue.text(msg::kCannotWriteFile) + *path;
     }
@@ -55,8 +56,8 @@ int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan
         status = exit_status::kBadUsage;
     };
     written(options.labelsPath, [&](const std::string& path) {
-        const std::vector<PieceLabel> labels =
-            pieceLabels(job.header, saw, labelReference(options.jobPath, job.header.customer), date);
+        const std::vector<PieceLabel> labels = pieceLabels(
+            job.header, saw, labelReference(options.jobPath, job.header.customer), date);
         const PagedDocument document = composePieceLabels(
             labels, *chosenLayout(options), options.labelStart.value_or(1), catalogue);
         return savePagedDocumentPdf(document, path,

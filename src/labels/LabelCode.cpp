@@ -61,8 +61,7 @@ std::string labelReference(std::string_view jobFileName, std::string_view custom
     return reference.empty() ? "JOB" : reference;
 }
 
-std::string pieceLabelCode(const std::string& reference, int row, int pattern, int rod,
-                           int piece) {
+std::string pieceLabelCode(const std::string& reference, int row, int pattern, int rod, int piece) {
     return reference + '/' + std::to_string(row) + '/' + std::to_string(pattern) + '/' +
            std::to_string(rod) + '/' + std::to_string(piece);
 }

@@ -13,7 +13,6 @@ namespace marlo {
 // row, PATTERN the pattern's number in the plan, ROD the rod of that pattern (from 1), PIECE the
 // piece on that rod (from 1).
 std::string labelReference(std::string_view jobFileName, std::string_view customer);
-std::string pieceLabelCode(const std::string& reference, int row, int pattern, int rod,
-                           int piece);
+std::string pieceLabelCode(const std::string& reference, int row, int pattern, int rod, int piece);
 
 }  // namespace marlo

@@ -91,8 +91,7 @@ PagedDocument composeLabels(const std::vector<Label>& labels, const LabelSheetLa
         const LabelPlace place = labelPlace(layout, start, static_cast<int>(i));
         if (static_cast<int>(document.pages.size()) <= place.page)
             document.pages.resize(static_cast<size_t>(place.page) + 1);
-        composeFace(document.pages[static_cast<size_t>(place.page)], place.rect,
-                    faceOf(labels[i]));
+        composeFace(document.pages[static_cast<size_t>(place.page)], place.rect, faceOf(labels[i]));
     }
     return document;
 }
@@ -129,8 +128,7 @@ LabelFaceBoxes labelFaceBoxes(const RectMm& label) {
     y += bigHeight + kGap;
     boxes.detail = {inner.x, y, inner.width, smallHeight};
     y += smallHeight + kGap;
-    const double barHeight =
-        std::min(kTallestBarcode, inner.bottom() - y - codeHeight);
+    const double barHeight = std::min(kTallestBarcode, inner.bottom() - y - codeHeight);
     boxes.barcode = {inner.x, y, inner.width, barHeight};
     boxes.code = {inner.x, boxes.barcode.bottom(), inner.width, codeHeight};
     return boxes;
@@ -141,8 +139,8 @@ PagedDocument composePieceLabels(const std::vector<PieceLabel>& labels,
                                  const StringCatalogue& catalogue) {
     return composeLabels(labels, layout, start, [&](const PieceLabel& label) {
         const std::string detail =
-            catalogue.text(saw_text::kPattern) + ' ' + std::to_string(label.pattern) +
-            " \u00b7 " + catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
+            catalogue.text(saw_text::kPattern) + ' ' + std::to_string(label.pattern) + " \u00b7 " +
+            catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
             catalogue.text(saw_text::kOf) + ' ' + std::to_string(label.rods) + " \u00b7 " +
             catalogue.text(saw_text::kPiece) + ' ' + std::to_string(label.piece);
         return LabelFace{headingOf(label.header),

@@ -54,9 +54,7 @@ class SheetWriter {
         box.outlineWidth = 0.3;
         page().boxes.push_back(box);
     }
-    void rule() {
-        page().lines.push_back({g::kLeft, y_, g::kRight, y_, 0.2, g::kGreyInk});
-    }
+    void rule() { page().lines.push_back({g::kLeft, y_, g::kRight, y_, 0.2, g::kGreyInk}); }
 
   private:
     DiagramPage& page() { return document_.pages.back(); }
@@ -118,8 +116,9 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
     const std::string stock =
         catalogue.text(saw_text::kStockLength) + ": " + millimetres(step.stock.length) + " (" +
         (step.stock.id.empty() ? catalogue.text(saw_text::kNewRod) : step.stock.id) + ')';
-    sheet.line(g::kLeft, 28, catalogue.text(saw_text::kPattern) + ' ' + std::to_string(step.pattern),
-               kTextPt + 1, true);
+    sheet.line(g::kLeft, 28,
+               catalogue.text(saw_text::kPattern) + ' ' + std::to_string(step.pattern), kTextPt + 1,
+               true);
     sheet.line(g::kLeft + 29, 24,
                catalogue.text(saw_text::kRods) + ": " + std::to_string(step.rods), kTextPt + 1,
                true);
@@ -130,8 +129,7 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
         sheet.tickBox(kTicksLeft + (rod % ticksPerLine) * kTickPitch);
     }
     sheet.advance(kRow + 1);
-    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition,
-                            saw_text::kRow};
+    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition, saw_text::kRow};
     for (int c = 0; c < 4; ++c)
         sheet.line(kColumnLeft[c], kColumnWidth[c], catalogue.text(captions[c]), 8, false,
                    TextAlign::Right);
@@ -148,15 +146,16 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
     }
     sheet.reserve(kRow);
     sheet.line(kColumnLeft[0], width - 4,
-               catalogue.text(saw_text::kLeftover) + ": " + millimetres(step.leftover) + " \u2013 " +
+               catalogue.text(saw_text::kLeftover) + ": " + millimetres(step.leftover) +
+                   " \u2013 " +
                    catalogue.text(step.leftoverKept ? saw_text::kKept : saw_text::kWaste));
     sheet.advance(kRow + 2);
 }
 
 }  // namespace
 
-PagedDocument composeSawSheet(const JobHeader& header, const SawList& saw,
-                              const std::string& date, const StringCatalogue& catalogue) {
+PagedDocument composeSawSheet(const JobHeader& header, const SawList& saw, const std::string& date,
+                              const StringCatalogue& catalogue) {
     SheetWriter sheet(catalogue);
     writeHeader(sheet, header, saw, date, catalogue);
     for (const SawStep& step : saw.steps) writeStep(sheet, step, catalogue);

@@ -50,10 +50,10 @@ class CliSawOutputsTest : public ::testing::Test {
 };
 
 TEST_F(CliSawOutputsTest, finishedRun_writesSawListSheetAndLabels) {
-    EXPECT_EQ(run({"optimise", jobPath(), "--saw-list", file("saw.csv"), "--saw-sheet",
-                   file("saw.pdf"), "--labels", file("labels.pdf"), "--label-layout", "a4-2x7",
-                   "--label-start", "14"}),
-              exit_status::kFinished)
+    EXPECT_EQ(
+        run({"optimise", jobPath(), "--saw-list", file("saw.csv"), "--saw-sheet", file("saw.pdf"),
+             "--labels", file("labels.pdf"), "--label-layout", "a4-2x7", "--label-start", "14"}),
+        exit_status::kFinished)
         << err_;
     // The first stored rod length and cut (6000, 6): the positions add the cut between pieces.
     EXPECT_EQ(bytes(file("saw.csv")),
@@ -72,8 +72,8 @@ TEST_F(CliSawOutputsTest, finishedRun_writesSawListSheetAndLabels) {
 }
 
 TEST_F(CliSawOutputsTest, badLayoutStartOrTarget_isRefusedBeforeAnythingIsWritten) {
-    const std::vector<std::string> outputs = {"--labels", file("labels.pdf"), "--saw-list",
-                                              file("saw.csv"), "--language", "en"};
+    const std::vector<std::string> outputs = {"--labels",      file("labels.pdf"), "--saw-list",
+                                              file("saw.csv"), "--language",       "en"};
     const auto refused = [&](std::vector<std::string> arguments, const std::string& message) {
         arguments.insert(arguments.begin(), {"optimise", jobPath()});
         arguments.insert(arguments.end(), outputs.begin(), outputs.end());

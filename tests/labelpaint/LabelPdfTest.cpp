@@ -33,8 +33,9 @@ std::vector<std::string> decodedBarcodes(const QString& pdf, const QString& fold
         pages << folder + '/' + name;
     EXPECT_FALSE(pages.isEmpty());
     std::vector<std::string> codes;
-    const QString decoded = output(QStringLiteral("zbarimg"),
-                                   QStringList{QStringLiteral("-q"), QStringLiteral("--raw")} + pages);
+    const QString decoded =
+        output(QStringLiteral("zbarimg"),
+               QStringList{QStringLiteral("-q"), QStringLiteral("--raw")} + pages);
     for (const QString& line : decoded.split('\n', Qt::SkipEmptyParts))
         codes.push_back(line.toStdString());
     return codes;
@@ -111,11 +112,11 @@ TEST(LabelPdfTest, offcutLabelsAndSawSheet_readBack) {
     parameters.trim = 10;
     const SawList saw = sawList({{"1500", "3"}, {"2000", "3"}}, patterns, parameters, {});
     const QString sheet = folder.filePath(QStringLiteral("saw.pdf"));
-    ASSERT_TRUE(savePagedDocumentPdf(composeSawSheet({"ACME", "Frames", "White"}, saw,
-                                                     "2026-12-08", catalogue),
-                                     sheet.toStdString(), QStringLiteral("Saw list")));
-    const QString text =
-        output(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), sheet, QStringLiteral("-")});
+    ASSERT_TRUE(savePagedDocumentPdf(
+        composeSawSheet({"ACME", "Frames", "White"}, saw, "2026-12-08", catalogue),
+        sheet.toStdString(), QStringLiteral("Saw list")));
+    const QString text = output(QStringLiteral("pdftotext"),
+                                {QStringLiteral("-layout"), sheet, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("1\\s+2000 mm\\s+2010 mm\\s+2"))))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("2\\s+1500 mm\\s+3516 mm\\s+1"))));

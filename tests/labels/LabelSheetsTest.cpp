@@ -43,8 +43,8 @@ std::vector<PieceLabel> someLabels(int count) {
 void expectLabelsApart(const PagedDocument& document, const LabelSheetLayout& layout, int start,
                        int count, size_t textsPerLabel) {
     const int stickers = start - 1 + count;
-    ASSERT_EQ(document.pages.size(),
-              static_cast<size_t>((stickers + layout.labelsPerPage() - 1) / layout.labelsPerPage()));
+    ASSERT_EQ(document.pages.size(), static_cast<size_t>((stickers + layout.labelsPerPage() - 1) /
+                                                         layout.labelsPerPage()));
     EXPECT_EQ(document.pageWidth, layout.pageWidth);
     size_t texts = 0, bars = 0;
     for (int sticker = 0; sticker < stickers; ++sticker) {

@@ -46,8 +46,8 @@ RandomPlan randomPlan(std::mt19937& random) {
     const int count = 1 + static_cast<int>(random() % 8);
     for (int p = 0; p < count; ++p) {
         const auto item = static_cast<int16_t>(static_cast<int>(random() % 4) - 1);
-        const int stockLength =
-            item < 0 ? plan.parameters.rodLength : plan.stock.items[static_cast<size_t>(item)].length;
+        const int stockLength = item < 0 ? plan.parameters.rodLength
+                                         : plan.stock.items[static_cast<size_t>(item)].length;
         int room = stockLength - 2 * plan.parameters.trim;
         std::vector<int16_t> lengths;
         for (int tries = 0; tries < 12; ++tries) {
@@ -82,15 +82,16 @@ TEST(SawListTest, randomPlans_positionsAddUpFromTheTrimToTheLeftover) {
                 EXPECT_EQ(cut.row, listRowOf(plan.list, cut.length));
                 before += cut.length + plan.parameters.cutThickness;
             }
-            const int32_t last = step.cuts.empty() ? plan.parameters.trim : step.cuts.back().position;
+            const int32_t last =
+                step.cuts.empty() ? plan.parameters.trim : step.cuts.back().position;
             EXPECT_EQ(last + step.leftover + plan.parameters.trim, step.stock.length);
             EXPECT_GE(step.leftover, 0);
-            EXPECT_EQ(step.leftoverKept,
-                      step.leftover - plan.parameters.cutThickness >=
-                          plan.parameters.maxWasteDimension);
+            EXPECT_EQ(step.leftoverKept, step.leftover - plan.parameters.cutThickness >=
+                                             plan.parameters.maxWasteDimension);
             const int16_t expectedLength =
-                source.stockItem < 0 ? plan.parameters.rodLength
-                                     : plan.stock.items[static_cast<size_t>(source.stockItem)].length;
+                source.stockItem < 0
+                    ? plan.parameters.rodLength
+                    : plan.stock.items[static_cast<size_t>(source.stockItem)].length;
             EXPECT_EQ(step.stock.length, expectedLength);
             EXPECT_EQ(step.stock.id, source.stockItem == 2 ? "R-7" : "");
         }

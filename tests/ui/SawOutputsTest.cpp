@@ -44,10 +44,12 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
     const QStringList commands = {"mnu_tlacit_stitky", "mnu_export_stitky_pdf",
                                   "mnu_tlacit_pilovy_zoznam", "mnu_export_pilovy_zoznam_pdf",
                                   "mnu_export_pilovy_zoznam_csv"};
-    for (const QString& name : commands) EXPECT_FALSE(action(name)->isEnabled()) << name.toStdString();
+    for (const QString& name : commands)
+        EXPECT_FALSE(action(name)->isEnabled()) << name.toStdString();
     EXPECT_EQ(action("mnu_tlacit_stitky")->text(), "Print labels…");
     optimiseWorkedExample();
-    for (const QString& name : commands) EXPECT_TRUE(action(name)->isEnabled()) << name.toStdString();
+    for (const QString& name : commands)
+        EXPECT_TRUE(action(name)->isEnabled()) << name.toStdString();
 
     // Labels on a 2 × 7 sheet from its third sticker: nine pieces fit the first sheet.
     const QString labels = folder.filePath("labels.pdf");

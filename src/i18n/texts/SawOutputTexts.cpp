@@ -36,7 +36,7 @@ const std::vector<CatalogueRow>& sawOutputTexts() {
         {"Hárok A4, 2 × 7 štítkov 105 × 42 mm", "A4-Bogen, 2 × 7 Etiketten 105 × 42 mm", "A4 sheet, 2 × 7 labels of 105 × 42 mm", "Arch A4, 2 × 7 štítků 105 × 42 mm", "A4-vel, 2 × 7 etiketten van 105 × 42 mm"},  // 1327
         {"Rolka, štítky 62 × 29 mm", "Rolle, Etiketten 62 × 29 mm", "Roll, labels of 62 × 29 mm", "Role, štítky 62 × 29 mm", "Rol, etiketten van 62 × 29 mm"},  // 1328
         {"Rolka, štítky 100 × 50 mm", "Rolle, Etiketten 100 × 50 mm", "Roll, labels of 100 × 50 mm", "Role, štítky 100 × 50 mm", "Rol, etiketten van 100 × 50 mm"},  // 1329
-        {"Orez", "Besäumen", "Trim", "Ořez", "Afkorten"},  // 1330
+        {"Orez", "Endbeschnitt", "Trim", "Ořez", "Kopsnede"},  // 1330
         {"nová tyč", "neue Stange", "new rod", "nová tyč", "nieuwe staaf"},  // 1331
         {"Strany", "Seiten", "Pages", "Strany", "Pagina's"},  // 1332
         {"Polohy v mm od začiatku tyče po rez za kusom.", "Positionen in mm vom Stangenanfang bis zum Schnitt hinter dem Stück.", "Positions in mm from the rod's start to the cut behind the piece.", "Polohy v mm od začátku tyče po řez za kusem.", "Posities in mm vanaf het begin van de staaf tot de snede achter het stuk."},  // 1333

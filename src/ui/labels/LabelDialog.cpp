@@ -80,9 +80,9 @@ void LabelDialog::recompose() {
     const LabelSheetLayout& layout = *findLabelSheetLayout(chosen.layout);
     document_ = composePieceLabels(labels_, layout, chosen.start, catalogue_);
     preview_->show(document_, layout);
-    summary_->setText(text(catalogue_, saw_text::kLabels) + QStringLiteral(": %1    ").arg(labels_.size()) +
-                      text(catalogue_, saw_text::kPages) +
-                      QStringLiteral(": %1").arg(document_.pages.size()));
+    summary_->setText(
+        text(catalogue_, saw_text::kLabels) + QStringLiteral(": %1    ").arg(labels_.size()) +
+        text(catalogue_, saw_text::kPages) + QStringLiteral(": %1").arg(document_.pages.size()));
 }
 
 }  // namespace marlo

@@ -21,8 +21,8 @@ void LabelPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (document_.pageWidth <= 0 || document_.pageHeight <= 0) return;
-    const double unitsPerMm = std::min((width() - 8) / document_.pageWidth,
-                                       (height() - 8) / document_.pageHeight);
+    const double unitsPerMm =
+        std::min((width() - 8) / document_.pageWidth, (height() - 8) / document_.pageHeight);
     const QPointF origin((width() - document_.pageWidth * unitsPerMm) / 2,
                          (height() - document_.pageHeight * unitsPerMm) / 2);
     painter.fillRect(QRectF(origin, QSizeF(document_.pageWidth, document_.pageHeight) * unitsPerMm),

@@ -71,9 +71,9 @@ SawList SawOutputCommands::currentSawList() const {
 
 std::optional<PagedDocument> SawOutputCommands::chooseLabels() {
     const JobHeader header = header_();
-    std::vector<PieceLabel> labels = pieceLabels(header, currentSawList(),
-                         labelReference(state_.fileName.toStdString(), header.customer),
-                         todaysDate());
+    std::vector<PieceLabel> labels =
+        pieceLabels(header, currentSawList(),
+                    labelReference(state_.fileName.toStdString(), header.customer), todaysDate());
     LabelDialog dialog(window_, catalogue_, std::move(labels), readLabelSettings(settings_));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     saveLabelSettings(settings_, dialog.choice());
@@ -113,8 +113,8 @@ void SawOutputCommands::exportLabels() {
     const std::optional<PagedDocument> document = chooseLabels();
     if (!document) return;
     const std::optional<QString> path = savePath(diagram_text::kPdfFilter, QStringLiteral(".pdf"));
-    if (path && !savePagedDocumentPdf(*document, path->toStdString(),
-                                      messages_.text(saw_text::kLabels)))
+    if (path &&
+        !savePagedDocumentPdf(*document, path->toStdString(), messages_.text(saw_text::kLabels)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 
