@@ -68,6 +68,7 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
                    EXPECT_EQ(dialog->findChild<QLabel*>("labelSummary")->text(),
                              "Labels: 9    Pages: 1");
                    EXPECT_EQ(labelDialog->document().pageWidth, 210);
+                   EXPECT_EQ(labelDialog->document().pages.size(), 1u);
                    dialog->accept();
                });
     EXPECT_EQ(readLabelSettings(store), (LabelSettings{"a4-2x7", 3}));

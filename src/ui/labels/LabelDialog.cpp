@@ -75,14 +75,26 @@ LabelSettings LabelDialog::choice() const {
     return {layoutBox_->currentData().toString().toStdString(), startBox_->value()};
 }
 
+PagedDocument LabelDialog::document() const {
+    const LabelSettings chosen = choice();
+    return composePieceLabels(labels_, *findLabelSheetLayout(chosen.layout), chosen.start,
+                              catalogue_);
+}
+
 void LabelDialog::recompose() {
     const LabelSettings chosen = choice();
     const LabelSheetLayout& layout = *findLabelSheetLayout(chosen.layout);
-    document_ = composePieceLabels(labels_, layout, chosen.start, catalogue_);
-    preview_->show(document_, layout);
-    summary_->setText(
-        text(catalogue_, saw_text::kLabels) + QStringLiteral(": %1    ").arg(labels_.size()) +
-        text(catalogue_, saw_text::kPages) + QStringLiteral(": %1").arg(document_.pages.size()));
+    // Only the first sheet is shown: a job of thousands of pieces keeps the dialog quick.
+    const auto perPage = static_cast<size_t>(layout.labelsPerPage());
+    const auto skipped = static_cast<size_t>(chosen.start - 1);
+    const size_t onFirstPage = std::min(labels_.size(), perPage - skipped);
+    const std::vector<PieceLabel> first(labels_.begin(),
+                                        labels_.begin() + static_cast<ptrdiff_t>(onFirstPage));
+    preview_->show(composePieceLabels(first, layout, chosen.start, catalogue_), layout);
+    const size_t pages = (skipped + labels_.size() + perPage - 1) / perPage;
+    summary_->setText(text(catalogue_, saw_text::kLabels) +
+                      QStringLiteral(": %1    ").arg(labels_.size()) +
+                      text(catalogue_, saw_text::kPages) + QStringLiteral(": %1").arg(pages));
 }
 
 }  // namespace marlo

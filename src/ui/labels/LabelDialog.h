@@ -24,7 +24,8 @@ class LabelDialog : public QDialog {
                 const LabelSettings& initial);
 
     LabelSettings choice() const;
-    const PagedDocument& document() const { return document_; }
+    // All labels laid out as chosen.
+    PagedDocument document() const;
 
   private:
     void recompose();
@@ -35,7 +36,6 @@ class LabelDialog : public QDialog {
     QSpinBox* startBox_;
     QLabel* summary_;
     LabelPreview* preview_;
-    PagedDocument document_;
 };
 
 }  // namespace marlo
