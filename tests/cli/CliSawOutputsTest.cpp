@@ -57,12 +57,12 @@ TEST_F(CliSawOutputsTest, finishedRun_writesSawListSheetAndLabels) {
         << err_;
     // The first stored rod length and cut (6000, 6): the positions add the cut between pieces.
     EXPECT_EQ(bytes(file("saw.csv")),
-              "pattern;rods;stock_length;stock_id;cut;length;position;row\n"
-              "1;2;6000;;1;2000;2000;1\n"
-              "1;2;6000;;2;1500;3506;2\n"
-              "1;2;6000;;3;1000;4512;3\n"
-              "1;2;6000;;4;1000;5518;3\n"
-              "2;1;6000;;1;2000;2000;1\n");
+              "pattern;rods;stock_length;stock_id;cut;length;position;row\r\n"
+              "1;2;6000;;1;2000;2000;1\r\n"
+              "1;2;6000;;2;1500;3506;2\r\n"
+              "1;2;6000;;3;1000;4512;3\r\n"
+              "1;2;6000;;4;1000;5518;3\r\n"
+              "2;1;6000;;1;2000;2000;1\r\n");
     EXPECT_EQ(bytes(file("saw.pdf")).substr(0, 5), "%PDF-");
     EXPECT_EQ(bytes(file("labels.pdf")).substr(0, 5), "%PDF-");
 

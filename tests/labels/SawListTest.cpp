@@ -165,10 +165,10 @@ TEST(SawListTest, csvAndListRows_followTheDocumentedFormat) {
     parameters.trim = 10;
     const SawList saw = sawList(list, patterns, parameters, stock);
     EXPECT_EQ(sawListCsv(saw),
-              "pattern;rods;stock_length;stock_id;cut;length;position;row\n"
-              "1;2;6000;;1;2000;2010;2\n"
-              "1;2;6000;;2;1000;3014;3\n"
-              "2;1;3000;\"R;1\";1;2000;2010;2\n");
+              "pattern;rods;stock_length;stock_id;cut;length;position;row\r\n"
+              "1;2;6000;;1;2000;2010;2\r\n"
+              "1;2;6000;;2;1000;3014;3\r\n"
+              "2;1;3000;\"R;1\";1;2000;2010;2\r\n");
     EXPECT_EQ(saw.steps[0].leftover, 6000 - 10 - 3014);
     EXPECT_TRUE(saw.steps[0].leftoverKept);
     EXPECT_EQ(saw.steps[1].leftover, 980);

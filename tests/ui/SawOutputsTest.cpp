@@ -113,9 +113,9 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(),
-              "pattern;rods;stock_length;stock_id;cut;length;position;row\n"
-              "1;2;6000;;1;2000;2000;1\n1;2;6000;;2;1500;3506;2\n1;2;6000;;3;1000;4512;3\n"
-              "1;2;6000;;4;1000;5518;3\n2;1;6000;;1;2000;2000;1\n");
+              "pattern;rods;stock_length;stock_id;cut;length;position;row\r\n"
+              "1;2;6000;;1;2000;2000;1\r\n1;2;6000;;2;1500;3506;2\r\n1;2;6000;;3;1000;4512;3\r\n"
+              "1;2;6000;;4;1000;5518;3\r\n2;1;6000;;1;2000;2000;1\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
 
     // A folder in the way is left alone, and the operator is told.
