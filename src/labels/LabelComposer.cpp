@@ -38,9 +38,12 @@ double codeTextPt(const RectMm& inner) {
     return smallTextPt(inner) * 0.85;
 }
 
+// The printed part of a label keeps clear of its edges, where a sticker may be cut a little off
+// and office printers leave a margin.
 RectMm innerRect(const RectMm& label) {
-    const double pad = std::clamp(label.height * 0.06, 1.5, 3.0);
-    return {label.x + pad, label.y + pad, label.width - 2 * pad, label.height - 2 * pad};
+    const double side = std::clamp(label.width * 0.05, 1.5, 4.0);
+    const double top = std::clamp(label.height * 0.06, 1.5, 3.0);
+    return {label.x + side, label.y + top, label.width - 2 * side, label.height - 2 * top};
 }
 
 void addText(DiagramPage& page, const RectMm& box, const std::string& text, double sizePt,

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "labelpaint/LabelDocumentFiles.h"
@@ -24,10 +25,15 @@ QString output(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The texts of every barcode on the pages of a PDF, rendered at 300 dpi as a printer would.
-std::vector<std::string> decodedBarcodes(const QString& pdf, const QString& folder) {
-    output(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"),
-                                        QStringLiteral("-png"), pdf, folder + "/page"});
+// The texts of every barcode on the pages of a PDF, rendered at 300 dpi as a printer would; only
+// the top left `widthMm` × `heightMm` of each page when given.
+std::vector<std::string> decodedBarcodes(const QString& pdf, const QString& folder,
+                                         double widthMm = 0, double heightMm = 0) {
+    QStringList arguments = {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png")};
+    if (widthMm > 0)
+        arguments << QStringLiteral("-W") << QString::number(std::ceil(widthMm / 25.4 * 300))
+                  << QStringLiteral("-H") << QString::number(std::ceil(heightMm / 25.4 * 300));
+    output(QStringLiteral("pdftoppm"), arguments << pdf << folder + "/page");
     QStringList pages;
     for (const QString& name : QDir(folder).entryList({QStringLiteral("page*.png")}))
         pages << folder + '/' + name;
@@ -90,6 +96,17 @@ TEST(LabelPdfTest, everyLayout_printsOneReadableBarcodePerPiece) {
         }
         EXPECT_EQ(perLength, (std::map<int, int>{{480, 3}, {1000, 4}, {1500, 2}, {2000, 3}}));
         EXPECT_TRUE(text.contains(QStringLiteral("Vzor 1 · tyč 2 z 2 · kus 3")));
+
+        // The longest code a large job gives still reads on the layout's labels.
+        PieceLabel longest = labels.front();
+        longest.code = pieceLabelCode("Zakazka4", 100, 200, 999, 97);
+        QTemporaryDir other;
+        const QString single = other.filePath(QStringLiteral("longest.pdf"));
+        ASSERT_TRUE(savePagedDocumentPdf(composePieceLabels({longest}, layout, 1, catalogue),
+                                         single.toStdString(), QStringLiteral("Labels")));
+        EXPECT_EQ(decodedBarcodes(single, other.path(), layout.labelWidth,
+                                  layout.top + layout.labelHeight),
+                  std::vector<std::string>{longest.code});
     }
 }
 
