@@ -35,9 +35,11 @@ class SheetWriter {
         return std::move(document_);
     }
 
-    // Room for `height` more millimetres on this page, or a new page.
-    void reserve(double height) {
-        if (y_ + height > g::kContentBottom) newPage();
+    // Room for `height` more millimetres on this page, or a new page (then true).
+    bool reserve(double height) {
+        if (y_ + height <= g::kContentBottom) return false;
+        newPage();
+        return true;
     }
 
     void line(double x, double width, const std::string& shown, double sizePt = kTextPt,
@@ -105,14 +107,8 @@ void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw
     sheet.advance(kRow + 2);
 }
 
-void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
-    const double width = g::kRight - g::kLeft;
-    const int ticksPerLine = static_cast<int>((g::kRight - kTicksLeft) / kTickPitch);
-    const int tickLines = (step.rods + ticksPerLine - 1) / ticksPerLine;
-    // The heading, the ticks, the column captions and the first cut stay together.
-    sheet.reserve(kRow * (tickLines + 3) + 2);
-    sheet.rule();
-    sheet.advance(1);
+// The pattern's number, rods and stock on one line.
+void writeHeading(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
     const std::string stock =
         catalogue.text(saw_text::kStockLength) + ": " + millimetres(step.stock.length) + " (" +
         (step.stock.id.empty() ? catalogue.text(saw_text::kNewRod) : step.stock.id) + ')';
@@ -123,19 +119,39 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
                catalogue.text(saw_text::kRods) + ": " + std::to_string(step.rods), kTextPt + 1,
                true);
     sheet.line(g::kLeft + 54, kTicksLeft - g::kLeft - 56, stock);
+}
+
+void writeCaptions(SheetWriter& sheet, const StringCatalogue& catalogue) {
+    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition, saw_text::kRow};
+    for (int c = 0; c < 4; ++c)
+        sheet.line(kColumnLeft[c], kColumnWidth[c], catalogue.text(captions[c]), 8, false,
+                   TextAlign::Right);
+    sheet.advance(kRow);
+}
+
+void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
+    const double width = g::kRight - g::kLeft;
+    const int ticksPerLine = static_cast<int>((g::kRight - kTicksLeft) / kTickPitch);
+    const int tickLines = (step.rods + ticksPerLine - 1) / ticksPerLine;
+    // The heading, the ticks, the column captions and the first cut stay together.
+    sheet.reserve(kRow * (tickLines + 3) + 2);
+    sheet.rule();
+    sheet.advance(1);
+    writeHeading(sheet, step, catalogue);
     // A tick box per rod, to strike off each rod once cut.
     for (int rod = 0; rod < step.rods; ++rod) {
         if (rod > 0 && rod % ticksPerLine == 0) sheet.advance(kRow);
         sheet.tickBox(kTicksLeft + (rod % ticksPerLine) * kTickPitch);
     }
     sheet.advance(kRow + 1);
-    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition, saw_text::kRow};
-    for (int c = 0; c < 4; ++c)
-        sheet.line(kColumnLeft[c], kColumnWidth[c], catalogue.text(captions[c]), 8, false,
-                   TextAlign::Right);
-    sheet.advance(kRow);
+    writeCaptions(sheet, catalogue);
     for (size_t i = 0; i < step.cuts.size(); ++i) {
-        sheet.reserve(kRow);
+        // A pattern that goes on over a page break says again which it is.
+        if (sheet.reserve(kRow)) {
+            writeHeading(sheet, step, catalogue);
+            sheet.advance(kRow + 1);
+            writeCaptions(sheet, catalogue);
+        }
         const SawCut& cut = step.cuts[i];
         const std::string cells[] = {std::to_string(i + 1), millimetres(cut.length),
                                      millimetres(cut.position), std::to_string(cut.row)};

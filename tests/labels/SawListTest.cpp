@@ -5,11 +5,13 @@
 #include <numeric>
 #include <random>
 
+#include "diagram/DiagramGeometry.h"
 #include "labels/CuttingOrder.h"
 #include "labels/ListRows.h"
 #include "labels/PieceLabels.h"
 #include "labels/SawList.h"
 #include "labels/SawListCsv.h"
+#include "labels/SawSheet.h"
 
 namespace marlo {
 namespace {
@@ -172,6 +174,36 @@ TEST(SawListTest, csvAndListRows_followTheDocumentedFormat) {
     EXPECT_EQ(saw.steps[0].leftover, 6000 - 10 - 3014);
     EXPECT_TRUE(saw.steps[0].leftoverKept);
     EXPECT_EQ(saw.steps[1].leftover, 980);
+}
+
+TEST(SawListTest, sawSheet_keepsEveryCutOnThePageAndNamesAPatternAgainAfterABreak) {
+    PatternTable patterns;
+    patterns.append() = pattern(1, 30, std::vector<int16_t>(90, 60));
+    patterns.append() = pattern(2, 1, {2000});
+    JobParameters parameters;
+    const SawList saw = sawList({{"60", "2700"}, {"2000", "1"}}, patterns, parameters, {});
+    const StringCatalogue catalogue(Language::English);
+    const PagedDocument sheet =
+        composeSawSheet({"ACME", "Frames", "White"}, saw, "2026-12-08", catalogue);
+    ASSERT_EQ(sheet.pages.size(), 2u);
+    std::map<std::string, int> seen;
+    int boxes = 0;
+    for (const DiagramPage& page : sheet.pages) {
+        for (const DiagramText& text : page.texts) {
+            ++seen[text.text];
+            // Everything but the page number stays above the footer.
+            if (!text.text.starts_with("Page ")) {
+                EXPECT_LE(text.box.bottom(), diagram_geometry::kContentBottom) << text.text;
+            }
+        }
+        for (const DiagramBox& box : page.boxes) boxes += box.outlineWidth > 0;
+    }
+    EXPECT_EQ(boxes, 31);             // a tick box per rod
+    EXPECT_EQ(seen["Pattern 1"], 2);  // at its start and again on the next page
+    EXPECT_EQ(seen["Pattern 2"], 1);
+    EXPECT_EQ(seen["5934 mm"], 1);  // the last cut of pattern 1: 90 × 60 and 89 cuts of 6
+    EXPECT_EQ(seen["Leftover: 66 mm \u2013 waste"], 1);
+    EXPECT_EQ(seen["Page 2 / 2"], 1);
 }
 
 }  // namespace
