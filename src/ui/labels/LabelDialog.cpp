@@ -90,7 +90,7 @@ void LabelDialog::recompose() {
     const size_t onFirstPage = std::min(labels_.size(), perPage - skipped);
     const std::vector<PieceLabel> first(labels_.begin(),
                                         labels_.begin() + static_cast<ptrdiff_t>(onFirstPage));
-    preview_->show(composePieceLabels(first, layout, chosen.start, catalogue_), layout);
+    preview_->setDocument(composePieceLabels(first, layout, chosen.start, catalogue_), layout);
     const size_t pages = (skipped + labels_.size() + perPage - 1) / perPage;
     summary_->setText(text(catalogue_, saw_text::kLabels) +
                       QStringLiteral(": %1    ").arg(labels_.size()) +

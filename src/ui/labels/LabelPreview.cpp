@@ -11,7 +11,7 @@ LabelPreview::LabelPreview(QWidget* parent) : QWidget(parent) {
     setMinimumSize(300, 300);
 }
 
-void LabelPreview::show(const PagedDocument& document, const LabelSheetLayout& layout) {
+void LabelPreview::setDocument(const PagedDocument& document, const LabelSheetLayout& layout) {
     document_ = document;
     layout_ = layout;
     update();

@@ -13,7 +13,7 @@ class LabelPreview : public QWidget {
   public:
     explicit LabelPreview(QWidget* parent = nullptr);
 
-    void show(const PagedDocument& document, const LabelSheetLayout& layout);
+    void setDocument(const PagedDocument& document, const LabelSheetLayout& layout);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
