@@ -96,6 +96,20 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
     EXPECT_EQ(dialogs.printerRequests, 0);
     EXPECT_EQ(readLabelSettings(store), (LabelSettings{"a4-2x7", 3}));
 
+    // Without a printer the print commands point to the PDF exports, and open nothing.
+    dialogs.hasPrinter = false;
+    action("mnu_tlacit_stitky")->trigger();
+    action("mnu_tlacit_pilovy_zoznam")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        "No printer is installed. Use \"Export labels as PDF…\" to save the labels as a file.");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "No printer is installed. Use \"Export saw list as PDF…\" "
+              "to save the saw list as a file.");
+    dialogs.messages.clear();
+    dialogs.hasPrinter = true;
+
     // The saw list on paper, as PDF and as CSV.
     dialogs.printerAccepted = true;
     dialogs.printToPdf = folder.filePath("printed.pdf");

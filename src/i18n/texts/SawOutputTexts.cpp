@@ -41,6 +41,18 @@ const std::vector<CatalogueRow>& sawOutputTexts() {
         {"Strany", "Seiten", "Pages", "Strany", "Pagina's"},  // 1332
         {"Polohy v mm od začiatku tyče po rez za kusom.", "Positionen in mm vom Stangenanfang bis zum Schnitt hinter dem Stück.", "Positions in mm from the rod's start to the cut behind the piece.", "Polohy v mm od začátku tyče po řez za kusem.", "Posities in mm vanaf het begin van de staaf tot de snede achter het stuk."},  // 1333
         {"Zvyšok", "Reststück", "Offcut", "Zbytek", "Reststuk"},  // 1334
+        // 1335: Print labels with no printer on the machine
+        {"Nie je nainštalovaná žiadna tlačiareň. Štítky môžete uložiť do súboru príkazom „Exportovať štítky do PDF…“.",
+         "Es ist kein Drucker installiert. Mit „Etiketten als PDF exportieren…“ können Sie die Etiketten als Datei speichern.",
+         "No printer is installed. Use \"Export labels as PDF…\" to save the labels as a file.",
+         "Není nainstalována žádná tiskárna. Štítky můžete uložit do souboru příkazem „Exportovat štítky do PDF…“.",
+         "Er is geen printer geïnstalleerd. Met \"Etiketten als PDF exporteren…\" slaat u de etiketten op als bestand."},
+        // 1336: Print saw list with no printer on the machine
+        {"Nie je nainštalovaná žiadna tlačiareň. Pílový zoznam môžete uložiť do súboru príkazom „Exportovať pílový zoznam do PDF…“.",
+         "Es ist kein Drucker installiert. Mit „Sägeliste als PDF exportieren…“ können Sie die Sägeliste als Datei speichern.",
+         "No printer is installed. Use \"Export saw list as PDF…\" to save the saw list as a file.",
+         "Není nainstalována žádná tiskárna. Seznam řezů můžete uložit do souboru příkazem „Exportovat seznam řezů do PDF…“.",
+         "Er is geen printer geïnstalleerd. Met \"Zaaglijst als PDF exporteren…\" slaat u de zaaglijst op als bestand."},
     };
     // clang-format on
     return rows;

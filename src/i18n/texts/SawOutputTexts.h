@@ -37,6 +37,9 @@ inline constexpr int kTrim = kSawOutputTextsFirst + 30;             // "Trim"
 inline constexpr int kNewRod = kSawOutputTextsFirst + 31;           // "new rod"
 inline constexpr int kPages = kSawOutputTextsFirst + 32;            // "Pages"
 inline constexpr int kPositionNote = kSawOutputTextsFirst + 33;     // how positions are measured
-inline constexpr int kOffcut = kSawOutputTextsFirst + 34;           // "Offcut"
+inline constexpr int kOffcut = kSawOutputTextsFirst + 34;
+inline constexpr int kNoPrinterForLabels = kSawOutputTextsFirst + 35;  // "No printer ... PDF…"
+inline constexpr int kNoPrinterForSawList =
+    kSawOutputTextsFirst + 36;  // "No printer ... PDF…"           // "Offcut"
 
 }  // namespace marlo::saw_text

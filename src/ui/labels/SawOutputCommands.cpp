@@ -90,6 +90,12 @@ std::optional<QString> SawOutputCommands::savePath(int filterOffset, const QStri
     return path;
 }
 
+bool SawOutputCommands::printerInstalled(int noPrinterMessage) {
+    if (dialogs_.printerInstalled()) return true;
+    messages_.showError(noPrinterMessage);
+    return false;
+}
+
 void SawOutputCommands::print(const PagedDocument& document, int titleOffset) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(messages_.text(titleOffset));
@@ -105,6 +111,7 @@ void SawOutputCommands::print(const PagedDocument& document, int titleOffset) {
 }
 
 void SawOutputCommands::printLabels() {
+    if (!printerInstalled(saw_text::kNoPrinterForLabels)) return;
     if (const std::optional<PagedDocument> document = chooseLabels())
         print(*document, saw_text::kLabels);
 }
@@ -119,6 +126,7 @@ void SawOutputCommands::exportLabels() {
 }
 
 void SawOutputCommands::printSawList() {
+    if (!printerInstalled(saw_text::kNoPrinterForSawList)) return;
     print(composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_),
           saw_text::kSawList);
 }

@@ -42,6 +42,8 @@ class SawOutputCommands : public QObject {
     // The labels of the result as the label dialog lays them out; nothing when cancelled.
     std::optional<PagedDocument> chooseLabels();
     std::optional<QString> savePath(int filterOffset, const QString& suffix);
+    // Without a printer on the machine, a message points to the PDF export instead.
+    bool printerInstalled(int noPrinterMessage);
     void print(const PagedDocument& document, int titleOffset);
 
     QWidget* window_;
