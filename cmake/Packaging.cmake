@@ -53,7 +53,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries (Qt, libxlsxwriter, COIN-OR's CBC and CLP) come from dpkg-shlibdeps; what
+# The shared libraries (Qt, libxlsxwriter, COIN-OR's CBC and CLP, zint) come from dpkg-shlibdeps; what
 # is loaded at run time without being linked is named here: the fonts of the printed report, Qt's
 # own translations of its dialogs and buttons, xdg-open for the manual, links and the
 # spreadsheet, and the database drivers of the stock store (SQLite for the user's own store,

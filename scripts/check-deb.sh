@@ -33,7 +33,7 @@ trap 'uninstall; rm -rf "$work"' EXIT
 echo "check-deb: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter coinor-libcbc coinor-libclp \
+for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter coinor-libcbc coinor-libclp libzint \
   fonts-liberation libqt6sql6-sqlite; do
   grep -q "$needed" <<< "$depends" && pass "depends on $needed" || fail "no dependency on $needed"
 done

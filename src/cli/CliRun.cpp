@@ -8,6 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
+#include "cli/SawOutputs.h"
 #include "cli/StockCommands.h"
 #include "diagram/DiagramComposer.h"
 #include "drawing/DiagramFiles.h"
@@ -17,6 +18,7 @@
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "jobfile/JobFile.h"
+#include "labels/LabelSheets.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
@@ -69,7 +71,8 @@ class CliObserver : public RunObserver {
 // An output path that names the job file itself (also through a link) would destroy the job.
 std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     for (const std::optional<std::string>& output :
-         {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath}) {
+         {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath,
+          options.labelsPath, options.sawListPath, options.sawSheetPath}) {
         std::error_code error;
         if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
     }
@@ -199,8 +202,11 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     if (status == exit_status::kFinished) {
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
+        const int sawStatus =
+            writeSawOutputs(options, read.job, plan, parameters, StockList{}, catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
+        if (status == exit_status::kFinished) status = sawStatus;
     }
     if (!printed) {
         err << catalogue.text(safety_text::kCannotWriteOutput) << '\n';
@@ -222,6 +228,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return exit_status::kBadUsage;
     }
     const CliOptions& options = *parsed.options;
+    if (options.labelLayout == "help") {
+        out << labelLayoutNames();
+        return exit_status::kFinished;
+    }
     const ProgramSettings stored = peekSettings(settings);
     const JobParameters parameters = options.appliedTo(stored.parameters);
     const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
@@ -234,6 +244,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
         err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
+        return exit_status::kBadUsage;
+    }
+    if (const std::optional<std::string> refusal = sawOutputRefusal(options, catalogue)) {
+        err << *refusal << '\n';
         return exit_status::kBadUsage;
     }
     // Out of memory, the run ends with a message rather than silently.

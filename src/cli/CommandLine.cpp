@@ -13,6 +13,8 @@ const char* const kUsage =
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n"
+    "                      [--labels FILE.pdf] [--label-layout NAME|help] [--label-start N]\n"
+    "                      [--saw-list FILE.csv] [--saw-sheet FILE.pdf]\n"
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
     "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
@@ -73,6 +75,21 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                                : argument == "--pdf"  ? options.pdfPath
                                                                       : options.xlsxPath;
             path = arguments[++i];
+        } else if (argument == "--labels" || argument == "--saw-list" ||
+                   argument == "--saw-sheet") {
+            if (!hasValue) return {std::nullopt, argument + " needs a file name"};
+            std::optional<std::string>& path = argument == "--labels"     ? options.labelsPath
+                                               : argument == "--saw-list" ? options.sawListPath
+                                                                          : options.sawSheetPath;
+            path = arguments[++i];
+        } else if (argument == "--label-layout") {
+            if (!hasValue) return {std::nullopt, "--label-layout needs a layout name or help"};
+            options.labelLayout = arguments[++i];
+        } else if (argument == "--label-start") {
+            if (!hasValue) return {std::nullopt, "--label-start needs a sticker number"};
+            options.labelStart = toInt16(arguments[++i]);
+            if (!options.labelStart || *options.labelStart < 1)
+                return {std::nullopt, "bad value for --label-start: " + arguments[i]};
         } else if (argument == "--diagram") {
             if (!hasValue) return {std::nullopt, "--diagram needs a file name"};
             options.diagramPath = arguments[++i];
@@ -110,6 +127,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return {std::nullopt, "more than one job file: " + argument};
         }
     }
+    // Listing the label layouts needs no job.
+    if (options.labelLayout == "help") return {options, {}};
     if (options.jobPath.empty()) return {std::nullopt, "no job file given"};
     return {options, {}};
 }

@@ -15,7 +15,7 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-const std::array<std::string, 2> kDrawingFlags = {"--pdf", "--diagram"};
+const std::array<std::string, 4> kDrawingFlags = {"--pdf", "--diagram", "--labels", "--saw-sheet"};
 
 extern "C" void requestStop(int) {
     stopRequested.store(true);

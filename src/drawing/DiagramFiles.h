@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSizeF>
 #include <QString>
 #include <filesystem>
+#include <vector>
 
 #include "diagram/DiagramFileFormat.h"
 #include "diagram/DiagramLayout.h"
@@ -15,6 +17,12 @@ namespace marlo {
 // as the drawing area, one sheet per page of the layout, the whole document `copies` times.
 // False when the device cannot be painted on or a page cannot be begun.
 bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout, int copies = 1);
+
+// The same for pages of any one size (millimetres, portrait or landscape as given), such as
+// label sheets and label-printer rolls; and those pages as the bytes of a vector PDF document.
+bool paintPages(QPagedPaintDevice& device, const std::vector<DiagramPage>& pages, QSizeF pageMm,
+                int copies = 1);
+QByteArray pagesPdf(const std::vector<DiagramPage>& pages, QSizeF pageMm, const QString& title);
 
 // The diagram as the bytes of a vector PDF document, or of one SVG picture with the pages one
 // below another; empty when it cannot be drawn.
