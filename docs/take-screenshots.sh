@@ -42,19 +42,23 @@ optimise_button=(270 108)
 diagram_button=(258 37)
 parameters_button=(338 37)
 about_button=(371 37)
+# The File menu, and in it Export labels as PDF…, which opens the Labels window first.
+file_menu=(20 10)
+export_labels_item=(91 273)
 # The result part of the main window: progress and result table above, the totals below; the
 # empty room between them is left out.
 result_table="640x162+232+56"
 result_totals="640x155+232+340"
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
-# (not the first start, the manual already shown once), opening the job file if one is given, and
-# waiting until the opening animation is over.
+# (not the first start, the manual already shown once, the labels starting at the 11th sticker of
+# a partly used sheet), opening the job file if one is given, and waiting until the opening
+# animation is over.
 start() {
   stop_program
   rm -rf "$work/config"
   mkdir -p "$work/config"
-  printf '[nastavenia]\nmin.%%20rozmer=%s\nmax.%%20rozmer=%s\nhrubka%%20rezu=%s\ndlzka%%20tyce=%s\nprepinac1=%s\nprepinac2=%s\nprepinac3=%s\njazyk=%s\ndokumentacia=0\n' \
+  printf '[nastavenia]\nmin.%%20rozmer=%s\nmax.%%20rozmer=%s\nhrubka%%20rezu=%s\ndlzka%%20tyce=%s\nprepinac1=%s\nprepinac2=%s\nprepinac3=%s\njazyk=%s\ndokumentacia=0\nstitky%%20zaciatok=11\n' \
     "$4" "$5" "$3" "$2" "$6" "$7" "$8" "$1" > "$work/config/Optimalizacia.ini"
   launch "${9:-}"
   window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
@@ -196,5 +200,26 @@ for language in "${languages[@]}"; do
     --language "$suffix" --diagram "$work/diagram.pdf" > /dev/null
   pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$work/diagram.pdf" "$out/diagram-page-$suffix"
   echo "docs/screenshots/diagram-page-$suffix.png"
+
+  # The labels of the workshop job: the Labels window on a partly used sheet, a sheet of labels
+  # from the 11th sticker and the first page of the saw list.
+  case "$language" in
+    slovak | czech) labels_title="Štítky" ;;
+    german | dutch) labels_title="Etiketten" ;;
+    english) labels_title="Labels" ;;
+  esac
+  start "$language" 6000 6 200 500 1 1 1 "$root/samples/$sample"
+  click "${optimise_button[@]}"
+  sleep 1
+  click "${file_menu[@]}"
+  sleep 0.5
+  click "${export_labels_item[@]}"
+  capture_dialog "label-dialog-$suffix.png" "$labels_title"
+  xdotool key Escape
+  XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/$sample" --language "$suffix" \
+    --labels "$work/labels.pdf" --label-start 11 --saw-sheet "$work/saw.pdf" > /dev/null
+  pdftoppm -png -r 50 -f 1 -l 1 -singlefile "$work/labels.pdf" "$out/labels-$suffix"
+  pdftoppm -png -r 50 -f 1 -l 1 -singlefile "$work/saw.pdf" "$out/saw-list-$suffix"
+  echo "docs/screenshots/labels-$suffix.png docs/screenshots/saw-list-$suffix.png"
 done
 stop_program
