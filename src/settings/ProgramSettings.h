@@ -29,6 +29,9 @@ inline constexpr std::string_view kDocumentation = "dokumentacia";
 // Absent from older stores, where they read as their defaults.
 inline constexpr std::string_view kMethod = "metoda";
 inline constexpr std::string_view kTimeLimit = "casovy limit";
+// The main window's size, position and maximised state as the window system saves them (base64);
+// absent until the window has been closed once.
+inline constexpr std::string_view kWindowGeometry = "okno";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";

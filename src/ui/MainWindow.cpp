@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "settings/ProgramSettings.h"
 #include "ui/AboutDialog.h"
@@ -15,6 +16,7 @@
 #include "ui/FixedTexts.h"
 #include "ui/JobEditor.h"
 #include "ui/JobFileDrop.h"
+#include "ui/JobHistory.h"
 #include "ui/LanguageDialog.h"
 #include "ui/ListTransfer.h"
 #include "ui/MainMenus.h"
@@ -39,6 +41,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     form->setObjectName(QStringLiteral("form"));
     setCentralWidget(form);
     editor_ = new JobEditor(form, state_, catalogue_, messages_);
+    history_ = new JobHistory(*editor_, this);
     results_ = new ResultView(form, messages_);
     run_ = new RunController(form, state_, *results_, messages_);
     layOutForm(form);
@@ -61,9 +64,11 @@ void MainWindow::layOutForm(QWidget* form) {
     auto* columns = new QHBoxLayout(form);
     columns->setContentsMargins(2 * gap, 2 * gap, 2 * gap, 2 * gap);
     columns->setSpacing(pixels(450));
-    columns->addLayout(editor_->buildLayout());
-    columns->addLayout(results_->buildLayout(run_->optimiseButton()));
-    form->setFixedSize(form->sizeHint());
+    leftColumn_ = editor_->buildLayout();
+    rightColumn_ = results_->buildLayout(run_->optimiseButton());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) column->addSpacing(0);
+    columns->addLayout(leftColumn_);
+    columns->addLayout(rightColumn_, 1);
 
     // Tab visits the header, the entry line, the list buttons, Optimise, then the two grids.
     QList<QWidget*> order = editor_->tabOrder();
@@ -98,6 +103,14 @@ void MainWindow::connectCommands() {
     diagram_->addCommands(
         {commands.printDiagram, commands.exportDiagramPdf, commands.exportDiagramSvg});
     run_->attachMenuCommand(commands.optimise);
+    QUndoStack* steps = history_->stack();
+    connect(commands.undo, &QAction::triggered, steps, &QUndoStack::undo);
+    connect(commands.redo, &QAction::triggered, steps, &QUndoStack::redo);
+    connect(steps, &QUndoStack::canUndoChanged, commands.undo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, commands.redo, &QAction::setEnabled);
+    commands.undo->setEnabled(false);
+    commands.redo->setEnabled(false);
+    history_->takeUndoKeys(editor_->tabOrder());
     editor_->listGrid()->addAction(commands.pasteList);
     connect(commands.pasteList, &QAction::triggered, this, [this] { listTransfer().pasteList(); });
     connect(commands.importList, &QAction::triggered, this,
@@ -109,6 +122,8 @@ void MainWindow::connectCommands() {
 
     connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
     connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
+    connect(run_, &RunController::methodSwitched, this,
+            [this](const MethodChoice& choice) { saveMethodChoice(context_.settings, choice); });
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
@@ -163,8 +178,32 @@ void MainWindow::loadTexts() {
     diagram_->loadTexts();
 }
 
+// At the designed size the shorter column ends in empty room, as it always has; what the window
+// grows by goes to the two grids. Measured with the texts in place.
+void MainWindow::padShorterColumn() {
+    const auto end = [](QBoxLayout* column) {
+        return column->itemAt(column->count() - 1)->spacerItem();
+    };
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        end(column)->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        column->invalidate();
+    }
+    const int height =
+        std::max(leftColumn_->sizeHint().height(), rightColumn_->sizeHint().height());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        // The room may shrink when a line of the column grows (a result's texts), never grow.
+        end(column)->changeSize(0, height - column->sizeHint().height(), QSizePolicy::Fixed,
+                                QSizePolicy::Maximum);
+        column->invalidate();
+    }
+    centralWidget()->setMinimumSize(centralWidget()->sizeHint());
+}
+
 void MainWindow::playOpeningAnimation() {
-    if (!designedSize_.isValid()) designedSize_ = sizeHint();
+    if (!designedSize_.isValid()) {
+        padShorterColumn();
+        designedSize_ = sizeHint();
+    }
     const int width = designedSize_.width();
     const int height = designedSize_.height();
     const int step = pixels(kAnimationStepTwips);
@@ -187,7 +226,13 @@ void MainWindow::playOpeningAnimation() {
         resize(width, h);
         QCoreApplication::processEvents();
     }
-    setFixedSize(width, height);
+    // The designed size is the least; the window may grow, and takes the size and place it had
+    // when it was last closed.
+    setMinimumSize(width, height);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const std::string placement = readSetting(context_.settings, settings::kWindowGeometry);
+    if (!placement.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(placement)));
     activateWindow();
     editor_->focusFirstBox();
 }
@@ -198,6 +243,7 @@ void MainWindow::resetScreen() {
     // The job on screen is replaced: a run of it has no use any more.
     if (run_->isRunning()) run_->stop();
     editor_->clear();
+    history_->restart();
     results_->clear();
     state_.fileName.clear();
     setWindowTitle(messages_.text(63));
@@ -228,7 +274,7 @@ bool MainWindow::isRunning() const {
 }
 
 Job MainWindow::job() const {
-    return {editor_->header(), state_.list};
+    return editor_->job();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -239,6 +285,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // Closing ends a run quietly: nobody is left to look at its result.
     run_->endQuietly();
+    if (isVisible())
+        saveSetting(context_.settings, settings::kWindowGeometry,
+                    saveGeometry().toBase64().toStdString());
     event->accept();
 }
 
@@ -269,6 +318,7 @@ void MainWindow::readJob(const QString& path) {
     const std::optional<Job> opened = jobFiles().read(path);
     if (!opened) return;
     editor_->showJob(*opened);
+    history_->restart();
     state_.fileName = path;
     showFileNameInTitle();
     state_.changed = false;

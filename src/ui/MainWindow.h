@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QMainWindow>
 #include <QSize>
 
@@ -17,6 +18,7 @@ namespace marlo {
 
 class DiagramView;
 class JobEditor;
+class JobHistory;
 class ListTransfer;
 class MainMenus;
 class RecentJobsMenu;
@@ -68,6 +70,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void layOutForm(QWidget* form);
+    void padShorterColumn();
     void connectCommands();
 
     void writeDefaultSettings();
@@ -111,8 +114,11 @@ class MainWindow : public QMainWindow {
     bool documentationPending_ = false;  // the user documentation has not been opened yet
     bool firstStart_ = false;
     QSize designedSize_;
+    QBoxLayout* leftColumn_ = nullptr;   // the job editor's column of the form
+    QBoxLayout* rightColumn_ = nullptr;  // the result view's column
 
     JobEditor* editor_;
+    JobHistory* history_;
     ResultView* results_;
     RunController* run_;
     MainMenus* menus_;

@@ -1,0 +1,192 @@
+#include <QProgressBar>
+#include <QTimer>
+#include <QToolButton>
+#include <chrono>
+#include <map>
+#include <random>
+
+#include "WindowTest.h"
+#include "ui/FewestRodsRun.h"
+
+namespace marlo {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class RunControl : public WindowTest {
+  protected:
+    void SetUp() override { storeLaterStart(Language::English); }
+
+    void useFewestRods(int seconds = 30) {
+        saveMethodChoice(store, {OptimisationMethod::FewestRods, static_cast<int16_t>(seconds)});
+    }
+
+    // 40 triplets that fill rods of 1000 exactly: the first plans need more than 40 rods, and
+    // the proof takes the solver a while.
+    void typeTriplets() {
+        std::mt19937 random(11);
+        std::map<int, int> pieces;
+        for (int i = 0; i < 40; ++i) {
+            const int a = 380 + static_cast<int>(random() % 110);
+            const int b = 250 + static_cast<int>(random() % ((1000 - a) / 2 - 250 + 1));
+            ++pieces[a];
+            ++pieces[b];
+            ++pieces[1000 - a - b];
+        }
+        for (const auto& [length, count] : pieces)
+            typeRow(QString::number(length), QString::number(count));
+    }
+
+    void press() { QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton); }
+    QString status() const { return label("RunStatus"); }
+    QString bound() const { return label("LowerBoundValue"); }
+    int progressBar() const { return find<QProgressBar>("ProgressBar1")->value(); }
+};
+
+TEST_F(RunControl, fewestRods_stopThenOptimiseStartsAtOnce_oldSolverIsIgnored_closeDoesNotWait) {
+    saveSetting(store, settings::kRodLength, "1000");
+    saveSetting(store, settings::kCutThickness, "0");
+    useFewestRods();
+    start();
+    typeTriplets();
+
+    // Stopped as soon as the first plan shows: the plan is kept, the run says it was stopped and
+    // its progress is not full.
+    bool stopped = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!window->isRunning() || bound().isEmpty()) return;
+        watch.stop();
+        press();
+        stopped = true;
+    });
+    watch.start(1);
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(stopped, 10000);
+    EXPECT_FALSE(window->isRunning());
+    ASSERT_TRUE(window->resultPresent());
+    EXPECT_EQ(status(), "Fewest rods: stopped, best plan so far");
+    EXPECT_LT(progressBar(), 100);
+    EXPECT_NE(label("Label3"), "100 %");
+    const QString keptRods = label("Label4_1");
+
+    // The next press starts a new run once the late-press guard is over, while the stopped
+    // solver may still be winding down; nothing of the old run reaches the window.
+    QTest::qWait(600);
+    const Clock::time_point pressed = Clock::now();
+    press();
+    EXPECT_LT(Clock::now() - pressed, std::chrono::milliseconds(200));
+    EXPECT_TRUE(window->isRunning()) << "a new run starts at once";
+    EXPECT_FALSE(window->resultPresent());
+    EXPECT_EQ(status(), "");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 40000);
+    EXPECT_EQ(label("Label4_1"), "40");
+    EXPECT_EQ(bound(), QStringLiteral("40  \u2714"));
+    EXPECT_EQ(status(), "Fewest rods: finished");
+    EXPECT_EQ(progressBar(), 100);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_NE(keptRods, "");
+
+    // Closing during a run neither waits for the solver nor leaves it working for long.
+    QTest::qWait(600);
+    press();
+    ASSERT_TRUE(window->isRunning());
+    const Clock::time_point closing = Clock::now();
+    window->close();
+    window.reset();
+    EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(500));
+    QTest::qWait(50);  // deferred deletions of the window's run
+}
+
+TEST_F(RunControl, pressRightAfterARunEnds_doesNothing_thenStartsAgain_andF5IsThePress) {
+    saveSetting(store, settings::kRodLength, "6000");
+    start();
+    const qint64 idle = find<QToolButton>("Command6")->icon().cacheKey();
+    dialogs.answers = {MessageAnswer::Yes};
+    typeRow("7000", "1");  // refused by every run with a message: each run is counted
+    typeRow("2000", "3");
+    typeRow("1500", "2");
+    typeRow("1000", "4");
+
+    press();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(window->resultPresent());
+    EXPECT_EQ(status(), "Rod-by-rod search: finished");
+    EXPECT_EQ(label("LowerBoundValue"), QStringLiteral("3  \u2714"));
+
+    // A stop press that comes just after the run ended (or the second click of a double
+    // click) keeps the result and starts nothing.
+    press();
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(window->resultPresent());
+    EXPECT_EQ(totals(), QStringList({"3", "4946", "3", "72.52", "49"}));
+
+    // Half a second later F5 starts a run as the button does.
+    QTest::qWait(550);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(window->resultPresent());
+
+    // A changed list makes the next press a new run at once.
+    typeRow("500", "1");
+    press();
+    EXPECT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_TRUE(window->resultPresent());
+
+    // F5 during a long run stops it as the button does.
+    dialogs.answers = {MessageAnswer::Yes};
+    grid("Grid1")->selectAll();
+    QTest::mouseClick(find<QToolButton>("Command2"), Qt::LeftButton);
+    for (int i = 0; i < 25; ++i) typeRow(QString::number(101 + i), "4");
+    dialogs.messages.clear();
+    QTimer::singleShot(200, [&] {
+        EXPECT_TRUE(window->isRunning());
+        QTest::keyClick(window.get(), Qt::Key_F5);
+    });
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Optimization interrupted!");
+    EXPECT_FALSE(window->isRunning());
+    EXPECT_EQ(status(), "Rod-by-rod search: stopped");
+    EXPECT_EQ(label("Label3"), "0 %");
+    EXPECT_EQ(find<QToolButton>("Command6")->icon().cacheKey(), idle);
+}
+
+TEST_F(RunControl, patternLimit_clearsTheTotalsAndOffersTheFewestRodsMethod) {
+    start();
+    // 51 pieces that each take a rod of their own with a waste of their own: 51 patterns.
+    for (int i = 0; i < 51; ++i) typeRow(QString::number(3000 + 10 * i), "1");
+    QStringList totalsAtQuestion;
+    dialogs.onMessage = [&](const MessageRequest& request) {
+        if (request.buttons == MessageButtons::YesNo) totalsAtQuestion = totals();
+    };
+
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::No};
+    press();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, QString::fromStdString(window->catalogue().text(59)));
+    EXPECT_EQ(dialogs.messages[1].text,
+              "The rod-by-rod search handles at most 50 different cutting patterns. The Fewest "
+              "rods method has no such limit. Switch to the Fewest rods method and optimize "
+              "again?");
+    EXPECT_EQ(totalsAtQuestion, QStringList({"", "", "", "", ""})) << "no stale totals";
+    EXPECT_EQ(totals(), QStringList({"", "", "", "", ""}));
+    EXPECT_FALSE(window->resultPresent());
+    EXPECT_EQ(status(), "Rod-by-rod search: aborted");
+    EXPECT_NE(readSetting(store, settings::kMethod), "1") << "No keeps the method";
+
+    // Yes switches the method, keeps the choice, and optimises the list again.
+    QTest::qWait(550);
+    dialogs.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    press();
+    EXPECT_EQ(readSetting(store, settings::kMethod), "1");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 30000);
+    EXPECT_TRUE(window->resultPresent());
+    EXPECT_EQ(label("Label4_1"), "51");
+    EXPECT_EQ(status(), "Fewest rods: finished");
+    EXPECT_EQ(dialogs.messages.size(), 4u);
+}
+
+}  // namespace
+}  // namespace marlo

@@ -1,0 +1,108 @@
+#include <QProgressBar>
+#include <QTimer>
+#include <QToolButton>
+#include <random>
+
+#include "WindowTest.h"
+#include "ui/FewestRodsRun.h"
+
+namespace marlo {
+namespace {
+
+// Start and stop cycles per method; MARLO_STRESS_CYCLES overrides (sanitizer builds run fewer).
+int cycles() {
+    bool given = false;
+    const int wanted = qEnvironmentVariableIntValue("MARLO_STRESS_CYCLES", &given);
+    return given && wanted > 0 ? wanted : 30;
+}
+
+class RunStress : public WindowTest {
+  protected:
+    // Presses Optimise at random moments by the button, the menu command or F5: while a run
+    // goes (it stops, keeping a plan or not), just after it ended (nothing happens) and when
+    // idle (a run starts). After each press the window must agree with itself.
+    void pressAtRandom(unsigned seed) {
+        std::mt19937 random(seed);
+        int stops = 0;
+        int presses = 0;
+        bool done = false;
+        QTimer next;
+        next.setSingleShot(true);
+        QObject::connect(&next, &QTimer::timeout, [&] {
+            const bool wasRunning = window->isRunning();
+            if (!wasRunning && stops == cycles()) {
+                done = true;
+                return;
+            }
+            // While a run goes, a stop comes soon; when idle, sometimes a press lands in the
+            // half second after the end, otherwise a run starts.
+            const int delay = wasRunning
+                                  ? static_cast<int>(random() % 120)
+                                  : (random() % 3 == 0 ? static_cast<int>(random() % 400) : 520);
+            next.start(delay);
+            ++presses;
+            switch (random() % 3) {
+                case 0:
+                    QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton);
+                    break;
+                case 1:
+                    action("mnu_optimalizuj")->trigger();
+                    break;
+                default:
+                    QTest::keyClick(window.get(), Qt::Key_F5);
+                    break;
+            }
+            // A search started by this press has already been stopped by a later one when the
+            // press returns: it runs inside the press.
+            if (wasRunning) ++stops;
+            expectConsistent();
+        });
+        next.start(0);
+        QTRY_VERIFY_WITH_TIMEOUT(done, 600000);
+        EXPECT_GE(presses, 2 * cycles());
+        EXPECT_FALSE(window->isRunning());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    void expectConsistent() {
+        const auto* button = find<QToolButton>("Command6");
+        EXPECT_EQ(button->toolTip(), window->isRunning() ? "Cancel" : "Optimize");
+        if (window->isRunning()) return;
+        const bool gridRows = grid("Grid2")->rowCount() > 0;
+        EXPECT_EQ(gridRows, window->resultPresent());
+        if (!window->resultPresent()) EXPECT_EQ(label("Label4_1"), "");
+        EXPECT_EQ(action("mnu_tlacit")->isEnabled(), window->resultPresent());
+    }
+};
+
+TEST_F(RunStress, optimiseAndStopAtRandomMoments_searchAndFewestRods_keepTheWindowConsistent) {
+    storeLaterStart(Language::English);
+    saveSetting(store, settings::kRodLength, "1000");
+    saveSetting(store, settings::kCutThickness, "0");
+    start();
+    // Short dimensions: the search takes far longer than a stop press needs.
+    for (int i = 0; i < 25; ++i) typeRow(QString::number(101 + i), "4");
+    pressAtRandom(7);
+
+    saveMethodChoice(store, {OptimisationMethod::FewestRods, 5});
+    window->close();
+    window.reset();
+    start();
+    std::mt19937 random(3);
+    for (int i = 0; i < 40; ++i) {
+        const int a = 380 + static_cast<int>(random() % 110);
+        const int b = 250 + static_cast<int>(random() % ((1000 - a) / 2 - 250 + 1));
+        typeRow(QString::number(a), "1");
+        typeRow(QString::number(b), "1");
+        typeRow(QString::number(1000 - a - b), "1");
+    }
+    pressAtRandom(11);
+
+    // Closing while solvers wind down, and their ends, touch nothing of the window.
+    window->close();
+    window.reset();
+    EXPECT_TRUE(FewestRodsRun::waitForSolvers(std::chrono::seconds(30)));
+}
+
+}  // namespace
+}  // namespace marlo
