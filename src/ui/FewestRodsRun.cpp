@@ -32,9 +32,11 @@ struct FewestRodsRun::Mailbox {
     bool done = false;                       // latest is the final result; guarded by mutex
 };
 
-FewestRodsRun::FewestRodsRun(std::unique_ptr<PieceList> pieces, const JobParameters& parameters,
-                             const MethodChoice& choice, QObject* parent)
+FewestRodsRun::FewestRodsRun(FewestRodsSolver solver, std::unique_ptr<PieceList> pieces,
+                             const JobParameters& parameters, const MethodChoice& choice,
+                             QObject* parent)
     : QObject(parent),
+      solver_(std::move(solver)),
       pieces_(std::move(pieces)),
       parameters_(parameters),
       choice_(choice),
@@ -52,8 +54,8 @@ void FewestRodsRun::start() {
     clock_.start();
     ticks_.start();
     ++workingSolvers;
-    std::thread([mailbox = mailbox_, pieces = std::move(pieces_), parameters = parameters_,
-                 choice = choice_] {
+    std::thread([mailbox = mailbox_, solver = solver_, pieces = std::move(pieces_),
+                 parameters = parameters_, choice = choice_] {
         const auto deliver = [&mailbox](const FewestRodsResult& result, bool last) {
             const std::lock_guard lock(mailbox->mutex);
             mailbox->latest = result;
@@ -66,7 +68,7 @@ void FewestRodsRun::start() {
         options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
         options.stop = &mailbox->stop;
         options.progress = [&deliver](const FewestRodsResult& better) { deliver(better, false); };
-        deliver(solveFewestRods(*pieces, parameters, options), true);
+        deliver(solver(*pieces, parameters, options), true);
         --workingSolvers;
     }).detach();
 }

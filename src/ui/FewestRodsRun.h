@@ -11,6 +11,7 @@
 #include "model/MethodChoice.h"
 #include "model/PieceList.h"
 #include "optimiser/fewest/FewestRods.h"
+#include "ui/UiContext.h"
 
 namespace marlo {
 
@@ -23,8 +24,8 @@ class FewestRodsRun : public QObject {
     Q_OBJECT
 
   public:
-    FewestRodsRun(std::unique_ptr<PieceList> pieces, const JobParameters& parameters,
-                  const MethodChoice& choice, QObject* parent);
+    FewestRodsRun(FewestRodsSolver solver, std::unique_ptr<PieceList> pieces,
+                  const JobParameters& parameters, const MethodChoice& choice, QObject* parent);
     ~FewestRodsRun() override;
 
     void start();
@@ -51,6 +52,7 @@ class FewestRodsRun : public QObject {
 
     void collect();
 
+    FewestRodsSolver solver_;
     std::unique_ptr<PieceList> pieces_;  // until start() hands them to the thread
     JobParameters parameters_;
     MethodChoice choice_;

@@ -43,7 +43,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     editor_ = new JobEditor(form, state_, catalogue_, messages_);
     history_ = new JobHistory(*editor_, this);
     results_ = new ResultView(form, messages_);
-    run_ = new RunController(form, state_, *results_, messages_);
+    run_ = new RunController(form, state_, *results_, messages_, context_.fewestRodsSolver);
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
     diagram_ = new DiagramView(

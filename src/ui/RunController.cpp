@@ -27,9 +27,10 @@ constexpr double kStoppedProgressCeiling = 99.0;
 }  // namespace
 
 RunController::RunController(QWidget* form, JobState& state, ResultView& results,
-                             WindowMessages& messages)
+                             WindowMessages& messages, FewestRodsSolver fewestRodsSolver)
     : QObject(form),
       state_(state),
+      fewestRodsSolver_(std::move(fewestRodsSolver)),
       results_(results),
       messages_(messages),
       optimiseIcon_(picture(QStringLiteral("optimise"))),
@@ -158,7 +159,8 @@ void RunController::runFewestRods(std::unique_ptr<PieceList> pieces) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(40));
-    fewestRun_ = new FewestRodsRun(std::move(pieces), state_.parameters, state_.methodChoice, this);
+    fewestRun_ = new FewestRodsRun(fewestRodsSolver_, std::move(pieces), state_.parameters,
+                                   state_.methodChoice, this);
     connect(fewestRun_, &FewestRodsRun::progressed, this, &RunController::showFewestRodsProgress);
     connect(fewestRun_, &FewestRodsRun::finished, this, [this] {
         const FewestRodsResult result = *fewestRun_->best();

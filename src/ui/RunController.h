@@ -8,6 +8,7 @@
 #include "optimiser/InputPreparation.h"
 #include "ui/JobState.h"
 #include "ui/ResultView.h"
+#include "ui/UiContext.h"
 #include "ui/WindowMessages.h"
 
 class QAction;
@@ -35,7 +36,8 @@ class RunController : public QObject {
     Q_OBJECT
 
   public:
-    RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages);
+    RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages,
+                  FewestRodsSolver fewestRodsSolver);
 
     QToolButton* optimiseButton() const { return optimiseButton_; }
     // The menu command that does what the Optimise button does.
@@ -83,6 +85,7 @@ class RunController : public QObject {
     void setBusy(bool busy);
 
     JobState& state_;
+    FewestRodsSolver fewestRodsSolver_;
     ResultView& results_;
     WindowMessages& messages_;
     QIcon optimiseIcon_;  // the Optimise button when idle

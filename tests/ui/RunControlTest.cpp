@@ -4,6 +4,7 @@
 #include <chrono>
 #include <map>
 #include <random>
+#include <thread>
 
 #include "WindowTest.h"
 #include "ui/FewestRodsRun.h"
@@ -91,11 +92,67 @@ TEST_F(RunControl, fewestRods_stopThenOptimiseStartsAtOnce_oldSolverIsIgnored_cl
     QTest::qWait(600);
     press();
     ASSERT_TRUE(window->isRunning());
+    dialogs.answers = {MessageAnswer::No};
     const Clock::time_point closing = Clock::now();
-    window->close();
+    EXPECT_TRUE(window->close());
     window.reset();
     EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(500));
-    QTest::qWait(50);  // deferred deletions of the window's run
+}
+
+// A solver deep in a phase that does not look at the stop flag: it reports a plan at once, then
+// works on for `busy` whatever happens, and ends with a bound no window may show.
+FewestRodsSolver deafSolver(std::chrono::milliseconds busy) {
+    return [busy](const PieceList& pieces, const JobParameters& parameters,
+                  const FewestRodsOptions& options) {
+        FewestRodsResult best = solveFewestRods(pieces, parameters, {});
+        best.optimal = false;
+        options.progress(best);
+        std::this_thread::sleep_for(busy);
+        best.lowerBound = 99;
+        return best;
+    };
+}
+
+TEST_F(RunControl, deafSolver_stopThenOptimiseStartsAtOnce_itsEndIsIgnored_closeDoesNotWait) {
+    useFewestRods();
+    fewestRodsSolver = deafSolver(std::chrono::milliseconds(1500));
+    start();
+    typeRow("2000", "3");
+    typeRow("1500", "2");
+    typeRow("1000", "4");
+
+    const Clock::time_point first = Clock::now();
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(!bound().isEmpty(), 5000);
+    press();
+    EXPECT_FALSE(window->isRunning());
+    EXPECT_EQ(status(), "Fewest rods: stopped, best plan so far");
+    EXPECT_EQ(label("Label4_1"), "3");
+
+    // The stopped solver works on; a new run starts all the same.
+    QTest::qWait(600);
+    press();
+    EXPECT_TRUE(window->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!bound().isEmpty(), 5000);
+    // The first solver ends meanwhile; its result is not shown.
+    QTest::qWait(static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      first + std::chrono::milliseconds(1800) - Clock::now())
+                                      .count()));
+    EXPECT_TRUE(window->isRunning());
+    EXPECT_EQ(bound(), "3  ?");
+    press();
+    EXPECT_EQ(bound(), "3  ?");
+
+    // Closing while a deaf solver works neither waits for it nor lets it reach the window.
+    QTest::qWait(600);
+    press();
+    ASSERT_TRUE(window->isRunning());
+    EXPECT_TRUE(dialogs.messages.empty()) << "stops that keep a plan need no notice";
+    dialogs.answers = {MessageAnswer::No};
+    const Clock::time_point closing = Clock::now();
+    EXPECT_TRUE(window->close());
+    window.reset();
+    EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(500));
 }
 
 TEST_F(RunControl, pressRightAfterARunEnds_doesNothing_thenStartsAgain_andF5IsThePress) {

@@ -61,7 +61,7 @@ class WindowTest : public testing::Test {
     }
 
     void start() {
-        window = std::make_unique<MainWindow>(UiContext{dialogs, store, shell});
+        window = std::make_unique<MainWindow>(UiContext{dialogs, store, shell, fewestRodsSolver});
         window->startUp();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -145,6 +145,7 @@ class WindowTest : public testing::Test {
     InMemorySettingsStore store;
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    FewestRodsSolver fewestRodsSolver = solveFewestRods;
     std::unique_ptr<MainWindow> window;
 };
 
