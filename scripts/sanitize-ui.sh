@@ -10,8 +10,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 prefix="${1:-$root/build-ui}"
 jobs="${MARLO_JOBS:-$(nproc)}"
 export QT_QPA_PLATFORM=offscreen
-# Fewer cycles than the plain test run: the sanitizers slow the solver down several times.
-export MARLO_STRESS_CYCLES="${MARLO_STRESS_CYCLES:-12}"
+# Fewer presses than the plain test run: the sanitizers slow the solver down several times.
+export MARLO_STRESS_PRESSES="${MARLO_STRESS_PRESSES:-50}"
 
 build_and_run() {
   local build="$1" flags="$2"
