@@ -1,13 +1,9 @@
-#include <QProgressBar>
 #include <QTimer>
 #include <QToolButton>
 #include <chrono>
-#include <map>
-#include <random>
 #include <thread>
 
 #include "WindowTest.h"
-#include "ui/FewestRodsRun.h"
 
 namespace marlo {
 namespace {
@@ -18,86 +14,10 @@ class RunControl : public WindowTest {
   protected:
     void SetUp() override { storeLaterStart(Language::English); }
 
-    void useFewestRods(int seconds = 30) {
-        saveMethodChoice(store, {OptimisationMethod::FewestRods, static_cast<int16_t>(seconds)});
-    }
-
-    // 40 triplets that fill rods of 1000 exactly: the first plans need more than 40 rods, and
-    // the proof takes the solver a while.
-    void typeTriplets() {
-        std::mt19937 random(11);
-        std::map<int, int> pieces;
-        for (int i = 0; i < 40; ++i) {
-            const int a = 380 + static_cast<int>(random() % 110);
-            const int b = 250 + static_cast<int>(random() % ((1000 - a) / 2 - 250 + 1));
-            ++pieces[a];
-            ++pieces[b];
-            ++pieces[1000 - a - b];
-        }
-        for (const auto& [length, count] : pieces)
-            typeRow(QString::number(length), QString::number(count));
-    }
-
     void press() { QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton); }
     QString status() const { return label("RunStatus"); }
     QString bound() const { return label("LowerBoundValue"); }
-    int progressBar() const { return find<QProgressBar>("ProgressBar1")->value(); }
 };
-
-TEST_F(RunControl, fewestRods_stopThenOptimiseStartsAtOnce_oldSolverIsIgnored_closeDoesNotWait) {
-    saveSetting(store, settings::kRodLength, "1000");
-    saveSetting(store, settings::kCutThickness, "0");
-    useFewestRods();
-    start();
-    typeTriplets();
-
-    // Stopped as soon as the first plan shows: the plan is kept, the run says it was stopped and
-    // its progress is not full.
-    bool stopped = false;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!window->isRunning() || bound().isEmpty()) return;
-        watch.stop();
-        press();
-        stopped = true;
-    });
-    watch.start(1);
-    press();
-    QTRY_VERIFY_WITH_TIMEOUT(stopped, 10000);
-    EXPECT_FALSE(window->isRunning());
-    ASSERT_TRUE(window->resultPresent());
-    EXPECT_EQ(status(), "Fewest rods: stopped, best plan so far");
-    EXPECT_LT(progressBar(), 100);
-    EXPECT_NE(label("Label3"), "100 %");
-    const QString keptRods = label("Label4_1");
-
-    // The next press starts a new run once the late-press guard is over, while the stopped
-    // solver may still be winding down; nothing of the old run reaches the window.
-    QTest::qWait(600);
-    const Clock::time_point pressed = Clock::now();
-    press();
-    EXPECT_LT(Clock::now() - pressed, std::chrono::milliseconds(200));
-    EXPECT_TRUE(window->isRunning()) << "a new run starts at once";
-    EXPECT_FALSE(window->resultPresent());
-    EXPECT_EQ(status(), "");
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 40000);
-    EXPECT_EQ(label("Label4_1"), "40");
-    EXPECT_EQ(bound(), QStringLiteral("40  \u2714"));
-    EXPECT_EQ(status(), "Fewest rods: finished");
-    EXPECT_EQ(progressBar(), 100);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_NE(keptRods, "");
-
-    // Closing during a run neither waits for the solver nor leaves it working for long.
-    QTest::qWait(600);
-    press();
-    ASSERT_TRUE(window->isRunning());
-    dialogs.answers = {MessageAnswer::No};
-    const Clock::time_point closing = Clock::now();
-    EXPECT_TRUE(window->close());
-    window.reset();
-    EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(500));
-}
 
 // A solver deep in a phase that does not look at the stop flag: it reports a plan at once, then
 // works on for `busy` whatever happens, and ends with a bound no window may show.
@@ -114,7 +34,7 @@ FewestRodsSolver deafSolver(std::chrono::milliseconds busy) {
 }
 
 TEST_F(RunControl, deafSolver_stopThenOptimiseStartsAtOnce_itsEndIsIgnored_closeDoesNotWait) {
-    useFewestRods();
+    saveMethodChoice(store, {OptimisationMethod::FewestRods, 30});
     fewestRodsSolver = deafSolver(std::chrono::milliseconds(1500));
     start();
     typeRow("2000", "3");

@@ -101,14 +101,7 @@ TEST_F(RunStress, optimiseAndStopAtRandomMoments_searchAndFewestRods_keepTheWind
     window->close();
     window.reset();
     start();
-    std::mt19937 random(3);
-    for (int i = 0; i < 40; ++i) {
-        const int a = 380 + static_cast<int>(random() % 110);
-        const int b = 250 + static_cast<int>(random() % ((1000 - a) / 2 - 250 + 1));
-        typeRow(QString::number(a), "1");
-        typeRow(QString::number(b), "1");
-        typeRow(QString::number(1000 - a - b), "1");
-    }
+    typeTriplets();
     pressAtRandom(11);
 
     // Closing while solvers wind down, and their ends, touch nothing of the window.
