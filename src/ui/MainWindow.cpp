@@ -11,6 +11,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "ui/AboutDialog.h"
+#include "ui/CommandKeyPriority.h"
 #include "ui/DiagramView.h"
 #include "ui/DocumentationLink.h"
 #include "ui/FixedTexts.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     auto* drop = new JobFileDrop(this);
     installEventFilter(drop);
     connect(drop, &JobFileDrop::jobDropped, this, &MainWindow::openJobFile);
+    new CommandKeyPriority(this);
     connectCommands();
 }
 
@@ -249,6 +251,7 @@ void MainWindow::resetScreen() {
     setWindowTitle(messages_.text(63));
     state_.changed = false;
     state_.resultPresent = false;
+    diagram_->followResult(false);
     if (isVisible()) editor_->focusFirstBox();
 }
 
