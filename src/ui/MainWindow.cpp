@@ -26,6 +26,7 @@
 #include "ui/ResultView.h"
 #include "ui/RunController.h"
 #include "ui/Twips.h"
+#include "ui/labels/SawOutputCommands.h"
 
 namespace marlo {
 
@@ -50,6 +51,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     diagram_ = new DiagramView(
         this, state_, [this] { return editor_->header(); }, catalogue_, context_.dialogs,
         messages_);
+    sawOutputs_ = new SawOutputCommands(
+        this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
+        context_.dialogs, messages_, context_.settings);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -126,6 +130,7 @@ void MainWindow::connectCommands() {
     connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
     connect(run_, &RunController::methodSwitched, this,
             [this](const MethodChoice& choice) { saveMethodChoice(context_.settings, choice); });
+    connect(run_, &RunController::resultAvailable, sawOutputs_, &SawOutputCommands::enable);
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
@@ -178,6 +183,7 @@ void MainWindow::loadTexts() {
     run_->loadTexts();
     menus_->loadTexts();
     diagram_->loadTexts();
+    sawOutputs_->loadTexts();
 }
 
 // At the designed size the shorter column ends in empty room, as it always has; what the window

@@ -17,6 +17,7 @@
 namespace marlo {
 
 class DiagramView;
+class SawOutputCommands;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow {
     RunController* run_;
     MainMenus* menus_;
     DiagramView* diagram_;
+    SawOutputCommands* sawOutputs_;
     RecentJobsMenu* recentJobs_;
 };
 

@@ -19,7 +19,7 @@ struct Bundle {
 }  // namespace
 
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
-                                     const std::vector<int32_t>& bounds) {
+                                     const std::vector<int32_t>& bounds, const Deadline& deadline) {
     const int32_t capacity = instance.capacity;
     std::vector<Bundle> bundles;
     for (size_t t = 0; t < instance.types.size(); ++t) {
@@ -39,6 +39,8 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
     const size_t words = (width + 63) / 64;
     std::vector<uint64_t> taken(bundles.size() * words, 0);
     for (size_t b = 0; b < bundles.size(); ++b) {
+        // A long list has thousands of bundles over a long rod: seconds in all.
+        if (deadline.passed()) return {};
         const Bundle& bundle = bundles[b];
         uint64_t* row = taken.data() + b * words;
         for (int32_t c = capacity; c >= bundle.weight; --c) {
@@ -52,11 +54,10 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
 
     KnapsackSolution solution;
     solution.value = best[static_cast<size_t>(capacity)];
-    solution.pattern.assign(instance.types.size(), 0);
     int32_t c = capacity;
     for (size_t b = bundles.size(); b-- > 0;) {
         if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
-            solution.pattern[bundles[b].type] += bundles[b].copies;
+            addPieces(solution.pattern, static_cast<int32_t>(bundles[b].type), bundles[b].copies);
             c -= bundles[b].weight;
         }
     }
