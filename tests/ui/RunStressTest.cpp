@@ -80,10 +80,8 @@ class RunStress : public WindowTest {
 
 TEST_F(RunStress, optimiseAndStopAtRandomMoments_searchAndFewestRods_keepTheWindowConsistent) {
     storeLaterStart(Language::English);
-    saveSetting(store, settings::kRodLength, "1000");
-    saveSetting(store, settings::kCutThickness, "0");
     start();
-    // Short dimensions: the search takes far longer than a stop press needs.
+    // Short dimensions in rods of 6000: the search takes far longer than a stop press needs.
     for (int i = 0; i < 25; ++i) typeRow(QString::number(101 + i), "4");
     pressAtRandom(7);
 
@@ -98,6 +96,8 @@ TEST_F(RunStress, optimiseAndStopAtRandomMoments_searchAndFewestRods_keepTheWind
         return best;
     };
     saveMethodChoice(store, {OptimisationMethod::FewestRods, 5});
+    saveSetting(store, settings::kRodLength, "1000");
+    saveSetting(store, settings::kCutThickness, "0");
     window->close();
     window.reset();
     start();
