@@ -13,10 +13,13 @@
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "jobfile/JobFile.h"
+#include "jobfile/StockListText.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
 #include "paper/ReportPdf.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
@@ -71,6 +74,35 @@ std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
         if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
     }
     return std::nullopt;
+}
+
+// The stock list of --stock; none, with the reasons on `err`, when it cannot be used.
+std::optional<StockList> readStock(const std::string& path, const StringCatalogue& catalogue,
+                                   std::ostream& err) {
+    const StockListFileRead read = readStockListFile(path);
+    if (read.status == StockListFileStatus::CannotRead) {
+        err << catalogue.text(msg::kCannotReadFile) << path << '\n';
+        return std::nullopt;
+    }
+    if (read.status == StockListFileStatus::NotAStockListFile) {
+        err << catalogue.text(stock_text::kNotAStockList) << path << '\n';
+        return std::nullopt;
+    }
+    for (const StockRowRefusal& refusal : read.stock.refused) {
+        err << catalogue.text(stock_text::kStockListLine) << refusal.line << ": "
+            << catalogue.text(stock_text::kStockRowFaultFirst + static_cast<int>(refusal.fault))
+            << '\n';
+    }
+    if (!read.stock.refused.empty()) return std::nullopt;
+    return read.stock.list;
+}
+
+// What the stock could not hold: each dimension left uncut and the length missing.
+void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, std::ostream& err) {
+    if (result.uncut.empty()) return;
+    for (const UncutDimension& uncut : result.uncut)
+        err << "  " << uncut.length << " × " << uncut.pieces << '\n';
+    err << catalogue.text(stock_text::kMissingLength) << result.missingLength << '\n';
 }
 
 // The text report, the printout and the workbook of a finished run, as the desktop program's
@@ -148,6 +180,19 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return exit_status::kBadUsage;
     }
 
+    StockList stock;
+    if (options.stockPath) {
+        std::optional<StockList> read = readStock(*options.stockPath, catalogue, err);
+        if (!read) return exit_status::kBadUsage;
+        stock = std::move(*read);
+    }
+    // Pieces must be shorter than the longest rod left once the trim is off both its ends.
+    const int16_t longestUsable = longestUsableLength(parameters, stock);
+    if (longestUsable <= 0) {
+        err << catalogue.text(stock_text::kTrimTooLong) << '\n';
+        return exit_status::kBadUsage;
+    }
+
     const JobFileReadResult read = readJobFile(options.jobPath);
     if (read.status == JobFileStatus::CannotRead) {
         err << catalogue.text(msg::kCannotReadFile) << options.jobPath << '\n';
@@ -159,9 +204,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared = prepareInput(read.job.list, parameters.rodLength, *pieces);
+    const PreparedInput prepared = prepareInput(read.job.list, longestUsable, *pieces);
     RunOutcome outcome;
-    outcome.method = methodChoice.method;
+    outcome.method = stock.empty() ? methodChoice.method : OptimisationMethod::FewestRods;
     for (const RejectedRow& rejected : prepared.rejectedRows) {
         outcome.rejectedRows.push_back(rejected.row);
         err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';
@@ -177,11 +222,18 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
         CliObserver observer(err, options.progress, stop, catalogue);
-        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop);
+        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop, stock);
         observer.endLine();
         plan = std::move(result.plan);
         outcome.lowerBound = result.lowerBound;
         outcome.optimal = result.optimal;
+        if (!stock.empty()) {
+            outcome.stock = &stock;
+            outcome.price = result.price;
+            outcome.priceLowerBound = result.priceLowerBound;
+            outcome.uncut = result.uncut;
+            outcome.missingLength = result.missingLength;
+        }
         switch (plan.status) {
             case RunStatus::Finished:
                 outcome.status = RunOutcome::Status::Finished;
@@ -191,6 +243,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 break;
             case RunStatus::Aborted:
                 err << catalogue.text(plan.abortMessage) << '\n';
+                writeUncut(result, catalogue, err);
                 outcome.status = RunOutcome::Status::Aborted;
                 outcome.totals = plan.summary;
                 status = exit_status::kAborted;
@@ -202,7 +255,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 status = exit_status::kInterrupted;
                 break;
         }
-        outcome.efficiency = efficiency(outcome.totals, parameters.rodLength);
+        outcome.efficiency = planEfficiency(outcome.totals, parameters, outcome.patterns, stock);
     }
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));

@@ -14,7 +14,7 @@ namespace marlo {
 struct CliOptions {
     std::string jobPath;
     std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
-    std::optional<int16_t> wasteBorders, startMethod, sort;
+    std::optional<int16_t> wasteBorders, startMethod, sort, trim;
     std::optional<OptimisationMethod> method;
     std::optional<int16_t> timeLimitSeconds;
     std::optional<Language> language;
@@ -22,6 +22,7 @@ struct CliOptions {
     std::optional<std::string> pdfPath;
     std::optional<std::string> xlsxPath;
     std::optional<std::string> diagramPath;  // a .pdf or .svg file
+    std::optional<std::string> stockPath;    // a stock list (CSV) to plan from
     bool json = false;
     bool progress = false;
 

@@ -18,6 +18,11 @@ struct JobParameters {
     bool operator==(const JobParameters&) const = default;
 };
 
+// The part of a rod that pieces may take: its length less the trim at both ends.
+inline int16_t usableLength(const JobParameters& p, int16_t rodLength) {
+    return static_cast<int16_t>(rodLength - 2 * (p.trim > 0 ? p.trim : 0));
+}
+
 // True when the waste lies strictly between the two band edges.
 inline bool insideWasteBand(const JobParameters& p, int32_t waste) {
     return p.minWasteDimension < waste && waste < p.maxWasteDimension;

@@ -2,11 +2,27 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/Deadline.h"
 
 namespace marlo::fewest {
+
+// An arc of the arc-flow graph between two loads of a rod: a piece of a type, or (type < 0) a
+// part of the rod left unused.
+struct Arc {
+    int32_t from;
+    int32_t to;
+    int type;
+};
+
+// The arcs of the pieces within the instance's capacity: every plan's rods are paths of them,
+// pieces heaviest first.
+std::vector<Arc> pieceArcsOf(const Instance& instance);
+
+// Which loads (0 .. capacity) an arc ends at.
+std::vector<char> loadsReached(const Instance& instance, const std::vector<Arc>& arcs);
 
 struct ArcFlowOutcome {
     std::optional<Packing> better;  // a plan with fewer rods than the incumbent

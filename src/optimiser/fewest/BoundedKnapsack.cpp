@@ -20,7 +20,14 @@ struct Bundle {
 
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
                                      const std::vector<int32_t>& bounds) {
-    const int32_t capacity = instance.capacity;
+    return mostValuablePatterns(instance, values, bounds, {instance.capacity}).front();
+}
+
+std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
+                                                   const std::vector<double>& values,
+                                                   const std::vector<int32_t>& bounds,
+                                                   const std::vector<int32_t>& capacities) {
+    const int32_t capacity = *std::max_element(capacities.begin(), capacities.end());
     std::vector<Bundle> bundles;
     for (size_t t = 0; t < instance.types.size(); ++t) {
         const int32_t w = instance.types[t].weight;
@@ -50,17 +57,20 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
         }
     }
 
-    KnapsackSolution solution;
-    solution.value = best[static_cast<size_t>(capacity)];
-    solution.pattern.assign(instance.types.size(), 0);
-    int32_t c = capacity;
-    for (size_t b = bundles.size(); b-- > 0;) {
-        if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
-            solution.pattern[bundles[b].type] += bundles[b].copies;
-            c -= bundles[b].weight;
+    // The table holds the best value of every smaller capacity too: each is read back from it.
+    std::vector<KnapsackSolution> solutions;
+    for (int32_t c : capacities) {
+        KnapsackSolution& solution = solutions.emplace_back();
+        solution.value = best[static_cast<size_t>(c)];
+        solution.pattern.assign(instance.types.size(), 0);
+        for (size_t b = bundles.size(); b-- > 0;) {
+            if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
+                solution.pattern[bundles[b].type] += bundles[b].copies;
+                c -= bundles[b].weight;
+            }
         }
     }
-    return solution;
+    return solutions;
 }
 
 }  // namespace marlo::fewest

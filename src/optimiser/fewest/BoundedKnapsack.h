@@ -16,4 +16,11 @@ struct KnapsackSolution {
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
                                      const std::vector<int32_t>& bounds);
 
+// The same for each of several capacities (the instance's own is not used) at the cost of the
+// largest: one solution per capacity, in their order.
+std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
+                                                   const std::vector<double>& values,
+                                                   const std::vector<int32_t>& bounds,
+                                                   const std::vector<int32_t>& capacities);
+
 }  // namespace marlo::fewest

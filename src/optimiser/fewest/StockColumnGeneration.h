@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "optimiser/fewest/Deadline.h"
+#include "optimiser/fewest/StockInstance.h"
+
+namespace marlo::fewest {
+
+// The linear relaxation of cutting the job from a stock list at the lowest price (every type
+// gets its demand, no row gives more rods than it has, fractions allowed), by column generation:
+// the LP over the columns known so far, and for every bin the most valuable pattern at the LP's
+// prices as a new column while one can lower the price. A piece may also stay uncut at a price
+// above that of any complete plan, so that the LP always has a solution and a stock that cannot
+// hold the job shows in it.
+class StockColumnGeneration {
+  public:
+    struct Solution {
+        double value = 0.0;       // of the LP over the known columns
+        double lowerBound = 0.0;  // proven for the relaxation (equals value when complete)
+        bool complete = false;    // no column can lower the value
+        std::vector<double> rods;   // per known column
+        std::vector<double> uncut;  // per type
+    };
+
+    explicit StockColumnGeneration(const StockInstance& instance);
+    ~StockColumnGeneration();
+    StockColumnGeneration(const StockColumnGeneration&) = delete;
+    StockColumnGeneration& operator=(const StockColumnGeneration&) = delete;
+
+    void addColumn(const StockColumn& column);
+    const std::vector<StockColumn>& columns() const { return columns_; }
+    int pricings() const { return pricings_; }
+    // The price of leaving one piece uncut.
+    double uncutPrice() const { return uncutPrice_; }
+
+    // Solves the relaxation until no column lowers it, or until the deadline (not complete).
+    Solution solve(const Deadline& deadline);
+
+  private:
+    class Lp;
+
+    const StockInstance& instance_;
+    std::unique_ptr<Lp> lp_;
+    std::vector<StockColumn> columns_;
+    double uncutPrice_ = 0.0;
+    int pricings_ = 0;
+};
+
+}  // namespace marlo::fewest

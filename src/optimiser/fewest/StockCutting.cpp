@@ -1,0 +1,142 @@
+#include "optimiser/fewest/StockCutting.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "i18n/StringCatalogue.h"
+#include "i18n/texts/StockListTexts.h"
+#include "optimiser/fewest/StockArcFlow.h"
+#include "optimiser/fewest/StockColumnGeneration.h"
+#include "optimiser/fewest/StockFirstFit.h"
+#include "optimiser/fewest/StockRestrictedMaster.h"
+
+namespace marlo {
+
+namespace fewest {
+namespace {
+
+constexpr double kRelaxationShare = 0.4;
+constexpr double kRestrictedMasterShare = 0.5;
+constexpr double kTolerance = 1e-6;
+
+class StockSolver {
+  public:
+    StockSolver(const PieceList& pieces, const JobParameters& parameters, const StockList& stock,
+                const StockPlanOptions& options)
+        : parameters_(parameters),
+          stock_(stock),
+          options_(options),
+          instance_(stockInstanceOf(pieces, parameters, stock)),
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+
+    StockPlanResult run();
+
+  private:
+    double uncutPrice() const { return lp_ ? lp_->uncutPrice() : 0.0; }
+    double boundRoundedUp() const { return roundedUpPrice(instance_, priceBound_); }
+    bool proven() const {
+        return best_ && best_->complete() &&
+               priceOf(instance_, *best_) <= boundRoundedUp() + kTolerance * (1.0 + priceBound_);
+    }
+    void offer(const StockPacking& packing);
+    void raiseBound(double bound);
+    void report() {
+        if (options_.progress) options_.progress(result());
+    }
+    StockPlanResult result() const;
+
+    const JobParameters& parameters_;
+    const StockList& stock_;
+    const StockPlanOptions& options_;
+    const StockInstance instance_;
+    const Deadline deadline_;
+    std::unique_ptr<StockColumnGeneration> lp_;
+    std::optional<StockPacking> best_;
+    double priceBound_ = 0.0;
+    uint64_t steps_ = 0;
+};
+
+void StockSolver::offer(const StockPacking& packing) {
+    if (best_ && costOf(instance_, packing, uncutPrice()) >=
+                     costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
+        return;
+    best_ = packing;
+    report();
+}
+
+void StockSolver::raiseBound(double bound) {
+    if (bound <= priceBound_) return;
+    priceBound_ = bound;
+    if (best_) report();
+}
+
+StockPlanResult StockSolver::result() const {
+    StockPlanResult result;
+    result.plan.summary.calculatedPossibilities = steps_;
+    if (!best_) return result;
+    if (!best_->complete()) {
+        result.plan.status = RunStatus::Aborted;
+        result.plan.abortMessage = stock_text::kStockTooSmall;
+        for (size_t t = 0; t < instance_.types.size(); ++t) {
+            if (best_->uncut[t] == 0) continue;
+            result.uncut.push_back({instance_.types[t].length, best_->uncut[t]});
+            result.missingLength += static_cast<int64_t>(instance_.types[t].length) * best_->uncut[t];
+        }
+        return result;
+    }
+    const uint64_t steps = steps_;
+    result.plan = cuttingPlanOf(instance_, *best_, parameters_);
+    result.plan.summary.calculatedPossibilities = steps;
+    result.plan.stock = stock_;
+    result.price = priceOf(instance_, *best_);
+    result.priceLowerBound = std::min(result.price, boundRoundedUp());
+    result.optimal = proven();
+    return result;
+}
+
+StockPlanResult StockSolver::run() {
+    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces) {
+        // A rod could take more pieces than a pattern holds: refused like the search refuses it.
+        StockPlanResult refused;
+        refused.plan.status = RunStatus::Aborted;
+        refused.plan.abortMessage = msg::kTooManyShortDimensions;
+        return refused;
+    }
+    lp_ = std::make_unique<StockColumnGeneration>(instance_);
+    offer(cheapestFirstFit(instance_));
+    for (const StockColumn& column : best_->columns) lp_->addColumn(column);
+    const StockColumnGeneration::Solution relaxation =
+        lp_->solve(deadline_.within(kRelaxationShare * deadline_.secondsLeft()));
+    steps_ += static_cast<uint64_t>(lp_->pricings());
+    raiseBound(relaxation.lowerBound);
+    // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
+    if (!deadline_.passed()) {
+        const std::optional<StockPacking> restricted = planFromColumns(
+            instance_, lp_->columns(), uncutPrice(),
+            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+        if (restricted) offer(*restricted);
+    }
+    if (!proven() && !deadline_.passed()) {
+        const StockArcFlowOutcome exact =
+            solveStockArcFlow(instance_, uncutPrice(), best_, deadline_);
+        steps_ += exact.nodes;
+        if (exact.better) offer(*exact.better);
+        // The exact model's cost holds a tie-break of less than half the prices' step.
+        const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
+        if (exact.finished)
+            raiseBound(best_->complete() ? priceOf(instance_, *best_) : uncutPrice());
+        else
+            raiseBound(exact.costBound - tieBreaks);
+    }
+    return result();
+}
+
+}  // namespace
+}  // namespace fewest
+
+StockPlanResult planFromStock(const PieceList& pieces, const JobParameters& parameters,
+                              const StockList& stock, const StockPlanOptions& options) {
+    return fewest::StockSolver(pieces, parameters, stock, options).run();
+}
+
+}  // namespace marlo

@@ -1,0 +1,159 @@
+#include "optimiser/fewest/StockInstance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "optimiser/StockTotals.h"
+
+namespace marlo::fewest {
+
+namespace {
+
+constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
+constexpr double kTolerance = 1e-6;
+
+bool hasRods(const StockItem& item) {
+    return !item.quantity || *item.quantity > 0;
+}
+
+double priceStepOf(const std::vector<StockBin>& bins) {
+    int64_t step = 0;
+    for (const StockBin& bin : bins) {
+        const double scaled = bin.price * kPriceScale;
+        if (std::abs(scaled - std::round(scaled)) > kTolerance) return 0.0;
+        step = std::gcd(step, static_cast<int64_t>(std::llround(std::abs(scaled))));
+    }
+    return static_cast<double>(step) / kPriceScale;
+}
+
+}  // namespace
+
+void StockPacking::add(const StockColumn& column, int32_t count) {
+    if (count <= 0) return;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == column) {
+            rods[i] += count;
+            return;
+        }
+    }
+    columns.push_back(column);
+    rods.push_back(count);
+}
+
+int StockPacking::rodCount() const {
+    return std::accumulate(rods.begin(), rods.end(), 0);
+}
+
+bool StockPacking::complete() const {
+    return std::all_of(uncut.begin(), uncut.end(), [](int32_t n) { return n == 0; });
+}
+
+StockInstance stockInstanceOf(const PieceList& pieces, const JobParameters& parameters,
+                              const StockList& stock) {
+    JobParameters longest = parameters;
+    longest.rodLength = longestUsableLength(parameters, stock);
+    const Instance job = instanceOf(pieces, longest);
+    const int32_t cut = std::max<int32_t>(parameters.cutThickness, 0);
+    StockInstance instance;
+    instance.types = job.types;
+    instance.pieceCount = job.pieceCount;
+    instance.mostPiecesPerRod = job.mostPiecesPerRod;
+    const int32_t lightest = job.types.empty() ? 0 : job.types.back().weight;
+    for (size_t row = 0; row < stock.items.size(); ++row) {
+        const StockItem& item = stock.items[row];
+        const int16_t usable = usableLength(parameters, item.length);
+        const int32_t capacity = (usable + cut) / job.unit;
+        if (!hasRods(item) || usable <= 0 || capacity < lightest) continue;
+        StockBin bin;
+        bin.row = static_cast<int16_t>(row);
+        bin.usable = usable;
+        bin.instance = job;
+        bin.instance.capacity = capacity;
+        bin.price = priceOfRod(stock, item);
+        bin.limited = item.quantity.has_value();
+        bin.available = bin.limited ? std::min(*item.quantity, job.pieceCount) : job.pieceCount;
+        instance.bins.push_back(std::move(bin));
+    }
+    instance.priceStep = priceStepOf(instance.bins);
+    return instance;
+}
+
+StockPacking withoutSurplus(const StockInstance& instance, const StockPacking& packing) {
+    Instance wanted;
+    wanted.types = instance.types;
+    StockPacking result;
+    // The bin rides along as one more count after the types, which taking out pieces leaves be.
+    Packing flat;
+    for (size_t c = 0; c < packing.columns.size(); ++c) {
+        Pattern pattern = packing.columns[c].pattern;
+        pattern.push_back(static_cast<int32_t>(packing.columns[c].bin) + 1);
+        flat.add(pattern, packing.rods[c]);
+    }
+    for (size_t t = 0; t < wanted.types.size(); ++t) {
+        int64_t held = 0;
+        for (size_t c = 0; c < packing.columns.size(); ++c)
+            held += static_cast<int64_t>(packing.columns[c].pattern[t]) * packing.rods[c];
+        const auto uncut = static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held));
+        result.uncut.push_back(uncut);
+        wanted.types[t].demand -= uncut;
+    }
+    const Packing trimmed = fewest::withoutSurplus(wanted, flat);
+    for (size_t p = 0; p < trimmed.patterns.size(); ++p) {
+        Pattern pattern = trimmed.patterns[p];
+        const auto bin = static_cast<size_t>(pattern.back() - 1);
+        pattern.pop_back();
+        if (std::all_of(pattern.begin(), pattern.end(), [](int32_t n) { return n == 0; }))
+            continue;
+        result.add({bin, pattern}, trimmed.rods[p]);
+    }
+    return result;
+}
+
+double priceOf(const StockInstance& instance, const StockPacking& packing) {
+    double price = 0.0;
+    for (size_t c = 0; c < packing.columns.size(); ++c)
+        price += instance.bins[packing.columns[c].bin].price * packing.rods[c];
+    return price;
+}
+
+double rodTieBreak(const StockInstance& instance) {
+    const double step = instance.priceStep > 0.0 ? instance.priceStep : 1.0 / kPriceScale;
+    return step / (2.0 * (instance.pieceCount + 1));
+}
+
+double costOf(const StockInstance& instance, const StockPacking& packing, double uncutPrice) {
+    double uncut = 0.0;
+    for (int32_t n : packing.uncut) uncut += n;
+    return priceOf(instance, packing) + rodTieBreak(instance) * packing.rodCount() +
+           uncutPrice * uncut;
+}
+
+double roundedUpPrice(const StockInstance& instance, double bound) {
+    if (instance.priceStep <= 0.0) return bound;
+    return std::ceil(bound / instance.priceStep - kTolerance) * instance.priceStep;
+}
+
+CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,
+                          const JobParameters& parameters) {
+    CuttingPlan plan;
+    for (size_t b = 0; b < instance.bins.size(); ++b) {
+        const StockBin& bin = instance.bins[b];
+        Packing ofBin;
+        for (size_t c = 0; c < packing.columns.size(); ++c)
+            if (packing.columns[c].bin == b) ofBin.add(packing.columns[c].pattern, packing.rods[c]);
+        if (ofBin.patterns.empty()) continue;
+        JobParameters rod = parameters;
+        rod.rodLength = bin.usable;
+        rod.sortOutputByWaste = 0;
+        for (RodPattern pattern : cuttingPlanOf(bin.instance, ofBin, rod).patterns) {
+            pattern.stockItem = bin.row;
+            bookRods(plan.summary, pattern.waste, pattern.rods);
+            plan.patterns.append() = pattern;
+        }
+    }
+    orderAndNumberPatterns(plan.patterns, parameters.sortOutputByWaste == 1);
+    return plan;
+}
+
+}  // namespace marlo::fewest
