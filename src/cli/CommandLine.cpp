@@ -9,7 +9,8 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--method search|fewest] [--time-limit S] [--stock FILE.csv] [--trim N]\n"
+    "                      [--method search|fewest] [--time-limit S] [--stock FILE.csv] [--trim "
+    "N]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n";

@@ -33,9 +33,9 @@ MethodResult runFromStock(const PieceList& pieces, const JobParameters& paramete
 
 }  // namespace
 
-MethodResult runMethod(PieceList& pieces, const JobParameters& stored,
-                       const MethodChoice& choice, RunObserver& observer,
-                       const std::atomic<bool>& stop, const StockList& stock) {
+MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const MethodChoice& choice,
+                       RunObserver& observer, const std::atomic<bool>& stop,
+                       const StockList& stock) {
     if (!stock.empty()) return runFromStock(pieces, stored, choice, observer, stop, stock);
     // Both methods cut rods of the usable length; the parameters' own stay for the reports.
     JobParameters parameters = stored;

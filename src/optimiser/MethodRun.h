@@ -19,7 +19,8 @@ struct MethodResult {
     OptimisationMethod method = OptimisationMethod::Search;
     CuttingPlan plan;
     std::optional<int> lowerBound;  // rods that every plan needs, when figured
-    bool optimal = false;  // the plan is proven to use the fewest rods (from stock: the lowest price)
+    bool optimal =
+        false;  // the plan is proven to use the fewest rods (from stock: the lowest price)
     // Plans from a stock list: the price and a proven lower bound on it; when the stock cannot hold
     // the list, the pieces left uncut and their length (the plan is then aborted).
     std::optional<double> price;

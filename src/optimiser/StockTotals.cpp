@@ -26,7 +26,8 @@ StockTotals stockTotals(const PatternTable& patterns, const StockList& stock) {
         if (item == nullptr) continue;
         totals.price += priceOfRod(stock, *item) * pattern.rods;
         totals.material += static_cast<int64_t>(item->length) * pattern.rods;
-        if (pattern.waste > 0) totals.leftovers.insert(totals.leftovers.end(), pattern.rods, pattern.waste);
+        if (pattern.waste > 0)
+            totals.leftovers.insert(totals.leftovers.end(), pattern.rods, pattern.waste);
     }
     return totals;
 }

@@ -28,7 +28,6 @@ constexpr int kLastPageBreakLine = 45;
 constexpr int kPortraitSummaryLines = 61;
 constexpr int kLandscapeSummaryLines = 31;
 
-
 constexpr int kSequenceText = 67;  // "Seq."
 constexpr int kNumberOfText = 84;  // "No. of"
 constexpr int kNumberText = 82;    // "Number"

@@ -66,7 +66,8 @@ std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatal
     if (!data.stock.empty() && data.patterns != nullptr) {
         std::vector<int16_t> lengths;
         for (const RodPattern& pattern : *data.patterns)
-            if (const StockItem* item = stockOf(pattern, data.stock)) lengths.push_back(item->length);
+            if (const StockItem* item = stockOf(pattern, data.stock))
+                lengths.push_back(item->length);
         std::sort(lengths.begin(), lengths.end(), std::greater<>());
         lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
         rodLength.clear();

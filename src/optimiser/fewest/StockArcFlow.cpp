@@ -36,7 +36,8 @@ std::vector<FlowArc> graphOf(const StockInstance& instance, const StockBin& larg
         if (reached[static_cast<size_t>(v)]) loads.push_back(v);
     for (size_t i = 0; i + 1 < loads.size(); ++i) arcs.push_back({loads[i], loads[i + 1], -1, -1});
     for (size_t b = 0; b < instance.bins.size(); ++b) {
-        const auto last = std::upper_bound(loads.begin(), loads.end(), instance.bins[b].instance.capacity);
+        const auto last =
+            std::upper_bound(loads.begin(), loads.end(), instance.bins[b].instance.capacity);
         if (last != loads.begin()) arcs.push_back({*(last - 1), kEnd, -1, static_cast<int>(b)});
     }
     return arcs;
@@ -80,8 +81,9 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     StockArcFlowOutcome outcome;
     if (instance.bins.empty()) return outcome;
     const StockBin& largest = *std::max_element(
-        instance.bins.begin(), instance.bins.end(),
-        [](const StockBin& a, const StockBin& b) { return a.instance.capacity < b.instance.capacity; });
+        instance.bins.begin(), instance.bins.end(), [](const StockBin& a, const StockBin& b) {
+            return a.instance.capacity < b.instance.capacity;
+        });
     const int32_t capacity = largest.instance.capacity;
     const std::vector<FlowArc> arcs = graphOf(instance, largest);
     if (arcs.size() > kMostArcs) return outcome;
@@ -157,8 +159,8 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
 
     if (deadline.passed()) return outcome;
     OsiClpSolverInterface solver;
-    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(),
-                       rowLower.data(), rowUpper.data());
+    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
+                       rowUpper.data());
     const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
     outcome.nodes = solved.nodes;
     outcome.finished = solved.finished;
@@ -168,7 +170,8 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
             withoutSurplus(instance, packingOf(instance, capacity, arcs, solved.solution.data()));
     }
     if (solved.finished && (outcome.better || incumbent)) {
-        outcome.costBound = costOf(instance, outcome.better ? *outcome.better : *incumbent, uncutPrice);
+        outcome.costBound =
+            costOf(instance, outcome.better ? *outcome.better : *incumbent, uncutPrice);
     } else if (std::isfinite(solved.bestPossible)) {
         outcome.costBound = solved.bestPossible;
     }

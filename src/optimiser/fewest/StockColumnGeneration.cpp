@@ -35,8 +35,8 @@ class StockColumnGeneration::Lp {
             upper.push_back(instance.bins[b].available);
         }
         model.resize(0, 0);
-        model.addRows(static_cast<int>(lower.size()), lower.data(), upper.data(), nullptr,
-                      nullptr, nullptr);
+        model.addRows(static_cast<int>(lower.size()), lower.data(), upper.data(), nullptr, nullptr,
+                      nullptr);
         for (size_t t = 0; t < types; ++t) {
             const int row = static_cast<int>(t);
             const double one = 1.0;
@@ -48,8 +48,7 @@ class StockColumnGeneration::Lp {
     std::vector<int> binRow;  // per bin: its row, or -1 when unlimited
 };
 
-StockColumnGeneration::StockColumnGeneration(const StockInstance& instance)
-    : instance_(instance) {
+StockColumnGeneration::StockColumnGeneration(const StockInstance& instance) : instance_(instance) {
     double dearest = 0.0;
     for (const StockBin& bin : instance.bins) dearest = std::max(dearest, bin.price);
     uncutPrice_ = (dearest + 1.0) * (instance.pieceCount + 1);
@@ -71,7 +70,7 @@ void StockColumnGeneration::addColumn(const StockColumn& column) {
         counts.push_back(1.0);
     }
     lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
-                         COIN_DBL_MAX, instance_.bins[column.bin].price);
+                         COIN_DBL_MAX, instance_.bins[column.bin].price + rodTieBreak(instance_));
     columns_.push_back(column);
 }
 
@@ -113,7 +112,8 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
             const StockBin& bin = instance_.bins[b];
             const int row = lp_->binRow[b];
             const double rowPrice = row >= 0 ? std::min(duals[row], 0.0) : 0.0;
-            const double reducedCost = bin.price - rowPrice - priced[b].value;
+            const double reducedCost =
+                bin.price + rodTieBreak(instance_) - rowPrice - priced[b].value;
             if (reducedCost >= -kTolerance) continue;
             bound += reducedCost * bin.available;
             const StockColumn column{b, priced[b].pattern};

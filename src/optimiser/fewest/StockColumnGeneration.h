@@ -8,18 +8,19 @@
 
 namespace marlo::fewest {
 
-// The linear relaxation of cutting the job from a stock list at the lowest price (every type
-// gets its demand, no row gives more rods than it has, fractions allowed), by column generation:
-// the LP over the columns known so far, and for every bin the most valuable pattern at the LP's
-// prices as a new column while one can lower the price. A piece may also stay uncut at a price
-// above that of any complete plan, so that the LP always has a solution and a stock that cannot
-// hold the job shows in it.
+// The linear relaxation of cutting the job from a stock list at the lowest cost (costOf: the
+// price and the tie-break of every rod, so that equal prices lead to columns of fewer rods; every
+// type gets its demand, no row gives more rods than it has, fractions allowed), by column
+// generation: the LP over the columns known so far, and for every bin the most valuable pattern at
+// the LP's prices as a new column while one can lower the cost. A piece may also stay uncut at a
+// price above that of any complete plan, so that the LP always has a solution and a stock that
+// cannot hold the job shows in it.
 class StockColumnGeneration {
   public:
     struct Solution {
-        double value = 0.0;       // of the LP over the known columns
-        double lowerBound = 0.0;  // proven for the relaxation (equals value when complete)
-        bool complete = false;    // no column can lower the value
+        double value = 0.0;         // of the LP over the known columns
+        double lowerBound = 0.0;    // proven for the relaxation (equals value when complete)
+        bool complete = false;      // no column can lower the value
         std::vector<double> rods;   // per known column
         std::vector<double> uncut;  // per type
     };

@@ -80,7 +80,8 @@ StockPlanResult StockSolver::result() const {
         for (size_t t = 0; t < instance_.types.size(); ++t) {
             if (best_->uncut[t] == 0) continue;
             result.uncut.push_back({instance_.types[t].length, best_->uncut[t]});
-            result.missingLength += static_cast<int64_t>(instance_.types[t].length) * best_->uncut[t];
+            result.missingLength +=
+                static_cast<int64_t>(instance_.types[t].length) * best_->uncut[t];
         }
         return result;
     }
@@ -108,12 +109,14 @@ StockPlanResult StockSolver::run() {
     const StockColumnGeneration::Solution relaxation =
         lp_->solve(deadline_.within(kRelaxationShare * deadline_.secondsLeft()));
     steps_ += static_cast<uint64_t>(lp_->pricings());
-    raiseBound(relaxation.lowerBound);
+    // The relaxation's cost holds a tie-break of less than half the prices' step.
+    const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
+    raiseBound(relaxation.lowerBound - tieBreaks);
     // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
     if (!deadline_.passed()) {
-        const std::optional<StockPacking> restricted = planFromColumns(
-            instance_, lp_->columns(), uncutPrice(),
-            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+        const std::optional<StockPacking> restricted =
+            planFromColumns(instance_, lp_->columns(), uncutPrice(),
+                            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
@@ -121,8 +124,6 @@ StockPlanResult StockSolver::run() {
             solveStockArcFlow(instance_, uncutPrice(), best_, deadline_);
         steps_ += exact.nodes;
         if (exact.better) offer(*exact.better);
-        // The exact model's cost holds a tie-break of less than half the prices' step.
-        const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
         if (exact.finished)
             raiseBound(best_->complete() ? priceOf(instance_, *best_) : uncutPrice());
         else

@@ -94,7 +94,8 @@ StockPacking withoutSurplus(const StockInstance& instance, const StockPacking& p
         int64_t held = 0;
         for (size_t c = 0; c < packing.columns.size(); ++c)
             held += static_cast<int64_t>(packing.columns[c].pattern[t]) * packing.rods[c];
-        const auto uncut = static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held));
+        const auto uncut =
+            static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held));
         result.uncut.push_back(uncut);
         wanted.types[t].demand -= uncut;
     }
@@ -103,8 +104,7 @@ StockPacking withoutSurplus(const StockInstance& instance, const StockPacking& p
         Pattern pattern = trimmed.patterns[p];
         const auto bin = static_cast<size_t>(pattern.back() - 1);
         pattern.pop_back();
-        if (std::all_of(pattern.begin(), pattern.end(), [](int32_t n) { return n == 0; }))
-            continue;
+        if (std::all_of(pattern.begin(), pattern.end(), [](int32_t n) { return n == 0; })) continue;
         result.add({bin, pattern}, trimmed.rods[p]);
     }
     return result;

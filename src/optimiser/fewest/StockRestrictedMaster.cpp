@@ -52,8 +52,8 @@ std::optional<StockPacking> planFromColumns(const StockInstance& instance,
         if (binRow[b] >= 0) rowUpper[static_cast<size_t>(binRow[b])] = instance.bins[b].available;
 
     OsiClpSolverInterface solver;
-    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(),
-                       rowLower.data(), rowUpper.data());
+    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
+                       rowUpper.data());
     const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
     if (solved.solution.empty()) return std::nullopt;
     StockPacking packing;
