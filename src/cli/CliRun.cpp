@@ -112,7 +112,8 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
                  const StringCatalogue& catalogue, std::ostream& err) {
     // Without an output asked for, the list's number of dimensions is no concern.
     if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
-    const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
+    const std::optional<ReportSummary> summary =
+        orderForReport(job.list, longestUsableLength(parameters, plan.stock));
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
@@ -123,6 +124,8 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
         data.lowerBound = outcome.lowerBound;
         data.optimal = outcome.optimal;
     }
+    data.stock = plan.stock;
+    data.priceLowerBound = outcome.priceLowerBound;
     const char decimalSeparator = localeDecimalSeparator();
     int status = exit_status::kFinished;
     const auto written = [&](const std::optional<std::string>& path, auto write) {
@@ -151,6 +154,8 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
     DiagramSource source = diagramSource(job.header, parameters, plan, localeDecimalSeparator());
     // As in the reports, only results of the fewest-rods method show their bound.
     if (outcome.method == OptimisationMethod::FewestRods) source.lowerBound = outcome.lowerBound;
+    source.priceLowerBound = outcome.priceLowerBound;
+    source.priceProven = outcome.optimal;
     const DiagramLayout diagram = composeDiagram(source, catalogue);
     // The command line has made sure that the name ends in .pdf or .svg.
     if (saveDiagram(diagram, QString::fromStdString(path), *diagramFileFormat(path),
@@ -255,7 +260,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 status = exit_status::kInterrupted;
                 break;
         }
-        outcome.efficiency = planEfficiency(outcome.totals, parameters, outcome.patterns, stock);
+        outcome.efficiency =
+            planEfficiency(outcome.totals, parameters, patternsOf(plan.patterns), stock);
     }
 
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));

@@ -75,7 +75,7 @@ std::string stockFieldsJson(const RodPattern& p, const StockList* stock) {
 
 // The totals of a run from a stock list.
 std::string stockTotalsJson(const RunOutcome& o, const PatternTable& patterns) {
-    const StockTotals totals = stockTotals(patterns, *o.stock);
+    const StockTotals totals = stockTotals(patternsOf(patterns), *o.stock);
     std::string json = ", \"price\": " + jsonOptional(o.price);
     json += ", \"price_lower_bound\": " + jsonOptional(o.priceLowerBound);
     json += ", \"material_used\": " + std::to_string(totals.material);
@@ -173,7 +173,7 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         out.endLine();
     }
     if (o.stock != nullptr && o.price) {
-        const StockTotals totals = stockTotals(*o.patterns, *o.stock);
+        const StockTotals totals = stockTotals(patternsOf(*o.patterns), *o.stock);
         std::string leftovers;
         for (int16_t length : totals.leftovers)
             leftovers += (leftovers.empty() ? "" : " ") + std::to_string(length);

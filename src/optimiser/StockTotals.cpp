@@ -1,6 +1,7 @@
 #include "optimiser/StockTotals.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace marlo {
 
@@ -19,7 +20,7 @@ int16_t longestUsableLength(const JobParameters& parameters, const StockList& st
     return longest;
 }
 
-StockTotals stockTotals(const PatternTable& patterns, const StockList& stock) {
+StockTotals stockTotals(std::span<const RodPattern> patterns, const StockList& stock) {
     StockTotals totals;
     for (const RodPattern& pattern : patterns) {
         const StockItem* item = stockOf(pattern, stock);
@@ -32,12 +33,23 @@ StockTotals stockTotals(const PatternTable& patterns, const StockList& stock) {
     return totals;
 }
 
+std::string stockLengthsText(std::span<const RodPattern> patterns, const StockList& stock) {
+    std::vector<int16_t> lengths;
+    for (const RodPattern& pattern : patterns)
+        if (const StockItem* item = stockOf(pattern, stock)) lengths.push_back(item->length);
+    std::sort(lengths.begin(), lengths.end(), std::greater<>());
+    lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
+    std::string text;
+    for (int16_t length : lengths) text += (text.empty() ? "" : "/") + std::to_string(length);
+    return text;
+}
+
 std::optional<double> planEfficiency(const PlanSummary& totals, const JobParameters& parameters,
-                                     const PatternTable* patterns, const StockList& stock) {
+                                     std::span<const RodPattern> patterns, const StockList& stock) {
     PlanSummary withTrim = totals;
     withTrim.totalWaste += 2 * (parameters.trim > 0 ? parameters.trim : 0) * totals.rodCount;
-    if (stock.empty() || patterns == nullptr) return efficiency(withTrim, parameters.rodLength);
-    const int64_t material = stockTotals(*patterns, stock).material;
+    if (stock.empty()) return efficiency(withTrim, parameters.rodLength);
+    const int64_t material = stockTotals(patterns, stock).material;
     if (totals.rodCount == 0 || material == 0) return std::nullopt;
     return (1.0 - (withTrim.totalWaste / 1000.0) / (material / 1000.0)) * 100.0;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "model/JobParameters.h"
@@ -18,7 +20,16 @@ struct StockTotals {
     std::vector<int16_t> leftovers;  // the remnant of every rod that leaves one, mm, in plan order
 };
 
-StockTotals stockTotals(const PatternTable& patterns, const StockList& stock);
+StockTotals stockTotals(std::span<const RodPattern> patterns, const StockList& stock);
+
+// The patterns of a table, for the functions here.
+inline std::span<const RodPattern> patternsOf(const PatternTable& table) {
+    return {table.begin(), table.end()};
+}
+
+// The rod lengths a plan from a stock list cuts, longest first, as "6500/6000/3000"; empty for a
+// single-length plan.
+std::string stockLengthsText(std::span<const RodPattern> patterns, const StockList& stock);
 
 // The stock row a pattern is cut from, when it names one.
 const StockItem* stockOf(const RodPattern& pattern, const StockList& stock);
@@ -30,6 +41,6 @@ int16_t longestUsableLength(const JobParameters& parameters, const StockList& st
 // Efficiency in percent of a plan: 1 - (waste and trim) / material; none while no rod is cut.
 // A single-length plan without trim gives exactly `efficiency(totals, rodLength)`.
 std::optional<double> planEfficiency(const PlanSummary& totals, const JobParameters& parameters,
-                                     const PatternTable* patterns, const StockList& stock);
+                                     std::span<const RodPattern> patterns, const StockList& stock);
 
 }  // namespace marlo

@@ -55,25 +55,21 @@ void writeRule(ColumnWriter& out, int dimensionColumns) {
     out.endLine();
 }
 
+std::string rodLengthText(const ReportData& data) {
+    if (data.stock.empty() || data.patterns == nullptr)
+        return std::to_string(data.parameters.rodLength);
+    return stockLengthsText(patternsOf(*data.patterns), data.stock);
+}
+
 std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatalogue& catalogue,
                                        char decimalSeparator) {
     const PlanSummary& totals = data.totals;
     const JobParameters& parameters = data.parameters;
     // A result always has rods; without one the efficiency is left blank as on screen.
-    const std::optional<double> percent =
-        planEfficiency(totals, parameters, data.patterns, data.stock);
-    std::string rodLength = std::to_string(parameters.rodLength);
-    if (!data.stock.empty() && data.patterns != nullptr) {
-        std::vector<int16_t> lengths;
-        for (const RodPattern& pattern : *data.patterns)
-            if (const StockItem* item = stockOf(pattern, data.stock))
-                lengths.push_back(item->length);
-        std::sort(lengths.begin(), lengths.end(), std::greater<>());
-        lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
-        rodLength.clear();
-        for (int16_t length : lengths)
-            rodLength += (rodLength.empty() ? "" : "/") + std::to_string(length);
-    }
+    const std::optional<double> percent = planEfficiency(
+        totals, parameters,
+        data.patterns ? patternsOf(*data.patterns) : std::span<const RodPattern>(), data.stock);
+    const std::string rodLength = rodLengthText(data);
     return {
         catalogue.text(75) + std::to_string(totals.rodCount),
         catalogue.text(76) + std::to_string(totals.totalWaste),
@@ -106,7 +102,7 @@ std::vector<std::string> stockLines(const ReportData& data, const StringCatalogu
         lines.push_back(catalogue.text(stock_text::kTrimLine) +
                         std::to_string(data.parameters.trim));
     if (data.stock.empty() || data.patterns == nullptr) return lines;
-    const StockTotals totals = stockTotals(*data.patterns, data.stock);
+    const StockTotals totals = stockTotals(patternsOf(*data.patterns), data.stock);
     lines.push_back(catalogue.text(stock_text::kPriceLine) +
                     formatPrice(totals.price, decimalSeparator));
     if (data.priceLowerBound) {

@@ -46,6 +46,10 @@ void writeDimensionNumbers(ColumnWriter& out, int first, int count);
 // the end of the line.
 void writeRule(ColumnWriter& out, int dimensionColumns);
 
+// The rod length of a result: the parameters' one, or the lengths a plan from a stock list cuts,
+// longest first, as "6500/6000/3000".
+std::string rodLengthText(const ReportData& data);
+
 // The seven totals lines: rods, waste, waste pieces, efficiency, calculated possibilities,
 // rod length (of a plan from a stock list: the lengths it cuts) and cut thickness, each a caption
 // joined to its value.
