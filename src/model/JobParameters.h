@@ -23,6 +23,13 @@ inline int16_t usableLength(const JobParameters& p, int16_t rodLength) {
     return static_cast<int16_t>(rodLength - 2 * (p.trim > 0 ? p.trim : 0));
 }
 
+// The parameters a method cuts with: those given, on rods of the usable length.
+inline JobParameters cuttingParameters(const JobParameters& p) {
+    JobParameters cutting = p;
+    cutting.rodLength = usableLength(p, p.rodLength);
+    return cutting;
+}
+
 // True when the waste lies strictly between the two band edges.
 inline bool insideWasteBand(const JobParameters& p, int32_t waste) {
     return p.minWasteDimension < waste && waste < p.maxWasteDimension;

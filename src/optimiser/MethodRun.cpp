@@ -38,8 +38,7 @@ MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const Met
                        const StockList& stock) {
     if (!stock.empty()) return runFromStock(pieces, stored, choice, observer, stop, stock);
     // Both methods cut rods of the usable length; the parameters' own stay for the reports.
-    JobParameters parameters = stored;
-    parameters.rodLength = usableLength(stored, stored.rodLength);
+    const JobParameters parameters = cuttingParameters(stored);
     MethodResult result;
     result.method = choice.method;
     result.lowerBound = cheapLowerBound(pieces, parameters);

@@ -74,6 +74,15 @@ void StockColumnGeneration::addColumn(const StockColumn& column) {
     columns_.push_back(column);
 }
 
+void StockColumnGeneration::fixAtLeast(size_t column, double rods) {
+    lp_->model.setColumnLower(static_cast<int>(instance_.types.size() + column), rods);
+}
+
+void StockColumnGeneration::releaseFixings() {
+    for (size_t c = 0; c < columns_.size(); ++c)
+        lp_->model.setColumnLower(static_cast<int>(instance_.types.size() + c), 0.0);
+}
+
 StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& deadline) {
     ClpSimplex& model = lp_->model;
     const size_t types = instance_.types.size();
@@ -98,7 +107,8 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
     while (true) {
         model.primal(1);
         solution.value = model.objectiveValue();
-        if (!model.isProvenOptimal() || deadline.passed()) break;
+        solution.solved = model.isProvenOptimal();
+        if (!solution.solved || deadline.passed()) break;
         const double* duals = model.dualRowSolution();
         for (size_t t = 0; t < types; ++t) prices[t] = std::max(duals[t], 0.0);
         const std::vector<KnapsackSolution> priced =

@@ -20,6 +20,7 @@ class StockColumnGeneration {
     struct Solution {
         double value = 0.0;         // of the LP over the known columns
         double lowerBound = 0.0;    // proven for the relaxation (equals value when complete)
+        bool solved = false;        // the LP over the known columns has an optimum
         bool complete = false;      // no column can lower the value
         std::vector<double> rods;   // per known column
         std::vector<double> uncut;  // per type
@@ -38,6 +39,11 @@ class StockColumnGeneration {
 
     // Solves the relaxation until no column lowers it, or until the deadline (not complete).
     Solution solve(const Deadline& deadline);
+
+    // Keeps at least `rods` rods of a known column in every solution from now on, as a dive
+    // fixes them; a solve's bound then holds for the fixed problem only.
+    void fixAtLeast(size_t column, double rods);
+    void releaseFixings();
 
   private:
     class Lp;

@@ -1,6 +1,7 @@
 #include "optimiser/fewest/StockCutting.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "i18n/StringCatalogue.h"
@@ -16,6 +17,7 @@ namespace fewest {
 namespace {
 
 constexpr double kRelaxationShare = 0.4;
+constexpr double kDiveShare = 0.4;
 constexpr double kRestrictedMasterShare = 0.5;
 constexpr double kTolerance = 1e-6;
 
@@ -44,6 +46,10 @@ class StockSolver {
         if (options_.progress) options_.progress(result());
     }
     StockPlanResult result() const;
+    std::vector<int32_t> fullDemand() const;
+    std::vector<int32_t> fullAvailability() const;
+    void roundAndFill(const StockColumnGeneration::Solution& solution);
+    void dive(const Deadline& deadline);
 
     const JobParameters& parameters_;
     const StockList& stock_;
@@ -68,6 +74,64 @@ void StockSolver::raiseBound(double bound) {
     if (bound <= priceBound_) return;
     priceBound_ = bound;
     if (best_) report();
+}
+
+std::vector<int32_t> StockSolver::fullDemand() const {
+    std::vector<int32_t> demand;
+    for (const ItemType& type : instance_.types) demand.push_back(type.demand);
+    return demand;
+}
+
+std::vector<int32_t> StockSolver::fullAvailability() const {
+    std::vector<int32_t> available;
+    for (const StockBin& bin : instance_.bins) available.push_back(bin.available);
+    return available;
+}
+
+// The relaxation's rods rounded down, and what is left cut first fit.
+void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) {
+    std::vector<int32_t> demand = fullDemand();
+    std::vector<int32_t> available = fullAvailability();
+    StockPacking packing;
+    for (size_t c = 0; c < solution.rods.size(); ++c) {
+        const StockColumn& column = lp_->columns()[c];
+        const auto rods = std::min(static_cast<int32_t>(std::floor(solution.rods[c] + kTolerance)),
+                                   available[column.bin]);
+        if (rods <= 0) continue;
+        packing.add(column, rods);
+        available[column.bin] -= rods;
+        for (size_t t = 0; t < demand.size(); ++t)
+            demand[t] = std::max(0, demand[t] - rods * column.pattern[t]);
+    }
+    const StockPacking rest = cheapestFirstFit(instance_, demand, available);
+    for (size_t c = 0; c < rest.columns.size(); ++c) packing.add(rest.columns[c], rest.rods[c]);
+    offer(withoutSurplus(instance_, packing));
+}
+
+// Fixes the column whose rods are nearest above a whole number at that number, solves the
+// relaxation of what is left with new columns, and goes on until the relaxation is whole or can
+// no longer beat the best plan; every stage also rounds down and fills.
+void StockSolver::dive(const Deadline& deadline) {
+    while (!proven() && !deadline.passed()) {
+        const StockColumnGeneration::Solution solution = lp_->solve(deadline);
+        if (!solution.solved || deadline.passed()) break;
+        roundAndFill(solution);
+        if (solution.value >= costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
+            break;
+        std::optional<size_t> fixed;
+        double nearest = 0.0;
+        for (size_t c = 0; c < solution.rods.size(); ++c) {
+            const double part = solution.rods[c] - std::floor(solution.rods[c]);
+            if (part > kTolerance && part < 1.0 - kTolerance && part > nearest) {
+                nearest = part;
+                fixed = c;
+            }
+        }
+        // A whole relaxation is a plan, which the rounding has offered.
+        if (!fixed) break;
+        lp_->fixAtLeast(*fixed, std::ceil(solution.rods[*fixed]));
+    }
+    lp_->releaseFixings();
 }
 
 StockPlanResult StockSolver::result() const {
@@ -104,14 +168,16 @@ StockPlanResult StockSolver::run() {
         return refused;
     }
     lp_ = std::make_unique<StockColumnGeneration>(instance_);
-    offer(cheapestFirstFit(instance_));
+    offer(cheapestFirstFit(instance_, fullDemand(), fullAvailability()));
     for (const StockColumn& column : best_->columns) lp_->addColumn(column);
     const StockColumnGeneration::Solution relaxation =
         lp_->solve(deadline_.within(kRelaxationShare * deadline_.secondsLeft()));
-    steps_ += static_cast<uint64_t>(lp_->pricings());
     // The relaxation's cost holds a tie-break of less than half the prices' step.
     const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
     raiseBound(relaxation.lowerBound - tieBreaks);
+    if (relaxation.solved) roundAndFill(relaxation);
+    dive(deadline_.within(kDiveShare * deadline_.secondsLeft()));
+    steps_ += static_cast<uint64_t>(lp_->pricings());
     // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
     if (!deadline_.passed()) {
         const std::optional<StockPacking> restricted =

@@ -33,15 +33,15 @@ std::optional<size_t> cheapestBin(const StockInstance& instance, const std::vect
 
 }  // namespace
 
-StockPacking cheapestFirstFit(const StockInstance& instance) {
-    std::vector<int32_t> left;
-    for (const StockBin& bin : instance.bins) left.push_back(bin.available);
+StockPacking cheapestFirstFit(const StockInstance& instance, const std::vector<int32_t>& demand,
+                              const std::vector<int32_t>& available) {
+    std::vector<int32_t> left = available;
     std::vector<OpenRod> rods;
     StockPacking packing;
     packing.uncut.assign(instance.types.size(), 0);
     for (size_t t = 0; t < instance.types.size(); ++t) {
         const int32_t w = instance.types[t].weight;
-        for (int32_t piece = 0; piece < instance.types[t].demand; ++piece) {
+        for (int32_t piece = 0; piece < demand[t]; ++piece) {
             OpenRod* into = nullptr;
             for (OpenRod& rod : rods) {
                 if (rod.load + w <= instance.bins[rod.bin].instance.capacity) {
