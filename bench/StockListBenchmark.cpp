@@ -4,6 +4,7 @@
 // the same for the plain model, and whether the two found the same price where both proved it.
 //
 //   build/bench/stock_list_benchmark [instances per class, default 20] [seconds, default 10]
+//                                    [--no-plain] [--verbose]
 
 #include <algorithm>
 #include <chrono>
@@ -84,7 +85,7 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 void runClass(const InstanceClass& instances, int count, std::chrono::milliseconds limit,
-              bool compare) {
+              bool compare, bool verbose) {
     std::mt19937 random(2026);
     std::vector<double> seconds, plainSeconds;
     int proven = 0, plainProven = 0, samePrice = 0, bothProven = 0;
@@ -97,13 +98,17 @@ void runClass(const InstanceClass& instances, int count, std::chrono::millisecon
         const StockPlanResult result = planFromStock(*pieces, job.parameters, job.stock, options);
         seconds.push_back(secondsSince(start));
         proven += result.optimal ? 1 : 0;
+        if (verbose)
+            std::fprintf(stderr, "%s #%d: %d pieces, %zu rows, price %.2f, bound %.2f, %.2f s\n",
+                         instances.name.c_str(), i, pieces->count(), job.stock.items.size(),
+                         result.price, result.priceLowerBound, seconds.back());
         if (!compare) continue;
 
         start = std::chrono::steady_clock::now();
         const fewest::StockInstance instance =
             fewest::stockInstanceOf(*pieces, job.parameters, job.stock);
         const fewest::StockArcFlowOutcome plain = fewest::solveStockArcFlow(
-            instance, 1e7, std::nullopt,
+            instance, 1e7, std::nullopt, 0,
             fewest::Deadline(fewest::Deadline::Clock::now() + limit, nullptr));
         plainSeconds.push_back(secondsSince(start));
         const bool plainDone = plain.finished && plain.better && plain.better->complete();
@@ -132,7 +137,9 @@ int main(int argc, char** argv) {
     using namespace marlo;
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;
     const std::chrono::milliseconds limit(argc > 2 ? std::atoi(argv[2]) * 1000 : 10000);
-    const bool compare = argc <= 3 || std::string(argv[3]) != "--no-plain";
+    const std::vector<std::string> flags(argv + std::min(argc, 3), argv + argc);
+    const bool compare = std::find(flags.begin(), flags.end(), "--no-plain") == flags.end();
+    const bool verbose = std::find(flags.begin(), flags.end(), "--verbose") != flags.end();
     const std::vector<InstanceClass> classes = {
         {"2 lengths, unlimited", [](std::mt19937& r) { return workshopJob(r, 2, false, 0); }},
         {"3 lengths, limited", [](std::mt19937& r) { return workshopJob(r, 3, true, 0); }},
@@ -145,5 +152,6 @@ int main(int argc, char** argv) {
         "| class | instances | proven cheapest | median s | max s | plain arc-flow proven | "
         "median s | max s | same price (of both proven) |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
-    for (const InstanceClass& instances : classes) runClass(instances, count, limit, compare);
+    for (const InstanceClass& instances : classes)
+        runClass(instances, count, limit, compare, verbose);
 }

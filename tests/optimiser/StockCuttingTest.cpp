@@ -185,16 +185,26 @@ TEST(StockCutting, generatedStockLists_matchTheExactModelAndStopOnTime) {
         stock.items = items;
         const fewest::StockInstance exact = fewest::stockInstanceOf(*pieceList(rows), p, stock);
         const fewest::StockArcFlowOutcome solved = fewest::solveStockArcFlow(
-            exact, 1e6, std::nullopt,
+            exact, 1e6, std::nullopt, 0,
             fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::seconds(20), nullptr));
         ASSERT_TRUE(solved.finished && solved.better);
         EXPECT_NEAR(fewest::priceOf(exact, *solved.better), result.price, 1e-6)
             << "instance " << instance;
     }
 
-    // A raised stop ends the run at once with the quick plan, not proven unless it already is.
+    // The exact model ended by its deadline proves nothing, even without any plan found.
+    StockList large;
+    large.items = {rod(6000), rod(6500, 10), rod(7000, 10), rod(3000, 20)};
     std::vector<Piece> many;
-    for (int d = 0; d < 40; ++d) many.push_back({static_cast<int>(400 + 53 * d), 3});
+    for (int d = 0; d < 40; ++d) many.push_back({static_cast<int>(401 + 53 * d), 3});
+    const fewest::StockInstance hard =
+        fewest::stockInstanceOf(*pieceList(many), parameters(6000, 3), large);
+    const fewest::StockArcFlowOutcome cut = fewest::solveStockArcFlow(
+        hard, 1e6, std::nullopt, 0,
+        fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::milliseconds(50), nullptr));
+    EXPECT_TRUE(!cut.finished || cut.better.has_value());
+
+    // A raised stop ends the run at once with the quick plan, not proven unless it already is.
     const std::atomic<bool> stop{true};
     StockPlanOptions options;
     options.stop = &stop;

@@ -76,7 +76,7 @@ StockPacking packingOf(const StockInstance& instance, int32_t capacity,
 }  // namespace
 
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
-                                      const std::optional<StockPacking>& incumbent,
+                                      const std::optional<StockPacking>& incumbent, int leastRods,
                                       const Deadline& deadline) {
     StockArcFlowOutcome outcome;
     if (instance.bins.empty()) return outcome;
@@ -101,6 +101,7 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
             if (load > 0 && loadRow[static_cast<size_t>(load)] < 0)
                 loadRow[static_cast<size_t>(load)] = rows++;
     const int costRow = incumbent ? rows++ : -1;
+    const int rodsRow = rows++;
 
     std::vector<int> starts{0};
     std::vector<int> index;
@@ -126,6 +127,7 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
             price = bin.price + tieBreak;
             upper = bin.available;
             entry(binRow[static_cast<size_t>(arc.bin)], 1.0);
+            entry(rodsRow, 1.0);
         }
         entry(costRow, price);
         starts.push_back(static_cast<int>(index.size()));
@@ -150,6 +152,8 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     }
     for (size_t b = 0; b < instance.bins.size(); ++b)
         if (binRow[b] >= 0) rowUpper[static_cast<size_t>(binRow[b])] = instance.bins[b].available;
+    rowLower[static_cast<size_t>(rodsRow)] = leastRods;
+    rowUpper[static_cast<size_t>(rodsRow)] = COIN_DBL_MAX;
     if (costRow >= 0) {
         rowLower[static_cast<size_t>(costRow)] = -COIN_DBL_MAX;
         rowUpper[static_cast<size_t>(costRow)] =
@@ -172,7 +176,9 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     if (solved.finished && (outcome.better || incumbent)) {
         outcome.costBound =
             costOf(instance, outcome.better ? *outcome.better : *incumbent, uncutPrice);
-    } else if (std::isfinite(solved.bestPossible)) {
+    } else if (solved.nodes > 0 && std::isfinite(solved.bestPossible) && incumbent &&
+               solved.bestPossible < costOf(instance, *incumbent, uncutPrice)) {
+        // Stopped before its first node ended, CBC's bound is no bound at all.
         outcome.costBound = solved.bestPossible;
     }
     return outcome;

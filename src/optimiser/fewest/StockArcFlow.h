@@ -21,7 +21,7 @@ struct StockArcFlowOutcome {
 // rods. Pieces may stay uncut at the uncut price. The cost is that of costOf. Without an incumbent
 // the model is solved as it is; with one, it is asked for a cheaper plan only.
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
-                                      const std::optional<StockPacking>& incumbent,
+                                      const std::optional<StockPacking>& incumbent, int leastRods,
                                       const Deadline& deadline);
 
 }  // namespace marlo::fewest

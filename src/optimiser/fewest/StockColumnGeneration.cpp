@@ -46,10 +46,12 @@ class StockColumnGeneration::Lp {
 
     ClpSimplex model;
     std::vector<int> binRow;  // per bin: its row, or -1 when unlimited
+    int rodsRow = -1;         // the rods asked for in all, once asked
 };
 
-StockColumnGeneration::StockColumnGeneration(const StockInstance& instance) : instance_(instance) {
-    double dearest = 0.0;
+StockColumnGeneration::StockColumnGeneration(const StockInstance& instance, Objective objective)
+    : instance_(instance), objective_(objective) {
+    double dearest = objective == Objective::Rods ? 1.0 : 0.0;
     for (const StockBin& bin : instance.bins) dearest = std::max(dearest, bin.price);
     uncutPrice_ = (dearest + 1.0) * (instance.pieceCount + 1);
     lp_ = std::make_unique<Lp>(instance, uncutPrice_);
@@ -65,13 +67,28 @@ void StockColumnGeneration::addColumn(const StockColumn& column) {
         rows.push_back(static_cast<int>(t));
         counts.push_back(column.pattern[t]);
     }
-    if (const int row = lp_->binRow[column.bin]; row >= 0) {
+    for (const int row : {lp_->binRow[column.bin], lp_->rodsRow}) {
+        if (row < 0) continue;
         rows.push_back(row);
         counts.push_back(1.0);
     }
     lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
-                         COIN_DBL_MAX, instance_.bins[column.bin].price + rodTieBreak(instance_));
+                         COIN_DBL_MAX, costOfRod(column.bin));
     columns_.push_back(column);
+}
+
+double StockColumnGeneration::costOfRod(size_t bin) const {
+    return objective_ == Objective::Rods ? 1.0 : instance_.bins[bin].price + rodTieBreak(instance_);
+}
+
+void StockColumnGeneration::requireRods(int rods) {
+    const size_t types = instance_.types.size();
+    std::vector<int> columns;
+    for (size_t c = 0; c < columns_.size(); ++c) columns.push_back(static_cast<int>(types + c));
+    const std::vector<double> ones(columns.size(), 1.0);
+    lp_->model.addRow(static_cast<int>(columns.size()), columns.data(), ones.data(), rods,
+                      COIN_DBL_MAX);
+    lp_->rodsRow = lp_->model.numberRows() - 1;
 }
 
 void StockColumnGeneration::fixAtLeast(size_t column, double rods) {
@@ -121,9 +138,9 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
         for (size_t b = 0; b < instance_.bins.size(); ++b) {
             const StockBin& bin = instance_.bins[b];
             const int row = lp_->binRow[b];
-            const double rowPrice = row >= 0 ? std::min(duals[row], 0.0) : 0.0;
-            const double reducedCost =
-                bin.price + rodTieBreak(instance_) - rowPrice - priced[b].value;
+            const double rowPrice = (row >= 0 ? std::min(duals[row], 0.0) : 0.0) +
+                                    (lp_->rodsRow >= 0 ? std::max(duals[lp_->rodsRow], 0.0) : 0.0);
+            const double reducedCost = costOfRod(b) - rowPrice - priced[b].value;
             if (reducedCost >= -kTolerance) continue;
             bound += reducedCost * bin.available;
             const StockColumn column{b, priced[b].pattern};

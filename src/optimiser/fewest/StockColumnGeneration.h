@@ -26,7 +26,11 @@ class StockColumnGeneration {
         std::vector<double> uncut;  // per type
     };
 
-    explicit StockColumnGeneration(const StockInstance& instance);
+    // What a rod costs in the LP: its price with the tie-break, or one, for the fewest rods.
+    enum class Objective { Price, Rods };
+
+    explicit StockColumnGeneration(const StockInstance& instance,
+                                   Objective objective = Objective::Price);
     ~StockColumnGeneration();
     StockColumnGeneration(const StockColumnGeneration&) = delete;
     StockColumnGeneration& operator=(const StockColumnGeneration&) = delete;
@@ -45,10 +49,17 @@ class StockColumnGeneration {
     void fixAtLeast(size_t column, double rods);
     void releaseFixings();
 
+    // Asks for at least this many rods in all, a bound every plan keeps (the fewest rods of the
+    // relaxation, rounded up), which closes much of the gap between the LP and the plans.
+    void requireRods(int rods);
+
   private:
     class Lp;
 
+    double costOfRod(size_t bin) const;
+
     const StockInstance& instance_;
+    const Objective objective_;
     std::unique_ptr<Lp> lp_;
     std::vector<StockColumn> columns_;
     double uncutPrice_ = 0.0;

@@ -6,6 +6,7 @@
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/StockListTexts.h"
+#include "optimiser/fewest/ColumnGeneration.h"
 #include "optimiser/fewest/StockArcFlow.h"
 #include "optimiser/fewest/StockColumnGeneration.h"
 #include "optimiser/fewest/StockFirstFit.h"
@@ -16,6 +17,7 @@ namespace marlo {
 namespace fewest {
 namespace {
 
+constexpr double kRodsShare = 0.2;
 constexpr double kRelaxationShare = 0.4;
 constexpr double kDiveShare = 0.4;
 constexpr double kRestrictedMasterShare = 0.5;
@@ -35,10 +37,9 @@ class StockSolver {
 
   private:
     double uncutPrice() const { return lp_ ? lp_->uncutPrice() : 0.0; }
-    double boundRoundedUp() const { return roundedUpPrice(instance_, priceBound_); }
     bool proven() const {
         return best_ && best_->complete() &&
-               priceOf(instance_, *best_) <= boundRoundedUp() + kTolerance * (1.0 + priceBound_);
+               priceOf(instance_, *best_) <= priceBound_ + kTolerance * (1.0 + priceBound_);
     }
     void offer(const StockPacking& packing);
     void raiseBound(double bound);
@@ -58,7 +59,8 @@ class StockSolver {
     const Deadline deadline_;
     std::unique_ptr<StockColumnGeneration> lp_;
     std::optional<StockPacking> best_;
-    double priceBound_ = 0.0;
+    int leastRods_ = 0;        // every plan has at least so many rods
+    double priceBound_ = 0.0;  // rounded up to a price some choice of rods costs
     uint64_t steps_ = 0;
 };
 
@@ -71,6 +73,7 @@ void StockSolver::offer(const StockPacking& packing) {
 }
 
 void StockSolver::raiseBound(double bound) {
+    bound = roundedUpPrice(instance_, bound);
     if (bound <= priceBound_) return;
     priceBound_ = bound;
     if (best_) report();
@@ -154,7 +157,7 @@ StockPlanResult StockSolver::result() const {
     result.plan.summary.calculatedPossibilities = steps;
     result.plan.stock = stock_;
     result.price = priceOf(instance_, *best_);
-    result.priceLowerBound = std::min(result.price, boundRoundedUp());
+    result.priceLowerBound = std::min(result.price, priceBound_);
     result.optimal = proven();
     return result;
 }
@@ -169,7 +172,19 @@ StockPlanResult StockSolver::run() {
     }
     lp_ = std::make_unique<StockColumnGeneration>(instance_);
     offer(cheapestFirstFit(instance_, fullDemand(), fullAvailability()));
-    for (const StockColumn& column : best_->columns) lp_->addColumn(column);
+    // Every plan has at least as many rods as the relaxation of the fewest rods, rounded up.
+    StockColumnGeneration fewestRods(instance_, StockColumnGeneration::Objective::Rods);
+    for (const StockColumn& column : best_->columns) fewestRods.addColumn(column);
+    const StockColumnGeneration::Solution rods =
+        fewestRods.solve(deadline_.within(kRodsShare * deadline_.secondsLeft()));
+    for (const StockColumn& column : fewestRods.columns()) lp_->addColumn(column);
+    const bool allCut =
+        std::all_of(rods.uncut.begin(), rods.uncut.end(), [](double n) { return n < kTolerance; });
+    if (rods.complete && allCut) {
+        leastRods_ = roundedUp(rods.value);
+        lp_->requireRods(leastRods_);
+    }
+    steps_ += static_cast<uint64_t>(fewestRods.pricings());
     const StockColumnGeneration::Solution relaxation =
         lp_->solve(deadline_.within(kRelaxationShare * deadline_.secondsLeft()));
     // The relaxation's cost holds a tie-break of less than half the prices' step.
@@ -181,13 +196,13 @@ StockPlanResult StockSolver::run() {
     // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
     if (!deadline_.passed()) {
         const std::optional<StockPacking> restricted =
-            planFromColumns(instance_, lp_->columns(), uncutPrice(),
+            planFromColumns(instance_, lp_->columns(), uncutPrice(), *best_, leastRods_,
                             deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
         const StockArcFlowOutcome exact =
-            solveStockArcFlow(instance_, uncutPrice(), best_, deadline_);
+            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_);
         steps_ += exact.nodes;
         if (exact.better) offer(*exact.better);
         if (exact.finished)

@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
 constexpr double kTolerance = 1e-6;
+constexpr int64_t kMostPriceSteps = 64 * 1024 * 1024;
 
 bool hasRods(const StockItem& item) {
     return !item.quantity || *item.quantity > 0;
@@ -130,8 +131,43 @@ double costOf(const StockInstance& instance, const StockPacking& packing, double
 }
 
 double roundedUpPrice(const StockInstance& instance, double bound) {
-    if (instance.priceStep <= 0.0) return bound;
-    return std::ceil(bound / instance.priceStep - kTolerance) * instance.priceStep;
+    if (instance.priceStep <= 0.0 || bound <= 0.0) return std::max(bound, 0.0);
+    const double step = instance.priceStep;
+    const auto lowest = static_cast<int64_t>(std::ceil(bound / step - kTolerance));
+    int64_t dearest = 0;
+    for (const StockBin& bin : instance.bins)
+        dearest = std::max(dearest, static_cast<int64_t>(std::llround(bin.price / step)));
+    // The sums of prices reachable, one bit per step up to one rod above the bound; beyond a
+    // table of some megabytes the step alone rounds.
+    const int64_t top = lowest + dearest;
+    if (top > kMostPriceSteps) return static_cast<double>(lowest) * step;
+    const size_t words = static_cast<size_t>(top) / 64 + 1;
+    std::vector<uint64_t> reached(words, 0);
+    reached[0] = 1;
+    const auto shiftedIn = [&](int64_t by) {
+        const size_t whole = static_cast<size_t>(by) / 64;
+        const unsigned part = static_cast<unsigned>(by % 64);
+        for (size_t w = words; w-- > whole;) {
+            uint64_t moved = reached[w - whole] << part;
+            if (part != 0 && w > whole) moved |= reached[w - whole - 1] >> (64 - part);
+            reached[w] |= moved;
+        }
+    };
+    for (const StockBin& bin : instance.bins) {
+        const int64_t price = std::llround(bin.price / step);
+        if (price <= 0) continue;
+        // Any count up to the rods available, as yes/no choices of 1, 2, 4, ... rods.
+        int64_t left = std::min<int64_t>(bin.available, top / price + 1);
+        for (int64_t rods = 1; left > 0; rods *= 2) {
+            const int64_t take = std::min(rods, left);
+            if (take * price <= top) shiftedIn(take * price);
+            left -= take;
+        }
+    }
+    for (int64_t sum = lowest; sum <= top; ++sum)
+        if ((reached[static_cast<size_t>(sum) / 64] >> (sum % 64)) & 1)
+            return static_cast<double>(sum) * step;
+    return static_cast<double>(lowest) * step;
 }
 
 CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,

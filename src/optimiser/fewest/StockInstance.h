@@ -71,7 +71,9 @@ double rodTieBreak(const StockInstance& instance);
 // for every uncut piece.
 double costOf(const StockInstance& instance, const StockPacking& packing, double uncutPrice);
 
-// The price bound rounded up to the prices' step, with a tolerance for the LP's rounding errors.
+// The lowest price at or above `bound` that some choice of rods within the rows' quantities costs:
+// no plan can cost anything in between. With a tolerance for the LP's rounding errors; the bound
+// itself when the prices have no common step.
 double roundedUpPrice(const StockInstance& instance, double bound);
 
 // The packing as a result: one rod pattern per column, lengths longest first, each naming its

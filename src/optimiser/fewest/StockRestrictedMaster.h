@@ -8,10 +8,12 @@
 
 namespace marlo::fewest {
 
-// The cheapest plan (by costOf) made of the given columns only, as an integer program for CBC:
-// quick where the columns of the relaxation suffice, and no proof of anything.
+// The cheapest plan (by costOf) made of the given columns only that costs less than `incumbent`
+// and has at least `leastRods` rods (which every plan has), as an integer program for CBC: quick
+// where the columns of the relaxation suffice, and no proof of anything.
 std::optional<StockPacking> planFromColumns(const StockInstance& instance,
                                             const std::vector<StockColumn>& columns,
-                                            double uncutPrice, const Deadline& deadline);
+                                            double uncutPrice, const StockPacking& incumbent,
+                                            int leastRods, const Deadline& deadline);
 
 }  // namespace marlo::fewest
