@@ -103,13 +103,14 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
         const StockTotals totals = stockTotals(source.patterns, source.stock);
         addField(page, 0, 3, top, catalogue.text(stock_text::kTotalPrice),
                  formatPrice(totals.price, source.decimalSeparator));
+        // The widest column, so that the proven mark shows whole.
         if (source.priceLowerBound) {
-            addField(page, 2, 3, top, catalogue.text(stock_text::kPriceLowerBound),
+            addField(page, 0, 4, top, catalogue.text(stock_text::kPriceLowerBound),
                      formatPrice(*source.priceLowerBound, source.decimalSeparator) + " " +
                          catalogue.text(source.priceProven ? fewest_text::kProvenOptimal
                                                            : fewest_text::kNotProven));
         }
-        rows = 4;
+        rows = source.priceLowerBound ? 5 : 4;
     }
     const double ruleY = top + rows * kFieldRow + 1.5;
     page.lines.push_back({g::kLeft, ruleY, g::kRight, ruleY, 0.3, g::kInk});

@@ -340,8 +340,8 @@ TEST_F(CliRunTest, stock_plansAtTheLowestPriceAndNamesTheStockInEveryOutput) {
     const std::string text = fileBytes(report);
     for (const char* line :
          {"Stock: 2100 mm, offcut R-9", "Stock: 6000 mm",
-          "Length of the rod       (mm)  :   6000/2100", "Total price                     :   6.00",
-          "Lower bound of the price        :   6.00   proven optimal",
+          "Length of the rod       (mm)  :   6000/2100", "Total price                   :   6.00",
+          "Lower bound of the price      :   6.00   proven optimal",
           "Material used           (mm)  :   8100", "Leftovers               (mm)  :   1500, 100"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     const std::string drawn = pdfWords(diagram);

@@ -48,8 +48,8 @@ TEST(StockReports, stockOfEveryPatternAndThePriceTotals_inEveryReport) {
     const std::vector<std::string> lines = {
         "    Length of the rod       (mm)  :   6500/2100",
         "    Trim at each rod end    (mm)  :   5",
-        "    Total price                     :   12.40",
-        "    Lower bound of the price        :   12.40   proven optimal",
+        "    Total price                   :   12.40",
+        "    Lower bound of the price      :   12.40   proven optimal",
         "    Material used           (mm)  :   15100",
         "    Leftovers               (mm)  :   484 × 2, 90"};
     const std::vector<std::string> text = linesOf(composeTextReport(result.data, kEnglish));

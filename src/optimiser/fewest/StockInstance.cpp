@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
 constexpr double kTolerance = 1e-6;
-constexpr int64_t kMostPriceSteps = 64 * 1024 * 1024;
+constexpr int64_t kMostPriceSteps = 8 * 1024 * 1024;
 
 bool hasRods(const StockItem& item) {
     return !item.quantity || *item.quantity > 0;
@@ -134,25 +134,24 @@ double roundedUpPrice(const StockInstance& instance, double bound) {
     if (instance.priceStep <= 0.0 || bound <= 0.0) return std::max(bound, 0.0);
     const double step = instance.priceStep;
     const auto lowest = static_cast<int64_t>(std::ceil(bound / step - kTolerance));
+    // Every plan's rods hold the pieces: their capacities add up to the pieces' weight at least.
+    int64_t weight = 0;
+    for (const ItemType& type : instance.types)
+        weight += static_cast<int64_t>(type.weight) * type.demand;
     int64_t dearest = 0;
-    for (const StockBin& bin : instance.bins)
-        dearest = std::max(dearest, static_cast<int64_t>(std::llround(bin.price / step)));
-    // The sums of prices reachable, one bit per step up to one rod above the bound; beyond a
-    // table of some megabytes the step alone rounds.
+    int64_t free = 0;  // the capacity of the rods that cost nothing
+    for (const StockBin& bin : instance.bins) {
+        const int64_t price = std::llround(bin.price / step);
+        dearest = std::max(dearest, price);
+        if (price <= 0) free += static_cast<int64_t>(bin.available) * bin.instance.capacity;
+    }
     const int64_t top = lowest + dearest;
-    if (top > kMostPriceSteps) return static_cast<double>(lowest) * step;
-    const size_t words = static_cast<size_t>(top) / 64 + 1;
-    std::vector<uint64_t> reached(words, 0);
-    reached[0] = 1;
-    const auto shiftedIn = [&](int64_t by) {
-        const size_t whole = static_cast<size_t>(by) / 64;
-        const unsigned part = static_cast<unsigned>(by % 64);
-        for (size_t w = words; w-- > whole;) {
-            uint64_t moved = reached[w - whole] << part;
-            if (part != 0 && w > whole) moved |= reached[w - whole - 1] >> (64 - part);
-            reached[w] |= moved;
-        }
-    };
+    if (top > kMostPriceSteps || free >= weight) return static_cast<double>(lowest) * step;
+    // The most capacity that rods costing exactly so many steps give (-1: no choice costs that),
+    // at most the weight; then the cheapest price from `lowest` that holds the weight.
+    const auto needed = static_cast<int32_t>(weight - free);
+    std::vector<int32_t> most(static_cast<size_t>(top) + 1, -1);
+    most[0] = 0;
     for (const StockBin& bin : instance.bins) {
         const int64_t price = std::llround(bin.price / step);
         if (price <= 0) continue;
@@ -160,14 +159,22 @@ double roundedUpPrice(const StockInstance& instance, double bound) {
         int64_t left = std::min<int64_t>(bin.available, top / price + 1);
         for (int64_t rods = 1; left > 0; rods *= 2) {
             const int64_t take = std::min(rods, left);
-            if (take * price <= top) shiftedIn(take * price);
             left -= take;
+            const int64_t cost = take * price;
+            const int64_t capacity = take * bin.instance.capacity;
+            for (int64_t s = top; s >= cost; --s) {
+                const int32_t before = most[static_cast<size_t>(s - cost)];
+                if (before < 0) continue;
+                const auto with =
+                    static_cast<int32_t>(std::min<int64_t>(before + capacity, needed));
+                most[static_cast<size_t>(s)] = std::max(most[static_cast<size_t>(s)], with);
+            }
         }
     }
-    for (int64_t sum = lowest; sum <= top; ++sum)
-        if ((reached[static_cast<size_t>(sum) / 64] >> (sum % 64)) & 1)
-            return static_cast<double>(sum) * step;
-    return static_cast<double>(lowest) * step;
+    for (int64_t s = lowest; s <= top; ++s)
+        if (most[static_cast<size_t>(s)] >= needed) return static_cast<double>(s) * step;
+    // No choice up to one rod above the bound holds the pieces: every plan costs more.
+    return static_cast<double>(top + 1) * step;
 }
 
 CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,

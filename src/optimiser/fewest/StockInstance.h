@@ -71,9 +71,10 @@ double rodTieBreak(const StockInstance& instance);
 // for every uncut piece.
 double costOf(const StockInstance& instance, const StockPacking& packing, double uncutPrice);
 
-// The lowest price at or above `bound` that some choice of rods within the rows' quantities costs:
-// no plan can cost anything in between. With a tolerance for the LP's rounding errors; the bound
-// itself when the prices have no common step.
+// The lowest price at or above `bound` that some choice of rods within the rows' quantities costs
+// whose capacities together hold the weight of all pieces: no plan can cost anything in between.
+// With a tolerance for the LP's rounding errors; the bound itself when the prices have no common
+// step.
 double roundedUpPrice(const StockInstance& instance, double bound);
 
 // The packing as a result: one rod pattern per column, lengths longest first, each naming its
