@@ -47,9 +47,11 @@ class CliObserver : public RunObserver {
     }
     void bestPlanFound(const PlanSummary& totals, int lowerBound) override {
         if (!drawProgress_) return;
-        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount
-             << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound
-             << std::flush;
+        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount;
+        // Plans from a stock list bound their price, not their rods.
+        if (lowerBound > 0)
+            err_ << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound;
+        err_ << std::flush;
         drawn_ = true;
     }
     bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
