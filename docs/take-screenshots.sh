@@ -7,17 +7,20 @@
 # they show the installed place.
 # Needs (Debian): xvfb xauth xdotool imagemagick.
 # The pages of the cutting diagram come from the command line program beside the desktop program
-# (installed), or from the build's.
-# Usage: docs/take-screenshots.sh [program, default build/app/marlo-veen]
+# (installed), or from the build's, each from the workshop sample job of its language.
+# Usage: docs/take-screenshots.sh [program, default build/app/marlo-veen] [language ...]
+# Without languages the pictures of all five are taken (english slovak german czech dutch).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="$(realpath "${1:-$root/build/app/marlo-veen}")"
 out="$root/docs/screenshots"
+languages=("${@:2}")
+[ ${#languages[@]} -gt 0 ] || languages=(english slovak german czech dutch)
 
 if [ -z "${MARLO_SCREENSHOT_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-    env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program"
+    env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program" "${languages[@]}"
 fi
 
 cli="$(dirname "$program")/marlo-veen-cli"
@@ -44,22 +47,24 @@ about_button=(371 37)
 result_table="640x162+232+56"
 result_totals="640x155+232+340"
 
-# start LANGUAGE ROD CUT MIN MAX BORDERS START SORT: a fresh start with these stored settings (not
-# the first start, the manual already shown once), waiting until the opening animation is over.
+# start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
+# (not the first start, the manual already shown once), opening the job file if one is given, and
+# waiting until the opening animation is over.
 start() {
   stop_program
   rm -rf "$work/config"
   mkdir -p "$work/config"
   printf '[nastavenia]\nmin.%%20rozmer=%s\nmax.%%20rozmer=%s\nhrubka%%20rezu=%s\ndlzka%%20tyce=%s\nprepinac1=%s\nprepinac2=%s\nprepinac3=%s\njazyk=%s\ndokumentacia=0\n' \
     "$4" "$5" "$3" "$2" "$6" "$7" "$8" "$1" > "$work/config/Optimalizacia.ini"
-  launch
+  launch "${9:-}"
   window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
   sleep 2.5
   xdotool windowfocus --sync "$window"
 }
 
+# launch [JOB]
 launch() {
-  XDG_CONFIG_HOME="$work/config" HOME="$work" "$program" > "$work/program.log" 2>&1 &
+  XDG_CONFIG_HOME="$work/config" HOME="$work" "$program" ${1:+"$1"} > "$work/program.log" 2>&1 &
   pid=$!
 }
 
@@ -121,13 +126,18 @@ mkdir -p "$out"
 first_start
 capture_dialog "first-start.png" "Please choose your language"
 
-for language in english slovak german czech dutch; do
+for language in "${languages[@]}"; do
   case "$language" in
-    english) suffix=en job=("ACME Ltd." "Hall 4" "RAL 9010") parameters_title="Parameters" ;;
-    slovak) suffix=sk job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametre" ;;
-    german) suffix=de job=("ACME GmbH" "Halle 4" "RAL 9010") parameters_title="Parameter" ;;
-    czech) suffix=cs job=("Stavby s.r.o." "Hala 4" "RAL 9010") parameters_title="Parametry" ;;
-    dutch) suffix=nl job=("ACME B.V." "Hal 4" "RAL 9010") parameters_title="Parameters" ;;
+    english) suffix=en sample=workshop-en.opt job=("ACME Ltd." "Hall 4" "RAL 9010")
+      parameters_title="Parameters" ;;
+    slovak) suffix=sk sample=workshop.opt job=("Stavby s.r.o." "Hala 4" "RAL 9010")
+      parameters_title="Parametre" ;;
+    german) suffix=de sample=workshop-de.opt job=("ACME GmbH" "Halle 4" "RAL 9010")
+      parameters_title="Parameter" ;;
+    czech) suffix=cs sample=workshop-cs.opt job=("Stavby s.r.o." "Hala 4" "RAL 9010")
+      parameters_title="Parametry" ;;
+    dutch) suffix=nl sample=workshop-nl.opt job=("ACME B.V." "Hal 4" "RAL 9010")
+      parameters_title="Parameters" ;;
   esac
 
   # The worked example: rod 6000 mm, cut 6 mm, 2000 x 3, 1500 x 2, 1000 x 4.
@@ -168,7 +178,8 @@ for language in english slovak german czech dutch; do
   capture_dialog "parameters-band-$suffix.png" "$parameters_title"
   xdotool key Escape
 
-  # The cutting diagram of the workshop sample: its window, and the first page of its PDF.
+  # The cutting diagram of the workshop sample job of the language: its window, and the first page
+  # of its PDF.
   case "$language" in
     english) diagram_title="Cutting diagram" ;;
     slovak) diagram_title="Plán rezania" ;;
@@ -176,14 +187,12 @@ for language in english slovak german czech dutch; do
     czech) diagram_title="Plán řezání" ;;
     dutch) diagram_title="Zaagplan" ;;
   esac
-  start "$language" 6000 6 200 500 1 1 1
-  type_job "${job[@]}" 2900 12 2400 16 2650 8 1980 24 2150 10 1750 18 1500 30 1320 20 980 32 \
-    1150 26 840 28 720 36 560 24 410 30 250 40
+  start "$language" 6000 6 200 500 1 1 1 "$root/samples/$sample"
   click "${optimise_button[@]}"
   sleep 1
   click "${diagram_button[@]}"
   capture_dialog "diagram-view-$suffix.png" "$diagram_title"
-  XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/workshop.opt" \
+  XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/$sample" \
     --language "$suffix" --diagram "$work/diagram.pdf" > /dev/null
   pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$work/diagram.pdf" "$out/diagram-page-$suffix"
   echo "docs/screenshots/diagram-page-$suffix.png"

@@ -51,7 +51,9 @@ metainfo=share/metainfo/org.marloveen.MarloVeen.metainfo.xml
 mime=share/mime/packages/marlo-veen.xml
 manual=share/marlo-veen/files/documentation.pdf
 for f in "$desktop" "$metainfo" "$mime" "$manual" share/doc/marlo-veen/README.md \
-         share/marlo-veen/samples/worked-example.opt share/marlo-veen/samples/workshop.opt; do
+         share/marlo-veen/samples/worked-example.opt share/marlo-veen/samples/workshop.opt \
+         share/marlo-veen/samples/workshop-{en,de,cs,nl}.opt \
+         share/marlo-veen/files/documentation-{en,sk,de,cs,nl}.pdf; do
   check_file "$f"
 done
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QSizeF>
 
+#include "diagram/HatchLines.h"
+
 namespace marlo {
 
 namespace {
@@ -38,14 +40,10 @@ class PagePainter {
         painter_.drawRect(rect(box.rect));
     }
 
+    // The hatch lines are cut off at the rectangle, not clipped by the painter: an SVG file keeps
+    // no clip, so a clip would let them run over the neighbouring pieces.
     void hatch(const DiagramHatch& hatch) {
-        painter_.save();
-        painter_.setClipRect(rect(hatch.rect), Qt::IntersectClip);
-        painter_.setPen(pen(hatch.colour, hatch.lineWidth));
-        const RectMm& r = hatch.rect;
-        for (double along = -r.height; along < r.width; along += hatch.spacing)
-            painter_.drawLine(point(r.x + along, r.bottom()), point(r.x + along + r.height, r.y));
-        painter_.restore();
+        for (const DiagramLine& hatchLine : hatchLines(hatch)) line(hatchLine);
     }
 
     void line(const DiagramLine& line) {

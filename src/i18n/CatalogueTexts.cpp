@@ -18,7 +18,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Optimalizuj", "Optimieren", "Optimize", "Optimalizovat", "Optimaliseren"},  // 8
         {"por.č.", "Lfd. Nr.", "Seq. No.", "poř.č.", "Volgnr."},  // 9
         {"počet tyčí", "Anz. Stangen", "No. of rods", "počet tyčí", "Aantal staven"},  // 10
-        {"odpad", "Abfall", "Waste", "odpad", "Overschot"},  // 11
+        {"odpad", "Abfall", "Waste", "odpad", "Afval"},  // 11
         {"počet ks", "Anz. Stk.", "No. of pieces", "počet ks", "Aantal stuks"},  // 12
         {"rozmer1", "Abm.1", "Dim1", "rozměr1", "Afm.1"},  // 13
         {"rozmer2", "Abm.2", "Dim2", "rozměr2", "Afm.2"},  // 14
@@ -49,19 +49,19 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Minimales Abfallmaß",
          "Minimum dimension of waste",
          "Minimální rozměr odpadu",
-         "Minimale afmeting van het afval"},
+         "Minimale afvallengte"},
         // 33
         {"Maximálny rozmer odpadu",
          "Maximales Abfallmaß",
          "Maximum dimension of waste",
          "Maximální rozměr odpadu",
-         "Maximale afmeting van het afval"},
+         "Maximale afvallengte"},
         // 34
         {"Hrúbka rezu",
          "Schnittbreite",
          "Slice thickness",
-         "Tloušťka řezu",
-         "Breedte zaagsnede"},
+         "Šířka řezu",
+         "Zaagsnede"},
         {"Dĺžka tyče", "Stangenlänge", "Rod length", "Délka tyče", "Staaflengte"},  // 35
         {"Optimalizácia", "Optimierung", "Optimization", "Optimalizace", "Optimalisatie"},  // 36
         // 37
@@ -111,34 +111,34 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Berekende mogelijkheden"},
         // 47
         {"Rozmer je väčší ako dĺžka tyče. Chcete zapísať tento rozmer?",
-         "Die Abmessung ist größer als die Stangenlänge. Möchten Sie diese Abmessung eingeben?",
+         "Die Abmessung ist größer als die Stangenlänge. Möchten Sie sie trotzdem eingeben?",
          "The dimension is greater than rod length. Do you want to enter this dimension?",
-         "Rozměr je větší než délka tyče. Chcete zapsat tento rozměr?",
-         "De afmeting is groter dan de staaflengte. Wilt u deze afmeting invoeren?"},
+         "Rozměr je větší než délka tyče. Chcete tento rozměr přesto zapsat?",
+         "De afmeting is groter dan de staaflengte. Wilt u deze afmeting toch invoeren?"},
         // 48
         {"Chcete vymazať 1 označenú položku?",
-         "Möchten Sie den markierten Posten löschen?",
+         "Möchten Sie die markierte Zeile löschen?",
          "Are you sure to delete one selected item?",
          "Chcete vymazat 1 označenou položku?",
-         "Weet u zeker dat u het geselecteerde item wilt verwijderen?"},
+         "Weet u zeker dat u de geselecteerde regel wilt verwijderen?"},
         // 49
         {"Chcete vymazať ",
          "Möchten Sie die ",
          "Are you sure you want to delete ",
          "Chcete vymazat ",
-         "Weet u zeker dat u "},
+         "Weet u zeker dat u de "},
         // 50
         {" označené položky?",
-         " die markierten Posten löschen?",
+         " markierten Zeilen löschen?",
          " selected items?",
          " označené položky?",
-         " geselecteerde items wilt verwijderen?"},
+         " geselecteerde regels wilt verwijderen?"},
         // 51
         {" označených položiek?",
-         " die markierten Posten löschen?",
+         " markierten Zeilen löschen?",
          " selected items?",
          " označených položek?",
-         " geselecteerde items wilt verwijderen?"},
+         " geselecteerde regels wilt verwijderen?"},
         // 52
         {"Optimalizácia prerušená!",
          "Optimierung abgebrochen!",
@@ -153,14 +153,14 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Wilt u de wijzigingen opslaan?"},
         // 54
         {"Chcete uložiť zmeny súboru ",
-         "Möchten Sie die Dateiänderungen speichern? ",
+         "Möchten Sie die Änderungen an dieser Datei speichern: ",
          "Do you want to save the changes to ",
          "Chcete uložit změny souboru ",
-         "Wilt u de wijzigingen opslaan als bestand?"},
+         "Wilt u de wijzigingen opslaan in "},
         {"Všetky súbory", "Alle Dateien", "All files", "Všechny soubory", "Alle bestanden"},  // 55
         // 56
         {"Súbory typu",
-         "Dateitypen",
+         "Unterstützte Dateien",
          "Supported files",
          "Soubory typu",
          "Ondersteunde bestanden"},
@@ -178,11 +178,11 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "De zaaglijst bevat meer dan 20000 losse stukken; de optimalisatie wordt afgebroken."},
         // 59
         {"Výsledok potrebuje viac ako 50 rôznych spôsobov rezania, optimalizácia sa ruší.",
-         "Das Ergebnis braucht mehr als 50 verschiedene Schnittmuster; die Optimierung wird "
+         "Das Ergebnis erfordert mehr als 50 verschiedene Schnittmuster; die Optimierung wird "
          "abgebrochen.",
          "The result needs more than 50 different cutting patterns; optimization cancelled.",
-         "Výsledek potřebuje více než 50 různých způsobů řezání, optimalizace se ruší.",
-         "Het resultaat vraagt meer dan 50 verschillende zaagpatronen; de optimalisatie wordt "
+         "Výsledek vyžaduje více než 50 různých způsobů řezání, optimalizace se ruší.",
+         "Het resultaat vereist meer dan 50 verschillende zaagpatronen; de optimalisatie wordt "
          "afgebroken."},
         // 60
         {"Niektorá hodnota v zozname nie je platné číslo, riadok vynechávam.",
@@ -210,10 +210,10 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Marlo-veen : Nieuw"},
         // 64
         {"Niektorý rozmer je väčší ako dĺžka tyče, rozmer vynechávam.",
-         "Eine Abmessung ist größer als die Stangenlänge; die Abmessung wird ausgelassen.",
+         "Eine Abmessung ist größer als die Stangenlänge und wird ausgelassen.",
          "Some dimension is greater than the rod length; dimension omitted.",
          "Některý rozměr je větší než délka tyče, rozměr vynechávám.",
-         "Een afmeting is groter dan de staaflengte; de afmeting wordt weggelaten."},
+         "Een afmeting is groter dan de staaflengte en wordt weggelaten."},
         {"počet", "Anzahl", "no. of", "počet", "aantal"},  // 65
         {"tyčí", "Stangen", "Rods", "tyčí", "Staven"},  // 66
         {"por.", "Lfd.", "Seq.", "poř.", "Volg."},  // 67
@@ -240,47 +240,47 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Totaal rendement"},
         // 74
         {"Všetky súbory (*.*)|*.*|Súbory typu (*.txt)|*.txt",
-         "Alle Dateien (*.*)|*.*|Dateitypen (*.txt)|*.txt",
+         "Alle Dateien (*.*)|*.*|Textdateien (*.txt)|*.txt",
          "All files (*.*)|*.*|Supported files (*.txt)|*.txt",
          "Všechny soubory (*.*)|*.*|Soubory typu (*.txt)|*.txt",
-         "Alle bestanden (*.*)|*.*|Ondersteunde bestanden (*.txt)|*.txt"},
+         "Alle bestanden (*.*)|*.*|Tekstbestanden (*.txt)|*.txt"},
         // 75
         {"    Celkový počet tyčí   (ks)  :   ",
-         "    Gesamtanzahl Stangen (Stk.)  :   ",
+         "    Gesamtanzahl Stangen  (Stk.)  :   ",
          "    Total number of rods   (pcs)  :   ",
          "    Celkový počet tyčí   (ks)  :   ",
-         "    Totaal aantal staven          (pcs)  :   "},
+         "    Totaal aantal staven (stuks)  :   "},
         // 76
         {"    Celkový odpad        (mm)  :   ",
-         "    Gesamtabfall           (mm)  :   ",
+         "    Gesamtabfall            (mm)  :   ",
          "    Total waste             (mm)  :   ",
          "    Celkový odpad        (mm)  :   ",
-         "    Totaal afval                   (mm)  :   "},
+         "    Totaal afval            (mm)  :   "},
         // 77
         {"    Celkový počet odpadu (ks)  :   ",
-         "    Anzahl Abfallstücke  (Stk.)  :   ",
+         "    Anzahl Abfallstücke   (Stk.)  :   ",
          "    Total amount of waste  (pcs)  :   ",
          "    Celkový počet odpadů (ks)  :   ",
-         "    Totaal aantal afvalstukken    (pcs)  :   "},
+         "    Aantal afvalstukken  (stuks)  :   "},
         // 78
         {"    Celková využiteľnosť  (%)  :   ",
-         "    Gesamtausnutzung        (%)  :   ",
+         "    Gesamtausnutzung         (%)  :   ",
          "    Total efficiency         (%)  :   ",
          "    Celková využitelnost  (%)  :   ",
-         "    Totaal rendement                (%)  :   "},
+         "    Totaal rendement         (%)  :   "},
         // 79
         {"    Kalkulované možnosti       :   ",
-         "    Berechnete Möglichkeiten     :   ",
+         "    Berechnete Möglichkeiten      :   ",
          "    Total calculated possibilities:   ",
          "    Vypočtené možnosti         :   ",
-         "    Berekende mogelijkheden              :   "},
+         "    Berekende mogelijkheden       :   "},
         {"chyba", "Fehler", "Error", "chyba", "Fout"},  // 80
         // 81
         {"Všetky súbory (*.*)|*.*|Súbory typu (*.opt)|*.opt",
-         "Alle Dateien (*.*)|*.*|Dateitypen (*.opt)|*.opt",
+         "Alle Dateien (*.*)|*.*|Auftragsdateien (*.opt)|*.opt",
          "All files (*.*)|*.*|Supported files (*.opt)|*.opt",
          "Všechny soubory (*.*)|*.*|Soubory typu (*.opt)|*.opt",
-         "Alle bestanden (*.*)|*.*|Ondersteunde bestanden (*.opt)|*.opt"},
+         "Alle bestanden (*.*)|*.*|Opdrachtbestanden (*.opt)|*.opt"},
         {"číslo", "Nummer", "Number", "číslo", "Nummer"},  // 82
         {"ks", "Stk.", "Pcs", "ks", "Stuks"},  // 83
         {"počet", "Stang.", "No. of", "počet", "Aantal"},  // 84
@@ -316,16 +316,16 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Chybný údaj!", "Ungültiger Wert!", "Error!", "Chybný údaj!", "Ongeldige waarde!"},  // 91
         // 92
         {"    Dĺžka tyče           (mm)  :   ",
-         "    Stangenlänge                (mm)  :   ",
+         "    Stangenlänge            (mm)  :   ",
          "    Length of the rod       (mm)  :   ",
          "    Délka tyče           (mm)  :   ",
-         "    Lengte van de staaf            (mm)  :   "},
+         "    Staaflengte             (mm)  :   "},
         // 93
         {"    Hrúbka rezu          (mm)  :   ",
-         "    Schnittbreite               (mm)  :   ",
+         "    Schnittbreite           (mm)  :   ",
          "    Slice thickness         (mm)  :   ",
-         "    Tloušťka řezu        (mm)  :   ",
-         "    Breedte zaagsnede              (mm)  :   "},
+         "    Šířka řezu           (mm)  :   ",
+         "    Zaagsnede               (mm)  :   "},
         // 94
         {"Príliš mnoho krátkych rozmerov, optimalizácia bude prerušená!",
          "Zu viele kurze Abmessungen, die Optimierung wird abgebrochen!",

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "i18n/texts/WindowOutputTexts.h"
 #include "reports/ColumnWriter.h"
 #include "reports/ReportLines.h"
 
@@ -73,6 +74,7 @@ class PrintedReportLayout {
     void layOutCopy() {
         printer_.setFontSize(kBodyPoints);
         printer_.setBold(false);
+        printer_.beginCopy(catalogue_.text(window_output_text::kPageNumber));
         writeVersionLine(out_, landscape() ? kLandscapeVersionIndent : kPortraitVersionIndent);
 
         printer_.setFontSize(kHeaderPoints);
@@ -83,13 +85,16 @@ class PrintedReportLayout {
         emptyLines(2);
 
         printer_.setFontSize(kBodyPoints);
+        printer_.beginColumnCaptions();
         writeHeadings();
         writeRule(out_, dimensionColumns_);
         emptyLines(1);
+        printer_.endColumnCaptions();
         int tableLines = 0;
         if (data_.patterns) {
             for (const RodPattern& pattern : *data_.patterns) tableLines += writeRow(pattern);
         }
+        printer_.endTable();
 
         const bool pageBroken =
             kFirstPageBreakLine <= tableLines && tableLines <= kLastPageBreakLine;
@@ -131,6 +136,8 @@ class PrintedReportLayout {
 
     // One result row and the empty line after it; the number of lines it took.
     int writeRow(const RodPattern& pattern) {
+        // A row continued under its own headings stays on one page with them.
+        printer_.keepTogether(true);
         printer_.setBold(true);
         out_.numberEndingAt(pattern.sequence, reportValueColumn(1));
         printer_.setBold(false);
@@ -154,6 +161,7 @@ class PrintedReportLayout {
             out_.text(*stock);
         }
         out_.endLine();
+        printer_.keepTogether(false);
         return lines;
     }
 

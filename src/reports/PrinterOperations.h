@@ -23,6 +23,20 @@ class PrinterOperations {
     virtual void endLine() = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
+
+    // The structure of the document, for a printer that continues pages on its own; a printer
+    // whose pages never end ignores it. A copy of the report begins: its pages after the first
+    // carry `pageNumber` ("Page %1 / %2": the page, the page count of the copy) in the font
+    // current at this call.
+    virtual void beginCopy(std::string_view /*pageNumber*/) {}
+    // The lines between these two are the table's column captions, repeated at the top of every
+    // page that the table continues on ...
+    virtual void beginColumnCaptions() {}
+    virtual void endColumnCaptions() {}
+    // ... until the table ends.
+    virtual void endTable() {}
+    // The lines from keepTogether(true) to keepTogether(false) go on one page.
+    virtual void keepTogether(bool /*together*/) {}
 };
 
 }  // namespace marlo

@@ -2,8 +2,9 @@
 
 #include <QPrinter>
 
-#include "i18n/texts/DiagramTexts.h"
 #include "drawing/DiagramFiles.h"
+#include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/WindowOutputTexts.h"
 #include "reports/TextReport.h"
 
 namespace marlo {
@@ -19,6 +20,10 @@ DiagramCommands::DiagramCommands(QWidget* parent, Dialogs& dialogs, WindowMessag
       jobFileName_(std::move(jobFileName)) {}
 
 void DiagramCommands::print() {
+    if (!dialogs_.printerInstalled()) {
+        messages_.showError(window_output_text::kNoPrinterForDiagram);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -43,6 +43,8 @@ class Dialogs {
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // False when the machine has no printer to choose: printing cannot start.
+    virtual bool printerInstalled() = 0;
 };
 
 }  // namespace marlo

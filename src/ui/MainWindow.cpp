@@ -10,6 +10,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "ui/AboutDialog.h"
+#include "ui/CommandKeyPriority.h"
 #include "ui/DiagramView.h"
 #include "ui/DocumentationLink.h"
 #include "ui/FixedTexts.h"
@@ -51,6 +52,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     auto* drop = new JobFileDrop(this);
     installEventFilter(drop);
     connect(drop, &JobFileDrop::jobDropped, this, &MainWindow::openJobFile);
+    new CommandKeyPriority(this);
     connectCommands();
 }
 
@@ -203,6 +205,7 @@ void MainWindow::resetScreen() {
     setWindowTitle(messages_.text(63));
     state_.changed = false;
     state_.resultPresent = false;
+    diagram_->followResult(false);
     if (isVisible()) editor_->focusFirstBox();
 }
 

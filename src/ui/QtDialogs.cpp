@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace marlo {
@@ -56,6 +58,14 @@ QStringList qtFilters(const QString& filter) {
     return filters;
 }
 
+// The extension of a filter for one file type ("Supported files (*.opt)" gives "opt"); empty
+// for every file ("*") or several patterns.
+QString extensionOfFilter(const QString& filter) {
+    static const QRegularExpression single(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)\\)$"));
+    const QRegularExpressionMatch match = single.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request,
                                      QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
@@ -66,6 +76,16 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without any extension under a file type's filter gets that type's
+        // extension, so that the file shows up under the same filter when it is opened again.
+        // A name with an extension, or one chosen under "All files", is taken as typed.
+        dialog.setDefaultSuffix(extensionOfFilter(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& chosen) {
+                             dialog.setDefaultSuffix(extensionOfFilter(chosen));
+                         });
+    }
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -116,6 +136,10 @@ bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::printerInstalled() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 }  // namespace marlo

@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
     std::optional<QString> openFileName(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    bool printerInstalled() override;
 };
 
 }  // namespace marlo

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/WindowOutputTexts.h"
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
@@ -54,6 +55,11 @@ std::optional<ReportData> ReportCommands::reportData() {
 }
 
 void ReportCommands::print() {
+    // Without a printer the dialog could only fail; the PDF export is the way to paper then.
+    if (!context_.dialogs.printerInstalled()) {
+        messages_.showError(window_output_text::kNoPrinterForReport);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
     // The report repeats itself once per copy, so the printer prints what it is given once.
@@ -88,7 +94,8 @@ void ReportCommands::exportText() {
     if (!path || path->isEmpty()) return;
     const std::optional<ReportData> data = reportData();
     if (!data) return;
-    // The name exactly as the dialog gave it: no extension is added.
+    // The name exactly as the dialog gave it; the dialog itself adds the chosen type's extension
+    // to a name typed without one.
     if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
         messages_.showError(msg::kCannotWriteFile, *path);
 }

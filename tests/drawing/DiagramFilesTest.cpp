@@ -110,6 +110,41 @@ TEST(DiagramFiles, pdfOfFiftyPatterns_readsBackEveryPieceLengthInsideItsBox) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+// An SVG file keeps no clip: the hatch lines of a waste end at its box, off the piece beside it
+// and short of the rod's end, and the hatch still covers the box from one end to the other.
+TEST(DiagramFiles, svgHatching_staysInsideTheWasteBox) {
+    const RectMm waste{60, 20, 30, 8};
+    DiagramLayout layout;
+    layout.pages.emplace_back();
+    DiagramPage& page = layout.pages.back();
+    page.boxes.push_back({{20, 20, 40, 8}, BoxKind::Piece});
+    page.boxes.push_back({waste, BoxKind::Waste});
+    page.hatches.push_back({waste});
+
+    const QString svg = QString::fromUtf8(diagramSvg(layout, QStringLiteral("x")));
+    constexpr double kUnitsPerMm = 10;  // the file's 254 units to the inch
+    static const QRegularExpression polyline(QStringLiteral("<polyline[^>]*points=\"([^\"]*)\""));
+    double left = 1e9, right = -1e9;
+    int lines = 0;
+    for (auto match = polyline.globalMatch(svg); match.hasNext(); ++lines) {
+        const QStringList points =
+            match.next().captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& point : points) {
+            const double x = point.section(QLatin1Char(','), 0, 0).toDouble() / kUnitsPerMm;
+            const double y = point.section(QLatin1Char(','), 1, 1).toDouble() / kUnitsPerMm;
+            EXPECT_GE(x, waste.x - 0.01);
+            EXPECT_LE(x, waste.right() + 0.01);
+            EXPECT_GE(y, waste.y - 0.01);
+            EXPECT_LE(y, waste.bottom() + 0.01);
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    EXPECT_GT(lines, 20);
+    EXPECT_NEAR(left, waste.x, 0.2);
+    EXPECT_NEAR(right, waste.right(), 1.3);
+}
+
 }  // namespace
 }  // namespace marlo
 

@@ -114,12 +114,19 @@ TEST(JobFile, samples_areJobFiles) {
                                {{"2000", "3"}, {"1500", "2"}, {"1000", "4"}}}));
     EXPECT_EQ(readBytes(samples / "worked-example.opt"), serializeJob(worked.job));
 
-    for (const char* name : {"workshop.opt", "many-short.opt"}) {
+    for (const char* name : {"workshop.opt", "workshop-en.opt", "workshop-de.opt",
+                             "workshop-cs.opt", "workshop-nl.opt", "many-short.opt"}) {
         const fs::path path = samples / name;
         const JobFileReadResult read = readJobFile(path);
         EXPECT_EQ(read.status, JobFileStatus::Taken) << name;
         EXPECT_GE(read.job.list.size(), 12u) << name;
         EXPECT_EQ(readBytes(path), serializeJob(read.job)) << name;
+    }
+    // The workshop job of each language is one job: only its header is in another language.
+    const CuttingList workshop = readJobFile(samples / "workshop.opt").job.list;
+    for (const char* language : {"en", "de", "cs", "nl"}) {
+        const std::string name = std::string("workshop-") + language + ".opt";
+        EXPECT_EQ(readJobFile(samples / name).job.list, workshop) << name;
     }
 }
 

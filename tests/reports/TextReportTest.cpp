@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -68,19 +69,43 @@ TEST(TextReport, compose_twelveDimensions_keepsLastDigitsOfNumbersAndValuesUnder
     EXPECT_TRUE(endsAt(lines[kFirstRow], " 490    480    470 ", 106));
 }
 
-TEST(TextReport, compose_dutchWasteHeadingBehindRodsHeading_continuesOnNewLine) {
+// Characters, not bytes: "ü" or "č" take one column of the report.
+size_t columnsOf(const std::string& utf8) {
+    return static_cast<size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+TEST(TextReport, compose_everyLanguage_keepsHeadingsAndTotalsInTheirColumns) {
     WorkedExample example;
-    const StringCatalogue dutch(Language::Dutch);
+    example.data.lowerBound = 3;
+    const std::string englishRow =
+        linesOf(composeTextReport(example.data, StringCatalogue(Language::English)))[kFirstRow];
 
-    const auto lines = linesOf(composeTextReport(example.data, dutch));
+    for (Language language : kAllLanguages) {
+        const StringCatalogue catalogue(language);
+        const auto lines = linesOf(composeTextReport(example.data, catalogue));
 
-    ASSERT_EQ(dutch.text(85), "Staven");
-    ASSERT_EQ(dutch.text(11), "Overschot");
-    EXPECT_EQ(lines[kHeading2],
-              std::string(7 - dutch.text(82).size(), ' ') + dutch.text(82) + " Staven");
-    EXPECT_EQ(lines[kHeading2 + 1],
-              std::string(12, ' ') + "Overschot      1      2      3      4 ");
-    EXPECT_EQ(lines[kRule + 1], "  " + std::string(47, '-'));
+        // The second heading line holds the waste heading, ending in column 21 after a blank,
+        // and the dimension numbers: no heading is so wide that the line spills over.
+        const std::string& heading = lines[kHeading2];
+        EXPECT_TRUE(heading.ends_with(" " + catalogue.text(11) + "      1      2      3      4 "))
+            << heading;
+        EXPECT_EQ(columnsOf(heading), 7u * 7 + 1) << heading;
+        EXPECT_EQ(lines[kRule], "  " + std::string(47, '-')) << static_cast<int>(language);
+        EXPECT_EQ(lines[kFirstRow], englishRow);
+
+        // Every total, parameter and bound line puts its colon and its value in one column.
+        const int totals = kFirstRow + 2 * 2 + 2;
+        const size_t colon = columnsOf(lines[totals].substr(0, lines[totals].find(':')));
+        for (int line = totals; line < totals + 8; ++line) {
+            ASSERT_NE(lines[line].find(':'), std::string::npos) << lines[line];
+            EXPECT_EQ(columnsOf(lines[line].substr(0, lines[line].find(':'))), colon)
+                << lines[line];
+        }
+        // German and Dutch labels are as wide as the English ones; Slovak and Czech keep theirs.
+        const bool slavic = language == Language::Slovak || language == Language::Czech;
+        EXPECT_EQ(colon, slavic ? 31u : 34u) << lines[totals];
+    }
 }
 
 TEST(TextReport, compose_totalsAndSummary_followCatalogueCaptionsAndFormats) {

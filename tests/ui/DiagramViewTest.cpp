@@ -110,5 +110,24 @@ TEST_F(DiagramViewTest, followsTheResult_zoomsWithCtrlWheel_printsAndExportsIt) 
     EXPECT_FALSE(action("mnu_export_diagram_svg")->isEnabled());
 }
 
+// File → New and Open replace the job on screen: the diagram of the old plan goes with it, also
+// when the header was blank and so never changes.
+TEST_F(DiagramViewTest, newJob_emptiesTheDiagramWindowOfTheOldPlan) {
+    typeRow("2000", "3");
+    typeRow("1500", "2");
+    QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton);
+    ASSERT_TRUE(window->resultPresent());
+    action("mnu_diagram")->trigger();
+    auto* view = find<DiagramWindow>("Diagram");
+    ASSERT_TRUE(view->isVisible());
+    EXPECT_GT(bars(view->canvas()->diagram()), 0);
+
+    dialogs.answers = {MessageAnswer::No};  // do not save the changed job
+    action("mnu_novy")->trigger();
+    EXPECT_FALSE(window->resultPresent());
+    EXPECT_TRUE(view->canvas()->diagram().pages.empty());
+    EXPECT_FALSE(action("mnu_tlacit_diagram")->isEnabled());
+}
+
 }  // namespace
 }  // namespace marlo

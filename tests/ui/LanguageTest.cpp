@@ -92,8 +92,9 @@ TEST_F(Languages, switchWithUnsavedChangesOfANamedJob_asksAndCancelKeepsEverythi
     dialogs.answers = {MessageAnswer::Cancel};
     action("mnu_english")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Möchten Sie die Dateiänderungen speichern? %1?").arg(file));
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("Möchten Sie die Änderungen an dieser Datei speichern: %1?").arg(file));
     expectTicked(*window, "mnu_german");
     EXPECT_EQ(action("mnu_subor")->text(), "Datei");
     EXPECT_EQ(grid("Grid1")->rowCount(), 2);

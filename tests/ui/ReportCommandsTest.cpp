@@ -98,6 +98,19 @@ TEST_F(ReportCommandsTest, excel_writesAWorkbookAndHandsItToTheSpreadsheetApplic
     QFile::remove(second);
 }
 
+// The Excel command's Ctrl+E reaches it wherever the cursor is, a header box included.
+TEST_F(ReportCommandsTest, excel_ctrlE_exportsWhileTypingInAHeaderBox) {
+    optimiseWorkedExample();
+    for (const char* name : {"Text5", "Text3", "Text4", "Text1"}) {
+        QTest::mouseClick(box(name), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), box(name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    }
+    EXPECT_EQ(shell.links.size(), 4u);
+    EXPECT_EQ(box("Text5")->text(), "ACME");
+    for (const QUrl& link : shell.links) QFile::remove(link.toLocalFile());
+}
+
 TEST_F(ReportCommandsTest, print_drawsEveryCopyIntoThePdfAndNothingWhenCancelled) {
     optimiseWorkedExample();
     dialogs.printToPdf = folder.filePath("plan.pdf");
@@ -114,6 +127,28 @@ TEST_F(ReportCommandsTest, print_drawsEveryCopyIntoThePdfAndNothingWhenCancelled
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2)
         << pdf.count("/Type /Page");
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// With no printer on the machine, printing the report or the diagram says so and names the
+// PDF export instead of opening a printer dialog that can only fail.
+TEST_F(ReportCommandsTest, print_withNoPrinterInstalled_pointsToThePdfExport) {
+    optimiseWorkedExample();
+    dialogs.hasPrinter = false;
+    dialogs.printerAccepted = true;
+    dialogs.printToPdf = folder.filePath("printed.pdf");
+
+    action("mnu_tlacit")->trigger();
+    action("mnu_tlacit_diagram")->trigger();
+    EXPECT_EQ(dialogs.printerRequests, 0);
+    EXPECT_FALSE(QFile::exists(dialogs.printToPdf));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "No printer is installed. Use \"Export PDF…\" to save the printout as a file.");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "No printer is installed. Use \"Export diagram as PDF\" to save the diagram as a "
+              "file.");
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_TRUE(window->resultPresent());
 }
 
 TEST_F(ReportCommandsTest, moreThanHundredDimensions_endEveryReportWithAMessage) {

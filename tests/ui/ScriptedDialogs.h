@@ -39,9 +39,11 @@ class ScriptedDialogs : public Dialogs {
         }
         return printerAccepted;
     }
+    bool printerInstalled() override { return hasPrinter; }
 
     std::deque<MessageAnswer> answers;
     std::deque<QString> files;  // the files chosen in turn; an empty name cancels the dialog
+    bool hasPrinter = true;     // false: the machine has no printer, the printer dialog never opens
     bool printerAccepted = false;
     QString printToPdf;  // when set, an accepted printer dialog prints into this PDF file
     int printCopies = 1;

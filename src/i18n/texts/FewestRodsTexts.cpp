@@ -10,10 +10,10 @@ const std::vector<CatalogueRow>& fewestRodsTexts() {
         {"Dolná hranica (tyče)", "Untere Schranke (Stangen)", "Lower bound (rods)", "Dolní mez (tyče)", "Ondergrens (staven)"},  // 115
         // 116
         {"    Dolná hranica      (tyče)  :   ",
-         "    Untere Schranke   (Stangen)  :   ",
+         "    Untere Schranke    (Stangen)  :   ",
          "    Lower bound           (rods)  :   ",
          "    Dolní mez          (tyče)  :   ",
-         "    Ondergrens                 (staven)  :   "},
+         "    Ondergrens          (staven)  :   "},
         {"overené optimum", "nachweislich optimal", "proven optimal", "ověřené optimum", "bewezen optimaal"},  // 117
         {"neoverené", "nicht nachgewiesen", "not proven", "neověřeno", "niet bewezen"},  // 118
         {"Tyč po tyči", "Stange für Stange", "Rod-by-rod search", "Tyč po tyči", "Staaf voor staaf"},  // 119

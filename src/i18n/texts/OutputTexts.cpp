@@ -10,10 +10,10 @@ const std::vector<CatalogueRow>& outputTexts() {
         {"Export do PDF…", "PDF exportieren…", "Export PDF…", "Export do PDF…", "PDF exporteren…"},
         // 100: filter of its save dialog
         {"Všetky súbory (*.*)|*.*|Súbory typu (*.pdf)|*.pdf",
-         "Alle Dateien (*.*)|*.*|Dateitypen (*.pdf)|*.pdf",
+         "Alle Dateien (*.*)|*.*|PDF-Dateien (*.pdf)|*.pdf",
          "All files (*.*)|*.*|Supported files (*.pdf)|*.pdf",
          "Všechny soubory (*.*)|*.*|Soubory typu (*.pdf)|*.pdf",
-         "Alle bestanden (*.*)|*.*|Ondersteunde bestanden (*.pdf)|*.pdf"},
+         "Alle bestanden (*.*)|*.*|PDF-bestanden (*.pdf)|*.pdf"},
         // 101: an output of the command line named like its job file, followed by the path
         {"Výstup by prepísal súbor zákazky: ",
          "Die Ausgabe würde die Auftragsdatei überschreiben: ",
@@ -28,10 +28,10 @@ const std::vector<CatalogueRow>& outputTexts() {
          "De documentatie kan niet worden geopend: "},
         // 103: followed by the mail address
         {"Poštový program sa nepodarilo otvoriť pre adresu ",
-         "Das E-Mail-Programm kann nicht geöffnet werden für ",
+         "Für diese Adresse konnte kein E-Mail-Programm geöffnet werden: ",
          "No mail program could be opened for ",
          "Poštovní program se nepodařilo otevřít pro adresu ",
-         "Het e-mailprogramma kan niet worden geopend voor "},
+         "Er kon geen e-mailprogramma worden geopend voor het adres "},
     };
     // clang-format on
     return rows;

@@ -23,34 +23,34 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"zvyšok", "Reststück", "offcut", "zbytek", "reststuk"},  // 1103
         // 1104
         {"    Celková cena               :   ",
-         "    Gesamtpreis                  :   ",
+         "    Gesamtpreis                   :   ",
          "    Total price                   :   ",
          "    Celková cena               :   ",
-         "    Totale prijs                         :   "},
+         "    Totale prijs                  :   "},
         // 1105
         {"    Dolná hranica ceny         :   ",
-         "    Untere Schranke des Preises  :   ",
+         "    Untere Schranke des Preises   :   ",
          "    Lower bound of the price      :   ",
          "    Dolní mez ceny             :   ",
-         "    Ondergrens van de prijs              :   "},
+         "    Ondergrens van de prijs       :   "},
         // 1106
         {"    Spotreba materiálu   (mm)  :   ",
-         "    Materialverbrauch      (mm)  :   ",
+         "    Materialverbrauch       (mm)  :   ",
          "    Material used           (mm)  :   ",
          "    Spotřeba materiálu   (mm)  :   ",
-         "    Materiaalverbruik              (mm)  :   "},
+         "    Materiaalverbruik       (mm)  :   "},
         // 1107
         {"    Zvyšky               (mm)  :   ",
-         "    Reststücke             (mm)  :   ",
+         "    Reststücke              (mm)  :   ",
          "    Leftovers               (mm)  :   ",
          "    Zbytky               (mm)  :   ",
-         "    Reststukken                    (mm)  :   "},
+         "    Reststukken             (mm)  :   "},
         // 1108
         {"    Orez na každom konci (mm)  :   ",
-         "    Besäumen je Ende       (mm)  :   ",
+         "    Besäumen je Ende        (mm)  :   ",
          "    Trim at each rod end    (mm)  :   ",
          "    Ořez na každém konci (mm)  :   ",
-         "    Afkorten per staafeinde        (mm)  :   "},
+         "    Afkorten per staafeinde (mm)  :   "},
         {"Dĺžka tyče", "Stangenlänge", "Rod length", "Délka tyče", "Staaflengte"},  // 1109
         {"Označenie", "Kennung", "Stock ID", "Označení", "Kenmerk"},  // 1110
         {"Celková cena", "Gesamtpreis", "Total price", "Celková cena", "Totale prijs"},  // 1111
