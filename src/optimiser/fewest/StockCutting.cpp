@@ -19,8 +19,8 @@ namespace {
 
 constexpr double kRodsShare = 0.2;
 constexpr double kRelaxationShare = 0.4;
-constexpr double kDiveShare = 0.4;
-constexpr double kRestrictedMasterShare = 0.5;
+constexpr double kDiveShare = 0.25;
+constexpr double kRestrictedMasterShare = 0.15;
 constexpr double kTolerance = 1e-6;
 
 class StockSolver {
