@@ -1,12 +1,31 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <filesystem>
+#include <system_error>
 
 #include "settings/QSettingsStore.h"
 #include "ui/DesktopShell.h"
+#include "ui/FilePaths.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/QtDialogs.h"
 #include "ui/SplashScreen.h"
+
+namespace {
+
+// The job file as the bytes it was given as: Qt's own reading of the arguments loses those that
+// are no UTF-8. The name is made absolute here, on its bytes, for the same reason.
+QString jobFileArgument(const QString& positional, int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) != positional) continue;
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(argv[i], error);
+        return marlo::fileNameText(error ? std::string(argv[i]) : absolute.string());
+    }
+    return positional;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -17,7 +36,9 @@ int main(int argc, char* argv[]) {
     arguments.addPositionalArgument(QStringLiteral("job"), QStringLiteral("Job file (*.opt)."),
                                     QStringLiteral("[job]"));
     arguments.process(application);
-    const QString jobFile = arguments.positionalArguments().value(0);
+    const QStringList positional = arguments.positionalArguments();
+    const QString jobFile =
+        positional.isEmpty() ? QString() : jobFileArgument(positional.front(), argc, argv);
 
     marlo::QSettingsStore settings;
     marlo::QtDialogs dialogs;

@@ -53,12 +53,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries (Qt, libxlsxwriter, COIN-OR's CBC and CLP) come from dpkg-shlibdeps; what
+# The shared libraries (Qt, libxlsxwriter, COIN-OR's CBC and CLP, zint) come from dpkg-shlibdeps; what
 # is loaded at run time without being linked is named here: the fonts of the printed report, Qt's
-# own translations of its dialogs and buttons, and xdg-open for the manual, links and the
-# spreadsheet.
+# own translations of its dialogs and buttons, xdg-open for the manual, links and the
+# spreadsheet, and the database drivers of the stock store (SQLite for the user's own store,
+# PostgreSQL for a shared one).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "hicolor-icon-theme, shared-mime-info, desktop-file-utils, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-calc | gnumeric, evince | okular")
 include(CPack)

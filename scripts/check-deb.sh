@@ -33,8 +33,8 @@ trap 'uninstall; rm -rf "$work"' EXIT
 echo "check-deb: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter coinor-libcbc coinor-libclp \
-  fonts-liberation; do
+for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter coinor-libcbc coinor-libclp libzint \
+  fonts-liberation libqt6sql6-sqlite; do
   grep -q "$needed" <<< "$depends" && pass "depends on $needed" || fail "no dependency on $needed"
 done
 
@@ -67,6 +67,15 @@ if grep -q '"status": "finished"' <<< "$json" && grep -q '"rod_count": 3' <<< "$
   pass "marlo-veen-cli optimises the installed sample job"
 else
   fail "marlo-veen-cli did not give the plan of the sample job"
+fi
+
+printf 'length;quantity;price;kind;id\n6000;10;;rod;\n1200;1;;offcut;A-1\n' > "$work/stock.csv"
+if XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" marlo-veen-cli stock import \
+      --material "Profile 70" "$work/stock.csv" --language en \
+    && [ -s "$work/data/marlo-veen/stock.sqlite" ]; then
+  pass "marlo-veen-cli keeps stock in the user's own store"
+else
+  fail "marlo-veen-cli could not import stock into the user's own store"
 fi
 
 if command -v xvfb-run > /dev/null; then

@@ -2,20 +2,25 @@
 
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <optional>
 #include <system_error>
 
 #include "cli/CommandLine.h"
 #include "cli/RunOutcome.h"
+#include "cli/SawOutputs.h"
+#include "cli/StockCommands.h"
 #include "diagram/DiagramComposer.h"
 #include "drawing/DiagramFiles.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/CommandLineSafetyTexts.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "jobfile/JobFile.h"
 #include "jobfile/StockListText.h"
+#include "labels/LabelSheets.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
@@ -71,7 +76,8 @@ class CliObserver : public RunObserver {
 // An output path that names the job file itself (also through a link) would destroy the job.
 std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     for (const std::optional<std::string>& output :
-         {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath}) {
+         {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath,
+          options.labelsPath, options.sawListPath, options.sawSheetPath}) {
         std::error_code error;
         if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
     }
@@ -160,33 +166,18 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
     source.priceProven = outcome.optimal;
     const DiagramLayout diagram = composeDiagram(source, catalogue);
     // The command line has made sure that the name ends in .pdf or .svg.
-    if (saveDiagram(diagram, QString::fromStdString(path), *diagramFileFormat(path),
+    // The name's bytes as given: a name that is no UTF-8 is still the user's file.
+    if (saveDiagram(diagram, std::filesystem::path(path), *diagramFileFormat(path),
                     QString::fromStdString(catalogue.text(diagram_text::kTitle))))
         return exit_status::kFinished;
     err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
     return exit_status::kBadUsage;
 }
 
-}  // namespace
-
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           const SettingsStore& settings, const std::atomic<bool>& stop) {
-    const ParsedCommandLine parsed = parseCommandLine(arguments);
-    if (!parsed.options) {
-        err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
-        return exit_status::kBadUsage;
-    }
-    const CliOptions& options = *parsed.options;
-    const ProgramSettings stored = peekSettings(settings);
-    const JobParameters parameters = options.appliedTo(stored.parameters);
-    const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
-    const StringCatalogue catalogue(options.language.value_or(stored.language));
-
-    if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
-        err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
-        return exit_status::kBadUsage;
-    }
-
+// One run with its outputs, once the command line and the parameters are settled.
+int optimise(const CliOptions& options, const JobParameters& parameters,
+             const MethodChoice& methodChoice, const StringCatalogue& catalogue, std::ostream& out,
+             std::ostream& err, const std::atomic<bool>& stop) {
     StockList stock;
     if (options.stockPath) {
         std::optional<StockList> read = readStock(*options.stockPath, catalogue, err);
@@ -266,14 +257,67 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             planEfficiency(outcome.totals, parameters, patternsOf(plan.patterns), stock);
     }
 
-    out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue));
+    // A closed or full standard output does not keep the files from being written.
+    out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue)) << std::flush;
+    const bool printed = static_cast<bool>(out);
     if (status == exit_status::kFinished) {
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
+        const int sawStatus =
+            writeSawOutputs(options, read.job, plan, parameters, plan.stock, catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
+        if (status == exit_status::kFinished) status = sawStatus;
+    }
+    if (!printed) {
+        err << catalogue.text(safety_text::kCannotWriteOutput) << '\n';
+        if (status == exit_status::kFinished || status == exit_status::kNothing)
+            status = exit_status::kBadUsage;
     }
     return status;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const SettingsStore& settings, const std::atomic<bool>& stop) {
+    if (!arguments.empty() && arguments[0] == "stock")
+        return runStockCommand(arguments, out, err, settings);
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (!parsed.options) {
+        err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
+        return exit_status::kBadUsage;
+    }
+    const CliOptions& options = *parsed.options;
+    if (options.labelLayout == "help") {
+        out << labelLayoutNames();
+        return exit_status::kFinished;
+    }
+    const ProgramSettings stored = peekSettings(settings);
+    const JobParameters parameters = options.appliedTo(stored.parameters);
+    const MethodChoice methodChoice = options.appliedTo(stored.methodChoice);
+    const StringCatalogue catalogue(options.language.value_or(stored.language));
+
+    // The settings reader takes such a cut as unreadable; given on the command line it is refused.
+    if (!cutFitsRod(parameters.cutThickness, parameters.rodLength)) {
+        err << catalogue.text(safety_text::kCutNotBelowRod) << '\n';
+        return exit_status::kBadUsage;
+    }
+    if (const std::optional<std::string> output = outputOverwritingTheJob(options)) {
+        err << catalogue.text(output_text::kOutputIsTheJobFile) << *output << '\n';
+        return exit_status::kBadUsage;
+    }
+    if (const std::optional<std::string> refusal = sawOutputRefusal(options, catalogue)) {
+        err << *refusal << '\n';
+        return exit_status::kBadUsage;
+    }
+    // Out of memory, the run ends with a message rather than silently.
+    try {
+        return optimise(options, parameters, methodChoice, catalogue, out, err, stop);
+    } catch (const std::bad_alloc&) {
+        err << catalogue.text(safety_text::kOutOfMemory) << '\n';
+        return exit_status::kAborted;
+    }
 }
 
 }  // namespace marlo

@@ -16,6 +16,8 @@ inline constexpr int kNothing = 1;
 inline constexpr int kBadUsage = 2;  // also a job file that cannot be read or is refused
 inline constexpr int kAborted = 3;   // also a limit of the model
 inline constexpr int kInterrupted = 4;
+inline constexpr int kStockChanged = 5;  // a booking refused because the stock changed
+inline constexpr int kStoreFailed = 6;   // the stock store failed or refused; nothing changed
 }  // namespace exit_status
 
 // Runs `marlo-veen-cli` with its arguments (without the program name). Parameters and language

@@ -13,25 +13,33 @@ const char* const kUsage =
     "N]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
-    "[--progress]\n";
+    "[--progress]\n"
+    "                      [--labels FILE.pdf] [--label-layout NAME|help] [--label-start N]\n"
+    "                      [--saw-list FILE.csv] [--saw-sheet FILE.pdf]\n"
+    "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
+    "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
+    "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
+    "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in "
+    "~/.pgpass)\n";
 
 namespace {
 
 struct NumberFlag {
     const char* name;
     std::optional<int16_t> CliOptions::*field;
+    int16_t lowest;
     int16_t highest;
 };
 
 constexpr NumberFlag kNumberFlags[] = {
-    {"--rod-length", &CliOptions::rodLength, 32767},
-    {"--cut-thickness", &CliOptions::cutThickness, 32767},
-    {"--min-waste", &CliOptions::minWaste, 32767},
-    {"--max-waste", &CliOptions::maxWaste, 32767},
-    {"--waste-borders", &CliOptions::wasteBorders, 1},
-    {"--start-method", &CliOptions::startMethod, 1},
-    {"--sort", &CliOptions::sort, 1},
-    {"--trim", &CliOptions::trim, 32767},
+    {"--rod-length", &CliOptions::rodLength, 1, 32767},
+    {"--cut-thickness", &CliOptions::cutThickness, 0, 32767},
+    {"--min-waste", &CliOptions::minWaste, 0, 32767},
+    {"--max-waste", &CliOptions::maxWaste, 0, 32767},
+    {"--waste-borders", &CliOptions::wasteBorders, 0, 1},
+    {"--start-method", &CliOptions::startMethod, 0, 1},
+    {"--sort", &CliOptions::sort, 0, 1},
+    {"--trim", &CliOptions::trim, 0, 32767},
 };
 
 }  // namespace
@@ -73,6 +81,21 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                                : argument == "--pdf"  ? options.pdfPath
                                                                       : options.xlsxPath;
             path = arguments[++i];
+        } else if (argument == "--labels" || argument == "--saw-list" ||
+                   argument == "--saw-sheet") {
+            if (!hasValue) return {std::nullopt, argument + " needs a file name"};
+            std::optional<std::string>& path = argument == "--labels"     ? options.labelsPath
+                                               : argument == "--saw-list" ? options.sawListPath
+                                                                          : options.sawSheetPath;
+            path = arguments[++i];
+        } else if (argument == "--label-layout") {
+            if (!hasValue) return {std::nullopt, "--label-layout needs a layout name or help"};
+            options.labelLayout = arguments[++i];
+        } else if (argument == "--label-start") {
+            if (!hasValue) return {std::nullopt, "--label-start needs a sticker number"};
+            options.labelStart = toInt16(arguments[++i]);
+            if (!options.labelStart || *options.labelStart < 1)
+                return {std::nullopt, "bad value for --label-start: " + arguments[i]};
         } else if (argument == "--diagram") {
             if (!hasValue) return {std::nullopt, "--diagram needs a file name"};
             options.diagramPath = arguments[++i];
@@ -101,7 +124,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (flag == nullptr) return {std::nullopt, "unknown option: " + argument};
             if (!hasValue) return {std::nullopt, argument + " needs a value"};
             const std::optional<int16_t> value = toInt16(arguments[++i]);
-            if (!value || *value < 0 || *value > flag->highest)
+            if (!value || *value < flag->lowest || *value > flag->highest)
                 return {std::nullopt, "bad value for " + argument + ": " + arguments[i]};
             options.*(flag->field) = value;
         } else if (options.jobPath.empty()) {
@@ -110,6 +133,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return {std::nullopt, "more than one job file: " + argument};
         }
     }
+    // Listing the label layouts needs no job.
+    if (options.labelLayout == "help") return {options, {}};
     if (options.jobPath.empty()) return {std::nullopt, "no job file given"};
     return {options, {}};
 }

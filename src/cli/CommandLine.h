@@ -21,8 +21,13 @@ struct CliOptions {
     std::optional<std::string> reportPath;
     std::optional<std::string> pdfPath;
     std::optional<std::string> xlsxPath;
-    std::optional<std::string> diagramPath;  // a .pdf or .svg file
-    std::optional<std::string> stockPath;    // a stock list (CSV) to plan from
+    std::optional<std::string> diagramPath;   // a .pdf or .svg file
+    std::optional<std::string> labelsPath;    // piece labels, PDF
+    std::optional<std::string> labelLayout;   // a layout's name, or "help" for the list of names
+    std::optional<int16_t> labelStart;        // the first sticker of a partly used sheet
+    std::optional<std::string> sawListPath;   // the saw list as CSV
+    std::optional<std::string> sawSheetPath;  // the saw list as PDF
+    std::optional<std::string> stockPath;     // a stock list (CSV) to plan from
     bool json = false;
     bool progress = false;
 

@@ -15,7 +15,7 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-const std::array<std::string, 2> kDrawingFlags = {"--pdf", "--diagram"};
+const std::array<std::string, 4> kDrawingFlags = {"--pdf", "--diagram", "--labels", "--saw-sheet"};
 
 extern "C" void requestStop(int) {
     stopRequested.store(true);
@@ -27,15 +27,21 @@ int main(int argc, char** argv) {
     // Ctrl+C, and a stop from the system or a closed terminal, stop a run the way the second press
     // of Optimise does: the outputs still say how it ended.
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, requestStop);
+    // A reader that goes away (`| head -1`) must not kill the program before it writes its files:
+    // a failed write to the standard output is reported instead.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
     // The fonts of the printout and the diagram come from a GUI application; the command line
     // never shows a window, so it needs no screen whatever the desktop session asks for.
-    std::unique_ptr<QGuiApplication> fonts;
+    std::unique_ptr<QCoreApplication> application;
     if (std::find_first_of(arguments.begin(), arguments.end(), kDrawingFlags.begin(),
                            kDrawingFlags.end()) != arguments.end()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        fonts = std::make_unique<QGuiApplication>(argc, argv);
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (!arguments.empty() && arguments[0] == "stock") {
+        // The stock store's database drivers are plugins, loaded only within an application.
+        application = std::make_unique<QCoreApplication>(argc, argv);
     }
     const marlo::QSettingsStore settings;
     return marlo::runCli(arguments, std::cout, std::cerr, settings, stopRequested);

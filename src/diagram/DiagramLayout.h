@@ -25,8 +25,9 @@ struct RectMm {
     double bottom() const { return y + height; }
 };
 
-// What a box stands for, so that tests and views can find the pieces of a bar.
-enum class BoxKind { Piece, Waste, Sliver, Rod, Swatch };
+// What a box stands for, so that tests and views can find the pieces of a bar (Bar: a bar of a
+// barcode).
+enum class BoxKind { Piece, Waste, Sliver, Rod, Swatch, Bar };
 
 // A filled rectangle with an optional outline (outlineWidth 0: none, fill absent: hollow).
 struct DiagramBox {

@@ -21,7 +21,15 @@ constexpr int kSvgResolution = 254;
 }  // namespace
 
 bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout, int copies) {
-    QPageLayout page(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+    return paintPages(device, layout.pages,
+                      QSizeF(DiagramLayout::kPageWidth, DiagramLayout::kPageHeight), copies);
+}
+
+bool paintPages(QPagedPaintDevice& device, const std::vector<DiagramPage>& pages, QSizeF pageMm,
+                int copies) {
+    const bool landscape = pageMm.width() > pageMm.height();
+    QPageLayout page(QPageSize(landscape ? pageMm.transposed() : pageMm, QPageSize::Millimeter),
+                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
                      QPageLayout::Millimeter);
     page.setMode(QPageLayout::FullPageMode);
     device.setPageLayout(page);
@@ -30,7 +38,7 @@ bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout
     const double unitsPerMm = device.logicalDpiX() / 25.4;
     bool first = true;
     for (int copy = 0; copy < std::max(copies, 1); ++copy) {
-        for (const DiagramPage& sheet : layout.pages) {
+        for (const DiagramPage& sheet : pages) {
             if (!first && !device.newPage()) return false;
             first = false;
             paintDiagramPage(painter, sheet, unitsPerMm);
@@ -40,6 +48,11 @@ bool paintDiagramDocument(QPagedPaintDevice& device, const DiagramLayout& layout
 }
 
 QByteArray diagramPdf(const DiagramLayout& layout, const QString& title) {
+    return pagesPdf(layout.pages, QSizeF(DiagramLayout::kPageWidth, DiagramLayout::kPageHeight),
+                    title);
+}
+
+QByteArray pagesPdf(const std::vector<DiagramPage>& pages, QSizeF pageMm, const QString& title) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -48,7 +61,7 @@ QByteArray diagramPdf(const DiagramLayout& layout, const QString& title) {
         writer.setResolution(kPdfResolution);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("marlo-veen"));
-        if (!paintDiagramDocument(writer, layout)) return {};
+        if (!paintPages(writer, pages, pageMm)) return {};
     }
     return bytes;
 }
@@ -72,13 +85,12 @@ QByteArray diagramSvg(const DiagramLayout& layout, const QString& title) {
     return bytes;
 }
 
-bool saveDiagram(const DiagramLayout& layout, const QString& path, DiagramFileFormat format,
-                 const QString& title) {
+bool saveDiagram(const DiagramLayout& layout, const std::filesystem::path& path,
+                 DiagramFileFormat format, const QString& title) {
     const QByteArray bytes =
         format == DiagramFileFormat::Pdf ? diagramPdf(layout, title) : diagramSvg(layout, title);
     if (bytes.isEmpty()) return false;
-    return writeFileAtomically(path.toStdString(),
-                               std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace marlo

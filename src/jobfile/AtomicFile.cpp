@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -18,9 +20,33 @@ constexpr std::string_view kTemporaryEnding = ".tmp";
 // More links than this in a chain is a loop.
 constexpr int kMostLinks = 40;
 
-// Hidden, named after the destination and the saving process: ".job.opt.4711.tmp".
+// The longest name of a folder entry on the usual file systems, in bytes.
+constexpr size_t kLongestName = 255;
+// What a temporary's name adds to the destination's: "." before, "." + the process id (up to ten
+// digits) + ".tmp" after.
+constexpr size_t kTemporaryExtra = 1 + 1 + 10 + kTemporaryEnding.size();
+// A shortened name ends in "~" and eight hex digits of the whole name's digest.
+constexpr size_t kDigestPart = 1 + 8;
+
+// FNV-1a: the same name gives the same digest in every run, so that the next save of a target
+// finds what a killed save of it left.
+uint32_t digestOf(std::string_view name) {
+    uint32_t digest = 2166136261u;
+    for (const char c : name) digest = (digest ^ static_cast<unsigned char>(c)) * 16777619u;
+    return digest;
+}
+
+// Hidden, named after the destination and the saving process: ".job.opt.4711.tmp". A name too
+// long for that is shortened to its start and a digest of the whole name, so that the temporary
+// is still a valid name and long names with the same start keep temporaries of their own.
 std::string temporaryPrefix(const fs::path& destination) {
-    return "." + destination.filename().string() + ".";
+    std::string name = destination.filename().string();
+    if (name.size() + kTemporaryExtra > kLongestName) {
+        char digest[kDigestPart + 1];
+        std::snprintf(digest, sizeof digest, "~%08x", static_cast<unsigned>(digestOf(name)));
+        name = name.substr(0, kLongestName - kTemporaryExtra - kDigestPart) + digest;
+    }
+    return "." + name + ".";
 }
 
 fs::path temporaryPathFor(const fs::path& destination) {

@@ -7,15 +7,19 @@
 #include "jobfile/AtomicFile.h"
 #include "jobfile/CsvText.h"
 #include "jobfile/RegularFile.h"
+#include "jobfile/Utf16Text.h"
 #include "model/ListRowCheck.h"
-#include "model/NumericText.h"
 
 namespace marlo {
 
 namespace {
 
-bool isNumber(const std::vector<std::string>& cells, size_t index) {
-    return index < cells.size() && parseNumericText(decimalPointCell(cells[index])).has_value();
+// A header names its columns: a line with a digit anywhere is a row, to be taken or refused,
+// never dropped unseen.
+bool holdsDigit(const std::vector<std::string>& cells) {
+    return std::any_of(cells.begin(), cells.end(), [](const std::string& cell) {
+        return cell.find_first_of("0123456789") != std::string::npos;
+    });
 }
 
 std::optional<RowRefusal> refusalOf(const std::vector<std::string>& cells, const CutItem& item) {
@@ -40,8 +44,7 @@ ListText parseListText(std::string_view text, std::size_t room) {
     bool headerPossible = true;
     for (const CsvLine& line : csvLines(text)) {
         const std::vector<std::string>& cells = line.cells;
-        if (std::exchange(headerPossible, false) && !isNumber(cells, 0) && !isNumber(cells, 1))
-            continue;
+        if (std::exchange(headerPossible, false) && !holdsDigit(cells)) continue;
         const CutItem item{decimalPointCell(cells[0]),
                            cells.size() > 1 ? decimalPointCell(cells[1]) : ""};
         if (const std::optional<RowRefusal> refusal = refusalOf(cells, item)) {
@@ -67,6 +70,9 @@ ListFileRead readListFile(const std::filesystem::path& path, std::size_t room) {
     const FileBytes file = readRegularFile(path, kMaxListFileBytes);
     switch (file.status) {
         case FileReadStatus::Read:
+            // Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark.
+            if (const std::optional<std::string> text = utf8FromUtf16(file.bytes))
+                return {ListFileStatus::Read, parseListText(*text, room)};
             return {ListFileStatus::Read, parseListText(file.bytes, room)};
         case FileReadStatus::CannotRead:
             return {ListFileStatus::CannotRead, {}};

@@ -49,7 +49,7 @@ inline constexpr std::size_t kMaxListFileBytes = 4 * 1024 * 1024;
 // lines hold outside quoted cells.
 // Cells may be quoted as in CSV. A decimal comma is read as a point, except with the comma as
 // the separator, where only a quoted cell can hold one. Blank lines are skipped, and so is the
-// first non-blank line when neither of its cells is a number: a header. Every other line is a
+// first non-blank line when it holds no digit: a header. Every other line is a
 // row checked like a typed one; the cells are kept without surrounding blanks and with a decimal
 // point. At most `room` rows are taken; the rest are refused as ListFull.
 ListText parseListText(std::string_view text, std::size_t room);
@@ -66,6 +66,7 @@ struct ListFileRead {
     ListText list;
 };
 
+// The file is UTF-8 (with or without a byte-order mark) or UTF-16 with a byte-order mark.
 // NotAListFile for anything that is not a regular file or is over kMaxListFileBytes, refused
 // without waiting for it or reading it whole.
 ListFileRead readListFile(const std::filesystem::path& path, std::size_t room);

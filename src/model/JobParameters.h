@@ -30,6 +30,12 @@ inline JobParameters cuttingParameters(const JobParameters& p) {
     return cutting;
 }
 
+// A cut takes its thickness off the rod before the next piece: one of at least the rod length
+// would leave no room for a piece, and a negative one would let the rod grow.
+inline bool cutFitsRod(int16_t cutThickness, int16_t rodLength) {
+    return cutThickness >= 0 && cutThickness < rodLength;
+}
+
 // True when the waste lies strictly between the two band edges.
 inline bool insideWasteBand(const JobParameters& p, int32_t waste) {
     return p.minWasteDimension < waste && waste < p.maxWasteDimension;

@@ -68,7 +68,7 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     JobParameters& p = result.parameters;
     p.rodLength = numberOr(store, kRodLength, defaults.rodLength, [](int16_t v) { return v > 0; });
     p.cutThickness = numberOr(store, kCutThickness, defaults.cutThickness,
-                              [&p](int16_t v) { return v >= 0 && v < p.rodLength; });
+                              [&p](int16_t v) { return cutFitsRod(v, p.rodLength); });
     p.minWasteDimension =
         numberOr(store, kMinWasteDimension, defaults.minWasteDimension, notNegative);
     p.maxWasteDimension =

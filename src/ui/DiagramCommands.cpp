@@ -6,6 +6,7 @@
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/WindowOutputTexts.h"
 #include "reports/TextReport.h"
+#include "ui/FilePaths.h"
 
 namespace marlo {
 
@@ -47,7 +48,7 @@ void DiagramCommands::exportFile(DiagramFileFormat format) {
         parent_,
         {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});
     if (!path || path->isEmpty()) return;
-    if (!saveDiagram(diagram_, *path, format, messages_.text(diagram_text::kTitle)))
+    if (!saveDiagram(diagram_, filePath(*path), format, messages_.text(diagram_text::kTitle)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "jobfile/JobFile.h"
+#include "ui/FilePaths.h"
 
 namespace marlo {
 
@@ -13,10 +14,6 @@ constexpr int kJobFilesFirst = 2;   // the filter of job files is shown first
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-std::filesystem::path filePath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
 }
 
 std::optional<QString> named(std::optional<QString> path) {

@@ -10,6 +10,7 @@
 #include "i18n/texts/DesktopTexts.h"
 #include "jobfile/JobFile.h"
 #include "model/ListRowCheck.h"
+#include "ui/FilePaths.h"
 #include "ui/JobEditor.h"
 
 namespace marlo {
@@ -21,10 +22,6 @@ using namespace desktop_text;
 constexpr int kListFilesFirst = 2;  // the filter of CSV lists is shown first
 // A message names this many refused rows and counts the rest.
 constexpr std::size_t kNamedRefusals = 20;
-
-std::filesystem::path filePath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
 
 }  // namespace
 

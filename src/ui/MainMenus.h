@@ -49,6 +49,8 @@ class MainMenus : public QObject {
     MainMenus(QMainWindow* window, WindowMessages& messages);
 
     const MainCommands& commands() const { return commands_; }
+    // The File menu, which other command groups add their commands to.
+    QMenu* fileMenu() const { return fileMenu_; }
     // The File menu's submenu of the last job files, filled by RecentJobsMenu.
     QMenu* recentJobsMenu() const { return recentJobsMenu_; }
     void loadTexts();

@@ -24,6 +24,7 @@
 #include "ui/ResultView.h"
 #include "ui/RunController.h"
 #include "ui/Twips.h"
+#include "ui/labels/SawOutputCommands.h"
 
 namespace marlo {
 
@@ -47,6 +48,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     diagram_ = new DiagramView(
         this, state_, [this] { return editor_->header(); }, catalogue_, context_.dialogs,
         messages_);
+    sawOutputs_ = new SawOutputCommands(
+        this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
+        context_.dialogs, messages_, context_.settings);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -111,6 +115,7 @@ void MainWindow::connectCommands() {
 
     connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
     connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
+    connect(run_, &RunController::resultAvailable, sawOutputs_, &SawOutputCommands::enable);
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
@@ -163,6 +168,7 @@ void MainWindow::loadTexts() {
     run_->loadTexts();
     menus_->loadTexts();
     diagram_->loadTexts();
+    sawOutputs_->loadTexts();
 }
 
 void MainWindow::playOpeningAnimation() {

@@ -16,6 +16,7 @@
 namespace marlo {
 
 class DiagramView;
+class SawOutputCommands;
 class JobEditor;
 class ListTransfer;
 class MainMenus;
@@ -117,6 +118,7 @@ class MainWindow : public QMainWindow {
     RunController* run_;
     MainMenus* menus_;
     DiagramView* diagram_;
+    SawOutputCommands* sawOutputs_;
     RecentJobsMenu* recentJobs_;
 };
 

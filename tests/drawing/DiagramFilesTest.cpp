@@ -76,8 +76,8 @@ TEST(DiagramFiles, pdfOfFiftyPatterns_readsBackEveryPieceLengthInsideItsBox) {
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("diagram.pdf"));
-    ASSERT_TRUE(
-        saveDiagram(layout, path, DiagramFileFormat::Pdf, QStringLiteral("Cutting diagram")));
+    ASSERT_TRUE(saveDiagram(layout, path.toStdString(), DiagramFileFormat::Pdf,
+                            QStringLiteral("Cutting diagram")));
     const std::vector<std::vector<Word>> words = pdfWords(path);
     ASSERT_EQ(words.size(), layout.pages.size());
 
@@ -106,7 +106,8 @@ TEST(DiagramFiles, pdfOfFiftyPatterns_readsBackEveryPieceLengthInsideItsBox) {
 
     // A file that cannot be written leaves nothing behind.
     const QString missing = folder.filePath(QStringLiteral("missing/diagram.svg"));
-    EXPECT_FALSE(saveDiagram(layout, missing, DiagramFileFormat::Svg, QStringLiteral("x")));
+    EXPECT_FALSE(
+        saveDiagram(layout, missing.toStdString(), DiagramFileFormat::Svg, QStringLiteral("x")));
     EXPECT_FALSE(QFile::exists(missing));
 }
 

@@ -143,5 +143,31 @@ TEST(AtomicFile, write_afterAKilledSave_removesItsTemporaryButNotThoseOfRunningS
     EXPECT_EQ(entryCount(folder.path()), 3u);
 }
 
+TEST(AtomicFile, write_longestNames_haveTemporariesThatFitAndAreCleanedUp) {
+    TempFolder folder;
+    for (const size_t length : {250u, 255u}) {
+        const fs::path target = folder.path() / std::string(length, 'j');
+        ASSERT_TRUE(writeFileAtomically(target, "first")) << length;
+        // A save killed while its library writes leaves its temporary behind ...
+        const pid_t child = ::fork();
+        if (child == 0) {
+            produceFileAtomically(target, [](const fs::path& path) {
+                writeBytes(path, "part");
+                ::_exit(0);
+                return true;
+            });
+            ::_exit(1);
+        }
+        int status = 1;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save was under way";
+        EXPECT_EQ(entryCount(folder.path()), length == 250u ? 2u : 3u);
+        // ... which the next save of the same file removes.
+        ASSERT_TRUE(writeFileAtomically(target, "second")) << length;
+        EXPECT_EQ(readBytes(target), "second");
+    }
+    EXPECT_EQ(entryCount(folder.path()), 2u);
+}
+
 }  // namespace
 }  // namespace marlo

@@ -66,6 +66,36 @@ TEST(ListText, pastedText_checksEveryRowLikeATypedOne) {
     EXPECT_TRUE(parseListText("", 100).rows.empty());
 }
 
+TEST(ListText, unicodeTextOfASpreadsheet_isReadAndAFirstRowWithADigitIsNoHeader) {
+    // "Unicode text" as spreadsheets save it: UTF-16 with a byte-order mark, tabs, CR LF.
+    const std::u16string sheet =
+        u"Rozmer\tKusy\r\n2000\t3\r\n1250,5\t4\r\n\u0161\t1\r\n"
+        u"\U0001F600\t2\r\n";
+    TempFolder folder;
+    for (const bool littleEndian : {true, false}) {
+        std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char16_t unit : sheet) {
+            const char low = static_cast<char>(unit & 0xFF);
+            const char high = static_cast<char>(unit >> 8);
+            bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+        }
+        const fs::path path = folder.path() / "unicode.txt";
+        writeBytes(path, bytes);
+        const ListFileRead read = readListFile(path, 100);
+        ASSERT_EQ(read.status, ListFileStatus::Read);
+        EXPECT_EQ(itemsOf(read.list), (CuttingList{{"2000", "3"}, {"1250.5", "4"}}));
+        EXPECT_EQ(read.list.refused, (std::vector<RefusedRow>{{4, RowRefusal::Dimension},
+                                                              {5, RowRefusal::Dimension}}));
+        EXPECT_EQ(read.list.rows[0].line, 2);
+    }
+
+    // A first row with a digit is a row, refused like the same row further down.
+    EXPECT_EQ(parseListText("1 250;4 ks\n1 250;4 ks\n", 100).refused,
+              (std::vector<RefusedRow>{{1, RowRefusal::Dimension}, {2, RowRefusal::Dimension}}));
+    EXPECT_EQ(itemsOf(parseListText("Dimension (mm);Pieces\n500;2\n", 100)),
+              (CuttingList{{"500", "2"}}));
+}
+
 TEST(ListText, exportedList_isCsvThatReadsBackUnchanged) {
     const CuttingList list{{"2000", "3"}, {"1250.5", "4"}, {"9;9", "\"1\""}};
     const std::string csv = listCsv(list, "Rozměr", "ks");

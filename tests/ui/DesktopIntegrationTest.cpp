@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
+#include <filesystem>
 
 #include "WindowTest.h"
+#include "jobfile/JobFile.h"
 #include "settings/RecentJobs.h"
+#include "ui/FilePaths.h"
 
 namespace marlo {
 namespace {
@@ -85,6 +88,21 @@ TEST_F(DesktopIntegration, commandLine_opensTheJobAfterStartUpOrRefusesItWithMes
     EXPECT_TRUE(window->jobFileName().isEmpty());
     EXPECT_EQ(grid("Grid1")->rowCount(), 0);
     EXPECT_EQ(readRecentJobs(store).size(), 1u) << "a refused file is not remembered";
+    window->close();
+
+    // A name in bytes that are no UTF-8 (Latin-1 here) opens that file, and Save writes it back.
+    const std::filesystem::path latin1 = folder.path().toStdString() + "/r\xe8z.opt";
+    std::filesystem::copy_file(kSample.toStdString(), latin1);
+    startWith(fileNameText(latin1.string()));
+    EXPECT_EQ(rows(grid("Grid1")), kSampleRows);
+    EXPECT_TRUE(dialogs.messages.size() == 1u) << "no message beyond the refusal above";
+    typeRow("800", "1");
+    action("mnu_ulozit")->trigger();
+    EXPECT_EQ(readJobFile(latin1).job.list.size(), kSampleRows.size() + 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()), {}),
+              2)
+        << "no file under a changed name";
+    std::filesystem::remove(latin1);  // a name the temporary folder's own clean-up cannot spell
 }
 
 TEST_F(DesktopIntegration, droppedAndRecentJobs_openThroughTheSavePrompt_goneFilesAreRemoved) {

@@ -3,6 +3,7 @@
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "optimiser/fewest/ColumnGeneration.h"
@@ -12,18 +13,20 @@ namespace marlo::fewest {
 
 // Arcs of a type start where a heavier type's arc ends (or at 0), or after fewer consecutive
 // arcs of the same type than its demand: every plan keeps its pieces in a path, heaviest first.
-std::vector<Arc> pieceArcsOf(const Instance& instance) {
+std::optional<std::vector<Arc>> pieceArcsOf(const Instance& instance, const Deadline& deadline) {
     const int32_t c = instance.capacity;
     std::vector<char> reached(static_cast<size_t>(c) + 1, 0);
     reached[0] = 1;
     std::vector<Arc> arcs;
     std::vector<int32_t> chain(static_cast<size_t>(c) + 1);
     for (size_t t = 0; t < instance.types.size(); ++t) {
+        if (arcs.size() > kMostArcs || deadline.passed()) return std::nullopt;
         const int32_t w = instance.types[t].weight;
         for (int32_t v = 0; v <= c; ++v) chain[static_cast<size_t>(v)] = reached[v] ? 0 : -1;
         for (int32_t v = 0; v + w <= c; ++v) {
             const int32_t depth = chain[static_cast<size_t>(v)];
             if (depth < 0 || depth >= instance.types[t].demand) continue;
+            if (arcs.size() > kMostArcs) return std::nullopt;
             arcs.push_back({v, v + w, static_cast<int>(t)});
             int32_t& next = chain[static_cast<size_t>(v + w)];
             next = next < 0 ? depth + 1 : std::min(next, depth + 1);
@@ -42,17 +45,18 @@ std::vector<char> loadsReached(const Instance& instance, const std::vector<Arc>&
 
 namespace {
 
-// Graphs beyond this many arcs take CBC longer than a run has.
-constexpr size_t kMostArcs = 400000;
-
 constexpr int kLoss = -1;  // an arc that leaves the rest of the rod unused
 
-// Every arc of a piece, and an arc from every partial load to the full rod.
-std::vector<Arc> arcsOf(const Instance& instance) {
-    std::vector<Arc> arcs = pieceArcsOf(instance);
-    const std::vector<char> reached = loadsReached(instance, arcs);
+// Every arc of a piece, and an arc from every partial load to the full rod. None when the graph
+// would pass kMostArcs or the deadline passes while it is built: a long list on a long rod makes
+// graphs of gigabytes.
+std::optional<std::vector<Arc>> arcsOf(const Instance& instance, const Deadline& deadline) {
+    std::optional<std::vector<Arc>> arcs = pieceArcsOf(instance, deadline);
+    if (!arcs) return std::nullopt;
+    const std::vector<char> reached = loadsReached(instance, *arcs);
     for (int32_t v = 1; v < instance.capacity; ++v)
-        if (reached[static_cast<size_t>(v)]) arcs.push_back({v, instance.capacity, kLoss});
+        if (reached[static_cast<size_t>(v)]) arcs->push_back({v, instance.capacity, kLoss});
+    if (arcs->size() > kMostArcs) return std::nullopt;
     return arcs;
 }
 
@@ -64,9 +68,9 @@ Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const 
         left[a] = std::llround(flow[a]);
         if (left[a] > 0) out[static_cast<size_t>(arcs[a].from)].push_back(a);
     }
-    Packing packing;
+    std::vector<Pattern> rods;
     while (true) {
-        Pattern pattern(instance.types.size(), 0);
+        Pattern pattern;
         int32_t at = 0;
         while (at != instance.capacity) {
             size_t next = arcs.size();
@@ -74,13 +78,13 @@ Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const 
                 if (left[a] > 0) next = a;
             if (next == arcs.size()) break;
             --left[next];
-            if (arcs[next].type != kLoss) ++pattern[static_cast<size_t>(arcs[next].type)];
+            if (arcs[next].type != kLoss) addPieces(pattern, arcs[next].type, 1);
             at = arcs[next].to;
         }
         if (at == 0) break;
-        packing.add(pattern, 1);
+        rods.push_back(std::move(pattern));
     }
-    return packing;
+    return packingOfRods(rods);
 }
 
 }  // namespace
@@ -88,8 +92,9 @@ Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const 
 ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, int bound,
                             const Deadline& deadline) {
     ArcFlowOutcome outcome;
-    const std::vector<Arc> arcs = arcsOf(instance);
-    if (arcs.size() > kMostArcs) return outcome;
+    const std::optional<std::vector<Arc>> graph = arcsOf(instance, deadline);
+    if (!graph) return outcome;
+    const std::vector<Arc>& arcs = *graph;
     const int32_t c = instance.capacity;
     const int types = static_cast<int>(instance.types.size());
     const int rodsRow = types;  // rows: demand per type, the rods, conservation per node

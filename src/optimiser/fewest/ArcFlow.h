@@ -17,9 +17,13 @@ struct Arc {
     int type;
 };
 
+// Graphs beyond this many arcs take CBC longer than a run has.
+inline constexpr size_t kMostArcs = 400000;
+
 // The arcs of the pieces within the instance's capacity: every plan's rods are paths of them,
-// pieces heaviest first.
-std::vector<Arc> pieceArcsOf(const Instance& instance);
+// pieces heaviest first. None when the graph would pass kMostArcs or the deadline passes while it
+// is built: a long list on a long rod makes graphs of gigabytes.
+std::optional<std::vector<Arc>> pieceArcsOf(const Instance& instance, const Deadline& deadline);
 
 // Which loads (0 .. capacity) an arc ends at.
 std::vector<char> loadsReached(const Instance& instance, const std::vector<Arc>& arcs);

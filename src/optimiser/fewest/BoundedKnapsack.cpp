@@ -19,14 +19,17 @@ struct Bundle {
 }  // namespace
 
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
-                                     const std::vector<int32_t>& bounds) {
-    return mostValuablePatterns(instance, values, bounds, {instance.capacity}).front();
+                                     const std::vector<int32_t>& bounds, const Deadline& deadline) {
+    std::vector<KnapsackSolution> solutions =
+        mostValuablePatterns(instance, values, bounds, {instance.capacity}, deadline);
+    return solutions.empty() ? KnapsackSolution{} : std::move(solutions.front());
 }
 
 std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
                                                    const std::vector<double>& values,
                                                    const std::vector<int32_t>& bounds,
-                                                   const std::vector<int32_t>& capacities) {
+                                                   const std::vector<int32_t>& capacities,
+                                                   const Deadline& deadline) {
     const int32_t capacity = *std::max_element(capacities.begin(), capacities.end());
     std::vector<Bundle> bundles;
     for (size_t t = 0; t < instance.types.size(); ++t) {
@@ -46,6 +49,8 @@ std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
     const size_t words = (width + 63) / 64;
     std::vector<uint64_t> taken(bundles.size() * words, 0);
     for (size_t b = 0; b < bundles.size(); ++b) {
+        // A long list has thousands of bundles over a long rod: seconds in all.
+        if (deadline.passed()) return {};
         const Bundle& bundle = bundles[b];
         uint64_t* row = taken.data() + b * words;
         for (int32_t c = capacity; c >= bundle.weight; --c) {
@@ -62,10 +67,10 @@ std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
     for (int32_t c : capacities) {
         KnapsackSolution& solution = solutions.emplace_back();
         solution.value = best[static_cast<size_t>(c)];
-        solution.pattern.assign(instance.types.size(), 0);
         for (size_t b = bundles.size(); b-- > 0;) {
             if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
-                solution.pattern[bundles[b].type] += bundles[b].copies;
+                addPieces(solution.pattern, static_cast<int32_t>(bundles[b].type),
+                          bundles[b].copies);
                 c -= bundles[b].weight;
             }
         }

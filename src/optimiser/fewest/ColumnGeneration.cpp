@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "optimiser/fewest/BoundedKnapsack.h"
+#include "optimiser/fewest/LpDeadlineHandler.h"
 
 namespace marlo::fewest {
 
@@ -43,10 +44,9 @@ ColumnGeneration::~ColumnGeneration() = default;
 void ColumnGeneration::addPattern(const Pattern& pattern) {
     std::vector<int> rows;
     std::vector<double> counts;
-    for (size_t t = 0; t < pattern.size(); ++t) {
-        if (pattern[t] == 0) continue;
-        rows.push_back(static_cast<int>(t));
-        counts.push_back(pattern[t]);
+    for (const PatternEntry& e : pattern) {
+        rows.push_back(e.type);
+        counts.push_back(e.count);
     }
     lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
                          COIN_DBL_MAX, 1.0);
@@ -58,16 +58,19 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& d
     ClpSimplex& model = lp_->model;
     const size_t types = instance_.types.size();
     // Every type needs a pattern that holds it, so that the LP is feasible.
+    std::vector<char> held(types, 0);
+    for (const Pattern& pattern : patterns_)
+        for (const PatternEntry& e : pattern) held[static_cast<size_t>(e.type)] = 1;
     for (size_t t = 0; t < types; ++t) {
-        if (demand[t] == 0) continue;
-        const bool held = std::any_of(patterns_.begin(), patterns_.end(),
-                                      [t](const Pattern& p) { return p[t] > 0; });
-        if (held) continue;
-        Pattern single(types, 0);
-        single[t] = std::min(demand[t], instance_.capacity / instance_.types[t].weight);
+        if (demand[t] == 0 || held[t]) continue;
+        Pattern single;
+        addPieces(single, static_cast<int32_t>(t),
+                  std::min(demand[t], instance_.capacity / instance_.types[t].weight));
         addPattern(single);
     }
     for (size_t t = 0; t < types; ++t) model.setRowLower(static_cast<int>(t), demand[t]);
+    LpDeadlineHandler handler(deadline);
+    model.passInEventHandler(&handler);
 
     Solution solution;
     std::vector<double> prices(types);
@@ -78,7 +81,8 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& d
         const double* duals = model.dualRowSolution();
         for (size_t t = 0; t < types; ++t)
             prices[t] = demand[t] > 0 ? std::max(duals[t], 0.0) : 0.0;
-        const KnapsackSolution priced = mostValuablePattern(instance_, prices, demand);
+        const KnapsackSolution priced = mostValuablePattern(instance_, prices, demand, deadline);
+        if (deadline.passed()) break;
         ++pricings_;
         // No pattern is worth more than one rod: the LP is solved.
         if (priced.value <= 1.0 + kTolerance ||

@@ -35,9 +35,41 @@ Instance instanceOf(const PieceList& pieces, const JobParameters& parameters) {
     return instance;
 }
 
+int32_t countOf(const Pattern& pattern, int32_t type) {
+    const auto found =
+        std::lower_bound(pattern.begin(), pattern.end(), type,
+                         [](const PatternEntry& e, int32_t t) { return e.type < t; });
+    return found != pattern.end() && found->type == type ? found->count : 0;
+}
+
+void addPieces(Pattern& pattern, int32_t type, int32_t count) {
+    if (count <= 0) return;
+    // Pieces mostly come in ascending type order: then they go at the end.
+    auto at = pattern.end();
+    if (!pattern.empty() && pattern.back().type >= type)
+        at = std::lower_bound(pattern.begin(), pattern.end(), type,
+                              [](const PatternEntry& e, int32_t t) { return e.type < t; });
+    if (at != pattern.end() && at->type == type) {
+        at->count += count;
+    } else {
+        pattern.insert(at, {type, count});
+    }
+}
+
+// As if the patterns were counts per type compared from the longest type on: the first type
+// where they differ decides, and a pattern holding a type the other lacks holds more of it.
+bool holdsLongerPieces(const Pattern& a, const Pattern& b) {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        if (a[i].type != b[i].type) return a[i].type < b[i].type;
+        if (a[i].count != b[i].count) return a[i].count > b[i].count;
+    }
+    return a.size() > b.size();
+}
+
 int32_t weightOf(const Instance& instance, const Pattern& pattern) {
     int32_t weight = 0;
-    for (size_t t = 0; t < pattern.size(); ++t) weight += pattern[t] * instance.types[t].weight;
+    for (const PatternEntry& e : pattern) weight += e.count * instance.types[e.type].weight;
     return weight;
 }
 
@@ -57,13 +89,31 @@ void Packing::add(const Pattern& pattern, int32_t count) {
     rods.push_back(count);
 }
 
-bool coversDemand(const Instance& instance, const Packing& packing) {
-    for (size_t t = 0; t < instance.types.size(); ++t) {
-        int64_t cut = 0;
-        for (size_t p = 0; p < packing.patterns.size(); ++p)
-            cut += static_cast<int64_t>(packing.patterns[p][t]) * packing.rods[p];
-        if (cut < instance.types[t].demand) return false;
+Packing combined(const Packing& a, const Packing& b) {
+    Packing packing;
+    std::map<Pattern, size_t> indexOf;
+    for (const Packing* part : {&a, &b}) {
+        for (size_t p = 0; p < part->patterns.size(); ++p) {
+            if (part->rods[p] <= 0) continue;
+            const auto [found, added] = indexOf.emplace(part->patterns[p], packing.patterns.size());
+            if (added) {
+                packing.patterns.push_back(part->patterns[p]);
+                packing.rods.push_back(part->rods[p]);
+            } else {
+                packing.rods[found->second] += part->rods[p];
+            }
+        }
     }
+    return packing;
+}
+
+bool coversDemand(const Instance& instance, const Packing& packing) {
+    std::vector<int64_t> cut(instance.types.size(), 0);
+    for (size_t p = 0; p < packing.patterns.size(); ++p)
+        for (const PatternEntry& e : packing.patterns[p])
+            cut[static_cast<size_t>(e.type)] += static_cast<int64_t>(e.count) * packing.rods[p];
+    for (size_t t = 0; t < instance.types.size(); ++t)
+        if (cut[t] < instance.types[t].demand) return false;
     return true;
 }
 
@@ -80,15 +130,20 @@ Packing withoutSurplus(const Instance& instance, const Packing& packing) {
         firstRodOf[p] = rods.size();
         rods.insert(rods.end(), static_cast<size_t>(packing.rods[p]), packing.patterns[p]);
     }
-    for (size_t t = 0; t < instance.types.size(); ++t) {
-        int64_t surplus = -static_cast<int64_t>(instance.types[t].demand);
-        for (const Pattern& rod : rods) surplus += rod[t];
-        for (Pattern& rod : rods) {
-            if (surplus <= 0) break;
-            const int32_t taken = static_cast<int32_t>(std::min<int64_t>(surplus, rod[t]));
-            rod[t] -= taken;
-            surplus -= taken;
+    std::vector<int64_t> surplus(instance.types.size());
+    for (size_t t = 0; t < instance.types.size(); ++t) surplus[t] = -instance.types[t].demand;
+    for (const Pattern& rod : rods)
+        for (const PatternEntry& e : rod) surplus[static_cast<size_t>(e.type)] += e.count;
+    // Each type's surplus comes out of the first rods that hold it.
+    for (Pattern& rod : rods) {
+        for (PatternEntry& e : rod) {
+            int64_t& left = surplus[static_cast<size_t>(e.type)];
+            if (left <= 0) continue;
+            const int32_t taken = static_cast<int32_t>(std::min<int64_t>(left, e.count));
+            e.count -= taken;
+            left -= taken;
         }
+        std::erase_if(rod, [](const PatternEntry& e) { return e.count == 0; });
     }
     // Regroup in the order of the given patterns.
     std::vector<Pattern> byGivenOrder(rods.size());
@@ -104,7 +159,7 @@ Packing packingOfRods(const std::vector<Pattern>& rods) {
     Packing packing;
     std::map<Pattern, size_t> indexOf;
     for (const Pattern& rod : rods) {
-        if (std::all_of(rod.begin(), rod.end(), [](int32_t c) { return c == 0; })) continue;
+        if (rod.empty()) continue;
         const auto [found, added] = indexOf.emplace(rod, packing.patterns.size());
         if (added) {
             packing.patterns.push_back(rod);
@@ -123,16 +178,17 @@ CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,
     // rod with the longest piece left.
     std::vector<size_t> order(packing.patterns.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(),
-              [&](size_t a, size_t b) { return packing.patterns[a] > packing.patterns[b]; });
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return holdsLongerPieces(packing.patterns[a], packing.patterns[b]);
+    });
     CuttingPlan plan;
     for (size_t p : order) {
         RodPattern& pattern = plan.patterns.append();
         int32_t used = 0;
-        for (size_t t = 0; t < instance.types.size(); ++t) {
-            for (int32_t c = 0; c < packing.patterns[p][t]; ++c) {
-                pattern.lengths[pattern.pieceCount++] = instance.types[t].length;
-                used += instance.types[t].length + cut;
+        for (const PatternEntry& e : packing.patterns[p]) {
+            for (int32_t c = 0; c < e.count; ++c) {
+                pattern.lengths[pattern.pieceCount++] = instance.types[e.type].length;
+                used += instance.types[e.type].length + cut;
             }
         }
         pattern.waste = bookedWaste(parameters.rodLength - used, cut);

@@ -30,8 +30,27 @@ struct Instance {
 
 Instance instanceOf(const PieceList& pieces, const JobParameters& parameters);
 
-// How many pieces of each type a rod holds.
-using Pattern = std::vector<int32_t>;
+// How many pieces of one type a rod holds.
+struct PatternEntry {
+    int32_t type;
+    int32_t count;  // above 0
+
+    bool operator==(const PatternEntry&) const = default;
+    auto operator<=>(const PatternEntry&) const = default;
+};
+
+// A rod's pieces: the types it holds, in ascending order, with their counts. Types a rod does not
+// hold take no room, so that jobs of many distinct lengths keep small patterns.
+using Pattern = std::vector<PatternEntry>;
+
+// The count of one type in the pattern (0 when it holds none).
+int32_t countOf(const Pattern& pattern, int32_t type);
+
+// Adds `count` pieces of a type to the pattern (nothing when count is not above 0).
+void addPieces(Pattern& pattern, int32_t type, int32_t count);
+
+// Before `b` in a plan: more pieces of the longest type where the two differ.
+bool holdsLongerPieces(const Pattern& a, const Pattern& b);
 
 int32_t weightOf(const Instance& instance, const Pattern& pattern);
 
@@ -43,6 +62,9 @@ struct Packing {
     int rodCount() const;
     void add(const Pattern& pattern, int32_t count);
 };
+
+// The rods of both packings, equal patterns merged, in the order they first occur.
+Packing combined(const Packing& a, const Packing& b);
 
 // The packing with no more pieces of a type than wanted (surplus pieces are taken out of the
 // rods that hold them, empty rods dropped) and equal patterns merged. Covers the demand when the

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <new>
 #include <random>
 
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/CommandLineSafetyTexts.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/fewest/ArcFlow.h"
 #include "optimiser/fewest/ColumnGeneration.h"
@@ -24,6 +26,7 @@ constexpr size_t kPatternsTriedPerStage = 8;
 constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
 constexpr int kDiveFailures = 60;
+constexpr size_t kMostDiveCells = size_t{1} << 22;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -48,6 +51,8 @@ class Solver {
     FewestRodsResult run();
 
   private:
+    FewestRodsResult runStages();
+    FewestRodsResult aborted(int message) const;
     bool proven() const { return !best_.patterns.empty() && best_.rodCount() <= bound_; }
     std::vector<int32_t> fullDemand() const;
     void offer(const Packing& packing);
@@ -72,7 +77,16 @@ class Solver {
     uint64_t steps_ = 0;
     const ColumnGeneration* lp_ = nullptr;  // while the relaxation is being solved
     int diveFailures_ = 0;
+    size_t diveDepth_ = 0;
 };
+
+// The demand left once `rods` rods of the pattern are cut.
+void takeOut(std::vector<int32_t>& demand, const Pattern& pattern, int32_t rods) {
+    for (const PatternEntry& e : pattern) {
+        int32_t& left = demand[static_cast<size_t>(e.type)];
+        left = std::max(0, left - rods * e.count);
+    }
+}
 
 std::vector<int32_t> Solver::fullDemand() const {
     std::vector<int32_t> demand;
@@ -117,18 +131,18 @@ void Solver::report() {
 void Solver::roundRelaxation(const ColumnGeneration& lp, const ColumnGeneration::Solution& solution,
                              Packing fixed, const std::vector<int32_t>& demand) {
     std::vector<int32_t> left = demand;
+    Packing rounded;
     for (size_t p = 0; p < solution.rods.size(); ++p) {
         const auto rods = static_cast<int32_t>(std::floor(solution.rods[p] + 1e-6));
         if (rods <= 0) continue;
-        fixed.add(lp.patterns()[p], rods);
-        for (size_t t = 0; t < left.size(); ++t)
-            left[t] = std::max(0, left[t] - rods * lp.patterns()[p][t]);
+        rounded.add(lp.patterns()[p], rods);
+        takeOut(left, lp.patterns()[p], rods);
     }
+    fixed = combined(fixed, rounded);
     for (const Packing& rest :
          {firstFitDecreasing(instance_, left), bestFitDecreasing(instance_, left)}) {
-        Packing whole = fixed;
-        for (size_t p = 0; p < rest.patterns.size(); ++p) whole.add(rest.patterns[p], rest.rods[p]);
-        offer(whole);
+        if (deadline_.passed()) return;
+        offer(combined(fixed, rest));
     }
 }
 
@@ -163,7 +177,7 @@ void Solver::dive(ColumnGeneration& lp, const ColumnGeneration::Solution& soluti
         Packing next = fixed;
         next.add(pattern, rods);
         std::vector<int32_t> left = demand;
-        for (size_t t = 0; t < left.size(); ++t) left[t] = std::max(0, left[t] - rods * pattern[t]);
+        takeOut(left, pattern, rods);
         if (std::all_of(left.begin(), left.end(), [](int32_t d) { return d == 0; })) {
             offer(next);
             continue;
@@ -181,7 +195,12 @@ void Solver::dive(ColumnGeneration& lp, const ColumnGeneration::Solution& soluti
             continue;
         }
         roundRelaxation(lp, after, next, left);
+        // Every stage keeps what is left of the demand, a number per type: a long list's deep
+        // dive would take the memory of the machine.
+        if ((diveDepth_ + 1) * instance_.types.size() > kMostDiveCells) continue;
+        ++diveDepth_;
         dive(lp, after, next, left, deadline, random);
+        --diveDepth_;
     }
 }
 
@@ -193,28 +212,44 @@ void Solver::runSearch(const Deadline& deadline) {
     if (plan.status != RunStatus::Finished) return;
     Packing packing;
     for (const RodPattern& rod : plan.patterns) {
-        Pattern pattern(instance_.types.size(), 0);
+        Pattern pattern;
         for (int i = 0; i < rod.pieceCount; ++i) {
-            const auto type =
-                std::find_if(instance_.types.begin(), instance_.types.end(),
-                             [&](const ItemType& t) { return t.length == rod.lengths[i]; });
-            ++pattern[static_cast<size_t>(type - instance_.types.begin())];
+            // Types are ordered longest first.
+            const auto type = std::lower_bound(
+                instance_.types.begin(), instance_.types.end(), rod.lengths[i],
+                [](const ItemType& t, int16_t length) { return t.length > length; });
+            addPieces(pattern, static_cast<int32_t>(type - instance_.types.begin()), 1);
         }
         packing.add(pattern, rod.rods);
     }
     offer(packing);
 }
 
+FewestRodsResult Solver::aborted(int message) const {
+    FewestRodsResult refused;
+    refused.plan.status = RunStatus::Aborted;
+    refused.plan.abortMessage = message;
+    refused.lowerBound = bound_;
+    return refused;
+}
+
+// A stage that runs out of memory ends the run with the best plan so far rather than the
+// program: what it held is freed on the way out.
 FewestRodsResult Solver::run() {
-    raiseBound(std::max(continuousBound(instance_), martelloTothBound(instance_)));
-    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces) {
-        // A rod could take more pieces than a pattern holds: refused like the search refuses it.
-        FewestRodsResult refused;
-        refused.plan.status = RunStatus::Aborted;
-        refused.plan.abortMessage = msg::kTooManyShortDimensions;
-        refused.lowerBound = bound_;
-        return refused;
+    try {
+        return runStages();
+    } catch (const std::bad_alloc&) {
+        lp_ = nullptr;
+        if (best_.patterns.empty()) return aborted(safety_text::kOutOfMemory);
+        return result();
     }
+}
+
+FewestRodsResult Solver::runStages() {
+    raiseBound(std::max(continuousBound(instance_), martelloTothBound(instance_)));
+    // A rod could take more pieces than a pattern holds: refused like the search refuses it.
+    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces)
+        return aborted(msg::kTooManyShortDimensions);
     offer(firstFitDecreasing(instance_, fullDemand()));
     offer(bestFitDecreasing(instance_, fullDemand()));
 

@@ -2,10 +2,11 @@
 
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
-#include <ClpEventHandler.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
 #include <string>
+
+#include "optimiser/fewest/LpDeadlineHandler.h"
 
 namespace marlo::fewest {
 
@@ -16,19 +17,6 @@ class DeadlineHandler : public CbcEventHandler {
     explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
     CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
     CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
-
-  private:
-    const Deadline& deadline_;
-};
-
-// Ends an LP solve at the deadline: the LPs of large models take long between two nodes.
-class LpDeadlineHandler : public ClpEventHandler {
-  public:
-    explicit LpDeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
-    int event(Event whichEvent) override {
-        return whichEvent == endOfIteration && deadline_.passed() ? 0 : -1;
-    }
-    ClpEventHandler* clone() const override { return new LpDeadlineHandler(*this); }
 
   private:
     const Deadline& deadline_;

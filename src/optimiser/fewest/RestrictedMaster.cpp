@@ -18,10 +18,9 @@ std::optional<Packing> planFromPatterns(const Instance& instance,
     for (const Pattern& pattern : patterns) {
         std::vector<int> index;
         std::vector<double> value;
-        for (int t = 0; t < types; ++t) {
-            if (pattern[static_cast<size_t>(t)] == 0) continue;
-            index.push_back(t);
-            value.push_back(pattern[static_cast<size_t>(t)]);
+        for (const PatternEntry& e : pattern) {
+            index.push_back(e.type);
+            value.push_back(e.count);
         }
         index.push_back(rodsRow);
         value.push_back(1.0);

@@ -13,9 +13,6 @@ namespace marlo::fewest {
 
 namespace {
 
-// Graphs beyond this many arcs take CBC longer than a run has.
-constexpr size_t kMostArcs = 400000;
-
 // An arc of the graph: a piece or an unused part between two loads, or the end of a rod in a bin.
 struct FlowArc {
     int32_t from;
@@ -26,11 +23,14 @@ struct FlowArc {
 
 constexpr int32_t kEnd = -1;
 
-std::vector<FlowArc> graphOf(const StockInstance& instance, const StockBin& largest) {
-    const std::vector<Arc> pieces = pieceArcsOf(largest.instance);
+// None when the graph would be too large, or the deadline passes while it is built.
+std::optional<std::vector<FlowArc>> graphOf(const StockInstance& instance, const StockBin& largest,
+                                            const Deadline& deadline) {
+    const std::optional<std::vector<Arc>> pieces = pieceArcsOf(largest.instance, deadline);
+    if (!pieces) return std::nullopt;
     std::vector<FlowArc> arcs;
-    for (const Arc& arc : pieces) arcs.push_back({arc.from, arc.to, arc.type, -1});
-    const std::vector<char> reached = loadsReached(largest.instance, pieces);
+    for (const Arc& arc : *pieces) arcs.push_back({arc.from, arc.to, arc.type, -1});
+    const std::vector<char> reached = loadsReached(largest.instance, *pieces);
     std::vector<int32_t> loads;
     for (int32_t v = 1; v < static_cast<int32_t>(reached.size()); ++v)
         if (reached[static_cast<size_t>(v)]) loads.push_back(v);
@@ -40,12 +40,12 @@ std::vector<FlowArc> graphOf(const StockInstance& instance, const StockBin& larg
             std::upper_bound(loads.begin(), loads.end(), instance.bins[b].instance.capacity);
         if (last != loads.begin()) arcs.push_back({*(last - 1), kEnd, -1, static_cast<int>(b)});
     }
+    if (arcs.size() > kMostArcs) return std::nullopt;
     return arcs;
 }
 
 // The plan in a flow: each unit of flow from load 0 follows arcs with flow left to a rod's end.
-StockPacking packingOf(const StockInstance& instance, int32_t capacity,
-                       const std::vector<FlowArc>& arcs, const double* flow) {
+StockPacking packingOf(int32_t capacity, const std::vector<FlowArc>& arcs, const double* flow) {
     std::vector<int64_t> left(arcs.size());
     std::vector<std::vector<size_t>> out(static_cast<size_t>(capacity) + 1);
     for (size_t a = 0; a < arcs.size(); ++a) {
@@ -54,7 +54,7 @@ StockPacking packingOf(const StockInstance& instance, int32_t capacity,
     }
     StockPacking packing;
     while (true) {
-        Pattern pattern(instance.types.size(), 0);
+        Pattern pattern;
         int32_t at = 0;
         int bin = -1;
         while (bin < 0) {
@@ -63,7 +63,7 @@ StockPacking packingOf(const StockInstance& instance, int32_t capacity,
                 if (left[a] > 0) next = a;
             if (next == arcs.size()) break;
             --left[next];
-            if (arcs[next].type >= 0) ++pattern[static_cast<size_t>(arcs[next].type)];
+            if (arcs[next].type >= 0) addPieces(pattern, arcs[next].type, 1);
             bin = arcs[next].bin;
             at = arcs[next].to;
         }
@@ -85,8 +85,9 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
             return a.instance.capacity < b.instance.capacity;
         });
     const int32_t capacity = largest.instance.capacity;
-    const std::vector<FlowArc> arcs = graphOf(instance, largest);
-    if (arcs.size() > kMostArcs) return outcome;
+    const std::optional<std::vector<FlowArc>> graph = graphOf(instance, largest, deadline);
+    if (!graph) return outcome;
+    const std::vector<FlowArc>& arcs = *graph;
     const double tieBreak = rodTieBreak(instance);
     const int types = static_cast<int>(instance.types.size());
 
@@ -171,7 +172,7 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     if (!solved.solution.empty()) {
         // The pieces that no rod holds are the uncut ones.
         outcome.better =
-            withoutSurplus(instance, packingOf(instance, capacity, arcs, solved.solution.data()));
+            withoutSurplus(instance, packingOf(capacity, arcs, solved.solution.data()));
     }
     if (solved.finished && (outcome.better || incumbent)) {
         outcome.costBound =

@@ -62,10 +62,9 @@ StockColumnGeneration::~StockColumnGeneration() = default;
 void StockColumnGeneration::addColumn(const StockColumn& column) {
     std::vector<int> rows;
     std::vector<double> counts;
-    for (size_t t = 0; t < column.pattern.size(); ++t) {
-        if (column.pattern[t] == 0) continue;
-        rows.push_back(static_cast<int>(t));
-        counts.push_back(column.pattern[t]);
+    for (const PatternEntry& e : column.pattern) {
+        rows.push_back(e.type);
+        counts.push_back(e.count);
     }
     for (const int row : {lp_->binRow[column.bin], lp_->rodsRow}) {
         if (row < 0) continue;
@@ -129,7 +128,8 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
         const double* duals = model.dualRowSolution();
         for (size_t t = 0; t < types; ++t) prices[t] = std::max(duals[t], 0.0);
         const std::vector<KnapsackSolution> priced =
-            mostValuablePatterns(largest->instance, prices, demand, capacities);
+            mostValuablePatterns(largest->instance, prices, demand, capacities, deadline);
+        if (priced.empty()) break;
         ++pricings_;
         // Lagrange's bound: no column of a bin costs less than its reduced cost, and a plan
         // takes at most `available` rods of a bin.

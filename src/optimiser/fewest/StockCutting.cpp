@@ -103,8 +103,10 @@ void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) 
         if (rods <= 0) continue;
         packing.add(column, rods);
         available[column.bin] -= rods;
-        for (size_t t = 0; t < demand.size(); ++t)
-            demand[t] = std::max(0, demand[t] - rods * column.pattern[t]);
+        for (const PatternEntry& e : column.pattern) {
+            int32_t& left = demand[static_cast<size_t>(e.type)];
+            left = std::max(0, left - rods * e.count);
+        }
     }
     const StockPacking rest = cheapestFirstFit(instance_, demand, available);
     for (size_t c = 0; c < rest.columns.size(); ++c) packing.add(rest.columns[c], rest.rods[c]);

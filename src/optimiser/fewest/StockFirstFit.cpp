@@ -56,9 +56,9 @@ StockPacking cheapestFirstFit(const StockInstance& instance, const std::vector<i
                     continue;
                 }
                 --left[*bin];
-                into = &rods.emplace_back(OpenRod{*bin, Pattern(instance.types.size(), 0), 0});
+                into = &rods.emplace_back(OpenRod{*bin, Pattern{}, 0});
             }
-            ++into->pattern[t];
+            addPieces(into->pattern, static_cast<int32_t>(t), 1);
             into->load += w;
         }
     }

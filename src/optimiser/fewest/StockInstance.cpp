@@ -81,31 +81,37 @@ StockInstance stockInstanceOf(const PieceList& pieces, const JobParameters& para
 }
 
 StockPacking withoutSurplus(const StockInstance& instance, const StockPacking& packing) {
+    const auto types = static_cast<int32_t>(instance.types.size());
     Instance wanted;
     wanted.types = instance.types;
     StockPacking result;
-    // The bin rides along as one more count after the types, which taking out pieces leaves be.
+    std::vector<int64_t> held(instance.types.size(), 0);
+    for (size_t c = 0; c < packing.columns.size(); ++c)
+        for (const PatternEntry& e : packing.columns[c].pattern)
+            held[static_cast<size_t>(e.type)] += static_cast<int64_t>(e.count) * packing.rods[c];
+    for (size_t t = 0; t < instance.types.size(); ++t) {
+        const auto uncut =
+            static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held[t]));
+        result.uncut.push_back(uncut);
+        wanted.types[t].demand -= uncut;
+    }
+    // The bin rides along as a type of its own after the job's, wanted as often as it is held, so
+    // that taking out pieces leaves it be.
+    for (size_t b = 0; b < instance.bins.size(); ++b) wanted.types.push_back({0, 0, 0});
     Packing flat;
     for (size_t c = 0; c < packing.columns.size(); ++c) {
         Pattern pattern = packing.columns[c].pattern;
-        pattern.push_back(static_cast<int32_t>(packing.columns[c].bin) + 1);
+        const auto binType = types + static_cast<int32_t>(packing.columns[c].bin);
+        addPieces(pattern, binType, 1);
+        wanted.types[static_cast<size_t>(binType)].demand += packing.rods[c];
         flat.add(pattern, packing.rods[c]);
-    }
-    for (size_t t = 0; t < wanted.types.size(); ++t) {
-        int64_t held = 0;
-        for (size_t c = 0; c < packing.columns.size(); ++c)
-            held += static_cast<int64_t>(packing.columns[c].pattern[t]) * packing.rods[c];
-        const auto uncut =
-            static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held));
-        result.uncut.push_back(uncut);
-        wanted.types[t].demand -= uncut;
     }
     const Packing trimmed = fewest::withoutSurplus(wanted, flat);
     for (size_t p = 0; p < trimmed.patterns.size(); ++p) {
         Pattern pattern = trimmed.patterns[p];
-        const auto bin = static_cast<size_t>(pattern.back() - 1);
+        const auto bin = static_cast<size_t>(pattern.back().type - types);
         pattern.pop_back();
-        if (std::all_of(pattern.begin(), pattern.end(), [](int32_t n) { return n == 0; })) continue;
+        if (pattern.empty()) continue;
         result.add({bin, pattern}, trimmed.rods[p]);
     }
     return result;

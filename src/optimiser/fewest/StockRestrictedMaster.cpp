@@ -28,10 +28,9 @@ std::optional<StockPacking> planFromColumns(const StockInstance& instance,
     for (const StockColumn& column : columns) {
         std::vector<int> index;
         std::vector<double> value;
-        for (size_t t = 0; t < types; ++t) {
-            if (column.pattern[t] == 0) continue;
-            index.push_back(static_cast<int>(t));
-            value.push_back(column.pattern[t]);
+        for (const PatternEntry& e : column.pattern) {
+            index.push_back(e.type);
+            value.push_back(e.count);
         }
         if (binRow[column.bin] >= 0) {
             index.push_back(binRow[column.bin]);

@@ -1,0 +1,75 @@
+#include "cli/SawOutputs.h"
+
+#include <filesystem>
+
+#include "cli/CliRun.h"
+#include "diagram/DiagramSource.h"
+#include "i18n/texts/SawOutputTexts.h"
+#include "jobfile/AtomicFile.h"
+#include "labelpaint/LabelDocumentFiles.h"
+#include "labels/LabelCode.h"
+#include "labels/LabelComposer.h"
+#include "labels/SawListCsv.h"
+#include "labels/SawSheet.h"
+
+namespace marlo {
+
+namespace {
+
+const LabelSheetLayout* chosenLayout(const CliOptions& options) {
+    return findLabelSheetLayout(options.labelLayout.value_or(std::string(kDefaultLabelLayout)));
+}
+
+}  // namespace
+
+std::optional<std::string> sawOutputRefusal(const CliOptions& options,
+                                            const StringCatalogue& catalogue) {
+    const LabelSheetLayout* layout = chosenLayout(options);
+    if (!layout) return catalogue.text(saw_text::kUnknownLayout) + *options.labelLayout;
+    const int start = options.labelStart.value_or(1);
+    if (!validLabelStart(*layout, start))
+        return catalogue.text(saw_text::kStartNotOnSheet) + std::to_string(start) + " (" +
+               layout->name + ": 1-" + std::to_string(layout->labelsPerPage()) + ')';
+    for (const std::optional<std::string>& path :
+         {options.labelsPath, options.sawListPath, options.sawSheetPath}) {
+        std::error_code error;
+        if (path &&
+            std::filesystem::symlink_status(*path, error).type() !=
+                std::filesystem::file_type::not_found &&
+            !saveDestination(*path))
+            return catalogue.text(msg::kCannotWriteFile) + *path;
+    }
+    return std::nullopt;
+}
+
+int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
+                    const JobParameters& parameters, const StockList& stock,
+                    const StringCatalogue& catalogue, std::ostream& err) {
+    if (!options.labelsPath && !options.sawListPath && !options.sawSheetPath)
+        return exit_status::kFinished;
+    const SawList saw = sawList(job.list, plan.patterns, parameters, stock);
+    const std::string date = todaysDate();
+    int status = exit_status::kFinished;
+    const auto written = [&](const std::optional<std::string>& path, auto write) {
+        if (!path || write(*path)) return;
+        err << catalogue.text(msg::kCannotWriteFile) << *path << '\n';
+        status = exit_status::kBadUsage;
+    };
+    written(options.labelsPath, [&](const std::string& path) {
+        const std::vector<PieceLabel> labels = pieceLabels(
+            job.header, saw, labelReference(options.jobPath, job.header.customer), date);
+        const PagedDocument document = composePieceLabels(
+            labels, *chosenLayout(options), options.labelStart.value_or(1), catalogue);
+        return savePagedDocumentPdf(document, path,
+                                    QString::fromStdString(catalogue.text(saw_text::kLabels)));
+    });
+    written(options.sawListPath,
+            [&](const std::string& path) { return writeFileAtomically(path, sawListCsv(saw)); });
+    written(options.sawSheetPath, [&](const std::string& path) {
+        return savePagedDocumentPdf(composeSawSheet(job.header, saw, date, catalogue), path,
+                                    QString::fromStdString(catalogue.text(saw_text::kSawList)));
+    });
+    return status;
+}
+
+}  // namespace marlo

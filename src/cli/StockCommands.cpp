@@ -1,0 +1,244 @@
+#include "cli/StockCommands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "cli/CliRun.h"
+#include "cli/CommandLine.h"
+#include "i18n/StringCatalogue.h"
+#include "i18n/texts/StockStoreTexts.h"
+#include "jobfile/StockListText.h"
+#include "model/NumericText.h"
+#include "settings/ProgramSettings.h"
+#include "stock/StockStore.h"
+#include "stock/StoreLocation.h"
+#include "stock/StoreMessages.h"
+
+namespace marlo {
+
+namespace {
+
+struct StockCommandLine {
+    std::string command;  // list, import, export
+    std::optional<std::string> material;
+    std::optional<std::string> file;
+    std::optional<std::string> store;
+    std::optional<int16_t> minimumOffcutLength;
+    std::optional<Language> language;
+};
+
+std::optional<StockCommandLine> parseStockCommandLine(const std::vector<std::string>& arguments,
+                                                      std::string& error) {
+    StockCommandLine line;
+    if (arguments.size() < 2 ||
+        (arguments[1] != "list" && arguments[1] != "import" && arguments[1] != "export")) {
+        error = "stock needs list, import or export";
+        return std::nullopt;
+    }
+    line.command = arguments[1];
+    for (size_t i = 2; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--material" || argument == "--store") {
+            if (!hasValue) {
+                error = argument + " needs a value";
+                return std::nullopt;
+            }
+            (argument == "--material" ? line.material : line.store) = arguments[++i];
+        } else if (argument == "--min-offcut" && line.command == "import") {
+            line.minimumOffcutLength = hasValue ? toInt16(arguments[++i]) : std::nullopt;
+            if (!line.minimumOffcutLength || *line.minimumOffcutLength < 0) {
+                error = "--min-offcut needs a length from 0 to 32767";
+                return std::nullopt;
+            }
+        } else if (argument == "--language") {
+            line.language = hasValue ? languageFromIsoCode(arguments[++i]) : std::nullopt;
+            if (!line.language) {
+                error = "--language needs sk, de, en, cs or nl";
+                return std::nullopt;
+            }
+        } else if (argument.starts_with("--") || line.command == "list" || line.file) {
+            error = "unexpected argument: " + argument;
+            return std::nullopt;
+        } else {
+            line.file = argument;
+        }
+    }
+    if (line.command != "list" && (!line.material || !line.file)) {
+        error = "stock " + line.command + " needs --material NAME and a FILE.csv";
+        return std::nullopt;
+    }
+    if (line.material && line.material->empty()) {
+        error = "--material needs a name";
+        return std::nullopt;
+    }
+    return line;
+}
+
+// Columns of text, each as wide as its widest cell (counted in characters, not bytes).
+std::string table(const std::vector<std::vector<std::string>>& rows) {
+    const auto width = [](const std::string& s) {
+        return std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    std::vector<long> widths;
+    for (const auto& row : rows)
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            widths[c] = std::max(widths[c], long(width(row[c])));
+        }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c)
+            line +=
+                row[c] + std::string(c + 1 < row.size() ? widths[c] - width(row[c]) + 2 : 0, ' ');
+        text += line.substr(0, line.find_last_not_of(' ') + 1) + '\n';
+    }
+    return text;
+}
+
+std::string quantityText(std::optional<int64_t> quantity, const StringCatalogue& catalogue) {
+    return quantity ? std::to_string(*quantity) : catalogue.text(stock_text::kUnlimited);
+}
+
+std::string priceText(std::optional<double> price) {
+    if (!price) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", *price);
+    return text;
+}
+
+int listMaterials(StockStore& store, std::ostream& out, const StringCatalogue& catalogue,
+                  std::ostream& err) {
+    const StoreResult<std::vector<MaterialSummary>> materials = store.materials();
+    if (!materials.value) {
+        err << storeErrorMessage(materials.error, catalogue) << '\n';
+        return exit_status::kStoreFailed;
+    }
+    if (materials.value->empty()) {
+        out << catalogue.text(stock_text::kNoMaterial) << '\n';
+        return exit_status::kFinished;
+    }
+    std::vector<std::vector<std::string>> rows = {
+        {catalogue.text(stock_text::kMaterial), catalogue.text(stock_text::kStockRows),
+         catalogue.text(stock_text::kRods), catalogue.text(stock_text::kOffcuts),
+         catalogue.text(stock_text::kMinimumOffcutLength)}};
+    for (const MaterialSummary& m : *materials.value)
+        rows.push_back({m.name, std::to_string(m.stockRows), quantityText(m.rods, catalogue),
+                        std::to_string(m.offcuts), std::to_string(m.minimumOffcutLength)});
+    out << table(rows);
+    return exit_status::kFinished;
+}
+
+int listStock(StockStore& store, const std::string& material, std::ostream& out,
+              const StringCatalogue& catalogue, std::ostream& err) {
+    const StoreResult<MaterialStock> stock = store.stockOf(material);
+    if (!stock.value) {
+        err << storeErrorMessage(stock.error, catalogue) << '\n';
+        return exit_status::kStoreFailed;
+    }
+    out << catalogue.text(stock_text::kMaterial) << ": " << material << "  ("
+        << catalogue.text(stock_text::kMinimumOffcutLength) << ": "
+        << stock.value->minimumOffcutLength << ")\n";
+    std::vector<std::vector<std::string>> rows = {
+        {catalogue.text(stock_text::kLength), catalogue.text(stock_text::kQuantity),
+         catalogue.text(stock_text::kPrice), catalogue.text(stock_text::kOffcut),
+         catalogue.text(stock_text::kOrigin)}};
+    for (size_t i = 0; i < stock.value->list.items.size(); ++i) {
+        const StockItem& item = stock.value->list.items[i];
+        const OffcutOrigin& origin = stock.value->origins[i];
+        std::string from = origin.jobFile;
+        for (const std::string& part : {origin.customer, origin.date})
+            if (!part.empty()) from += (from.empty() ? "" : ", ") + part;
+        if (origin.pattern > 0) from += " #" + std::to_string(origin.pattern);
+        rows.push_back({std::to_string(item.length), quantityText(item.quantity, catalogue),
+                        priceText(item.price), item.id, from});
+    }
+    out << table(rows);
+    return exit_status::kFinished;
+}
+
+int importStock(StockStore& store, const StockCommandLine& line, std::ostream& out,
+                const StringCatalogue& catalogue, std::ostream& err) {
+    const StockListFileRead read = readStockListFile(*line.file);
+    if (read.status == StockListFileStatus::CannotRead) {
+        err << catalogue.text(msg::kCannotReadFile) << *line.file << '\n';
+        return exit_status::kBadUsage;
+    }
+    if (read.status == StockListFileStatus::NotAStockListFile) {
+        err << catalogue.text(msg::kNotSupportedFormat) << ": " << *line.file << '\n';
+        return exit_status::kBadUsage;
+    }
+    for (const StockRowRefusal& refusal : read.stock.refused)
+        err << *line.file << ": "
+            << fillIn(catalogue.text(stock_text::kStockRowFaults + int(refusal.fault)),
+                      {std::to_string(refusal.line)})
+            << '\n';
+    if (!read.stock.refused.empty()) {
+        err << catalogue.text(stock_text::kNothingChanged) << '\n';
+        return exit_status::kBadUsage;
+    }
+    const StoreError error =
+        store.replaceStock(*line.material, read.stock.list, line.minimumOffcutLength);
+    if (error) {
+        err << storeErrorMessage(error, catalogue) << '\n'
+            << catalogue.text(stock_text::kNothingChanged) << '\n';
+        return exit_status::kStoreFailed;
+    }
+    const StoreResult<MaterialStock> stored = store.stockOf(*line.material);
+    if (stored.value) {
+        const auto& items = stored.value->list.items;
+        const auto offcuts = std::count_if(items.begin(), items.end(), [](const StockItem& item) {
+            return item.kind == StockKind::Offcut;
+        });
+        out << fillIn(catalogue.text(stock_text::kImported),
+                      {*line.material, std::to_string(items.size() - offcuts),
+                       std::to_string(offcuts)})
+            << '\n';
+    }
+    return exit_status::kFinished;
+}
+
+int exportStock(StockStore& store, const StockCommandLine& line, const StringCatalogue& catalogue,
+                std::ostream& err) {
+    const StoreResult<MaterialStock> stock = store.stockOf(*line.material);
+    if (!stock.value) {
+        err << storeErrorMessage(stock.error, catalogue) << '\n';
+        return exit_status::kStoreFailed;
+    }
+    if (!writeStockListFile(*line.file, stock.value->list)) {
+        err << catalogue.text(msg::kCannotWriteFile) << *line.file << '\n';
+        return exit_status::kBadUsage;
+    }
+    return exit_status::kFinished;
+}
+
+}  // namespace
+
+int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const SettingsStore& settings) {
+    std::string error;
+    const std::optional<StockCommandLine> line = parseStockCommandLine(arguments, error);
+    if (!line) {
+        err << "marlo-veen-cli: " << error << '\n' << kUsage;
+        return exit_status::kBadUsage;
+    }
+    const StringCatalogue catalogue(line->language.value_or(peekSettings(settings).language));
+    const std::string url = line->store.value_or(defaultStoreUrl());
+    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
+    if (!opened.value) {
+        err << storeErrorMessage(opened.error, catalogue) << '\n' << url << '\n';
+        if (line->command == "import") err << catalogue.text(stock_text::kNothingChanged) << '\n';
+        return opened.error.kind == StoreError::Kind::BadLocation ? exit_status::kBadUsage
+                                                                  : exit_status::kStoreFailed;
+    }
+    StockStore& store = **opened.value;
+    if (line->command == "import") return importStock(store, *line, out, catalogue, err);
+    if (line->command == "export") return exportStock(store, *line, catalogue, err);
+    if (line->material) return listStock(store, *line->material, out, catalogue, err);
+    return listMaterials(store, out, catalogue, err);
+}
+
+}  // namespace marlo

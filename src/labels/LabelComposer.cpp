@@ -1,0 +1,171 @@
+#include "labels/LabelComposer.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "diagram/TextMetrics.h"
+#include "i18n/texts/SawOutputTexts.h"
+#include "labels/Code128.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr double kGap = 0.4;
+// Scanners want a blank of ten modules on both sides of a Code 128 symbol.
+constexpr double kQuietModules = 10;
+constexpr double kWidestModule = 0.5;
+constexpr double kTallestBarcode = 15;
+
+// The texts of one label, by the place they take.
+struct LabelFace {
+    std::string heading;  // small, across the top
+    std::string big;      // the length, large
+    std::string sideTop, sideBottom;
+    std::string detail;  // small, below the length
+    std::string code;    // the barcode's text
+};
+
+// The small texts' size grows with the label, within what stays readable.
+double smallTextPt(const RectMm& inner) {
+    return std::clamp(inner.height / 4.2, 6.0, 9.0);
+}
+double bigTextPt(const RectMm& inner) {
+    return smallTextPt(inner) * 2.6;
+}
+double codeTextPt(const RectMm& inner) {
+    return smallTextPt(inner) * 0.85;
+}
+
+// The printed part of a label keeps clear of its edges, where a sticker may be cut a little off
+// and office printers leave a margin.
+RectMm innerRect(const RectMm& label) {
+    const double side = std::clamp(label.width * 0.05, 1.5, 4.0);
+    const double top = std::clamp(label.height * 0.06, 1.5, 3.0);
+    return {label.x + side, label.y + top, label.width - 2 * side, label.height - 2 * top};
+}
+
+void addText(DiagramPage& page, const RectMm& box, const std::string& text, double sizePt,
+             bool bold, TextAlign align) {
+    if (text.empty()) return;
+    DiagramText shown;
+    shown.box = box;
+    shown.text = elideText(text, sizePt, bold, box.width);
+    shown.sizePt = sizePt;
+    shown.bold = bold;
+    shown.align = align;
+    page.texts.push_back(std::move(shown));
+}
+
+void addBarcode(DiagramPage& page, const RectMm& box, const std::string& text) {
+    const std::optional<Code128Symbol> symbol = encodeCode128(text);
+    if (!symbol) return;
+    const double module =
+        std::min(kWidestModule, box.width / (symbol->modules + 2 * kQuietModules));
+    const double left = box.x + (box.width - symbol->modules * module) / 2;
+    for (const Code128Symbol::Bar& bar : symbol->bars) {
+        DiagramBox drawn;
+        drawn.rect = {left + bar.x * module, box.y, bar.width * module, box.height};
+        drawn.kind = BoxKind::Bar;
+        drawn.fill = kBlack;
+        page.boxes.push_back(drawn);
+    }
+}
+
+void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) {
+    const LabelFaceBoxes boxes = labelFaceBoxes(label);
+    const RectMm inner = innerRect(label);
+    const double small = smallTextPt(inner);
+    addText(page, boxes.heading, face.heading, small, false, TextAlign::Left);
+    addText(page, boxes.big, face.big, bigTextPt(inner), true, TextAlign::Left);
+    addText(page, boxes.sideTop, face.sideTop, small, true, TextAlign::Right);
+    addText(page, boxes.sideBottom, face.sideBottom, small, false, TextAlign::Right);
+    addText(page, boxes.detail, face.detail, small, false, TextAlign::Left);
+    addBarcode(page, boxes.barcode, face.code);
+    addText(page, boxes.code, face.code, codeTextPt(inner), false, TextAlign::Centre);
+}
+
+template <typename Label, typename FaceOf>
+PagedDocument composeLabels(const std::vector<Label>& labels, const LabelSheetLayout& layout,
+                            int start, FaceOf faceOf) {
+    PagedDocument document{layout.pageWidth, layout.pageHeight, {}};
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const LabelPlace place = labelPlace(layout, start, static_cast<int>(i));
+        if (static_cast<int>(document.pages.size()) <= place.page)
+            document.pages.resize(static_cast<size_t>(place.page) + 1);
+        composeFace(document.pages[static_cast<size_t>(place.page)], place.rect, faceOf(labels[i]));
+    }
+    return document;
+}
+
+std::string lengthText(int16_t length) {
+    return std::to_string(length) + " mm";
+}
+
+std::string headingOf(const JobHeader& header) {
+    std::string heading;
+    for (const std::string* part : {&header.customer, &header.name, &header.colour}) {
+        if (part->empty()) continue;
+        if (!heading.empty()) heading += " \u00b7 ";
+        heading += *part;
+    }
+    return heading;
+}
+
+}  // namespace
+
+LabelFaceBoxes labelFaceBoxes(const RectMm& label) {
+    const RectMm inner = innerRect(label);
+    const double smallHeight = lineHeightMm(smallTextPt(inner));
+    const double bigHeight = lineHeightMm(bigTextPt(inner));
+    const double codeHeight = lineHeightMm(codeTextPt(inner));
+    const double sideWidth = inner.width * 0.38;
+    LabelFaceBoxes boxes;
+    double y = inner.y;
+    boxes.heading = {inner.x, y, inner.width, smallHeight};
+    y += smallHeight + kGap;
+    boxes.big = {inner.x, y, inner.width - sideWidth - kGap, bigHeight};
+    boxes.sideTop = {boxes.big.right() + kGap, y, sideWidth, bigHeight / 2};
+    boxes.sideBottom = {boxes.sideTop.x, y + bigHeight / 2, sideWidth, bigHeight / 2};
+    y += bigHeight + kGap;
+    boxes.detail = {inner.x, y, inner.width, smallHeight};
+    y += smallHeight + kGap;
+    const double barHeight = std::min(kTallestBarcode, inner.bottom() - y - codeHeight);
+    boxes.barcode = {inner.x, y, inner.width, barHeight};
+    boxes.code = {inner.x, boxes.barcode.bottom(), inner.width, codeHeight};
+    return boxes;
+}
+
+PagedDocument composePieceLabels(const std::vector<PieceLabel>& labels,
+                                 const LabelSheetLayout& layout, int start,
+                                 const StringCatalogue& catalogue) {
+    return composeLabels(labels, layout, start, [&](const PieceLabel& label) {
+        const std::string detail =
+            catalogue.text(saw_text::kPattern) + ' ' + std::to_string(label.pattern) + " \u00b7 " +
+            catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
+            catalogue.text(saw_text::kOf) + ' ' + std::to_string(label.rods) + " \u00b7 " +
+            catalogue.text(saw_text::kPiece) + ' ' + std::to_string(label.piece);
+        return LabelFace{headingOf(label.header),
+                         lengthText(label.length),
+                         catalogue.text(saw_text::kRow) + ' ' + std::to_string(label.row),
+                         label.date,
+                         detail,
+                         label.code};
+    });
+}
+
+PagedDocument composeOffcutLabels(const std::vector<OffcutLabel>& labels,
+                                  const LabelSheetLayout& layout, int start,
+                                  const StringCatalogue& catalogue) {
+    return composeLabels(labels, layout, start, [&](const OffcutLabel& label) {
+        return LabelFace{label.material,
+                         lengthText(label.length),
+                         catalogue.text(saw_text::kOffcut),
+                         {},
+                         catalogue.text(saw_text::kOrigin) + ": " + label.origin,
+                         label.id};
+    });
+}
+
+}  // namespace marlo

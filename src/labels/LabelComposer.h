@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include "i18n/StringCatalogue.h"
+#include "labels/LabelSheets.h"
+#include "labels/PagedDocument.h"
+#include "labels/PieceLabels.h"
+
+namespace marlo {
+
+// Where the parts of one label lie; each box is inside the label and apart from the others.
+struct LabelFaceBoxes {
+    RectMm heading, big, sideTop, sideBottom, detail, barcode, code;
+};
+LabelFaceBoxes labelFaceBoxes(const RectMm& label);
+
+// The labels laid out on the pages of a sheet layout (or a roll), the first label on sticker
+// `start` (1-based) of the first sheet, which must be valid for the layout. A label gives its
+// texts and the bars of its Code 128 barcode, with the barcode's text below it.
+PagedDocument composePieceLabels(const std::vector<PieceLabel>& labels,
+                                 const LabelSheetLayout& layout, int start,
+                                 const StringCatalogue& catalogue);
+PagedDocument composeOffcutLabels(const std::vector<OffcutLabel>& labels,
+                                  const LabelSheetLayout& layout, int start,
+                                  const StringCatalogue& catalogue);
+
+}  // namespace marlo

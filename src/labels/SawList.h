@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "labels/PatternStock.h"
+#include "model/Job.h"
+#include "model/JobParameters.h"
+#include "model/RodPattern.h"
+#include "model/StockList.h"
+
+namespace marlo {
+
+// One cut of a rod: the piece that comes off and where the saw cuts to free it, measured from
+// the rod's start (the trim, the pieces before it with their cuts, then its own length).
+struct SawCut {
+    int16_t length = 0;
+    int32_t position = 0;
+    int row = 0;  // the cutting-list row of the piece (listRowOf)
+};
+
+// One pattern at the saw: how many rods are cut alike and the cuts of each rod, in order.
+struct SawStep {
+    int16_t pattern = 0;  // the pattern's sequence number in the plan
+    int16_t rods = 0;
+    PatternStock stock;
+    std::vector<SawCut> cuts;
+    // What is left behind the last cut, up to the trim at the rod's end: stock length - trim -
+    // the last position. The saw's last cut still takes its thickness from it.
+    int32_t leftover = 0;
+    bool leftoverKept = false;  // long enough to keep as an offcut (see leftoverIsKept)
+};
+
+struct SawList {
+    int16_t trim = 0;
+    int16_t cutThickness = 0;
+    std::vector<SawStep> steps;  // in cutting order
+};
+
+// A remnant (what is left once the last cut is made) is kept for later jobs when it is at least
+// as long as the upper edge of the waste band; anything shorter is waste.
+bool leftoverIsKept(int32_t remnant, const JobParameters& parameters);
+
+// The saw list of a finished plan, its patterns in cutting order.
+SawList sawList(const CuttingList& list, const PatternTable& patterns,
+                const JobParameters& parameters, const StockList& stock);
+
+}  // namespace marlo

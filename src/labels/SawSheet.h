@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "i18n/StringCatalogue.h"
+#include "labels/PagedDocument.h"
+#include "labels/SawList.h"
+#include "model/Job.h"
+
+namespace marlo {
+
+// The saw list as A4 pages for the operator at the saw: the job's header, then every pattern in
+// cutting order with its rods, its stock, a tick box per rod, a line per cut (number, length,
+// position, list row) and what becomes of the leftover; numbered pages.
+PagedDocument composeSawSheet(const JobHeader& header, const SawList& saw, const std::string& date,
+                              const StringCatalogue& catalogue);
+
+}  // namespace marlo

@@ -1,0 +1,165 @@
+#include <QSqlQuery>
+#include <algorithm>
+#include <map>
+
+#include "stock/LastBooking.h"
+#include "stock/StockStore.h"
+#include "stock/StoreConnection.h"
+#include "stock/StoreRows.h"
+
+namespace marlo {
+
+using namespace store_rows;
+
+namespace {
+
+// Runs a booking's changes (or their return) in one transaction: committed when the body ran and
+// nothing is missing, rolled back otherwise; the result's status says which.
+template <typename Body>
+void settle(StockStore::Connection& db, BookingResult& result, Body body) {
+    if (db.begin()) {
+        const bool ran = body();
+        if (ran && result.missing.empty() && db.commit()) {
+            result.status = BookingResult::Status::Done;
+            return;
+        }
+        db.rollback();
+        if (ran && !result.missing.empty()) {
+            result.status = BookingResult::Status::StockChanged;
+            result.newOffcuts.clear();
+            return;
+        }
+    }
+    result.status = BookingResult::Status::Failed;
+    result.error = db.lastError();
+    result.missing.clear();
+    result.newOffcuts.clear();
+}
+
+}  // namespace
+
+BookingResult StockStore::book(const StockUsage& usage) {
+    Connection& db = *connection_;
+    BookingResult result;
+    auto booking = std::make_unique<LastBooking>();
+    // Rows are locked in one order (rods by key, offcuts by identifier) so that two bookings on
+    // a server cannot wait for each other in a circle.
+    std::map<int64_t, RodsTaken> rods;
+    for (const RodsTaken& taken : usage.rods) {
+        RodsTaken& sum =
+            rods.try_emplace(taken.rowKey, RodsTaken{taken.rowKey, taken.length, 0}).first->second;
+        sum.count += taken.count;
+    }
+    std::vector<std::string> offcuts = usage.offcuts;
+    std::sort(offcuts.begin(), offcuts.end());
+
+    const auto take = [&]() -> bool {
+        const auto found = findMaterial(db, usage.material);
+        if (!found) {
+            if (!db.lastError()) result.missing.push_back(Shortage::material());
+            return !db.lastError();
+        }
+        booking->materialId = found->first;
+        const QVariant materialId = QVariant::fromValue(found->first);
+        for (const auto& [key, taken] : rods) {
+            if (taken.count <= 0) continue;
+            const int changed = db.changed(
+                "UPDATE stock_rows SET quantity = quantity - ? WHERE id = ? AND material_id = ? "
+                "AND quantity >= ?",
+                {taken.count, QVariant::fromValue(key), materialId, taken.count});
+            if (changed < 0) return false;
+            if (changed > 0) {
+                booking->rods.push_back(taken);
+                continue;
+            }
+            std::optional<QSqlQuery> row =
+                db.exec("SELECT quantity FROM stock_rows WHERE id = ? AND material_id = ?",
+                        {QVariant::fromValue(key), materialId});
+            if (!row) return false;
+            if (!row->next())
+                result.missing.push_back(Shortage::stockRow(taken.length));
+            else if (!row->value(0).isNull())  // an unlimited row always has enough
+                result.missing.push_back(
+                    Shortage::rods(taken.length, taken.count, row->value(0).toInt()));
+        }
+        for (const std::string& id : offcuts) {
+            std::optional<QSqlQuery> row =
+                db.exec("SELECT " + kOffcutColumns +
+                            " FROM offcuts WHERE material_id = ? AND identifier = ?",
+                        {materialId, text(id)});
+            if (!row) return false;
+            const bool seen = row->next();
+            const StoredOffcut offcut = seen ? offcutOf(*row, 0) : StoredOffcut{};
+            const int changed =
+                db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
+                           {materialId, text(id)});
+            if (changed < 0) return false;
+            if (changed == 0 || !seen)
+                result.missing.push_back(Shortage::offcut(id));
+            else
+                booking->offcutsTaken.push_back(offcut);
+        }
+        if (!result.missing.empty()) return true;
+        for (const Leftover& leftover : usage.leftovers) {
+            if (leftover.length <= 0 || leftover.length < found->second) continue;
+            const std::optional<std::string> id = newOffcutId(db);
+            if (!id) return false;
+            OffcutOrigin origin = usage.origin;
+            origin.pattern = leftover.pattern;
+            const StoredOffcut offcut{*id, leftover.length, std::nullopt, origin};
+            if (!insertOffcut(db, found->first, offcut)) return false;
+            result.newOffcuts.push_back(offcut);
+            booking->offcutsPut.push_back(*id);
+        }
+        return true;
+    };
+
+    settle(db, result, take);
+    if (result.status == BookingResult::Status::Done) lastBooking_ = std::move(booking);
+    return result;
+}
+
+BookingResult StockStore::returnLastBooking() {
+    BookingResult result;
+    if (!lastBooking_) {
+        result.status = BookingResult::Status::NothingToUndo;
+        return result;
+    }
+    Connection& db = *connection_;
+    const LastBooking& booking = *lastBooking_;
+    const QVariant materialId = QVariant::fromValue(booking.materialId);
+    const auto giveBack = [&]() -> bool {
+        for (const std::string& id : booking.offcutsPut) {
+            const int changed =
+                db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
+                           {materialId, text(id)});
+            if (changed < 0) return false;
+            if (changed == 0) result.missing.push_back(Shortage::offcut(id));
+        }
+        for (const RodsTaken& taken : booking.rods) {
+            const int changed = db.changed(
+                "UPDATE stock_rows SET quantity = quantity + ? WHERE id = ? AND material_id = ?",
+                {taken.count, QVariant::fromValue(taken.rowKey), materialId});
+            if (changed < 0) return false;
+            if (changed == 0) result.missing.push_back(Shortage::stockRow(taken.length));
+        }
+        for (const StoredOffcut& offcut : booking.offcutsTaken) {
+            const QVariant uses =
+                db.value("SELECT count(*) FROM offcuts WHERE material_id = ? AND identifier = ?",
+                         {materialId, text(offcut.id)});
+            if (uses.isNull()) return false;
+            // Its identifier has been given to another offcut since (by an import).
+            if (uses.toInt() > 0) {
+                result.missing.push_back(Shortage::offcut(offcut.id));
+                continue;
+            }
+            if (!insertOffcut(db, booking.materialId, offcut)) return false;
+        }
+        return true;
+    };
+    settle(db, result, giveBack);
+    if (result.status == BookingResult::Status::Done) lastBooking_.reset();
+    return result;
+}
+
+}  // namespace marlo

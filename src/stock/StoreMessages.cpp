@@ -1,0 +1,78 @@
+#include "stock/StoreMessages.h"
+
+#include "i18n/texts/StockStoreTexts.h"
+
+namespace marlo {
+
+namespace {
+
+int errorOffset(StoreError::Kind kind) {
+    using Kind = StoreError::Kind;
+    switch (kind) {
+        case Kind::BadLocation:
+            return stock_text::kBadLocation;
+        case Kind::Unreachable:
+            return stock_text::kUnreachable;
+        case Kind::ConnectionLost:
+            return stock_text::kConnectionLost;
+        case Kind::PermissionDenied:
+            return stock_text::kPermissionDenied;
+        case Kind::ReadOnly:
+            return stock_text::kReadOnly;
+        case Kind::Locked:
+            return stock_text::kLocked;
+        case Kind::NewerSchema:
+            return stock_text::kNewerSchema;
+        case Kind::Corrupt:
+            return stock_text::kCorrupt;
+        case Kind::DiskFull:
+            return stock_text::kDiskFull;
+        case Kind::UnknownMaterial:
+            return stock_text::kUnknownMaterial;
+        case Kind::BadStock:
+            return stock_text::kBadStock;
+        case Kind::None:
+        case Kind::Failed:
+            break;
+    }
+    return stock_text::kFailed;
+}
+
+}  // namespace
+
+std::string fillIn(const std::string& text, const std::vector<std::string>& values) {
+    std::string filled;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t index = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && index < values.size()) {
+            filled += values[index];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+std::string storeErrorMessage(const StoreError& error, const StringCatalogue& catalogue) {
+    return catalogue.text(errorOffset(error.kind)) + error.detail;
+}
+
+std::string shortageMessage(const Shortage& shortage, const StringCatalogue& catalogue) {
+    switch (shortage.kind) {
+        case Shortage::Kind::Material:
+            return catalogue.text(stock_text::kMaterialGone);
+        case Shortage::Kind::StockRow:
+            return fillIn(catalogue.text(stock_text::kStockRowGone),
+                          {std::to_string(shortage.length)});
+        case Shortage::Kind::Rods:
+            return fillIn(catalogue.text(stock_text::kNotEnoughRods),
+                          {std::to_string(shortage.length), std::to_string(shortage.needed),
+                           std::to_string(shortage.available)});
+        case Shortage::Kind::Offcut:
+            break;
+    }
+    return fillIn(catalogue.text(stock_text::kOffcutGone), {shortage.offcutId});
+}
+
+}  // namespace marlo

@@ -1,0 +1,50 @@
+#include "stock/StoreRows.h"
+
+namespace marlo::store_rows {
+
+const QString kOffcutColumns = "identifier, length, price, job_file, customer, cut_date, pattern";
+
+StoredOffcut offcutOf(const QSqlQuery& query, int first) {
+    return {query.value(first).toString().toStdString(),
+            static_cast<int16_t>(query.value(first + 1).toInt()),
+            optionalValue<double>(query.value(first + 2)),
+            {query.value(first + 3).toString().toStdString(),
+             query.value(first + 4).toString().toStdString(),
+             query.value(first + 5).toString().toStdString(), query.value(first + 6).toInt()}};
+}
+
+bool insertOffcut(StockStore::Connection& connection, int64_t materialId,
+                  const StoredOffcut& offcut) {
+    return connection
+        .exec("INSERT INTO offcuts (material_id, " + kOffcutColumns +
+                  ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+              {QVariant::fromValue(materialId), text(offcut.id), offcut.length,
+               nullable(offcut.price), text(offcut.origin.jobFile), text(offcut.origin.customer),
+               text(offcut.origin.date), offcut.origin.pattern})
+        .has_value();
+}
+
+std::optional<std::string> newOffcutId(StockStore::Connection& connection) {
+    for (;;) {
+        if (!connection.exec("UPDATE store_counters SET next_offcut = next_offcut + 1"))
+            return std::nullopt;
+        const QVariant number = connection.value("SELECT next_offcut - 1 FROM store_counters");
+        if (number.isNull()) return std::nullopt;
+        const std::string id =
+            "R-" + QStringLiteral("%1").arg(number.toLongLong(), 4, 10, QChar('0')).toStdString();
+        const QVariant uses =
+            connection.value("SELECT count(*) FROM offcuts WHERE identifier = ?", {text(id)});
+        if (uses.isNull()) return std::nullopt;
+        if (uses.toInt() == 0) return id;
+    }
+}
+
+std::optional<std::pair<int64_t, int16_t>> findMaterial(StockStore::Connection& connection,
+                                                        const std::string& material) {
+    std::optional<QSqlQuery> query = connection.exec(
+        "SELECT id, minimum_offcut_length FROM materials WHERE name = ?", {text(material)});
+    if (!query || !query->next()) return std::nullopt;
+    return std::pair{query->value(0).toLongLong(), static_cast<int16_t>(query->value(1).toInt())};
+}
+
+}  // namespace marlo::store_rows

@@ -1,0 +1,149 @@
+#include "ui/labels/SawOutputCommands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrinter>
+
+#include "diagram/DiagramSource.h"
+#include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/SawOutputTexts.h"
+#include "jobfile/AtomicFile.h"
+#include "labelpaint/LabelDocumentFiles.h"
+#include "labels/LabelCode.h"
+#include "labels/LabelSettings.h"
+#include "labels/SawListCsv.h"
+#include "labels/SawSheet.h"
+#include "reports/TextReport.h"
+#include "ui/labels/LabelDialog.h"
+
+namespace marlo {
+
+SawOutputCommands::SawOutputCommands(QWidget* window, QMenu* fileMenu, const JobState& state,
+                                     std::function<JobHeader()> header,
+                                     const StringCatalogue& catalogue, Dialogs& dialogs,
+                                     WindowMessages& messages, SettingsStore& settings)
+    : QObject(window),
+      window_(window),
+      state_(state),
+      header_(std::move(header)),
+      catalogue_(catalogue),
+      dialogs_(dialogs),
+      messages_(messages),
+      settings_(settings) {
+    // The commands follow the diagram's in the File menu, before the recent jobs.
+    QAction* before = nullptr;
+    for (QAction* item : fileMenu->actions())
+        if (item->objectName() == QLatin1String("nothing4")) before = item;
+    auto command = [&](const char* name, void (SawOutputCommands::*run)()) {
+        auto* item = new QAction(window);
+        item->setObjectName(QLatin1String(name));
+        fileMenu->insertAction(before, item);
+        connect(item, &QAction::triggered, this, run);
+        return item;
+    };
+    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("sawSeparator"));
+    printLabels_ = command("mnu_tlacit_stitky", &SawOutputCommands::printLabels);
+    exportLabels_ = command("mnu_export_stitky_pdf", &SawOutputCommands::exportLabels);
+    printSawList_ = command("mnu_tlacit_pilovy_zoznam", &SawOutputCommands::printSawList);
+    exportSawSheet_ = command("mnu_export_pilovy_zoznam_pdf", &SawOutputCommands::exportSawSheet);
+    exportSawListCsv_ =
+        command("mnu_export_pilovy_zoznam_csv", &SawOutputCommands::exportSawListCsv);
+    enable(false);
+}
+
+void SawOutputCommands::loadTexts() {
+    printLabels_->setText(messages_.text(saw_text::kPrintLabels));
+    exportLabels_->setText(messages_.text(saw_text::kExportLabels));
+    printSawList_->setText(messages_.text(saw_text::kPrintSawList));
+    exportSawSheet_->setText(messages_.text(saw_text::kExportSawSheet));
+    exportSawListCsv_->setText(messages_.text(saw_text::kExportSawCsv));
+}
+
+void SawOutputCommands::enable(bool enabled) {
+    for (QAction* item :
+         {printLabels_, exportLabels_, printSawList_, exportSawSheet_, exportSawListCsv_})
+        item->setEnabled(enabled);
+}
+
+SawList SawOutputCommands::currentSawList() const {
+    return sawList(state_.list, state_.result.patterns, state_.parameters, StockList{});
+}
+
+std::optional<PagedDocument> SawOutputCommands::chooseLabels() {
+    const JobHeader header = header_();
+    std::vector<PieceLabel> labels =
+        pieceLabels(header, currentSawList(),
+                    labelReference(state_.fileName.toStdString(), header.customer), todaysDate());
+    LabelDialog dialog(window_, catalogue_, std::move(labels), readLabelSettings(settings_));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    saveLabelSettings(settings_, dialog.choice());
+    return dialog.document();
+}
+
+std::optional<QString> SawOutputCommands::savePath(int filterOffset, const QString& suffix) {
+    const QString proposed =
+        QString::fromStdString(proposedReportFileName(state_.fileName.toStdString(), catalogue_)) +
+        suffix;
+    const std::optional<QString> path =
+        dialogs_.saveFileName(window_, {messages_.text(filterOffset), 2, proposed});
+    if (!path || path->isEmpty()) return std::nullopt;
+    return path;
+}
+
+bool SawOutputCommands::printerInstalled(int noPrinterMessage) {
+    if (dialogs_.printerInstalled()) return true;
+    messages_.showError(noPrinterMessage);
+    return false;
+}
+
+void SawOutputCommands::print(const PagedDocument& document, int titleOffset) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(messages_.text(titleOffset));
+    printer.setFullPage(true);
+    if (!dialogs_.setUpPrinter(window_, printer)) return;
+    // Every copy is drawn whole, so that copies come out alike on every printer.
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    if (!paintPagedDocument(printer, document, copies))
+        messages_.showError(messages_.text(msg::kCannotWriteFile) +
+                            (printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                : printer.outputFileName()));
+}
+
+void SawOutputCommands::printLabels() {
+    if (!printerInstalled(saw_text::kNoPrinterForLabels)) return;
+    if (const std::optional<PagedDocument> document = chooseLabels())
+        print(*document, saw_text::kLabels);
+}
+
+void SawOutputCommands::exportLabels() {
+    const std::optional<PagedDocument> document = chooseLabels();
+    if (!document) return;
+    const std::optional<QString> path = savePath(diagram_text::kPdfFilter, QStringLiteral(".pdf"));
+    if (path &&
+        !savePagedDocumentPdf(*document, path->toStdString(), messages_.text(saw_text::kLabels)))
+        messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
+}
+
+void SawOutputCommands::printSawList() {
+    if (!printerInstalled(saw_text::kNoPrinterForSawList)) return;
+    print(composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_),
+          saw_text::kSawList);
+}
+
+void SawOutputCommands::exportSawSheet() {
+    const std::optional<QString> path = savePath(diagram_text::kPdfFilter, QStringLiteral(".pdf"));
+    if (!path) return;
+    const PagedDocument sheet =
+        composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_);
+    if (!savePagedDocumentPdf(sheet, path->toStdString(), messages_.text(saw_text::kSawList)))
+        messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
+}
+
+void SawOutputCommands::exportSawListCsv() {
+    const std::optional<QString> path = savePath(saw_text::kCsvFilter, QStringLiteral(".csv"));
+    if (path && !writeFileAtomically(path->toStdString(), sawListCsv(currentSawList())))
+        messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
+}
+
+}  // namespace marlo

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "i18n/StringCatalogue.h"
+#include "labels/PagedDocument.h"
+#include "labels/SawList.h"
+#include "model/Job.h"
+#include "settings/SettingsStore.h"
+#include "ui/Dialogs.h"
+#include "ui/JobState.h"
+#include "ui/WindowMessages.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace marlo {
+
+// The File menu's commands for the saw: Print labels and Export labels as PDF (through the
+// label dialog, whose layout and start position the settings remember), Print saw list, and
+// Export saw list as PDF or CSV. They work on the shown result, in cutting order, and are
+// enabled while there is one. A file that cannot be written ends the command with a message.
+class SawOutputCommands : public QObject {
+  public:
+    SawOutputCommands(QWidget* window, QMenu* fileMenu, const JobState& state,
+                      std::function<JobHeader()> header, const StringCatalogue& catalogue,
+                      Dialogs& dialogs, WindowMessages& messages, SettingsStore& settings);
+
+    void loadTexts();
+    void enable(bool enabled);
+
+    void printLabels();
+    void exportLabels();
+    void printSawList();
+    void exportSawSheet();
+    void exportSawListCsv();
+
+  private:
+    SawList currentSawList() const;
+    // The labels of the result as the label dialog lays them out; nothing when cancelled.
+    std::optional<PagedDocument> chooseLabels();
+    std::optional<QString> savePath(int filterOffset, const QString& suffix);
+    // Without a printer on the machine, a message points to the PDF export instead.
+    bool printerInstalled(int noPrinterMessage);
+    void print(const PagedDocument& document, int titleOffset);
+
+    QWidget* window_;
+    const JobState& state_;
+    std::function<JobHeader()> header_;
+    const StringCatalogue& catalogue_;
+    Dialogs& dialogs_;
+    WindowMessages& messages_;
+    SettingsStore& settings_;
+    QAction* printLabels_;
+    QAction* exportLabels_;
+    QAction* printSawList_;
+    QAction* exportSawSheet_;
+    QAction* exportSawListCsv_;
+};
+
+}  // namespace marlo
