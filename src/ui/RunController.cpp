@@ -68,7 +68,8 @@ void RunController::optimiseOrStop() {
 
 void RunController::start() {
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared = prepareInput(state_.list, state_.parameters.rodLength, *pieces);
+    const PreparedInput prepared =
+        prepareInput(state_.list, cuttingParameters(state_.parameters).rodLength, *pieces);
     if (!showPreparationMessages(prepared)) {
         clearResult();
         return;
@@ -101,7 +102,7 @@ bool RunController::showPreparationMessages(const PreparedInput& prepared) {
 void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
     // The run keeps its own pieces and parameters: whatever the window does while the search
     // yields cannot change what the search works on.
-    const JobParameters runParameters = state_.parameters;
+    const JobParameters runParameters = cuttingParameters(state_.parameters);
     const int bound = cheapLowerBound(*pieces, runParameters);
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
@@ -159,7 +160,8 @@ void RunController::runFewestRods(std::unique_ptr<PieceList> pieces) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(40));
-    fewestRun_ = new FewestRodsRun(fewestRodsSolver_, std::move(pieces), state_.parameters,
+    fewestRun_ = new FewestRodsRun(fewestRodsSolver_, std::move(pieces),
+                                   cuttingParameters(state_.parameters),
                                    state_.methodChoice, this);
     connect(fewestRun_, &FewestRodsRun::progressed, this, &RunController::showFewestRodsProgress);
     connect(fewestRun_, &FewestRodsRun::finished, this, [this] {
