@@ -29,6 +29,8 @@ inline constexpr std::string_view kDocumentation = "dokumentacia";
 // Absent from older stores, where they read as their defaults.
 inline constexpr std::string_view kMethod = "metoda";
 inline constexpr std::string_view kTimeLimit = "casovy limit";
+// The URL of the stock store both programs use; absent or empty: the user's own store.
+inline constexpr std::string_view kStockStore = "sklad";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";

@@ -92,6 +92,23 @@ class StockStore {
                             std::optional<int16_t> minimumOffcutLength = std::nullopt);
     StoreError setMinimumOffcutLength(const std::string& material, int16_t length);
 
+    // Changes made one row at a time, each in a transaction of its own.
+    // A new material without stock; refused when the name is taken.
+    StoreError addMaterial(const std::string& material);
+    StoreError renameMaterial(const std::string& material, const std::string& newName);
+    // Deletes the material with all its stock rows and offcuts.
+    StoreError deleteMaterial(const std::string& material);
+    // Puts the row (kind Rod) in as a new stock row at the end of the material's rows or, given
+    // the key of one of its rows, in that row's place. A changed row gets a new key, so that a
+    // plan made from the old row is refused when booked.
+    StoreError saveStockRow(const std::string& material, std::optional<int64_t> rowKey,
+                            const StockItem& row);
+    StoreError deleteStockRow(const std::string& material, int64_t rowKey);
+    // Changes the length and price of the material's offcut of that identifier, keeping its
+    // origin; an offcut without identifier is put in under a new one.
+    StoreError saveOffcut(const std::string& material, const StockItem& offcut);
+    StoreError deleteOffcut(const std::string& material, const std::string& id);
+
     // Takes a plan's rods and offcuts out and puts its leftovers of at least the material's
     // minimum offcut length in as new offcuts, or refuses when the stock no longer suffices.
     BookingResult book(const StockUsage& usage);

@@ -17,6 +17,7 @@ namespace marlo {
 
 class DiagramView;
 class SawOutputCommands;
+class StockCommand;
 class JobEditor;
 class ListTransfer;
 class MainMenus;
@@ -119,6 +120,7 @@ class MainWindow : public QMainWindow {
     MainMenus* menus_;
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
+    StockCommand* stock_;
     RecentJobsMenu* recentJobs_;
 };
 
