@@ -92,10 +92,11 @@ StoreError StockStore::saveStockRow(const std::string& material, std::optional<i
                 {*key});
         }
         if (position.isNull()) return false;
-        return db.exec("INSERT INTO stock_rows (material_id, position, length, quantity, price) "
-                       "VALUES (?, ?, ?, ?, ?)",
-                       {*key, position.toInt(), row.length, nullable(row.quantity),
-                        nullable(row.price)})
+        return db
+            .exec(
+                "INSERT INTO stock_rows (material_id, position, length, quantity, price) "
+                "VALUES (?, ?, ?, ?, ?)",
+                {*key, position.toInt(), row.length, nullable(row.quantity), nullable(row.price)})
             .has_value();
     });
 }
@@ -111,8 +112,8 @@ StoreError StockStore::deleteStockRow(const std::string& material, int64_t rowKe
 }
 
 StoreError StockStore::saveOffcut(const std::string& material, const StockItem& offcut) {
-    if (StoreError error = checkStock({{{offcut.length, 1, offcut.price, StockKind::Offcut,
-                                         offcut.id}}}))
+    if (StoreError error =
+            checkStock({{{offcut.length, 1, offcut.price, StockKind::Offcut, offcut.id}}}))
         return error;
     Connection& db = *connection_;
     return inTransaction(db, [&] {
@@ -136,9 +137,8 @@ StoreError StockStore::deleteOffcut(const std::string& material, const std::stri
     Connection& db = *connection_;
     return inTransaction(db, [&] {
         const std::optional<QVariant> key = materialKey(db, material);
-        return key &&
-               changeOne(db, "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
-                         {*key, text(id)}, "offcut " + id);
+        return key && changeOne(db, "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
+                                {*key, text(id)}, "offcut " + id);
     });
 }
 

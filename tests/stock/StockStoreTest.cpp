@@ -217,9 +217,9 @@ TEST_P(StockStoreTest, editingOneRow_changesOnlyThatRowAndRefusesWhatIsGoneOrTak
 
     // Rows gone, bad values, unknown materials and taken names change nothing.
     EXPECT_EQ(store->deleteStockRow(kProfile, before.rowKeys[0]).kind, StoreError::Kind::BadStock);
-    EXPECT_EQ(store->saveStockRow(kProfile, before.rowKeys[0], {100, 1, {}, StockKind::Rod, ""})
-                  .kind,
-              StoreError::Kind::BadStock);
+    EXPECT_EQ(
+        store->saveStockRow(kProfile, before.rowKeys[0], {100, 1, {}, StockKind::Rod, ""}).kind,
+        StoreError::Kind::BadStock);
     EXPECT_EQ(store->saveStockRow(kProfile, std::nullopt, {0, 1, {}, StockKind::Rod, ""}).kind,
               StoreError::Kind::BadStock);
     EXPECT_EQ(store->deleteOffcut(kProfile, "A-9").kind, StoreError::Kind::BadStock);

@@ -211,9 +211,8 @@ void StockWindow::loadTexts() {
     for (QPushButton* add : {addStockRow_, addOffcut_}) add->setText(text(kAdd));
     for (QPushButton* remove : {deleteStockRow_, deleteOffcut_}) remove->setText(text(kDelete));
     stockRows_->setHorizontalHeaderLabels({text(kLength), text(kQuantity), text(kPrice)});
-    offcuts_->setHorizontalHeaderLabels({text(kIdentifier), text(kLength), text(kPrice),
-                                         text(kJob), text(kCustomer), text(kDate),
-                                         text(kPattern)});
+    offcuts_->setHorizontalHeaderLabels({text(kIdentifier), text(kLength), text(kPrice), text(kJob),
+                                         text(kCustomer), text(kDate), text(kPattern)});
     // "unlimited" is a word of the language.
     if (stock_) fillStockRows();
 }
@@ -228,8 +227,8 @@ void StockWindow::openStore() {
         store_ = std::move(*opened.value);
         saveSetting(settings_, settings::kStockStore, url);
     } else {
-        messages_.showError(QString::fromStdString(storeErrorMessage(opened.error, catalogue_) +
-                                                   "\n" + url));
+        messages_.showError(
+            QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
     }
     storeContents_->setEnabled(store_ != nullptr);
     showMaterials({});
@@ -239,8 +238,10 @@ void StockWindow::showMaterials(const QString& chosen) {
     std::vector<MaterialSummary> summaries;
     if (store_) {
         StoreResult<std::vector<MaterialSummary>> read = store_->materials();
-        if (read.value) summaries = std::move(*read.value);
-        else succeeded(read.error);
+        if (read.value)
+            summaries = std::move(*read.value);
+        else
+            succeeded(read.error);
     }
     {
         const QSignalBlocker quiet(materials_);
@@ -293,13 +294,14 @@ void StockWindow::showStock() {
     stock_.reset();
     if (store_ && materials_->currentItem()) {
         StoreResult<MaterialStock> read = store_->stockOf(material());
-        if (read.value) stock_ = std::move(*read.value);
-        else succeeded(read.error);
+        if (read.value)
+            stock_ = std::move(*read.value);
+        else
+            succeeded(read.error);
     }
-    for (QWidget* needsMaterial :
-         std::initializer_list<QWidget*>{renameMaterial_, deleteMaterial_, minimumOffcutLength_,
-                                         importCsv_, exportCsv_, stockRows_, offcuts_,
-                                         addStockRow_, deleteStockRow_, addOffcut_, deleteOffcut_})
+    for (QWidget* needsMaterial : std::initializer_list<QWidget*>{
+             renameMaterial_, deleteMaterial_, minimumOffcutLength_, importCsv_, exportCsv_,
+             stockRows_, offcuts_, addStockRow_, deleteStockRow_, addOffcut_, deleteOffcut_})
         needsMaterial->setEnabled(stock_.has_value());
     fillStockRows();
     fillOffcuts();
@@ -339,9 +341,12 @@ void StockWindow::fillOffcuts() {
         const int row = offcuts_->rowCount();
         offcuts_->insertRow(row);
         const QStringList cells = {
-            QString::fromStdString(item.id),           QString::number(item.length),
-            priceText(item.price),                     QString::fromStdString(origin.jobFile),
-            QString::fromStdString(origin.customer),   QString::fromStdString(origin.date),
+            QString::fromStdString(item.id),
+            QString::number(item.length),
+            priceText(item.price),
+            QString::fromStdString(origin.jobFile),
+            QString::fromStdString(origin.customer),
+            QString::fromStdString(origin.date),
             origin.pattern > 0 ? QString::number(origin.pattern) : QString()};
         for (int column = 0; column < kOffcutColumns; ++column) {
             auto* cell = new NumberCell(cells[column]);
@@ -364,8 +369,8 @@ void StockWindow::applyFilter() {
         for (int row = 0; row < grid->rowCount(); ++row) {
             const std::optional<int16_t> length =
                 toInt16(cellText(grid, row, lengthColumn).toStdString());
-            grid->setRowHidden(row, shortest && keyOf(grid, row).isValid() && length &&
-                                        *length < *shortest);
+            grid->setRowHidden(
+                row, shortest && keyOf(grid, row).isValid() && length && *length < *shortest);
         }
     }
 }
@@ -393,9 +398,8 @@ void StockWindow::deleteRow(QTableWidget* grid) {
     if (!store_ || !stock_ || row < 0) return;
     const QVariant key = keyOf(grid, row);
     if (key.isValid()) {
-        succeeded(grid == offcuts_
-                      ? store_->deleteOffcut(material(), key.toString().toStdString())
-                      : store_->deleteStockRow(material(), key.toLongLong()));
+        succeeded(grid == offcuts_ ? store_->deleteOffcut(material(), key.toString().toStdString())
+                                   : store_->deleteStockRow(material(), key.toLongLong()));
     }
     showStock();
 }
@@ -416,8 +420,9 @@ void StockWindow::rowEdited(QTableWidgetItem* item) {
     QTimer::singleShot(0, this, [this, key, cells, offcut, typed] {
         if (!store_ || !stock_) return;
         const QString unlimited = messages_.text(stock_text::kUnlimited);
-        std::optional<StockItem> value = offcut ? offcutOf(cells[0], cells[1], cells[2])
-                                                : stockRowOf(cells[0], cells[1], cells[2], unlimited);
+        std::optional<StockItem> value = offcut
+                                             ? offcutOf(cells[0], cells[1], cells[2])
+                                             : stockRowOf(cells[0], cells[1], cells[2], unlimited);
         // A new offcut may not take the identifier of one in the store.
         const auto& items = stock_->list.items;
         if (value && offcut && !key.isValid() && !value->id.empty() &&
@@ -425,9 +430,8 @@ void StockWindow::rowEdited(QTableWidgetItem* item) {
                         [&](const StockItem& stored) { return stored.id == value->id; }))
             value.reset();
         if (!value) {
-            messages_.showError(QString::fromStdString(
-                fillIn(messages_.text(stock_text::kBadValue).toStdString(),
-                       {typed.toStdString()})));
+            messages_.showError(QString::fromStdString(fillIn(
+                messages_.text(stock_text::kBadValue).toStdString(), {typed.toStdString()})));
         } else if (offcut) {
             succeeded(store_->saveOffcut(material(), *value));
         } else {
@@ -440,10 +444,9 @@ void StockWindow::rowEdited(QTableWidgetItem* item) {
 }
 
 void StockWindow::saveMinimumOffcutLength() {
-    if (!store_ || !stock_ || minimumOffcutLength_->value() == stock_->minimumOffcutLength)
-        return;
-    succeeded(store_->setMinimumOffcutLength(
-        material(), static_cast<int16_t>(minimumOffcutLength_->value())));
+    if (!store_ || !stock_ || minimumOffcutLength_->value() == stock_->minimumOffcutLength) return;
+    succeeded(store_->setMinimumOffcutLength(material(),
+                                             static_cast<int16_t>(minimumOffcutLength_->value())));
     showStock();
 }
 
@@ -451,8 +454,8 @@ void StockWindow::saveMinimumOffcutLength() {
 
 void StockWindow::importCsv() {
     if (!store_ || !stock_) return;
-    const std::optional<QString> path = dialogs_.openFileName(
-        this, {messages_.text(stock_text::kStockListFilter), 1, QString()});
+    const std::optional<QString> path =
+        dialogs_.openFileName(this, {messages_.text(stock_text::kStockListFilter), 1, QString()});
     if (!path) return;
     const StockListFileRead read = readStockListFile(path->toStdString());
     if (read.status == StockListFileStatus::CannotRead) {
