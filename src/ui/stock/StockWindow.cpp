@@ -43,6 +43,9 @@ QTableWidget* table(QWidget* parent, const char* name, int columns) {
     made->setSelectionBehavior(QAbstractItemView::SelectRows);
     made->setSelectionMode(QAbstractItemView::SingleSelection);
     made->verticalHeader()->hide();
+    made->verticalHeader()->setDefaultSectionSize(made->fontMetrics().height() + 8);
+    made->horizontalHeader()->setDefaultSectionSize(made->fontMetrics().horizontalAdvance(
+                                                        QStringLiteral("0000000000")));
     made->horizontalHeader()->setStretchLastSection(true);
     // The store's order until the user sorts by a column.
     made->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -143,7 +146,7 @@ void StockWindow::buildControls() {
     tables->addWidget(offcutsLabel_, 0, 1);
     tables->addWidget(stockRows_, 1, 0);
     tables->addWidget(offcuts_, 1, 1);
-    tables->setColumnStretch(0, 3);
+    tables->setColumnStretch(0, 4);
     tables->setColumnStretch(1, 7);
     auto* stockRowButtons = new QHBoxLayout;
     stockRowButtons->addWidget(addStockRow_);
@@ -166,7 +169,7 @@ void StockWindow::buildControls() {
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(storeLine);
     whole->addWidget(storeContents_, 1);
-    resize(1100, 560);
+    resize(1180, 560);
 
     connect(openStore_, &QPushButton::clicked, this, &StockWindow::openStore);
     connect(storeUrl_, &QLineEdit::returnPressed, this, &StockWindow::openStore);
@@ -326,6 +329,8 @@ void StockWindow::fillStockRows() {
         stockRows_->setItem(row, 1, new NumberCell(quantityText(item.quantity, unlimited)));
         stockRows_->setItem(row, 2, new NumberCell(priceText(item.price)));
     }
+    // The word for unlimited may be wider than the column.
+    stockRows_->resizeColumnToContents(1);
     stockRows_->setSortingEnabled(true);
     filling_ = false;
 }
