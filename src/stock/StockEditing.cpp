@@ -18,6 +18,18 @@ std::optional<QVariant> materialKey(StockStore::Connection& db, const std::strin
     return std::nullopt;
 }
 
+const std::string changedMeanwhile = " is gone or was changed by another program meanwhile";
+
+bool insertStockRow(StockStore::Connection& db, const QVariant& materialKey, int position,
+                    const StockItem& row) {
+    return db
+        .exec(
+            "INSERT INTO stock_rows (material_id, position, length, quantity, price) "
+            "VALUES (?, ?, ?, ?, ?)",
+            {materialKey, position, row.length, nullable(row.quantity), nullable(row.price)})
+        .has_value();
+}
+
 // Runs a statement that must change exactly one row; anything else is `gone`.
 bool changeOne(StockStore::Connection& db, const QString& sql, const QVariantList& values,
                const std::string& gone) {
@@ -70,34 +82,34 @@ StoreError StockStore::deleteMaterial(const std::string& material) {
     });
 }
 
-StoreError StockStore::saveStockRow(const std::string& material, std::optional<int64_t> rowKey,
-                                    const StockItem& row) {
+StoreError StockStore::addStockRow(const std::string& material, const StockItem& row) {
     if (StoreError error = checkStock({{row}})) return error;
     Connection& db = *connection_;
     return inTransaction(db, [&] {
         const std::optional<QVariant> key = materialKey(db, material);
         if (!key) return false;
-        const std::string gone = "stock row " + std::to_string(rowKey.value_or(0));
-        QVariant position;
-        if (rowKey) {
-            const QVariantList where = {QVariant::fromValue(*rowKey), *key};
-            position =
-                db.value("SELECT position FROM stock_rows WHERE id = ? AND material_id = ?", where);
-            if (!changeOne(db, "DELETE FROM stock_rows WHERE id = ? AND material_id = ?", where,
-                           gone))
-                return false;
-        } else {
-            position = db.value(
-                "SELECT coalesce(max(position), -1) + 1 FROM stock_rows WHERE material_id = ?",
-                {*key});
-        }
-        if (position.isNull()) return false;
-        return db
-            .exec(
-                "INSERT INTO stock_rows (material_id, position, length, quantity, price) "
-                "VALUES (?, ?, ?, ?, ?)",
-                {*key, position.toInt(), row.length, nullable(row.quantity), nullable(row.price)})
-            .has_value();
+        const QVariant position = db.value(
+            "SELECT coalesce(max(position), -1) + 1 FROM stock_rows WHERE material_id = ?", {*key});
+        return !position.isNull() && insertStockRow(db, *key, position.toInt(), row);
+    });
+}
+
+StoreError StockStore::changeStockRow(const std::string& material, int64_t rowKey,
+                                      const StockItem& before, const StockItem& after) {
+    if (StoreError error = checkStock({{after}})) return error;
+    Connection& db = *connection_;
+    return inTransaction(db, [&] {
+        const std::optional<QVariant> key = materialKey(db, material);
+        if (!key) return false;
+        const QVariantList where = {QVariant::fromValue(rowKey), *key, before.length,
+                                    nullable(before.quantity), nullable(before.price)};
+        const QString matching =
+            " FROM stock_rows WHERE id = ? AND material_id = ? AND length = ? AND quantity IS NOT "
+            "DISTINCT FROM ? AND price IS NOT DISTINCT FROM ?";
+        const QVariant position = db.value("SELECT position" + matching, where);
+        return changeOne(db, "DELETE" + matching, where,
+                         "stock row " + std::to_string(before.length) + changedMeanwhile) &&
+               insertStockRow(db, *key, position.toInt(), after);
     });
 }
 
@@ -105,13 +117,13 @@ StoreError StockStore::deleteStockRow(const std::string& material, int64_t rowKe
     Connection& db = *connection_;
     return inTransaction(db, [&] {
         const std::optional<QVariant> key = materialKey(db, material);
-        return key && changeOne(db, "DELETE FROM stock_rows WHERE id = ? AND material_id = ?",
-                                {QVariant::fromValue(rowKey), *key},
-                                "stock row " + std::to_string(rowKey));
+        return key &&
+               changeOne(db, "DELETE FROM stock_rows WHERE id = ? AND material_id = ?",
+                         {QVariant::fromValue(rowKey), *key}, "a stock row" + changedMeanwhile);
     });
 }
 
-StoreError StockStore::saveOffcut(const std::string& material, const StockItem& offcut) {
+StoreError StockStore::addOffcut(const std::string& material, const StockItem& offcut) {
     if (StoreError error =
             checkStock({{{offcut.length, 1, offcut.price, StockKind::Offcut, offcut.id}}}))
         return error;
@@ -119,17 +131,38 @@ StoreError StockStore::saveOffcut(const std::string& material, const StockItem& 
     return inTransaction(db, [&] {
         const std::optional<QVariant> key = materialKey(db, material);
         if (!key) return false;
-        if (offcut.id.empty()) {
-            const std::optional<std::string> id = newOffcutId(db);
-            return id &&
-                   insertOffcut(db, key->toLongLong(), {*id, offcut.length, offcut.price, {}});
+        std::optional<std::string> id = offcut.id;
+        if (id->empty()) {
+            id = newOffcutId(db);
+        } else {
+            const QVariant uses =
+                db.value("SELECT count(*) FROM offcuts WHERE material_id = ? AND identifier = ?",
+                         {*key, text(*id)});
+            if (uses.isNull()) return false;
+            if (uses.toInt() > 0) {
+                db.fail(StoreError::Kind::BadStock, "offcut identifier taken: " + *id);
+                return false;
+            }
         }
-        const int updated = db.changed(
-            "UPDATE offcuts SET length = ?, price = ? WHERE material_id = ? AND identifier = ?",
-            {offcut.length, nullable(offcut.price), *key, text(offcut.id)});
-        if (updated < 0) return false;
-        return updated == 1 ||
-               insertOffcut(db, key->toLongLong(), {offcut.id, offcut.length, offcut.price, {}});
+        return id && insertOffcut(db, key->toLongLong(), {*id, offcut.length, offcut.price, {}});
+    });
+}
+
+StoreError StockStore::changeOffcut(const std::string& material, const StockItem& before,
+                                    const StockItem& after) {
+    if (StoreError error =
+            checkStock({{{after.length, 1, after.price, StockKind::Offcut, before.id}}}))
+        return error;
+    Connection& db = *connection_;
+    return inTransaction(db, [&] {
+        const std::optional<QVariant> key = materialKey(db, material);
+        return key &&
+               changeOne(db,
+                         "UPDATE offcuts SET length = ?, price = ? WHERE material_id = ? "
+                         "AND identifier = ? AND length = ? AND price IS NOT DISTINCT FROM ?",
+                         {after.length, nullable(after.price), *key, text(before.id), before.length,
+                          nullable(before.price)},
+                         "offcut " + before.id + changedMeanwhile);
     });
 }
 
@@ -138,7 +171,7 @@ StoreError StockStore::deleteOffcut(const std::string& material, const std::stri
     return inTransaction(db, [&] {
         const std::optional<QVariant> key = materialKey(db, material);
         return key && changeOne(db, "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
-                                {*key, text(id)}, "offcut " + id);
+                                {*key, text(id)}, "offcut " + id + changedMeanwhile);
     });
 }
 

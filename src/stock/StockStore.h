@@ -98,15 +98,20 @@ class StockStore {
     StoreError renameMaterial(const std::string& material, const std::string& newName);
     // Deletes the material with all its stock rows and offcuts.
     StoreError deleteMaterial(const std::string& material);
-    // Puts the row (kind Rod) in as a new stock row at the end of the material's rows or, given
-    // the key of one of its rows, in that row's place. A changed row gets a new key, so that a
-    // plan made from the old row is refused when booked.
-    StoreError saveStockRow(const std::string& material, std::optional<int64_t> rowKey,
-                            const StockItem& row);
+    // A new stock row (kind Rod) after the material's last one.
+    StoreError addStockRow(const std::string& material, const StockItem& row);
+    // Changes the stock row of that key from `before`, as the caller read it, to `after`;
+    // refused when the store's row is no longer `before` (another program took rods meanwhile).
+    // The row keeps its place under a new key, so that a plan made from it is refused when booked.
+    StoreError changeStockRow(const std::string& material, int64_t rowKey, const StockItem& before,
+                              const StockItem& after);
     StoreError deleteStockRow(const std::string& material, int64_t rowKey);
-    // Changes the length and price of the material's offcut of that identifier, keeping its
-    // origin; an offcut without identifier is put in under a new one.
-    StoreError saveOffcut(const std::string& material, const StockItem& offcut);
+    // A new offcut; one without identifier gets a new one, a taken identifier is refused.
+    StoreError addOffcut(const std::string& material, const StockItem& offcut);
+    // Changes the length and price of the offcut of before's identifier, keeping its origin;
+    // refused when it is gone or no longer `before`.
+    StoreError changeOffcut(const std::string& material, const StockItem& before,
+                            const StockItem& after);
     StoreError deleteOffcut(const std::string& material, const std::string& id);
 
     // Takes a plan's rods and offcuts out and puts its leftovers of at least the material's

@@ -192,13 +192,30 @@ TEST_F(StockWindowTest, storeFailures_showAMessageAndChangeNothing) {
     EXPECT_EQ(readSetting(store, settings::kStockStore), storeUrl);
     EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Tube 40")});
 
-    // A bad stock list and a material another program deleted meanwhile are refused whole.
+    // A bad stock list is refused whole.
     const QString bad = folder.filePath(QStringLiteral("bad.csv"));
     std::ofstream(bad.toStdString()) << "length;quantity\n2000;3\n-5;1\n";
     dialogs.files = {bad};
     click("cmdImportCsv");
     EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("Nothing was changed.")))
         << lastMessage().toStdString();
+    // Rods another program took after the window read the row are not put back by an edit.
+    {
+        auto opened = StockStore::open(storeUrl);
+        const MaterialStock tube = *(*opened.value)->stockOf("Tube 40").value;
+        ASSERT_FALSE((*opened.value)
+                         ->changeStockRow("Tube 40", tube.rowKeys[0], tube.list.items[0],
+                                          {2500, 2, {}, StockKind::Rod, ""}));
+    }
+    type("grdZasoby", 0, 2, QStringLiteral("3"));
+    EXPECT_TRUE(lastMessage().startsWith(
+        QStringLiteral("The stock list cannot be stored: stock row 2500 is gone or was changed")))
+        << lastMessage().toStdString();
+    EXPECT_EQ(storedStock("Tube 40"),
+              (std::vector<StockItem>{{2500, 2, std::nullopt, StockKind::Rod, ""}}));
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")), (std::vector<QStringList>{{"2500", "2"}}));
+
+    // So is a change to a material another program deleted meanwhile.
     {
         auto opened = StockStore::open(storeUrl);
         ASSERT_FALSE((*opened.value)->deleteMaterial("Tube 40"));

@@ -11,7 +11,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
@@ -44,8 +43,8 @@ QTableWidget* table(QWidget* parent, const char* name, int columns) {
     made->setSelectionMode(QAbstractItemView::SingleSelection);
     made->verticalHeader()->hide();
     made->verticalHeader()->setDefaultSectionSize(made->fontMetrics().height() + 8);
-    made->horizontalHeader()->setDefaultSectionSize(made->fontMetrics().horizontalAdvance(
-                                                        QStringLiteral("0000000000")));
+    made->horizontalHeader()->setDefaultSectionSize(
+        made->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     made->horizontalHeader()->setStretchLastSection(true);
     // The store's order until the user sorts by a column.
     made->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -425,27 +424,35 @@ void StockWindow::rowEdited(QTableWidgetItem* item) {
     QTimer::singleShot(0, this, [this, key, cells, offcut, typed] {
         if (!store_ || !stock_) return;
         const QString unlimited = messages_.text(stock_text::kUnlimited);
-        std::optional<StockItem> value = offcut
-                                             ? offcutOf(cells[0], cells[1], cells[2])
-                                             : stockRowOf(cells[0], cells[1], cells[2], unlimited);
-        // A new offcut may not take the identifier of one in the store.
-        const auto& items = stock_->list.items;
-        if (value && offcut && !key.isValid() && !value->id.empty() &&
-            std::any_of(items.begin(), items.end(),
-                        [&](const StockItem& stored) { return stored.id == value->id; }))
-            value.reset();
+        const std::optional<StockItem> value =
+            offcut ? offcutOf(cells[0], cells[1], cells[2])
+                   : stockRowOf(cells[0], cells[1], cells[2], unlimited);
         if (!value) {
             messages_.showError(QString::fromStdString(fillIn(
                 messages_.text(stock_text::kBadValue).toStdString(), {typed.toStdString()})));
-        } else if (offcut) {
-            succeeded(store_->saveOffcut(material(), *value));
-        } else {
-            succeeded(store_->saveStockRow(
-                material(), key.isValid() ? std::optional<int64_t>(key.toLongLong()) : std::nullopt,
-                *value));
+        } else if (!key.isValid()) {
+            succeeded(offcut ? store_->addOffcut(material(), *value)
+                             : store_->addStockRow(material(), *value));
+        } else if (const std::optional<StockItem> before = storedItem(key, offcut)) {
+            // The store refuses the change when another program changed the row meanwhile.
+            succeeded(offcut
+                          ? store_->changeOffcut(material(), *before, *value)
+                          : store_->changeStockRow(material(), key.toLongLong(), *before, *value));
         }
         showStock();
     });
+}
+
+std::optional<StockItem> StockWindow::storedItem(const QVariant& key, bool offcut) const {
+    const std::vector<StockItem>& items = stock_->list.items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const bool found =
+            offcut
+                ? items[i].kind == StockKind::Offcut && items[i].id == key.toString().toStdString()
+                : items[i].kind == StockKind::Rod && stock_->rowKeys[i] == key.toLongLong();
+        if (found) return items[i];
+    }
+    return std::nullopt;
 }
 
 void StockWindow::saveMinimumOffcutLength() {

@@ -49,6 +49,8 @@ class StockWindow : public QDialog {
     void addRow(QTableWidget* table);
     void deleteRow(QTableWidget* table);
     void rowEdited(QTableWidgetItem* item);
+    // The row of the key as the window read it from the store.
+    std::optional<StockItem> storedItem(const QVariant& key, bool offcut) const;
     void saveMinimumOffcutLength();
     void importCsv();
     void exportCsv();
