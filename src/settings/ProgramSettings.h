@@ -34,6 +34,8 @@ inline constexpr std::string_view kTimeLimit = "casovy limit";
 inline constexpr std::string_view kWindowGeometry = "okno";
 // mm cut off at each end of every rod; absent from older stores, where it reads as 0.
 inline constexpr std::string_view kTrim = "orez";
+// The URL of the stock store both programs use; absent or empty: the user's own store.
+inline constexpr std::string_view kStockStore = "sklad";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";

@@ -27,6 +27,7 @@
 #include "ui/RunController.h"
 #include "ui/Twips.h"
 #include "ui/labels/SawOutputCommands.h"
+#include "ui/stock/StockCommand.h"
 
 namespace marlo {
 
@@ -54,6 +55,8 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     sawOutputs_ = new SawOutputCommands(
         this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
         context_.dialogs, messages_, context_.settings);
+    stock_ = new StockCommand(this, menus_->fileMenu(), catalogue_, context_.dialogs,
+                              context_.settings);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -184,6 +187,7 @@ void MainWindow::loadTexts() {
     menus_->loadTexts();
     diagram_->loadTexts();
     sawOutputs_->loadTexts();
+    stock_->loadTexts();
 }
 
 // At the designed size the shorter column ends in empty room, as it always has; what the window

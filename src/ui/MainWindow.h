@@ -18,6 +18,7 @@ namespace marlo {
 
 class DiagramView;
 class SawOutputCommands;
+class StockCommand;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
@@ -125,6 +126,7 @@ class MainWindow : public QMainWindow {
     MainMenus* menus_;
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
+    StockCommand* stock_;
     RecentJobsMenu* recentJobs_;
 };
 
