@@ -28,8 +28,8 @@ build_and_run() {
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/ui/tsan.supp" \
   build_and_run "$prefix-tsan" "-fsanitize=thread -fno-omit-frame-pointer"
 
-# Leaks of the system's font and window libraries at exit are theirs; tests/ui/lsan.supp names them.
+# Leaks of the system's font and window libraries at exit are theirs; tests/lsan.supp names them.
 ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1" \
-LSAN_OPTIONS="suppressions=$root/tests/ui/lsan.supp:print_suppressions=0" \
+LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   build_and_run "$prefix-asan" "-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
