@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "settings/QSettingsStore.h"
 #include "ui/DesktopShell.h"
+#include "ui/FewestRodsRun.h"
 #include "ui/FilePaths.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramStyle.h"
@@ -25,9 +27,7 @@ QString jobFileArgument(const QString& positional, int argc, char* argv[]) {
     return positional;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int runDesktop(int argc, char* argv[]) {
     QApplication application(argc, argv);
     marlo::applyProgramStyle(application);
     // One optional argument: a job file to open (the launcher passes the file it was opened for).
@@ -47,4 +47,16 @@ int main(int argc, char* argv[]) {
     marlo::SplashScreen splash([&window, jobFile] { window.startUp(jobFile); });
     splash.show();
     return application.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = runDesktop(argc, argv);
+    // A fewest-rods solver that was stopped may still be winding down. The windows and settings
+    // are gone; the program does not wait for it longer than a moment, and then ends without
+    // tearing down the library state under its feet.
+    if (!marlo::FewestRodsRun::waitForSolvers(std::chrono::milliseconds(300)))
+        std::quick_exit(status);
+    return status;
 }

@@ -20,6 +20,6 @@ cmake --build "$build" -j "$jobs"
 
 # Every finding ends the test that made it, with a stack trace, so ctest reports it as a failure.
 export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
-export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"

@@ -17,11 +17,14 @@
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "jobfile/JobFile.h"
+#include "jobfile/StockListText.h"
 #include "labels/LabelSheets.h"
 #include "optimiser/InputPreparation.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
 #include "paper/ReportPdf.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
@@ -49,9 +52,11 @@ class CliObserver : public RunObserver {
     }
     void bestPlanFound(const PlanSummary& totals, int lowerBound) override {
         if (!drawProgress_) return;
-        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount
-             << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound
-             << std::flush;
+        err_ << '\r' << catalogue_.text(fewest_text::kBestPlanSoFar) << ": " << totals.rodCount;
+        // Plans from a stock list bound their price, not their rods.
+        if (lowerBound > 0)
+            err_ << "  " << catalogue_.text(fewest_text::kLowerBound) << ": " << lowerBound;
+        err_ << std::flush;
         drawn_ = true;
     }
     bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
@@ -79,6 +84,35 @@ std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     return std::nullopt;
 }
 
+// The stock list of --stock; none, with the reasons on `err`, when it cannot be used.
+std::optional<StockList> readStock(const std::string& path, const StringCatalogue& catalogue,
+                                   std::ostream& err) {
+    const StockListFileRead read = readStockListFile(path);
+    if (read.status == StockListFileStatus::CannotRead) {
+        err << catalogue.text(msg::kCannotReadFile) << path << '\n';
+        return std::nullopt;
+    }
+    if (read.status == StockListFileStatus::NotAStockListFile) {
+        err << catalogue.text(stock_text::kNotAStockList) << path << '\n';
+        return std::nullopt;
+    }
+    for (const StockRowRefusal& refusal : read.stock.refused) {
+        err << catalogue.text(stock_text::kStockListLine) << refusal.line << ": "
+            << catalogue.text(stock_text::kStockRowFaultFirst + static_cast<int>(refusal.fault))
+            << '\n';
+    }
+    if (!read.stock.refused.empty()) return std::nullopt;
+    return read.stock.list;
+}
+
+// What the stock could not hold: each dimension left uncut and the length missing.
+void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, std::ostream& err) {
+    if (result.uncut.empty()) return;
+    for (const UncutDimension& uncut : result.uncut)
+        err << "  " << uncut.length << " × " << uncut.pieces << '\n';
+    err << catalogue.text(stock_text::kMissingLength) << result.missingLength << '\n';
+}
+
 // The text report, the printout and the workbook of a finished run, as the desktop program's
 // Text, Export PDF and Excel commands write them.
 int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
@@ -86,7 +120,8 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
                  const StringCatalogue& catalogue, std::ostream& err) {
     // Without an output asked for, the list's number of dimensions is no concern.
     if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
-    const std::optional<ReportSummary> summary = orderForReport(job.list, parameters.rodLength);
+    const std::optional<ReportSummary> summary =
+        orderForReport(job.list, longestUsableLength(parameters, plan.stock));
     if (!summary) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
@@ -97,6 +132,8 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
         data.lowerBound = outcome.lowerBound;
         data.optimal = outcome.optimal;
     }
+    data.stock = plan.stock;
+    data.priceLowerBound = outcome.priceLowerBound;
     const char decimalSeparator = localeDecimalSeparator();
     int status = exit_status::kFinished;
     const auto written = [&](const std::optional<std::string>& path, auto write) {
@@ -125,6 +162,8 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
     DiagramSource source = diagramSource(job.header, parameters, plan, localeDecimalSeparator());
     // As in the reports, only results of the fewest-rods method show their bound.
     if (outcome.method == OptimisationMethod::FewestRods) source.lowerBound = outcome.lowerBound;
+    source.priceLowerBound = outcome.priceLowerBound;
+    source.priceProven = outcome.optimal;
     const DiagramLayout diagram = composeDiagram(source, catalogue);
     // The command line has made sure that the name ends in .pdf or .svg.
     // The name's bytes as given: a name that is no UTF-8 is still the user's file.
@@ -139,6 +178,19 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
 int optimise(const CliOptions& options, const JobParameters& parameters,
              const MethodChoice& methodChoice, const StringCatalogue& catalogue, std::ostream& out,
              std::ostream& err, const std::atomic<bool>& stop) {
+    StockList stock;
+    if (options.stockPath) {
+        std::optional<StockList> read = readStock(*options.stockPath, catalogue, err);
+        if (!read) return exit_status::kBadUsage;
+        stock = std::move(*read);
+    }
+    // Pieces must be shorter than the longest rod left once the trim is off both its ends.
+    const int16_t longestUsable = longestUsableLength(parameters, stock);
+    if (longestUsable <= 0) {
+        err << catalogue.text(stock_text::kTrimTooLong) << '\n';
+        return exit_status::kBadUsage;
+    }
+
     const JobFileReadResult read = readJobFile(options.jobPath);
     if (read.status == JobFileStatus::CannotRead) {
         err << catalogue.text(msg::kCannotReadFile) << options.jobPath << '\n';
@@ -150,9 +202,9 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     }
 
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared = prepareInput(read.job.list, parameters.rodLength, *pieces);
+    const PreparedInput prepared = prepareInput(read.job.list, longestUsable, *pieces);
     RunOutcome outcome;
-    outcome.method = methodChoice.method;
+    outcome.method = stock.empty() ? methodChoice.method : OptimisationMethod::FewestRods;
     for (const RejectedRow& rejected : prepared.rejectedRows) {
         outcome.rejectedRows.push_back(rejected.row);
         err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';
@@ -168,11 +220,18 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
         CliObserver observer(err, options.progress, stop, catalogue);
-        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop);
+        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop, stock);
         observer.endLine();
         plan = std::move(result.plan);
         outcome.lowerBound = result.lowerBound;
         outcome.optimal = result.optimal;
+        if (!stock.empty()) {
+            outcome.stock = &stock;
+            outcome.price = result.price;
+            outcome.priceLowerBound = result.priceLowerBound;
+            outcome.uncut = result.uncut;
+            outcome.missingLength = result.missingLength;
+        }
         switch (plan.status) {
             case RunStatus::Finished:
                 outcome.status = RunOutcome::Status::Finished;
@@ -182,6 +241,7 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
                 break;
             case RunStatus::Aborted:
                 err << catalogue.text(plan.abortMessage) << '\n';
+                writeUncut(result, catalogue, err);
                 outcome.status = RunOutcome::Status::Aborted;
                 outcome.totals = plan.summary;
                 status = exit_status::kAborted;
@@ -193,7 +253,8 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
                 status = exit_status::kInterrupted;
                 break;
         }
-        outcome.efficiency = efficiency(outcome.totals, parameters.rodLength);
+        outcome.efficiency =
+            planEfficiency(outcome.totals, parameters, patternsOf(plan.patterns), stock);
     }
 
     // A closed or full standard output does not keep the files from being written.
@@ -203,7 +264,7 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
         const int sawStatus =
-            writeSawOutputs(options, read.job, plan, parameters, StockList{}, catalogue, err);
+            writeSawOutputs(options, read.job, plan, parameters, plan.stock, catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
         if (status == exit_status::kFinished) status = sawStatus;

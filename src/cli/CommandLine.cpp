@@ -9,7 +9,8 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--method search|fewest] [--time-limit S]\n"
+    "                      [--method search|fewest] [--time-limit S] [--stock FILE.csv] [--trim "
+    "N]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n"
@@ -38,6 +39,7 @@ constexpr NumberFlag kNumberFlags[] = {
     {"--waste-borders", &CliOptions::wasteBorders, 0, 1},
     {"--start-method", &CliOptions::startMethod, 0, 1},
     {"--sort", &CliOptions::sort, 0, 1},
+    {"--trim", &CliOptions::trim, 0, 32767},
 };
 
 }  // namespace
@@ -50,6 +52,7 @@ JobParameters CliOptions::appliedTo(JobParameters p) const {
     p.wasteBordersMode = wasteBorders.value_or(p.wasteBordersMode);
     p.startMethod = startMethod.value_or(p.startMethod);
     p.sortOutputByWaste = sort.value_or(p.sortOutputByWaste);
+    p.trim = trim.value_or(p.trim);
     return p;
 }
 
@@ -69,6 +72,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (argument == "--progress") {
             options.progress = true;
+        } else if (argument == "--stock") {
+            if (!hasValue) return {std::nullopt, "--stock needs a file name"};
+            options.stockPath = arguments[++i];
         } else if (argument == "--report" || argument == "--pdf" || argument == "--xlsx") {
             if (!hasValue) return {std::nullopt, argument + " needs a file name"};
             std::optional<std::string>& path = argument == "--report" ? options.reportPath

@@ -14,7 +14,7 @@ namespace marlo {
 struct CliOptions {
     std::string jobPath;
     std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
-    std::optional<int16_t> wasteBorders, startMethod, sort;
+    std::optional<int16_t> wasteBorders, startMethod, sort, trim;
     std::optional<OptimisationMethod> method;
     std::optional<int16_t> timeLimitSeconds;
     std::optional<Language> language;
@@ -27,6 +27,7 @@ struct CliOptions {
     std::optional<int16_t> labelStart;        // the first sticker of a partly used sheet
     std::optional<std::string> sawListPath;   // the saw list as CSV
     std::optional<std::string> sawSheetPath;  // the saw list as PDF
+    std::optional<std::string> stockPath;     // a stock list (CSV) to plan from
     bool json = false;
     bool progress = false;
 

@@ -5,7 +5,9 @@
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
 #include "reports/ColumnWriter.h"
 
 namespace marlo {
@@ -42,6 +44,50 @@ std::string jsonList(const Range& range, Write write) {
     return text + "]";
 }
 
+std::string jsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string jsonOptional(const std::optional<double>& value) {
+    return value ? jsonNumber(*value) : std::string("null");
+}
+
+// The stock a pattern is cut from: its length and the offcut's identifier (null for a new rod).
+std::string stockFieldsJson(const RodPattern& p, const StockList* stock) {
+    const StockItem* item = stock != nullptr ? stockOf(p, *stock) : nullptr;
+    if (item == nullptr) return "";
+    return ", \"stock_length\": " + std::to_string(item->length) + ", \"stock_id\": " +
+           (item->kind == StockKind::Offcut ? jsonString(item->id) : std::string("null"));
+}
+
+// The totals of a run from a stock list.
+std::string stockTotalsJson(const RunOutcome& o, const PatternTable& patterns) {
+    const StockTotals totals = stockTotals(patternsOf(patterns), *o.stock);
+    std::string json = ", \"price\": " + jsonOptional(o.price);
+    json += ", \"price_lower_bound\": " + jsonOptional(o.priceLowerBound);
+    json += ", \"material_used\": " + std::to_string(totals.material);
+    json += ", \"leftovers\": " +
+            jsonList(totals.leftovers, [](int16_t length) { return std::to_string(length); });
+    json += ", \"uncut\": " + jsonList(o.uncut, [](const UncutDimension& u) {
+                return "{\"length\": " + std::to_string(u.length) +
+                       ", \"pieces\": " + std::to_string(u.pieces) + "}";
+            });
+    return json + ", \"missing_length\": " + std::to_string(o.missingLength);
+}
+
 }  // namespace
 
 std::string outcomeJson(const RunOutcome& o) {
@@ -52,14 +98,14 @@ std::string outcomeJson(const RunOutcome& o) {
             jsonList(o.rejectedRows, [](int row) { return std::to_string(row); }) + ", ";
     json += "\"patterns\": " +
             jsonList(patterns,
-                     [](const RodPattern& p) {
+                     [&o](const RodPattern& p) {
                          return "{\"seq\": " + std::to_string(p.sequence) +
                                 ", \"rods\": " + std::to_string(p.rods) +
                                 ", \"waste\": " + std::to_string(p.waste) + ", \"pieces\": " +
                                 jsonList(std::vector<int16_t>(p.lengths.begin(),
                                                               p.lengths.begin() + p.pieceCount),
                                          [](int16_t length) { return std::to_string(length); }) +
-                                "}";
+                                stockFieldsJson(p, o.stock) + "}";
                      }) +
             ", ";
     json += "\"rod_count\": " + std::to_string(o.totals.rodCount) + ", ";
@@ -74,8 +120,9 @@ std::string outcomeJson(const RunOutcome& o) {
     json +=
         "\"lower_bound\": " + (o.lowerBound ? std::to_string(*o.lowerBound) : std::string("null")) +
         ", ";
-    json += "\"optimal\": " + std::string(o.optimal ? "true" : "false") + "}\n";
-    return json;
+    json += "\"optimal\": " + std::string(o.optimal ? "true" : "false");
+    if (o.stock != nullptr) json += stockTotalsJson(o, patterns);
+    return json + "}\n";
 }
 
 std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) {
@@ -85,6 +132,12 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         // Columns as wide as their heading, at least seven characters, values right-aligned.
         std::vector<std::string> headings = {catalogue.text(9), catalogue.text(10),
                                              catalogue.text(11), catalogue.text(12)};
+        // A run from a stock list names each pattern's stock after the piece count.
+        const int stockColumns = o.stock != nullptr ? 2 : 0;
+        if (stockColumns > 0) {
+            headings.push_back(catalogue.text(stock_text::kRodLength));
+            headings.push_back(catalogue.text(stock_text::kStockId));
+        }
         for (int j = 1; j <= o.patterns->maxPieceCount(); ++j)
             headings.push_back(catalogue.text(16) + std::to_string(j));
         std::vector<int> ends;
@@ -96,8 +149,14 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         for (size_t c = 0; c < headings.size(); ++c) out.textEndingAt(headings[c], ends[c]);
         out.endLine();
         for (const RodPattern& p : *o.patterns) {
-            for (int row = 1; row <= p.pieceCount + 4; ++row)
-                out.textEndingAt(std::to_string(p.row(row)), ends[row - 1]);
+            std::vector<std::string> cells;
+            for (int row = 1; row <= 4; ++row) cells.push_back(std::to_string(p.row(row)));
+            if (const StockItem* item = o.stock != nullptr ? stockOf(p, *o.stock) : nullptr) {
+                cells.push_back(std::to_string(item->length));
+                cells.push_back(item->kind == StockKind::Offcut ? item->id : "-");
+            }
+            for (int i = 0; i < p.pieceCount; ++i) cells.push_back(std::to_string(p.lengths[i]));
+            for (size_t c = 0; c < cells.size(); ++c) out.textEndingAt(cells[c], ends[c]);
             out.endLine();
         }
         out.endLine();
@@ -112,6 +171,25 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         out.tab(34);
         out.text(values[i]);
         out.endLine();
+    }
+    if (o.stock != nullptr && o.price) {
+        const StockTotals totals = stockTotals(patternsOf(*o.patterns), *o.stock);
+        std::string leftovers;
+        for (int16_t length : totals.leftovers)
+            leftovers += (leftovers.empty() ? "" : " ") + std::to_string(length);
+        const std::pair<int, std::string> lines[] = {
+            {stock_text::kTotalPrice, formatPrice(*o.price)},
+            {stock_text::kPriceLowerBound,
+             formatPrice(*o.priceLowerBound) + "  " +
+                 catalogue.text(o.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven)},
+            {stock_text::kMaterialUsed, std::to_string(totals.material)},
+            {stock_text::kLeftovers, leftovers}};
+        for (const auto& [caption, value] : lines) {
+            out.text(catalogue.text(caption));
+            out.tab(34);
+            out.text(value);
+            out.endLine();
+        }
     }
     if (o.method == OptimisationMethod::FewestRods && o.lowerBound) {
         out.text(catalogue.text(fewest_text::kLowerBound));

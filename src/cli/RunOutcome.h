@@ -6,6 +6,7 @@
 
 #include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
+#include "optimiser/fewest/StockCutting.h"
 
 namespace marlo {
 
@@ -20,7 +21,14 @@ struct RunOutcome {
     std::optional<double> efficiency;
     OptimisationMethod method = OptimisationMethod::Search;
     std::optional<int> lowerBound;  // rods every plan needs, when the run figured it
-    bool optimal = false;           // the plan is proven to use the fewest rods
+    bool optimal = false;  // the plan is proven to use the fewest rods (from stock: lowest price)
+    // Runs from a stock list: the list (each pattern names its row), the price with its proven
+    // lower bound, and the pieces the stock could not hold.
+    const StockList* stock = nullptr;
+    std::optional<double> price;
+    std::optional<double> priceLowerBound;
+    std::vector<UncutDimension> uncut;
+    int64_t missingLength = 0;
 };
 
 // The one JSON object of --json.

@@ -226,7 +226,7 @@ int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out
         return exit_status::kBadUsage;
     }
     const StringCatalogue catalogue(line->language.value_or(peekSettings(settings).language));
-    const std::string url = line->store.value_or(defaultStoreUrl());
+    const std::string url = line->store.value_or(configuredStoreUrl(settings));
     StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
     if (!opened.value) {
         err << storeErrorMessage(opened.error, catalogue) << '\n' << url << '\n';

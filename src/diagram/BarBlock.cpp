@@ -123,7 +123,8 @@ std::vector<int16_t> piecesLongestFirst(const RodPattern& pattern) {
 }
 
 DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters& parameters,
-                      const std::map<int16_t, Colour>& colours, const StringCatalogue& catalogue) {
+                      const BarRod& bar, const std::map<int16_t, Colour>& colours,
+                      const StringCatalogue& catalogue) {
     const std::vector<int16_t> pieces = piecesLongestFirst(pattern);
     const int cut = std::max<int>(parameters.cutThickness, 0);
     const int waste = pattern.waste;
@@ -132,8 +133,9 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
     double used = 0;
     for (const int16_t length : pieces) used += length + cut;
     if (waste <= 0 && !pieces.empty()) used -= cut;
-    const double rodLength = std::max<double>(parameters.rodLength, 1);
-    const double scale = g::kBarWidth / std::max(rodLength, used + std::max(waste, 0));
+    const double rodLength = std::max<double>(bar.length, 1);
+    const double scale = g::kBarWidth / std::max<double>(std::max<double>(bar.scaleLength, 1),
+                                                         bar.trim + used + std::max(waste, 0));
     auto xOf = [scale](double millimetres) { return g::kBarLeft + millimetres * scale; };
 
     DiagramBlock block;
@@ -141,7 +143,7 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
     const double barBottom = kBarTop + g::kBarHeight;
     BelowBarList list;
 
-    double at = 0;
+    double at = bar.trim;
     for (size_t i = 0; i < pieces.size(); ++i) {
         const int16_t length = pieces[i];
         DiagramBox box;
@@ -221,13 +223,15 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
     rod.outlineWidth = 0.3;
     rod.outline = g::kInk;
     rod.pattern = index;
-    rod.length = parameters.rodLength;
+    rod.length = bar.length;
     page.boxes.push_back(rod);
 
     const int sequence = pattern.sequence > 0 ? pattern.sequence : index + 1;
     addLabel(page, kBarTop, std::to_string(sequence), 10, true);
     addLabel(page, kBarTop + lineHeightMm(10) + 0.5, "\u00D7 " + std::to_string(pattern.rods), 8,
              false);
+    if (!bar.stock.empty())
+        addLabel(page, kBarTop + lineHeightMm(10) + lineHeightMm(8) + 1.0, bar.stock, 7, false);
 
     block.height = barBottom + list.layOut(page, barBottom) + kBottomPadding;
     return block;

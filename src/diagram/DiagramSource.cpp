@@ -22,6 +22,7 @@ DiagramSource diagramSource(const JobHeader& header, const JobParameters& parame
     source.parameters = parameters;
     source.patterns = {plan.patterns.begin(), plan.patterns.end()};
     source.totals = plan.summary;
+    source.stock = plan.stock;
     source.date = todaysDate();
     source.decimalSeparator = decimalSeparator;
     return source;

@@ -8,6 +8,7 @@
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
+#include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
 
 namespace marlo {
@@ -19,7 +20,12 @@ struct DiagramSource {
     std::span<const RodPattern> patterns;  // in the order of the result
     PlanSummary totals;
     std::optional<int> lowerBound;  // rods, when the method proved one
-    std::string date;               // as the header shows it
+    // A plan from a stock list: the list its patterns name, and the proven lower bound of the
+    // price (`priceProven`: the price is proven lowest).
+    StockList stock;
+    std::optional<double> priceLowerBound;
+    bool priceProven = false;
+    std::string date;  // as the header shows it
     char decimalSeparator = '.';
 };
 

@@ -8,7 +8,9 @@
 #include "diagram/TextMetrics.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
 #include "version.h"
 
 namespace marlo {
@@ -76,10 +78,13 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
     addField(page, 0, 0, top, catalogue.text(1), source.header.customer);
     addField(page, 0, 1, top, catalogue.text(2), source.header.name);
     addField(page, 0, 2, top, catalogue.text(3), source.header.colour);
-    addField(page, 1, 0, top, catalogue.text(35), millimetres(parameters.rodLength));
+    const std::string stockLengths = stockLengthsText(source.patterns, source.stock);
+    addField(page, 1, 0, top, catalogue.text(35),
+             source.stock.empty() ? millimetres(parameters.rodLength) : stockLengths + " mm");
     addField(page, 1, 1, top, catalogue.text(34), millimetres(parameters.cutThickness));
     addField(page, 1, 2, top, catalogue.text(diagram_text::kDate), source.date);
-    const std::optional<double> percent = efficiency(source.totals, parameters.rodLength);
+    const std::optional<double> percent =
+        planEfficiency(source.totals, parameters, source.patterns, source.stock);
     addField(page, 2, 0, top, catalogue.text(70), std::to_string(source.totals.rodCount));
     addField(page, 2, 1, top, catalogue.text(71), millimetres(source.totals.totalWaste));
     addField(page, 2, 2, top, catalogue.text(73),
@@ -89,6 +94,23 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
         addField(page, 2, 3, top, catalogue.text(fewest_text::kLowerBound),
                  std::to_string(*source.lowerBound));
         rows = 4;
+    }
+    if (parameters.trim > 0) {
+        addField(page, 1, 3, top, catalogue.text(stock_text::kTrim), millimetres(parameters.trim));
+        rows = 4;
+    }
+    if (!source.stock.empty()) {
+        const StockTotals totals = stockTotals(source.patterns, source.stock);
+        addField(page, 0, 3, top, catalogue.text(stock_text::kTotalPrice),
+                 formatPrice(totals.price, source.decimalSeparator));
+        // The widest column, so that the proven mark shows whole.
+        if (source.priceLowerBound) {
+            addField(page, 0, 4, top, catalogue.text(stock_text::kPriceLowerBound),
+                     formatPrice(*source.priceLowerBound, source.decimalSeparator) + " " +
+                         catalogue.text(source.priceProven ? fewest_text::kProvenOptimal
+                                                           : fewest_text::kNotProven));
+        }
+        rows = source.priceLowerBound ? 5 : 4;
     }
     const double ruleY = top + rows * kFieldRow + 1.5;
     page.lines.push_back({g::kLeft, ruleY, g::kRight, ruleY, 0.3, g::kInk});

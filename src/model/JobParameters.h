@@ -18,6 +18,18 @@ struct JobParameters {
     bool operator==(const JobParameters&) const = default;
 };
 
+// The part of a rod that pieces may take: its length less the trim at both ends.
+inline int16_t usableLength(const JobParameters& p, int16_t rodLength) {
+    return static_cast<int16_t>(rodLength - 2 * (p.trim > 0 ? p.trim : 0));
+}
+
+// The parameters a method cuts with: those given, on rods of the usable length.
+inline JobParameters cuttingParameters(const JobParameters& p) {
+    JobParameters cutting = p;
+    cutting.rodLength = usableLength(p, p.rodLength);
+    return cutting;
+}
+
 // A cut takes its thickness off the rod before the next piece: one of at least the rod length
 // would leave no room for a piece, and a negative one would let the rod grow.
 inline bool cutFitsRod(int16_t cutThickness, int16_t rodLength) {

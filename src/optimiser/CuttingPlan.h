@@ -5,6 +5,7 @@
 
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
+#include "model/StockList.h"
 
 namespace marlo {
 
@@ -21,6 +22,9 @@ struct CuttingPlan {
     int abortMessage = 0;  // catalogue offset of the abort's message
     PatternTable patterns;
     PlanSummary summary;
+    // The stock the plan was cut from, which its patterns' stock rows index; empty for a run on
+    // the single rod length of the parameters.
+    StockList stock;
 };
 
 // The waste a rod is booked with: its remnant, or, where the last piece took the room of its cut,

@@ -5,9 +5,40 @@
 
 namespace marlo {
 
-MethodResult runMethod(PieceList& pieces, const JobParameters& parameters,
-                       const MethodChoice& choice, RunObserver& observer,
-                       const std::atomic<bool>& stop) {
+namespace {
+
+MethodResult runFromStock(const PieceList& pieces, const JobParameters& parameters,
+                          const MethodChoice& choice, RunObserver& observer,
+                          const std::atomic<bool>& stop, const StockList& stock) {
+    StockPlanOptions options;
+    options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
+    options.stop = &stop;
+    options.progress = [&observer](const StockPlanResult& best) {
+        observer.bestPlanFound(best.plan.summary, 0);
+    };
+    StockPlanResult planned = planFromStock(pieces, parameters, stock, options);
+    MethodResult result;
+    result.method = OptimisationMethod::FewestRods;
+    if (planned.plan.status == RunStatus::Aborted) observer.message(planned.plan.abortMessage);
+    result.plan = std::move(planned.plan);
+    result.optimal = planned.optimal;
+    if (result.plan.status == RunStatus::Finished) {
+        result.price = planned.price;
+        result.priceLowerBound = planned.priceLowerBound;
+    }
+    result.uncut = std::move(planned.uncut);
+    result.missingLength = planned.missingLength;
+    return result;
+}
+
+}  // namespace
+
+MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const MethodChoice& choice,
+                       RunObserver& observer, const std::atomic<bool>& stop,
+                       const StockList& stock) {
+    if (!stock.empty()) return runFromStock(pieces, stored, choice, observer, stop, stock);
+    // Both methods cut rods of the usable length; the parameters' own stay for the reports.
+    const JobParameters parameters = cuttingParameters(stored);
     MethodResult result;
     result.method = choice.method;
     result.lowerBound = cheapLowerBound(pieces, parameters);

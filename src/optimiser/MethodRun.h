@@ -2,12 +2,15 @@
 
 #include <atomic>
 #include <optional>
+#include <vector>
 
 #include "model/JobParameters.h"
 #include "model/MethodChoice.h"
 #include "model/PieceList.h"
+#include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
 #include "optimiser/RunObserver.h"
+#include "optimiser/fewest/StockCutting.h"
 
 namespace marlo {
 
@@ -16,15 +19,23 @@ struct MethodResult {
     OptimisationMethod method = OptimisationMethod::Search;
     CuttingPlan plan;
     std::optional<int> lowerBound;  // rods that every plan needs, when figured
-    bool optimal = false;           // the plan is proven to use the fewest rods
+    bool optimal =
+        false;  // the plan is proven to use the fewest rods (from stock: the lowest price)
+    // Plans from a stock list: the price and a proven lower bound on it; when the stock cannot hold
+    // the list, the pieces left uncut and their length (the plan is then aborted).
+    std::optional<double> price;
+    std::optional<double> priceLowerBound;
+    std::vector<UncutDimension> uncut;
+    int64_t missingLength = 0;
 };
 
-// Runs the chosen method on the prepared pieces (at least one). The search consumes them and
-// its result carries the bound that costs no search. The fewest-rods method ends at its time
-// limit or when `stop` is raised, with the best plan found so far, and tells the observer of
-// every better plan or bound.
+// Runs the chosen method on the prepared pieces (at least one), on rods of the usable length
+// (the trim taken off both ends). The search consumes them and its result carries the bound that
+// costs no search. The fewest-rods method ends at its time limit or when `stop` is raised, with
+// the best plan found so far, and tells the observer of every better plan or bound. With a stock
+// list the run plans from it at the lowest price instead, under the same time limit and stop.
 MethodResult runMethod(PieceList& pieces, const JobParameters& parameters,
                        const MethodChoice& choice, RunObserver& observer,
-                       const std::atomic<bool>& stop);
+                       const std::atomic<bool>& stop, const StockList& stock = {});
 
 }  // namespace marlo

@@ -13,6 +13,10 @@ std::string formatEfficiency(double percent, char decimalSeparator) {
     return text;
 }
 
+std::string formatPrice(double price, char decimalSeparator) {
+    return formatEfficiency(price, decimalSeparator);
+}
+
 std::string formatPossibilities(uint64_t count) {
     const std::string digits = std::to_string(count);
     std::string grouped;

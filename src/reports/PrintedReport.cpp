@@ -154,7 +154,13 @@ class PrintedReportLayout {
             }
             out_.numberEndingAt(pattern.lengths[i], reportValueColumn(position++));
         }
-        emptyLines(2);
+        out_.endLine();
+        // The line after a row names its stock, in a plan from a stock list.
+        if (const auto stock = patternStockText(data_, pattern, catalogue_)) {
+            out_.tab(kStockTextColumn);
+            out_.text(*stock);
+        }
+        out_.endLine();
         printer_.keepTogether(false);
         return lines;
     }
@@ -170,8 +176,7 @@ class PrintedReportLayout {
 
     // The totals lines, the first (the number of rods) in bold.
     void writeTotals() {
-        const auto lines =
-            totalsLines(data_.totals, data_.parameters, catalogue_, decimalSeparator_);
+        const auto lines = totalsLines(data_, catalogue_, decimalSeparator_);
         emptyLines(2);
         printer_.setBold(true);
         out_.text(lines[0]);
@@ -183,6 +188,10 @@ class PrintedReportLayout {
         }
         if (const auto line = lowerBoundLine(data_.lowerBound, data_.optimal, catalogue_)) {
             out_.text(*line);
+            out_.endLine();
+        }
+        for (const std::string& line : stockLines(data_, catalogue_, decimalSeparator_)) {
+            out_.text(line);
             out_.endLine();
         }
         emptyLines(2);

@@ -1,9 +1,13 @@
 #include "reports/ReportLines.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
 #include "version.h"
 
 namespace marlo {
@@ -51,19 +55,76 @@ void writeRule(ColumnWriter& out, int dimensionColumns) {
     out.endLine();
 }
 
-std::array<std::string, 7> totalsLines(const PlanSummary& totals, const JobParameters& parameters,
-                                       const StringCatalogue& catalogue, char decimalSeparator) {
+std::string rodLengthText(const ReportData& data) {
+    if (data.stock.empty() || data.patterns == nullptr)
+        return std::to_string(data.parameters.rodLength);
+    return stockLengthsText(patternsOf(*data.patterns), data.stock);
+}
+
+std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatalogue& catalogue,
+                                       char decimalSeparator) {
+    const PlanSummary& totals = data.totals;
+    const JobParameters& parameters = data.parameters;
     // A result always has rods; without one the efficiency is left blank as on screen.
-    const std::optional<double> percent = efficiency(totals, parameters.rodLength);
+    const std::optional<double> percent = planEfficiency(
+        totals, parameters,
+        data.patterns ? patternsOf(*data.patterns) : std::span<const RodPattern>(), data.stock);
+    const std::string rodLength = rodLengthText(data);
     return {
         catalogue.text(75) + std::to_string(totals.rodCount),
         catalogue.text(76) + std::to_string(totals.totalWaste),
         catalogue.text(77) + std::to_string(totals.wastePieceCount),
         catalogue.text(78) + (percent ? formatEfficiency(*percent, decimalSeparator) : ""),
         catalogue.text(79) + std::to_string(totals.calculatedPossibilities),
-        catalogue.text(92) + std::to_string(parameters.rodLength),
+        catalogue.text(92) + rodLength,
         catalogue.text(93) + std::to_string(parameters.cutThickness),
     };
+}
+
+std::string countedLengths(std::vector<int16_t> lengths) {
+    std::sort(lengths.begin(), lengths.end(), std::greater<>());
+    std::string text;
+    for (size_t i = 0; i < lengths.size();) {
+        size_t same = i;
+        while (same < lengths.size() && lengths[same] == lengths[i]) ++same;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(lengths[i]);
+        if (same - i > 1) text += " × " + std::to_string(same - i);
+        i = same;
+    }
+    return text;
+}
+
+std::vector<std::string> stockLines(const ReportData& data, const StringCatalogue& catalogue,
+                                    char decimalSeparator) {
+    std::vector<std::string> lines;
+    if (data.parameters.trim > 0)
+        lines.push_back(catalogue.text(stock_text::kTrimLine) +
+                        std::to_string(data.parameters.trim));
+    if (data.stock.empty() || data.patterns == nullptr) return lines;
+    const StockTotals totals = stockTotals(patternsOf(*data.patterns), data.stock);
+    lines.push_back(catalogue.text(stock_text::kPriceLine) +
+                    formatPrice(totals.price, decimalSeparator));
+    if (data.priceLowerBound) {
+        lines.push_back(
+            catalogue.text(stock_text::kPriceBoundLine) +
+            formatPrice(*data.priceLowerBound, decimalSeparator) + "   " +
+            catalogue.text(data.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
+    }
+    lines.push_back(catalogue.text(stock_text::kMaterialLine) + std::to_string(totals.material));
+    lines.push_back(catalogue.text(stock_text::kLeftoversLine) + countedLengths(totals.leftovers));
+    return lines;
+}
+
+std::optional<std::string> patternStockText(const ReportData& data, const RodPattern& pattern,
+                                            const StringCatalogue& catalogue) {
+    const StockItem* item = stockOf(pattern, data.stock);
+    if (item == nullptr) return std::nullopt;
+    std::string text =
+        catalogue.text(stock_text::kStock) + ": " + std::to_string(item->length) + " mm";
+    if (item->kind == StockKind::Offcut)
+        text += ", " + catalogue.text(stock_text::kOffcut) + " " + item->id;
+    return text;
 }
 
 std::optional<std::string> lowerBoundLine(std::optional<int> lowerBound, bool optimal,

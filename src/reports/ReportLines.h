@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "i18n/StringCatalogue.h"
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
 #include "reports/ColumnWriter.h"
 #include "reports/ReportSummary.h"
+#include "reports/TextReport.h"
 
 namespace marlo {
 
@@ -24,6 +26,9 @@ inline constexpr int kFirstDimensionPosition = 4;
 constexpr int reportValueColumn(int position) {
     return kReportColumnWidth * position;
 }
+
+// Where the line after a table row names the row's stock: under the dimensions.
+inline constexpr int kStockTextColumn = reportValueColumn(kFirstDimensionPosition - 1) + 3;
 
 // The program name and version after `leadingSpaces` spaces, then the end of the line.
 void writeVersionLine(ColumnWriter& out, int leadingSpaces);
@@ -41,10 +46,28 @@ void writeDimensionNumbers(ColumnWriter& out, int first, int count);
 // the end of the line.
 void writeRule(ColumnWriter& out, int dimensionColumns);
 
+// The rod length of a result: the parameters' one, or the lengths a plan from a stock list cuts,
+// longest first, as "6500/6000/3000".
+std::string rodLengthText(const ReportData& data);
+
 // The seven totals lines: rods, waste, waste pieces, efficiency, calculated possibilities,
-// rod length and cut thickness, each a caption joined to its value.
-std::array<std::string, 7> totalsLines(const PlanSummary& totals, const JobParameters& parameters,
-                                       const StringCatalogue& catalogue, char decimalSeparator);
+// rod length (of a plan from a stock list: the lengths it cuts) and cut thickness, each a caption
+// joined to its value.
+std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatalogue& catalogue,
+                                       char decimalSeparator);
+
+// The lines after the totals that only some results have: the trim when there is one; of a plan
+// from a stock list the price, its lower bound, the material used and the leftovers.
+std::vector<std::string> stockLines(const ReportData& data, const StringCatalogue& catalogue,
+                                    char decimalSeparator);
+
+// The stock a pattern of a plan from a stock list is cut from: "Stock: 6500 mm" and for an offcut
+// its word and identifier. None for a single-length plan.
+std::optional<std::string> patternStockText(const ReportData& data, const RodPattern& pattern,
+                                            const StringCatalogue& catalogue);
+
+// Lengths as "3994 × 2, 476": longest first, equal ones counted.
+std::string countedLengths(std::vector<int16_t> lengths);
 
 // The line of the lower bound, when the result carries one: caption, rods and whether the plan
 // is proven optimal.

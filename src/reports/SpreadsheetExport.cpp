@@ -3,7 +3,10 @@
 #include <string>
 
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "model/PlanSummary.h"
+#include "optimiser/StockTotals.h"
+#include "reports/ReportLines.h"
 #include "version.h"
 
 namespace marlo {
@@ -37,10 +40,12 @@ constexpr Rgb kDimensionFill{153, 204, 255};
 
 constexpr const char* kWholeNumber = "#,##0";
 constexpr const char* kThreeDecimals = "#,##0.000";
+constexpr const char* kTwoDecimals = "#,##0.00";
 
 // Where the parts of the sheet stand; they depend on the size of the result.
 struct SheetGeometry {
-    int lastColumn;     // of the result table
+    int lastDimensionColumn;
+    int lastColumn;     // of the result table: the dimensions, then a plan's stock columns
     int lastResultRow;  // the result table ends here; a sheet without patterns ends it at row 9
     int totalsRow;      // first row of the totals block
     int totalsRows;     // its rows: one more for a lower bound
@@ -53,10 +58,13 @@ SheetGeometry geometryOf(const ReportData& data) {
     const int dimensionColumns = data.patterns ? data.patterns->maxPieceCount() : 0;
     SheetGeometry g{};
     // The result grid has its fixed columns and one per dimension, and starts in column B.
-    g.lastColumn = kColumnB + kFixedResultColumns + dimensionColumns - 1;
+    g.lastDimensionColumn = kColumnB + kFixedResultColumns + dimensionColumns - 1;
+    // A plan from a stock list names each pattern's stock (length, identifier) after them.
+    g.lastColumn = g.lastDimensionColumn + (data.stock.empty() ? 0 : 2);
     g.lastResultRow = kFirstResultRow + patterns - 1;
     g.totalsRow = g.lastResultRow + 2;
-    g.totalsRows = kTotalsRows + (data.lowerBound ? 1 : 0);
+    g.totalsRows = kTotalsRows + (data.lowerBound ? 1 : 0) + (data.parameters.trim > 0 ? 1 : 0) +
+                   (data.stock.empty() ? 0 : 4);
     g.dimensionsRow = g.totalsRow + g.totalsRows + 1;
     g.lastDimensionRow = g.dimensionsRow + data.summary.count;
     return g;
@@ -101,9 +109,13 @@ class SpreadsheetComposer {
         text(kNumberRow, kColumnB, 82);   // "Number"
         text(kNumberRow, kColumnC, 85);   // "Rods"
         text(kNumberRow, kColumnE, 5);    // "pieces"
-        for (int column = kColumnF; column <= g_.lastColumn; ++column) {
+        for (int column = kColumnF; column <= g_.lastDimensionColumn; ++column) {
             text(kCaptionRow, column, 16);  // "Dim"
             sheet_.setNumber({kNumberRow, column}, column - kColumnE);
+        }
+        if (g_.lastColumn > g_.lastDimensionColumn) {
+            text(kCaptionRow, g_.lastDimensionColumn + 1, stock_text::kRodLength);
+            text(kCaptionRow, g_.lastDimensionColumn + 2, stock_text::kStockId);
         }
         const CellRange headings{{kCaptionRow, kColumnB}, {kNumberRow, g_.lastColumn}};
         sheet_.setBold(headings, true);
@@ -126,6 +138,13 @@ class SpreadsheetComposer {
         for (const RodPattern& pattern : *data_.patterns) {
             for (int i = 1; i <= kFixedResultColumns + pattern.pieceCount; ++i) {
                 sheet_.setNumber({row, kColumnB + i - 1}, pattern.row(i));
+            }
+            if (const StockItem* item = stockOf(pattern, data_.stock)) {
+                sheet_.setNumber({row, g_.lastDimensionColumn + 1}, item->length);
+                sheet_.setText({row, g_.lastDimensionColumn + 2},
+                               item->kind == StockKind::Offcut
+                                   ? item->id
+                                   : catalogue_.text(stock_text::kNewRod));
             }
             ++row;
         }
@@ -183,16 +202,29 @@ class SpreadsheetComposer {
         writeTotal(1, 70, totals.rodCount, pieces);
         writeTotal(2, 71, totals.totalWaste, "mm");
         writeTotal(3, 72, totals.wastePieceCount, pieces);
-        writeTotal(4, 73, efficiency(totals, data_.parameters.rodLength), "%");
+        writeTotal(4, 73,
+                   planEfficiency(
+                       totals, data_.parameters,
+                       data_.patterns ? patternsOf(*data_.patterns) : std::span<const RodPattern>(),
+                       data_.stock),
+                   "%");
         writeTotal(5, 46, static_cast<double>(totals.calculatedPossibilities), "x");
-        writeTotal(6, 35, data_.parameters.rodLength, "mm");
+        if (data_.stock.empty()) {
+            writeTotal(6, 35, data_.parameters.rodLength, "mm");
+        } else {
+            writeTotal(6, 35, std::nullopt, "mm");
+            sheet_.setText({s + 6, kColumnF}, rodLengthText(data_));
+        }
         writeTotal(7, 34, data_.parameters.cutThickness, "mm");
+        int line = 8;
         if (data_.lowerBound) {
-            writeTotal(8, fewest_text::kLowerBound, *data_.lowerBound,
+            writeTotal(line, fewest_text::kLowerBound, *data_.lowerBound,
                        catalogue_.text(data_.optimal ? fewest_text::kProvenOptimal
                                                      : fewest_text::kNotProven));
-            sheet_.setNumberFormat({{s + 8, kColumnF}, {s + 8, kColumnF}}, kWholeNumber);
+            sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kWholeNumber);
+            ++line;
         }
+        writeStockTotals(line);
 
         sheet_.merge({{s + 2, kColumnE}, {s + 2, kColumnF}});
         sheet_.merge({{s + 5, kColumnE}, {s + 5, kColumnF}});
@@ -205,6 +237,32 @@ class SpreadsheetComposer {
         const CellRange block{{s, kColumnB}, {s + g_.totalsRows - 1, kColumnG}};
         sheet_.setFill(block, kTotalsFill);
         sheet_.drawBorders(block, RangeBorders::box(BorderLine::Medium));
+    }
+
+    // The trim when there is one; of a plan from a stock list its price, the price's lower bound,
+    // the material used and the leftovers.
+    void writeStockTotals(int line) {
+        const int s = g_.totalsRow;
+        if (data_.parameters.trim > 0) {
+            writeTotal(line, stock_text::kTrim, data_.parameters.trim, "mm");
+            sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kWholeNumber);
+            ++line;
+        }
+        if (data_.stock.empty() || data_.patterns == nullptr) return;
+        const StockTotals totals = stockTotals(patternsOf(*data_.patterns), data_.stock);
+        writeTotal(line, stock_text::kTotalPrice, totals.price, "");
+        sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kTwoDecimals);
+        ++line;
+        writeTotal(
+            line, stock_text::kPriceLowerBound, data_.priceLowerBound,
+            catalogue_.text(data_.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
+        sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kTwoDecimals);
+        ++line;
+        writeTotal(line, stock_text::kMaterialUsed, static_cast<double>(totals.material), "mm");
+        sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kWholeNumber);
+        ++line;
+        writeTotal(line, stock_text::kLeftovers, std::nullopt, "");
+        sheet_.setText({s + line, kColumnF}, countedLengths(totals.leftovers));
     }
 
     void writeDimensions() {

@@ -64,18 +64,26 @@ std::string composeTextReport(const ReportData& data, const StringCatalogue& cat
     if (data.patterns) {
         for (const RodPattern& pattern : *data.patterns) {
             writePatternRow(out, pattern);
+            // The line after a row names its stock, in a plan from a stock list.
+            if (const auto stock = patternStockText(data, pattern, catalogue)) {
+                out.tab(kStockTextColumn);
+                out.text(*stock);
+            }
             writeEmptyLines(out, 1);
         }
     }
     writeEmptyLines(out, 2);
 
-    for (const std::string& line :
-         totalsLines(data.totals, data.parameters, catalogue, decimalSeparator)) {
+    for (const std::string& line : totalsLines(data, catalogue, decimalSeparator)) {
         out.text(line);
         out.endLine();
     }
     if (const auto line = lowerBoundLine(data.lowerBound, data.optimal, catalogue)) {
         out.text(*line);
+        out.endLine();
+    }
+    for (const std::string& line : stockLines(data, catalogue, decimalSeparator)) {
+        out.text(line);
         out.endLine();
     }
     writeEmptyLines(out, 2);

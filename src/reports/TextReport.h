@@ -9,6 +9,7 @@
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
+#include "model/StockList.h"
 #include "reports/ReportSummary.h"
 
 namespace marlo {
@@ -24,6 +25,11 @@ struct ReportData {
     // proven optimal; the reports then show a line for it after the totals.
     std::optional<int> lowerBound = std::nullopt;
     bool optimal = false;
+    // Results planned from a stock list carry the list (each pattern names its row) and the proven
+    // lower bound of the price (`optimal`: the price is proven lowest); the reports then name the
+    // stock of every pattern and show the price, material and leftovers after the totals.
+    StockList stock = {};
+    std::optional<double> priceLowerBound = std::nullopt;
 };
 
 // The fixed-column text report as UTF-8 text with CR LF line ends, captions in the

@@ -76,6 +76,8 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     p.wasteBordersMode = numberOr(store, kWasteBordersMode, defaults.wasteBordersMode, isSwitch);
     p.startMethod = numberOr(store, kStartMethod, defaults.startMethod, isSwitch);
     p.sortOutputByWaste = numberOr(store, kSortOutputByWaste, defaults.sortOutputByWaste, isSwitch);
+    p.trim = numberOr(store, kTrim, defaults.trim,
+                      [&p](int16_t v) { return v >= 0 && 2 * v < p.rodLength; });
     const MethodChoice defaultChoice;
     result.methodChoice.method = numberOr(store, kMethod, 0, isSwitch) == 1
                                      ? OptimisationMethod::FewestRods

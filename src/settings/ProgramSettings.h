@@ -29,6 +29,13 @@ inline constexpr std::string_view kDocumentation = "dokumentacia";
 // Absent from older stores, where they read as their defaults.
 inline constexpr std::string_view kMethod = "metoda";
 inline constexpr std::string_view kTimeLimit = "casovy limit";
+// The main window's size, position and maximised state as the window system saves them (base64);
+// absent until the window has been closed once.
+inline constexpr std::string_view kWindowGeometry = "okno";
+// mm cut off at each end of every rod; absent from older stores, where it reads as 0.
+inline constexpr std::string_view kTrim = "orez";
+// The URL of the stock store both programs use; absent or empty: the user's own store.
+inline constexpr std::string_view kStockStore = "sklad";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";
@@ -60,7 +67,8 @@ bool writeDefaultSettings(SettingsStore& store);
 // The stored values without writing anything. A numeric value that is missing, is not a number,
 // does not fit 16 bits or makes no sense (a rod length of 0 or less, a cut below 0 or not shorter
 // than the rod, a negative waste bound, a switch or method other than 0 and 1, a time limit below
-// one second) reads as that key's default; a language name other than the five reads as Slovak.
+// one second, a trim below 0 or that leaves no rod) reads as that key's default; a language name
+// other than the five reads as Slovak.
 ProgramSettings peekSettings(const SettingsStore& store);
 
 // The values as the program starts with them: peekSettings, and an empty "jazyk" is written as

@@ -18,25 +18,6 @@ StoreError unknownMaterial(const std::string& material) {
     return {StoreError::Kind::UnknownMaterial, material};
 }
 
-// A list the store can keep: positive lengths, no negative counts, identified offcuts of one
-// piece with identifiers that differ.
-StoreError checkStock(const StockList& list) {
-    std::set<std::string> ids;
-    for (const StockItem& item : list.items) {
-        const std::string what =
-            std::to_string(item.length) + (item.id.empty() ? "" : " " + item.id);
-        if (item.length <= 0) return {StoreError::Kind::BadStock, "length " + what};
-        if (item.quantity && *item.quantity < 0)
-            return {StoreError::Kind::BadStock, "quantity " + what};
-        if (item.kind != StockKind::Offcut || item.id.empty()) continue;
-        if (item.quantity && *item.quantity > 1)
-            return {StoreError::Kind::BadStock, "an identified offcut is one piece: " + what};
-        if (!ids.insert(item.id).second)
-            return {StoreError::Kind::BadStock, "offcut identifier twice: " + item.id};
-    }
-    return {};
-}
-
 }  // namespace
 
 StoreResult<std::unique_ptr<StockStore>> StockStore::open(const std::string& url,

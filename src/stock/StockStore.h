@@ -92,6 +92,28 @@ class StockStore {
                             std::optional<int16_t> minimumOffcutLength = std::nullopt);
     StoreError setMinimumOffcutLength(const std::string& material, int16_t length);
 
+    // Changes made one row at a time, each in a transaction of its own.
+    // A new material without stock; refused when the name is taken.
+    StoreError addMaterial(const std::string& material);
+    StoreError renameMaterial(const std::string& material, const std::string& newName);
+    // Deletes the material with all its stock rows and offcuts.
+    StoreError deleteMaterial(const std::string& material);
+    // A new stock row (kind Rod) after the material's last one.
+    StoreError addStockRow(const std::string& material, const StockItem& row);
+    // Changes the stock row of that key from `before`, as the caller read it, to `after`;
+    // refused when the store's row is no longer `before` (another program took rods meanwhile).
+    // The row keeps its place under a new key, so that a plan made from it is refused when booked.
+    StoreError changeStockRow(const std::string& material, int64_t rowKey, const StockItem& before,
+                              const StockItem& after);
+    StoreError deleteStockRow(const std::string& material, int64_t rowKey);
+    // A new offcut; one without identifier gets a new one, a taken identifier is refused.
+    StoreError addOffcut(const std::string& material, const StockItem& offcut);
+    // Changes the length and price of the offcut of before's identifier, keeping its origin;
+    // refused when it is gone or no longer `before`.
+    StoreError changeOffcut(const std::string& material, const StockItem& before,
+                            const StockItem& after);
+    StoreError deleteOffcut(const std::string& material, const std::string& id);
+
     // Takes a plan's rods and offcuts out and puts its leftovers of at least the material's
     // minimum offcut length in as new offcuts, or refuses when the stock no longer suffices.
     BookingResult book(const StockUsage& usage);

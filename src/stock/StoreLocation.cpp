@@ -3,6 +3,8 @@
 #include <QStandardPaths>
 #include <charconv>
 
+#include "settings/ProgramSettings.h"
+
 namespace marlo {
 
 namespace {
@@ -62,6 +64,11 @@ std::string defaultStoreUrl() {
     // so that the desktop program and the command line share one store.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return "sqlite:" + (folder + "/marlo-veen/stock.sqlite").toStdString();
+}
+
+std::string configuredStoreUrl(const SettingsStore& settings) {
+    const std::string url = readSetting(settings, settings::kStockStore);
+    return url.empty() ? defaultStoreUrl() : url;
 }
 
 }  // namespace marlo

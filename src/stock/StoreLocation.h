@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/SettingsStore.h"
+
 namespace marlo {
 
 // Where a stock store lives, read from its URL: `sqlite:PATH` (one file) or
@@ -27,5 +29,9 @@ ParsedStoreUrl parseStoreUrl(const std::string& url);
 // The user's own store: stock.sqlite in the program's data folder
 // (~/.local/share/marlo-veen/, or under $XDG_DATA_HOME).
 std::string defaultStoreUrl();
+
+// The store the programs use unless told otherwise: the one the settings name, else the
+// user's own store.
+std::string configuredStoreUrl(const SettingsStore& settings);
 
 }  // namespace marlo

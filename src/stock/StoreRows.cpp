@@ -1,5 +1,7 @@
 #include "stock/StoreRows.h"
 
+#include <set>
+
 namespace marlo::store_rows {
 
 const QString kOffcutColumns = "identifier, length, price, job_file, customer, cut_date, pattern";
@@ -37,6 +39,23 @@ std::optional<std::string> newOffcutId(StockStore::Connection& connection) {
         if (uses.isNull()) return std::nullopt;
         if (uses.toInt() == 0) return id;
     }
+}
+
+StoreError checkStock(const StockList& list) {
+    std::set<std::string> ids;
+    for (const StockItem& item : list.items) {
+        const std::string what =
+            std::to_string(item.length) + (item.id.empty() ? "" : " " + item.id);
+        if (item.length <= 0) return {StoreError::Kind::BadStock, "length " + what};
+        if (item.quantity && *item.quantity < 0)
+            return {StoreError::Kind::BadStock, "quantity " + what};
+        if (item.kind != StockKind::Offcut || item.id.empty()) continue;
+        if (item.quantity && *item.quantity > 1)
+            return {StoreError::Kind::BadStock, "an identified offcut is one piece: " + what};
+        if (!ids.insert(item.id).second)
+            return {StoreError::Kind::BadStock, "offcut identifier twice: " + item.id};
+    }
+    return {};
 }
 
 std::optional<std::pair<int64_t, int16_t>> findMaterial(StockStore::Connection& connection,

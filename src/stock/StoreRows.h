@@ -50,6 +50,10 @@ bool insertOffcut(StockStore::Connection& connection, int64_t materialId,
 // A new identifier, unused in the whole store: "R-" and the store's next offcut number.
 std::optional<std::string> newOffcutId(StockStore::Connection& connection);
 
+// A list the store can keep: positive lengths, no negative counts, identified offcuts of one
+// piece with identifiers that differ.
+StoreError checkStock(const StockList& list);
+
 // The material's key and minimum offcut length; nullopt when there is none or on failure.
 std::optional<std::pair<int64_t, int16_t>> findMaterial(StockStore::Connection& connection,
                                                         const std::string& material);

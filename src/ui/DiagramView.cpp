@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramComposer.h"
 #include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/RunControlTexts.h"
 #include "settings/UserLocale.h"
 #include "ui/DiagramCommands.h"
 #include "ui/DiagramWindow.h"
@@ -26,6 +27,8 @@ void DiagramView::addCommands(const QList<QAction*>& commands) {
 
 void DiagramView::loadTexts() {
     window_->loadTexts(messages_.text(diagram_text::kTitle));
+    window_->loadZoomTexts(messages_.text(run_text::kZoomIn), messages_.text(run_text::kZoomOut),
+                           messages_.text(run_text::kActualSize));
     refresh();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/DiagramWindow.h"
 
+#include <QAction>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
@@ -35,8 +36,28 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll_->setWidget(canvas_);
     scroll_->viewport()->installEventFilter(this);
     column->addWidget(scroll_);
+    addZoomCommands();
     // A page's width at its real size, with room for the margins and the scroll bar.
     resize(static_cast<int>(DiagramLayout::kPageWidth * logicalDpiX() / 25.4) + 80, 900);
+}
+
+void DiagramWindow::addZoomCommands() {
+    const auto command = [this](const char* name, QList<QKeySequence> keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        toolbar_->addAction(action);
+        return action;
+    };
+    // Ctrl+= as well: on many keyboards the plus sign needs Shift.
+    zoomIn_ =
+        command("diagramZoomIn", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut_ = command("diagramZoomOut", {QKeySequence::ZoomOut});
+    actualSize_ = command("diagramActualSize", {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    toolbar_->addSeparator();
+    connect(zoomIn_, &QAction::triggered, this, [this] { zoomStep(1); });
+    connect(zoomOut_, &QAction::triggered, this, [this] { zoomStep(-1); });
+    connect(actualSize_, &QAction::triggered, this, [this] { zoomStep(0); });
 }
 
 void DiagramWindow::addCommands(const QList<QAction*>& commands) {
@@ -45,6 +66,13 @@ void DiagramWindow::addCommands(const QList<QAction*>& commands) {
 
 void DiagramWindow::loadTexts(const QString& title) {
     setWindowTitle(title);
+}
+
+void DiagramWindow::loadZoomTexts(const QString& zoomIn, const QString& zoomOut,
+                                  const QString& actualSize) {
+    zoomIn_->setText(zoomIn);
+    zoomOut_->setText(zoomOut);
+    actualSize_->setText(actualSize);
 }
 
 void DiagramWindow::showDiagram(DiagramLayout layout) {
@@ -59,16 +87,24 @@ bool DiagramWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
-            zoomAt(wheel->position(), wheel->angleDelta().y());
+            const double notches = wheel->angleDelta().y() / 120.0;
+            zoomTo(wheel->position(), canvas_->zoom() * std::pow(kZoomPerNotch, notches));
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void DiagramWindow::zoomAt(QPointF viewportPoint, int wheelAngle) {
+void DiagramWindow::zoomStep(int notches) {
+    const QPointF middle = QRectF(scroll_->viewport()->rect()).center();
+    // No notches: back to the real size.
+    const double target = notches == 0 ? 1.0 : canvas_->zoom() * std::pow(kZoomPerNotch, notches);
+    zoomTo(middle, target);
+}
+
+void DiagramWindow::zoomTo(QPointF viewportPoint, double zoom) {
     const double before = canvas_->zoom();
-    canvas_->setZoom(before * std::pow(kZoomPerNotch, wheelAngle / 120.0));
+    canvas_->setZoom(zoom);
     const double ratio = canvas_->zoom() / before;
     // The canvas point under the mouse moves by the ratio; the scroll bars follow it.
     QScrollBar* across = scroll_->horizontalScrollBar();

@@ -13,7 +13,8 @@ namespace marlo {
 class DiagramCanvas;
 
 // The window of the cutting diagram: the pages of the shown result, scrollable, zoomed with
-// Ctrl and the mouse wheel, with the diagram's print and export commands above them. It shows
+// Ctrl and the mouse wheel or with the zoom commands (Ctrl+plus, Ctrl+minus, Ctrl+0), with the
+// diagram's print, export and zoom commands above them. It shows
 // what it is given and is emptied when the result goes.
 class DiagramWindow : public QWidget {
     Q_OBJECT
@@ -24,6 +25,7 @@ class DiagramWindow : public QWidget {
     // The print and export commands of the diagram, shown on the window's own toolbar.
     void addCommands(const QList<QAction*>& commands);
     void loadTexts(const QString& title);
+    void loadZoomTexts(const QString& zoomIn, const QString& zoomOut, const QString& actualSize);
     void showDiagram(DiagramLayout layout);
     void clear();
 
@@ -33,10 +35,17 @@ class DiagramWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Zooms by the wheel's turn, keeping the point under the mouse where it is.
-    void zoomAt(QPointF viewportPoint, int wheelAngle);
+    // Zooms by notches of the wheel in (positive) or out (negative), or back to the real size
+    // (0), keeping the middle of the view in place.
+    void zoomStep(int notches);
+    // Zooms to `zoom`, keeping the canvas point under the viewport point where it is.
+    void zoomTo(QPointF viewportPoint, double zoom);
+    void addZoomCommands();
 
     QToolBar* toolbar_;
+    QAction* zoomIn_;
+    QAction* zoomOut_;
+    QAction* actualSize_;
     QScrollArea* scroll_;
     DiagramCanvas* canvas_;
 };

@@ -75,6 +75,11 @@ void fitGrid(QTableWidget* grid, int visibleRows, int dataWidth, bool horizontal
     grid->setFixedSize(gridSize(grid, visibleRows, dataWidth, horizontalBar, verticalBar));
 }
 
+int roomRows(const QWidget* room, int designedRows) {
+    return designedRows +
+           std::max(0, room->height() - room->minimumHeight()) / pixels(kGridRowTwips);
+}
+
 int widestCaption(const QLabel* label, std::initializer_list<int> offsets) {
     int widest = 0;
     for (const Language language : kAllLanguages) {

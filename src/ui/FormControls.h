@@ -38,6 +38,11 @@ QSize gridSize(const QTableWidget* grid, int visibleRows, int dataWidth, bool ho
 void fitGrid(QTableWidget* grid, int visibleRows, int dataWidth, bool horizontalBar,
              bool verticalBar);
 
+// A grid's room is a widget that holds the grid, whose minimum is the designed size and which may
+// grow with the window. The rows it shows (header included): the designed rows, and one more for
+// every row height the room has grown by.
+int roomRows(const QWidget* room, int designedRows);
+
 // The width of the widest text of these offsets in any language: captions get the room of their
 // longest translation, so that the window keeps its layout in every language.
 int widestCaption(const QLabel* label, std::initializer_list<int> offsets);

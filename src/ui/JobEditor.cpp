@@ -71,15 +71,19 @@ void JobEditor::buildControls(QWidget* form) {
     deleteButton_ = pictureButton(QStringLiteral("Command2"), QStringLiteral("delete"), 20, form);
     editButton_ = pictureButton(QStringLiteral("Command3"), QStringLiteral("edit"), 20, form);
 
-    // The list gets the room of its largest size, so that its growing moves nothing else.
+    // The list gets the room of its largest size, so that its growing moves nothing else; the
+    // room grows in height with the window.
     listRoom_ = new QWidget(form);
     listGrid_ = new QTableWidget(listRoom_);
     listGrid_->setObjectName(QStringLiteral("Grid1"));
     setUpGrid(listGrid_);
-    listRoom_->setFixedSize(gridSize(listGrid_, kListVisibleRows, listColumnsWidth(), true, true));
+    listRoom_->setMinimumSize(
+        gridSize(listGrid_, kListVisibleRows, listColumnsWidth(), true, true));
+    listRoom_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    listRoom_->installEventFilter(this);
 }
 
-QLayout* JobEditor::buildLayout() {
+QBoxLayout* JobEditor::buildLayout() {
     for (QLabel* caption : {customerCaption_, jobNameCaption_, colourCaption_})
         caption->setMinimumWidth(widestCaption(caption, {1, 2, 3}));
 
@@ -119,7 +123,7 @@ QLayout* JobEditor::buildLayout() {
     listButtons->addStretch();
     auto* list = new QHBoxLayout;
     list->setSpacing(gap);
-    list->addWidget(listRoom_, 0, Qt::AlignTop);
+    list->addWidget(listRoom_);
     list->addLayout(listButtons);
     list->addStretch();
 
@@ -129,8 +133,7 @@ QLayout* JobEditor::buildLayout() {
     column->addSpacing(2 * gap);
     column->addLayout(entry);
     column->addSpacing(gap);
-    column->addLayout(list);
-    column->addStretch();
+    column->addLayout(list, 1);
     return column;
 }
 
@@ -163,6 +166,16 @@ void JobEditor::loadTexts() {
 JobHeader JobEditor::header() const {
     return {customerBox_->text().toStdString(), jobNameBox_->text().toStdString(),
             colourBox_->text().toStdString()};
+}
+
+Job JobEditor::job() const {
+    return {header(), state_.list};
+}
+
+void JobEditor::showEdited(const Job& edited) {
+    const bool listDiffers = edited.list != state_.list;
+    showJob(edited);
+    if (listDiffers) emit listChanged();
 }
 
 void JobEditor::showJob(const Job& opened) {
@@ -298,8 +311,9 @@ void JobEditor::editRow(int row) {
 
 void JobEditor::fitListGrid() {
     const int rows = listGrid_->rowCount() + 1;
-    const bool scrolls = rows > kListVisibleRows;
-    fitGrid(listGrid_, scrolls ? kListVisibleRows : rows, listColumnsWidth(), false, scrolls);
+    const int visible = roomRows(listRoom_, kListVisibleRows);
+    const bool scrolls = rows > visible;
+    fitGrid(listGrid_, scrolls ? visible : rows, listColumnsWidth(), false, scrolls);
 }
 
 int JobEditor::listSelectionFirst() const {
@@ -330,6 +344,7 @@ void JobEditor::setListCell(int row, const CutItem& item) {
 }
 
 bool JobEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listRoom_ && event->type() == QEvent::Resize) fitListGrid();
     if (watched == listGrid_ && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) deleteSelectedRows();

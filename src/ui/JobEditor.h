@@ -9,7 +9,7 @@
 #include "ui/WindowMessages.h"
 
 class QLabel;
-class QLayout;
+class QBoxLayout;
 class QLineEdit;
 class QTableWidget;
 class QToolButton;
@@ -30,13 +30,18 @@ class JobEditor : public QObject {
               WindowMessages& messages);
 
     // The header, entry line and list, laid out as the left column.
-    QLayout* buildLayout();
+    QBoxLayout* buildLayout();
     void setUpColumns();
     void loadTexts();
 
     JobHeader header() const;
+    // The header texts and the list on screen.
+    Job job() const;
     // Shows an opened job: its header texts and its list, the last row selected.
     void showJob(const Job& opened);
+    // Shows a job of the undo history: like an opened job, but a different list counts as a
+    // change of the list.
+    void showEdited(const Job& edited);
     // An empty header and list; the buttons that need rows are disabled.
     void clear();
     void focusFirstBox();

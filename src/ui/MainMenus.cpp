@@ -7,9 +7,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/DesktopTexts.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/RunControlTexts.h"
 #include "ui/FormControls.h"
 
 namespace marlo {
@@ -63,6 +64,11 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.exit = action(fileMenu_, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     editMenu_ = menu(bar, "mnu_upravy");
+    c.undo = action(editMenu_, "mnu_spat", QKeySequence::Undo);
+    c.redo = action(editMenu_, "mnu_znova", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    c.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    editMenu_->addSeparator()->setObjectName(QStringLiteral("nothing5"));
     c.pasteList = action(editMenu_, "mnu_vlozit_zoznam", QKeySequence::Paste);
     // The shortcut belongs to the cutting list (the main window adds the command to it), so that
     // Ctrl+V in a text box still pastes text.
@@ -86,7 +92,8 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.parameters = action(settingsMenu_, "mnu_parametre");
 
     c.about = action(bar, "mnu_about");
-    c.optimise = action(bar, "mnu_optimalizuj");
+    // F5 does what the Optimise button does: starts a run, or stops the run that is going.
+    c.optimise = action(bar, "mnu_optimalizuj", QKeySequence(Qt::Key_F5));
 }
 
 void MainMenus::buildToolbar(QMainWindow* window) {
@@ -138,6 +145,8 @@ void MainMenus::loadTexts() {
     c.exportList->setText(messages_.text(desktop_text::kExportList));
     recentJobsMenu_->setTitle(messages_.text(desktop_text::kRecentJobs));
     editMenu_->setTitle(messages_.text(desktop_text::kEditMenu));
+    c.undo->setText(messages_.text(run_text::kUndo));
+    c.redo->setText(messages_.text(run_text::kRedo));
     c.pasteList->setText(messages_.text(desktop_text::kPasteList));
     c.print->setText(messages_.text(23));
     c.exportPdf->setText(messages_.text(output_text::kExportPdf));

@@ -29,6 +29,8 @@ struct MainCommands {
     QAction* parameters;
     QAction* about;
     QAction* optimise;
+    QAction* undo;       // Ctrl+Z
+    QAction* redo;       // Ctrl+Y, Ctrl+Shift+Z
     QAction* pasteList;  // Ctrl+V while the cutting list has the focus
     QAction* importList;
     QAction* exportList;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "settings/ProgramSettings.h"
 #include "ui/AboutDialog.h"
@@ -16,6 +17,7 @@
 #include "ui/FixedTexts.h"
 #include "ui/JobEditor.h"
 #include "ui/JobFileDrop.h"
+#include "ui/JobHistory.h"
 #include "ui/LanguageDialog.h"
 #include "ui/ListTransfer.h"
 #include "ui/MainMenus.h"
@@ -25,6 +27,7 @@
 #include "ui/RunController.h"
 #include "ui/Twips.h"
 #include "ui/labels/SawOutputCommands.h"
+#include "ui/stock/StockCommand.h"
 
 namespace marlo {
 
@@ -41,8 +44,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     form->setObjectName(QStringLiteral("form"));
     setCentralWidget(form);
     editor_ = new JobEditor(form, state_, catalogue_, messages_);
+    history_ = new JobHistory(*editor_, this);
     results_ = new ResultView(form, messages_);
-    run_ = new RunController(form, state_, *results_, messages_);
+    run_ = new RunController(form, state_, *results_, messages_, context_.fewestRodsSolver);
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
     diagram_ = new DiagramView(
@@ -51,6 +55,8 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     sawOutputs_ = new SawOutputCommands(
         this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
         context_.dialogs, messages_, context_.settings);
+    stock_ = new StockCommand(this, menus_->fileMenu(), catalogue_, context_.dialogs,
+                              context_.settings);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -67,9 +73,11 @@ void MainWindow::layOutForm(QWidget* form) {
     auto* columns = new QHBoxLayout(form);
     columns->setContentsMargins(2 * gap, 2 * gap, 2 * gap, 2 * gap);
     columns->setSpacing(pixels(450));
-    columns->addLayout(editor_->buildLayout());
-    columns->addLayout(results_->buildLayout(run_->optimiseButton()));
-    form->setFixedSize(form->sizeHint());
+    leftColumn_ = editor_->buildLayout();
+    rightColumn_ = results_->buildLayout(run_->optimiseButton());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) column->addSpacing(0);
+    columns->addLayout(leftColumn_);
+    columns->addLayout(rightColumn_, 1);
 
     // Tab visits the header, the entry line, the list buttons, Optimise, then the two grids.
     QList<QWidget*> order = editor_->tabOrder();
@@ -104,6 +112,14 @@ void MainWindow::connectCommands() {
     diagram_->addCommands(
         {commands.printDiagram, commands.exportDiagramPdf, commands.exportDiagramSvg});
     run_->attachMenuCommand(commands.optimise);
+    QUndoStack* steps = history_->stack();
+    connect(commands.undo, &QAction::triggered, steps, &QUndoStack::undo);
+    connect(commands.redo, &QAction::triggered, steps, &QUndoStack::redo);
+    connect(steps, &QUndoStack::canUndoChanged, commands.undo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, commands.redo, &QAction::setEnabled);
+    commands.undo->setEnabled(false);
+    commands.redo->setEnabled(false);
+    history_->takeUndoKeys(editor_->tabOrder());
     editor_->listGrid()->addAction(commands.pasteList);
     connect(commands.pasteList, &QAction::triggered, this, [this] { listTransfer().pasteList(); });
     connect(commands.importList, &QAction::triggered, this,
@@ -115,6 +131,8 @@ void MainWindow::connectCommands() {
 
     connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
     connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
+    connect(run_, &RunController::methodSwitched, this,
+            [this](const MethodChoice& choice) { saveMethodChoice(context_.settings, choice); });
     connect(run_, &RunController::resultAvailable, sawOutputs_, &SawOutputCommands::enable);
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
@@ -169,10 +187,35 @@ void MainWindow::loadTexts() {
     menus_->loadTexts();
     diagram_->loadTexts();
     sawOutputs_->loadTexts();
+    stock_->loadTexts();
+}
+
+// At the designed size the shorter column ends in empty room, as it always has; what the window
+// grows by goes to the two grids. Measured with the texts in place.
+void MainWindow::padShorterColumn() {
+    const auto end = [](QBoxLayout* column) {
+        return column->itemAt(column->count() - 1)->spacerItem();
+    };
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        end(column)->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        column->invalidate();
+    }
+    const int height =
+        std::max(leftColumn_->sizeHint().height(), rightColumn_->sizeHint().height());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        // The room may shrink when a line of the column grows (a result's texts), never grow.
+        end(column)->changeSize(0, height - column->sizeHint().height(), QSizePolicy::Fixed,
+                                QSizePolicy::Maximum);
+        column->invalidate();
+    }
+    centralWidget()->setMinimumSize(centralWidget()->sizeHint());
 }
 
 void MainWindow::playOpeningAnimation() {
-    if (!designedSize_.isValid()) designedSize_ = sizeHint();
+    if (!designedSize_.isValid()) {
+        padShorterColumn();
+        designedSize_ = sizeHint();
+    }
     const int width = designedSize_.width();
     const int height = designedSize_.height();
     const int step = pixels(kAnimationStepTwips);
@@ -195,7 +238,13 @@ void MainWindow::playOpeningAnimation() {
         resize(width, h);
         QCoreApplication::processEvents();
     }
-    setFixedSize(width, height);
+    // The designed size is the least; the window may grow, and takes the size and place it had
+    // when it was last closed.
+    setMinimumSize(width, height);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const std::string placement = readSetting(context_.settings, settings::kWindowGeometry);
+    if (!placement.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(placement)));
     activateWindow();
     editor_->focusFirstBox();
 }
@@ -206,6 +255,7 @@ void MainWindow::resetScreen() {
     // The job on screen is replaced: a run of it has no use any more.
     if (run_->isRunning()) run_->stop();
     editor_->clear();
+    history_->restart();
     results_->clear();
     state_.fileName.clear();
     setWindowTitle(messages_.text(63));
@@ -237,7 +287,7 @@ bool MainWindow::isRunning() const {
 }
 
 Job MainWindow::job() const {
-    return {editor_->header(), state_.list};
+    return editor_->job();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -248,6 +298,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // Closing ends a run quietly: nobody is left to look at its result.
     run_->endQuietly();
+    if (isVisible())
+        saveSetting(context_.settings, settings::kWindowGeometry,
+                    saveGeometry().toBase64().toStdString());
     event->accept();
 }
 
@@ -278,6 +331,7 @@ void MainWindow::readJob(const QString& path) {
     const std::optional<Job> opened = jobFiles().read(path);
     if (!opened) return;
     editor_->showJob(*opened);
+    history_->restart();
     state_.fileName = path;
     showFileNameInTitle();
     state_.changed = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QMainWindow>
 #include <QSize>
 
@@ -17,7 +18,9 @@ namespace marlo {
 
 class DiagramView;
 class SawOutputCommands;
+class StockCommand;
 class JobEditor;
+class JobHistory;
 class ListTransfer;
 class MainMenus;
 class RecentJobsMenu;
@@ -69,6 +72,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void layOutForm(QWidget* form);
+    void padShorterColumn();
     void connectCommands();
 
     void writeDefaultSettings();
@@ -112,13 +116,17 @@ class MainWindow : public QMainWindow {
     bool documentationPending_ = false;  // the user documentation has not been opened yet
     bool firstStart_ = false;
     QSize designedSize_;
+    QBoxLayout* leftColumn_ = nullptr;   // the job editor's column of the form
+    QBoxLayout* rightColumn_ = nullptr;  // the result view's column
 
     JobEditor* editor_;
+    JobHistory* history_;
     ResultView* results_;
     RunController* run_;
     MainMenus* menus_;
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
+    StockCommand* stock_;
     RecentJobsMenu* recentJobs_;
 };
 

@@ -51,6 +51,7 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
     (shown.method == OptimisationMethod::FewestRods ? fewestRods_ : search_)->setChecked(true);
     timeLimit_->setEnabled(fewestRods_->isChecked());
     connect(fewestRods_, &QRadioButton::toggled, timeLimit_, &QLineEdit::setEnabled);
+    connect(fewestRods_, &QRadioButton::toggled, this, &MethodChoiceBox::fewestRodsChosen);
 }
 
 bool MethodChoiceBox::timeLimitAccepted() const {

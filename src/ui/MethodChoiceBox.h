@@ -26,6 +26,10 @@ class MethodChoiceBox : public QGroupBox {
     // The choice as shown; the time limit only when accepted.
     MethodChoice chosen() const;
 
+  signals:
+    // The fewest-rods method has been chosen (true) or the search (false).
+    void fewestRodsChosen(bool chosen);
+
   private:
     QRadioButton* search_;
     QRadioButton* fewestRods_;

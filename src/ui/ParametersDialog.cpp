@@ -17,6 +17,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "i18n/texts/RunControlTexts.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 #include "ui/EntryBoxes.h"
@@ -77,8 +78,12 @@ ParametersDialog::ParametersDialog(const StringCatalogue& catalogue, SettingsSto
 
 void ParametersDialog::buildControls() {
     lengthsFrame_ = named(new QGroupBox(this), QStringLiteral("Frame1"));
-    bordersFrame_ = named(new QGroupBox(this), QStringLiteral("Frame2"));
-    methodFrame_ = named(new QGroupBox(this), QStringLiteral("Frame3"));
+    searchFrame_ = named(new QGroupBox(this), QStringLiteral("SearchSettingsFrame"));
+    bordersFrame_ = named(new QGroupBox(searchFrame_), QStringLiteral("Frame2"));
+    methodFrame_ = named(new QGroupBox(searchFrame_), QStringLiteral("Frame3"));
+    auto* search = new QVBoxLayout(searchFrame_);
+    search->addWidget(bordersFrame_);
+    search->addWidget(methodFrame_);
     auto* lengths = new QGridLayout(lengthsFrame_);
     lengths->setHorizontalSpacing(pixels(180));
     for (int i = 0; i < 4; ++i) {
@@ -120,21 +125,22 @@ void ParametersDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(pixels(120));
     layout->addWidget(lengthsFrame_);
-    layout->addWidget(bordersFrame_);
-    layout->addWidget(methodFrame_);
-    layout->addWidget(sortByWasteBox_);
     layout->addWidget(methodChoiceBox_);
+    layout->addWidget(searchFrame_);
+    layout->addWidget(sortByWasteBox_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int i = 0; i < 2; ++i) {
-        connect(borderOptions_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked) bordersOptionChosen(i);
+        connect(borderOptions_[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) enableSearchSwitches();
         });
         connect(methodOptions_[i], &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked) methodOptionChosen();
+            if (checked) enableSearchSwitches();
         });
     }
+    connect(methodChoiceBox_, &MethodChoiceBox::fewestRodsChosen, this,
+            &ParametersDialog::enableSearchSwitches);
     connect(okButton_, &QPushButton::clicked, this, &ParametersDialog::storeAndAccept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -143,6 +149,7 @@ void ParametersDialog::showStoredValues() {
     setWindowTitle(text(29));
     lengthsFrame_->setTitle(text(31));
     for (int i = 0; i < 4; ++i) lengthCaptions_[i]->setText(text(kLengthBoxes[i].caption));
+    searchFrame_->setTitle(text(run_text::kSearchSettings));
     bordersFrame_->setTitle(text(36));
     borderOptions_[0]->setText(text(37));
     borderOptions_[1]->setText(text(38));
@@ -150,6 +157,7 @@ void ParametersDialog::showStoredValues() {
     methodOptions_[0]->setText(text(96));
     methodOptions_[1]->setText(text(97));
     sortByWasteBox_->setText(text(98));
+    sortByWasteBox_->setToolTip(text(run_text::kBothMethods));
     okButton_->setText(text(39));
     cancelButton_->setText(text(40));
 
@@ -165,6 +173,7 @@ void ParametersDialog::showStoredValues() {
     borderOptions_[used.wasteBordersMode != 0 ? 1 : 0]->setChecked(true);
     methodOptions_[used.startMethod != 0 ? 1 : 0]->setChecked(true);
     sortByWasteBox_->setChecked(used.sortOutputByWaste != 0);
+    enableSearchSwitches();
 }
 
 void ParametersDialog::showEvent(QShowEvent* event) {
@@ -172,13 +181,16 @@ void ParametersDialog::showEvent(QShowEvent* event) {
     okButton_->setFocus();
 }
 
-void ParametersDialog::bordersOptionChosen(int index) {
-    lengthBoxes_[0]->setEnabled(index == 0);
-    lengthBoxes_[1]->setEnabled(index == 0);
-}
-
-void ParametersDialog::methodOptionChosen() {
-    sortByWasteBox_->setEnabled(!methodOptions_[0]->isChecked());
+// The search's switches, and the waste band's bounds when the band is optimised, apply only
+// while the search is the chosen method. The search sorts its output only when it starts with
+// the largest dimension; the fewest-rods method always may.
+void ParametersDialog::enableSearchSwitches() {
+    const bool search = methodChoiceBox_->chosen().method == OptimisationMethod::Search;
+    searchFrame_->setEnabled(search);
+    const bool bounds = search && borderOptions_[0]->isChecked();
+    lengthBoxes_[0]->setEnabled(bounds);
+    lengthBoxes_[1]->setEnabled(bounds);
+    sortByWasteBox_->setEnabled(!search || !methodOptions_[0]->isChecked());
 }
 
 bool ParametersDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -21,7 +21,10 @@ namespace marlo {
 class MethodChoiceBox;
 
 // The parameters dialog: the waste band, cut thickness, rod length and the three method switches
-// as the settings store holds them, and the choice of the method with its time limit. OK stores
+// as the settings store holds them, and the choice of the method with its time limit. The
+// switches of the rod-by-rod search (waste band, start method) stand in a frame of their own
+// below the method choice and are disabled, with the waste band's bounds, while the fewest-rods
+// method is chosen; the sort switch serves both methods. OK stores
 // every value and returns Accepted, parameters() and methodChoice() then hold them; Cancel and
 // closing the window store and change nothing.
 //
@@ -44,8 +47,7 @@ class ParametersDialog : public QDialog {
   private:
     void buildControls();
     void showStoredValues();
-    void bordersOptionChosen(int index);
-    void methodOptionChosen();
+    void enableSearchSwitches();
     void storeAndAccept();
     void enterPressed(int box);
     void checkAfterFocusMoved(QLineEdit* box);
@@ -62,6 +64,7 @@ class ParametersDialog : public QDialog {
     QGroupBox* lengthsFrame_;
     QGroupBox* bordersFrame_;
     QGroupBox* methodFrame_;
+    QGroupBox* searchFrame_;                 // holds bordersFrame_ and methodFrame_
     std::array<QLabel*, 4> lengthCaptions_;  // Label1 .. Label4
     std::array<QLineEdit*, 4> lengthBoxes_;  // Text1 .. Text4
     std::array<QRadioButton*, 2> borderOptions_;

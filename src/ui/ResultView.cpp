@@ -1,5 +1,6 @@
 #include "ui/ResultView.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,9 +33,10 @@ QString number(long long value) {
     return QString::number(value);
 }
 
-int resultColumnsWidth(int columns) {
+// The width of the first `columns` columns, at most `widest` of them.
+int resultColumnsWidth(int columns, int widest) {
     const int dimensionColumns =
-        std::clamp(columns - kResultFixedColumns, 0, kResultWidestColumns - kResultFixedColumns);
+        std::clamp(columns - kResultFixedColumns, 0, widest - kResultFixedColumns);
     return kResultFixedColumns * pixels(kResultColumnTwips) +
            dimensionColumns * pixels(kResultDimensionColumnTwips);
 }
@@ -60,8 +62,11 @@ ResultView::ResultView(QWidget* form, WindowMessages& messages)
     setUpGrid(resultGrid_);
     resultGrid_->setStyleSheet(
         QStringLiteral("QTableWidget { gridline-color: %1; }").arg(kResultGridLines.name()));
-    resultRoom_->setFixedSize(gridSize(resultGrid_, kResultVisibleRows,
-                                       resultColumnsWidth(kResultWidestColumns), true, true));
+    resultRoom_->setMinimumSize(
+        gridSize(resultGrid_, kResultVisibleRows,
+                 resultColumnsWidth(kResultWidestColumns, kResultWidestColumns), true, true));
+    resultRoom_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    resultRoom_->installEventFilter(this);
 
     totalsFrame_ = new QGroupBox(form);
     totalsFrame_->setObjectName(QStringLiteral("Frame1"));
@@ -79,9 +84,13 @@ ResultView::ResultView(QWidget* form, WindowMessages& messages)
         totals->addWidget(totalsLabels_[i], i / 2, i % 2);
     }
     lowerBound_ = new LowerBoundLine(totalsFrame_, totals, 5, messages);
+    runStatus_ = namedLabel(QStringLiteral("RunStatus"), totalsFrame_);
+    // Empty or not, the line keeps its height: a status never moves the frame's other lines.
+    runStatus_->setMinimumHeight(runStatus_->fontMetrics().height());
+    totals->addWidget(runStatus_, 6, 0, 1, 2);
 }
 
-QLayout* ResultView::buildLayout(QWidget* optimiseButton) {
+QBoxLayout* ResultView::buildLayout(QWidget* optimiseButton) {
     for (QLabel* caption : {cutThicknessCaption_, rodLengthCaption_})
         caption->setMinimumWidth(widestCaption(caption, {34, 35}));
     for (int i = 0; i < 10; i += 2)
@@ -125,10 +134,9 @@ QLayout* ResultView::buildLayout(QWidget* optimiseButton) {
     column->setSpacing(0);
     column->addLayout(run);
     column->addSpacing(gap);
-    column->addWidget(resultRoom_, 0, Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(resultRoom_, 1);
     column->addSpacing(gap);
     column->addLayout(evaluation);
-    column->addStretch();
     return column;
 }
 
@@ -200,11 +208,16 @@ void ResultView::showLowerBound(std::optional<int> bound, bool optimal, bool pro
     lowerBound_->show(bound, optimal, proofSought);
 }
 
+void ResultView::showRunStatus(const QString& status) {
+    runStatus_->setText(status);
+}
+
 void ResultView::clear() {
     progressText_->setText(QString::fromStdString(formatProgress(0)));
     progressBar_->setValue(0);
     for (int i = 1; i < 10; i += 2) totalsLabels_[i]->clear();
     lowerBound_->clear();
+    runStatus_->clear();
 
     resultGrid_->clearContents();
     resultGrid_->setRowCount(0);
@@ -217,12 +230,24 @@ void ResultView::clear() {
     fitResultGrid();
 }
 
+bool ResultView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == resultRoom_ && event->type() == QEvent::Resize) fitResultGrid();
+    return QObject::eventFilter(watched, event);
+}
+
+// The grid shows as many rows and columns as its room holds: at the designed size 10 patterns
+// and 10 columns, more when the window has grown; beyond that it scrolls.
 void ResultView::fitResultGrid() {
     const int rows = resultGrid_->rowCount() + 1;
     const int columns = resultGrid_->columnCount();
-    const bool tall = rows > kResultVisibleRows;
-    const bool wide = columns > kResultWidestColumns;
-    fitGrid(resultGrid_, tall ? kResultVisibleRows : rows, resultColumnsWidth(columns), wide, tall);
+    const int visibleRows = roomRows(resultRoom_, kResultVisibleRows);
+    const int widest =
+        kResultWidestColumns + std::max(0, resultRoom_->width() - resultRoom_->minimumWidth()) /
+                                   pixels(kResultDimensionColumnTwips);
+    const bool tall = rows > visibleRows;
+    const bool wide = columns > widest;
+    fitGrid(resultGrid_, tall ? visibleRows : rows, resultColumnsWidth(columns, widest), wide,
+            tall);
 }
 
 }  // namespace marlo

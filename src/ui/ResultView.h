@@ -12,7 +12,7 @@
 
 class QGroupBox;
 class QLabel;
-class QLayout;
+class QBoxLayout;
 class QProgressBar;
 class QTableWidget;
 class QWidget;
@@ -32,7 +32,7 @@ class ResultView : public QObject {
 
     // The right column: the run row (the given Optimise button, the progress and the
     // parameters), the result grid and the totals.
-    QLayout* buildLayout(QWidget* optimiseButton);
+    QBoxLayout* buildLayout(QWidget* optimiseButton);
     void setUpColumns();
     void loadTexts();
 
@@ -43,10 +43,15 @@ class ResultView : public QObject {
     void showResult(const CuttingPlan& result);
     // The lower bound line of the evaluation frame (see LowerBoundLine::show).
     void showLowerBound(std::optional<int> bound, bool optimal, bool proofSought);
-    // No progress, no totals, no bound, an empty result grid.
+    // The last line of the evaluation frame: the method of the run and how it ended.
+    void showRunStatus(const QString& status);
+    // No progress, no totals, no bound, no status, an empty result grid.
     void clear();
 
     QWidget* resultGrid() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void fitResultGrid();
@@ -66,6 +71,7 @@ class ResultView : public QObject {
     // possibilities.
     std::array<QLabel*, 10> totalsLabels_;
     LowerBoundLine* lowerBound_;
+    QLabel* runStatus_;
 };
 
 }  // namespace marlo

@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QToolButton>
+#include <algorithm>
 
+#include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/RunControlTexts.h"
 #include "model/PieceList.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/fewest/FewestRods.h"
@@ -14,10 +17,20 @@
 
 namespace marlo {
 
+namespace {
+
+// A press this soon after a run has ended was meant for the run that has just ended.
+constexpr qint64 kLateStopPressMilliseconds = 500;
+// The most a stopped run's progress shows: it never reads as a run that used its time.
+constexpr double kStoppedProgressCeiling = 99.0;
+
+}  // namespace
+
 RunController::RunController(QWidget* form, JobState& state, ResultView& results,
-                             WindowMessages& messages)
+                             WindowMessages& messages, FewestRodsSolver fewestRodsSolver)
     : QObject(form),
       state_(state),
+      fewestRodsSolver_(std::move(fewestRodsSolver)),
       results_(results),
       messages_(messages),
       optimiseIcon_(picture(QStringLiteral("optimise"))),
@@ -40,35 +53,39 @@ void RunController::loadTexts() {
 
 void RunController::optimiseOrStop() {
     if (running_ && fewestRun_ != nullptr) {
-        // The best plan so far is the result, not proven unless it already was.
-        const std::optional<FewestRodsResult> best = fewestRun_->best();
-        fewestRun_->stop();
-        if (best)
-            finishFewestRods(*best);
-        else
-            stop();
+        stopFewestRods();
         return;
     }
     if (running_) {
         stop();
         return;
     }
-    // A stopped run that has not returned yet still owns the display (and the solver).
-    if (searchInProgress_ || fewestRun_ != nullptr || state_.list.empty()) return;
+    if (justEnded()) return;
+    // A stopped search that has not returned yet still owns the display.
+    if (searchInProgress_ || state_.list.empty()) return;
+    start();
+}
 
+void RunController::start() {
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared = prepareInput(state_.list, state_.parameters.rodLength, *pieces);
+    const PreparedInput prepared =
+        prepareInput(state_.list, cuttingParameters(state_.parameters).rodLength, *pieces);
     if (!showPreparationMessages(prepared)) {
         clearResult();
         return;
     }
     if (pieces->count() == 0) return;
-    clearResult();
+    resetResult();
     setBusy(true);
-    if (state_.methodChoice.method == OptimisationMethod::FewestRods)
+    runMethod_ = state_.methodChoice.method;
+    if (runMethod_ == OptimisationMethod::FewestRods)
         runFewestRods(std::move(pieces));
     else
         runSearch(std::move(pieces));
+}
+
+bool RunController::justEnded() const {
+    return sinceEnd_.isValid() && sinceEnd_.elapsed() < kLateStopPressMilliseconds;
 }
 
 bool RunController::showPreparationMessages(const PreparedInput& prepared) {
@@ -85,7 +102,7 @@ bool RunController::showPreparationMessages(const PreparedInput& prepared) {
 void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
     // The run keeps its own pieces and parameters: whatever the window does while the search
     // yields cannot change what the search works on.
-    const JobParameters runParameters = state_.parameters;
+    const JobParameters runParameters = cuttingParameters(state_.parameters);
     const int bound = cheapLowerBound(*pieces, runParameters);
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
@@ -104,37 +121,75 @@ void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
     if (plan.status == RunStatus::Stopped) {
         // The stop press has restored the button; what the search did since is not shown.
         results_.clear();
+        showRunStatus(run_text::kStopped);
         return;
     }
     observer.flush();
     restoreOptimiseButton();
-    // After an abort the totals of the last complete rod stay, and no result.
     if (plan.status == RunStatus::Finished) {
         state_.result = std::move(plan);
         state_.lowerBound = bound;
         state_.provenOptimal = state_.result.summary.rodCount == bound;
         results_.showResult(state_.result);
         results_.showLowerBound(bound, state_.provenOptimal, false);
+        showRunStatus(run_text::kFinished);
         emit resultAvailable(true);
         state_.resultPresent = true;
+    } else {
+        // After an abort for a rod of too many pieces the totals of the last complete rod stay;
+        // after the pattern limit they would describe a plan that does not exist, so they go.
+        if (plan.abortMessage == msg::kTooManyPatterns) results_.clear();
+        showRunStatus(run_text::kAborted);
     }
     setOptimiseEnabled(!state_.list.empty());
     setBusy(false);
+    if (plan.status == RunStatus::Aborted && plan.abortMessage == msg::kTooManyPatterns)
+        offerFewestRods();
+}
+
+// The search cannot keep more than 50 patterns; the fewest-rods method can. The user may switch
+// to it and have the list optimised again at once.
+void RunController::offerFewestRods() {
+    if (messages_.ask(messages_.text(run_text::kOfferFewestRods)) != MessageAnswer::Yes) return;
+    state_.methodChoice.method = OptimisationMethod::FewestRods;
+    emit methodSwitched(state_.methodChoice);
+    if (!state_.list.empty()) start();
 }
 
 void RunController::runFewestRods(std::unique_ptr<PieceList> pieces) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(40));
-    fewestRun_ = new FewestRodsRun(std::move(pieces), state_.parameters, state_.methodChoice, this);
+    fewestRun_ = new FewestRodsRun(fewestRodsSolver_, std::move(pieces),
+                                   cuttingParameters(state_.parameters),
+                                   state_.methodChoice, this);
     connect(fewestRun_, &FewestRodsRun::progressed, this, &RunController::showFewestRodsProgress);
-    connect(fewestRun_, &FewestRodsRun::finished, this,
-            [this] { finishFewestRods(*fewestRun_->best()); });
-    connect(fewestRun_, &FewestRodsRun::ended, this, [this] {
-        fewestRun_->deleteLater();
-        fewestRun_ = nullptr;
+    connect(fewestRun_, &FewestRodsRun::finished, this, [this] {
+        const FewestRodsResult result = *fewestRun_->best();
+        abandonFewestRun();
+        finishFewestRods(result, std::nullopt);
     });
     fewestRun_->start();
+}
+
+// The stop press of a fewest-rods run: the best plan so far is the result, not proven unless it
+// already was; without a plan it is an interrupted run.
+void RunController::stopFewestRods() {
+    const std::optional<FewestRodsResult> best = fewestRun_->best();
+    const double progress = fewestRun_->elapsedPercent();
+    abandonFewestRun();
+    if (best && best->plan.status == RunStatus::Finished)
+        finishFewestRods(*best, progress);
+    else
+        stop();
+}
+
+void RunController::abandonFewestRun() {
+    if (fewestRun_ == nullptr) return;
+    fewestRun_->stop();
+    fewestRun_->disconnect(this);
+    fewestRun_->deleteLater();
+    fewestRun_ = nullptr;
 }
 
 // The time used as the progress, and the best plan so far with its bound as the totals.
@@ -145,18 +200,23 @@ void RunController::showFewestRodsProgress() {
     if (best) results_.showLowerBound(best->lowerBound, best->optimal, true);
 }
 
-void RunController::finishFewestRods(const FewestRodsResult& result) {
+void RunController::finishFewestRods(const FewestRodsResult& result,
+                                     std::optional<double> stoppedAt) {
     restoreOptimiseButton();
     if (result.plan.status == RunStatus::Aborted) {
         messages_.showError(result.plan.abortMessage);
+        showRunStatus(run_text::kAborted);
     } else {
         state_.result = result.plan;
         state_.lowerBound = result.lowerBound;
         state_.provenOptimal = result.optimal;
         state_.fromFewestRods = true;
-        results_.showProgress(100.0, result.plan.summary, state_.parameters.rodLength);
         results_.showResult(state_.result);
+        // A stopped run has not used its time: its progress stays short of the full bar.
+        results_.showProgress(stoppedAt ? std::min(*stoppedAt, kStoppedProgressCeiling) : 100.0,
+                              result.plan.summary, state_.parameters.rodLength);
         results_.showLowerBound(result.lowerBound, result.optimal, true);
+        showRunStatus(stoppedAt ? run_text::kStoppedBestPlan : run_text::kFinished);
         emit resultAvailable(true);
         state_.resultPresent = true;
     }
@@ -165,23 +225,29 @@ void RunController::finishFewestRods(const FewestRodsResult& result) {
 }
 
 void RunController::stop() {
-    if (fewestRun_ != nullptr) fewestRun_->stop();
-    clearResult();
+    abandonFewestRun();
+    resetResult();
     setBusy(true);
     restoreOptimiseButton();
+    showRunStatus(run_text::kStopped);
     messages_.notify(msg::kInterrupted);
     setBusy(false);
     setOptimiseEnabled(!state_.list.empty());
 }
 
 void RunController::endQuietly() {
-    if (fewestRun_ != nullptr) fewestRun_->stop();
+    abandonFewestRun();
     if (!running_) return;
     restoreOptimiseButton();
     setBusy(false);
 }
 
 void RunController::clearResult() {
+    resetResult();
+    sinceEnd_.invalidate();
+}
+
+void RunController::resetResult() {
     state_.result = CuttingPlan{};
     state_.lowerBound.reset();
     state_.provenOptimal = false;
@@ -192,10 +258,19 @@ void RunController::clearResult() {
     emit resultAvailable(false);
 }
 
+// The status line of the evaluation: which method made the shown result, and how its run ended.
+void RunController::showRunStatus(int stateOffset) {
+    const int method = runMethod_ == OptimisationMethod::FewestRods ? fewest_text::kFewestRodsMethod
+                                                                    : fewest_text::kSearchMethod;
+    results_.showRunStatus(messages_.text(method) + QStringLiteral(": ") +
+                           messages_.text(stateOffset));
+}
+
 void RunController::restoreOptimiseButton() {
     optimiseButton_->setIcon(optimiseIcon_);
     running_ = false;
     optimiseButton_->setToolTip(messages_.text(8));
+    sinceEnd_.start();
 }
 
 void RunController::setOptimiseEnabled(bool enabled) {

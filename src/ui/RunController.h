@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "optimiser/InputPreparation.h"
 #include "ui/JobState.h"
 #include "ui/ResultView.h"
+#include "ui/UiContext.h"
 #include "ui/WindowMessages.h"
 
 class QAction;
@@ -23,14 +25,19 @@ struct FewestRodsResult;
 // into a stop button while a run is going) and its menu command. A run of the search works on
 // the window's thread and yields to the window's events (WindowRunObserver), so the window stays
 // usable and the stop press is seen; a run of the fewest-rods method works on a thread of its
-// own (FewestRodsRun), and its stop press keeps the best plan found so far. A finished run becomes
-// the shared state's result, shown in the result view; the run controller also takes the result
-// away when it no longer belongs to the job.
+// own (FewestRodsRun), and its stop press keeps the best plan found so far; the stopped solver
+// winds down on its own while a new run may start. A finished run becomes the shared state's
+// result, shown in the result view with the method that made it; the run controller also takes
+// the result away when it no longer belongs to the job.
+//
+// A press that comes within half a second after a run has ended is taken for a stop press that
+// came too late (or a double click) and does nothing, unless the job has changed meanwhile.
 class RunController : public QObject {
     Q_OBJECT
 
   public:
-    RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages);
+    RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages,
+                  FewestRodsSolver fewestRodsSolver);
 
     QToolButton* optimiseButton() const { return optimiseButton_; }
     // The menu command that does what the Optimise button does.
@@ -43,7 +50,8 @@ class RunController : public QObject {
     void stop();
     // Ends a run without a word: the window is closing.
     void endQuietly();
-    // The result goes: no result shown, none kept.
+    // The result goes: no result shown, none kept. The job has changed: the next press starts a
+    // run at once.
     void clearResult();
     // Whether a run can be started; a running search stays stoppable whatever happens.
     void setOptimiseEnabled(bool enabled);
@@ -54,17 +62,30 @@ class RunController : public QObject {
   signals:
     // A result has come (true) or gone (false): the commands that need one follow it.
     void resultAvailable(bool present);
+    // The run has hit the search's pattern limit and the user has chosen the fewest-rods method
+    // instead: the window keeps the choice as the Parameters dialog would.
+    void methodSwitched(const MethodChoice& choice);
 
   private:
+    void start();
     void runSearch(std::unique_ptr<PieceList> pieces);
     void runFewestRods(std::unique_ptr<PieceList> pieces);
+    void stopFewestRods();
     void showFewestRodsProgress();
-    void finishFewestRods(const FewestRodsResult& result);
+    // `stoppedAt`: the progress at a stop press, which keeps the best plan so far.
+    void finishFewestRods(const FewestRodsResult& result, std::optional<double> stoppedAt);
+    // Leaves the fewest-rods run to wind down alone; nothing of it reaches the window any more.
+    void abandonFewestRun();
+    void offerFewestRods();
     bool showPreparationMessages(const PreparedInput& prepared);
+    void resetResult();
+    void showRunStatus(int stateOffset);
     void restoreOptimiseButton();
+    bool justEnded() const;
     void setBusy(bool busy);
 
     JobState& state_;
+    FewestRodsSolver fewestRodsSolver_;
     ResultView& results_;
     WindowMessages& messages_;
     QIcon optimiseIcon_;  // the Optimise button when idle
@@ -74,7 +95,9 @@ class RunController : public QObject {
     bool running_ = false;           // a run is going and has not been asked to stop
     bool searchInProgress_ = false;  // the search has not returned yet (also while it stops)
     bool busy_ = false;
-    FewestRodsRun* fewestRun_ = nullptr;  // until its thread has ended
+    OptimisationMethod runMethod_ = OptimisationMethod::Search;  // of the run going or last ended
+    QElapsedTimer sinceEnd_;  // since the last run ended; invalid once the job has changed
+    FewestRodsRun* fewestRun_ = nullptr;  // the fewest-rods run going, if any
 };
 
 }  // namespace marlo

@@ -313,5 +313,92 @@ TEST_F(CliRunTest, report_writesTheDecimalSeparatorOfTheUsersLocale) {
     EXPECT_EQ(fileBytes(report), expected);
 }
 
+TEST_F(CliRunTest, stock_plansAtTheLowestPriceAndNamesTheStockInEveryOutput) {
+    const fs::path stock = folder_ / "stock.csv";
+    std::ofstream(stock) << "length;quantity;price;kind;id\n6000;;;rod;\n3000;;;rod;\n"
+                            "2100;1;;offcut;R-9\n";
+    // 4500 + 2000 exceed a 6000 mm rod: the free offcut takes the 2000 instead of a 3000 rod.
+    const std::string path = job("a.opt", {{"4500", "1"}, {"2000", "1"}});
+    const fs::path report = folder_ / "plan.txt", diagram = folder_ / "plan.pdf";
+    EXPECT_EQ(run({"optimise", path, "--stock", stock.string(), "--cut-thickness", "0", "--json",
+                   "--language", "en", "--report", report.string(), "--diagram", diagram.string()}),
+              exit_status::kFinished)
+        << err_;
+    EXPECT_EQ(out_,
+              "{\"status\": \"finished\", \"rejected_rows\": [], \"patterns\": ["
+              "{\"seq\": 1, \"rods\": 1, \"waste\": 100, \"pieces\": [2000], \"stock_length\": "
+              "2100, \"stock_id\": \"R-9\"}, "
+              "{\"seq\": 2, \"rods\": 1, \"waste\": 1500, \"pieces\": [4500], \"stock_length\": "
+              "6000, \"stock_id\": null}], \"rod_count\": 2, \"total_waste\": 1600, "
+              "\"waste_pieces\": 2, \"efficiency\": 80.246913580246911, "
+              "\"calculated_possibilities\": " +
+                  out_.substr(out_.find("possibilities\": ") + 16,
+                              out_.find(", \"method") - out_.find("possibilities\": ") - 16) +
+                  ", \"method\": \"fewest\", \"lower_bound\": null, \"optimal\": true, "
+                  "\"price\": 6, \"price_lower_bound\": 6, \"material_used\": 8100, "
+                  "\"leftovers\": [100, 1500], \"uncut\": [], \"missing_length\": 0}\n");
+    const std::string text = fileBytes(report);
+    for (const char* line :
+         {"Stock: 2100 mm, offcut R-9", "Stock: 6000 mm",
+          "Length of the rod       (mm)  :   6000/2100", "Total price                   :   6.00",
+          "Lower bound of the price      :   6.00   proven optimal",
+          "Material used           (mm)  :   8100", "Leftovers               (mm)  :   1500, 100"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+    const std::string drawn = pdfWords(diagram);
+    for (const char* words : {"2100 mm R-9", "6000 mm new rod", "Total price: 6.00"})
+        EXPECT_NE(drawn.find(words), std::string::npos) << words << " in\n" << drawn;
+
+    // A trim of 30 at each end leaves 5940 mm of the long rod and 2040 of the offcut: same plan,
+    // less leftover.
+    EXPECT_EQ(run({"optimise", path, "--stock", stock.string(), "--cut-thickness", "0", "--trim",
+                   "30", "--json"}),
+              exit_status::kFinished);
+    EXPECT_NE(out_.find("\"leftovers\": [40, 1440]"), std::string::npos) << out_;
+}
+
+TEST_F(CliRunTest, stock_unusableFilesAndTooSmallStock_areRefusedWithTheirReason) {
+    const std::string path = job("a.opt", {{"2000", "2"}});
+    const auto stockFile = [this](const std::string& name, const std::string& text) {
+        std::ofstream(folder_ / name) << "length;quantity;price;kind;id\n" << text;
+        return (folder_ / name).string();
+    };
+    const std::string bad = stockFile("bad.csv", "0;;;rod;\n3000;1;;offcut;A\n2500;1;;offcut;A\n");
+    EXPECT_EQ(run({"optimise", path, "--stock", bad, "--language", "en"}), exit_status::kBadUsage);
+    EXPECT_EQ(out_, "");
+    EXPECT_NE(err_.find("Stock list, line 2: the length must be a whole number from 1 to 32767."),
+              std::string::npos)
+        << err_;
+    EXPECT_NE(err_.find("Stock list, line 4: an earlier line already has this identifier."),
+              std::string::npos)
+        << err_;
+    EXPECT_EQ(run({"optimise", path, "--stock", stockFile("none.csv", "6000;0;;rod;\n"),
+                   "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("the list holds no rod"), std::string::npos) << err_;
+    EXPECT_EQ(run({"optimise", path, "--stock", (folder_ / "missing.csv").string()}),
+              exit_status::kBadUsage);
+    EXPECT_EQ(run({"optimise", path, "--trim", "3000", "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The trim at both ends is longer than the rod."), std::string::npos);
+
+    // Too little stock: no plan, the pieces left uncut and the length missing.
+    const std::string small = stockFile("small.csv", "3000;1;;rod;\n");
+    EXPECT_EQ(run({"optimise", path, "--stock", small, "--json", "--language", "en"}),
+              exit_status::kAborted);
+    EXPECT_NE(out_.find("\"status\": \"aborted\", \"rejected_rows\": [], \"patterns\": []"),
+              std::string::npos)
+        << out_;
+    EXPECT_NE(out_.find("\"uncut\": [{\"length\": 2000, \"pieces\": 1}], \"missing_length\": 2000"),
+              std::string::npos)
+        << out_;
+    EXPECT_NE(err_.find("The stock does not hold the whole list"), std::string::npos) << err_;
+    EXPECT_NE(err_.find("2000 × 1"), std::string::npos) << err_;
+    // A row longer than every usable stock length is refused like one longer than the rod.
+    EXPECT_EQ(
+        run({"optimise", job("b.opt", {{"3500", "1"}, {"1000", "1"}}), "--stock", small, "--json"}),
+        exit_status::kFinished);
+    EXPECT_NE(out_.find("\"rejected_rows\": [1]"), std::string::npos) << out_;
+}
+
 }  // namespace
 }  // namespace marlo

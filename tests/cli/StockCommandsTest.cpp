@@ -7,6 +7,7 @@
 
 #include "cli/CliRun.h"
 #include "settings/InMemorySettingsStore.h"
+#include "settings/ProgramSettings.h"
 
 namespace marlo {
 namespace {
@@ -93,6 +94,10 @@ TEST_F(StockCommandsTest, importListAndExport_carryAMaterialsStockThroughTheStor
     EXPECT_EQ(out_, "The stock store holds no material.\n");
     EXPECT_TRUE(fs::exists(folder_ / "data" / "marlo-veen" / "stock.sqlite"));
     unsetenv("XDG_DATA_HOME");
+    // The store the settings name comes before the user's own.
+    saveSetting(settings_, settings::kStockStore, store_);
+    ASSERT_EQ(run({"list", "--language", "en"}), exit_status::kFinished);
+    EXPECT_TRUE(out_.starts_with("Material ")) << out_;
 }
 
 TEST_F(StockCommandsTest, everyFailure_isNamedAndChangesNothing) {

@@ -160,5 +160,19 @@ TEST(ProgramSettings, methodKeys_roundTripAndOlderStoresReadAsTheSearchWith30Sec
     EXPECT_EQ(readSettings(store).methodChoice, MethodChoice{});
 }
 
+TEST(ProgramSettings, trimKey_readsAsStoredOrAs0WhenMissingOrSenseless) {
+    InMemorySettingsStore store;
+    writeDefaultSettings(store);
+    EXPECT_EQ(readSetting(store, kTrim), "") << "the first start writes only the nine keys";
+    EXPECT_EQ(readSettings(store).parameters.trim, 0);
+    saveSetting(store, kTrim, "15");
+    EXPECT_EQ(readSettings(store).parameters.trim, 15);
+    // Negative, unreadable, or leaving nothing of the 6000 mm rod: 0.
+    for (const char* senseless : {"-1", "abc", "3000", "40000"}) {
+        saveSetting(store, kTrim, senseless);
+        EXPECT_EQ(readSettings(store).parameters.trim, 0) << senseless;
+    }
+}
+
 }  // namespace
 }  // namespace marlo

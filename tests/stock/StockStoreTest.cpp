@@ -185,6 +185,70 @@ TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChan
               std::vector<Shortage>{Shortage::material()});
 }
 
+TEST_P(StockStoreTest, editingOneRow_changesOnlyThatRowAndRefusesWhatChangedMeanwhile) {
+    SKIP_WITHOUT(fresh);
+    std::unique_ptr<StockStore> store = storeWithWorkshopStock();
+    ASSERT_TRUE(store);
+    const MaterialStock before = *store->stockOf(kProfile).value;
+    const std::vector<StockItem>& read = before.list.items;
+    const auto items = [&] { return store->stockOf(kProfile).value->list.items; };
+
+    // A changed stock row keeps its place under a new key; a new one goes last.
+    const StockItem shorter{5800, 4, std::nullopt, StockKind::Rod, ""};
+    ASSERT_FALSE(store->changeStockRow(kProfile, before.rowKeys[0], read[0], shorter));
+    ASSERT_FALSE(store->addStockRow(kProfile, {2000, 3, 1.5, StockKind::Rod, ""}));
+    const MaterialStock edited = *store->stockOf(kProfile).value;
+    EXPECT_EQ(edited.list.items[0], shorter);
+    EXPECT_EQ(edited.list.items[2], (StockItem{2000, 3, 1.5, StockKind::Rod, ""}));
+    EXPECT_NE(edited.rowKeys[0], before.rowKeys[0]);
+    EXPECT_EQ(edited.rowKeys[1], before.rowKeys[1]);
+
+    // An offcut keeps its identifier; one without identifier gets a new one.
+    ASSERT_FALSE(store->changeOffcut(kProfile, read[2], {1100, 1, 2.0, StockKind::Offcut, "A-1"}));
+    ASSERT_FALSE(store->addOffcut(kProfile, {900, 1, std::nullopt, StockKind::Offcut, ""}));
+    ASSERT_FALSE(store->deleteOffcut(kProfile, "A-2"));
+    ASSERT_FALSE(store->deleteStockRow(kProfile, edited.rowKeys[1]));
+    const std::vector<StockItem> expected = {
+        shorter,
+        {2000, 3, 1.5, StockKind::Rod, ""},
+        {1100, 1, 2.0, StockKind::Offcut, "A-1"},
+        {900, 1, std::nullopt, StockKind::Offcut, "R-0001"},
+    };
+    EXPECT_EQ(items(), expected);
+
+    // A change from a row as it no longer is would undo another program's change: refused, as
+    // are rows gone, bad values, unknown materials and taken names. Nothing changes.
+    const StockItem fewer{5800, 2, std::nullopt, StockKind::Rod, ""};
+    EXPECT_EQ(store->changeStockRow(kProfile, edited.rowKeys[0], read[0], fewer).kind,
+              StoreError::Kind::BadStock);
+    EXPECT_EQ(store->changeOffcut(kProfile, read[3], {700, 1, {}, StockKind::Offcut, "A-2"}).kind,
+              StoreError::Kind::BadStock);
+    EXPECT_EQ(store->changeOffcut(kProfile, read[2], {700, 1, {}, StockKind::Offcut, "A-1"}).kind,
+              StoreError::Kind::BadStock);
+    EXPECT_EQ(store->addOffcut(kProfile, {700, 1, {}, StockKind::Offcut, "A-1"}).kind,
+              StoreError::Kind::BadStock);
+    EXPECT_EQ(store->deleteStockRow(kProfile, before.rowKeys[0]).kind, StoreError::Kind::BadStock);
+    EXPECT_EQ(store->addStockRow(kProfile, {0, 1, {}, StockKind::Rod, ""}).kind,
+              StoreError::Kind::BadStock);
+    EXPECT_EQ(store->deleteOffcut(kProfile, "A-9").kind, StoreError::Kind::BadStock);
+    EXPECT_EQ(store->addOffcut("Profile 60", {900, 1, {}, StockKind::Offcut, ""}).kind,
+              StoreError::Kind::UnknownMaterial);
+    ASSERT_FALSE(store->addMaterial("Tube 40"));
+    EXPECT_EQ(store->addMaterial("Tube 40").kind, StoreError::Kind::BadStock);
+    EXPECT_EQ(store->renameMaterial(kProfile, "Tube 40").kind, StoreError::Kind::BadStock);
+    EXPECT_EQ(store->addMaterial("").kind, StoreError::Kind::BadStock);
+    EXPECT_EQ(items(), expected);
+
+    // Renaming takes the stock along; deleting takes it away.
+    ASSERT_FALSE(store->renameMaterial(kProfile, "Profile 70 grey"));
+    EXPECT_EQ(store->stockOf("Profile 70 grey").value->list.items, expected);
+    EXPECT_EQ(store->stockOf(kProfile).error.kind, StoreError::Kind::UnknownMaterial);
+    ASSERT_FALSE(store->deleteMaterial("Profile 70 grey"));
+    EXPECT_EQ(store->deleteMaterial("Profile 70 grey").kind, StoreError::Kind::UnknownMaterial);
+    const std::vector<MaterialSummary> left = {{"Tube 40", 0, 0, 0, 0}};
+    EXPECT_EQ(store->materials().value, left);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StockStoreTest,
                          testing::Values(Backend::SQLite, Backend::PostgreSQL), test::backendName);
 

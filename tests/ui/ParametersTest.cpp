@@ -199,5 +199,46 @@ TEST_F(Parameters, senselessOrLongDecimalValues_showAndStoreWhatTheRunUses) {
     EXPECT_EQ(label("Label15"), "1200");
 }
 
+TEST_F(Parameters, methodGroups_fewestRodsDisablesTheSearchSwitchesButNotTheSort) {
+    start();
+    inParameters([&] {
+        auto* search = control<QGroupBox>("SearchSettingsFrame");
+        EXPECT_EQ(search->title(), "Settings of the rod-by-rod search");
+        EXPECT_EQ(control<QGroupBox>("Frame3")->parentWidget(), search);
+        EXPECT_EQ(control<QGroupBox>("Frame2")->parentWidget(), search);
+        EXPECT_EQ(control<QGroupBox>("Frame3")->title(), "Method of optimizing");
+        EXPECT_EQ(control<QGroupBox>("MethodFrame")->title(), "Method");
+        EXPECT_EQ(control<QCheckBox>("Check1")->toolTip(), "Applies to both methods");
+        clickControl(control<QRadioButton>("Option1_0"));
+        clickControl(control<QRadioButton>("Option2_0"));
+        EXPECT_FALSE(control<QCheckBox>("Check1")->isEnabled());
+
+        control<QRadioButton>("MethodFewestRods")->click();
+        for (const char* name : {"Option1_0", "Option1_1", "Option2_0", "Option2_1"})
+            EXPECT_FALSE(control<QRadioButton>(name)->isEnabled()) << name;
+        EXPECT_FALSE(text(1)->isEnabled());
+        EXPECT_FALSE(text(2)->isEnabled());
+        EXPECT_TRUE(text(3)->isEnabled());
+        EXPECT_TRUE(text(4)->isEnabled());
+        EXPECT_TRUE(control<QCheckBox>("Check1")->isEnabled()) << "the sort serves both methods";
+        EXPECT_TRUE(control<QLineEdit>("TimeLimit")->isEnabled());
+
+        control<QRadioButton>("MethodSearch")->click();
+        EXPECT_TRUE(control<QRadioButton>("Option2_1")->isEnabled());
+        EXPECT_TRUE(text(1)->isEnabled());
+        EXPECT_FALSE(control<QCheckBox>("Check1")->isEnabled());
+        clickControl(control<QRadioButton>("Option1_1"));
+        EXPECT_FALSE(text(1)->isEnabled());
+
+        // Chosen again, the fewest-rods method is kept with the switches as they were set.
+        control<QRadioButton>("MethodFewestRods")->click();
+        clickControl(control<QPushButton>("Command1"));
+    });
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(readSetting(store, settings::kMethod), "1");
+    EXPECT_EQ(readSetting(store, settings::kStartMethod), "0");
+    EXPECT_EQ(readSetting(store, settings::kWasteBordersMode), "1");
+}
+
 }  // namespace
 }  // namespace marlo

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <cstdlib>
 
+#include "ui/FewestRodsRun.h"
 #include "ui/ProgramStyle.h"
 
 namespace {
@@ -25,5 +27,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     marlo::applyProgramStyle(application);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    // Solvers of stopped fewest-rods runs end on their own; the process ends after them, as the
+    // program does, so that none is cut off inside the solver's library.
+    if (!marlo::FewestRodsRun::waitForSolvers(std::chrono::seconds(60))) std::quick_exit(status);
+    return status;
 }

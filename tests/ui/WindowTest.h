@@ -10,7 +10,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
+#include <random>
 
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
@@ -61,7 +63,7 @@ class WindowTest : public testing::Test {
     }
 
     void start() {
-        window = std::make_unique<MainWindow>(UiContext{dialogs, store, shell});
+        window = std::make_unique<MainWindow>(UiContext{dialogs, store, shell, fewestRodsSolver});
         window->startUp();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -97,6 +99,22 @@ class WindowTest : public testing::Test {
         pressEnterInFocus();
         typeIntoFocus(pieces);
         pressEnterInFocus();
+    }
+
+    // 40 triplets that fill rods of 1000 exactly: the fewest-rods method's first plans need more
+    // than 40 rods, and its proof takes a moment.
+    void typeTriplets() {
+        std::mt19937 random(11);
+        std::map<int, int> pieces;
+        for (int i = 0; i < 40; ++i) {
+            const int a = 380 + static_cast<int>(random() % 110);
+            const int b = 250 + static_cast<int>(random() % ((1000 - a) / 2 - 250 + 1));
+            ++pieces[a];
+            ++pieces[b];
+            ++pieces[1000 - a - b];
+        }
+        for (const auto& [length, count] : pieces)
+            typeRow(QString::number(length), QString::number(count));
     }
 
     // Runs `inDialog` on the modal dialog that `open` opens, then closes the dialog if still open.
@@ -145,6 +163,7 @@ class WindowTest : public testing::Test {
     InMemorySettingsStore store;
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    FewestRodsSolver fewestRodsSolver = solveFewestRods;
     std::unique_ptr<MainWindow> window;
 };
 

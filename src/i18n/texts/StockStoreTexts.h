@@ -43,4 +43,25 @@ inline constexpr int kBooked = 1234;  // followed by the new offcuts' identifier
 // one is said of the whole file.
 inline constexpr int kStockRowFaults = 1235;
 
+// The Stock window.
+inline constexpr int kStockCommand = 1250;  // the main window's command
+inline constexpr int kStockWindowTitle = 1251;
+inline constexpr int kStoreLabel = 1252;
+inline constexpr int kOpenStore = 1253;
+inline constexpr int kAdd = 1254;
+inline constexpr int kRename = 1255;
+inline constexpr int kDelete = 1256;
+inline constexpr int kLengthFrom = 1257;  // the filter: rows of at least this length
+inline constexpr int kImportCsv = 1258;
+inline constexpr int kExportCsv = 1259;
+inline constexpr int kDeleteMaterialQuestion = 1260;  // %1 the material
+inline constexpr int kStockListFilter = 1261;  // the file dialogs' filter
+inline constexpr int kIdentifier = 1262;
+inline constexpr int kJob = 1263;
+inline constexpr int kCustomer = 1264;
+inline constexpr int kDate = 1265;
+inline constexpr int kPattern = 1266;
+inline constexpr int kBadValue = 1267;  // %1 the value typed
+inline constexpr int kMaterialName = 1268;
+
 }  // namespace marlo::stock_text

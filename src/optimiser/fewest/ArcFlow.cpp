@@ -11,24 +11,9 @@
 
 namespace marlo::fewest {
 
-namespace {
-
-// Graphs beyond this many arcs take CBC longer than a run has.
-constexpr size_t kMostArcs = 400000;
-
-constexpr int kLoss = -1;  // an arc that leaves the rest of the rod unused
-
-struct Arc {
-    int32_t from;
-    int32_t to;
-    int type;  // or kLoss
-};
-
 // Arcs of a type start where a heavier type's arc ends (or at 0), or after fewer consecutive
 // arcs of the same type than its demand: every plan keeps its pieces in a path, heaviest first.
-// None when the graph would pass kMostArcs or the deadline passes while it is built: a long list
-// on a long rod makes graphs of gigabytes.
-std::optional<std::vector<Arc>> arcsOf(const Instance& instance, const Deadline& deadline) {
+std::optional<std::vector<Arc>> pieceArcsOf(const Instance& instance, const Deadline& deadline) {
     const int32_t c = instance.capacity;
     std::vector<char> reached(static_cast<size_t>(c) + 1, 0);
     reached[0] = 1;
@@ -49,9 +34,29 @@ std::optional<std::vector<Arc>> arcsOf(const Instance& instance, const Deadline&
         for (int32_t v = 0; v <= c; ++v)
             if (chain[static_cast<size_t>(v)] >= 0) reached[static_cast<size_t>(v)] = 1;
     }
-    for (int32_t v = 1; v < c; ++v)
-        if (reached[static_cast<size_t>(v)]) arcs.push_back({v, c, kLoss});
-    if (arcs.size() > kMostArcs) return std::nullopt;
+    return arcs;
+}
+
+std::vector<char> loadsReached(const Instance& instance, const std::vector<Arc>& arcs) {
+    std::vector<char> reached(static_cast<size_t>(instance.capacity) + 1, 0);
+    for (const Arc& arc : arcs) reached[static_cast<size_t>(arc.to)] = 1;
+    return reached;
+}
+
+namespace {
+
+constexpr int kLoss = -1;  // an arc that leaves the rest of the rod unused
+
+// Every arc of a piece, and an arc from every partial load to the full rod. None when the graph
+// would pass kMostArcs or the deadline passes while it is built: a long list on a long rod makes
+// graphs of gigabytes.
+std::optional<std::vector<Arc>> arcsOf(const Instance& instance, const Deadline& deadline) {
+    std::optional<std::vector<Arc>> arcs = pieceArcsOf(instance, deadline);
+    if (!arcs) return std::nullopt;
+    const std::vector<char> reached = loadsReached(instance, *arcs);
+    for (int32_t v = 1; v < instance.capacity; ++v)
+        if (reached[static_cast<size_t>(v)]) arcs->push_back({v, instance.capacity, kLoss});
+    if (arcs->size() > kMostArcs) return std::nullopt;
     return arcs;
 }
 

@@ -2,11 +2,31 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/Deadline.h"
 
 namespace marlo::fewest {
+
+// An arc of the arc-flow graph between two loads of a rod: a piece of a type, or (type < 0) a
+// part of the rod left unused.
+struct Arc {
+    int32_t from;
+    int32_t to;
+    int type;
+};
+
+// Graphs beyond this many arcs take CBC longer than a run has.
+inline constexpr size_t kMostArcs = 400000;
+
+// The arcs of the pieces within the instance's capacity: every plan's rods are paths of them,
+// pieces heaviest first. None when the graph would pass kMostArcs or the deadline passes while it
+// is built: a long list on a long rod makes graphs of gigabytes.
+std::optional<std::vector<Arc>> pieceArcsOf(const Instance& instance, const Deadline& deadline);
+
+// Which loads (0 .. capacity) an arc ends at.
+std::vector<char> loadsReached(const Instance& instance, const std::vector<Arc>& arcs);
 
 struct ArcFlowOutcome {
     std::optional<Packing> better;  // a plan with fewer rods than the incumbent

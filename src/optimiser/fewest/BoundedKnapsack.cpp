@@ -20,7 +20,17 @@ struct Bundle {
 
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
                                      const std::vector<int32_t>& bounds, const Deadline& deadline) {
-    const int32_t capacity = instance.capacity;
+    std::vector<KnapsackSolution> solutions =
+        mostValuablePatterns(instance, values, bounds, {instance.capacity}, deadline);
+    return solutions.empty() ? KnapsackSolution{} : std::move(solutions.front());
+}
+
+std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
+                                                   const std::vector<double>& values,
+                                                   const std::vector<int32_t>& bounds,
+                                                   const std::vector<int32_t>& capacities,
+                                                   const Deadline& deadline) {
+    const int32_t capacity = *std::max_element(capacities.begin(), capacities.end());
     std::vector<Bundle> bundles;
     for (size_t t = 0; t < instance.types.size(); ++t) {
         const int32_t w = instance.types[t].weight;
@@ -52,16 +62,20 @@ KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector
         }
     }
 
-    KnapsackSolution solution;
-    solution.value = best[static_cast<size_t>(capacity)];
-    int32_t c = capacity;
-    for (size_t b = bundles.size(); b-- > 0;) {
-        if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
-            addPieces(solution.pattern, static_cast<int32_t>(bundles[b].type), bundles[b].copies);
-            c -= bundles[b].weight;
+    // The table holds the best value of every smaller capacity too: each is read back from it.
+    std::vector<KnapsackSolution> solutions;
+    for (int32_t c : capacities) {
+        KnapsackSolution& solution = solutions.emplace_back();
+        solution.value = best[static_cast<size_t>(c)];
+        for (size_t b = bundles.size(); b-- > 0;) {
+            if ((taken[b * words + static_cast<size_t>(c) / 64] >> (c % 64)) & 1) {
+                addPieces(solution.pattern, static_cast<int32_t>(bundles[b].type),
+                          bundles[b].copies);
+                c -= bundles[b].weight;
+            }
         }
     }
-    return solution;
+    return solutions;
 }
 
 }  // namespace marlo::fewest

@@ -18,4 +18,12 @@ struct KnapsackSolution {
 KnapsackSolution mostValuablePattern(const Instance& instance, const std::vector<double>& values,
                                      const std::vector<int32_t>& bounds, const Deadline& deadline);
 
+// The same for each of several capacities (the instance's own is not used) at the cost of the
+// largest: one solution per capacity, in their order; none once the deadline has passed.
+std::vector<KnapsackSolution> mostValuablePatterns(const Instance& instance,
+                                                   const std::vector<double>& values,
+                                                   const std::vector<int32_t>& bounds,
+                                                   const std::vector<int32_t>& capacities,
+                                                   const Deadline& deadline);
+
 }  // namespace marlo::fewest

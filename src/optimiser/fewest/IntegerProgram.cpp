@@ -41,7 +41,10 @@ IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline
 
     IntegerOutcome outcome;
     outcome.nodes = static_cast<uint64_t>(model.getNodeCount());
-    outcome.finished = model.isProvenOptimal() || model.isProvenInfeasible();
+    // A search the deadline ended proves nothing, whatever CBC's status says: stopped without a
+    // solution it may read as proven infeasible.
+    outcome.finished =
+        !deadline.passed() && (model.isProvenOptimal() || model.isProvenInfeasible());
     outcome.bestPossible = model.getBestPossibleObjValue();
     if (const double* best = model.bestSolution(); best != nullptr)
         outcome.solution.assign(best, best + model.getNumCols());

@@ -11,8 +11,9 @@ namespace marlo::fewest {
 
 struct IntegerOutcome {
     std::vector<double> solution;  // empty when none was found
-    bool finished = false;         // the search ended: the solution is optimal, or there is none
-    double bestPossible = 0.0;     // bound on the objective when not finished
+    bool finished = false;      // the search ended before the deadline: the solution is optimal, or
+                                // there is none
+    double bestPossible = 0.0;  // bound on the objective when not finished
     uint64_t nodes = 0;
 };
 

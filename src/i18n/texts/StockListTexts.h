@@ -1,0 +1,29 @@
+#pragma once
+
+namespace marlo::stock_text {
+
+// Catalogue offsets of the texts of planning from a stock list.
+inline constexpr int kStockTooSmall = 1100;  // the stock does not hold the list; left uncut:
+inline constexpr int kMissingLength = 1101;  // "Stock missing, at least (mm): "
+inline constexpr int kStock = 1102;          // "Stock"
+inline constexpr int kOffcut = 1103;         // "offcut"
+inline constexpr int kPriceLine = 1104;      // report lines, up to their value
+inline constexpr int kPriceBoundLine = 1105;
+inline constexpr int kMaterialLine = 1106;
+inline constexpr int kLeftoversLine = 1107;
+inline constexpr int kTrimLine = 1108;
+inline constexpr int kRodLength = 1109;   // "Rod length"
+inline constexpr int kStockId = 1110;     // "Stock ID"
+inline constexpr int kTotalPrice = 1111;  // captions
+inline constexpr int kPriceLowerBound = 1112;
+inline constexpr int kMaterialUsed = 1113;
+inline constexpr int kLeftovers = 1114;
+inline constexpr int kTrim = 1115;
+inline constexpr int kNewRod = 1116;         // "new rod"
+inline constexpr int kNotAStockList = 1117;  // "Not a stock list file: "
+inline constexpr int kStockListLine = 1118;  // "Stock list, line "
+// Why a line of a stock list was refused, in the order of StockRowFault.
+inline constexpr int kStockRowFaultFirst = 1119;  // .. 1126
+inline constexpr int kTrimTooLong = 1127;         // the trim leaves no rod to cut
+
+}  // namespace marlo::stock_text

@@ -1,0 +1,226 @@
+#include "optimiser/fewest/StockCutting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "i18n/StringCatalogue.h"
+#include "i18n/texts/StockListTexts.h"
+#include "optimiser/fewest/ColumnGeneration.h"
+#include "optimiser/fewest/StockArcFlow.h"
+#include "optimiser/fewest/StockColumnGeneration.h"
+#include "optimiser/fewest/StockFirstFit.h"
+#include "optimiser/fewest/StockRestrictedMaster.h"
+
+namespace marlo {
+
+namespace fewest {
+namespace {
+
+constexpr double kRodsShare = 0.2;
+constexpr double kRelaxationShare = 0.4;
+constexpr double kDiveShare = 0.25;
+constexpr double kRestrictedMasterShare = 0.15;
+constexpr double kTolerance = 1e-6;
+
+class StockSolver {
+  public:
+    StockSolver(const PieceList& pieces, const JobParameters& parameters, const StockList& stock,
+                const StockPlanOptions& options)
+        : parameters_(parameters),
+          stock_(stock),
+          options_(options),
+          instance_(stockInstanceOf(pieces, parameters, stock)),
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+
+    StockPlanResult run();
+
+  private:
+    double uncutPrice() const { return lp_ ? lp_->uncutPrice() : 0.0; }
+    bool proven() const {
+        return best_ && best_->complete() &&
+               priceOf(instance_, *best_) <= priceBound_ + kTolerance * (1.0 + priceBound_);
+    }
+    void offer(const StockPacking& packing);
+    void raiseBound(double bound);
+    void report() {
+        if (options_.progress) options_.progress(result());
+    }
+    StockPlanResult result() const;
+    std::vector<int32_t> fullDemand() const;
+    std::vector<int32_t> fullAvailability() const;
+    void roundAndFill(const StockColumnGeneration::Solution& solution);
+    void dive(const Deadline& deadline);
+
+    const JobParameters& parameters_;
+    const StockList& stock_;
+    const StockPlanOptions& options_;
+    const StockInstance instance_;
+    const Deadline deadline_;
+    std::unique_ptr<StockColumnGeneration> lp_;
+    std::optional<StockPacking> best_;
+    int leastRods_ = 0;        // every plan has at least so many rods
+    double priceBound_ = 0.0;  // rounded up to a price some choice of rods costs
+    uint64_t steps_ = 0;
+};
+
+void StockSolver::offer(const StockPacking& packing) {
+    if (best_ && costOf(instance_, packing, uncutPrice()) >=
+                     costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
+        return;
+    best_ = packing;
+    report();
+}
+
+void StockSolver::raiseBound(double bound) {
+    bound = roundedUpPrice(instance_, bound);
+    if (bound <= priceBound_) return;
+    priceBound_ = bound;
+    if (best_) report();
+}
+
+std::vector<int32_t> StockSolver::fullDemand() const {
+    std::vector<int32_t> demand;
+    for (const ItemType& type : instance_.types) demand.push_back(type.demand);
+    return demand;
+}
+
+std::vector<int32_t> StockSolver::fullAvailability() const {
+    std::vector<int32_t> available;
+    for (const StockBin& bin : instance_.bins) available.push_back(bin.available);
+    return available;
+}
+
+// The relaxation's rods rounded down, and what is left cut first fit.
+void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) {
+    std::vector<int32_t> demand = fullDemand();
+    std::vector<int32_t> available = fullAvailability();
+    StockPacking packing;
+    for (size_t c = 0; c < solution.rods.size(); ++c) {
+        const StockColumn& column = lp_->columns()[c];
+        const auto rods = std::min(static_cast<int32_t>(std::floor(solution.rods[c] + kTolerance)),
+                                   available[column.bin]);
+        if (rods <= 0) continue;
+        packing.add(column, rods);
+        available[column.bin] -= rods;
+        for (const PatternEntry& e : column.pattern) {
+            int32_t& left = demand[static_cast<size_t>(e.type)];
+            left = std::max(0, left - rods * e.count);
+        }
+    }
+    const StockPacking rest = cheapestFirstFit(instance_, demand, available);
+    for (size_t c = 0; c < rest.columns.size(); ++c) packing.add(rest.columns[c], rest.rods[c]);
+    offer(withoutSurplus(instance_, packing));
+}
+
+// Fixes the column whose rods are nearest above a whole number at that number, solves the
+// relaxation of what is left with new columns, and goes on until the relaxation is whole or can
+// no longer beat the best plan; every stage also rounds down and fills.
+void StockSolver::dive(const Deadline& deadline) {
+    while (!proven() && !deadline.passed()) {
+        const StockColumnGeneration::Solution solution = lp_->solve(deadline);
+        if (!solution.solved || deadline.passed()) break;
+        roundAndFill(solution);
+        if (solution.value >= costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
+            break;
+        std::optional<size_t> fixed;
+        double nearest = 0.0;
+        for (size_t c = 0; c < solution.rods.size(); ++c) {
+            const double part = solution.rods[c] - std::floor(solution.rods[c]);
+            if (part > kTolerance && part < 1.0 - kTolerance && part > nearest) {
+                nearest = part;
+                fixed = c;
+            }
+        }
+        // A whole relaxation is a plan, which the rounding has offered.
+        if (!fixed) break;
+        lp_->fixAtLeast(*fixed, std::ceil(solution.rods[*fixed]));
+    }
+    lp_->releaseFixings();
+}
+
+StockPlanResult StockSolver::result() const {
+    StockPlanResult result;
+    result.plan.summary.calculatedPossibilities = steps_;
+    if (!best_) return result;
+    if (!best_->complete()) {
+        result.plan.status = RunStatus::Aborted;
+        result.plan.abortMessage = stock_text::kStockTooSmall;
+        for (size_t t = 0; t < instance_.types.size(); ++t) {
+            if (best_->uncut[t] == 0) continue;
+            result.uncut.push_back({instance_.types[t].length, best_->uncut[t]});
+            result.missingLength +=
+                static_cast<int64_t>(instance_.types[t].length) * best_->uncut[t];
+        }
+        return result;
+    }
+    const uint64_t steps = steps_;
+    result.plan = cuttingPlanOf(instance_, *best_, parameters_);
+    result.plan.summary.calculatedPossibilities = steps;
+    result.plan.stock = stock_;
+    result.price = priceOf(instance_, *best_);
+    result.priceLowerBound = std::min(result.price, priceBound_);
+    result.optimal = proven();
+    return result;
+}
+
+StockPlanResult StockSolver::run() {
+    if (instance_.mostPiecesPerRod > RodPattern::kMaxPieces) {
+        // A rod could take more pieces than a pattern holds: refused like the search refuses it.
+        StockPlanResult refused;
+        refused.plan.status = RunStatus::Aborted;
+        refused.plan.abortMessage = msg::kTooManyShortDimensions;
+        return refused;
+    }
+    lp_ = std::make_unique<StockColumnGeneration>(instance_);
+    offer(cheapestFirstFit(instance_, fullDemand(), fullAvailability()));
+    // Every plan has at least as many rods as the relaxation of the fewest rods, rounded up.
+    StockColumnGeneration fewestRods(instance_, StockColumnGeneration::Objective::Rods);
+    for (const StockColumn& column : best_->columns) fewestRods.addColumn(column);
+    const StockColumnGeneration::Solution rods =
+        fewestRods.solve(deadline_.within(kRodsShare * deadline_.secondsLeft()));
+    for (const StockColumn& column : fewestRods.columns()) lp_->addColumn(column);
+    const bool allCut =
+        std::all_of(rods.uncut.begin(), rods.uncut.end(), [](double n) { return n < kTolerance; });
+    if (rods.complete && allCut) {
+        leastRods_ = roundedUp(rods.value);
+        lp_->requireRods(leastRods_);
+    }
+    steps_ += static_cast<uint64_t>(fewestRods.pricings());
+    const StockColumnGeneration::Solution relaxation =
+        lp_->solve(deadline_.within(kRelaxationShare * deadline_.secondsLeft()));
+    // The relaxation's cost holds a tie-break of less than half the prices' step.
+    const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
+    raiseBound(relaxation.lowerBound - tieBreaks);
+    if (relaxation.solved) roundAndFill(relaxation);
+    dive(deadline_.within(kDiveShare * deadline_.secondsLeft()));
+    steps_ += static_cast<uint64_t>(lp_->pricings());
+    // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
+    if (!deadline_.passed()) {
+        const std::optional<StockPacking> restricted =
+            planFromColumns(instance_, lp_->columns(), uncutPrice(), *best_, leastRods_,
+                            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+        if (restricted) offer(*restricted);
+    }
+    if (!proven() && !deadline_.passed()) {
+        const StockArcFlowOutcome exact =
+            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_);
+        steps_ += exact.nodes;
+        if (exact.better) offer(*exact.better);
+        if (exact.finished)
+            raiseBound(best_->complete() ? priceOf(instance_, *best_) : uncutPrice());
+        else
+            raiseBound(exact.costBound - tieBreaks);
+    }
+    return result();
+}
+
+}  // namespace
+}  // namespace fewest
+
+StockPlanResult planFromStock(const PieceList& pieces, const JobParameters& parameters,
+                              const StockList& stock, const StockPlanOptions& options) {
+    return fewest::StockSolver(pieces, parameters, stock, options).run();
+}
+
+}  // namespace marlo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "model/JobParameters.h"
+#include "model/PieceList.h"
+#include "model/StockList.h"
+#include "optimiser/CuttingPlan.h"
+
+namespace marlo {
+
+// Pieces of one dimension that the stock cannot hold.
+struct UncutDimension {
+    int16_t length = 0;
+    int32_t pieces = 0;
+
+    bool operator==(const UncutDimension&) const = default;
+};
+
+// A result of planning from a stock list: the cheapest plan found, a proven lower bound on the
+// price of every plan, and whether the plan is proven cheapest.
+struct StockPlanResult {
+    // Finished with the best plan (carrying the stock list, each pattern naming its row); or
+    // Aborted with the message of the abort, and no patterns.
+    CuttingPlan plan;
+    double price = 0.0;
+    double priceLowerBound = 0.0;
+    bool optimal = false;
+    // When the stock cannot hold the list: the pieces left uncut in the best plan found, and their
+    // length in mm (what more stock would at least have to hold). The plan is then Aborted.
+    std::vector<UncutDimension> uncut;
+    int64_t missingLength = 0;
+};
+
+struct StockPlanOptions {
+    std::chrono::milliseconds timeLimit{30000};
+    // Raised by the caller to end the run; the best plan found so far is kept.
+    const std::atomic<bool>* stop = nullptr;
+    // Called on the running thread whenever the best plan or the bound improves.
+    std::function<void(const StockPlanResult&)> progress;
+};
+
+// Plans the prepared pieces (at least one) from the stock list at the lowest total price within
+// the rows' quantities, and proves a lower bound on that price: a first-fit plan, the linear
+// relaxation by column generation with one pricing problem per stock row, the cheapest plan of
+// its columns, and an exact arc-flow model over every stock length until the time is up. Of
+// plans of equal price the one with fewer rods is preferred. Each rod holds pieces whose lengths
+// plus (count - 1) cuts fit its usable length: its length less the trim at both ends.
+StockPlanResult planFromStock(const PieceList& pieces, const JobParameters& parameters,
+                              const StockList& stock, const StockPlanOptions& options);
+
+}  // namespace marlo

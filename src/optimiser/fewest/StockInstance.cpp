@@ -1,0 +1,208 @@
+#include "optimiser/fewest/StockInstance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "optimiser/StockTotals.h"
+
+namespace marlo::fewest {
+
+namespace {
+
+constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
+constexpr double kTolerance = 1e-6;
+constexpr int64_t kMostPriceSteps = 8 * 1024 * 1024;
+
+bool hasRods(const StockItem& item) {
+    return !item.quantity || *item.quantity > 0;
+}
+
+double priceStepOf(const std::vector<StockBin>& bins) {
+    int64_t step = 0;
+    for (const StockBin& bin : bins) {
+        const double scaled = bin.price * kPriceScale;
+        if (std::abs(scaled - std::round(scaled)) > kTolerance) return 0.0;
+        step = std::gcd(step, static_cast<int64_t>(std::llround(std::abs(scaled))));
+    }
+    return static_cast<double>(step) / kPriceScale;
+}
+
+}  // namespace
+
+void StockPacking::add(const StockColumn& column, int32_t count) {
+    if (count <= 0) return;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == column) {
+            rods[i] += count;
+            return;
+        }
+    }
+    columns.push_back(column);
+    rods.push_back(count);
+}
+
+int StockPacking::rodCount() const {
+    return std::accumulate(rods.begin(), rods.end(), 0);
+}
+
+bool StockPacking::complete() const {
+    return std::all_of(uncut.begin(), uncut.end(), [](int32_t n) { return n == 0; });
+}
+
+StockInstance stockInstanceOf(const PieceList& pieces, const JobParameters& parameters,
+                              const StockList& stock) {
+    JobParameters longest = parameters;
+    longest.rodLength = longestUsableLength(parameters, stock);
+    const Instance job = instanceOf(pieces, longest);
+    const int32_t cut = std::max<int32_t>(parameters.cutThickness, 0);
+    StockInstance instance;
+    instance.types = job.types;
+    instance.pieceCount = job.pieceCount;
+    instance.mostPiecesPerRod = job.mostPiecesPerRod;
+    const int32_t lightest = job.types.empty() ? 0 : job.types.back().weight;
+    for (size_t row = 0; row < stock.items.size(); ++row) {
+        const StockItem& item = stock.items[row];
+        const int16_t usable = usableLength(parameters, item.length);
+        const int32_t capacity = (usable + cut) / job.unit;
+        if (!hasRods(item) || usable <= 0 || capacity < lightest) continue;
+        StockBin bin;
+        bin.row = static_cast<int16_t>(row);
+        bin.usable = usable;
+        bin.instance = job;
+        bin.instance.capacity = capacity;
+        bin.price = priceOfRod(stock, item);
+        bin.limited = item.quantity.has_value();
+        bin.available = bin.limited ? std::min(*item.quantity, job.pieceCount) : job.pieceCount;
+        instance.bins.push_back(std::move(bin));
+    }
+    instance.priceStep = priceStepOf(instance.bins);
+    return instance;
+}
+
+StockPacking withoutSurplus(const StockInstance& instance, const StockPacking& packing) {
+    const auto types = static_cast<int32_t>(instance.types.size());
+    Instance wanted;
+    wanted.types = instance.types;
+    StockPacking result;
+    std::vector<int64_t> held(instance.types.size(), 0);
+    for (size_t c = 0; c < packing.columns.size(); ++c)
+        for (const PatternEntry& e : packing.columns[c].pattern)
+            held[static_cast<size_t>(e.type)] += static_cast<int64_t>(e.count) * packing.rods[c];
+    for (size_t t = 0; t < instance.types.size(); ++t) {
+        const auto uncut =
+            static_cast<int32_t>(std::max<int64_t>(0, wanted.types[t].demand - held[t]));
+        result.uncut.push_back(uncut);
+        wanted.types[t].demand -= uncut;
+    }
+    // The bin rides along as a type of its own after the job's, wanted as often as it is held, so
+    // that taking out pieces leaves it be.
+    for (size_t b = 0; b < instance.bins.size(); ++b) wanted.types.push_back({0, 0, 0});
+    Packing flat;
+    for (size_t c = 0; c < packing.columns.size(); ++c) {
+        Pattern pattern = packing.columns[c].pattern;
+        const auto binType = types + static_cast<int32_t>(packing.columns[c].bin);
+        addPieces(pattern, binType, 1);
+        wanted.types[static_cast<size_t>(binType)].demand += packing.rods[c];
+        flat.add(pattern, packing.rods[c]);
+    }
+    const Packing trimmed = fewest::withoutSurplus(wanted, flat);
+    for (size_t p = 0; p < trimmed.patterns.size(); ++p) {
+        Pattern pattern = trimmed.patterns[p];
+        const auto bin = static_cast<size_t>(pattern.back().type - types);
+        pattern.pop_back();
+        if (pattern.empty()) continue;
+        result.add({bin, pattern}, trimmed.rods[p]);
+    }
+    return result;
+}
+
+double priceOf(const StockInstance& instance, const StockPacking& packing) {
+    double price = 0.0;
+    for (size_t c = 0; c < packing.columns.size(); ++c)
+        price += instance.bins[packing.columns[c].bin].price * packing.rods[c];
+    return price;
+}
+
+double rodTieBreak(const StockInstance& instance) {
+    const double step = instance.priceStep > 0.0 ? instance.priceStep : 1.0 / kPriceScale;
+    return step / (2.0 * (instance.pieceCount + 1));
+}
+
+double costOf(const StockInstance& instance, const StockPacking& packing, double uncutPrice) {
+    double uncut = 0.0;
+    for (int32_t n : packing.uncut) uncut += n;
+    return priceOf(instance, packing) + rodTieBreak(instance) * packing.rodCount() +
+           uncutPrice * uncut;
+}
+
+double roundedUpPrice(const StockInstance& instance, double bound) {
+    if (instance.priceStep <= 0.0 || bound <= 0.0) return std::max(bound, 0.0);
+    const double step = instance.priceStep;
+    const auto lowest = static_cast<int64_t>(std::ceil(bound / step - kTolerance));
+    // Every plan's rods hold the pieces: their capacities add up to the pieces' weight at least.
+    int64_t weight = 0;
+    for (const ItemType& type : instance.types)
+        weight += static_cast<int64_t>(type.weight) * type.demand;
+    int64_t dearest = 0;
+    int64_t free = 0;  // the capacity of the rods that cost nothing
+    for (const StockBin& bin : instance.bins) {
+        const int64_t price = std::llround(bin.price / step);
+        dearest = std::max(dearest, price);
+        if (price <= 0) free += static_cast<int64_t>(bin.available) * bin.instance.capacity;
+    }
+    const int64_t top = lowest + dearest;
+    if (top > kMostPriceSteps || free >= weight) return static_cast<double>(lowest) * step;
+    // The most capacity that rods costing exactly so many steps give (-1: no choice costs that),
+    // at most the weight; then the cheapest price from `lowest` that holds the weight.
+    const auto needed = static_cast<int32_t>(weight - free);
+    std::vector<int32_t> most(static_cast<size_t>(top) + 1, -1);
+    most[0] = 0;
+    for (const StockBin& bin : instance.bins) {
+        const int64_t price = std::llround(bin.price / step);
+        if (price <= 0) continue;
+        // Any count up to the rods available, as yes/no choices of 1, 2, 4, ... rods.
+        int64_t left = std::min<int64_t>(bin.available, top / price + 1);
+        for (int64_t rods = 1; left > 0; rods *= 2) {
+            const int64_t take = std::min(rods, left);
+            left -= take;
+            const int64_t cost = take * price;
+            const int64_t capacity = take * bin.instance.capacity;
+            for (int64_t s = top; s >= cost; --s) {
+                const int32_t before = most[static_cast<size_t>(s - cost)];
+                if (before < 0) continue;
+                const auto with =
+                    static_cast<int32_t>(std::min<int64_t>(before + capacity, needed));
+                most[static_cast<size_t>(s)] = std::max(most[static_cast<size_t>(s)], with);
+            }
+        }
+    }
+    for (int64_t s = lowest; s <= top; ++s)
+        if (most[static_cast<size_t>(s)] >= needed) return static_cast<double>(s) * step;
+    // No choice up to one rod above the bound holds the pieces: every plan costs more.
+    return static_cast<double>(top + 1) * step;
+}
+
+CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,
+                          const JobParameters& parameters) {
+    CuttingPlan plan;
+    for (size_t b = 0; b < instance.bins.size(); ++b) {
+        const StockBin& bin = instance.bins[b];
+        Packing ofBin;
+        for (size_t c = 0; c < packing.columns.size(); ++c)
+            if (packing.columns[c].bin == b) ofBin.add(packing.columns[c].pattern, packing.rods[c]);
+        if (ofBin.patterns.empty()) continue;
+        JobParameters rod = parameters;
+        rod.rodLength = bin.usable;
+        rod.sortOutputByWaste = 0;
+        for (RodPattern pattern : cuttingPlanOf(bin.instance, ofBin, rod).patterns) {
+            pattern.stockItem = bin.row;
+            bookRods(plan.summary, pattern.waste, pattern.rods);
+            plan.patterns.append() = pattern;
+        }
+    }
+    orderAndNumberPatterns(plan.patterns, parameters.sortOutputByWaste == 1);
+    return plan;
+}
+
+}  // namespace marlo::fewest

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "i18n/StringCatalogue.h"
+#include "settings/SettingsStore.h"
+#include "stock/StockStore.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowMessages.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace marlo {
+
+// The Stock window: the materials of the stock store the settings name, and the chosen
+// material's stock rows and offcuts, edited in place one row at a time. Every change goes to the
+// store at once and the tables are read back from it; a change the store refuses is shown in a
+// message and leaves the store as it was.
+class StockWindow : public QDialog {
+  public:
+    StockWindow(QWidget* parent, const StringCatalogue& catalogue, Dialogs& dialogs,
+                SettingsStore& settings);
+    ~StockWindow() override;
+
+    void loadTexts();
+
+  private:
+    void buildControls();
+    // Opens the store of the URL box; on success the settings remember it.
+    void openStore();
+    void showMaterials(const QString& chosen);
+    void showStock();
+    void fillStockRows();
+    void fillOffcuts();
+    void applyFilter();
+
+    void addMaterial();
+    void renameMaterial();
+    void deleteMaterial();
+    void addRow(QTableWidget* table);
+    void deleteRow(QTableWidget* table);
+    void rowEdited(QTableWidgetItem* item);
+    // The row of the key as the window read it from the store.
+    std::optional<StockItem> storedItem(const QVariant& key, bool offcut) const;
+    void saveMinimumOffcutLength();
+    void importCsv();
+    void exportCsv();
+
+    // False after showing the error's message; the store is unchanged.
+    bool succeeded(const StoreError& error);
+    std::string material() const;
+
+    const StringCatalogue& catalogue_;
+    Dialogs& dialogs_;
+    SettingsStore& settings_;
+    WindowMessages messages_;
+    std::unique_ptr<StockStore> store_;
+    std::optional<MaterialStock> stock_;
+    bool filling_ = false;
+
+    QLabel* storeLabel_;
+    QLineEdit* storeUrl_;
+    QPushButton* openStore_;
+    QWidget* storeContents_;
+    QLabel* materialsLabel_;
+    QListWidget* materials_;
+    QLabel* nameLabel_;
+    QLineEdit* materialName_;
+    QPushButton* addMaterial_;
+    QPushButton* renameMaterial_;
+    QPushButton* deleteMaterial_;
+    QLabel* filterLabel_;
+    QLineEdit* lengthFilter_;
+    QLabel* minimumLabel_;
+    QSpinBox* minimumOffcutLength_;
+    QPushButton* importCsv_;
+    QPushButton* exportCsv_;
+    QLabel* stockRowsLabel_;
+    QTableWidget* stockRows_;
+    QPushButton* addStockRow_;
+    QPushButton* deleteStockRow_;
+    QLabel* offcutsLabel_;
+    QTableWidget* offcuts_;
+    QPushButton* addOffcut_;
+    QPushButton* deleteOffcut_;
+};
+
+}  // namespace marlo

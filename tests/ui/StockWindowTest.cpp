@@ -1,0 +1,231 @@
+#include <QCoreApplication>
+#include <QDialog>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "WindowTest.h"
+#include "jobfile/StockListText.h"
+#include "stock/StockStore.h"
+
+namespace marlo {
+namespace {
+
+std::string fileBytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class StockWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        storeLaterStart();
+        storeUrl = "sqlite:" + folder.filePath(QStringLiteral("stock.sqlite")).toStdString();
+        saveSetting(store, settings::kStockStore, storeUrl);
+    }
+
+    QDialog* openStockWindow() {
+        action(QStringLiteral("mnu_sklad"))->trigger();
+        stockWindow = window->findChild<QDialog*>(QStringLiteral("Sklad"));
+        EXPECT_NE(stockWindow, nullptr);
+        return stockWindow;
+    }
+    template <typename T>
+    T* in(const char* name) const {
+        T* widget = stockWindow->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void click(const char* name) {
+        in<QPushButton>(name)->click();
+        QCoreApplication::processEvents();
+    }
+    // Types into a cell as the user does; the store has the change once the events have run.
+    void type(const char* table, int row, int column, const QString& text) {
+        in<QTableWidget>(table)->item(row, column)->setText(text);
+        QCoreApplication::processEvents();
+    }
+    QStringList materialNames() {
+        QStringList names;
+        auto* list = in<QListWidget>("lstMaterialy");
+        for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+        return names;
+    }
+    std::vector<QStringList> visibleRows(const char* table) {
+        auto* grid = in<QTableWidget>(table);
+        const std::vector<QStringList> all = rows(grid);
+        std::vector<QStringList> result;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (!grid->isRowHidden(row)) result.push_back(all[row]);
+        return result;
+    }
+    // The stock as another program reads it from the store.
+    std::vector<StockItem> storedStock(const std::string& material) {
+        auto opened = StockStore::open(storeUrl);
+        EXPECT_TRUE(opened.value) << opened.error.detail;
+        const auto stock = (*opened.value)->stockOf(material);
+        return stock.value ? stock.value->list.items : std::vector<StockItem>{};
+    }
+    QString lastMessage() const {
+        return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
+    }
+
+    QTemporaryDir folder;
+    std::string storeUrl;
+    QDialog* stockWindow = nullptr;
+};
+
+TEST_F(StockWindowTest,
+       materialsRowsAndOffcuts_areEditedInTheStoreFilteredSortedAndCarriedThroughCsv) {
+    start();
+    ASSERT_TRUE(openStockWindow());
+    EXPECT_EQ(stockWindow->windowTitle(), QStringLiteral("Stock"));
+    EXPECT_EQ(in<QLineEdit>("txtSklad")->text().toStdString(), storeUrl);
+    EXPECT_TRUE(materialNames().isEmpty());
+
+    in<QLineEdit>("txtMaterial")->setText(QStringLiteral("Profile 70"));
+    click("cmdPridatMaterial");
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Profile 70")});
+
+    // A new row is stored once its length is typed; each cell then changes it in place.
+    click("cmdPridatZasobu");
+    type("grdZasoby", 0, 0, QStringLiteral("6000"));
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")),
+              (std::vector<QStringList>{{"6000", "unlimited"}}));
+    type("grdZasoby", 0, 1, QStringLiteral("10"));
+    type("grdZasoby", 0, 2, QStringLiteral("12,5"));
+    click("cmdPridatZasobu");
+    type("grdZasoby", 1, 0, QStringLiteral("3000"));
+    click("cmdPridatZvysok");
+    type("grdZvysky", 0, 1, QStringLiteral("1200"));
+    click("cmdPridatZvysok");
+    type("grdZvysky", 1, 0, QStringLiteral("B-7"));
+    type("grdZvysky", 1, 1, QStringLiteral("2500"));
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")),
+              (std::vector<QStringList>{{"6000", "10", "12.50"}, {"3000", "unlimited"}}));
+    EXPECT_EQ(rows(in<QTableWidget>("grdZvysky")),
+              (std::vector<QStringList>{{"B-7", "2500"}, {"R-0001", "1200"}}));
+
+    // A value that cannot be stored is refused with a message; the store keeps the row.
+    type("grdZasoby", 0, 1, QStringLiteral("many"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("This value cannot be stored: many"));
+    const std::vector<StockItem> stored = {
+        {6000, 10, 12.5, StockKind::Rod, ""},
+        {3000, std::nullopt, std::nullopt, StockKind::Rod, ""},
+        {2500, 1, std::nullopt, StockKind::Offcut, "B-7"},
+        {1200, 1, std::nullopt, StockKind::Offcut, "R-0001"},
+    };
+    EXPECT_EQ(storedStock("Profile 70"), stored);
+
+    // The filter hides what is shorter; a column header sorts by value.
+    in<QLineEdit>("txtDlzkaOd")->setText(QStringLiteral("2000"));
+    EXPECT_EQ(visibleRows("grdZasoby").size(), 2u);
+    EXPECT_EQ(visibleRows("grdZvysky"), (std::vector<QStringList>{{"B-7", "2500"}}));
+    in<QLineEdit>("txtDlzkaOd")->clear();
+    in<QTableWidget>("grdZasoby")->sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby"))[0][0], QStringLiteral("3000"));
+
+    in<QTableWidget>("grdZasoby")->selectRow(0);
+    click("cmdZmazatZasobu");
+    in<QTableWidget>("grdZvysky")->selectRow(1);
+    click("cmdZmazatZvysok");
+    auto* minimum = in<QSpinBox>("txtMinZvysok");
+    minimum->setValue(500);
+    emit minimum->editingFinished();
+    const std::vector<StockItem> left = {stored[0], stored[2]};
+    EXPECT_EQ(storedStock("Profile 70"), left);
+
+    // Export writes the store's stock; import replaces it.
+    const QString exported = folder.filePath(QStringLiteral("out.csv"));
+    dialogs.files = {exported};
+    click("cmdExportCsv");
+    EXPECT_EQ(readStockListFile(exported.toStdString()).stock.list.items, left);
+    const QString imported = folder.filePath(QStringLiteral("in.csv"));
+    std::ofstream(imported.toStdString()) << "length;quantity;price;kind;id\n2500;4;;rod;\n";
+    dialogs.files = {imported};
+    click("cmdImportCsv");
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")), (std::vector<QStringList>{{"2500", "4"}}));
+    EXPECT_EQ(in<QTableWidget>("grdZvysky")->rowCount(), 0);
+
+    in<QLineEdit>("txtMaterial")->setText(QStringLiteral("Profile 80"));
+    click("cmdPremenovatMaterial");
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Profile 80")});
+    dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    click("cmdZmazatMaterial");
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Profile 80")});
+    click("cmdZmazatMaterial");
+    EXPECT_EQ(
+        lastMessage(),
+        QStringLiteral("Delete the material Profile 80 with all its stock rows and offcuts?"));
+    EXPECT_TRUE(materialNames().isEmpty());
+    EXPECT_FALSE(in<QTableWidget>("grdZasoby")->isEnabled());
+}
+
+TEST_F(StockWindowTest, storeFailures_showAMessageAndChangeNothing) {
+    // A file that is no stock store is named so and left as it was.
+    const QString damaged = folder.filePath(QStringLiteral("damaged.sqlite"));
+    std::ofstream(damaged.toStdString(), std::ios::binary) << std::string(4096, 'x');
+    saveSetting(store, settings::kStockStore, "sqlite:" + damaged.toStdString());
+    start();
+    ASSERT_TRUE(openStockWindow());
+    EXPECT_TRUE(
+        lastMessage().startsWith(QStringLiteral("This is not a stock store, or it is damaged: ")))
+        << lastMessage().toStdString();
+    EXPECT_FALSE(in<QWidget>("lstMaterialy")->isEnabled());
+    EXPECT_EQ(fileBytes(damaged), std::string(4096, 'x'));
+
+    // Another store opened from the window is remembered.
+    {
+        auto opened = StockStore::open(storeUrl);
+        ASSERT_TRUE(opened.value);
+        ASSERT_FALSE(
+            (*opened.value)->replaceStock("Tube 40", {{{2500, 5, {}, StockKind::Rod, ""}}}));
+    }
+    in<QLineEdit>("txtSklad")->setText(QString::fromStdString(storeUrl));
+    click("cmdOtvoritSklad");
+    EXPECT_EQ(readSetting(store, settings::kStockStore), storeUrl);
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Tube 40")});
+
+    // A bad stock list is refused whole.
+    const QString bad = folder.filePath(QStringLiteral("bad.csv"));
+    std::ofstream(bad.toStdString()) << "length;quantity\n2000;3\n-5;1\n";
+    dialogs.files = {bad};
+    click("cmdImportCsv");
+    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("Nothing was changed.")))
+        << lastMessage().toStdString();
+    // Rods another program took after the window read the row are not put back by an edit.
+    {
+        auto opened = StockStore::open(storeUrl);
+        const MaterialStock tube = *(*opened.value)->stockOf("Tube 40").value;
+        ASSERT_FALSE((*opened.value)
+                         ->changeStockRow("Tube 40", tube.rowKeys[0], tube.list.items[0],
+                                          {2500, 2, {}, StockKind::Rod, ""}));
+    }
+    type("grdZasoby", 0, 2, QStringLiteral("3"));
+    EXPECT_TRUE(lastMessage().startsWith(
+        QStringLiteral("The stock list cannot be stored: stock row 2500 is gone or was changed")))
+        << lastMessage().toStdString();
+    EXPECT_EQ(storedStock("Tube 40"),
+              (std::vector<StockItem>{{2500, 2, std::nullopt, StockKind::Rod, ""}}));
+    EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")), (std::vector<QStringList>{{"2500", "2"}}));
+
+    // So is a change to a material another program deleted meanwhile.
+    {
+        auto opened = StockStore::open(storeUrl);
+        ASSERT_FALSE((*opened.value)->deleteMaterial("Tube 40"));
+    }
+    type("grdZasoby", 0, 1, QStringLiteral("7"));
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("Unknown material: Tube 40")))
+        << lastMessage().toStdString();
+    auto opened = StockStore::open(storeUrl);
+    EXPECT_TRUE((*opened.value)->materials().value->empty());
+}
+
+}  // namespace
+}  // namespace marlo
