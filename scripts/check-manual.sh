@@ -32,6 +32,8 @@ if ! command -v pdftotext > /dev/null; then
 fi
 
 trimmed_lines() { sed 's/^ *//; s/ *$//'; }
+# The page checks read their whole input: a grep -q or head that stops early would end the
+# pipeline's writer with SIGPIPE, which pipefail reports as a missing chapter.
 
 # check_parts PDF COUNT: the cover names COUNT parts with the page each starts on; that page
 # starts with the part's title and lists its chapters, each on the page it names.
@@ -46,14 +48,14 @@ check_parts() {
     [ -n "$line" ] || continue
     title=$(sed -E 's/ +[0-9]+$//' <<< "$line")
     number=$(grep -oE '[0-9]+$' <<< "$line")
-    page "$number" | trimmed_lines | head -n1 | grep -qxF "$title" \
+    page "$number" | trimmed_lines | sed -n 1p | grep -xF "$title" > /dev/null \
       || fail "$pdf: part '$title' does not start on page $number"
     entries=$(page "$number" | trimmed_lines | grep -E '^[^ ].* [0-9]+$' | head -n 20)
     [ -n "$entries" ] || fail "$pdf: no contents list on page $number"
     while read -r entry; do
       chapter=$(sed -E 's/ +[0-9]+$//' <<< "$entry")
       at=$(grep -oE '[0-9]+$' <<< "$entry")
-      page "$at" | trimmed_lines | grep -qxF "$chapter" \
+      page "$at" | trimmed_lines | grep -xF "$chapter" > /dev/null \
         || fail "$pdf: contents: '$chapter' is not on page $at"
       checked=$((checked + 1))
     done <<< "$entries"
