@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli/CommandLine.h"
+#include "cli/MaterialRun.h"
 #include "cli/RunOutcome.h"
 #include "cli/SawOutputs.h"
 #include "cli/StockCommands.h"
@@ -31,6 +32,7 @@
 #include "reports/XlsxWriter.h"
 #include "settings/ProgramSettings.h"
 #include "settings/UserLocale.h"
+#include "stock/StoreLocation.h"
 
 namespace marlo {
 
@@ -176,13 +178,21 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
 
 // One run with its outputs, once the command line and the parameters are settled.
 int optimise(const CliOptions& options, const JobParameters& parameters,
-             const MethodChoice& methodChoice, const StringCatalogue& catalogue, std::ostream& out,
-             std::ostream& err, const std::atomic<bool>& stop) {
+             const MethodChoice& methodChoice, const std::string& storeUrl,
+             const StringCatalogue& catalogue, std::ostream& out, std::ostream& err,
+             const std::atomic<bool>& stop) {
     StockList stock;
     if (options.stockPath) {
         std::optional<StockList> read = readStock(*options.stockPath, catalogue, err);
         if (!read) return exit_status::kBadUsage;
         stock = std::move(*read);
+    }
+    std::optional<MaterialRun> material;
+    if (options.material) {
+        int failed = exit_status::kStoreFailed;
+        material = MaterialRun::open(storeUrl, *options.material, catalogue, err, failed);
+        if (!material) return failed;
+        stock = material->stock();
     }
     // Pieces must be shorter than the longest rod left once the trim is off both its ends.
     const int16_t longestUsable = longestUsableLength(parameters, stock);
@@ -257,6 +267,10 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
             planEfficiency(outcome.totals, parameters, patternsOf(plan.patterns), stock);
     }
 
+    // The plan is booked before anything is printed, so that the outputs say whether it was.
+    if (status == exit_status::kFinished && options.book)
+        status = material->book(plan.patterns, read.job, options.jobPath, catalogue, outcome, err);
+
     // A closed or full standard output does not keep the files from being written.
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue)) << std::flush;
     const bool printed = static_cast<bool>(out);
@@ -264,7 +278,10 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
         const int sawStatus =
-            writeSawOutputs(options, read.job, plan, parameters, plan.stock, catalogue, err);
+            writeSawOutputs(options, read.job, plan, parameters, plan.stock,
+                            material ? material->offcutLabels(outcome.newOffcuts)
+                                     : std::vector<OffcutLabel>{},
+                            catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
         if (status == exit_status::kFinished) status = sawStatus;
@@ -313,7 +330,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     // Out of memory, the run ends with a message rather than silently.
     try {
-        return optimise(options, parameters, methodChoice, catalogue, out, err, stop);
+        return optimise(options, parameters, methodChoice,
+                        options.store.value_or(configuredStoreUrl(settings)), catalogue, out, err,
+                        stop);
     } catch (const std::bad_alloc&) {
         err << catalogue.text(safety_text::kOutOfMemory) << '\n';
         return exit_status::kAborted;

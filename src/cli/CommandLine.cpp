@@ -9,13 +9,13 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--method search|fewest] [--time-limit S] [--stock FILE.csv] [--trim "
-    "N]\n"
+    "                      [--method search|fewest] [--time-limit S] [--trim N]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n"
     "                      [--labels FILE.pdf] [--label-layout NAME|help] [--label-start N]\n"
     "                      [--saw-list FILE.csv] [--saw-sheet FILE.pdf]\n"
+    "                      [--stock FILE.csv | --material NAME [--book] [--store URL]]\n"
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
     "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
@@ -75,6 +75,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--stock") {
             if (!hasValue) return {std::nullopt, "--stock needs a file name"};
             options.stockPath = arguments[++i];
+        } else if (argument == "--material" || argument == "--store") {
+            if (!hasValue || arguments[i + 1].empty())
+                return {std::nullopt, argument + " needs a value"};
+            (argument == "--material" ? options.material : options.store) = arguments[++i];
+        } else if (argument == "--book") {
+            options.book = true;
         } else if (argument == "--report" || argument == "--pdf" || argument == "--xlsx") {
             if (!hasValue) return {std::nullopt, argument + " needs a file name"};
             std::optional<std::string>& path = argument == "--report" ? options.reportPath
@@ -136,6 +142,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     // Listing the label layouts needs no job.
     if (options.labelLayout == "help") return {options, {}};
     if (options.jobPath.empty()) return {std::nullopt, "no job file given"};
+    if (options.material && options.stockPath)
+        return {std::nullopt, "--material and --stock exclude each other"};
+    if (options.book && !options.material) return {std::nullopt, "--book needs --material"};
     return {options, {}};
 }
 

@@ -28,6 +28,9 @@ struct CliOptions {
     std::optional<std::string> sawListPath;   // the saw list as CSV
     std::optional<std::string> sawSheetPath;  // the saw list as PDF
     std::optional<std::string> stockPath;     // a stock list (CSV) to plan from
+    std::optional<std::string> material;      // a material of the stock store to plan from
+    std::optional<std::string> store;         // the stock store's URL
+    bool book = false;                        // book the finished plan in the store
     bool json = false;
     bool progress = false;
 

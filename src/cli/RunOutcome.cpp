@@ -6,6 +6,7 @@
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
 #include "reports/ColumnWriter.h"
@@ -122,6 +123,13 @@ std::string outcomeJson(const RunOutcome& o) {
         ", ";
     json += "\"optimal\": " + std::string(o.optimal ? "true" : "false");
     if (o.stock != nullptr) json += stockTotalsJson(o, patterns);
+    if (o.booked) {
+        json += ", \"booked\": " + std::string(*o.booked ? "true" : "false");
+        json += ", \"new_offcuts\": " + jsonList(o.newOffcuts, [](const StoredOffcut& offcut) {
+                    return "{\"id\": " + jsonString(offcut.id) +
+                           ", \"length\": " + std::to_string(offcut.length) + "}";
+                });
+    }
     return json + "}\n";
 }
 
@@ -196,6 +204,13 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         out.tab(34);
         out.text(std::to_string(*o.lowerBound) + "  " +
                  catalogue.text(o.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
+        out.endLine();
+    }
+    if (o.booked.value_or(false)) {
+        std::string identifiers;
+        for (const StoredOffcut& offcut : o.newOffcuts)
+            identifiers += (identifiers.empty() ? "" : " ") + offcut.id;
+        out.text(catalogue.text(store_text::kBooked) + (identifiers.empty() ? "-" : identifiers));
         out.endLine();
     }
     return sink.text();

@@ -7,6 +7,7 @@
 #include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
 #include "optimiser/fewest/StockCutting.h"
+#include "stock/StockUsage.h"
 
 namespace marlo {
 
@@ -29,6 +30,9 @@ struct RunOutcome {
     std::optional<double> priceLowerBound;
     std::vector<UncutDimension> uncut;
     int64_t missingLength = 0;
+    // Runs with --book: whether the plan was booked, and the offcuts the booking put in.
+    std::optional<bool> booked;
+    std::vector<StoredOffcut> newOffcuts;
 };
 
 // The one JSON object of --json.

@@ -44,7 +44,8 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
 
 int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
                     const JobParameters& parameters, const StockList& stock,
-                    const StringCatalogue& catalogue, std::ostream& err) {
+                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
+                    std::ostream& err) {
     if (!options.labelsPath && !options.sawListPath && !options.sawSheetPath)
         return exit_status::kFinished;
     const SawList saw = sawList(job.list, plan.patterns, parameters, stock);
@@ -58,8 +59,8 @@ int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan
     written(options.labelsPath, [&](const std::string& path) {
         const std::vector<PieceLabel> labels = pieceLabels(
             job.header, saw, labelReference(options.jobPath, job.header.customer), date);
-        const PagedDocument document = composePieceLabels(
-            labels, *chosenLayout(options), options.labelStart.value_or(1), catalogue);
+        const PagedDocument document = composePieceAndOffcutLabels(
+            labels, offcuts, *chosenLayout(options), options.labelStart.value_or(1), catalogue);
         return savePagedDocumentPdf(document, path,
                                     QString::fromStdString(catalogue.text(saw_text::kLabels)));
     });

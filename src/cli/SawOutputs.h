@@ -6,6 +6,7 @@
 
 #include "cli/CommandLine.h"
 #include "i18n/StringCatalogue.h"
+#include "labels/PieceLabels.h"
 #include "model/Job.h"
 #include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
@@ -19,10 +20,12 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
                                             const StringCatalogue& catalogue);
 
 // The piece labels (PDF), the saw list (CSV) and the saw sheet (PDF) of a finished run, each
-// when asked for; labels on `--label-layout` (default a4-3x8) from sticker `--label-start`.
+// when asked for; labels on `--label-layout` (default a4-3x8) from sticker `--label-start`,
+// followed by the labels of the offcuts a booking kept.
 // The exit status: finished, or bad usage when a file could not be written.
 int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
                     const JobParameters& parameters, const StockList& stock,
-                    const StringCatalogue& catalogue, std::ostream& err);
+                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
+                    std::ostream& err);
 
 }  // namespace marlo

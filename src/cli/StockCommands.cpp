@@ -100,7 +100,7 @@ std::string table(const std::vector<std::vector<std::string>>& rows) {
 }
 
 std::string quantityText(std::optional<int64_t> quantity, const StringCatalogue& catalogue) {
-    return quantity ? std::to_string(*quantity) : catalogue.text(stock_text::kUnlimited);
+    return quantity ? std::to_string(*quantity) : catalogue.text(store_text::kUnlimited);
 }
 
 std::string priceText(std::optional<double> price) {
@@ -118,13 +118,13 @@ int listMaterials(StockStore& store, std::ostream& out, const StringCatalogue& c
         return exit_status::kStoreFailed;
     }
     if (materials.value->empty()) {
-        out << catalogue.text(stock_text::kNoMaterial) << '\n';
+        out << catalogue.text(store_text::kNoMaterial) << '\n';
         return exit_status::kFinished;
     }
     std::vector<std::vector<std::string>> rows = {
-        {catalogue.text(stock_text::kMaterial), catalogue.text(stock_text::kStockRows),
-         catalogue.text(stock_text::kRods), catalogue.text(stock_text::kOffcuts),
-         catalogue.text(stock_text::kMinimumOffcutLength)}};
+        {catalogue.text(store_text::kMaterial), catalogue.text(store_text::kStockRows),
+         catalogue.text(store_text::kRods), catalogue.text(store_text::kOffcuts),
+         catalogue.text(store_text::kMinimumOffcutLength)}};
     for (const MaterialSummary& m : *materials.value)
         rows.push_back({m.name, std::to_string(m.stockRows), quantityText(m.rods, catalogue),
                         std::to_string(m.offcuts), std::to_string(m.minimumOffcutLength)});
@@ -139,22 +139,17 @@ int listStock(StockStore& store, const std::string& material, std::ostream& out,
         err << storeErrorMessage(stock.error, catalogue) << '\n';
         return exit_status::kStoreFailed;
     }
-    out << catalogue.text(stock_text::kMaterial) << ": " << material << "  ("
-        << catalogue.text(stock_text::kMinimumOffcutLength) << ": "
+    out << catalogue.text(store_text::kMaterial) << ": " << material << "  ("
+        << catalogue.text(store_text::kMinimumOffcutLength) << ": "
         << stock.value->minimumOffcutLength << ")\n";
     std::vector<std::vector<std::string>> rows = {
-        {catalogue.text(stock_text::kLength), catalogue.text(stock_text::kQuantity),
-         catalogue.text(stock_text::kPrice), catalogue.text(stock_text::kOffcut),
-         catalogue.text(stock_text::kOrigin)}};
+        {catalogue.text(store_text::kLength), catalogue.text(store_text::kQuantity),
+         catalogue.text(store_text::kPrice), catalogue.text(store_text::kOffcut),
+         catalogue.text(store_text::kOrigin)}};
     for (size_t i = 0; i < stock.value->list.items.size(); ++i) {
         const StockItem& item = stock.value->list.items[i];
-        const OffcutOrigin& origin = stock.value->origins[i];
-        std::string from = origin.jobFile;
-        for (const std::string& part : {origin.customer, origin.date})
-            if (!part.empty()) from += (from.empty() ? "" : ", ") + part;
-        if (origin.pattern > 0) from += " #" + std::to_string(origin.pattern);
         rows.push_back({std::to_string(item.length), quantityText(item.quantity, catalogue),
-                        priceText(item.price), item.id, from});
+                        priceText(item.price), item.id, originText(stock.value->origins[i])});
     }
     out << table(rows);
     return exit_status::kFinished;
@@ -173,18 +168,18 @@ int importStock(StockStore& store, const StockCommandLine& line, std::ostream& o
     }
     for (const StockRowRefusal& refusal : read.stock.refused)
         err << *line.file << ": "
-            << fillIn(catalogue.text(stock_text::kStockRowFaults + int(refusal.fault)),
+            << fillIn(catalogue.text(store_text::kStockRowFaults + int(refusal.fault)),
                       {std::to_string(refusal.line)})
             << '\n';
     if (!read.stock.refused.empty()) {
-        err << catalogue.text(stock_text::kNothingChanged) << '\n';
+        err << catalogue.text(store_text::kNothingChanged) << '\n';
         return exit_status::kBadUsage;
     }
     const StoreError error =
         store.replaceStock(*line.material, read.stock.list, line.minimumOffcutLength);
     if (error) {
         err << storeErrorMessage(error, catalogue) << '\n'
-            << catalogue.text(stock_text::kNothingChanged) << '\n';
+            << catalogue.text(store_text::kNothingChanged) << '\n';
         return exit_status::kStoreFailed;
     }
     const StoreResult<MaterialStock> stored = store.stockOf(*line.material);
@@ -193,7 +188,7 @@ int importStock(StockStore& store, const StockCommandLine& line, std::ostream& o
         const auto offcuts = std::count_if(items.begin(), items.end(), [](const StockItem& item) {
             return item.kind == StockKind::Offcut;
         });
-        out << fillIn(catalogue.text(stock_text::kImported),
+        out << fillIn(catalogue.text(store_text::kImported),
                       {*line.material, std::to_string(items.size() - offcuts),
                        std::to_string(offcuts)})
             << '\n';
@@ -230,7 +225,7 @@ int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out
     StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
     if (!opened.value) {
         err << storeErrorMessage(opened.error, catalogue) << '\n' << url << '\n';
-        if (line->command == "import") err << catalogue.text(stock_text::kNothingChanged) << '\n';
+        if (line->command == "import") err << catalogue.text(store_text::kNothingChanged) << '\n';
         return opened.error.kind == StoreError::Kind::BadLocation ? exit_status::kBadUsage
                                                                   : exit_status::kStoreFailed;
     }

@@ -86,15 +86,14 @@ void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) 
     addText(page, boxes.code, face.code, codeTextPt(inner), false, TextAlign::Centre);
 }
 
-template <typename Label, typename FaceOf>
-PagedDocument composeLabels(const std::vector<Label>& labels, const LabelSheetLayout& layout,
-                            int start, FaceOf faceOf) {
+PagedDocument composeFaces(const std::vector<LabelFace>& faces, const LabelSheetLayout& layout,
+                           int start) {
     PagedDocument document{layout.pageWidth, layout.pageHeight, {}};
-    for (size_t i = 0; i < labels.size(); ++i) {
+    for (size_t i = 0; i < faces.size(); ++i) {
         const LabelPlace place = labelPlace(layout, start, static_cast<int>(i));
         if (static_cast<int>(document.pages.size()) <= place.page)
             document.pages.resize(static_cast<size_t>(place.page) + 1);
-        composeFace(document.pages[static_cast<size_t>(place.page)], place.rect, faceOf(labels[i]));
+        composeFace(document.pages[static_cast<size_t>(place.page)], place.rect, faces[i]);
     }
     return document;
 }
@@ -137,35 +136,53 @@ LabelFaceBoxes labelFaceBoxes(const RectMm& label) {
     return boxes;
 }
 
+namespace {
+
+LabelFace pieceFace(const PieceLabel& label, const StringCatalogue& catalogue) {
+    const std::string detail =
+        catalogue.text(saw_text::kPattern) + ' ' + std::to_string(label.pattern) + " \u00b7 " +
+        catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
+        catalogue.text(saw_text::kOf) + ' ' + std::to_string(label.rods) + " \u00b7 " +
+        catalogue.text(saw_text::kPiece) + ' ' + std::to_string(label.piece);
+    return LabelFace{headingOf(label.header),
+                     lengthText(label.length),
+                     catalogue.text(saw_text::kRow) + ' ' + std::to_string(label.row),
+                     label.date,
+                     detail,
+                     label.code};
+}
+
+LabelFace offcutFace(const OffcutLabel& label, const StringCatalogue& catalogue) {
+    return LabelFace{label.material,
+                     lengthText(label.length),
+                     catalogue.text(saw_text::kOffcut),
+                     {},
+                     catalogue.text(saw_text::kOrigin) + ": " + label.origin,
+                     label.id};
+}
+
+}  // namespace
+
 PagedDocument composePieceLabels(const std::vector<PieceLabel>& labels,
                                  const LabelSheetLayout& layout, int start,
                                  const StringCatalogue& catalogue) {
-    return composeLabels(labels, layout, start, [&](const PieceLabel& label) {
-        const std::string detail =
-            catalogue.text(saw_text::kPattern) + ' ' + std::to_string(label.pattern) + " \u00b7 " +
-            catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
-            catalogue.text(saw_text::kOf) + ' ' + std::to_string(label.rods) + " \u00b7 " +
-            catalogue.text(saw_text::kPiece) + ' ' + std::to_string(label.piece);
-        return LabelFace{headingOf(label.header),
-                         lengthText(label.length),
-                         catalogue.text(saw_text::kRow) + ' ' + std::to_string(label.row),
-                         label.date,
-                         detail,
-                         label.code};
-    });
+    return composePieceAndOffcutLabels(labels, {}, layout, start, catalogue);
 }
 
 PagedDocument composeOffcutLabels(const std::vector<OffcutLabel>& labels,
                                   const LabelSheetLayout& layout, int start,
                                   const StringCatalogue& catalogue) {
-    return composeLabels(labels, layout, start, [&](const OffcutLabel& label) {
-        return LabelFace{label.material,
-                         lengthText(label.length),
-                         catalogue.text(saw_text::kOffcut),
-                         {},
-                         catalogue.text(saw_text::kOrigin) + ": " + label.origin,
-                         label.id};
-    });
+    return composePieceAndOffcutLabels({}, labels, layout, start, catalogue);
+}
+
+PagedDocument composePieceAndOffcutLabels(const std::vector<PieceLabel>& pieces,
+                                          const std::vector<OffcutLabel>& offcuts,
+                                          const LabelSheetLayout& layout, int start,
+                                          const StringCatalogue& catalogue) {
+    std::vector<LabelFace> faces;
+    for (const PieceLabel& label : pieces) faces.push_back(pieceFace(label, catalogue));
+    for (const OffcutLabel& label : offcuts) faces.push_back(offcutFace(label, catalogue));
+    return composeFaces(faces, layout, start);
 }
 
 }  // namespace marlo

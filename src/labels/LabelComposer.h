@@ -24,5 +24,10 @@ PagedDocument composePieceLabels(const std::vector<PieceLabel>& labels,
 PagedDocument composeOffcutLabels(const std::vector<OffcutLabel>& labels,
                                   const LabelSheetLayout& layout, int start,
                                   const StringCatalogue& catalogue);
+// The piece labels, then on the next stickers the labels of the offcuts a booking kept.
+PagedDocument composePieceAndOffcutLabels(const std::vector<PieceLabel>& pieces,
+                                          const std::vector<OffcutLabel>& offcuts,
+                                          const LabelSheetLayout& layout, int start,
+                                          const StringCatalogue& catalogue);
 
 }  // namespace marlo

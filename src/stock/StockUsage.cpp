@@ -4,6 +4,14 @@
 
 namespace marlo {
 
+std::string originText(const OffcutOrigin& origin) {
+    std::string text = origin.jobFile;
+    for (const std::string& part : {origin.customer, origin.date})
+        if (!part.empty()) text += (text.empty() ? "" : ", ") + part;
+    if (origin.pattern > 0) text += " #" + std::to_string(origin.pattern);
+    return text;
+}
+
 StockUsage usageOfPlan(const MaterialStock& stock, const PatternTable& patterns,
                        const OffcutOrigin& origin) {
     StockUsage usage;

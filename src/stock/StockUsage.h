@@ -20,6 +20,9 @@ struct OffcutOrigin {
     bool operator==(const OffcutOrigin&) const = default;
 };
 
+// The origin as one line: "frames.opt, ACME, 2026-12-08 #2".
+std::string originText(const OffcutOrigin& origin);
+
 // One offcut as the store keeps it.
 struct StoredOffcut {
     std::string id;

@@ -10,32 +10,32 @@ int errorOffset(StoreError::Kind kind) {
     using Kind = StoreError::Kind;
     switch (kind) {
         case Kind::BadLocation:
-            return stock_text::kBadLocation;
+            return store_text::kBadLocation;
         case Kind::Unreachable:
-            return stock_text::kUnreachable;
+            return store_text::kUnreachable;
         case Kind::ConnectionLost:
-            return stock_text::kConnectionLost;
+            return store_text::kConnectionLost;
         case Kind::PermissionDenied:
-            return stock_text::kPermissionDenied;
+            return store_text::kPermissionDenied;
         case Kind::ReadOnly:
-            return stock_text::kReadOnly;
+            return store_text::kReadOnly;
         case Kind::Locked:
-            return stock_text::kLocked;
+            return store_text::kLocked;
         case Kind::NewerSchema:
-            return stock_text::kNewerSchema;
+            return store_text::kNewerSchema;
         case Kind::Corrupt:
-            return stock_text::kCorrupt;
+            return store_text::kCorrupt;
         case Kind::DiskFull:
-            return stock_text::kDiskFull;
+            return store_text::kDiskFull;
         case Kind::UnknownMaterial:
-            return stock_text::kUnknownMaterial;
+            return store_text::kUnknownMaterial;
         case Kind::BadStock:
-            return stock_text::kBadStock;
+            return store_text::kBadStock;
         case Kind::None:
         case Kind::Failed:
             break;
     }
-    return stock_text::kFailed;
+    return store_text::kFailed;
 }
 
 }  // namespace
@@ -61,18 +61,18 @@ std::string storeErrorMessage(const StoreError& error, const StringCatalogue& ca
 std::string shortageMessage(const Shortage& shortage, const StringCatalogue& catalogue) {
     switch (shortage.kind) {
         case Shortage::Kind::Material:
-            return catalogue.text(stock_text::kMaterialGone);
+            return catalogue.text(store_text::kMaterialGone);
         case Shortage::Kind::StockRow:
-            return fillIn(catalogue.text(stock_text::kStockRowGone),
+            return fillIn(catalogue.text(store_text::kStockRowGone),
                           {std::to_string(shortage.length)});
         case Shortage::Kind::Rods:
-            return fillIn(catalogue.text(stock_text::kNotEnoughRods),
+            return fillIn(catalogue.text(store_text::kNotEnoughRods),
                           {std::to_string(shortage.length), std::to_string(shortage.needed),
                            std::to_string(shortage.available)});
         case Shortage::Kind::Offcut:
             break;
     }
-    return fillIn(catalogue.text(stock_text::kOffcutGone), {shortage.offcutId});
+    return fillIn(catalogue.text(store_text::kOffcutGone), {shortage.offcutId});
 }
 
 }  // namespace marlo

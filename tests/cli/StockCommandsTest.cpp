@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/CliRun.h"
+#include "jobfile/JobFile.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
 
@@ -33,6 +35,10 @@ class StockCommandsTest : public ::testing::Test {
 
     int run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "stock");
+        return runCommand(arguments);
+    }
+
+    int runCommand(const std::vector<std::string>& arguments) {
         std::ostringstream out, err;
         const std::atomic<bool> stop{false};
         const int status = runCli(arguments, out, err, settings_, stop);
@@ -142,6 +148,71 @@ TEST_F(StockCommandsTest, everyFailure_isNamedAndChangesNothing) {
     EXPECT_EQ(run({"list", "--store", "mysql://stock/shop"}), exit_status::kBadUsage);
     EXPECT_EQ(run({"import", "--material", "Tube", "--store", store_}), exit_status::kBadUsage);
     EXPECT_EQ(run({"sell"}), exit_status::kBadUsage);
+}
+
+// The text of a PDF file, as poppler's pdftotext reads it.
+std::string textOfPdf(const std::string& path) {
+    std::string text;
+    if (FILE* pipe = ::popen(("pdftotext '" + path + "' -").c_str(), "r")) {
+        char block[4096];
+        while (const size_t n = std::fread(block, 1, sizeof block, pipe)) text.append(block, n);
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+TEST_F(StockCommandsTest, optimiseFromAMaterial_plansFromTheStoreAndBookingTakesItsStockOnce) {
+    // Two rods of 6000 and an offcut of 2500; leftovers of 1000 mm and more are kept.
+    ASSERT_EQ(run({"import", "--material", "Tube", file("stock.csv",
+                                                     "length;quantity;price;kind;id\n"
+                                                     "6000;2;;rod;\n"
+                                                     "2500;1;;offcut;A-1\n"),
+                   "--min-offcut", "1000", "--store", store_}),
+              exit_status::kFinished)
+        << err_;
+    const fs::path job = folder_ / "frames.opt";
+    ASSERT_TRUE(writeJobFile(job, {{"ACME", "Frames", "White"}, {{"2400", "1"}, {"2000", "2"}}}));
+    const std::vector<std::string> optimise = {
+        "optimise", job.string(), "--material", "Tube", "--store", store_, "--cut-thickness",
+        "0", "--trim", "0", "--time-limit", "5", "--json", "--language", "en"};
+
+    // Planning alone changes nothing: the offcut takes the 2400, one rod the two 2000s.
+    ASSERT_EQ(runCommand(optimise), exit_status::kFinished) << err_;
+    EXPECT_NE(out_.find("\"stock_id\": \"A-1\""), std::string::npos) << out_;
+    EXPECT_NE(out_.find("\"price\": 6"), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("booked"), std::string::npos);
+
+    std::vector<std::string> booking = optimise;
+    booking.push_back("--book");
+    std::vector<std::string> bookingWithLabels = booking;
+    const std::string labels = (folder_ / "labels.pdf").string();
+    bookingWithLabels.insert(bookingWithLabels.end(), {"--labels", labels});
+    ASSERT_EQ(runCommand(bookingWithLabels), exit_status::kFinished) << err_;
+    EXPECT_NE(out_.find("\"booked\": true, \"new_offcuts\": [{\"id\": \"R-0001\", "
+                        "\"length\": 2000}]"),
+              std::string::npos)
+        << out_;
+    // The kept offcut's label follows the three piece labels.
+    EXPECT_NE(textOfPdf(labels).find("Tube"), std::string::npos);
+    EXPECT_NE(textOfPdf(labels).find("R-0001"), std::string::npos);
+    ASSERT_EQ(run({"list", "--material", "Tube", "--store", store_, "--language", "en"}),
+              exit_status::kFinished);
+    EXPECT_NE(out_.find("\n6000    1\n"), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("A-1"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("R-0001"), std::string::npos) << out_;
+
+    // The next plan takes the new offcut, and the table names what the booking kept.
+    booking.erase(std::find(booking.begin(), booking.end(), "--json"));
+    ASSERT_EQ(runCommand(booking), exit_status::kFinished) << err_;
+    EXPECT_NE(out_.find("R-0001"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Booked; new offcuts: "), std::string::npos) << out_;
+
+    // A material the store does not have, and --book without a material.
+    std::vector<std::string> unknown = optimise;
+    unknown[3] = "Profile 90";
+    EXPECT_EQ(runCommand(unknown), exit_status::kStoreFailed);
+    EXPECT_NE(err_.find("Profile 90"), std::string::npos) << err_;
+    EXPECT_EQ(runCommand({"optimise", job.string(), "--book"}), exit_status::kBadUsage);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace marlo::stock_text {
+namespace marlo::store_text {
 
 // Catalogue offsets of the stock store's texts. The store's messages are followed by the store's
 // URL or what the database said; %1, %2, %3 are replaced by values.
@@ -64,4 +64,4 @@ inline constexpr int kPattern = 1266;
 inline constexpr int kBadValue = 1267;  // %1 the value typed
 inline constexpr int kMaterialName = 1268;
 
-}  // namespace marlo::stock_text
+}  // namespace marlo::store_text

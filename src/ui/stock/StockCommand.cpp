@@ -26,7 +26,7 @@ StockCommand::StockCommand(QWidget* window, QMenu* fileMenu, const StringCatalog
 }
 
 void StockCommand::loadTexts() {
-    command_->setText(QString::fromStdString(catalogue_.text(stock_text::kStockCommand)));
+    command_->setText(QString::fromStdString(catalogue_.text(store_text::kStockCommand)));
     if (stockWindow_) stockWindow_->loadTexts();
 }
 

@@ -194,7 +194,7 @@ void StockWindow::buildControls() {
 }
 
 void StockWindow::loadTexts() {
-    using namespace stock_text;
+    using namespace store_text;
     const auto text = [this](int offset) { return messages_.text(offset); };
     setWindowTitle(text(kStockWindowTitle));
     storeLabel_->setText(text(kStoreLabel));
@@ -277,7 +277,7 @@ void StockWindow::renameMaterial() {
 void StockWindow::deleteMaterial() {
     if (!store_ || !stock_) return;
     const std::string question =
-        fillIn(messages_.text(stock_text::kDeleteMaterialQuestion).toStdString(), {material()});
+        fillIn(messages_.text(store_text::kDeleteMaterialQuestion).toStdString(), {material()});
     if (messages_.ask(QString::fromStdString(question)) != MessageAnswer::Yes) return;
     succeeded(store_->deleteMaterial(material()));
     showMaterials({});
@@ -286,7 +286,7 @@ void StockWindow::deleteMaterial() {
 bool StockWindow::succeeded(const StoreError& error) {
     if (!error) return true;
     messages_.showError(QString::fromStdString(storeErrorMessage(error, catalogue_)) +
-                        QLatin1Char('\n') + messages_.text(stock_text::kNothingChanged));
+                        QLatin1Char('\n') + messages_.text(store_text::kNothingChanged));
     return false;
 }
 
@@ -316,7 +316,7 @@ void StockWindow::fillStockRows() {
     filling_ = true;
     stockRows_->setSortingEnabled(false);
     stockRows_->setRowCount(0);
-    const QString unlimited = messages_.text(stock_text::kUnlimited);
+    const QString unlimited = messages_.text(store_text::kUnlimited);
     for (size_t i = 0; stock_ && i < stock_->list.items.size(); ++i) {
         const StockItem& item = stock_->list.items[i];
         if (item.kind != StockKind::Rod) continue;
@@ -423,13 +423,13 @@ void StockWindow::rowEdited(QTableWidgetItem* item) {
     const QString typed = item->text();
     QTimer::singleShot(0, this, [this, key, cells, offcut, typed] {
         if (!store_ || !stock_) return;
-        const QString unlimited = messages_.text(stock_text::kUnlimited);
+        const QString unlimited = messages_.text(store_text::kUnlimited);
         const std::optional<StockItem> value =
             offcut ? offcutOf(cells[0], cells[1], cells[2])
                    : stockRowOf(cells[0], cells[1], cells[2], unlimited);
         if (!value) {
             messages_.showError(QString::fromStdString(fillIn(
-                messages_.text(stock_text::kBadValue).toStdString(), {typed.toStdString()})));
+                messages_.text(store_text::kBadValue).toStdString(), {typed.toStdString()})));
         } else if (!key.isValid()) {
             succeeded(offcut ? store_->addOffcut(material(), *value)
                              : store_->addStockRow(material(), *value));
@@ -467,7 +467,7 @@ void StockWindow::saveMinimumOffcutLength() {
 void StockWindow::importCsv() {
     if (!store_ || !stock_) return;
     const std::optional<QString> path =
-        dialogs_.openFileName(this, {messages_.text(stock_text::kStockListFilter), 1, QString()});
+        dialogs_.openFileName(this, {messages_.text(store_text::kStockListFilter), 1, QString()});
     if (!path) return;
     const StockListFileRead read = readStockListFile(path->toStdString());
     if (read.status == StockListFileStatus::CannotRead) {
@@ -483,9 +483,9 @@ void StockWindow::importCsv() {
         QStringList lines;
         for (const StockRowRefusal& refusal : read.stock.refused)
             lines << QString::fromStdString(
-                fillIn(catalogue_.text(stock_text::kStockRowFaults + int(refusal.fault)),
+                fillIn(catalogue_.text(store_text::kStockRowFaults + int(refusal.fault)),
                        {std::to_string(refusal.line)}));
-        lines << messages_.text(stock_text::kNothingChanged);
+        lines << messages_.text(store_text::kNothingChanged);
         messages_.showError(lines.join(QLatin1Char('\n')));
         return;
     }
@@ -496,7 +496,7 @@ void StockWindow::importCsv() {
 void StockWindow::exportCsv() {
     if (!store_ || !stock_) return;
     const std::optional<QString> path =
-        dialogs_.saveFileName(this, {messages_.text(stock_text::kStockListFilter), 1,
+        dialogs_.saveFileName(this, {messages_.text(store_text::kStockListFilter), 1,
                                      QString::fromStdString(material()) + QStringLiteral(".csv")});
     if (!path) return;
     // What the store holds now, not what the window read before.

@@ -1,0 +1,83 @@
+#include "cli/MaterialRun.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+#include "cli/CliRun.h"
+#include "cli/RunOutcome.h"
+#include "i18n/StringCatalogue.h"
+#include "i18n/texts/StockStoreTexts.h"
+#include "stock/StoreMessages.h"
+
+namespace marlo {
+
+namespace {
+
+std::string today() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[16];
+    std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+    return date;
+}
+
+int storeFailure(const StoreError& error, const StringCatalogue& catalogue, std::ostream& err) {
+    err << storeErrorMessage(error, catalogue) << '\n';
+    return error.kind == StoreError::Kind::BadLocation ? exit_status::kBadUsage
+                                                       : exit_status::kStoreFailed;
+}
+
+}  // namespace
+
+std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
+                                             const std::string& material,
+                                             const StringCatalogue& catalogue, std::ostream& err,
+                                             int& status) {
+    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(storeUrl);
+    if (!opened.value) {
+        status = storeFailure(opened.error, catalogue, err);
+        err << storeUrl << '\n';
+        return std::nullopt;
+    }
+    StoreResult<MaterialStock> stock = (*opened.value)->stockOf(material);
+    if (!stock.value) {
+        status = storeFailure(stock.error, catalogue, err);
+        return std::nullopt;
+    }
+    return MaterialRun(std::move(*opened.value), std::move(*stock.value));
+}
+
+int MaterialRun::book(const PatternTable& patterns, const Job& job, const std::string& jobPath,
+                      const StringCatalogue& catalogue, RunOutcome& outcome, std::ostream& err) {
+    const OffcutOrigin origin{std::filesystem::path(jobPath).filename().string(),
+                              job.header.customer, today(), 0};
+    const BookingResult booked = store_->book(usageOfPlan(stock_, patterns, origin));
+    outcome.booked = booked.status == BookingResult::Status::Done;
+    switch (booked.status) {
+        case BookingResult::Status::Done:
+            outcome.newOffcuts = booked.newOffcuts;
+            return exit_status::kFinished;
+        case BookingResult::Status::StockChanged:
+            err << catalogue.text(store_text::kStockChanged) << '\n';
+            for (const Shortage& shortage : booked.missing)
+                err << shortageMessage(shortage, catalogue) << '\n';
+            err << catalogue.text(store_text::kNothingChanged) << '\n';
+            return exit_status::kStockChanged;
+        case BookingResult::Status::NothingToUndo:
+        case BookingResult::Status::Failed:
+            break;
+    }
+    return storeFailure(booked.error, catalogue, err);
+}
+
+std::vector<OffcutLabel> MaterialRun::offcutLabels(
+    const std::vector<StoredOffcut>& offcuts) const {
+    std::vector<OffcutLabel> labels;
+    for (const StoredOffcut& offcut : offcuts)
+        labels.push_back({stock_.material, offcut.length, offcut.id, originText(offcut.origin)});
+    return labels;
+}
+
+}  // namespace marlo
