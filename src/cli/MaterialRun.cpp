@@ -1,11 +1,10 @@
 #include "cli/MaterialRun.h"
 
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 
 #include "cli/CliRun.h"
 #include "cli/RunOutcome.h"
+#include "diagram/DiagramSource.h"
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "stock/StoreMessages.h"
@@ -13,15 +12,6 @@
 namespace marlo {
 
 namespace {
-
-std::string today() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[16];
-    std::strftime(date, sizeof date, "%Y-%m-%d", &local);
-    return date;
-}
 
 int storeFailure(const StoreError& error, const StringCatalogue& catalogue, std::ostream& err) {
     err << storeErrorMessage(error, catalogue) << '\n';
@@ -52,7 +42,7 @@ std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
 int MaterialRun::book(const PatternTable& patterns, const Job& job, const std::string& jobPath,
                       const StringCatalogue& catalogue, RunOutcome& outcome, std::ostream& err) {
     const OffcutOrigin origin{std::filesystem::path(jobPath).filename().string(),
-                              job.header.customer, today(), 0};
+                              job.header.customer, todaysDate(), 0};
     const BookingResult booked = store_->book(usageOfPlan(stock_, patterns, origin));
     outcome.booked = booked.status == BookingResult::Status::Done;
     switch (booked.status) {

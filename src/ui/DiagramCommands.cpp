@@ -7,6 +7,7 @@
 #include "i18n/texts/WindowOutputTexts.h"
 #include "reports/TextReport.h"
 #include "ui/FilePaths.h"
+#include "ui/PrintCopies.h"
 
 namespace marlo {
 
@@ -30,13 +31,9 @@ void DiagramCommands::print() {
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(messages_.text(diagram_text::kTitle));
     if (!dialogs_.setUpPrinter(parent_, printer)) return;
-    // Every copy is drawn whole, so that copies come out alike on every printer.
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1);
-    if (!paintDiagramDocument(printer, diagram_, copies))
-        messages_.showError(messages_.text(msg::kCannotWriteFile) +
-                            (printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                : printer.outputFileName()));
+    printEveryCopy(printer, messages_, [this](QPrinter& device, int copies) {
+        return paintDiagramDocument(device, diagram_, copies);
+    });
 }
 
 void DiagramCommands::exportFile(DiagramFileFormat format) {

@@ -14,6 +14,7 @@
 #include "labels/SawListCsv.h"
 #include "labels/SawSheet.h"
 #include "reports/TextReport.h"
+#include "ui/PrintCopies.h"
 #include "ui/labels/LabelDialog.h"
 
 namespace marlo {
@@ -101,13 +102,9 @@ void SawOutputCommands::print(const PagedDocument& document, int titleOffset) {
     printer.setDocName(messages_.text(titleOffset));
     printer.setFullPage(true);
     if (!dialogs_.setUpPrinter(window_, printer)) return;
-    // Every copy is drawn whole, so that copies come out alike on every printer.
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1);
-    if (!paintPagedDocument(printer, document, copies))
-        messages_.showError(messages_.text(msg::kCannotWriteFile) +
-                            (printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                : printer.outputFileName()));
+    printEveryCopy(printer, messages_, [&document](QPrinter& device, int copies) {
+        return paintPagedDocument(device, document, copies);
+    });
 }
 
 void SawOutputCommands::printLabels() {
