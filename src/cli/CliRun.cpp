@@ -8,6 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MaterialRun.h"
+#include "cli/OutputFiles.h"
 #include "cli/RunOutcome.h"
 #include "cli/SawOutputs.h"
 #include "cli/StockCommands.h"
@@ -137,22 +138,17 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
     data.stock = plan.stock;
     data.priceLowerBound = outcome.priceLowerBound;
     const char decimalSeparator = localeDecimalSeparator();
-    int status = exit_status::kFinished;
-    const auto written = [&](const std::optional<std::string>& path, auto write) {
-        if (!path || write(*path)) return;
-        err << catalogue.text(msg::kCannotWriteFile) << *path << '\n';
-        status = exit_status::kBadUsage;
-    };
-    written(options.reportPath, [&](const std::string& path) {
+    OutputFiles files(catalogue, err);
+    files.write(options.reportPath, [&](const std::string& path) {
         return saveTextReport(path, data, catalogue, decimalSeparator);
     });
-    written(options.pdfPath, [&](const std::string& path) {
+    files.write(options.pdfPath, [&](const std::string& path) {
         return writeReportPdf(path, data, catalogue, decimalSeparator);
     });
-    written(options.xlsxPath, [&](const std::string& path) {
+    files.write(options.xlsxPath, [&](const std::string& path) {
         return writeXlsx(composeSpreadsheet(data, catalogue), path);
     });
-    return status;
+    return files.status();
 }
 
 // The cutting diagram of a finished run, as the desktop program's Export diagram writes it.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/CliRun.h"
+#include "cli/OutputFiles.h"
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/SawOutputTexts.h"
 #include "jobfile/AtomicFile.h"
@@ -50,13 +51,8 @@ int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan
         return exit_status::kFinished;
     const SawList saw = sawList(job.list, plan.patterns, parameters, stock);
     const std::string date = todaysDate();
-    int status = exit_status::kFinished;
-    const auto written = [&](const std::optional<std::string>& path, auto write) {
-        if (!path || write(*path)) return;
-        err << catalogue.text(msg::kCannotWriteFile) << *path << '\n';
-        status = exit_status::kBadUsage;
-    };
-    written(options.labelsPath, [&](const std::string& path) {
+    OutputFiles files(catalogue, err);
+    files.write(options.labelsPath, [&](const std::string& path) {
         const std::vector<PieceLabel> labels = pieceLabels(
             job.header, saw, labelReference(options.jobPath, job.header.customer), date);
         const PagedDocument document = composePieceAndOffcutLabels(
@@ -64,13 +60,13 @@ int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan
         return savePagedDocumentPdf(document, path,
                                     QString::fromStdString(catalogue.text(saw_text::kLabels)));
     });
-    written(options.sawListPath,
+    files.write(options.sawListPath,
             [&](const std::string& path) { return writeFileAtomically(path, sawListCsv(saw)); });
-    written(options.sawSheetPath, [&](const std::string& path) {
+    files.write(options.sawSheetPath, [&](const std::string& path) {
         return savePagedDocumentPdf(composeSawSheet(job.header, saw, date, catalogue), path,
                                     QString::fromStdString(catalogue.text(saw_text::kSawList)));
     });
-    return status;
+    return files.status();
 }
 
 }  // namespace marlo
