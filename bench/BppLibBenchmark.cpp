@@ -82,7 +82,8 @@ bool isValidPlan(const CuttingPlan& plan, const Instance& instance) {
         }
         if (used > instance.capacity) return false;
     }
-    return std::all_of(left.begin(), left.end(), [](const auto& entry) { return entry.second == 0; });
+    return std::all_of(left.begin(), left.end(),
+                       [](const auto& entry) { return entry.second == 0; });
 }
 
 void runClass(const InstanceClass& instances, const fs::path& folder,
@@ -134,8 +135,9 @@ int main(int argc, char** argv) {
     using namespace marlo;
     const char* folder = std::getenv("MARLO_BPPLIB");
     if (folder == nullptr || !fs::is_directory(folder)) {
-        std::printf("bpplib_benchmark: set MARLO_BPPLIB to the folder of the unpacked library; "
-                    "skipped.\n");
+        std::printf(
+            "bpplib_benchmark: set MARLO_BPPLIB to the folder of the unpacked library; "
+            "skipped.\n");
         return 0;
     }
     const std::chrono::milliseconds limit(argc > 1 ? std::atoi(argv[1]) * 1000 : 10000);
@@ -149,15 +151,21 @@ int main(int argc, char** argv) {
         };
     };
     const std::vector<InstanceClass> classes = {
-        {"Falkenauer U", under("Falkenauer U")}, {"Falkenauer T", under("Falkenauer_T")},
-        {"Scholl 1", under("Scholl_1")},         {"Scholl 2", under("Scholl_2")},
-        {"Schwerin 1", under("Schwerin_1")},     {"Schwerin 2", under("Schwerin_2")},
-        {"Waescher", under("scher")},            {"Hard28", under("Hard28")},
-        {"ANI 201", ani("201_")},                {"ANI 402", ani("402_")},
+        {"Falkenauer U", under("Falkenauer U")},
+        {"Falkenauer T", under("Falkenauer_T")},
+        {"Scholl 1", under("Scholl_1")},
+        {"Scholl 2", under("Scholl_2")},
+        {"Schwerin 1", under("Schwerin_1")},
+        {"Schwerin 2", under("Schwerin_2")},
+        {"Waescher", under("scher")},
+        {"Hard28", under("Hard28")},
+        {"ANI 201", ani("201_")},
+        {"ANI 402", ani("402_")},
     };
     const std::map<std::string, int> optima = optimaOf(fs::path(folder) / "Bounds.txt");
-    std::printf("| class | instances | optimum reached | proven optimal | median s | max s | "
-                "invalid plans |\n|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "| class | instances | optimum reached | proven optimal | median s | max s | "
+        "invalid plans |\n|---|---|---|---|---|---|---|\n");
     for (const InstanceClass& instances : classes) {
         if (instances.name.find(filter) != std::string::npos)
             runClass(instances, folder, optima, limit);

@@ -273,11 +273,10 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     if (status == exit_status::kFinished) {
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
-        const int sawStatus =
-            writeSawOutputs(options, read.job, plan, parameters, plan.stock,
-                            material ? material->offcutLabels(outcome.newOffcuts)
-                                     : std::vector<OffcutLabel>{},
-                            catalogue, err);
+        const int sawStatus = writeSawOutputs(
+            options, read.job, plan, parameters, plan.stock,
+            material ? material->offcutLabels(outcome.newOffcuts) : std::vector<OffcutLabel>{},
+            catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
         if (status == exit_status::kFinished) status = diagramStatus;
         if (status == exit_status::kFinished) status = sawStatus;

@@ -62,8 +62,7 @@ int MaterialRun::book(const PatternTable& patterns, const Job& job, const std::s
     return storeFailure(booked.error, catalogue, err);
 }
 
-std::vector<OffcutLabel> MaterialRun::offcutLabels(
-    const std::vector<StoredOffcut>& offcuts) const {
+std::vector<OffcutLabel> MaterialRun::offcutLabels(const std::vector<StoredOffcut>& offcuts) const {
     std::vector<OffcutLabel> labels;
     for (const StoredOffcut& offcut : offcuts)
         labels.push_back({stock_.material, offcut.length, offcut.id, originText(offcut.origin)});

@@ -60,8 +60,9 @@ int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan
         return savePagedDocumentPdf(document, path,
                                     QString::fromStdString(catalogue.text(saw_text::kLabels)));
     });
-    files.write(options.sawListPath,
-            [&](const std::string& path) { return writeFileAtomically(path, sawListCsv(saw)); });
+    files.write(options.sawListPath, [&](const std::string& path) {
+        return writeFileAtomically(path, sawListCsv(saw));
+    });
     files.write(options.sawSheetPath, [&](const std::string& path) {
         return savePagedDocumentPdf(composeSawSheet(job.header, saw, date, catalogue), path,
                                     QString::fromStdString(catalogue.text(saw_text::kSawList)));

@@ -1,8 +1,8 @@
 #include "jobfile/StockListText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -46,7 +46,8 @@ std::variant<StockItem, StockRowFault> stockRowOf(const std::vector<std::string>
     StockItem item;
 
     const std::optional<double> length = numberOf(cellAt(cells, 0));
-    if (!length || !isWhole(*length) || *length < 1 || *length > 32767) return StockRowFault::Length;
+    if (!length || !isWhole(*length) || *length < 1 || *length > 32767)
+        return StockRowFault::Length;
     item.length = static_cast<int16_t>(*length);
 
     const std::string kind = lowerCase(cellAt(cells, 3));

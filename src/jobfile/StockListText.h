@@ -17,14 +17,14 @@ namespace marlo {
 
 // Why a line of a stock list was refused.
 enum class StockRowFault {
-    Length,         // not a whole number from 1 to 32767
-    Quantity,       // not a whole number from 0 up
-    Price,          // not a number from 0 up
-    Kind,           // neither "rod" nor "offcut"
-    DuplicateId,    // an identifier that an earlier line already has
-    OffcutQuantity, // an identified offcut is one piece: its quantity can only be 0 or 1
-    ExtraColumns,   // a sixth cell that is not empty
-    NoStock,        // the list has no line, or every line has quantity 0 (line 0: the whole file)
+    Length,          // not a whole number from 1 to 32767
+    Quantity,        // not a whole number from 0 up
+    Price,           // not a number from 0 up
+    Kind,            // neither "rod" nor "offcut"
+    DuplicateId,     // an identifier that an earlier line already has
+    OffcutQuantity,  // an identified offcut is one piece: its quantity can only be 0 or 1
+    ExtraColumns,    // a sixth cell that is not empty
+    NoStock,         // the list has no line, or every line has quantity 0 (line 0: the whole file)
 };
 
 struct StockRowRefusal {

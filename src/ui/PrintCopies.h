@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPrinter>
-
 #include <functional>
 
 #include "ui/WindowMessages.h"

@@ -163,18 +163,20 @@ std::string textOfPdf(const std::string& path) {
 
 TEST_F(StockCommandsTest, optimiseFromAMaterial_plansFromTheStoreAndBookingTakesItsStockOnce) {
     // Two rods of 6000 and an offcut of 2500; leftovers of 1000 mm and more are kept.
-    ASSERT_EQ(run({"import", "--material", "Tube", file("stock.csv",
-                                                     "length;quantity;price;kind;id\n"
-                                                     "6000;2;;rod;\n"
-                                                     "2500;1;;offcut;A-1\n"),
+    ASSERT_EQ(run({"import", "--material", "Tube",
+                   file("stock.csv",
+                        "length;quantity;price;kind;id\n"
+                        "6000;2;;rod;\n"
+                        "2500;1;;offcut;A-1\n"),
                    "--min-offcut", "1000", "--store", store_}),
               exit_status::kFinished)
         << err_;
     const fs::path job = folder_ / "frames.opt";
     ASSERT_TRUE(writeJobFile(job, {{"ACME", "Frames", "White"}, {{"2400", "1"}, {"2000", "2"}}}));
     const std::vector<std::string> optimise = {
-        "optimise", job.string(), "--material", "Tube", "--store", store_, "--cut-thickness",
-        "0", "--trim", "0", "--time-limit", "5", "--json", "--language", "en"};
+        "optimise",        job.string(), "--material", "Tube", "--store",      store_,
+        "--cut-thickness", "0",          "--trim",     "0",    "--time-limit", "5",
+        "--json",          "--language", "en"};
 
     // Planning alone changes nothing: the offcut takes the 2400, one rod the two 2000s.
     ASSERT_EQ(runCommand(optimise), exit_status::kFinished) << err_;

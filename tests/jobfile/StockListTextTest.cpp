@@ -28,7 +28,8 @@ TEST(StockListText, rackWithRodsAndOffcuts_readsEveryColumnAndReadsBackUnchanged
     EXPECT_DOUBLE_EQ(priceOfRod(read.list, read.list.items[2]), 0.0);
 
     EXPECT_EQ(parseStockListText(stockListCsv(expected)).list, expected);
-    EXPECT_EQ(stockListCsv(expected).substr(0, 34), "\xEF\xBB\xBFlength;quantity;price;kind;id\r\n");
+    EXPECT_EQ(stockListCsv(expected).substr(0, 34),
+              "\xEF\xBB\xBFlength;quantity;price;kind;id\r\n");
 
     // A comma-separated file without a header reads the same way.
     EXPECT_EQ(parseStockListText("6000\n6500,4,\"7,25\"\n").list.items[1].price, 7.25);
@@ -37,24 +38,24 @@ TEST(StockListText, rackWithRodsAndOffcuts_readsEveryColumnAndReadsBackUnchanged
 TEST(StockListText, senselessLines_areRefusedWithTheirLineAndNothingIsUsable) {
     const StockListText read = parseStockListText(
         "length;quantity;price;kind;id\n"
-        "0\n"                       // 2: zero length
-        "-6000\n"                   // 3: negative length
-        "40000\n"                   // 4: beyond 16 bits
-        "6000.5\n"                  // 5: not whole
-        "6000;-1\n"                 // 6: negative quantity
-        "6000;2;-3\n"               // 7: negative price
-        "6000;2;1.250\n"            // 8: ambiguous price
-        "6000;2;;bar\n"             // 9: unknown kind
-        "1200;;;offcut;A\n"         // 10: fine
-        "1300;;;offcut;A\n"         // 11: duplicate identifier
-        "1300;3;;offcut;B\n"        // 12: an identified offcut is one piece
-        "6000;1;1;rod;;x\n");       // 13: an extra column
+        "0\n"                  // 2: zero length
+        "-6000\n"              // 3: negative length
+        "40000\n"              // 4: beyond 16 bits
+        "6000.5\n"             // 5: not whole
+        "6000;-1\n"            // 6: negative quantity
+        "6000;2;-3\n"          // 7: negative price
+        "6000;2;1.250\n"       // 8: ambiguous price
+        "6000;2;;bar\n"        // 9: unknown kind
+        "1200;;;offcut;A\n"    // 10: fine
+        "1300;;;offcut;A\n"    // 11: duplicate identifier
+        "1300;3;;offcut;B\n"   // 12: an identified offcut is one piece
+        "6000;1;1;rod;;x\n");  // 13: an extra column
     const std::vector<StockRowRefusal> expected = {
-        {2, StockRowFault::Length},         {3, StockRowFault::Length},
-        {4, StockRowFault::Length},         {5, StockRowFault::Length},
-        {6, StockRowFault::Quantity},       {7, StockRowFault::Price},
-        {8, StockRowFault::Price},          {9, StockRowFault::Kind},
-        {11, StockRowFault::DuplicateId},   {12, StockRowFault::OffcutQuantity},
+        {2, StockRowFault::Length},       {3, StockRowFault::Length},
+        {4, StockRowFault::Length},       {5, StockRowFault::Length},
+        {6, StockRowFault::Quantity},     {7, StockRowFault::Price},
+        {8, StockRowFault::Price},        {9, StockRowFault::Kind},
+        {11, StockRowFault::DuplicateId}, {12, StockRowFault::OffcutQuantity},
         {13, StockRowFault::ExtraColumns}};
     EXPECT_EQ(read.refused, expected);
 
