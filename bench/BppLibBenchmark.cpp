@@ -6,7 +6,8 @@
 // do not fit a job file (above 32767) are left out. For the ANI instances the optimum is the upper
 // bound: they are built one rod above their linear bound.
 //
-//   MARLO_BPPLIB=/path/to/bpplib build/bench/bpplib_benchmark [seconds, default 10] [class filter]
+//   MARLO_BPPLIB=/path/to/bpplib build/bench/bpplib_benchmark [seconds, default 10]
+//       [class filter] [threads, default 0: one per core] [most instances per class]
 
 #include <algorithm>
 #include <chrono>
@@ -86,14 +87,22 @@ bool isValidPlan(const CuttingPlan& plan, const Instance& instance) {
                        [](const auto& entry) { return entry.second == 0; });
 }
 
+struct RunSettings {
+    std::chrono::milliseconds limit;
+    int threads = 0;
+    size_t mostInstances = 0;  // 0: all
+};
+
 void runClass(const InstanceClass& instances, const fs::path& folder,
-              const std::map<std::string, int>& optima, std::chrono::milliseconds limit) {
+              const std::map<std::string, int>& optima, const RunSettings& settings) {
     std::vector<fs::path> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.path().extension() == ".txt" && instances.holds(entry.path()))
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
+    if (settings.mostInstances > 0 && files.size() > settings.mostInstances)
+        files.resize(settings.mostInstances);
     std::vector<double> seconds;
     int reached = 0;
     int proven = 0;
@@ -106,7 +115,8 @@ void runClass(const InstanceClass& instances, const fs::path& folder,
         parameters.rodLength = static_cast<int16_t>(instance.capacity);
         parameters.cutThickness = 0;
         FewestRodsOptions options;
-        options.timeLimit = limit;
+        options.timeLimit = settings.limit;
+        options.threads = settings.threads;
         const std::unique_ptr<PieceList> pieces = pieceListOf(instance);
         const auto start = std::chrono::steady_clock::now();
         const FewestRodsResult result = solveFewestRods(*pieces, parameters, options);
@@ -118,9 +128,9 @@ void runClass(const InstanceClass& instances, const fs::path& folder,
     }
     if (seconds.empty()) return;
     std::sort(seconds.begin(), seconds.end());
-    std::printf("| %s | %zu | %d | %d | %.2f | %.2f | %d |\n", instances.name.c_str(),
-                seconds.size(), reached, proven, seconds[seconds.size() / 2], seconds.back(),
-                invalid);
+    std::printf("| %s | %zu | %d | %d (%.0f %%) | %.2f | %.2f | %d |\n", instances.name.c_str(),
+                seconds.size(), reached, proven, 100.0 * proven / seconds.size(),
+                seconds[seconds.size() / 2], seconds.back(), invalid);
     std::fflush(stdout);
 }
 
@@ -140,8 +150,11 @@ int main(int argc, char** argv) {
             "skipped.\n");
         return 0;
     }
-    const std::chrono::milliseconds limit(argc > 1 ? std::atoi(argv[1]) * 1000 : 10000);
+    RunSettings settings;
+    settings.limit = std::chrono::milliseconds(argc > 1 ? std::atoi(argv[1]) * 1000 : 10000);
     const std::string filter = argc > 2 ? argv[2] : "";
+    settings.threads = argc > 3 ? std::atoi(argv[3]) : 0;
+    settings.mostInstances = argc > 4 ? static_cast<size_t>(std::atoi(argv[4])) : 0;
     const auto under = [](std::string part) {
         return [part](const fs::path& path) { return pathHas(path, part); };
     };
@@ -168,6 +181,6 @@ int main(int argc, char** argv) {
         "invalid plans |\n|---|---|---|---|---|---|---|\n");
     for (const InstanceClass& instances : classes) {
         if (instances.name.find(filter) != std::string::npos)
-            runClass(instances, folder, optima, limit);
+            runClass(instances, folder, optima, settings);
     }
 }

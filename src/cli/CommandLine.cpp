@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramFileFormat.h"
 #include "model/NumericText.h"
+#include "settings/ProgramSettings.h"
 
 namespace marlo {
 
@@ -9,7 +10,7 @@ const char* const kUsage =
     "usage: marlo-veen-cli optimise JOB.opt [--rod-length N] [--cut-thickness N] [--min-waste N]\n"
     "                      [--max-waste N] [--waste-borders 0|1] [--start-method 0|1] [--sort "
     "0|1]\n"
-    "                      [--method search|fewest] [--time-limit S] [--trim N]\n"
+    "                      [--method search|fewest] [--time-limit S] [--threads N] [--trim N]\n"
     "                      [--language sk|de|en|cs|nl] [--report FILE.txt] [--pdf FILE.pdf]\n"
     "                      [--xlsx FILE.xlsx] [--diagram FILE.pdf|FILE.svg] [--json] "
     "[--progress]\n"
@@ -40,6 +41,7 @@ constexpr NumberFlag kNumberFlags[] = {
     {"--start-method", &CliOptions::startMethod, 0, 1},
     {"--sort", &CliOptions::sort, 0, 1},
     {"--trim", &CliOptions::trim, 0, 32767},
+    {"--threads", &CliOptions::threads, 0, settings::kMostThreads},
 };
 
 }  // namespace
@@ -59,6 +61,7 @@ JobParameters CliOptions::appliedTo(JobParameters p) const {
 MethodChoice CliOptions::appliedTo(MethodChoice choice) const {
     choice.method = method.value_or(choice.method);
     choice.timeLimitSeconds = timeLimitSeconds.value_or(choice.timeLimitSeconds);
+    choice.threads = threads.value_or(choice.threads);
     return choice;
 }
 

@@ -16,7 +16,7 @@ struct CliOptions {
     std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
     std::optional<int16_t> wasteBorders, startMethod, sort, trim;
     std::optional<OptimisationMethod> method;
-    std::optional<int16_t> timeLimitSeconds;
+    std::optional<int16_t> timeLimitSeconds, threads;
     std::optional<Language> language;
     std::optional<std::string> reportPath;
     std::optional<std::string> pdfPath;

@@ -51,6 +51,7 @@ MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const Met
     FewestRodsOptions options;
     options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
     options.stop = &stop;
+    options.threads = choice.threads;
     options.progress = [&observer](const FewestRodsResult& best) {
         observer.bestPlanFound(best.plan.summary, best.lowerBound);
     };

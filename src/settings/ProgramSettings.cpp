@@ -60,6 +60,7 @@ bool writeDefaultSettings(SettingsStore& store) {
 void saveMethodChoice(SettingsStore& store, const MethodChoice& choice) {
     saveSetting(store, kMethod, choice.method == OptimisationMethod::FewestRods ? "1" : "0");
     saveSetting(store, kTimeLimit, std::to_string(choice.timeLimitSeconds));
+    saveSetting(store, kThreads, std::to_string(choice.threads));
 }
 
 ProgramSettings peekSettings(const SettingsStore& store) {
@@ -85,6 +86,8 @@ ProgramSettings peekSettings(const SettingsStore& store) {
     result.methodChoice.timeLimitSeconds =
         numberOr(store, kTimeLimit, defaultChoice.timeLimitSeconds,
                  [](int16_t seconds) { return seconds >= 1; });
+    result.methodChoice.threads = numberOr(store, kThreads, defaultChoice.threads,
+                                           [](int16_t n) { return n >= 0 && n <= kMostThreads; });
     result.language =
         languageFromSettingsName(readSetting(store, kLanguage)).value_or(Language::Slovak);
     if (std::string marker = readSetting(store, kDocumentation); !marker.empty())

@@ -34,6 +34,9 @@ inline constexpr std::string_view kTimeLimit = "casovy limit";
 inline constexpr std::string_view kWindowGeometry = "okno";
 // mm cut off at each end of every rod; absent from older stores, where it reads as 0.
 inline constexpr std::string_view kTrim = "orez";
+// Threads of the fewest-rods method, 0 to kMostThreads; absent or "0": one per core.
+inline constexpr std::string_view kThreads = "vlakna";
+inline constexpr int16_t kMostThreads = 256;
 // The URL of the stock store both programs use; absent or empty: the user's own store.
 inline constexpr std::string_view kStockStore = "sklad";
 
@@ -56,7 +59,7 @@ struct ProgramSettings {
 std::string readSetting(const SettingsStore& store, std::string_view key);
 void saveSetting(SettingsStore& store, std::string_view key, std::string_view value);
 
-// Stores the method and its time limit.
+// Stores the method, its time limit and its threads.
 void saveMethodChoice(SettingsStore& store, const MethodChoice& choice);
 
 // On the first start (no "min. rozmer" stored yet) writes the default of every key. Independently
@@ -67,8 +70,8 @@ bool writeDefaultSettings(SettingsStore& store);
 // The stored values without writing anything. A numeric value that is missing, is not a number,
 // does not fit 16 bits or makes no sense (a rod length of 0 or less, a cut below 0 or not shorter
 // than the rod, a negative waste bound, a switch or method other than 0 and 1, a time limit below
-// one second, a trim below 0 or that leaves no rod) reads as that key's default; a language name
-// other than the five reads as Slovak.
+// one second, a trim below 0 or that leaves no rod, threads below 0 or above kMostThreads) reads as
+// that key's default; a language name other than the five reads as Slovak.
 ProgramSettings peekSettings(const SettingsStore& store);
 
 // The values as the program starts with them: peekSettings, and an empty "jazyk" is written as

@@ -2,11 +2,13 @@
 
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numeric>
 #include <optional>
 #include <vector>
 
-#include "optimiser/fewest/ColumnGeneration.h"
 #include "optimiser/fewest/IntegerProgram.h"
 
 namespace marlo::fewest {
@@ -60,6 +62,40 @@ std::optional<std::vector<Arc>> arcsOf(const Instance& instance, const Deadline&
     return arcs;
 }
 
+// The arcs on a path from 0 to the capacity worth at least `leastValue` at the prices: the best
+// path to an arc's start, its piece and the best path on from its end.
+std::vector<Arc> arcsWorthAtLeast(const Instance& instance, const std::vector<Arc>& arcs,
+                                  const std::vector<double>& prices, double leastValue) {
+    const auto valueOf = [&](const Arc& arc) { return arc.type == kLoss ? 0.0 : prices[arc.type]; };
+    std::vector<size_t> byStart(arcs.size());
+    std::iota(byStart.begin(), byStart.end(), 0);
+    std::stable_sort(byStart.begin(), byStart.end(),
+                     [&](size_t a, size_t b) { return arcs[a].from < arcs[b].from; });
+    const double unreached = -std::numeric_limits<double>::infinity();
+    std::vector<double> toLoad(static_cast<size_t>(instance.capacity) + 1, unreached);
+    std::vector<double> fromLoad(static_cast<size_t>(instance.capacity) + 1, unreached);
+    toLoad[0] = 0.0;
+    fromLoad[static_cast<size_t>(instance.capacity)] = 0.0;
+    for (size_t a : byStart) {
+        const Arc& arc = arcs[a];
+        double& reached = toLoad[static_cast<size_t>(arc.to)];
+        reached = std::max(reached, toLoad[static_cast<size_t>(arc.from)] + valueOf(arc));
+    }
+    for (auto a = byStart.rbegin(); a != byStart.rend(); ++a) {
+        const Arc& arc = arcs[*a];
+        double& onward = fromLoad[static_cast<size_t>(arc.from)];
+        onward = std::max(onward, valueOf(arc) + fromLoad[static_cast<size_t>(arc.to)]);
+    }
+    std::vector<Arc> kept;
+    for (const Arc& arc : arcs) {
+        if (toLoad[static_cast<size_t>(arc.from)] + valueOf(arc) +
+                fromLoad[static_cast<size_t>(arc.to)] >=
+            leastValue)
+            kept.push_back(arc);
+    }
+    return kept;
+}
+
 // The plan in a flow: each unit of flow from 0 follows arcs with flow left up to the capacity.
 Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const double* flow) {
     std::vector<int64_t> left(arcs.size());
@@ -90,10 +126,15 @@ Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const 
 }  // namespace
 
 ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, int bound,
-                            const Deadline& deadline) {
+                            const Deadline& deadline, int threads, const FeasiblePrices* prices) {
     ArcFlowOutcome outcome;
-    const std::optional<std::vector<Arc>> graph = arcsOf(instance, deadline);
+    std::optional<std::vector<Arc>> graph = arcsOf(instance, deadline);
     if (!graph) return outcome;
+    std::optional<double> gap;
+    if (prices != nullptr) {
+        gap = incumbent.rodCount() - 1 - prices->rods;
+        graph = arcsWorthAtLeast(instance, *graph, prices->prices, 1.0 - *gap - kPriceSlack);
+    }
     const std::vector<Arc>& arcs = *graph;
     const int32_t c = instance.capacity;
     const int types = static_cast<int>(instance.types.size());
@@ -141,7 +182,9 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     std::vector<double> rowUpper(static_cast<size_t>(rows), 0.0);
     for (int t = 0; t < types; ++t) {
         rowLower[t] = instance.types[t].demand;
-        rowUpper[t] = COIN_DBL_MAX;
+        // A plan of fewer rods loses less than the gap against the prices, and so does every
+        // surplus piece: of a type priced above the gap it cuts none.
+        rowUpper[t] = gap && prices->prices[t] > *gap ? rowLower[t] : COIN_DBL_MAX;
     }
     rowLower[rodsRow] = bound;
     rowUpper[rodsRow] = incumbent.rodCount() - 1;
@@ -150,7 +193,7 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, threads);
     outcome.nodes = solved.nodes;
     if (!solved.solution.empty()) {
         Packing found = packingOf(instance, arcs, solved.solution.data());
@@ -159,12 +202,8 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     }
     // With the rods capped below the incumbent, a search that ends without a plan proves the
     // incumbent optimal, and one that ends with a plan proves that plan optimal.
-    if (solved.finished) {
+    if (solved.finished)
         outcome.provenBound = outcome.better ? outcome.better->rodCount() : incumbent.rodCount();
-    } else if (std::isfinite(solved.bestPossible) && solved.bestPossible > 0 &&
-               solved.bestPossible < incumbent.rodCount()) {
-        outcome.provenBound = roundedUp(solved.bestPossible);
-    }
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/Deadline.h"
+#include "optimiser/fewest/ReducedCostPatterns.h"
 
 namespace marlo::fewest {
 
@@ -36,8 +37,11 @@ struct ArcFlowOutcome {
 
 // The exact arc-flow model (a rod is a path from 0 to the capacity through the partial loads,
 // pieces placed longest first) as an integer program for CBC, asked for a plan with fewer rods
-// than `incumbent`. Proving that there is none proves the incumbent optimal.
+// than `incumbent`, on `threads` threads. Proving that there is none proves the incumbent optimal.
+// With prices, only the arcs of paths that a plan of fewer rods may use are kept (see
+// patternsWithinGap): where the relaxation leaves a gap of less than a rod, few are.
 ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, int bound,
-                            const Deadline& deadline);
+                            const Deadline& deadline, int threads,
+                            const FeasiblePrices* prices = nullptr);
 
 }  // namespace marlo::fewest

@@ -13,6 +13,9 @@ namespace marlo::fewest {
 namespace {
 
 constexpr double kTolerance = 1e-6;
+// Prices within a billionth of the true duals: a gap of less than a rod below the best plan
+// then leaves few patterns to look at.
+constexpr double kFineTolerance = 1e-9;
 
 }  // namespace
 
@@ -34,6 +37,8 @@ class ColumnGeneration::Lp {
     }
 
     ClpSimplex model;
+    const double normalDualTolerance = model.dualTolerance();
+    const double normalPrimalTolerance = model.primalTolerance();
 };
 
 ColumnGeneration::ColumnGeneration(const Instance& instance)
@@ -54,7 +59,8 @@ void ColumnGeneration::addPattern(const Pattern& pattern) {
 }
 
 ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& demand,
-                                                   int enoughRods, const Deadline& deadline) {
+                                                   int enoughRods, const Deadline& deadline,
+                                                   bool toTheEnd) {
     ClpSimplex& model = lp_->model;
     const size_t types = instance_.types.size();
     // Every type needs a pattern that holds it, so that the LP is feasible.
@@ -71,6 +77,9 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& d
     for (size_t t = 0; t < types; ++t) model.setRowLower(static_cast<int>(t), demand[t]);
     LpDeadlineHandler handler(deadline);
     model.passInEventHandler(&handler);
+    const double tolerance = toTheEnd ? kFineTolerance : kTolerance;
+    model.setDualTolerance(toTheEnd ? kFineTolerance : lp_->normalDualTolerance);
+    model.setPrimalTolerance(toTheEnd ? kFineTolerance : lp_->normalPrimalTolerance);
 
     Solution solution;
     std::vector<double> prices(types);
@@ -85,7 +94,7 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& d
         if (deadline.passed()) break;
         ++pricings_;
         // No pattern is worth more than one rod: the LP is solved.
-        if (priced.value <= 1.0 + kTolerance ||
+        if (priced.value <= 1.0 + tolerance ||
             std::find(patterns_.begin(), patterns_.end(), priced.pattern) != patterns_.end()) {
             solution.complete = true;
             solution.lowerBound = solution.value;
@@ -94,13 +103,15 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& d
         // Farley's bound: no pattern is worth more than `priced.value` rods, so the relaxation
         // needs at least value / priced.value rods.
         solution.lowerBound = std::max(solution.lowerBound, solution.value / priced.value);
-        if (roundedUp(solution.lowerBound) >= roundedUp(solution.value) ||
-            roundedUp(solution.lowerBound) >= enoughRods)
+        if (!toTheEnd && (roundedUp(solution.lowerBound) >= roundedUp(solution.value) ||
+                          roundedUp(solution.lowerBound) >= enoughRods))
             break;
         addPattern(priced.pattern);
     }
     const double* rods = model.primalColumnSolution();
     solution.rods.assign(rods, rods + model.numberColumns());
+    const double* duals = model.dualRowSolution();
+    solution.duals.assign(duals, duals + types);
     return solution;
 }
 

@@ -15,10 +15,11 @@ namespace marlo::fewest {
 class ColumnGeneration {
   public:
     struct Solution {
-        double value = 0.0;        // of the LP over the known patterns
-        double lowerBound = 0.0;   // proven for the relaxation (equals value when complete)
-        bool complete = false;     // no pattern can lower the value
-        std::vector<double> rods;  // per known pattern
+        double value = 0.0;         // of the LP over the known patterns
+        double lowerBound = 0.0;    // proven for the relaxation (equals value when complete)
+        bool complete = false;      // no pattern can lower the value
+        std::vector<double> rods;   // per known pattern
+        std::vector<double> duals;  // per type, of the LP over the known patterns
     };
 
     explicit ColumnGeneration(const Instance& instance);
@@ -32,8 +33,9 @@ class ColumnGeneration {
 
     // Solves the relaxation for `demand` (per type; patterns hold at most that many of a type
     // when they are made). Ends early, not complete, at the deadline or once the bound rounded up
-    // reaches `enoughRods`.
-    Solution solve(const std::vector<int32_t>& demand, int enoughRods, const Deadline& deadline);
+    // reaches `enoughRods` or the LP's value rounded up, unless `toTheEnd`.
+    Solution solve(const std::vector<int32_t>& demand, int enoughRods, const Deadline& deadline,
+                   bool toTheEnd = false);
 
   private:
     class Lp;

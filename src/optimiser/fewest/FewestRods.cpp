@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 #include <random>
+#include <thread>
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/CommandLineSafetyTexts.h"
@@ -14,6 +15,7 @@
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/FitDecreasing.h"
 #include "optimiser/fewest/LowerBounds.h"
+#include "optimiser/fewest/ReducedCostPatterns.h"
 #include "optimiser/fewest/RestrictedMaster.h"
 
 namespace marlo {
@@ -27,6 +29,9 @@ constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
 constexpr int kDiveFailures = 60;
 constexpr size_t kMostDiveCells = size_t{1} << 22;
+constexpr double kGapShare = 0.5;
+// CBC proves small sets of patterns; a list of patterns this long also stays within memory.
+constexpr size_t kMostGapPatterns = 50000;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -46,7 +51,10 @@ class Solver {
           parameters_(parameters),
           options_(options),
           instance_(instanceOf(pieces, parameters)),
-          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop),
+          threads_(options.threads > 0
+                       ? options.threads
+                       : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {}
 
     FewestRodsResult run();
 
@@ -66,18 +74,25 @@ class Solver {
               const Packing& fixed, const std::vector<int32_t>& demand, const Deadline& deadline,
               std::mt19937* random);
     void runSearch(const Deadline& deadline);
+    void priceRelaxation(ColumnGeneration& lp, const Deadline& deadline);
+    bool gapBelowOneRod() const;
+    void closeGap(const Deadline& deadline);
+    void runArcFlow(const Deadline& deadline);
 
     const PieceList& pieces_;
     const JobParameters& parameters_;
     const FewestRodsOptions& options_;
     const Instance instance_;
     const Deadline deadline_;
+    const int threads_;
     Packing best_;
     int bound_ = 0;
     uint64_t steps_ = 0;
     const ColumnGeneration* lp_ = nullptr;  // while the relaxation is being solved
     int diveFailures_ = 0;
     size_t diveDepth_ = 0;
+    std::optional<FeasiblePrices> prices_;  // of the complete relaxation, once it is solved
+    bool gapClosed_ = false;
 };
 
 // The demand left once `rods` rods of the pattern are cut.
@@ -225,6 +240,46 @@ void Solver::runSearch(const Deadline& deadline) {
     offer(packing);
 }
 
+// The relaxation solved to the end, for its prices: the bound they prove holds whatever the LP's
+// rounding errors.
+void Solver::priceRelaxation(ColumnGeneration& lp, const Deadline& deadline) {
+    const ColumnGeneration::Solution relaxation =
+        lp.solve(fullDemand(), best_.rodCount(), deadline, true);
+    if (!relaxation.complete) return;
+    prices_ = feasiblePrices(instance_, relaxation.duals, deadline);
+    if (prices_) raiseBound(static_cast<int>(std::ceil(prices_->rods)));
+}
+
+bool Solver::gapBelowOneRod() const {
+    return !proven() && prices_ && best_.rodCount() - 1 - prices_->rods < 1.0;
+}
+
+// A plan of fewer rods than the best loses less than one rod against the relaxation's prices, so
+// it uses only patterns worth nearly a rod at them. Where there are few, CBC over them finds the
+// plan with the fewest rods or proves that none has fewer than the best; where there are many,
+// the arc-flow model keeps only their arcs.
+void Solver::closeGap(const Deadline& deadline) {
+    gapClosed_ = true;
+    const int rods = best_.rodCount();
+    const std::optional<std::vector<Pattern>> patterns =
+        patternsWithinGap(instance_, *prices_, rods - 1, kMostGapPatterns, deadline);
+    if (!patterns) {
+        runArcFlow(deadline);
+        return;
+    }
+    const PatternPlan solved = planFromPatterns(instance_, *patterns, rods, deadline, threads_);
+    if (solved.plan) offer(*solved.plan);
+    if (solved.finished) raiseBound(solved.plan ? solved.plan->rodCount() : rods);
+}
+
+void Solver::runArcFlow(const Deadline& deadline) {
+    const ArcFlowOutcome exact =
+        solveArcFlow(instance_, best_, bound_, deadline, threads_, prices_ ? &*prices_ : nullptr);
+    steps_ += exact.nodes;
+    if (exact.better) offer(*exact.better);
+    raiseBound(exact.provenBound);
+}
+
 FewestRodsResult Solver::aborted(int message) const {
     FewestRodsResult refused;
     refused.plan.status = RunStatus::Aborted;
@@ -261,6 +316,8 @@ FewestRodsResult Solver::runStages() {
             lp.solve(fullDemand(), best_.rodCount(), deadline_);
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
+        if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
+        if (gapBelowOneRod()) closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()));
         // A dive, dives of other ways, then the patterns they made as an integer program.
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
@@ -271,11 +328,13 @@ FewestRodsResult Solver::runStages() {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
         }
+        if (gapBelowOneRod() && !gapClosed_)
+            closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()));
         if (!proven() && !deadline_.passed()) {
-            const std::optional<Packing> restricted = planFromPatterns(
+            const PatternPlan restricted = planFromPatterns(
                 instance_, lp.patterns(), best_.rodCount(),
-                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
-            if (restricted) offer(*restricted);
+                deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()), threads_);
+            if (restricted.plan) offer(*restricted.plan);
         }
         steps_ += static_cast<uint64_t>(lp.pricings());
         lp_ = nullptr;
@@ -285,12 +344,7 @@ FewestRodsResult Solver::runStages() {
     if (!deadline_.passed() && (!proven() || best_.patterns.size() > 1))
         runSearch(
             deadline_.within(proven() ? kSearchSecondsWhenProven : deadline_.secondsLeft() / 2));
-    if (!proven() && !deadline_.passed()) {
-        const ArcFlowOutcome exact = solveArcFlow(instance_, best_, bound_, deadline_);
-        steps_ += exact.nodes;
-        if (exact.better) offer(*exact.better);
-        if (exact.provenBound > bound_) raiseBound(exact.provenBound);
-    }
+    if (!proven() && !deadline_.passed()) runArcFlow(deadline_);
     return result();
 }
 

@@ -24,6 +24,9 @@ struct FewestRodsOptions {
     const std::atomic<bool>* stop = nullptr;
     // Called on the running thread whenever the best plan or the bound improves.
     std::function<void(const FewestRodsResult&)> progress;
+    // Threads for the integer programs; 0: one per core of the machine. Any number finds the
+    // same plan and proof when the search ends within the time.
+    int threads = 0;
 };
 
 // Plans the prepared pieces with as few rods as can be found within the time, and proves a lower

@@ -2,8 +2,10 @@
 
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
+#include <CbcSolver.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "optimiser/fewest/LpDeadlineHandler.h"
@@ -24,28 +26,41 @@ class DeadlineHandler : public CbcEventHandler {
 
 }  // namespace
 
-IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline) {
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline,
+                                   int threads) {
     solver.messageHandler()->setLogLevel(0);
     for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
+    // CBC's preprocessing and the LP's presolve cannot be interrupted: on graphs of a hundred
+    // thousand arcs they ran seconds past the deadline.
+    solver.setHintParam(OsiDoPresolveInInitial, false, OsiHintTry);
+    solver.setHintParam(OsiDoPresolveInResolve, false, OsiHintTry);
     LpDeadlineHandler lpHandler(deadline);
     solver.getModelPtr()->passInEventHandler(&lpHandler);
     CbcModel model(solver);
     DeadlineHandler handler(deadline);
     model.passInEventHandler(&handler);
-    CbcMain0(model);
+    // Settings of its own rather than CBC's shared ones: runs may overlap on several threads.
+    CbcSolverUsefulData settings;
+    CbcMain0(model, settings);
     const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
+    // 100 + n: n threads that search the same tree as one thread would, whatever their timing.
+    const std::string threadMode = std::to_string(threads > 1 ? 100 + threads : 0);
     // The time limit counts as the clock on the wall, as the caller's deadline does.
-    const char* arguments[] = {"fewest", "-log",          "0",      "-timeMode", "elapsed",
-                               "-sec",   seconds.c_str(), "-solve", "-quit"};
-    CbcMain1(static_cast<int>(std::size(arguments)), arguments, model);
+    const char* arguments[] = {
+        "fewest", "-log",          "0",        "-timeMode",        "elapsed",
+        "-sec",   seconds.c_str(), "-threads", threadMode.c_str(), "-preprocess",
+        "off",    "-presolve",     "off",      "-solve",           "-quit"};
+    CbcMain1(static_cast<int>(std::size(arguments)), arguments, model, nullptr, settings);
 
     IntegerOutcome outcome;
     outcome.nodes = static_cast<uint64_t>(model.getNodeCount());
-    // A search the deadline ended proves nothing, whatever CBC's status says: stopped without a
-    // solution it may read as proven infeasible.
+    // A search the deadline ended proves nothing, whatever CBC's status and bound say: stopped
+    // without a solution it may read as proven infeasible, and stopped in an LP its bound is that
+    // of an unfinished simplex.
     outcome.finished =
         !deadline.passed() && (model.isProvenOptimal() || model.isProvenInfeasible());
-    outcome.bestPossible = model.getBestPossibleObjValue();
+    outcome.bestPossible = outcome.finished ? model.getBestPossibleObjValue()
+                                            : -std::numeric_limits<double>::infinity();
     if (const double* best = model.bestSolution(); best != nullptr)
         outcome.solution.assign(best, best + model.getNumCols());
     return outcome;

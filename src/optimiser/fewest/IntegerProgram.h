@@ -11,14 +11,17 @@ namespace marlo::fewest {
 
 struct IntegerOutcome {
     std::vector<double> solution;  // empty when none was found
-    bool finished = false;      // the search ended before the deadline: the solution is optimal, or
-                                // there is none
-    double bestPossible = 0.0;  // bound on the objective when not finished
+    bool finished = false;  // the search ended before the deadline: the solution is optimal, or
+                            // there is none
+    // A proven bound on the objective: CBC's when its search finished, minus infinity otherwise
+    // (the bound of a search stopped in an LP is that of an unfinished simplex).
+    double bestPossible = 0.0;
     uint64_t nodes = 0;
 };
 
 // Solves the integer program loaded into `solver` (all its columns integer) with CBC's standard
-// cuts and heuristics, until the deadline.
-IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline);
+// cuts and heuristics, until the deadline, on `threads` threads (the same search on any number).
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline,
+                                   int threads = 1);
 
 }  // namespace marlo::fewest

@@ -8,9 +8,8 @@
 
 namespace marlo::fewest {
 
-std::optional<Packing> planFromPatterns(const Instance& instance,
-                                        const std::vector<Pattern>& patterns, int fewerThan,
-                                        const Deadline& deadline) {
+PatternPlan planFromPatterns(const Instance& instance, const std::vector<Pattern>& patterns,
+                             int fewerThan, const Deadline& deadline, int threads) {
     const int types = static_cast<int>(instance.types.size());
     const int rodsRow = types;
     CoinPackedMatrix matrix(true, 0, 0);
@@ -37,12 +36,14 @@ std::optional<Packing> planFromPatterns(const Instance& instance,
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
-    if (solved.solution.empty()) return std::nullopt;
-    Packing packing;
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, threads);
+    PatternPlan outcome;
+    outcome.finished = solved.finished;
+    if (solved.solution.empty()) return outcome;
+    outcome.plan.emplace();
     for (size_t p = 0; p < patterns.size(); ++p)
-        packing.add(patterns[p], static_cast<int32_t>(std::llround(solved.solution[p])));
-    return packing;
+        outcome.plan->add(patterns[p], static_cast<int32_t>(std::llround(solved.solution[p])));
+    return outcome;
 }
 
 }  // namespace marlo::fewest

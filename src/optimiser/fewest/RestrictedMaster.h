@@ -8,11 +8,16 @@
 
 namespace marlo::fewest {
 
+struct PatternPlan {
+    std::optional<Packing> plan;  // the best plan found, if any
+    bool finished = false;        // CBC ended its search: the plan is the best of these patterns,
+                                  // or none of fewer rods is made of them
+};
+
 // The best plan with fewer than `fewerThan` rods made of the given patterns only, as an integer
-// program for CBC: quick to find where the patterns of the relaxation suffice, and no proof of
-// anything when it finds none.
-std::optional<Packing> planFromPatterns(const Instance& instance,
-                                        const std::vector<Pattern>& patterns, int fewerThan,
-                                        const Deadline& deadline);
+// program for CBC on `threads` threads: quick to find where the patterns of the relaxation suffice.
+// A proof only for these patterns.
+PatternPlan planFromPatterns(const Instance& instance, const std::vector<Pattern>& patterns,
+                             int fewerThan, const Deadline& deadline, int threads);
 
 }  // namespace marlo::fewest
