@@ -110,9 +110,9 @@ TEST_F(CliRunTest, fewestRods_findsTheOptimumTheSearchMissesAndShowsItsBound) {
         << out_;
 
     const fs::path report = folder_ / "out.txt";
-    std::vector<std::string> text = {"optimise", path,           "--language",   "en",
-                                     "--method", "fewest",       "--time-limit", "2",
-                                     "--report", report.string()};
+    std::vector<std::string> text = {"optimise",  path,     "--language",   "en",
+                                     "--method",  "fewest", "--time-limit", "2",
+                                     "--threads", "1",      "--report",     report.string()};
     text.insert(text.end(), rod.begin(), rod.end());
     EXPECT_EQ(run(text), exit_status::kFinished);
     EXPECT_NE(out_.find("Lower bound (rods)"), std::string::npos) << out_;
@@ -133,7 +133,9 @@ TEST_F(CliRunTest, fewestRods_findsTheOptimumTheSearchMissesAndShowsItsBound) {
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"optimise", path, "--method", "best"},
           {"optimise", path, "--time-limit", "0"},
-          {"optimise", path, "--time-limit"}})
+          {"optimise", path, "--time-limit"},
+          {"optimise", path, "--threads", "-1"},
+          {"optimise", path, "--threads", "257"}})
         EXPECT_EQ(run(bad), exit_status::kBadUsage) << ::testing::PrintToString(bad);
 }
 

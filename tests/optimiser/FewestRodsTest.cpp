@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <map>
 #include <random>
 
 #include "SearchTestSupport.h"
 #include "i18n/StringCatalogue.h"
+#include "optimiser/fewest/ArcFlow.h"
+#include "optimiser/fewest/ColumnGeneration.h"
 #include "optimiser/fewest/FewestRods.h"
+#include "optimiser/fewest/ReducedCostPatterns.h"
+#include "optimiser/fewest/RestrictedMaster.h"
 
 namespace marlo {
 namespace {
@@ -187,13 +192,95 @@ TEST(FewestRods, stopAndTimeLimit_keepTheBestPlanFoundSoFar) {
     EXPECT_EQ(result.plan.summary.rodCount, reportedRods);
     EXPECT_EQ(result.optimal, result.plan.summary.rodCount == result.lowerBound);
 
-    // A time limit ends the run the same way.
-    FewestRodsOptions limited;
-    limited.timeLimit = std::chrono::milliseconds(200);
-    const auto limitedStart = std::chrono::steady_clock::now();
-    result = fewest(triplets(200, 5), p, limited);
-    EXPECT_LT(std::chrono::steady_clock::now() - limitedStart, std::chrono::milliseconds(1500));
-    expectSoundPlan(triplets(200, 5), p, result.plan);
+    // A time limit ends the run the same way, within a fifth of a second, whichever stage runs
+    // when it comes.
+    for (const int milliseconds : {200, 700, 1500}) {
+        FewestRodsOptions limited;
+        limited.timeLimit = std::chrono::milliseconds(milliseconds);
+        const auto limitedStart = std::chrono::steady_clock::now();
+        result = fewest(triplets(200, 5), p, limited);
+        EXPECT_LT(std::chrono::steady_clock::now() - limitedStart,
+                  std::chrono::milliseconds(milliseconds + 200));
+        expectSoundPlan(triplets(200, 5), p, result.plan);
+    }
+}
+
+// Neither 3500 nor 1900 shares a rod of 3600 with its own length, 1800 + 1800 and 1200 * 3 fill
+// one: the relaxation needs 10 rods, every plan 11, and only a bound above the relaxation's
+// proves that.
+const std::vector<Piece> kBeyondTheRelaxation = {
+    {3500, 2}, {1900, 5}, {1800, 5}, {1200, 5}, {700, 3}};
+
+TEST(FewestRods, planOneRodAboveTheRelaxation_provenByItsPrices) {
+    const JobParameters p = parameters(3600, 0);
+    const auto pieces = pieceList(kBeyondTheRelaxation);
+    const fewest::Instance instance = fewest::instanceOf(*pieces, p);
+    std::vector<int32_t> demand;
+    for (const fewest::ItemType& type : instance.types) demand.push_back(type.demand);
+    const fewest::Deadline deadline(fewest::Deadline::Clock::now() + std::chrono::seconds(30),
+                                    nullptr);
+    fewest::ColumnGeneration lp(instance);
+    const fewest::ColumnGeneration::Solution relaxation = lp.solve(demand, 100, deadline, true);
+    ASSERT_TRUE(relaxation.complete);
+    EXPECT_NEAR(relaxation.value, 10.0, 1e-6);
+
+    // The prices prove the relaxation's bound, never more.
+    const std::optional<fewest::FeasiblePrices> prices =
+        fewest::feasiblePrices(instance, relaxation.duals, deadline);
+    ASSERT_TRUE(prices);
+    EXPECT_LE(prices->rods, relaxation.value + 1e-12);
+    EXPECT_EQ(static_cast<int>(std::ceil(prices->rods)), 10);
+
+    // A plan of 10 rods could use only these patterns, and none is made of them.
+    const std::optional<std::vector<fewest::Pattern>> patterns =
+        fewest::patternsWithinGap(instance, *prices, 10, 1000, deadline);
+    ASSERT_TRUE(patterns);
+    EXPECT_FALSE(patterns->empty());
+    const fewest::PatternPlan ten = fewest::planFromPatterns(instance, *patterns, 11, deadline, 1);
+    EXPECT_TRUE(ten.finished);
+    EXPECT_FALSE(ten.plan);
+    EXPECT_FALSE(fewest::patternsWithinGap(instance, *prices, 10, patterns->size() - 1, deadline))
+        << "more patterns than allowed: none";
+
+    // The arc-flow model of their arcs proves the same for a plan of 11 rods.
+    fewest::Packing eleven;
+    eleven.add({{0, 1}}, 2);
+    eleven.add({{2, 2}}, 2);
+    eleven.add({{1, 1}, {3, 1}}, 4);
+    eleven.add({{1, 1}, {4, 2}}, 1);
+    eleven.add({{2, 1}, {3, 1}}, 1);
+    eleven.add({{4, 1}}, 1);
+    ASSERT_TRUE(fewest::coversDemand(instance, eleven));
+    EXPECT_EQ(fewest::solveArcFlow(instance, eleven, 10, deadline, 1, &*prices).provenBound, 11);
+
+    const FewestRodsResult result = fewest(kBeyondTheRelaxation, p);
+    expectSoundPlan(kBeyondTheRelaxation, p, result.plan);
+    EXPECT_EQ(result.plan.summary.rodCount, 11);
+    EXPECT_EQ(result.lowerBound, 11);
+    EXPECT_TRUE(result.optimal);
+}
+
+TEST(FewestRods, threads_giveTheRodsAndProofOfOneThread) {
+    const JobParameters p = parameters(1000, 0);
+    for (const std::vector<Piece>& job : {triplets(60, 9), triplets(30, 4)}) {
+        FewestRodsOptions one;
+        one.threads = 1;
+        FewestRodsOptions two;
+        two.threads = 2;
+        const FewestRodsResult single = fewest(job, p, one);
+        const FewestRodsResult parallel = fewest(job, p, two);
+        expectSoundPlan(job, p, parallel.plan);
+        EXPECT_TRUE(single.optimal);
+        EXPECT_EQ(parallel.plan.summary.rodCount, single.plan.summary.rodCount);
+        EXPECT_EQ(parallel.lowerBound, single.lowerBound);
+        EXPECT_EQ(parallel.optimal, single.optimal);
+    }
+    FewestRodsOptions two;
+    two.threads = 2;
+    const JobParameters beyond = parameters(3600, 0);
+    const FewestRodsResult parallel = fewest(kBeyondTheRelaxation, beyond, two);
+    EXPECT_TRUE(parallel.optimal);
+    EXPECT_EQ(parallel.plan.summary.rodCount, 11);
 }
 
 }  // namespace

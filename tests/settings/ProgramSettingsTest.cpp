@@ -155,9 +155,18 @@ TEST(ProgramSettings, methodKeys_roundTripAndOlderStoresReadAsTheSearchWith30Sec
     EXPECT_EQ(loaded.methodChoice, (MethodChoice{OptimisationMethod::FewestRods, 12}));
     EXPECT_EQ(loaded.parameters, JobParameters{}) << "the older keys keep their values";
 
+    EXPECT_EQ(readSetting(store, kThreads), "0") << "0: one thread per core";
+
+    saveMethodChoice(store, {OptimisationMethod::FewestRods, 12, 3});
+    EXPECT_EQ(readSetting(store, kThreads), "3");
+    EXPECT_EQ(readSettings(store).methodChoice.threads, 3);
+
     saveSetting(store, kMethod, "2");
     saveSetting(store, kTimeLimit, "0");
+    saveSetting(store, kThreads, "257");
     EXPECT_EQ(readSettings(store).methodChoice, MethodChoice{});
+    saveSetting(store, kThreads, "-1");
+    EXPECT_EQ(readSettings(store).methodChoice.threads, 0);
 }
 
 TEST(ProgramSettings, trimKey_readsAsStoredOrAs0WhenMissingOrSenseless) {
