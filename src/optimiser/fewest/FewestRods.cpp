@@ -29,9 +29,15 @@ constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
 constexpr int kDiveFailures = 60;
 constexpr size_t kMostDiveCells = size_t{1} << 22;
+// Before the dives (which find the plans of lists whose relaxation rounds up to the optimum) only
+// a short list of patterns is tried; after them, when the gap is still below a rod, the dives get
+// less time, and the patterns or arcs within the gap half of what is left.
+constexpr double kEarlyGapShare = 0.25;
+constexpr size_t kMostEarlyGapPatterns = 2000;
+constexpr double kDiveShareWithinGap = 0.1;
 constexpr double kGapShare = 0.5;
 // CBC proves small sets of patterns; a list of patterns this long also stays within memory.
-constexpr size_t kMostGapPatterns = 50000;
+constexpr size_t kMostGapPatterns = 20000;
 
 // Ends the rod-by-rod search at its deadline, which it checks every 3001 steps.
 class DeadlineObserver : public RunObserver {
@@ -76,7 +82,7 @@ class Solver {
     void runSearch(const Deadline& deadline);
     void priceRelaxation(ColumnGeneration& lp, const Deadline& deadline);
     bool gapBelowOneRod() const;
-    void closeGap(const Deadline& deadline);
+    void closeGap(const Deadline& deadline, size_t mostPatterns, bool orArcs);
     void runArcFlow(const Deadline& deadline);
 
     const PieceList& pieces_;
@@ -92,7 +98,6 @@ class Solver {
     int diveFailures_ = 0;
     size_t diveDepth_ = 0;
     std::optional<FeasiblePrices> prices_;  // of the complete relaxation, once it is solved
-    bool gapClosed_ = false;
 };
 
 // The demand left once `rods` rods of the pattern are cut.
@@ -258,13 +263,12 @@ bool Solver::gapBelowOneRod() const {
 // it uses only patterns worth nearly a rod at them. Where there are few, CBC over them finds the
 // plan with the fewest rods or proves that none has fewer than the best; where there are many,
 // the arc-flow model keeps only their arcs.
-void Solver::closeGap(const Deadline& deadline) {
-    gapClosed_ = true;
+void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, bool orArcs) {
     const int rods = best_.rodCount();
     const std::optional<std::vector<Pattern>> patterns =
-        patternsWithinGap(instance_, *prices_, rods - 1, kMostGapPatterns, deadline);
+        patternsWithinGap(instance_, *prices_, rods - 1, mostPatterns, deadline);
     if (!patterns) {
-        runArcFlow(deadline);
+        if (orArcs) runArcFlow(deadline);
         return;
     }
     const PatternPlan solved = planFromPatterns(instance_, *patterns, rods, deadline, threads_);
@@ -317,19 +321,22 @@ FewestRodsResult Solver::runStages() {
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
-        if (gapBelowOneRod()) closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()));
+        if (gapBelowOneRod())
+            closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
+                     kMostEarlyGapPatterns, false);
+        const double diveShare = gapBelowOneRod() ? kDiveShareWithinGap : kDiveShare;
         // A dive, dives of other ways, then the patterns they made as an integer program.
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
-                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
-        const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
+                 deadline_.within(diveShare * deadline_.secondsLeft()), nullptr);
+        const Deadline diving = deadline_.within(diveShare * deadline_.secondsLeft());
         std::mt19937 random(1);
         while (!proven() && !diving.passed()) {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
         }
-        if (gapBelowOneRod() && !gapClosed_)
-            closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()));
+        if (gapBelowOneRod())
+            closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()), kMostGapPatterns, true);
         if (!proven() && !deadline_.passed()) {
             const PatternPlan restricted = planFromPatterns(
                 instance_, lp.patterns(), best_.rodCount(),

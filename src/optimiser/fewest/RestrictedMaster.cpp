@@ -12,19 +12,23 @@ PatternPlan planFromPatterns(const Instance& instance, const std::vector<Pattern
                              int fewerThan, const Deadline& deadline, int threads) {
     const int types = static_cast<int>(instance.types.size());
     const int rodsRow = types;
-    CoinPackedMatrix matrix(true, 0, 0);
-    matrix.setDimensions(types + 1, 0);
+    // The matrix by columns, built in one go: appending tens of thousands of columns one by one
+    // copies it each time.
+    std::vector<CoinBigIndex> starts{0};
+    std::vector<int> index;
+    std::vector<double> value;
     for (const Pattern& pattern : patterns) {
-        std::vector<int> index;
-        std::vector<double> value;
         for (const PatternEntry& e : pattern) {
             index.push_back(e.type);
             value.push_back(e.count);
         }
         index.push_back(rodsRow);
         value.push_back(1.0);
-        matrix.appendCol(static_cast<int>(index.size()), index.data(), value.data());
+        starts.push_back(static_cast<CoinBigIndex>(index.size()));
     }
+    const CoinPackedMatrix matrix(true, types + 1, static_cast<int>(patterns.size()),
+                                  static_cast<CoinBigIndex>(index.size()), value.data(),
+                                  index.data(), starts.data(), nullptr);
     const std::vector<double> columnLower(patterns.size(), 0.0);
     const std::vector<double> columnUpper(patterns.size(), fewerThan - 1);
     const std::vector<double> cost(patterns.size(), 1.0);
