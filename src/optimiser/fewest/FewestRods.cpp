@@ -29,12 +29,14 @@ constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
 constexpr int kDiveFailures = 60;
 constexpr size_t kMostDiveCells = size_t{1} << 22;
-// Before the dives (which find the plans of lists whose relaxation rounds up to the optimum) only
-// a short list of patterns is tried; after them, when the gap is still below a rod, the dives get
-// less time, and the patterns or arcs within the gap half of what is left.
-constexpr double kEarlyGapShare = 0.25;
-constexpr size_t kMostEarlyGapPatterns = 2000;
-constexpr double kDiveShareWithinGap = 0.1;
+// Before the dives (which find the plans of lists whose relaxation rounds up to the optimum) the
+// gap is closed only where that is quick to try: a short list of patterns, or the arcs of a tiny
+// gap; otherwise after them.
+constexpr double kEarlyGapShare = 0.5;
+constexpr size_t kMostEarlyGapPatterns = 20000;
+// An arc-flow model within a gap this small keeps few arcs (the relaxation's value is a whole
+// number of rods, the best plan one more): it goes before the dives too.
+constexpr double kMostEarlyArcGap = 0.01;
 constexpr double kGapShare = 0.5;
 // CBC proves small sets of patterns; a list of patterns this long also stays within memory.
 constexpr size_t kMostGapPatterns = 20000;
@@ -82,7 +84,7 @@ class Solver {
     void runSearch(const Deadline& deadline);
     void priceRelaxation(ColumnGeneration& lp, const Deadline& deadline);
     bool gapBelowOneRod() const;
-    void closeGap(const Deadline& deadline, size_t mostPatterns, bool orArcs);
+    void closeGap(const Deadline& deadline, size_t mostPatterns, double mostArcGap);
     void runArcFlow(const Deadline& deadline);
 
     const PieceList& pieces_;
@@ -98,6 +100,7 @@ class Solver {
     int diveFailures_ = 0;
     size_t diveDepth_ = 0;
     std::optional<FeasiblePrices> prices_;  // of the complete relaxation, once it is solved
+    bool gapTried_ = false;                 // CBC had the patterns or arcs within the gap
 };
 
 // The demand left once `rods` rods of the pattern are cut.
@@ -263,14 +266,17 @@ bool Solver::gapBelowOneRod() const {
 // it uses only patterns worth nearly a rod at them. Where there are few, CBC over them finds the
 // plan with the fewest rods or proves that none has fewer than the best; where there are many,
 // the arc-flow model keeps only their arcs.
-void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, bool orArcs) {
+void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, double mostArcGap) {
     const int rods = best_.rodCount();
     const std::optional<std::vector<Pattern>> patterns =
         patternsWithinGap(instance_, *prices_, rods - 1, mostPatterns, deadline);
     if (!patterns) {
-        if (orArcs) runArcFlow(deadline);
+        if (rods - 1 - prices_->rods >= mostArcGap) return;
+        gapTried_ = true;
+        runArcFlow(deadline);
         return;
     }
+    gapTried_ = true;
     const PatternPlan solved = planFromPatterns(instance_, *patterns, rods, deadline, threads_);
     if (solved.plan) offer(*solved.plan);
     if (solved.finished) raiseBound(solved.plan ? solved.plan->rodCount() : rods);
@@ -323,20 +329,19 @@ FewestRodsResult Solver::runStages() {
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
         if (gapBelowOneRod())
             closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
-                     kMostEarlyGapPatterns, false);
-        const double diveShare = gapBelowOneRod() ? kDiveShareWithinGap : kDiveShare;
+                     kMostEarlyGapPatterns, kMostEarlyArcGap);
         // A dive, dives of other ways, then the patterns they made as an integer program.
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
-                 deadline_.within(diveShare * deadline_.secondsLeft()), nullptr);
-        const Deadline diving = deadline_.within(diveShare * deadline_.secondsLeft());
+                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
+        const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
         std::mt19937 random(1);
         while (!proven() && !diving.passed()) {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
         }
-        if (gapBelowOneRod())
-            closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()), kMostGapPatterns, true);
+        if (gapBelowOneRod() && !gapTried_)
+            closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()), kMostGapPatterns, 1.0);
         if (!proven() && !deadline_.passed()) {
             const PatternPlan restricted = planFromPatterns(
                 instance_, lp.patterns(), best_.rodCount(),
