@@ -116,6 +116,18 @@ TEST(StockCutting, handCheckableOptima_areFoundAndProven) {
     EXPECT_TRUE(result.optimal);
 }
 
+TEST(StockCutting, equalPriceAndRods_preferFewerPatterns) {
+    // Two rods of 6000 either way; 2000 2000 1000 twice is one pattern, where 2000 2000 2000 with
+    // 2000 1000 1000, or 2000 2000 1000 1000 with 2000 2000, are two.
+    const std::vector<Piece> mixed = {{2000, 4}, {1000, 2}};
+    StockPlanResult result = plan(mixed, parameters(6000, 0), {rod(6000), rod(3000)});
+    expectSoundPlan(mixed, parameters(6000, 0), result);
+    EXPECT_DOUBLE_EQ(result.price, 12.0);
+    EXPECT_EQ(result.plan.summary.rodCount, 2);
+    EXPECT_EQ(result.plan.patterns.count(), 1);
+    EXPECT_TRUE(result.optimal);
+}
+
 TEST(StockCutting, trimAndCutThickness_shortenEveryRod) {
     const std::vector<Piece> halves = {{3000, 2}};
     EXPECT_EQ(plan(halves, parameters(6000, 0), {rod(6000)}).plan.summary.rodCount, 1);

@@ -183,6 +183,60 @@ double roundedUpPrice(const StockInstance& instance, double bound) {
     return static_cast<double>(top + 1) * step;
 }
 
+std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& instance,
+                                                         double lowest, double below, size_t most) {
+    int64_t weight = 0;
+    for (const ItemType& type : instance.types)
+        weight += static_cast<int64_t>(type.weight) * type.demand;
+    std::vector<size_t> priced;
+    std::vector<int32_t> rods(instance.bins.size(), 0);
+    for (size_t b = 0; b < instance.bins.size(); ++b) {
+        const StockBin& bin = instance.bins[b];
+        if (bin.price > 0.0)
+            priced.push_back(b);
+        else
+            rods[b] = bin.available;
+    }
+    for (size_t b = 0; b < instance.bins.size(); ++b)
+        weight -= static_cast<int64_t>(rods[b]) * instance.bins[b].instance.capacity;
+    const double slack = kTolerance * (1.0 + std::abs(below));
+    std::vector<std::pair<double, std::vector<int32_t>>> found;
+    bool tooMany = false;
+    // Depth first over the priced bins: every count that keeps the price below `below`.
+    const auto choose = [&](auto&& self, size_t depth, double price, int64_t capacity) -> void {
+        if (tooMany) return;
+        if (depth == priced.size()) {
+            if (price < lowest - slack || capacity < weight) return;
+            if (found.size() == most) {
+                tooMany = true;
+                return;
+            }
+            found.emplace_back(price, rods);
+            return;
+        }
+        const StockBin& bin = instance.bins[priced[depth]];
+        // The last bin makes up the rest of the price at once.
+        const int32_t first =
+            depth + 1 < priced.size()
+                ? 0
+                : std::max(0,
+                           static_cast<int32_t>(std::ceil((lowest - slack - price) / bin.price)));
+        for (int32_t n = first; n <= bin.available && price + n * bin.price < below - slack; ++n) {
+            rods[priced[depth]] = n;
+            self(self, depth + 1, price + n * bin.price,
+                 capacity + static_cast<int64_t>(n) * bin.instance.capacity);
+        }
+        rods[priced[depth]] = 0;
+    };
+    choose(choose, 0, 0.0, 0);
+    if (tooMany) return {};
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::vector<int32_t>> choices;
+    for (auto& [price, choice] : found) choices.push_back(std::move(choice));
+    return choices;
+}
+
 CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,
                           const JobParameters& parameters) {
     CuttingPlan plan;

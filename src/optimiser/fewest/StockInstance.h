@@ -77,6 +77,12 @@ double costOf(const StockInstance& instance, const StockPacking& packing, double
 // step.
 double roundedUpPrice(const StockInstance& instance, double bound);
 
+// The rods per bin of every choice whose price lies in [lowest, below) and whose capacities hold
+// the weight of all pieces, cheapest first: where any plan cheaper than `below` must lie. Rods that
+// cost nothing are always all taken. At most `most` choices; none when there are more.
+std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& instance,
+                                                         double lowest, double below, size_t most);
+
 // The packing as a result: one rod pattern per column, lengths longest first, each naming its
 // stock row, wastes figured on the bin's usable length, the patterns ordered as the fewest-rods
 // method orders them.

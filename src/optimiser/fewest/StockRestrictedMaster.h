@@ -16,4 +16,13 @@ std::optional<StockPacking> planFromColumns(const StockInstance& instance,
                                             double uncutPrice, const StockPacking& incumbent,
                                             int leastRods, const Deadline& deadline);
 
+// A complete plan made of the given columns and of patterns that repeat without surplus that
+// costs no more than the complete `incumbent` (the same price and rods, as it is the cheapest
+// known) and cuts the pieces in fewer patterns, as few as CBC finds by the deadline; none when it
+// finds no such plan.
+std::optional<StockPacking> planWithFewerPatterns(const StockInstance& instance,
+                                                  const std::vector<StockColumn>& columns,
+                                                  const StockPacking& incumbent,
+                                                  const Deadline& deadline);
+
 }  // namespace marlo::fewest
