@@ -14,23 +14,30 @@ namespace {
 
 class DeadlineHandler : public CbcEventHandler {
   public:
-    explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
-    CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
+    DeadlineHandler(const Deadline& deadline, double enough)
+        : deadline_(deadline), enough_(enough) {}
+    CbcAction event(CbcEvent whichEvent) override {
+        if (deadline_.passed()) return stop;
+        const bool found = whichEvent == solution || whichEvent == heuristicSolution;
+        return found && model_->getObjValue() <= enough_ ? stop : noAction;
+    }
     CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
 
   private:
     const Deadline& deadline_;
+    double enough_;
 };
 
 }  // namespace
 
-IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline) {
+IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline,
+                                   double enough) {
     solver.messageHandler()->setLogLevel(0);
     for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
     LpDeadlineHandler lpHandler(deadline);
     solver.getModelPtr()->passInEventHandler(&lpHandler);
     CbcModel model(solver);
-    DeadlineHandler handler(deadline);
+    DeadlineHandler handler(deadline, enough);
     model.passInEventHandler(&handler);
     CbcMain0(model);
     const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));

@@ -22,7 +22,9 @@ constexpr double kRelaxationShare = 0.4;
 constexpr double kDiveShare = 0.25;
 constexpr double kChoicesShare = 0.4;
 constexpr double kRestrictedMasterShare = 0.15;
+// Fewer patterns only break ties: they get little time, also when much is left.
 constexpr double kPatternsShare = 0.1;
+constexpr double kMostPatternsSeconds = 0.3;
 constexpr double kTolerance = 1e-6;
 
 class StockSolver {
@@ -45,6 +47,12 @@ class StockSolver {
     }
     void offer(const StockPacking& packing);
     void raiseBound(double bound);
+    // The cost (by costOf) of a plan at the bound's price with any number of rods: an integer
+    // program that finds one can stop, as no plan is cheaper.
+    double enoughCost() const {
+        return priceBound_ + kTolerance * (1.0 + priceBound_) +
+               rodTieBreak(instance_) * instance_.pieceCount;
+    }
     void report() {
         if (options_.progress) options_.progress(result());
     }
@@ -160,8 +168,9 @@ void StockSolver::diveToCheaperRodChoices(const Deadline& deadline) {
     constexpr size_t kMostChoices = 64;
     const std::vector<std::vector<int32_t>> choices =
         rodChoicesPricedWithin(instance_, priceBound_, priceOf(instance_, *best_), kMostChoices);
-    for (const std::vector<int32_t>& rods : choices) {
+    for (size_t choice = 0; choice < choices.size(); ++choice) {
         if (proven() || deadline.passed()) return;
+        const std::vector<int32_t>& rods = choices[choice];
         StockInstance within = instance_;
         double price = 0.0;
         for (size_t b = 0; b < within.bins.size(); ++b) {
@@ -173,8 +182,18 @@ void StockSolver::diveToCheaperRodChoices(const Deadline& deadline) {
         StockColumnGeneration lp(within);
         for (const StockColumn& column : lp_->columns()) lp.addColumn(column);
         if (leastRods_ > 0) lp.requireRods(leastRods_);
-        dive(lp, within, deadline);
+        // Each choice gets an equal share of the time left; what its dive leaves, CBC gets for
+        // a plan of its columns.
+        const Deadline slice =
+            deadline.within(deadline.secondsLeft() / static_cast<double>(choices.size() - choice));
+        const double before = priceOf(instance_, *best_);
+        dive(lp, within, slice);
         steps_ += static_cast<uint64_t>(lp.pricings());
+        if (priceOf(instance_, *best_) == before && !slice.passed()) {
+            const std::optional<StockPacking> restricted = planFromColumns(
+                within, lp.columns(), uncutPrice(), *best_, leastRods_, enoughCost(), slice);
+            if (restricted) offer(*restricted);
+        }
         for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
             lp_->addColumn(lp.columns()[c]);
     }
@@ -241,14 +260,14 @@ StockPlanResult StockSolver::run() {
     // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too,
     // unless the plan already has the fewest rods any plan has.
     if (!deadline_.passed() && !(proven() && best_->rodCount() <= leastRods_)) {
-        const std::optional<StockPacking> restricted =
-            planFromColumns(instance_, lp_->columns(), uncutPrice(), *best_, leastRods_,
-                            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+        const std::optional<StockPacking> restricted = planFromColumns(
+            instance_, lp_->columns(), uncutPrice(), *best_, leastRods_, enoughCost(),
+            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
         const StockArcFlowOutcome exact =
-            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_);
+            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_, enoughCost());
         steps_ += exact.nodes;
         if (exact.better) offer(*exact.better);
         if (exact.finished)
@@ -260,7 +279,9 @@ StockPlanResult StockSolver::run() {
         std::vector<StockColumn> columns = lp_->columns();
         columns.insert(columns.end(), best_->columns.begin(), best_->columns.end());
         const std::optional<StockPacking> fewer = planWithFewerPatterns(
-            instance_, columns, *best_, deadline_.within(kPatternsShare * deadline_.secondsLeft()));
+            instance_, columns, *best_,
+            deadline_.within(
+                std::min(kPatternsShare * deadline_.secondsLeft(), kMostPatternsSeconds)));
         if (fewer) offer(*fewer);
     }
     return result();

@@ -13,6 +13,7 @@ namespace {
 constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
 constexpr double kTolerance = 1e-6;
 constexpr int64_t kMostPriceSteps = 8 * 1024 * 1024;
+constexpr size_t kMostChoicesListed = 20000;
 
 bool hasRods(const StockItem& item) {
     return !item.quantity || *item.quantity > 0;
@@ -200,18 +201,23 @@ std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& in
     for (size_t b = 0; b < instance.bins.size(); ++b)
         weight -= static_cast<int64_t>(rods[b]) * instance.bins[b].instance.capacity;
     const double slack = kTolerance * (1.0 + std::abs(below));
-    std::vector<std::pair<double, std::vector<int32_t>>> found;
+    struct Choice {
+        double price;
+        int64_t capacity;
+        std::vector<int32_t> rods;
+    };
+    std::vector<Choice> found;
     bool tooMany = false;
     // Depth first over the priced bins: every count that keeps the price below `below`.
     const auto choose = [&](auto&& self, size_t depth, double price, int64_t capacity) -> void {
         if (tooMany) return;
         if (depth == priced.size()) {
             if (price < lowest - slack || capacity < weight) return;
-            if (found.size() == most) {
+            if (found.size() == kMostChoicesListed) {
                 tooMany = true;
                 return;
             }
-            found.emplace_back(price, rods);
+            found.push_back({price, capacity, rods});
             return;
         }
         const StockBin& bin = instance.bins[priced[depth]];
@@ -230,10 +236,13 @@ std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& in
     };
     choose(choose, 0, 0.0, 0);
     if (tooMany) return {};
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Of equal prices, the most capacity first: the most room to cut the pieces in.
+    std::stable_sort(found.begin(), found.end(), [](const Choice& a, const Choice& b) {
+        return a.price != b.price ? a.price < b.price : a.capacity > b.capacity;
+    });
     std::vector<std::vector<int32_t>> choices;
-    for (auto& [price, choice] : found) choices.push_back(std::move(choice));
+    for (size_t c = 0; c < std::min(most, found.size()); ++c)
+        choices.push_back(std::move(found[c].rods));
     return choices;
 }
 

@@ -77,9 +77,10 @@ double costOf(const StockInstance& instance, const StockPacking& packing, double
 // step.
 double roundedUpPrice(const StockInstance& instance, double bound);
 
-// The rods per bin of every choice whose price lies in [lowest, below) and whose capacities hold
-// the weight of all pieces, cheapest first: where any plan cheaper than `below` must lie. Rods that
-// cost nothing are always all taken. At most `most` choices; none when there are more.
+// The rods per bin of the choices whose price lies in [lowest, below) and whose capacities hold
+// the weight of all pieces, cheapest first and of equal prices the most capacity first: where any
+// plan cheaper than `below` must lie. Rods that cost nothing are always all taken. The first
+// `most` choices; none when there are too many to list.
 std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& instance,
                                                          double lowest, double below, size_t most);
 

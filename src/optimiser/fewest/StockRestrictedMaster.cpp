@@ -4,6 +4,7 @@
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "optimiser/fewest/BoundedKnapsack.h"
 #include "optimiser/fewest/IntegerProgram.h"
@@ -80,12 +81,13 @@ struct ColumnModel {
         cost.push_back(objective);
     }
 
-    std::vector<double> solve(const Deadline& deadline) const {
+    std::vector<double> solve(const Deadline& deadline,
+                              double enough = -std::numeric_limits<double>::infinity()) const {
         const std::vector<double> columnLower(cost.size(), 0.0);
         OsiClpSolverInterface solver;
         solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(),
                            rowLower.data(), rowUpper.data());
-        return solveIntegerProgram(solver, deadline).solution;
+        return solveIntegerProgram(solver, deadline, enough).solution;
     }
 };
 
@@ -124,14 +126,15 @@ std::vector<StockColumn> repeatablePatterns(const StockInstance& instance, int r
 std::optional<StockPacking> planFromColumns(const StockInstance& instance,
                                             const std::vector<StockColumn>& columns,
                                             double uncutPrice, const StockPacking& incumbent,
-                                            int leastRods, const Deadline& deadline) {
+                                            int leastRods, double enough,
+                                            const Deadline& deadline) {
     ColumnModel model(instance, columns,
                       costOf(instance, incumbent, uncutPrice) - rodTieBreak(instance) / 2);
     model.rowLower[static_cast<size_t>(model.rodsRow)] = leastRods;
     for (size_t t = 0; t < instance.types.size(); ++t)
         model.add({static_cast<int>(t), model.costRow}, {1.0, uncutPrice}, instance.types[t].demand,
                   uncutPrice);
-    const std::vector<double> solution = model.solve(deadline);
+    const std::vector<double> solution = model.solve(deadline, enough);
     if (solution.empty()) return std::nullopt;
     return packingOf(instance, columns, solution);
 }
