@@ -14,6 +14,7 @@ constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandt
 constexpr double kTolerance = 1e-6;
 constexpr int64_t kMostPriceSteps = 8 * 1024 * 1024;
 constexpr size_t kMostChoicesListed = 20000;
+constexpr int64_t kMostChoiceVisits = 2000000;
 
 bool hasRods(const StockItem& item) {
     return !item.quantity || *item.quantity > 0;
@@ -208,9 +209,14 @@ std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& in
     };
     std::vector<Choice> found;
     bool tooMany = false;
+    int64_t visits = 0;
     // Depth first over the priced bins: every count that keeps the price below `below`.
     const auto choose = [&](auto&& self, size_t depth, double price, int64_t capacity) -> void {
-        if (tooMany) return;
+        // Many priced rows open more partial choices than any run can look at.
+        if (tooMany || ++visits > kMostChoiceVisits) {
+            tooMany = true;
+            return;
+        }
         if (depth == priced.size()) {
             if (price < lowest - slack || capacity < weight) return;
             if (found.size() == kMostChoicesListed) {
