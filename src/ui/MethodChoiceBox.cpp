@@ -54,6 +54,12 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
     connect(fewestRods_, &QRadioButton::toggled, this, &MethodChoiceBox::fewestRodsChosen);
 }
 
+void MethodChoiceBox::setMethodFixed(bool fixed) {
+    search_->setEnabled(!fixed);
+    fewestRods_->setEnabled(!fixed);
+    timeLimit_->setEnabled(fixed || fewestRods_->isChecked());
+}
+
 bool MethodChoiceBox::timeLimitAccepted() const {
     const std::optional<int16_t> seconds = toInt16(timeLimit_->text().toStdString());
     return seconds && *seconds >= 1;

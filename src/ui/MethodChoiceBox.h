@@ -25,6 +25,9 @@ class MethodChoiceBox : public QGroupBox {
     bool timeLimitAccepted() const;
     // The choice as shown; the time limit only when accepted.
     MethodChoice chosen() const;
+    // A run from stock always uses the exact method with its time limit: the choice between the
+    // methods is then disabled, and kept for runs on the single rod length.
+    void setMethodFixed(bool fixed);
 
   signals:
     // The fewest-rods method has been chosen (true) or the search (false).

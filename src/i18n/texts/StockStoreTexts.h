@@ -42,6 +42,11 @@ inline constexpr int kBooked = 1234;  // followed by the new offcuts' identifier
 // A refused line of a stock list file (%1 the line), in the order of StockRowFault; the last
 // one is said of the whole file.
 inline constexpr int kStockRowFaults = 1235;
+inline constexpr int kBookPlan = 1243;  // the command
+inline constexpr int kAlreadyBooked = 1244;
+inline constexpr int kOptimiseAgain = 1245;
+inline constexpr int kMaterialHasNoStock = 1246;  // %1 the material
+inline constexpr int kNone = 1247;               // no new offcuts
 
 // The Stock window.
 inline constexpr int kStockCommand = 1250;  // the main window's command
