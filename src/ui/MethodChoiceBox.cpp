@@ -55,9 +55,16 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
 }
 
 void MethodChoiceBox::setMethodFixed(bool fixed) {
+    if (fixed == fixed_) return;
+    fixed_ = fixed;
+    if (fixed) {
+        searchBeforeFixed_ = search_->isChecked();
+        fewestRods_->setChecked(true);
+    } else {
+        (searchBeforeFixed_ ? search_ : fewestRods_)->setChecked(true);
+    }
     search_->setEnabled(!fixed);
     fewestRods_->setEnabled(!fixed);
-    timeLimit_->setEnabled(fixed || fewestRods_->isChecked());
 }
 
 bool MethodChoiceBox::timeLimitAccepted() const {
@@ -67,8 +74,8 @@ bool MethodChoiceBox::timeLimitAccepted() const {
 
 MethodChoice MethodChoiceBox::chosen() const {
     MethodChoice choice = shown_;
-    choice.method =
-        fewestRods_->isChecked() ? OptimisationMethod::FewestRods : OptimisationMethod::Search;
+    const bool search = fixed_ ? searchBeforeFixed_ : search_->isChecked();
+    choice.method = search ? OptimisationMethod::Search : OptimisationMethod::FewestRods;
     if (timeLimitAccepted()) choice.timeLimitSeconds = *toInt16(timeLimit_->text().toStdString());
     return choice;
 }

@@ -26,7 +26,7 @@ class MethodChoiceBox : public QGroupBox {
     // The choice as shown; the time limit only when accepted.
     MethodChoice chosen() const;
     // A run from stock always uses the exact method with its time limit: the choice between the
-    // methods is then disabled, and kept for runs on the single rod length.
+    // methods then shows it, disabled, and keeps the one made for runs on the single rod length.
     void setMethodFixed(bool fixed);
 
   signals:
@@ -39,6 +39,8 @@ class MethodChoiceBox : public QGroupBox {
     QLabel* timeLimitCaption_;
     QLineEdit* timeLimit_;
     MethodChoice shown_;
+    bool fixed_ = false;
+    bool searchBeforeFixed_ = false;  // the choice made before the method was fixed
 };
 
 }  // namespace marlo

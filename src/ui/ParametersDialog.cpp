@@ -193,7 +193,8 @@ void ParametersDialog::showEvent(QShowEvent* event) {
 }
 
 // The search's switches, and the waste band's bounds when the band is optimised, apply only
-// while the search is the chosen method and the rods are of the single length. The search sorts
+// while the search is the chosen method and the rods are of the single length, the rod length
+// only to the latter. The search sorts
 // its output only when it starts with the largest dimension; the exact methods always may.
 void ParametersDialog::enableSearchSwitches() {
     const bool fromStock = !stockChoiceBox_->material().empty();
@@ -204,6 +205,8 @@ void ParametersDialog::enableSearchSwitches() {
     const bool bounds = search && borderOptions_[0]->isChecked();
     lengthBoxes_[0]->setEnabled(bounds);
     lengthBoxes_[1]->setEnabled(bounds);
+    // Rods from stock have the lengths of its rows.
+    lengthBoxes_[3]->setEnabled(!fromStock);
     sortByWasteBox_->setEnabled(!search || !methodOptions_[0]->isChecked());
 }
 

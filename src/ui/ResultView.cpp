@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
@@ -169,14 +168,20 @@ void ResultView::loadTexts() {
     totalsFrame_->setTitle(messages_.text(41));
     for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(messages_.text(42 + i));
     lowerBound_->loadTexts();
+    showStockLine();
 }
 
 void ResultView::showParameters(const JobParameters& parameters, const std::string& material) {
     cutThicknessValue_->setText(number(parameters.cutThickness));
     rodLengthValue_->setText(number(parameters.rodLength));
+    material_ = material;
+    showStockLine();
+}
+
+void ResultView::showStockLine() {
     stockLine_->setText(QString::fromStdString(
-        fillIn(messages_.catalogue().text(stock_text::kStockLine), {material})));
-    stockLine_->setVisible(!material.empty());
+        fillIn(messages_.catalogue().text(stock_text::kStockLine), {material_})));
+    stockLine_->setVisible(!material_.empty());
 }
 
 void ResultView::showProgress(double percent, const PlanSummary& totals,
@@ -201,8 +206,7 @@ void ResultView::showTotals(const PlanSummary& totals, std::optional<double> per
         QString::fromStdString(formatPossibilities(totals.calculatedPossibilities)));
 }
 
-void ResultView::showTotals(const CuttingPlan& plan, const JobParameters& parameters,
-                            std::optional<double> priceLowerBound, bool optimal) {
+void ResultView::showTotals(const CuttingPlan& plan, const JobParameters& parameters) {
     const std::span<const RodPattern> patterns = patternsOf(plan.patterns);
     showTotals(plan.summary, planEfficiency(plan.summary, parameters, patterns, plan.stock));
     stockTotals_->setVisible(!plan.stock.empty());
@@ -213,15 +217,20 @@ void ResultView::showTotals(const CuttingPlan& plan, const JobParameters& parame
     const auto line = [&catalogue](int caption, const std::string& value) {
         return QString::fromStdString(catalogue.text(caption) + ": " + value);
     };
-    QStringList lines{line(stock_text::kTotalPrice, formatPrice(totals.price, separator))};
-    if (priceLowerBound)
-        lines << line(stock_text::kPriceLowerBound,
-                      formatPrice(*priceLowerBound, separator) + "   " +
-                          catalogue.text(optimal ? fewest_text::kProvenOptimal
-                                                 : fewest_text::kNotProven));
-    lines << line(stock_text::kMaterialUsed, std::to_string(totals.material))
-          << line(stock_text::kLeftovers, countedLengths(totals.leftovers));
-    stockTotals_->setText(lines.join(QLatin1Char('\n')));
+    // The leftovers, longest first, as many as the line holds; all of them in its tip.
+    const QString leftovers = QString::fromStdString(countedLengths(totals.leftovers));
+    const QStringList lines{line(stock_text::kTotalPrice, formatPrice(totals.price, separator)),
+                            line(stock_text::kMaterialUsed, std::to_string(totals.material)),
+                            line(stock_text::kLeftovers, {})};
+    const int room = totalsFrame_->contentsRect().width() -
+                     stockTotals_->fontMetrics().horizontalAdvance(lines.last()) - pixels(180);
+    stockTotals_->setText(lines.join(QLatin1Char('\n')) +
+                          stockTotals_->fontMetrics().elidedText(leftovers, Qt::ElideRight, room));
+    stockTotals_->setToolTip(leftovers);
+}
+
+void ResultView::showPriceBound(std::optional<double> bound, bool optimal) {
+    lowerBound_->showPrice(bound, optimal);
 }
 
 void ResultView::showResult(const CuttingPlan& result) {

@@ -43,15 +43,16 @@ class ResultView : public QObject {
     // The progress and the totals of the rods cut so far, of the single rod length.
     void showProgress(double percent, const PlanSummary& totals, const JobParameters& parameters);
     void showPercent(double percent);
-    // The totals of a plan of an exact method; of a plan from stock also its price, the price's
-    // proven lower bound, the material used and the leftovers.
-    void showTotals(const CuttingPlan& plan, const JobParameters& parameters,
-                    std::optional<double> priceLowerBound, bool optimal);
+    // The totals of a plan of an exact method; of a plan from stock also its price, the material
+    // used and the leftovers.
+    void showTotals(const CuttingPlan& plan, const JobParameters& parameters);
     // A finished result: full progress and the patterns, the last one selected; a plan from
     // stock has a column for the rod each pattern is cut from.
     void showResult(const CuttingPlan& result);
     // The lower bound line of the evaluation frame (see LowerBoundLine::show).
     void showLowerBound(std::optional<int> bound, bool optimal, bool proofSought);
+    // The line of the lower bound of a plan from stock: the bound of its price.
+    void showPriceBound(std::optional<double> bound, bool optimal);
     // The last line of the evaluation frame: the method of the run and how it ended.
     void showRunStatus(const QString& status);
     // No progress, no totals, no bound, no status, an empty result grid.
@@ -64,6 +65,7 @@ class ResultView : public QObject {
 
   private:
     void fitResultGrid();
+    void showStockLine();
     void showTotals(const PlanSummary& totals, std::optional<double> percentUsed);
 
     WindowMessages& messages_;
@@ -75,6 +77,7 @@ class ResultView : public QObject {
     QLabel* cutThicknessValue_;
     QLabel* rodLengthValue_;
     QLabel* stockLine_;  // the chosen material; hidden without one
+    std::string material_;
     QWidget* resultRoom_;
     QTableWidget* resultGrid_;
     QGroupBox* totalsFrame_;

@@ -252,8 +252,11 @@ void RunController::finishExact(const MethodResult& result, std::optional<double
 // price with its bound.
 void RunController::showExactResult(const MethodResult& result, double progress) {
     results_.showPercent(progress);
-    results_.showTotals(result.plan, state_.parameters, result.priceLowerBound, result.optimal);
-    if (!result.price) results_.showLowerBound(result.lowerBound, result.optimal, true);
+    results_.showTotals(result.plan, state_.parameters);
+    if (result.price)
+        results_.showPriceBound(result.priceLowerBound, result.optimal);
+    else
+        results_.showLowerBound(result.lowerBound, result.optimal, true);
 }
 
 void RunController::stop() {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "i18n/texts/StockListTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Twips.h"
 
@@ -27,7 +28,7 @@ StockChoiceBox::StockChoiceBox(const StringCatalogue& catalogue,
         return QString::fromStdString(catalogue.text(offset));
     };
     setTitle(text(stock_text::kStock));
-    stockCaption_ = new QLabel(text(stock_text::kStock) + QLatin1Char(':'), this);
+    stockCaption_ = new QLabel(text(store_text::kMaterial) + QLatin1Char(':'), this);
     stock_ = new QComboBox(this);
     stock_->setObjectName(QStringLiteral("StockChoice"));
     stock_->addItem(text(stock_text::kOneRodLength), QString());
