@@ -55,10 +55,10 @@ struct ExactMethodRun::Mailbox {
     std::mutex mutex;
     // The run to wake when something has come; cleared (under the mutex) before the run goes,
     // so the thread never posts to a deleted object.
-    ExactMethodRun* owner = nullptr;          // guarded by mutex
+    ExactMethodRun* owner = nullptr;     // guarded by mutex
     std::optional<MethodResult> latest;  // guarded by mutex
-    bool fresh = false;                      // latest not collected yet; guarded by mutex
-    bool done = false;                       // latest is the final result; guarded by mutex
+    bool fresh = false;                  // latest not collected yet; guarded by mutex
+    bool done = false;                   // latest is the final result; guarded by mutex
 };
 
 ExactMethodRun::ExactMethodRun(ExactSolve solve, std::unique_ptr<PieceList> pieces,

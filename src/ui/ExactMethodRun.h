@@ -17,9 +17,9 @@ namespace marlo {
 
 // What a run of an exact method does on its thread: plans the pieces, handing every better plan
 // or bound to `better`, until it is done, its time is up or `stop` is raised.
-using ExactSolve = std::function<MethodResult(
-    const PieceList& pieces, const std::atomic<bool>& stop,
-    const std::function<void(const MethodResult&)>& better)>;
+using ExactSolve =
+    std::function<MethodResult(const PieceList& pieces, const std::atomic<bool>& stop,
+                               const std::function<void(const MethodResult&)>& better)>;
 
 // The fewest-rods method on rods of the parameters' usable length.
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,

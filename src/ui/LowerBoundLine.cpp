@@ -37,8 +37,8 @@ void LowerBoundLine::show(std::optional<int> bound, bool optimal, bool proofSoug
 }
 
 void LowerBoundLine::showPrice(std::optional<double> bound, bool optimal) {
-    bound_ = bound ? std::optional<QString>(QString::fromStdString(
-                         formatPrice(*bound, localeDecimalSeparator())))
+    bound_ = bound ? std::optional<QString>(
+                         QString::fromStdString(formatPrice(*bound, localeDecimalSeparator())))
                    : std::nullopt;
     price_ = true;
     optimal_ = optimal;

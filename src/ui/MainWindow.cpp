@@ -404,11 +404,10 @@ ListTransfer MainWindow::listTransfer() {
 }
 
 ReportCommands MainWindow::reportCommands() {
-    return ReportCommands(
-        this, context_, catalogue_,
-        {job(), state_.parameters, state_.result, state_.fileName,
-         state_.fromFewestRods ? state_.lowerBound : std::nullopt, state_.provenOptimal,
-         state_.priceLowerBound});
+    return ReportCommands(this, context_, catalogue_,
+                          {job(), state_.parameters, state_.result, state_.fileName,
+                           state_.fromFewestRods ? state_.lowerBound : std::nullopt,
+                           state_.provenOptimal, state_.priceLowerBound});
 }
 
 // ---- Parameters, languages and About ----

@@ -199,9 +199,9 @@ void ResultView::showTotals(const PlanSummary& totals, std::optional<double> per
     totalsLabels_[1]->setText(number(totals.rodCount));
     totalsLabels_[3]->setText(number(totals.totalWaste));
     totalsLabels_[5]->setText(number(totals.wastePieceCount));
-    totalsLabels_[7]->setText(
-        percentUsed ? QString::fromStdString(formatEfficiency(*percentUsed, localeDecimalSeparator()))
-                    : QString());
+    totalsLabels_[7]->setText(percentUsed ? QString::fromStdString(formatEfficiency(
+                                                *percentUsed, localeDecimalSeparator()))
+                                          : QString());
     totalsLabels_[9]->setText(
         QString::fromStdString(formatPossibilities(totals.calculatedPossibilities)));
 }
@@ -243,8 +243,8 @@ void ResultView::showResult(const CuttingPlan& result) {
     const int columns = firstDimension + patterns.maxPieceCount();
     resultGrid_->setColumnCount(columns);
     if (stockColumns > 0) {
-        resultGrid_->setHorizontalHeaderItem(
-            kResultFixedColumns, centredItem(messages_.text(stock_text::kRodLength)));
+        resultGrid_->setHorizontalHeaderItem(kResultFixedColumns,
+                                             centredItem(messages_.text(stock_text::kRodLength)));
         resultGrid_->setColumnWidth(kResultFixedColumns, pixels(kResultColumnTwips));
     }
     for (int column = firstDimension; column < columns; ++column) {
@@ -258,7 +258,8 @@ void ResultView::showResult(const CuttingPlan& result) {
             resultGrid_->setItem(p, row - 1, centredItem(number(patterns[p].row(row))));
         if (const StockItem* rod = stockOf(patterns[p], result.stock)) {
             QString text = number(rod->length);
-            if (rod->kind == StockKind::Offcut) text += QLatin1Char(' ') + QString::fromStdString(rod->id);
+            if (rod->kind == StockKind::Offcut)
+                text += QLatin1Char(' ') + QString::fromStdString(rod->id);
             resultGrid_->setItem(p, kResultFixedColumns, centredItem(text));
         }
         for (int row = 5; row <= patterns[p].pieceCount + 4; ++row)

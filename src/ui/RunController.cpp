@@ -298,9 +298,10 @@ void RunController::resetResult() {
 
 // The status line of the evaluation: which method made the shown result, and how its run ended.
 void RunController::showRunStatus(int stateOffset) {
-    const int method = runStock_                                        ? stock_text::kStockMethod
-                       : runMethod_ == OptimisationMethod::FewestRods ? fewest_text::kFewestRodsMethod
-                                                                      : fewest_text::kSearchMethod;
+    const int method = runStock_ ? stock_text::kStockMethod
+                       : runMethod_ == OptimisationMethod::FewestRods
+                           ? fewest_text::kFewestRodsMethod
+                           : fewest_text::kSearchMethod;
     results_.showRunStatus(messages_.text(method) + QStringLiteral(": ") +
                            messages_.text(stateOffset));
 }

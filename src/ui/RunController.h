@@ -33,9 +33,9 @@ using StockSource = std::function<std::optional<MaterialStock>(const std::string
 // usable and the stop press is seen; a run of the fewest-rods method works on a thread of its
 // own (ExactMethodRun), and its stop press keeps the best plan found so far; the stopped solver
 // winds down on its own while a new run may start. With a material of the stock store chosen,
-// the run plans from its stock at the lowest price, on a thread of its own as well. A finished run becomes the shared state's
-// result, shown in the result view with the method that made it; the run controller also takes
-// the result away when it no longer belongs to the job.
+// the run plans from its stock at the lowest price, on a thread of its own as well. A finished run
+// becomes the shared state's result, shown in the result view with the method that made it; the run
+// controller also takes the result away when it no longer belongs to the job.
 //
 // A press that comes within half a second after a run has ended is taken for a stop press that
 // came too late (or a double click) and does nothing, unless the job has changed meanwhile.

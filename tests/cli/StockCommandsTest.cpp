@@ -9,8 +9,8 @@
 #include "cli/CliRun.h"
 #include "jobfile/JobFile.h"
 #include "settings/InMemorySettingsStore.h"
-#include "stock/StockStore.h"
 #include "settings/ProgramSettings.h"
+#include "stock/StockStore.h"
 
 namespace marlo {
 namespace {

@@ -58,9 +58,9 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     typeJob();
     optimise();
 
-    EXPECT_EQ(headers(grid(QStringLiteral("Grid2"))).mid(0, 6),
-              QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Rod length",
-                           "Dim1"}));
+    EXPECT_EQ(
+        headers(grid(QStringLiteral("Grid2"))).mid(0, 6),
+        QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Rod length", "Dim1"}));
     std::vector<QStringList> shown = rows(grid(QStringLiteral("Grid2")));
     std::sort(shown.begin(), shown.end());
     ASSERT_EQ(shown.size(), 2u);
@@ -107,18 +107,19 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     // Stock too small for the list: the message names what stays uncut, and no plan is shown.
     ASSERT_FALSE(open()->replaceStock("Profile", {{{6000, 1, 30.0, StockKind::Rod, ""}}}));
     optimise();
-    EXPECT_TRUE(lastMessage().startsWith("The stock does not hold the whole list")) << lastMessage().toStdString();
-    EXPECT_TRUE(lastMessage().contains("Stock missing, at least (mm): ")) << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().startsWith("The stock does not hold the whole list"))
+        << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().contains("Stock missing, at least (mm): "))
+        << lastMessage().toStdString();
     EXPECT_FALSE(window->resultPresent());
     EXPECT_EQ(grid(QStringLiteral("Grid2"))->rowCount(), 0);
 
     // Back to the single rod length: no stock line, no stock column, the method as chosen.
-    withDialog(
-        [this] { QTest::mouseClick(find<QToolButton>("Command7_8"), Qt::LeftButton); },
-        [](QDialog* dialog) {
-            dialog->findChild<QComboBox*>(QStringLiteral("StockChoice"))->setCurrentIndex(0);
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        });
+    withDialog([this] { QTest::mouseClick(find<QToolButton>("Command7_8"), Qt::LeftButton); },
+               [](QDialog* dialog) {
+                   dialog->findChild<QComboBox*>(QStringLiteral("StockChoice"))->setCurrentIndex(0);
+                   dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+               });
     EXPECT_EQ(readSetting(store, settings::kMaterial), "");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
     optimise();

@@ -20,8 +20,8 @@ constexpr int kBoxTwips = 1000;
 }  // namespace
 
 StockChoiceBox::StockChoiceBox(const StringCatalogue& catalogue,
-                               const std::vector<std::string>& materials,
-                               const std::string& chosen, int16_t trim, QWidget* parent)
+                               const std::vector<std::string>& materials, const std::string& chosen,
+                               int16_t trim, QWidget* parent)
     : QGroupBox(parent) {
     setObjectName(QStringLiteral("StockFrame"));
     const auto text = [&catalogue](int offset) {

@@ -6,17 +6,11 @@
 
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/StockStoreTexts.h"
+#include "ui/MainMenus.h"
 
 namespace marlo {
 
 namespace {
-
-QAction* command(QWidget* window, QMenu* menu, QAction* before, const char* name) {
-    auto* action = new QAction(window);
-    action->setObjectName(QLatin1String(name));
-    menu->insertAction(before, action);
-    return action;
-}
 
 // The new offcuts of a booking as "R-0007 (1200 mm), R-0008 (950 mm)".
 std::string offcutList(const std::vector<StoredOffcut>& offcuts, const StringCatalogue& catalogue) {
@@ -45,13 +39,10 @@ StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
       settings_(settings),
       session_(session) {
     // Before the recent jobs, after the other commands.
-    QAction* before = nullptr;
-    for (QAction* item : fileMenu->actions())
-        if (item->objectName() == QLatin1String("nothing4")) before = item;
-    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("stockSeparator"));
-    stockCommand_ = command(window, fileMenu, before, "mnu_sklad");
-    bookCommand_ = command(window, fileMenu, before, "mnu_zauctovat");
-    returnCommand_ = command(window, fileMenu, before, "mnu_vratit");
+    addFileSeparator(fileMenu, "stockSeparator");
+    stockCommand_ = addFileCommand(window, fileMenu, "mnu_sklad");
+    bookCommand_ = addFileCommand(window, fileMenu, "mnu_zauctovat");
+    returnCommand_ = addFileCommand(window, fileMenu, "mnu_vratit");
     connect(stockCommand_, &QAction::triggered, this, &StockCommands::showWindow);
     connect(bookCommand_, &QAction::triggered, this, &StockCommands::bookPlan);
     connect(returnCommand_, &QAction::triggered, this, &StockCommands::returnToStock);
@@ -59,7 +50,9 @@ StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
 }
 
 void StockCommands::loadTexts() {
-    const auto text = [this](int offset) { return QString::fromStdString(catalogue_.text(offset)); };
+    const auto text = [this](int offset) {
+        return QString::fromStdString(catalogue_.text(offset));
+    };
     stockCommand_->setText(text(store_text::kStockCommand));
     bookCommand_->setText(text(store_text::kBookPlan));
     returnCommand_->setText(text(store_text::kReturnToStock));

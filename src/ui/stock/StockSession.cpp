@@ -30,8 +30,8 @@ StockStore* StockSession::store(bool quiet) {
     StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
     if (!opened.value) {
         if (!quiet)
-            messages_.showError(QString::fromStdString(
-                storeErrorMessage(opened.error, catalogue_) + "\n" + url));
+            messages_.showError(
+                QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
         return nullptr;
     }
     store_ = std::move(*opened.value);
