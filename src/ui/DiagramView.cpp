@@ -74,6 +74,8 @@ DiagramLayout DiagramView::composeShownResult() const {
         diagramSource(header_(), state_.parameters, state_.result, localeDecimalSeparator());
     // As in the reports, only results of the fewest-rods method show their bound.
     if (state_.fromFewestRods) source.lowerBound = state_.lowerBound;
+    source.priceLowerBound = state_.priceLowerBound;
+    source.priceProven = state_.provenOptimal;
     return composeDiagram(source, catalogue_);
 }
 

@@ -7,6 +7,7 @@
 #include "model/JobParameters.h"
 #include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
+#include "stock/StockUsage.h"
 
 namespace marlo {
 
@@ -22,6 +23,14 @@ struct JobState {
     std::optional<int> lowerBound;
     bool provenOptimal = false;
     bool fromFewestRods = false;
+    // The stock store's material the next run plans from; empty: the single rod length.
+    std::string material;
+    // Of a result planned from a material: the material's stock as the run read it (with the
+    // store's keys of its rows, which booking needs), the proven lower bound of the price, and
+    // whether the plan has been booked.
+    std::optional<MaterialStock> resultStock;
+    std::optional<double> priceLowerBound;
+    bool booked = false;
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job

@@ -4,6 +4,9 @@
 #include <QLabel>
 
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
+#include "optimiser/NumberFormats.h"
+#include "settings/UserLocale.h"
 #include "ui/FormControls.h"
 #include "ui/Twips.h"
 
@@ -22,14 +25,24 @@ LowerBoundLine::LowerBoundLine(QWidget* frame, QGridLayout* grid, int row, Windo
 }
 
 void LowerBoundLine::loadTexts() {
-    caption_->setText(messages_.text(fewest_text::kLowerBound));
     showValue();
 }
 
 void LowerBoundLine::show(std::optional<int> bound, bool optimal, bool proofSought) {
-    bound_ = bound;
+    bound_ = bound ? std::optional<QString>(QString::number(*bound)) : std::nullopt;
+    price_ = false;
     optimal_ = optimal;
     proofSought_ = proofSought;
+    showValue();
+}
+
+void LowerBoundLine::showPrice(std::optional<double> bound, bool optimal) {
+    bound_ = bound ? std::optional<QString>(
+                         QString::fromStdString(formatPrice(*bound, localeDecimalSeparator())))
+                   : std::nullopt;
+    price_ = true;
+    optimal_ = optimal;
+    proofSought_ = true;
     showValue();
 }
 
@@ -38,13 +51,15 @@ void LowerBoundLine::clear() {
 }
 
 void LowerBoundLine::showValue() {
+    caption_->setText(
+        messages_.text(price_ ? stock_text::kPriceLowerBound : fewest_text::kLowerBound));
     if (!bound_) {
         value_->clear();
         value_->setToolTip({});
         return;
     }
     // The mark: a check for a proven plan; "not proven" only where a proof was sought.
-    QString text = QString::number(*bound_);
+    QString text = *bound_;
     if (optimal_)
         text += QStringLiteral("  \u2714");
     else if (proofSought_)

@@ -40,6 +40,12 @@ struct MainCommands {
     QAction* exportDiagramSvg;
 };
 
+// A command that a part of the window adds to the File menu, after the menu's own commands and
+// before the recent jobs (`nothing4`), named `name`.
+QAction* addFileCommand(QWidget* window, QMenu* fileMenu, const char* name);
+// The separator that opens such a group of commands, named `name`.
+void addFileSeparator(QMenu* fileMenu, const char* name);
+
 // The menu bar and the toolbar of the main window: builds them, gives them their texts and keeps
 // the language ticks and the result commands' state. What a command does is connected by the
 // main window; a new command is a new action here (built in the constructor, its text in

@@ -27,7 +27,7 @@
 #include "ui/RunController.h"
 #include "ui/Twips.h"
 #include "ui/labels/SawOutputCommands.h"
-#include "ui/stock/StockCommand.h"
+#include "ui/stock/StockCommands.h"
 
 namespace marlo {
 
@@ -38,7 +38,10 @@ constexpr int kAnimationStepTwips = 90;
 }  // namespace
 
 MainWindow::MainWindow(UiContext context, QWidget* parent)
-    : QMainWindow(parent), context_(context), messages_(this, context_.dialogs, catalogue_) {
+    : QMainWindow(parent),
+      context_(context),
+      messages_(this, context_.dialogs, catalogue_),
+      stockSession_(context_.settings, catalogue_, messages_) {
     setObjectName(QStringLiteral("Vypocet"));
     auto* form = new QWidget(this);
     form->setObjectName(QStringLiteral("form"));
@@ -46,7 +49,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     editor_ = new JobEditor(form, state_, catalogue_, messages_);
     history_ = new JobHistory(*editor_, this);
     results_ = new ResultView(form, messages_);
-    run_ = new RunController(form, state_, *results_, messages_, context_.fewestRodsSolver);
+    run_ = new RunController(
+        form, state_, *results_, messages_, context_.fewestRodsSolver,
+        [this](const std::string& material) { return stockSession_.stockOf(material); });
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
     diagram_ = new DiagramView(
@@ -55,8 +60,9 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     sawOutputs_ = new SawOutputCommands(
         this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
         context_.dialogs, messages_, context_.settings);
-    stock_ = new StockCommand(this, menus_->fileMenu(), catalogue_, context_.dialogs,
-                              context_.settings);
+    stock_ = new StockCommands(
+        this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
+        context_.dialogs, messages_, context_.settings, stockSession_);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -134,6 +140,7 @@ void MainWindow::connectCommands() {
     connect(run_, &RunController::methodSwitched, this,
             [this](const MethodChoice& choice) { saveMethodChoice(context_.settings, choice); });
     connect(run_, &RunController::resultAvailable, sawOutputs_, &SawOutputCommands::enable);
+    connect(run_, &RunController::resultAvailable, stock_, &StockCommands::followResult);
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
@@ -164,7 +171,8 @@ void MainWindow::readSettings() {
     const ProgramSettings loaded = marlo::readSettings(context_.settings);
     state_.parameters = loaded.parameters;
     state_.methodChoice = loaded.methodChoice;
-    results_->showParameters(state_.parameters);
+    state_.material = readSetting(context_.settings, settings::kMaterial);
+    results_->showParameters(state_.parameters, state_.material);
     catalogue_.setLanguage(loaded.language);
     menus_->showLanguageTicks(catalogue_.language());
     documentationPending_ = loaded.documentationMarker == settings::kDocumentationPending;
@@ -396,21 +404,22 @@ ListTransfer MainWindow::listTransfer() {
 }
 
 ReportCommands MainWindow::reportCommands() {
-    return ReportCommands(
-        this, context_, catalogue_,
-        {job(), state_.parameters, state_.result, state_.fileName,
-         state_.fromFewestRods ? state_.lowerBound : std::nullopt, state_.provenOptimal});
+    return ReportCommands(this, context_, catalogue_,
+                          {job(), state_.parameters, state_.result, state_.fileName,
+                           state_.fromFewestRods ? state_.lowerBound : std::nullopt,
+                           state_.provenOptimal, state_.priceLowerBound});
 }
 
 // ---- Parameters, languages and About ----
 
 void MainWindow::editParameters() {
     ParametersDialog dialog(catalogue_, context_.settings, context_.dialogs, state_.parameters,
-                            this);
+                            stockSession_.materialNames(), state_.material, this);
     if (dialog.exec() != QDialog::Accepted) return;
     state_.parameters = dialog.parameters();
     state_.methodChoice = dialog.methodChoice();
-    results_->showParameters(state_.parameters);
+    state_.material = dialog.material();
+    results_->showParameters(state_.parameters, state_.material);
     // A result, finished or still being computed, belongs to the parameters as they were.
     if (run_->isRunning()) {
         run_->stop();

@@ -13,12 +13,13 @@
 #include "ui/ReportCommands.h"
 #include "ui/UiContext.h"
 #include "ui/WindowMessages.h"
+#include "ui/stock/StockSession.h"
 
 namespace marlo {
 
 class DiagramView;
 class SawOutputCommands;
-class StockCommand;
+class StockCommands;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
@@ -112,6 +113,7 @@ class MainWindow : public QMainWindow {
     StringCatalogue catalogue_;
     QtTranslation qtTranslation_;
     WindowMessages messages_;
+    StockSession stockSession_;  // the stock store's link, for runs from stock and bookings
     JobState state_;
     bool documentationPending_ = false;  // the user documentation has not been opened yet
     bool firstStart_ = false;
@@ -126,7 +128,7 @@ class MainWindow : public QMainWindow {
     MainMenus* menus_;
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
-    StockCommand* stock_;
+    StockCommands* stock_;
     RecentJobsMenu* recentJobs_;
 };
 

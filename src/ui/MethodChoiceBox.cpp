@@ -54,6 +54,19 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
     connect(fewestRods_, &QRadioButton::toggled, this, &MethodChoiceBox::fewestRodsChosen);
 }
 
+void MethodChoiceBox::setMethodFixed(bool fixed) {
+    if (fixed == fixed_) return;
+    fixed_ = fixed;
+    if (fixed) {
+        searchBeforeFixed_ = search_->isChecked();
+        fewestRods_->setChecked(true);
+    } else {
+        (searchBeforeFixed_ ? search_ : fewestRods_)->setChecked(true);
+    }
+    search_->setEnabled(!fixed);
+    fewestRods_->setEnabled(!fixed);
+}
+
 bool MethodChoiceBox::timeLimitAccepted() const {
     const std::optional<int16_t> seconds = toInt16(timeLimit_->text().toStdString());
     return seconds && *seconds >= 1;
@@ -61,8 +74,8 @@ bool MethodChoiceBox::timeLimitAccepted() const {
 
 MethodChoice MethodChoiceBox::chosen() const {
     MethodChoice choice = shown_;
-    choice.method =
-        fewestRods_->isChecked() ? OptimisationMethod::FewestRods : OptimisationMethod::Search;
+    const bool search = fixed_ ? searchBeforeFixed_ : search_->isChecked();
+    choice.method = search ? OptimisationMethod::Search : OptimisationMethod::FewestRods;
     if (timeLimitAccepted()) choice.timeLimitSeconds = *toInt16(timeLimit_->text().toStdString());
     return choice;
 }

@@ -25,6 +25,9 @@ class MethodChoiceBox : public QGroupBox {
     bool timeLimitAccepted() const;
     // The choice as shown; the time limit only when accepted.
     MethodChoice chosen() const;
+    // A run from stock always uses the exact method with its time limit: the choice between the
+    // methods then shows it, disabled, and keeps the one made for runs on the single rod length.
+    void setMethodFixed(bool fixed);
 
   signals:
     // The fewest-rods method has been chosen (true) or the search (false).
@@ -36,6 +39,8 @@ class MethodChoiceBox : public QGroupBox {
     QLabel* timeLimitCaption_;
     QLineEdit* timeLimit_;
     MethodChoice shown_;
+    bool fixed_ = false;
+    bool searchBeforeFixed_ = false;  // the choice made before the method was fixed
 };
 
 }  // namespace marlo

@@ -18,12 +18,14 @@
 #include <type_traits>
 
 #include "i18n/texts/RunControlTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 #include "ui/EntryBoxes.h"
 #include "ui/MethodChoiceBox.h"
 #include "ui/NumericEntry.h"
 #include "ui/Twips.h"
+#include "ui/stock/StockChoiceBox.h"
 
 namespace marlo {
 
@@ -63,17 +65,27 @@ Control* named(Control* control, const QString& name) {
 }  // namespace
 
 ParametersDialog::ParametersDialog(const StringCatalogue& catalogue, SettingsStore& settings,
-                                   Dialogs& dialogs, const JobParameters& current, QWidget* parent)
+                                   Dialogs& dialogs, const JobParameters& current,
+                                   const std::vector<std::string>& materials,
+                                   const std::string& material, QWidget* parent)
     : QDialog(parent),
       catalogue_(catalogue),
       settings_(settings),
       dialogs_(dialogs),
       parameters_(current),
-      methodChoice_(peekSettings(settings).methodChoice) {
+      methodChoice_(peekSettings(settings).methodChoice),
+      material_(material) {
     setObjectName(QStringLiteral("Parametre"));
     setModal(true);
     buildControls();
+    stockChoiceBox_ = new StockChoiceBox(catalogue_, materials, material_,
+                                         peekSettings(settings_).parameters.trim, this);
+    stockChoiceBox_->trimBox()->installEventFilter(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, stockChoiceBox_);
+    connect(stockChoiceBox_, &StockChoiceBox::materialChosen, this,
+            &ParametersDialog::enableSearchSwitches);
     showStoredValues();
+    enableSearchSwitches();
 }
 
 void ParametersDialog::buildControls() {
@@ -173,7 +185,6 @@ void ParametersDialog::showStoredValues() {
     borderOptions_[used.wasteBordersMode != 0 ? 1 : 0]->setChecked(true);
     methodOptions_[used.startMethod != 0 ? 1 : 0]->setChecked(true);
     sortByWasteBox_->setChecked(used.sortOutputByWaste != 0);
-    enableSearchSwitches();
 }
 
 void ParametersDialog::showEvent(QShowEvent* event) {
@@ -182,14 +193,20 @@ void ParametersDialog::showEvent(QShowEvent* event) {
 }
 
 // The search's switches, and the waste band's bounds when the band is optimised, apply only
-// while the search is the chosen method. The search sorts its output only when it starts with
-// the largest dimension; the fewest-rods method always may.
+// while the search is the chosen method and the rods are of the single length, the rod length
+// only to the latter. The search sorts
+// its output only when it starts with the largest dimension; the exact methods always may.
 void ParametersDialog::enableSearchSwitches() {
-    const bool search = methodChoiceBox_->chosen().method == OptimisationMethod::Search;
+    const bool fromStock = !stockChoiceBox_->material().empty();
+    methodChoiceBox_->setMethodFixed(fromStock);
+    const bool search =
+        !fromStock && methodChoiceBox_->chosen().method == OptimisationMethod::Search;
     searchFrame_->setEnabled(search);
     const bool bounds = search && borderOptions_[0]->isChecked();
     lengthBoxes_[0]->setEnabled(bounds);
     lengthBoxes_[1]->setEnabled(bounds);
+    // Rods from stock have the lengths of its rows.
+    lengthBoxes_[3]->setEnabled(!fromStock);
     sortByWasteBox_->setEnabled(!search || !methodOptions_[0]->isChecked());
 }
 
@@ -247,6 +264,7 @@ void ParametersDialog::storeAndAccept() {
     for (QLineEdit* box : lengthBoxes_) {
         if (!check(box)) return;
     }
+    if (!check(stockChoiceBox_->trimBox()) || !trimFitsRod()) return;
     if (!methodChoiceBox_->timeLimitAccepted()) {
         showValueError();
         methodChoiceBox_->timeLimitBox()->setFocus();
@@ -258,6 +276,8 @@ void ParametersDialog::storeAndAccept() {
         saveSetting(settings_, kLengthBoxes[i].key, *plainNumericText(typed));
         parameters_.*kLengthBoxes[i].parameter = *toInt16(typed);
     }
+    parameters_.trim = *toInt16(stockChoiceBox_->trimBox()->text().toStdString());
+    saveAddedSetting(settings::kTrim, std::to_string(parameters_.trim), "0");
     const bool dontOptimiseBorders = !borderOptions_[0]->isChecked();
     saveSetting(settings_, settings::kWasteBordersMode, switchText(dontOptimiseBorders));
     parameters_.wasteBordersMode = dontOptimiseBorders ? 1 : 0;
@@ -269,7 +289,30 @@ void ParametersDialog::storeAndAccept() {
     parameters_.sortOutputByWaste = sorted ? 1 : 0;
     methodChoice_ = methodChoiceBox_->chosen();
     saveMethodChoice(settings_, methodChoice_);
+    material_ = stockChoiceBox_->material();
+    saveAddedSetting(settings::kMaterial, material_, "");
     accept();
+}
+
+// A key the program added to the settings is written once it holds more than its default, so
+// that the settings of a user who never used it stay as they were.
+void ParametersDialog::saveAddedSetting(std::string_view key, const std::string& value,
+                                        std::string_view absent) {
+    if (value == absent && readSetting(settings_, key).empty()) return;
+    saveSetting(settings_, key, value);
+}
+
+// The trim at both ends must leave some of the rod to cut.
+bool ParametersDialog::trimFitsRod() {
+    QLineEdit* box = stockChoiceBox_->trimBox();
+    const int16_t trim = *toInt16(box->text().toStdString());
+    const int16_t rodLength = *toInt16(lengthBoxes_[3]->text().toStdString());
+    if (2 * trim < rodLength) return true;
+    dialogs_.message(this, {text(stock_text::kTrimTooLong), text(msg::kError), MessageButtons::Ok,
+                            MessageAnswer::Ok, MessageIcon::Error});
+    box->setFocus();
+    box->selectAll();
+    return false;
 }
 
 QString ParametersDialog::text(int offset) const {

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "i18n/StringCatalogue.h"
 #include "model/JobParameters.h"
@@ -19,6 +22,7 @@ class QRadioButton;
 namespace marlo {
 
 class MethodChoiceBox;
+class StockChoiceBox;
 
 // The parameters dialog: the waste band, cut thickness, rod length and the three method switches
 // as the settings store holds them, and the choice of the method with its time limit. The
@@ -35,10 +39,13 @@ class ParametersDialog : public QDialog {
 
   public:
     ParametersDialog(const StringCatalogue& catalogue, SettingsStore& settings, Dialogs& dialogs,
-                     const JobParameters& current, QWidget* parent = nullptr);
+                     const JobParameters& current, const std::vector<std::string>& materials,
+                     const std::string& material, QWidget* parent = nullptr);
 
     const JobParameters& parameters() const { return parameters_; }
     const MethodChoice& methodChoice() const { return methodChoice_; }
+    // The material of the stock store the runs plan from; empty for the single rod length.
+    const std::string& material() const { return material_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +60,8 @@ class ParametersDialog : public QDialog {
     void checkAfterFocusMoved(QLineEdit* box);
     bool check(QLineEdit* box);
     void showValueError();
+    bool trimFitsRod();
+    void saveAddedSetting(std::string_view key, const std::string& value, std::string_view absent);
     QString text(int offset) const;
 
     const StringCatalogue& catalogue_;
@@ -60,6 +69,7 @@ class ParametersDialog : public QDialog {
     Dialogs& dialogs_;
     JobParameters parameters_;
     MethodChoice methodChoice_;
+    std::string material_;
 
     QGroupBox* lengthsFrame_;
     QGroupBox* bordersFrame_;
@@ -71,6 +81,7 @@ class ParametersDialog : public QDialog {
     std::array<QRadioButton*, 2> methodOptions_;
     QCheckBox* sortByWasteBox_;
     MethodChoiceBox* methodChoiceBox_;
+    StockChoiceBox* stockChoiceBox_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };

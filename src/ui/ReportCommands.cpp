@@ -6,6 +6,7 @@
 
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/WindowOutputTexts.h"
+#include "optimiser/StockTotals.h"
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
@@ -40,7 +41,8 @@ ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringC
 std::optional<ReportData> ReportCommands::reportData() {
     std::vector<int> tooLongRows;
     const std::optional<ReportSummary> summary =
-        orderForReport(source_.job.list, source_.parameters.rodLength, &tooLongRows);
+        orderForReport(source_.job.list,
+                       longestUsableLength(source_.parameters, source_.result.stock), &tooLongRows);
     for (size_t i = 0; i < tooLongRows.size(); ++i)
         messages_.warnDimensionTooLong(msg::kDimensionTooLong);
     if (!summary) {
@@ -51,6 +53,8 @@ std::optional<ReportData> ReportCommands::reportData() {
                     source_.parameters, *summary};
     data.lowerBound = source_.lowerBound;
     data.optimal = source_.optimal;
+    data.stock = source_.result.stock;
+    data.priceLowerBound = source_.priceLowerBound;
     return data;
 }
 

@@ -24,6 +24,8 @@ struct ReportSource {
     // The lower bound that reports show after the totals: only of fewest-rods results.
     std::optional<int> lowerBound = std::nullopt;
     bool optimal = false;
+    // Of a plan from stock: the proven lower bound of its price (`optimal`: proven cheapest).
+    std::optional<double> priceLowerBound = std::nullopt;
 };
 
 // Print, Export PDF, Text and Excel of the main window: each orders the cutting list for the report

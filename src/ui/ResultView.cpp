@@ -7,12 +7,18 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
+#include "optimiser/StockTotals.h"
+#include "reports/ReportLines.h"
+#include "settings/UserLocale.h"
+#include "stock/StoreMessages.h"
 #include "ui/FormControls.h"
 #include "ui/LowerBoundLine.h"
 #include "ui/Twips.h"
@@ -50,6 +56,8 @@ ResultView::ResultView(QWidget* form, WindowMessages& messages)
     rodLengthCaption_ = namedLabel(QStringLiteral("Label13"), form);
     cutThicknessValue_ = namedLabel(QStringLiteral("Label14"), form);
     rodLengthValue_ = namedLabel(QStringLiteral("Label15"), form);
+    stockLine_ = namedLabel(QStringLiteral("StockLine"), form);
+    stockLine_->hide();
     progressBar_ = new QProgressBar(form);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar_->setRange(0, 100);
@@ -88,6 +96,9 @@ ResultView::ResultView(QWidget* form, WindowMessages& messages)
     // Empty or not, the line keeps its height: a status never moves the frame's other lines.
     runStatus_->setMinimumHeight(runStatus_->fontMetrics().height());
     totals->addWidget(runStatus_, 6, 0, 1, 2);
+    stockTotals_ = namedLabel(QStringLiteral("StockTotals"), totalsFrame_);
+    stockTotals_->hide();
+    totals->addWidget(stockTotals_, 7, 0, 1, 2);
 }
 
 QBoxLayout* ResultView::buildLayout(QWidget* optimiseButton) {
@@ -133,6 +144,7 @@ QBoxLayout* ResultView::buildLayout(QWidget* optimiseButton) {
     auto* column = new QVBoxLayout;
     column->setSpacing(0);
     column->addLayout(run);
+    column->addWidget(stockLine_);
     column->addSpacing(gap);
     column->addWidget(resultRoom_, 1);
     column->addSpacing(gap);
@@ -156,46 +168,103 @@ void ResultView::loadTexts() {
     totalsFrame_->setTitle(messages_.text(41));
     for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(messages_.text(42 + i));
     lowerBound_->loadTexts();
+    showStockLine();
 }
 
-void ResultView::showParameters(const JobParameters& parameters) {
+void ResultView::showParameters(const JobParameters& parameters, const std::string& material) {
     cutThicknessValue_->setText(number(parameters.cutThickness));
     rodLengthValue_->setText(number(parameters.rodLength));
+    material_ = material;
+    showStockLine();
 }
 
-void ResultView::showProgress(double percent, const PlanSummary& totals, int16_t rodLength) {
+void ResultView::showStockLine() {
+    stockLine_->setText(QString::fromStdString(
+        fillIn(messages_.catalogue().text(stock_text::kStockLine), {material_})));
+    stockLine_->setVisible(!material_.empty());
+}
+
+void ResultView::showProgress(double percent, const PlanSummary& totals,
+                              const JobParameters& parameters) {
+    showPercent(percent);
+    showTotals(totals, planEfficiency(totals, parameters, {}, {}));
+}
+
+void ResultView::showPercent(double percent) {
     progressText_->setText(QString::fromStdString(formatProgress(percent)));
     progressBar_->setValue(static_cast<int>(std::lround(percent)));
+}
+
+void ResultView::showTotals(const PlanSummary& totals, std::optional<double> percentUsed) {
     totalsLabels_[1]->setText(number(totals.rodCount));
     totalsLabels_[3]->setText(number(totals.totalWaste));
     totalsLabels_[5]->setText(number(totals.wastePieceCount));
-    const QString point = QLocale().decimalPoint();
-    const char separator =
-        point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-    const std::optional<double> percentUsed = efficiency(totals, rodLength);
-    totalsLabels_[7]->setText(
-        percentUsed ? QString::fromStdString(formatEfficiency(*percentUsed, separator))
-                    : QString());
+    totalsLabels_[7]->setText(percentUsed ? QString::fromStdString(formatEfficiency(
+                                                *percentUsed, localeDecimalSeparator()))
+                                          : QString());
     totalsLabels_[9]->setText(
         QString::fromStdString(formatPossibilities(totals.calculatedPossibilities)));
 }
 
+void ResultView::showTotals(const CuttingPlan& plan, const JobParameters& parameters) {
+    const std::span<const RodPattern> patterns = patternsOf(plan.patterns);
+    showTotals(plan.summary, planEfficiency(plan.summary, parameters, patterns, plan.stock));
+    stockTotals_->setVisible(!plan.stock.empty());
+    if (plan.stock.empty()) return;
+    const StringCatalogue& catalogue = messages_.catalogue();
+    const char separator = localeDecimalSeparator();
+    const StockTotals totals = stockTotals(patterns, plan.stock);
+    const auto line = [&catalogue](int caption, const std::string& value) {
+        return QString::fromStdString(catalogue.text(caption) + ": " + value);
+    };
+    // The leftovers, longest first, as many as the line holds; all of them in its tip.
+    const QString leftovers = QString::fromStdString(countedLengths(totals.leftovers));
+    const QStringList lines{line(stock_text::kTotalPrice, formatPrice(totals.price, separator)),
+                            line(stock_text::kMaterialUsed, std::to_string(totals.material)),
+                            line(stock_text::kLeftovers, {})};
+    const int room = totalsFrame_->contentsRect().width() -
+                     stockTotals_->fontMetrics().horizontalAdvance(lines.last()) - pixels(180);
+    stockTotals_->setText(lines.join(QLatin1Char('\n')) +
+                          stockTotals_->fontMetrics().elidedText(leftovers, Qt::ElideRight, room));
+    stockTotals_->setToolTip(leftovers);
+}
+
+void ResultView::showPriceBound(std::optional<double> bound, bool optimal) {
+    lowerBound_->showPrice(bound, optimal);
+}
+
 void ResultView::showResult(const CuttingPlan& result) {
-    progressText_->setText(QString::fromStdString(formatProgress(100)));
-    progressBar_->setValue(100);
+    showPercent(100);
 
     const PatternTable& patterns = result.patterns;
-    const int columns = kResultFixedColumns + patterns.maxPieceCount();
+    // A plan from stock names each pattern's rod in a column before the dimensions.
+    const int stockColumns = result.stock.empty() ? 0 : 1;
+    const int firstDimension = kResultFixedColumns + stockColumns;
+    const int columns = firstDimension + patterns.maxPieceCount();
     resultGrid_->setColumnCount(columns);
-    for (int column = kResultFixedColumns; column < columns; ++column) {
+    if (stockColumns > 0) {
+        resultGrid_->setHorizontalHeaderItem(kResultFixedColumns,
+                                             centredItem(messages_.text(stock_text::kRodLength)));
+        resultGrid_->setColumnWidth(kResultFixedColumns, pixels(kResultColumnTwips));
+    }
+    for (int column = firstDimension; column < columns; ++column) {
         resultGrid_->setHorizontalHeaderItem(
-            column, centredItem(messages_.text(16) + number(column - kResultFixedColumns + 1)));
+            column, centredItem(messages_.text(16) + number(column - firstDimension + 1)));
         resultGrid_->setColumnWidth(column, pixels(kResultDimensionColumnTwips));
     }
     resultGrid_->setRowCount(patterns.count());
     for (int p = 0; p < patterns.count(); ++p) {
-        for (int row = 1; row <= patterns[p].pieceCount + 4; ++row)
+        for (int row = 1; row <= 4; ++row)
             resultGrid_->setItem(p, row - 1, centredItem(number(patterns[p].row(row))));
+        if (const StockItem* rod = stockOf(patterns[p], result.stock)) {
+            QString text = number(rod->length);
+            if (rod->kind == StockKind::Offcut)
+                text += QLatin1Char(' ') + QString::fromStdString(rod->id);
+            resultGrid_->setItem(p, kResultFixedColumns, centredItem(text));
+        }
+        for (int row = 5; row <= patterns[p].pieceCount + 4; ++row)
+            resultGrid_->setItem(p, row - 1 + stockColumns,
+                                 centredItem(number(patterns[p].row(row))));
     }
     const int last = patterns.count() - 1;
     resultGrid_->setCurrentCell(last, 0,
@@ -218,6 +287,8 @@ void ResultView::clear() {
     for (int i = 1; i < 10; i += 2) totalsLabels_[i]->clear();
     lowerBound_->clear();
     runStatus_->clear();
+    stockTotals_->clear();
+    stockTotals_->hide();
 
     resultGrid_->clearContents();
     resultGrid_->setRowCount(0);

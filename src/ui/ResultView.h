@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
@@ -36,13 +37,22 @@ class ResultView : public QObject {
     void setUpColumns();
     void loadTexts();
 
-    void showParameters(const JobParameters& parameters);
-    // The progress and the totals of the rods cut so far.
-    void showProgress(double percent, const PlanSummary& totals, int16_t rodLength);
-    // A finished result: full progress and the patterns, the last one selected.
+    // The cut thickness and rod length; with a material of the stock store chosen, a line that
+    // names it and the method that plans from it.
+    void showParameters(const JobParameters& parameters, const std::string& material);
+    // The progress and the totals of the rods cut so far, of the single rod length.
+    void showProgress(double percent, const PlanSummary& totals, const JobParameters& parameters);
+    void showPercent(double percent);
+    // The totals of a plan of an exact method; of a plan from stock also its price, the material
+    // used and the leftovers.
+    void showTotals(const CuttingPlan& plan, const JobParameters& parameters);
+    // A finished result: full progress and the patterns, the last one selected; a plan from
+    // stock has a column for the rod each pattern is cut from.
     void showResult(const CuttingPlan& result);
     // The lower bound line of the evaluation frame (see LowerBoundLine::show).
     void showLowerBound(std::optional<int> bound, bool optimal, bool proofSought);
+    // The line of the lower bound of a plan from stock: the bound of its price.
+    void showPriceBound(std::optional<double> bound, bool optimal);
     // The last line of the evaluation frame: the method of the run and how it ended.
     void showRunStatus(const QString& status);
     // No progress, no totals, no bound, no status, an empty result grid.
@@ -55,6 +65,8 @@ class ResultView : public QObject {
 
   private:
     void fitResultGrid();
+    void showStockLine();
+    void showTotals(const PlanSummary& totals, std::optional<double> percentUsed);
 
     WindowMessages& messages_;
 
@@ -64,6 +76,8 @@ class ResultView : public QObject {
     QLabel* rodLengthCaption_;
     QLabel* cutThicknessValue_;
     QLabel* rodLengthValue_;
+    QLabel* stockLine_;  // the chosen material; hidden without one
+    std::string material_;
     QWidget* resultRoom_;
     QTableWidget* resultGrid_;
     QGroupBox* totalsFrame_;
@@ -72,6 +86,7 @@ class ResultView : public QObject {
     std::array<QLabel*, 10> totalsLabels_;
     LowerBoundLine* lowerBound_;
     QLabel* runStatus_;
+    QLabel* stockTotals_;  // of a plan from stock; hidden otherwise
 };
 
 }  // namespace marlo

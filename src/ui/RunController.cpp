@@ -7,10 +7,13 @@
 
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/RunControlTexts.h"
+#include "i18n/texts/StockListTexts.h"
 #include "model/PieceList.h"
 #include "optimiser/CuttingPlanSearch.h"
+#include "optimiser/StockTotals.h"
 #include "optimiser/fewest/FewestRods.h"
-#include "ui/FewestRodsRun.h"
+#include "reports/ReportLines.h"
+#include "ui/ExactMethodRun.h"
 #include "ui/FormControls.h"
 #include "ui/ProgramStyle.h"
 #include "ui/WindowRunObserver.h"
@@ -27,10 +30,12 @@ constexpr double kStoppedProgressCeiling = 99.0;
 }  // namespace
 
 RunController::RunController(QWidget* form, JobState& state, ResultView& results,
-                             WindowMessages& messages, FewestRodsSolver fewestRodsSolver)
+                             WindowMessages& messages, FewestRodsSolver fewestRodsSolver,
+                             StockSource readStock)
     : QObject(form),
       state_(state),
       fewestRodsSolver_(std::move(fewestRodsSolver)),
+      readStock_(std::move(readStock)),
       results_(results),
       messages_(messages),
       optimiseIcon_(picture(QStringLiteral("optimise"))),
@@ -52,8 +57,8 @@ void RunController::loadTexts() {
 }
 
 void RunController::optimiseOrStop() {
-    if (running_ && fewestRun_ != nullptr) {
-        stopFewestRods();
+    if (running_ && exactRun_ != nullptr) {
+        stopExact();
         return;
     }
     if (running_) {
@@ -67,9 +72,19 @@ void RunController::optimiseOrStop() {
 }
 
 void RunController::start() {
+    // A run from stock takes the material's stock as the store holds it now.
+    std::optional<MaterialStock> stock;
+    if (!state_.material.empty()) {
+        stock = readStock_(state_.material);
+        if (!stock) {
+            clearResult();
+            return;
+        }
+    }
     auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared =
-        prepareInput(state_.list, cuttingParameters(state_.parameters).rodLength, *pieces);
+    const PreparedInput prepared = prepareInput(
+        state_.list, longestUsableLength(state_.parameters, stock ? stock->list : StockList{}),
+        *pieces);
     if (!showPreparationMessages(prepared)) {
         clearResult();
         return;
@@ -77,9 +92,10 @@ void RunController::start() {
     if (pieces->count() == 0) return;
     resetResult();
     setBusy(true);
-    runMethod_ = state_.methodChoice.method;
+    runMethod_ = stock ? OptimisationMethod::FewestRods : state_.methodChoice.method;
+    runStock_ = std::move(stock);
     if (runMethod_ == OptimisationMethod::FewestRods)
-        runFewestRods(std::move(pieces));
+        runExact(std::move(pieces), runStock_);
     else
         runSearch(std::move(pieces));
 }
@@ -111,8 +127,8 @@ void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
 
     WindowRunObserver observer(
         running_,
-        [this, &runParameters](double percent, const PlanSummary& totals) {
-            results_.showProgress(percent, totals, runParameters.rodLength);
+        [this](double percent, const PlanSummary& totals) {
+            results_.showProgress(percent, totals, state_.parameters);
         },
         [this](int offset) { messages_.showError(offset); });
     CuttingPlan plan = searchCuttingPlan(*pieces, runParameters, observer);
@@ -156,76 +172,95 @@ void RunController::offerFewestRods() {
     if (!state_.list.empty()) start();
 }
 
-void RunController::runFewestRods(std::unique_ptr<PieceList> pieces) {
+void RunController::runExact(std::unique_ptr<PieceList> pieces,
+                             std::optional<MaterialStock> stock) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(40));
-    fewestRun_ = new FewestRodsRun(fewestRodsSolver_, std::move(pieces),
-                                   cuttingParameters(state_.parameters),
-                                   state_.methodChoice, this);
-    connect(fewestRun_, &FewestRodsRun::progressed, this, &RunController::showFewestRodsProgress);
-    connect(fewestRun_, &FewestRodsRun::finished, this, [this] {
-        const FewestRodsResult result = *fewestRun_->best();
-        abandonFewestRun();
-        finishFewestRods(result, std::nullopt);
+    const std::chrono::seconds timeLimit(state_.methodChoice.timeLimitSeconds);
+    ExactSolve solve = stock ? stockSolve(state_.parameters, stock->list, timeLimit)
+                             : fewestRodsSolve(fewestRodsSolver_, state_.parameters, timeLimit);
+    exactRun_ = new ExactMethodRun(std::move(solve), std::move(pieces), timeLimit, this);
+    connect(exactRun_, &ExactMethodRun::progressed, this, &RunController::showExactProgress);
+    connect(exactRun_, &ExactMethodRun::finished, this, [this] {
+        const MethodResult result = *exactRun_->best();
+        abandonExactRun();
+        finishExact(result, std::nullopt);
     });
-    fewestRun_->start();
+    exactRun_->start();
 }
 
-// The stop press of a fewest-rods run: the best plan so far is the result, not proven unless it
-// already was; without a plan it is an interrupted run.
-void RunController::stopFewestRods() {
-    const std::optional<FewestRodsResult> best = fewestRun_->best();
-    const double progress = fewestRun_->elapsedPercent();
-    abandonFewestRun();
+// The stop press of an exact method's run: the best plan so far is the result, not proven unless
+// it already was; without a plan it is an interrupted run.
+void RunController::stopExact() {
+    const std::optional<MethodResult> best = exactRun_->best();
+    const double progress = exactRun_->elapsedPercent();
+    abandonExactRun();
     if (best && best->plan.status == RunStatus::Finished)
-        finishFewestRods(*best, progress);
+        finishExact(*best, progress);
     else
         stop();
 }
 
-void RunController::abandonFewestRun() {
-    if (fewestRun_ == nullptr) return;
-    fewestRun_->stop();
-    fewestRun_->disconnect(this);
-    fewestRun_->deleteLater();
-    fewestRun_ = nullptr;
+void RunController::abandonExactRun() {
+    if (exactRun_ == nullptr) return;
+    exactRun_->stop();
+    exactRun_->disconnect(this);
+    exactRun_->deleteLater();
+    exactRun_ = nullptr;
 }
 
 // The time used as the progress, and the best plan so far with its bound as the totals.
-void RunController::showFewestRodsProgress() {
-    const std::optional<FewestRodsResult>& best = fewestRun_->best();
-    results_.showProgress(fewestRun_->elapsedPercent(), best ? best->plan.summary : PlanSummary{},
-                          state_.parameters.rodLength);
-    if (best) results_.showLowerBound(best->lowerBound, best->optimal, true);
+void RunController::showExactProgress() {
+    const std::optional<MethodResult>& best = exactRun_->best();
+    if (!best) {
+        results_.showPercent(exactRun_->elapsedPercent());
+        return;
+    }
+    showExactResult(*best, exactRun_->elapsedPercent());
 }
 
-void RunController::finishFewestRods(const FewestRodsResult& result,
-                                     std::optional<double> stoppedAt) {
+void RunController::finishExact(const MethodResult& result, std::optional<double> stoppedAt) {
     restoreOptimiseButton();
     if (result.plan.status == RunStatus::Aborted) {
-        messages_.showError(result.plan.abortMessage);
+        QString message = messages_.text(result.plan.abortMessage);
+        if (!result.uncut.empty())
+            for (const std::string& line :
+                 uncutLines(result.uncut, result.missingLength, messages_.catalogue()))
+                message += QLatin1Char('\n') + QString::fromStdString(line);
+        messages_.showError(message);
         showRunStatus(run_text::kAborted);
     } else {
         state_.result = result.plan;
         state_.lowerBound = result.lowerBound;
         state_.provenOptimal = result.optimal;
         state_.fromFewestRods = true;
+        state_.priceLowerBound = result.priceLowerBound;
+        state_.resultStock = runStock_;
         results_.showResult(state_.result);
         // A stopped run has not used its time: its progress stays short of the full bar.
-        results_.showProgress(stoppedAt ? std::min(*stoppedAt, kStoppedProgressCeiling) : 100.0,
-                              result.plan.summary, state_.parameters.rodLength);
-        results_.showLowerBound(result.lowerBound, result.optimal, true);
+        showExactResult(result, stoppedAt ? std::min(*stoppedAt, kStoppedProgressCeiling) : 100.0);
         showRunStatus(stoppedAt ? run_text::kStoppedBestPlan : run_text::kFinished);
-        emit resultAvailable(true);
         state_.resultPresent = true;
+        emit resultAvailable(true);
     }
     setOptimiseEnabled(!state_.list.empty());
     setBusy(false);
 }
 
+// The totals of a plan of an exact method and its bound: of rods, or of a plan from stock the
+// price with its bound.
+void RunController::showExactResult(const MethodResult& result, double progress) {
+    results_.showPercent(progress);
+    results_.showTotals(result.plan, state_.parameters);
+    if (result.price)
+        results_.showPriceBound(result.priceLowerBound, result.optimal);
+    else
+        results_.showLowerBound(result.lowerBound, result.optimal, true);
+}
+
 void RunController::stop() {
-    abandonFewestRun();
+    abandonExactRun();
     resetResult();
     setBusy(true);
     restoreOptimiseButton();
@@ -236,7 +271,7 @@ void RunController::stop() {
 }
 
 void RunController::endQuietly() {
-    abandonFewestRun();
+    abandonExactRun();
     if (!running_) return;
     restoreOptimiseButton();
     setBusy(false);
@@ -252,6 +287,9 @@ void RunController::resetResult() {
     state_.lowerBound.reset();
     state_.provenOptimal = false;
     state_.fromFewestRods = false;
+    state_.resultStock.reset();
+    state_.priceLowerBound.reset();
+    state_.booked = false;
     results_.clear();
     state_.resultPresent = false;
     // Printing and exporting need the result that has just gone.
@@ -260,8 +298,10 @@ void RunController::resetResult() {
 
 // The status line of the evaluation: which method made the shown result, and how its run ended.
 void RunController::showRunStatus(int stateOffset) {
-    const int method = runMethod_ == OptimisationMethod::FewestRods ? fewest_text::kFewestRodsMethod
-                                                                    : fewest_text::kSearchMethod;
+    const int method = runStock_ ? stock_text::kStockMethod
+                       : runMethod_ == OptimisationMethod::FewestRods
+                           ? fewest_text::kFewestRodsMethod
+                           : fewest_text::kSearchMethod;
     results_.showRunStatus(messages_.text(method) + QStringLiteral(": ") +
                            messages_.text(stateOffset));
 }

@@ -3,7 +3,10 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "optimiser/InputPreparation.h"
 #include "ui/JobState.h"
@@ -17,18 +20,22 @@ class QWidget;
 
 namespace marlo {
 
-class FewestRodsRun;
+class ExactMethodRun;
 class PieceList;
-struct FewestRodsResult;
+struct MethodResult;
+
+// The stock of a material of the stock store, read when a run starts; nothing after a message.
+using StockSource = std::function<std::optional<MaterialStock>(const std::string& material)>;
 
 // The one place that starts and stops an optimisation run: the Optimise button (which turns
 // into a stop button while a run is going) and its menu command. A run of the search works on
 // the window's thread and yields to the window's events (WindowRunObserver), so the window stays
 // usable and the stop press is seen; a run of the fewest-rods method works on a thread of its
-// own (FewestRodsRun), and its stop press keeps the best plan found so far; the stopped solver
-// winds down on its own while a new run may start. A finished run becomes the shared state's
-// result, shown in the result view with the method that made it; the run controller also takes
-// the result away when it no longer belongs to the job.
+// own (ExactMethodRun), and its stop press keeps the best plan found so far; the stopped solver
+// winds down on its own while a new run may start. With a material of the stock store chosen,
+// the run plans from its stock at the lowest price, on a thread of its own as well. A finished run
+// becomes the shared state's result, shown in the result view with the method that made it; the run
+// controller also takes the result away when it no longer belongs to the job.
 //
 // A press that comes within half a second after a run has ended is taken for a stop press that
 // came too late (or a double click) and does nothing, unless the job has changed meanwhile.
@@ -37,7 +44,7 @@ class RunController : public QObject {
 
   public:
     RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages,
-                  FewestRodsSolver fewestRodsSolver);
+                  FewestRodsSolver fewestRodsSolver, StockSource readStock);
 
     QToolButton* optimiseButton() const { return optimiseButton_; }
     // The menu command that does what the Optimise button does.
@@ -69,13 +76,15 @@ class RunController : public QObject {
   private:
     void start();
     void runSearch(std::unique_ptr<PieceList> pieces);
-    void runFewestRods(std::unique_ptr<PieceList> pieces);
-    void stopFewestRods();
-    void showFewestRodsProgress();
+    // The fewest-rods method, or with `stock` the plan from it at the lowest price.
+    void runExact(std::unique_ptr<PieceList> pieces, std::optional<MaterialStock> stock);
+    void stopExact();
+    void showExactProgress();
     // `stoppedAt`: the progress at a stop press, which keeps the best plan so far.
-    void finishFewestRods(const FewestRodsResult& result, std::optional<double> stoppedAt);
+    void finishExact(const MethodResult& result, std::optional<double> stoppedAt);
+    void showExactResult(const MethodResult& result, double progress);
     // Leaves the fewest-rods run to wind down alone; nothing of it reaches the window any more.
-    void abandonFewestRun();
+    void abandonExactRun();
     void offerFewestRods();
     bool showPreparationMessages(const PreparedInput& prepared);
     void resetResult();
@@ -86,6 +95,7 @@ class RunController : public QObject {
 
     JobState& state_;
     FewestRodsSolver fewestRodsSolver_;
+    StockSource readStock_;
     ResultView& results_;
     WindowMessages& messages_;
     QIcon optimiseIcon_;  // the Optimise button when idle
@@ -96,8 +106,9 @@ class RunController : public QObject {
     bool searchInProgress_ = false;  // the search has not returned yet (also while it stops)
     bool busy_ = false;
     OptimisationMethod runMethod_ = OptimisationMethod::Search;  // of the run going or last ended
+    std::optional<MaterialStock> runStock_;  // the stock of the run going or last ended
     QElapsedTimer sinceEnd_;  // since the last run ended; invalid once the job has changed
-    FewestRodsRun* fewestRun_ = nullptr;  // the fewest-rods run going, if any
+    ExactMethodRun* exactRun_ = nullptr;  // the run of an exact method going, if any
 };
 
 }  // namespace marlo

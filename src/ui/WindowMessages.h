@@ -16,6 +16,7 @@ class WindowMessages {
     WindowMessages(QWidget* window, Dialogs& dialogs, const StringCatalogue& catalogue);
 
     QString text(int offset) const;
+    const StringCatalogue& catalogue() const { return catalogue_; }
     // A Yes/No question under the product title; No is the default.
     MessageAnswer ask(const QString& question);
     // The question whether to save the changed job: Yes, No or Cancel.

@@ -265,12 +265,37 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "The stock list holds no stock.",
          "Seznam zásob neobsahuje žádné zásoby.",
          "De voorraadlijst bevat geen voorraad."},
-        // 1243..1249: kept free for the store's own texts.
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
+        // 1243
+        {"Zaúčtovať tento plán",
+         "Diesen Plan buchen",
+         "Book this plan",
+         "Zaúčtovat tento plán",
+         "Dit plan boeken"},
+        // 1244
+        {"Tento plán je už zaúčtovaný.",
+         "Dieser Plan ist schon gebucht.",
+         "This plan has been booked already.",
+         "Tento plán je už zaúčtovaný.",
+         "Dit plan is al geboekt."},
+        // 1245
+        {"Optimalizujte znova, aby plán vychádzal zo súčasnej zásoby.",
+         "Optimieren Sie erneut, damit der Plan vom jetzigen Bestand ausgeht.",
+         "Optimise again to plan from the stock as it is now.",
+         "Optimalizujte znovu, aby plán vycházel ze současné zásoby.",
+         "Optimaliseer opnieuw om van de huidige voorraad uit te gaan."},
+        // 1246
+        {"Materiál %1 nemá na sklade žiadne tyče ani zvyšky.",
+         "Das Material %1 hat weder Stangen noch Reststücke im Lager.",
+         "The material %1 has no rods or offcuts in stock.",
+         "Materiál %1 nemá na skladě žádné tyče ani zbytky.",
+         "Het materiaal %1 heeft geen staven of reststukken in voorraad."},
+        // 1247
+        {"žiadne",
+         "keine",
+         "none",
+         "žádné",
+         "geen"},
+        // 1248..1249: kept free for the store's own texts.
         {"", "", "", "", ""},
         {"", "", "", "", ""},
         // 1250
