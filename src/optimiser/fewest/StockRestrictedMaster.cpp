@@ -109,8 +109,11 @@ std::vector<StockColumn> repeatablePatterns(const StockInstance& instance, int r
     std::vector<int32_t> capacities;
     for (const ItemType& type : instance.types) weights.push_back(type.weight);
     for (const StockBin& bin : instance.bins) capacities.push_back(bin.instance.capacity);
+    // Beyond a few thousand, the program would take longer than the tie-break is worth.
+    constexpr size_t kMostPatterns = 2000;
     std::vector<StockColumn> patterns;
-    for (int32_t copies = 1; copies <= rods && !deadline.passed(); ++copies) {
+    for (int32_t copies = 1;
+         copies <= rods && patterns.size() < kMostPatterns && !deadline.passed(); ++copies) {
         std::vector<int32_t> bounds;
         for (const ItemType& type : instance.types) bounds.push_back(type.demand / copies);
         const std::vector<KnapsackSolution> fullest = mostValuablePatterns(
@@ -147,9 +150,11 @@ std::optional<StockPacking> planWithFewerPatterns(const StockInstance& instance,
     std::vector<StockColumn> candidates = known;
     for (StockColumn& column : repeatablePatterns(instance, incumbent.rodCount(), deadline))
         candidates.push_back(std::move(column));
-    for (StockColumn& column : candidates)
+    for (StockColumn& column : candidates) {
+        if (deadline.passed()) return std::nullopt;
         if (std::find(columns.begin(), columns.end(), column) == columns.end())
             columns.push_back(std::move(column));
+    }
     // No uncut pieces, and the cost no higher than the incumbent's: its price and its rods.
     ColumnModel model(instance, columns,
                       costOf(instance, incumbent, 0.0) + rodTieBreak(instance) / 2, true);
