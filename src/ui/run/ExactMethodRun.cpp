@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <utility>
+
+#include "i18n/texts/CommandLineSafetyTexts.h"
 
 namespace marlo {
 
@@ -90,9 +93,24 @@ void ExactMethodRun::start() {
             if (ExactMethodRun* owner = mailbox->owner)
                 QMetaObject::invokeMethod(owner, &ExactMethodRun::collect, Qt::QueuedConnection);
         };
-        deliver(solve(*pieces, mailbox->stop,
-                      [&deliver](const MethodResult& better) { deliver(better, false); }),
-                true);
+        // A solver that runs out of memory ends the run with the best plan it had delivered,
+        // or without a plan and says so; the program goes on.
+        std::optional<MethodResult> best;
+        MethodResult result;
+        try {
+            result = solve(*pieces, mailbox->stop, [&](const MethodResult& better) {
+                best = better;
+                deliver(better, false);
+            });
+        } catch (const std::bad_alloc&) {
+            if (best) {
+                result = std::move(*best);
+            } else {
+                result.plan.status = RunStatus::Aborted;
+                result.plan.abortMessage = safety_text::kOutOfMemory;
+            }
+        }
+        deliver(result, true);
         --workingSolvers;
     }).detach();
 }
