@@ -363,6 +363,8 @@ void StockWindow::fillOffcuts() {
         offcuts_->item(row, 0)->setData(Qt::UserRole, cells[0]);
     }
     offcuts_->setSortingEnabled(true);
+    // Job, customer and date show whole; the pattern column takes what is left.
+    offcuts_->resizeColumnsToContents();
     filling_ = false;
 }
 
