@@ -36,6 +36,7 @@ stop_program() {
   fi
 }
 trap 'stop_program; rm -rf "$work"' EXIT
+store="sqlite:$work/stock.sqlite"
 
 # Places of the controls in the main window, from its top left corner (the layout is fixed).
 optimise_button=(270 108)
@@ -64,6 +65,29 @@ start() {
   window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
   sleep 2.5
   xdotool windowfocus --sync "$window"
+}
+
+# start_from_stock LANGUAGE MATERIAL JOB: a fresh start as above that plans the job from the material
+# of the throwaway stock store in the work folder.
+start_from_stock() {
+  stop_program
+  rm -rf "$work/config"
+  mkdir -p "$work/config"
+  printf '[nastavenia]\nmin.%%20rozmer=200\nmax.%%20rozmer=500\nhrubka%%20rezu=6\ndlzka%%20tyce=6000\nprepinac1=1\nprepinac2=1\nprepinac3=1\njazyk=%s\ndokumentacia=0\nstitky%%20zaciatok=11\nsklad=%s\nmaterial=%s\n' \
+    "$1" "$store" "$2" > "$work/config/Optimalizacia.ini"
+  launch "$3"
+  window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
+  sleep 2.5
+  xdotool windowfocus --sync "$window"
+}
+
+# make_store MATERIAL: a throwaway stock store in the work folder holding one material: rods of
+# two lengths and three offcuts.
+make_store() {
+  rm -f "$work/stock.sqlite"
+  printf 'length;quantity;price;kind;id\n6000;;24.00;rod;\n6500;12;25.50;rod;\n2400;1;;offcut;R-0001\n3100;1;;offcut;R-0002\n1850;1;;offcut;R-0003\n' \
+    > "$work/stock.csv"
+  "$cli" stock import --store "$store" --material "$1" "$work/stock.csv" --min-offcut 500 > /dev/null
 }
 
 # launch [JOB]
