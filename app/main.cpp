@@ -5,13 +5,13 @@
 #include <system_error>
 
 #include "settings/QSettingsStore.h"
-#include "ui/DesktopShell.h"
-#include "ui/ExactMethodRun.h"
-#include "ui/FilePaths.h"
-#include "ui/MainWindow.h"
-#include "ui/ProgramStyle.h"
-#include "ui/QtDialogs.h"
-#include "ui/SplashScreen.h"
+#include "ui/common/DesktopShell.h"
+#include "ui/common/FilePaths.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/common/QtDialogs.h"
+#include "ui/main/MainWindow.h"
+#include "ui/run/ExactMethodRun.h"
+#include "ui/startup/SplashScreen.h"
 
 namespace {
 

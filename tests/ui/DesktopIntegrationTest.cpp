@@ -11,7 +11,7 @@
 #include "WindowTest.h"
 #include "jobfile/JobFile.h"
 #include "settings/RecentJobs.h"
-#include "ui/FilePaths.h"
+#include "ui/common/FilePaths.h"
 
 namespace marlo {
 namespace {

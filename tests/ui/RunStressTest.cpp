@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "WindowTest.h"
-#include "ui/ExactMethodRun.h"
+#include "ui/run/ExactMethodRun.h"
 
 namespace marlo {
 namespace {

@@ -114,18 +114,31 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     EXPECT_FALSE(window->resultPresent());
     EXPECT_EQ(grid(QStringLiteral("Grid2"))->rowCount(), 0);
 
-    // Back to the single rod length: no stock line, no stock column, the method as chosen.
+    // Back to the single rod length: no stock line, no stock column, the method as chosen. A
+    // trim that leaves no rod is refused; one that does is kept and counts as waste.
     withDialog([this] { QTest::mouseClick(find<QToolButton>("Command7_8"), Qt::LeftButton); },
-               [](QDialog* dialog) {
+               [this](QDialog* dialog) {
                    dialog->findChild<QComboBox*>(QStringLiteral("StockChoice"))->setCurrentIndex(0);
-                   dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                   auto* trim = dialog->findChild<QLineEdit*>(QStringLiteral("TrimBox"));
+                   auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+                   trim->setText(QStringLiteral("3000"));
+                   ok->click();
+                   EXPECT_EQ(lastMessage(), "The trim at both ends is longer than the rod.");
+                   EXPECT_TRUE(dialog->isVisible());
+                   trim->setText(QStringLiteral("50"));
+                   ok->click();
                });
     EXPECT_EQ(readSetting(store, settings::kMaterial), "");
+    EXPECT_EQ(readSetting(store, settings::kTrim), "50");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
     optimise();
     EXPECT_EQ(headers(grid(QStringLiteral("Grid2"))).mid(0, 5),
               QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Dim1"}));
     EXPECT_EQ(label(QStringLiteral("RunStatus")), "Rod-by-rod search: finished");
+    // Two rods of 6000, 5900 usable: 8300 mm of pieces in 12000 mm of rods, the trim wasted too
+    // (of the usable length alone it would read 70.34).
+    EXPECT_EQ(label(QStringLiteral("Label4_1")), "2");
+    EXPECT_EQ(label(QStringLiteral("Label4_7")), "69.17");
     EXPECT_EQ(label(QStringLiteral("LowerBoundCaption")), "Lower bound (rods)");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockTotals"))->isVisible());
 }

@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <cstdlib>
 
-#include "ui/ExactMethodRun.h"
-#include "ui/ProgramStyle.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/run/ExactMethodRun.h"
 
 namespace {
 

@@ -295,8 +295,13 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "none",
          "žádné",
          "geen"},
-        // 1248..1249: kept free for the store's own texts.
-        {"", "", "", "", ""},
+        // 1248
+        {"Nahradiť zásoby a zvyšky materiálu %1 zásobami zo súboru?",
+         "Bestand und Reststücke des Materials %1 durch die der Datei ersetzen?",
+         "Replace the stock rows and offcuts of the material %1 by those of the file?",
+         "Nahradit zásoby a zbytky materiálu %1 zásobami ze souboru?",
+         "Voorraad en reststukken van het materiaal %1 vervangen door die uit het bestand?"},
+        // 1249: kept free for the store's own texts.
         {"", "", "", "", ""},
         // 1250
         {"Sklad…",

@@ -45,8 +45,9 @@ inline constexpr int kStockRowFaults = 1235;
 inline constexpr int kBookPlan = 1243;  // the command
 inline constexpr int kAlreadyBooked = 1244;
 inline constexpr int kOptimiseAgain = 1245;
-inline constexpr int kMaterialHasNoStock = 1246;  // %1 the material
-inline constexpr int kNone = 1247;                // no new offcuts
+inline constexpr int kMaterialHasNoStock = 1246;    // %1 the material
+inline constexpr int kNone = 1247;                  // no new offcuts
+inline constexpr int kReplaceStockQuestion = 1248;  // %1 the material
 
 // The Stock window.
 inline constexpr int kStockCommand = 1250;  // the main window's command

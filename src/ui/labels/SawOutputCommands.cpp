@@ -14,8 +14,8 @@
 #include "labels/SawListCsv.h"
 #include "labels/SawSheet.h"
 #include "reports/TextReport.h"
-#include "ui/MainMenus.h"
-#include "ui/PrintCopies.h"
+#include "ui/common/FileMenuCommands.h"
+#include "ui/common/PrintCopies.h"
 #include "ui/labels/LabelDialog.h"
 
 namespace marlo {

@@ -8,8 +8,8 @@
 
 #include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
-#include "ui/EntryBoxes.h"
-#include "ui/Twips.h"
+#include "ui/common/EntryBoxes.h"
+#include "ui/common/Twips.h"
 
 namespace marlo {
 

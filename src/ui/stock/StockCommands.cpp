@@ -6,7 +6,7 @@
 
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/StockStoreTexts.h"
-#include "ui/MainMenus.h"
+#include "ui/common/FileMenuCommands.h"
 
 namespace marlo {
 

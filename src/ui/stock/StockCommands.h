@@ -7,8 +7,8 @@
 #include "i18n/StringCatalogue.h"
 #include "model/Job.h"
 #include "settings/SettingsStore.h"
-#include "ui/Dialogs.h"
-#include "ui/JobState.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/JobState.h"
 #include "ui/stock/StockSession.h"
 #include "ui/stock/StockWindow.h"
 

@@ -8,7 +8,7 @@
 #include "i18n/StringCatalogue.h"
 #include "settings/SettingsStore.h"
 #include "stock/StockStore.h"
-#include "ui/WindowMessages.h"
+#include "ui/common/WindowMessages.h"
 
 namespace marlo {
 

@@ -489,6 +489,12 @@ void StockWindow::importCsv() {
         messages_.showError(lines.join(QLatin1Char('\n')));
         return;
     }
+    // Import replaces what the material has: the user confirms before any of it is lost.
+    if (!stock_->list.items.empty()) {
+        const std::string question =
+            fillIn(catalogue_.text(store_text::kReplaceStockQuestion), {material()});
+        if (messages_.ask(QString::fromStdString(question)) != MessageAnswer::Yes) return;
+    }
     succeeded(store_->replaceStock(material(), read.stock.list));
     showStock();
 }
