@@ -15,6 +15,9 @@ RecentJobsMenu::RecentJobsMenu(QMenu* menu, SettingsStore& settings, WindowMessa
 }
 
 void RecentJobsMenu::remember(const QString& path) {
+    // The settings file keeps UTF-8 text: a name in other bytes would come back as another name,
+    // which the menu could not open. Such a job is not listed.
+    if (QString::fromStdString(path.toStdString()) != path) return;
     rememberRecentJob(settings_, path.toStdString());
     showFiles();
 }

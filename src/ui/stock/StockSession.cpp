@@ -1,21 +1,12 @@
 #include "ui/stock/StockSession.h"
 
 #include <QStringList>
-#include <chrono>
 
 #include "i18n/texts/StockStoreTexts.h"
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
 
 namespace marlo {
-
-namespace {
-
-// A window waits less than the command line for another workstation that holds the store: the
-// operator can try again.
-constexpr std::chrono::milliseconds kWindowLockWait{5000};
-
-}  // namespace
 
 StockSession::StockSession(SettingsStore& settings, const StringCatalogue& catalogue,
                            WindowMessages& messages)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,10 @@
 #include "ui/common/WindowMessages.h"
 
 namespace marlo {
+
+// A window waits less than the command line for another workstation that holds the store: the
+// operator can try again.
+inline constexpr std::chrono::milliseconds kWindowLockWait{5000};
 
 // The main window's link to the stock store the settings name: opened at first use and kept for
 // the session, since Return to stock undoes a booking made through the same link. When the

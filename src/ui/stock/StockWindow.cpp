@@ -19,6 +19,7 @@
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
 #include "ui/stock/StockCells.h"
+#include "ui/stock/StockSession.h"
 
 namespace marlo {
 
@@ -224,7 +225,7 @@ void StockWindow::loadTexts() {
 void StockWindow::openStore() {
     const std::string url = storeUrl_->text().trimmed().toStdString();
     store_.reset();
-    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
+    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
     if (opened.value) {
         store_ = std::move(*opened.value);
         saveSetting(settings_, settings::kStockStore, url);
