@@ -76,8 +76,8 @@ TEST_F(StockCommandsTest, importListAndExport_carryAMaterialsStockThroughTheStor
         run({"list", "--material", "Profile 70 white", "--store", store_, "--language", "de"}),
         exit_status::kFinished);
     EXPECT_EQ(out_,
-              "Material: Profile 70 white  (Mindestlänge Reststab: 500)\n"
-              "Länge  Anzahl      Preis  Reststab  Herkunft\n"
+              "Material: Profile 70 white  (Mindestlänge Reststück: 500)\n"
+              "Länge  Anzahl      Preis  Reststück  Herkunft\n"
               "6000   10          12.50\n"
               "3000   unbegrenzt\n"
               "1200   1                  A-1\n"
