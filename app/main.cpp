@@ -5,13 +5,13 @@
 #include <system_error>
 
 #include "settings/QSettingsStore.h"
-#include "ui/DesktopShell.h"
-#include "ui/FewestRodsRun.h"
-#include "ui/FilePaths.h"
-#include "ui/MainWindow.h"
-#include "ui/ProgramStyle.h"
-#include "ui/QtDialogs.h"
-#include "ui/SplashScreen.h"
+#include "ui/common/DesktopShell.h"
+#include "ui/common/FilePaths.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/common/QtDialogs.h"
+#include "ui/main/MainWindow.h"
+#include "ui/run/ExactMethodRun.h"
+#include "ui/startup/SplashScreen.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     // A fewest-rods solver that was stopped may still be winding down. The windows and settings
     // are gone; the program does not wait for it longer than a moment, and then ends without
     // tearing down the library state under its feet.
-    if (!marlo::FewestRodsRun::waitForSolvers(std::chrono::milliseconds(300)))
+    if (!marlo::ExactMethodRun::waitForSolvers(std::chrono::milliseconds(300)))
         std::quick_exit(status);
     return status;
 }

@@ -5,22 +5,19 @@
 //
 //   build/bench/fewest_rods_benchmark [instances per class, default 20] [seconds, default 10]
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <memory>
-#include <random>
 #include <string>
-#include <vector>
 
+#include "BenchmarkSupport.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/fewest/FewestRods.h"
 #include "optimiser/fewest/FitDecreasing.h"
 
 namespace marlo {
 namespace {
+
+using bench::uniform;
 
 struct Job {
     JobParameters parameters;
@@ -31,10 +28,6 @@ struct InstanceClass {
     std::string name;
     std::function<Job(std::mt19937&)> generate;
 };
-
-int uniform(std::mt19937& random, int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-}
 
 Job bare(int rod) {
     Job job;
@@ -85,15 +78,6 @@ InstanceClass workshopClass() {
             }};
 }
 
-std::unique_ptr<PieceList> pieceListOf(const Job& job) {
-    std::vector<int16_t> sorted = job.pieces;
-    std::sort(sorted.begin(), sorted.end(), std::greater<int16_t>());
-    auto list = std::make_unique<PieceList>();
-    for (int16_t length : sorted) list->append(length);
-    list->setInitialCount(list->count());
-    return list;
-}
-
 // Stops the rod-by-rod search after the same time as the method gets.
 class TimedObserver : public RunObserver {
   public:
@@ -112,23 +96,19 @@ int firstFitRods(const PieceList& pieces, const JobParameters& parameters) {
 }
 
 void runClass(const InstanceClass& instances, int count, std::chrono::milliseconds limit) {
-    std::mt19937 random(2026);
-    std::vector<double> seconds;
+    bench::RunTimes times;
     int proven = 0;
     int searchFinished = 0;
     int fewerThanSearch = 0;
     int moreThanSearch = 0;
     int fewerThanFirstFit = 0;
     int rods = 0;
-    for (int i = 0; i < count; ++i) {
-        const Job job = instances.generate(random);
-        const std::unique_ptr<PieceList> pieces = pieceListOf(job);
+    bench::forEachInstance<Job>(count, instances.generate, [&](int, const Job& job) {
+        const std::unique_ptr<PieceList> pieces = bench::pieceListOf(job.pieces);
         FewestRodsOptions options;
         options.timeLimit = limit;
-        const auto start = std::chrono::steady_clock::now();
-        const FewestRodsResult result = solveFewestRods(*pieces, job.parameters, options);
-        seconds.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        const FewestRodsResult result =
+            times.time([&] { return solveFewestRods(*pieces, job.parameters, options); });
         const int found = result.plan.summary.rodCount;
         rods += found;
         proven += result.optimal ? 1 : 0;
@@ -141,11 +121,10 @@ void runClass(const InstanceClass& instances, int count, std::chrono::millisecon
             fewerThanSearch += search.summary.rodCount > found ? 1 : 0;
             moreThanSearch += search.summary.rodCount < found ? 1 : 0;
         }
-    }
-    std::sort(seconds.begin(), seconds.end());
+    });
     std::printf("| %s | %d | %.0f %% | %.2f | %.2f | %d of %d | %d | %d | %d |\n",
-                instances.name.c_str(), count, 100.0 * proven / count, seconds[seconds.size() / 2],
-                seconds.back(), fewerThanSearch, searchFinished, moreThanSearch, fewerThanFirstFit,
+                instances.name.c_str(), count, 100.0 * proven / count, times.median(),
+                times.longest(), fewerThanSearch, searchFinished, moreThanSearch, fewerThanFirstFit,
                 rods);
     std::fflush(stdout);
 }

@@ -1,37 +1,31 @@
 // Plans generated workshop jobs from stock lists of several lengths and offcuts at the lowest
-// price, and compares with a plain arc-flow model over all stock lengths solved by CBC alone.
+// price, and the classic variable-sized classes (bins of several capacities, each costing its
+// capacity), and compares with a plain arc-flow model over all stock lengths solved by CBC alone.
 // Prints per class: instances proven cheapest within the time limit, median and longest time,
 // the same for the plain model, and whether the two found the same price where both proved it.
 //
 //   build/bench/stock_list_benchmark [instances per class, default 20] [seconds, default 10]
-//                                    [--no-plain] [--verbose]
+//                                    [--no-plain] [--verbose] [--class=PART OF A CLASS NAME]
 
-#include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <memory>
-#include <random>
 #include <string>
-#include <vector>
 
+#include "BenchmarkSupport.h"
 #include "optimiser/fewest/StockArcFlow.h"
 #include "optimiser/fewest/StockCutting.h"
 
 namespace marlo {
 namespace {
 
+using bench::uniform;
+
 struct Job {
     JobParameters parameters;
     StockList stock;
     std::vector<int16_t> pieces;
 };
-
-int uniform(std::mt19937& random, int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-}
 
 // A workshop list of 10 to 60 dimensions of 250 to 2600 mm (1 to 6 pieces each), a cut of 0 to
 // 6 mm, a trim of 0 to 15 mm; the stock: `lengths` of 3000, 6000, 6500 and 7000 mm (the longest
@@ -66,66 +60,66 @@ Job workshopJob(std::mt19937& random, int lengths, bool limited, int offcuts) {
     return job;
 }
 
+// The variable-sized bin packing classes of the literature as Monaci generated them: `count`
+// items of `low` to 100, bins of the given capacities without limit, each costing its capacity;
+// no cut, no trim.
+Job variableSizedJob(std::mt19937& random, int count, int low, const std::vector<int>& capacities) {
+    Job job;
+    job.parameters.cutThickness = 0;
+    job.parameters.trim = 0;
+    for (int i = 0; i < count; ++i)
+        job.pieces.push_back(static_cast<int16_t>(uniform(random, low, 100)));
+    for (const int capacity : capacities) {
+        StockItem item;
+        item.length = static_cast<int16_t>(capacity);
+        item.price = capacity;
+        job.stock.items.push_back(item);
+    }
+    job.parameters.rodLength = static_cast<int16_t>(capacities.back());
+    return job;
+}
+
 struct InstanceClass {
     std::string name;
     std::function<Job(std::mt19937&)> generate;
 };
 
-std::unique_ptr<PieceList> pieceListOf(const Job& job) {
-    std::vector<int16_t> sorted = job.pieces;
-    std::sort(sorted.begin(), sorted.end(), std::greater<int16_t>());
-    auto list = std::make_unique<PieceList>();
-    for (int16_t length : sorted) list->append(length);
-    list->setInitialCount(list->count());
-    return list;
-}
-
-double secondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void runClass(const InstanceClass& instances, int count, std::chrono::milliseconds limit,
               bool compare, bool verbose) {
-    std::mt19937 random(2026);
-    std::vector<double> seconds, plainSeconds;
+    bench::RunTimes times, plainTimes;
     int proven = 0, plainProven = 0, samePrice = 0, bothProven = 0;
-    for (int i = 0; i < count; ++i) {
-        const Job job = instances.generate(random);
-        const std::unique_ptr<PieceList> pieces = pieceListOf(job);
+    bench::forEachInstance<Job>(count, instances.generate, [&](int i, const Job& job) {
+        const std::unique_ptr<PieceList> pieces = bench::pieceListOf(job.pieces);
         StockPlanOptions options;
         options.timeLimit = limit;
-        auto start = std::chrono::steady_clock::now();
-        const StockPlanResult result = planFromStock(*pieces, job.parameters, job.stock, options);
-        seconds.push_back(secondsSince(start));
+        const StockPlanResult result =
+            times.time([&] { return planFromStock(*pieces, job.parameters, job.stock, options); });
         proven += result.optimal ? 1 : 0;
         if (verbose)
             std::fprintf(stderr, "%s #%d: %d pieces, %zu rows, price %.2f, bound %.2f, %.2f s\n",
                          instances.name.c_str(), i, pieces->count(), job.stock.items.size(),
-                         result.price, result.priceLowerBound, seconds.back());
-        if (!compare) continue;
+                         result.price, result.priceLowerBound, times.last());
+        if (!compare) return;
 
-        start = std::chrono::steady_clock::now();
         const fewest::StockInstance instance =
             fewest::stockInstanceOf(*pieces, job.parameters, job.stock);
-        const fewest::StockArcFlowOutcome plain = fewest::solveStockArcFlow(
-            instance, 1e7, std::nullopt, 0,
-            fewest::Deadline(fewest::Deadline::Clock::now() + limit, nullptr));
-        plainSeconds.push_back(secondsSince(start));
+        const fewest::StockArcFlowOutcome plain = plainTimes.time([&] {
+            return fewest::solveStockArcFlow(
+                instance, 1e7, std::nullopt, 0,
+                fewest::Deadline(fewest::Deadline::Clock::now() + limit, nullptr));
+        });
         const bool plainDone = plain.finished && plain.better && plain.better->complete();
         plainProven += plainDone ? 1 : 0;
         if (plainDone && result.optimal) {
             ++bothProven;
             samePrice += std::abs(fewest::priceOf(instance, *plain.better) - result.price) < 1e-6;
         }
-    }
-    std::sort(seconds.begin(), seconds.end());
-    std::sort(plainSeconds.begin(), plainSeconds.end());
+    });
     std::printf("| %s | %d | %.0f %% | %.2f | %.2f |", instances.name.c_str(), count,
-                100.0 * proven / count, seconds[seconds.size() / 2], seconds.back());
+                100.0 * proven / count, times.median(), times.longest());
     if (compare)
         std::printf(" %.0f %% | %.2f | %.2f | %d of %d |", 100.0 * plainProven / count,
-                    plainSeconds[plainSeconds.size() / 2], plainSeconds.back(), samePrice,
-                    bothProven);
+                    plainTimes.median(), plainTimes.longest(), samePrice, bothProven);
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -140,6 +134,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string> flags(argv + std::min(argc, 3), argv + argc);
     const bool compare = std::find(flags.begin(), flags.end(), "--no-plain") == flags.end();
     const bool verbose = std::find(flags.begin(), flags.end(), "--verbose") != flags.end();
+    const auto only = std::find_if(flags.begin(), flags.end(), [](const std::string& flag) {
+        return flag.starts_with("--class=");
+    });
+    const std::string chosen = only == flags.end() ? "" : only->substr(8);
+    const std::vector<int> three = {100, 120, 150};
+    const std::vector<int> five = {60, 80, 100, 120, 150};
     const std::vector<InstanceClass> classes = {
         {"2 lengths, unlimited", [](std::mt19937& r) { return workshopJob(r, 2, false, 0); }},
         {"3 lengths, limited", [](std::mt19937& r) { return workshopJob(r, 3, true, 0); }},
@@ -147,11 +147,20 @@ int main(int argc, char** argv) {
          [](std::mt19937& r) { return workshopJob(r, 4, true, uniform(r, 0, 20)); }},
         {"2 lengths, 5-20 offcuts",
          [](std::mt19937& r) { return workshopJob(r, 2, false, uniform(r, 5, 20)); }},
+        {"variable-sized 100 items 1-100, bins 100/120/150",
+         [=](std::mt19937& r) { return variableSizedJob(r, 100, 1, three); }},
+        {"variable-sized 200 items 20-100, bins 100/120/150",
+         [=](std::mt19937& r) { return variableSizedJob(r, 200, 20, three); }},
+        {"variable-sized 100 items 50-100, bins 60-150 (5)",
+         [=](std::mt19937& r) { return variableSizedJob(r, 100, 50, five); }},
+        {"variable-sized 200 items 1-100, bins 60-150 (5)",
+         [=](std::mt19937& r) { return variableSizedJob(r, 200, 1, five); }},
     };
     std::printf(
         "| class | instances | proven cheapest | median s | max s | plain arc-flow proven | "
         "median s | max s | same price (of both proven) |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
     for (const InstanceClass& instances : classes)
-        runClass(instances, count, limit, compare, verbose);
+        if (instances.name.find(chosen) != std::string::npos)
+            runClass(instances, count, limit, compare, verbose);
 }

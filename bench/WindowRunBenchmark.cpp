@@ -20,8 +20,8 @@
 #include "optimiser/InputPreparation.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
-#include "ui/MainWindow.h"
-#include "ui/ProgramStyle.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 

@@ -35,7 +35,10 @@ stop_program() {
     pid=""
   fi
 }
-trap 'stop_program; rm -rf "$work"' EXIT
+# The throwaway stock store sits in a folder of a fixed name, as the Stock window shows its place.
+store_folder="${TMPDIR:-/tmp}/marlo-veen-screenshots"
+store="sqlite:$store_folder/stock.sqlite"
+trap 'stop_program; rm -rf "$work" "$store_folder"' EXIT
 
 # Places of the controls in the main window, from its top left corner (the layout is fixed).
 optimise_button=(270 108)
@@ -45,10 +48,16 @@ about_button=(371 37)
 # The File menu, and in it Export labels as PDF…, which opens the Labels window first.
 file_menu=(20 10)
 export_labels_item=(91 273)
+# In the File menu as well: Stock… and Book this plan.
+stock_item=(91 356)
+book_plan_item=(91 376)
+# A run from stock plans for at most this many seconds, in a window enlarged to show more rows.
+stock_time_limit=20
+enlarged_window=(1100 780)
 # The result part of the main window: progress and result table above, the totals below; the
 # empty room between them is left out.
-result_table="640x162+232+56"
-result_totals="640x155+232+340"
+result_table="640x162+232+57"
+result_totals="640x175+232+327"
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
 # (not the first start, the manual already shown once, the labels starting at the 11th sticker of
@@ -64,6 +73,30 @@ start() {
   window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
   sleep 2.5
   xdotool windowfocus --sync "$window"
+}
+
+# start_from_stock LANGUAGE MATERIAL JOB: a fresh start as above that plans the job from the material
+# of the throwaway stock store in the work folder.
+start_from_stock() {
+  stop_program
+  rm -rf "$work/config"
+  mkdir -p "$work/config"
+  printf '[nastavenia]\nmin.%%20rozmer=200\nmax.%%20rozmer=500\nhrubka%%20rezu=6\ndlzka%%20tyce=6000\nprepinac1=1\nprepinac2=1\nprepinac3=1\njazyk=%s\ndokumentacia=0\nstitky%%20zaciatok=11\nsklad=%s\nmaterial=%s\ncasovy%%20limit=%s\n' \
+    "$1" "$store" "$2" "$stock_time_limit" > "$work/config/Optimalizacia.ini"
+  launch "$3"
+  window=$(xdotool search --sync --onlyvisible --name " : " | head -n1)
+  sleep 2.5
+  xdotool windowfocus --sync "$window"
+}
+
+# make_store MATERIAL: a throwaway stock store in the work folder holding one material: rods of
+# two lengths and three offcuts.
+make_store() {
+  rm -rf "$store_folder"
+  mkdir -p "$store_folder"
+  printf 'length;quantity;price;kind;id\n6000;;24.00;rod;\n6500;12;25.50;rod;\n2400;1;;offcut;R-0001\n3100;1;;offcut;R-0002\n1850;1;;offcut;R-0003\n' \
+    > "$work/stock.csv"
+  "$cli" stock import --store "$store" --material "$1" "$work/stock.csv" --min-offcut 500 > /dev/null
 }
 
 # launch [JOB]
@@ -221,5 +254,34 @@ for language in "${languages[@]}"; do
   pdftoppm -png -r 50 -f 1 -l 1 -singlefile "$work/labels.pdf" "$out/labels-$suffix"
   pdftoppm -png -r 50 -f 1 -l 1 -singlefile "$work/saw.pdf" "$out/saw-list-$suffix"
   echo "docs/screenshots/labels-$suffix.png docs/screenshots/saw-list-$suffix.png"
+
+  # The workshop job planned from a material of a throwaway store, booked, and the Stock window
+  # with the material's stock rows and the offcuts the booking left.
+  case "$language" in
+    english) material="Profile 70 white" stock_title="Stock" ;;
+    slovak) material="Profil 70 biely" stock_title="Sklad" ;;
+    german) material="Profil 70 weiß" stock_title="Lager" ;;
+    czech) material="Profil 70 bílý" stock_title="Sklad" ;;
+    dutch) material="Profiel 70 wit" stock_title="Voorraad" ;;
+  esac
+  make_store "$material"
+  start_from_stock "$language" "$material" "$root/samples/$sample"
+  xdotool windowmove --sync "$window" 0 0
+  xdotool windowsize --sync "$window" "${enlarged_window[@]}"
+  xdotool key F5
+  sleep $((stock_time_limit + 2))
+  capture "stock-result-$suffix.png"
+  click "${file_menu[@]}"
+  sleep 0.5
+  click "${book_plan_item[@]}"
+  sleep 1
+  xdotool key Return
+  # A second job booked from the command line leaves offcuts long enough to keep, with their origin.
+  XDG_CONFIG_HOME="$work/config" "$cli" optimise "$root/samples/worked-example.opt" \
+    --store "$store" --material "$material" --book > /dev/null
+  click "${file_menu[@]}"
+  sleep 0.5
+  click "${stock_item[@]}"
+  capture_dialog "stock-window-$suffix.png" "$stock_title"
 done
 stop_program

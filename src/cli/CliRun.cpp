@@ -28,6 +28,7 @@
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
 #include "paper/ReportPdf.h"
+#include "reports/ReportLines.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
 #include "reports/XlsxWriter.h"
@@ -111,9 +112,8 @@ std::optional<StockList> readStock(const std::string& path, const StringCatalogu
 // What the stock could not hold: each dimension left uncut and the length missing.
 void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, std::ostream& err) {
     if (result.uncut.empty()) return;
-    for (const UncutDimension& uncut : result.uncut)
-        err << "  " << uncut.length << " × " << uncut.pieces << '\n';
-    err << catalogue.text(stock_text::kMissingLength) << result.missingLength << '\n';
+    for (const std::string& line : uncutLines(result.uncut, result.missingLength, catalogue))
+        err << line << '\n';
 }
 
 // The text report, the printout and the workbook of a finished run, as the desktop program's

@@ -36,6 +36,12 @@ std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
         status = storeFailure(stock.error, catalogue, err);
         return std::nullopt;
     }
+    // Without stock the run would plan from the single rod length and book nothing.
+    if (!holdsStock(stock.value->list)) {
+        err << fillIn(catalogue.text(store_text::kMaterialHasNoStock), {material}) << '\n';
+        status = exit_status::kBadUsage;
+        return std::nullopt;
+    }
     return MaterialRun(std::move(*opened.value), std::move(*stock.value));
 }
 

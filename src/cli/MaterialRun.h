@@ -39,7 +39,9 @@ class MaterialRun {
 
   private:
     MaterialRun(std::unique_ptr<StockStore> store, MaterialStock stock)
-        : store_(std::move(store)), stock_(std::move(stock)) {}
+        : store_(std::move(store)), stock_(std::move(stock)) {
+        stock_.list.material = stock_.material;
+    }
 
     std::unique_ptr<StockStore> store_;
     MaterialStock stock_;

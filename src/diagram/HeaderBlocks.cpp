@@ -9,6 +9,7 @@
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
 #include "version.h"
@@ -111,6 +112,10 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
                                                            : fewest_text::kNotProven));
         }
         rows = source.priceLowerBound ? 5 : 4;
+        if (!source.stock.material.empty()) {
+            addField(page, 1, 4, top, catalogue.text(store_text::kMaterial), source.stock.material);
+            rows = 5;
+        }
     }
     const double ruleY = top + rows * kFieldRow + 1.5;
     page.lines.push_back({g::kLeft, ruleY, g::kRight, ruleY, 0.3, g::kInk});

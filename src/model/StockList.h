@@ -26,10 +26,20 @@ struct StockItem {
 struct StockList {
     std::vector<StockItem> items;
     double pricePerMetre = 1.0;
+    // The stock store's material the list was read from, which the reports name; empty for a
+    // list from a file.
+    std::string material = {};
 
     bool empty() const { return items.empty(); }
     bool operator==(const StockList&) const = default;
 };
+
+// Whether the list has a rod or offcut to cut: a row that is unlimited or holds at least one.
+inline bool holdsStock(const StockList& list) {
+    for (const StockItem& item : list.items)
+        if (!item.quantity || *item.quantity > 0) return true;
+    return false;
+}
 
 // The price of one rod of this row: its own price, or its length in metres times the list's price
 // per metre; an offcut without a price costs nothing, so offcuts are used first.

@@ -1,9 +1,31 @@
 #include "optimiser/MethodRun.h"
 
 #include "optimiser/CuttingPlanSearch.h"
-#include "optimiser/fewest/FewestRods.h"
 
 namespace marlo {
+
+MethodResult fewestRodsMethodResult(FewestRodsResult fewest) {
+    MethodResult result;
+    result.method = OptimisationMethod::FewestRods;
+    result.plan = std::move(fewest.plan);
+    result.lowerBound = fewest.lowerBound;
+    result.optimal = fewest.optimal;
+    return result;
+}
+
+MethodResult stockMethodResult(StockPlanResult planned) {
+    MethodResult result;
+    result.method = OptimisationMethod::FewestRods;
+    result.plan = std::move(planned.plan);
+    result.optimal = planned.optimal;
+    if (result.plan.status == RunStatus::Finished) {
+        result.price = planned.price;
+        result.priceLowerBound = planned.priceLowerBound;
+    }
+    result.uncut = std::move(planned.uncut);
+    result.missingLength = planned.missingLength;
+    return result;
+}
 
 namespace {
 
@@ -16,18 +38,8 @@ MethodResult runFromStock(const PieceList& pieces, const JobParameters& paramete
     options.progress = [&observer](const StockPlanResult& best) {
         observer.bestPlanFound(best.plan.summary, 0);
     };
-    StockPlanResult planned = planFromStock(pieces, parameters, stock, options);
-    MethodResult result;
-    result.method = OptimisationMethod::FewestRods;
-    if (planned.plan.status == RunStatus::Aborted) observer.message(planned.plan.abortMessage);
-    result.plan = std::move(planned.plan);
-    result.optimal = planned.optimal;
-    if (result.plan.status == RunStatus::Finished) {
-        result.price = planned.price;
-        result.priceLowerBound = planned.priceLowerBound;
-    }
-    result.uncut = std::move(planned.uncut);
-    result.missingLength = planned.missingLength;
+    MethodResult result = stockMethodResult(planFromStock(pieces, parameters, stock, options));
+    if (result.plan.status == RunStatus::Aborted) observer.message(result.plan.abortMessage);
     return result;
 }
 
@@ -55,11 +67,8 @@ MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const Met
     options.progress = [&observer](const FewestRodsResult& best) {
         observer.bestPlanFound(best.plan.summary, best.lowerBound);
     };
-    FewestRodsResult fewest = solveFewestRods(pieces, parameters, options);
-    if (fewest.plan.status == RunStatus::Aborted) observer.message(fewest.plan.abortMessage);
-    result.plan = std::move(fewest.plan);
-    result.lowerBound = fewest.lowerBound;
-    result.optimal = fewest.optimal;
+    result = fewestRodsMethodResult(solveFewestRods(pieces, parameters, options));
+    if (result.plan.status == RunStatus::Aborted) observer.message(result.plan.abortMessage);
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
 #include "optimiser/RunObserver.h"
+#include "optimiser/fewest/FewestRods.h"
 #include "optimiser/fewest/StockCutting.h"
 
 namespace marlo {
@@ -28,6 +29,10 @@ struct MethodResult {
     std::vector<UncutDimension> uncut;
     int64_t missingLength = 0;
 };
+
+// The result of the fewest-rods method, and of a plan from a stock list, as a method's result.
+MethodResult fewestRodsMethodResult(FewestRodsResult fewest);
+MethodResult stockMethodResult(StockPlanResult planned);
 
 // Runs the chosen method on the prepared pieces (at least one), on rods of the usable length
 // (the trim taken off both ends). The search consumes them and its result carries the bound that

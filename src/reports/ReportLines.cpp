@@ -81,6 +81,16 @@ std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatal
     };
 }
 
+std::vector<std::string> uncutLines(std::span<const UncutDimension> uncut, int64_t missingLength,
+                                    const StringCatalogue& catalogue) {
+    std::vector<std::string> lines;
+    for (const UncutDimension& dimension : uncut)
+        lines.push_back("  " + std::to_string(dimension.length) + " × " +
+                        std::to_string(dimension.pieces));
+    lines.push_back(catalogue.text(stock_text::kMissingLength) + std::to_string(missingLength));
+    return lines;
+}
+
 std::string countedLengths(std::vector<int16_t> lengths) {
     std::sort(lengths.begin(), lengths.end(), std::greater<>());
     std::string text;
@@ -103,6 +113,8 @@ std::vector<std::string> stockLines(const ReportData& data, const StringCatalogu
                         std::to_string(data.parameters.trim));
     if (data.stock.empty() || data.patterns == nullptr) return lines;
     const StockTotals totals = stockTotals(patternsOf(*data.patterns), data.stock);
+    if (!data.stock.material.empty())
+        lines.push_back(catalogue.text(stock_text::kMaterialNameLine) + data.stock.material);
     lines.push_back(catalogue.text(stock_text::kPriceLine) +
                     formatPrice(totals.price, decimalSeparator));
     if (data.priceLowerBound) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "i18n/StringCatalogue.h"
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
+#include "optimiser/fewest/StockCutting.h"
 #include "reports/ColumnWriter.h"
 #include "reports/ReportSummary.h"
 #include "reports/TextReport.h"
@@ -65,6 +67,11 @@ std::vector<std::string> stockLines(const ReportData& data, const StringCatalogu
 // its word and identifier. None for a single-length plan.
 std::optional<std::string> patternStockText(const ReportData& data, const RodPattern& pattern,
                                             const StringCatalogue& catalogue);
+
+// What a stock could not hold: a line per dimension left uncut ("  2400 × 3"), then the length
+// of stock missing.
+std::vector<std::string> uncutLines(std::span<const UncutDimension> uncut, int64_t missingLength,
+                                    const StringCatalogue& catalogue);
 
 // Lengths as "3994 × 2, 476": longest first, equal ones counted.
 std::string countedLengths(std::vector<int16_t> lengths);

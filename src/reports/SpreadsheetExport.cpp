@@ -4,6 +4,7 @@
 
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "model/PlanSummary.h"
 #include "optimiser/StockTotals.h"
 #include "reports/ReportLines.h"
@@ -64,7 +65,7 @@ SheetGeometry geometryOf(const ReportData& data) {
     g.lastResultRow = kFirstResultRow + patterns - 1;
     g.totalsRow = g.lastResultRow + 2;
     g.totalsRows = kTotalsRows + (data.lowerBound ? 1 : 0) + (data.parameters.trim > 0 ? 1 : 0) +
-                   (data.stock.empty() ? 0 : 4);
+                   (data.stock.empty() ? 0 : 4) + (data.stock.material.empty() ? 0 : 1);
     g.dimensionsRow = g.totalsRow + g.totalsRows + 1;
     g.lastDimensionRow = g.dimensionsRow + data.summary.count;
     return g;
@@ -250,6 +251,11 @@ class SpreadsheetComposer {
         }
         if (data_.stock.empty() || data_.patterns == nullptr) return;
         const StockTotals totals = stockTotals(patternsOf(*data_.patterns), data_.stock);
+        if (!data_.stock.material.empty()) {
+            writeTotal(line, store_text::kMaterial, std::nullopt, "");
+            sheet_.setText({s + line, kColumnF}, data_.stock.material);
+            ++line;
+        }
         writeTotal(line, stock_text::kTotalPrice, totals.price, "");
         sheet_.setNumberFormat({{s + line, kColumnF}, {s + line, kColumnF}}, kTwoDecimals);
         ++line;

@@ -39,6 +39,9 @@ inline constexpr std::string_view kThreads = "vlakna";
 inline constexpr int16_t kMostThreads = 256;
 // The URL of the stock store both programs use; absent or empty: the user's own store.
 inline constexpr std::string_view kStockStore = "sklad";
+// The stock store's material the desktop program plans from; absent or empty: the single rod
+// length of the parameters.
+inline constexpr std::string_view kMaterial = "material";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";

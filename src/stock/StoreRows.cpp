@@ -15,15 +15,38 @@ StoredOffcut offcutOf(const QSqlQuery& query, int first) {
              query.value(first + 5).toString().toStdString(), query.value(first + 6).toInt()}};
 }
 
+namespace {
+
+// The number of an identifier of the store's own form, "R-0042"; none for any other.
+std::optional<long long> ownIdentifierNumber(const std::string& id) {
+    if (id.size() < 3 || id.size() > 20 || id.compare(0, 2, "R-") != 0) return std::nullopt;
+    long long number = 0;
+    for (size_t i = 2; i < id.size(); ++i) {
+        if (id[i] < '0' || id[i] > '9') return std::nullopt;
+        number = number * 10 + (id[i] - '0');
+    }
+    return number;
+}
+
+}  // namespace
+
 bool insertOffcut(StockStore::Connection& connection, int64_t materialId,
                   const StoredOffcut& offcut) {
-    return connection
-        .exec("INSERT INTO offcuts (material_id, " + kOffcutColumns +
-                  ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-              {QVariant::fromValue(materialId), text(offcut.id), offcut.length,
-               nullable(offcut.price), text(offcut.origin.jobFile), text(offcut.origin.customer),
-               text(offcut.origin.date), offcut.origin.pattern})
-        .has_value();
+    if (!connection
+             .exec("INSERT INTO offcuts (material_id, " + kOffcutColumns +
+                       ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                   {QVariant::fromValue(materialId), text(offcut.id), offcut.length,
+                    nullable(offcut.price), text(offcut.origin.jobFile),
+                    text(offcut.origin.customer), text(offcut.origin.date), offcut.origin.pattern})
+             .has_value())
+        return false;
+    // An identifier of the store's own form that the counter has not passed yet (an imported
+    // offcut) moves the counter past it: a new offcut never takes the name of one that was cut.
+    const std::optional<long long> number = ownIdentifierNumber(offcut.id);
+    return !number || connection
+                          .exec("UPDATE store_counters SET next_offcut = ? WHERE next_offcut <= ?",
+                                {*number + 1, *number})
+                          .has_value();
 }
 
 std::optional<std::string> newOffcutId(StockStore::Connection& connection) {

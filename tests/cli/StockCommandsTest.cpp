@@ -10,6 +10,7 @@
 #include "jobfile/JobFile.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
+#include "stock/StockStore.h"
 
 namespace marlo {
 namespace {
@@ -75,8 +76,8 @@ TEST_F(StockCommandsTest, importListAndExport_carryAMaterialsStockThroughTheStor
         run({"list", "--material", "Profile 70 white", "--store", store_, "--language", "de"}),
         exit_status::kFinished);
     EXPECT_EQ(out_,
-              "Material: Profile 70 white  (Mindestlänge Reststab: 500)\n"
-              "Länge  Anzahl      Preis  Reststab  Herkunft\n"
+              "Material: Profile 70 white  (Mindestlänge Reststück: 500)\n"
+              "Länge  Anzahl      Preis  Reststück  Herkunft\n"
               "6000   10          12.50\n"
               "3000   unbegrenzt\n"
               "1200   1                  A-1\n"
@@ -161,6 +162,13 @@ std::string textOfPdf(const std::string& path) {
     return text;
 }
 
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 TEST_F(StockCommandsTest, optimiseFromAMaterial_plansFromTheStoreAndBookingTakesItsStockOnce) {
     // Two rods of 6000 and an offcut of 2500; leftovers of 1000 mm and more are kept.
     ASSERT_EQ(run({"import", "--material", "Tube",
@@ -178,8 +186,14 @@ TEST_F(StockCommandsTest, optimiseFromAMaterial_plansFromTheStoreAndBookingTakes
         "--cut-thickness", "0",          "--trim",     "0",    "--time-limit", "5",
         "--json",          "--language", "en"};
 
-    // Planning alone changes nothing: the offcut takes the 2400, one rod the two 2000s.
-    ASSERT_EQ(runCommand(optimise), exit_status::kFinished) << err_;
+    // Planning alone changes nothing: the offcut takes the 2400, one rod the two 2000s. The
+    // report names the material.
+    std::vector<std::string> reported = optimise;
+    const std::string report = (folder_ / "frames.txt").string();
+    reported.insert(reported.end(), {"--report", report});
+    ASSERT_EQ(runCommand(reported), exit_status::kFinished) << err_;
+    EXPECT_NE(fileText(report).find("    Stock material                :   Tube\r\n"),
+              std::string::npos);
     EXPECT_NE(out_.find("\"stock_id\": \"A-1\""), std::string::npos) << out_;
     EXPECT_NE(out_.find("\"price\": 6"), std::string::npos) << out_;
     EXPECT_EQ(out_.find("booked"), std::string::npos);
@@ -208,6 +222,14 @@ TEST_F(StockCommandsTest, optimiseFromAMaterial_plansFromTheStoreAndBookingTakes
     ASSERT_EQ(runCommand(booking), exit_status::kFinished) << err_;
     EXPECT_NE(out_.find("R-0001"), std::string::npos) << out_;
     EXPECT_NE(out_.find("Booked; new offcuts: "), std::string::npos) << out_;
+
+    // A material without stock would plan from the single rod length and book nothing.
+    ASSERT_FALSE((*StockStore::open(store_).value)->addMaterial("Empty"));
+    std::vector<std::string> empty = booking;
+    empty[3] = "Empty";
+    EXPECT_EQ(runCommand(empty), exit_status::kBadUsage);
+    EXPECT_NE(err_.find("The material Empty has no rods or offcuts in stock."), std::string::npos)
+        << err_;
 
     // A material the store does not have, and --book without a material.
     std::vector<std::string> unknown = optimise;

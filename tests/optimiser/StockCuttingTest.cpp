@@ -116,6 +116,36 @@ TEST(StockCutting, handCheckableOptima_areFoundAndProven) {
     EXPECT_TRUE(result.optimal);
 }
 
+TEST(StockCutting, equalPriceAndRods_preferFewerPatterns) {
+    // Two rods of 6000 either way; 2000 2000 1000 twice is one pattern, where 2000 2000 2000 with
+    // 2000 1000 1000, or 2000 2000 1000 1000 with 2000 2000, are two.
+    const std::vector<Piece> mixed = {{2000, 4}, {1000, 2}};
+    StockPlanResult result = plan(mixed, parameters(6000, 0), {rod(6000), rod(3000)});
+    expectSoundPlan(mixed, parameters(6000, 0), result);
+    EXPECT_DOUBLE_EQ(result.price, 12.0);
+    EXPECT_EQ(result.plan.summary.rodCount, 2);
+    EXPECT_EQ(result.plan.patterns.count(), 1);
+    EXPECT_TRUE(result.optimal);
+}
+
+TEST(StockCutting, rodChoicesPricedWithin_listEveryChoiceThatHoldsThePieces) {
+    // 10000 mm of pieces; two rods of 3000 at 3.00 and rods of 6000 at 6.00. Below 15.00: 9.00
+    // (one of each) holds too little, 12.00 holds it as two 6000s or as both 3000s and a 6000.
+    StockList stock;
+    stock.items = {rod(3000, 2), rod(6000)};
+    const fewest::StockInstance instance =
+        fewest::stockInstanceOf(*pieceList({{2500, 4}}), parameters(6000, 0), stock);
+    using Choices = std::vector<std::vector<int32_t>>;
+    EXPECT_EQ(fewest::rodChoicesPricedWithin(instance, 0.0, 15.0, 10), (Choices{{0, 2}, {2, 1}}));
+    EXPECT_EQ(fewest::rodChoicesPricedWithin(instance, 0.0, 15.0, 1), (Choices{{0, 2}}));
+    EXPECT_TRUE(fewest::rodChoicesPricedWithin(instance, 0.0, 12.0, 10).empty());
+    // An offcut costs nothing and is always taken: with 2500 mm more, 9.00 holds the pieces.
+    stock.items.push_back(offcut(2500, "R-1"));
+    const fewest::StockInstance withOffcut =
+        fewest::stockInstanceOf(*pieceList({{2500, 4}}), parameters(6000, 0), stock);
+    EXPECT_EQ(fewest::rodChoicesPricedWithin(withOffcut, 9.0, 12.0, 10), (Choices{{1, 1, 1}}));
+}
+
 TEST(StockCutting, trimAndCutThickness_shortenEveryRod) {
     const std::vector<Piece> halves = {{3000, 2}};
     EXPECT_EQ(plan(halves, parameters(6000, 0), {rod(6000)}).plan.summary.rodCount, 1);

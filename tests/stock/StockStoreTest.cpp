@@ -137,6 +137,13 @@ TEST_P(StockStoreTest, book_takesThePlansStockKeepsUsableLeftoversAndReturnsThem
     after = *store->stockOf(kProfile).value;
     ASSERT_FALSE(store->replaceStock(kProfile, after.list));
     EXPECT_EQ(store->stockOf(kProfile).value->origins, after.origins);
+
+    // An imported offcut named like the store's own is never named again once it is cut.
+    ASSERT_FALSE(store->replaceStock("Tube", {{{2000, 1, {}, StockKind::Offcut, "R-0090"}}}, 100));
+    const BookingResult cut = store->book({"Tube", {}, {"R-0090"}, {{1500, 1}}, origin});
+    ASSERT_EQ(cut.status, BookingResult::Status::Done);
+    ASSERT_EQ(cut.newOffcuts.size(), 1u);
+    EXPECT_EQ(cut.newOffcuts[0].id, "R-0091");
 }
 
 TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChangesNothing) {

@@ -11,7 +11,7 @@
 #include "WindowTest.h"
 #include "jobfile/JobFile.h"
 #include "settings/RecentJobs.h"
-#include "ui/FilePaths.h"
+#include "ui/common/FilePaths.h"
 
 namespace marlo {
 namespace {
@@ -102,6 +102,7 @@ TEST_F(DesktopIntegration, commandLine_opensTheJobAfterStartUpOrRefusesItWithMes
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()), {}),
               2)
         << "no file under a changed name";
+    EXPECT_EQ(readRecentJobs(store).size(), 1u) << "the settings file cannot spell the name";
     std::filesystem::remove(latin1);  // a name the temporary folder's own clean-up cannot spell
 }
 

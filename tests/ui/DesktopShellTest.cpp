@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "ui/DesktopShell.h"
+#include "ui/common/DesktopShell.h"
 
 namespace marlo {
 namespace {

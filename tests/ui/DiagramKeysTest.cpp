@@ -2,8 +2,8 @@
 #include <QToolButton>
 
 #include "WindowTest.h"
-#include "ui/DiagramCanvas.h"
-#include "ui/DiagramWindow.h"
+#include "ui/diagram/DiagramCanvas.h"
+#include "ui/diagram/DiagramWindow.h"
 
 namespace marlo {
 namespace {

@@ -6,8 +6,8 @@
 #include <QWheelEvent>
 
 #include "WindowTest.h"
-#include "ui/DiagramCanvas.h"
-#include "ui/DiagramWindow.h"
+#include "ui/diagram/DiagramCanvas.h"
+#include "ui/diagram/DiagramWindow.h"
 
 namespace marlo {
 namespace {

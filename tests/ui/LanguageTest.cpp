@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "WindowTest.h"
-#include "ui/AboutDialog.h"
+#include "ui/about/AboutDialog.h"
 #include "version.h"
 
 namespace marlo {

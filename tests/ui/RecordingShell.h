@@ -3,7 +3,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "ui/Shell.h"
+#include "ui/common/Shell.h"
 
 namespace marlo {
 

@@ -165,5 +165,40 @@ TEST_F(RunControl, patternLimit_clearsTheTotalsAndOffersTheFewestRodsMethod) {
     EXPECT_EQ(dialogs.messages.size(), 4u);
 }
 
+// A solver that runs out of memory: after its first plan when `afterAPlan`, else at once.
+FewestRodsSolver exhaustedSolver(bool afterAPlan) {
+    return [afterAPlan](const PieceList& pieces, const JobParameters& parameters,
+                        const FewestRodsOptions& options) -> FewestRodsResult {
+        if (afterAPlan) options.progress(solveFewestRods(pieces, parameters, {}));
+        throw std::bad_alloc();
+    };
+}
+
+TEST_F(RunControl, solverOutOfMemory_keepsItsLastPlanOrEndsWithTheMessage_andTheWindowGoesOn) {
+    saveMethodChoice(store, {OptimisationMethod::FewestRods, 10});
+    fewestRodsSolver = exhaustedSolver(true);
+    start();
+    typeRow("2000", "3");
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 5000);
+    EXPECT_TRUE(window->resultPresent());
+    EXPECT_EQ(label("Label4_1"), "2") << "three 2000s and their cuts need two rods of 6000";
+    EXPECT_EQ(status(), "Fewest rods: finished");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    window->close();
+    window.reset();
+    fewestRodsSolver = exhaustedSolver(false);
+    start();
+    typeRow("2000", "3");
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 5000);
+    EXPECT_FALSE(window->resultPresent());
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text,
+              "Not enough memory for this job; the run ended without a result.");
+    EXPECT_EQ(status(), "Fewest rods: aborted");
+}
+
 }  // namespace
 }  // namespace marlo

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "WindowTest.h"
-#include "ui/FewestRodsRun.h"
+#include "ui/run/ExactMethodRun.h"
 
 namespace marlo {
 namespace {
@@ -107,7 +107,7 @@ TEST_F(RunStress, optimiseAndStopAtRandomMoments_searchAndFewestRods_keepTheWind
     // Closing while solvers wind down, and their ends, touch nothing of the window.
     window->close();
     window.reset();
-    EXPECT_TRUE(FewestRodsRun::waitForSolvers(std::chrono::seconds(30)));
+    EXPECT_TRUE(ExactMethodRun::waitForSolvers(std::chrono::seconds(30)));
 }
 
 }  // namespace

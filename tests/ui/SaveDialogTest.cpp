@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "WindowTest.h"
-#include "ui/QtDialogs.h"
+#include "ui/common/QtDialogs.h"
 
 namespace marlo {
 namespace {

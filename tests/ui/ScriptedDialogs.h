@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/Dialogs.h"
+#include "ui/common/Dialogs.h"
 
 namespace marlo {
 

@@ -9,7 +9,7 @@
 
 #include "WindowTest.h"
 #include "settings/QSettingsStore.h"
-#include "ui/SplashScreen.h"
+#include "ui/startup/SplashScreen.h"
 #include "version.h"
 
 namespace marlo {

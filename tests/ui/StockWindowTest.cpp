@@ -141,14 +141,19 @@ TEST_F(StockWindowTest,
     const std::vector<StockItem> left = {stored[0], stored[2]};
     EXPECT_EQ(storedStock("Profile 70"), left);
 
-    // Export writes the store's stock; import replaces it.
+    // Export writes the store's stock; import replaces it once the user agrees.
     const QString exported = folder.filePath(QStringLiteral("out.csv"));
     dialogs.files = {exported};
     click("cmdExportCsv");
     EXPECT_EQ(readStockListFile(exported.toStdString()).stock.list.items, left);
     const QString imported = folder.filePath(QStringLiteral("in.csv"));
     std::ofstream(imported.toStdString()) << "length;quantity;price;kind;id\n2500;4;;rod;\n";
-    dialogs.files = {imported};
+    dialogs.files = {imported, imported};
+    dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    click("cmdImportCsv");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Replace the stock rows and offcuts of the material "
+                                            "Profile 70 by those of the file?"));
+    EXPECT_EQ(storedStock("Profile 70"), left);
     click("cmdImportCsv");
     EXPECT_EQ(rows(in<QTableWidget>("grdZasoby")), (std::vector<QStringList>{{"2500", "4"}}));
     EXPECT_EQ(in<QTableWidget>("grdZvysky")->rowCount(), 0);

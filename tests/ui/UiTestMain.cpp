@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <cstdlib>
 
-#include "ui/FewestRodsRun.h"
-#include "ui/ProgramStyle.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/run/ExactMethodRun.h"
 
 namespace {
 
@@ -30,6 +30,6 @@ int main(int argc, char* argv[]) {
     const int status = RUN_ALL_TESTS();
     // Solvers of stopped fewest-rods runs end on their own; the process ends after them, as the
     // program does, so that none is cut off inside the solver's library.
-    if (!marlo::FewestRodsRun::waitForSolvers(std::chrono::seconds(60))) std::quick_exit(status);
+    if (!marlo::ExactMethodRun::waitForSolvers(std::chrono::seconds(60))) std::quick_exit(status);
     return status;
 }

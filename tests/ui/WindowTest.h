@@ -19,7 +19,7 @@
 #include "i18n/Language.h"
 #include "settings/InMemorySettingsStore.h"
 #include "settings/ProgramSettings.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 // Readable values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -126,6 +126,30 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "The trim at both ends is longer than the rod.",
          "Ořez na obou koncích je delší než tyč.",
          "Het afkorten aan beide einden is langer dan de staaf."},
+        // 1128
+        {"    Materiál skladu            :   ",
+         "    Material des Lagers           :   ",
+         "    Stock material                :   ",
+         "    Materiál skladu            :   ",
+         "    Materiaal van de voorraad     :   "},
+        // 1129
+        {"Jedna dĺžka tyče, neobmedzene",
+         "Eine Stangenlänge, unbegrenzt",
+         "One rod length, unlimited",
+         "Jedna délka tyče, neomezeně",
+         "Eén staaflengte, onbeperkt"},
+        // 1130
+        {"Zásoba: %1 – plán s najnižšou cenou",
+         "Bestand: %1 – Plan zum niedrigsten Preis",
+         "Stock: %1 – plan at the lowest price",
+         "Zásoba: %1 – plán s nejnižší cenou",
+         "Voorraad: %1 – plan tegen de laagste prijs"},
+        // 1131
+        {"Najnižšia cena zo zásoby",
+         "Niedrigster Preis aus dem Bestand",
+         "Lowest price from stock",
+         "Nejnižší cena ze zásoby",
+         "Laagste prijs uit voorraad"},
     };
     // clang-format on
     return rows;

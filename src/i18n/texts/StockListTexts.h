@@ -25,5 +25,9 @@ inline constexpr int kStockListLine = 1118;  // "Stock list, line "
 // Why a line of a stock list was refused, in the order of StockRowFault.
 inline constexpr int kStockRowFaultFirst = 1119;  // .. 1126
 inline constexpr int kTrimTooLong = 1127;         // the trim leaves no rod to cut
+inline constexpr int kMaterialNameLine = 1128;    // report line: the store's material
+inline constexpr int kOneRodLength = 1129;        // the stock choice of no stock list
+inline constexpr int kStockLine = 1130;           // the main window's stock, %1 the material
+inline constexpr int kStockMethod = 1131;         // the method of a run from stock
 
 }  // namespace marlo::stock_text

@@ -111,7 +111,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Staven van %1 mm: %2 nodig, %3 op voorraad."},
         // 1217
         {"Zvyšok %1 už nie je na sklade.",
-         "Der Reststab %1 ist nicht mehr auf Lager.",
+         "Das Reststück %1 ist nicht mehr auf Lager.",
          "The offcut %1 is no longer in stock.",
          "Zbytek %1 už není na skladě.",
          "Het reststuk %1 is niet meer op voorraad."},
@@ -135,13 +135,13 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Staven"},
         // 1221
         {"Zvyšky",
-         "Reststäbe",
+         "Reststücke",
          "Offcuts",
          "Zbytky",
          "Reststukken"},
         // 1222
         {"Min. dĺžka zvyšku",
-         "Mindestlänge Reststab",
+         "Mindestlänge Reststück",
          "Minimum offcut length",
          "Min. délka zbytku",
          "Minimale lengte reststuk"},
@@ -171,7 +171,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Prijs"},
         // 1227
         {"Zvyšok",
-         "Reststab",
+         "Reststück",
          "Offcut",
          "Zbytek",
          "Reststuk"},
@@ -183,7 +183,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Herkomst"},
         // 1229
         {"Materiál %1 uložený: riadky zásob %2, zvyšky %3.",
-         "Material %1 gespeichert: Bestandszeilen %2, Reststäbe %3.",
+         "Material %1 gespeichert: Bestandszeilen %2, Reststücke %3.",
          "Material %1 stored: stock rows %2, offcuts %3.",
          "Materiál %1 uložen: řádky zásob %2, zbytky %3.",
          "Materiaal %1 opgeslagen: voorraadregels %2, reststukken %3."},
@@ -213,7 +213,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Niets terug te boeken: in deze sessie is niets geboekt."},
         // 1234
         {"Zaúčtované; nové zvyšky: ",
-         "Gebucht; neue Reststäbe: ",
+         "Gebucht; neue Reststücke: ",
          "Booked; new offcuts: ",
          "Zaúčtováno; nové zbytky: ",
          "Geboekt; nieuwe reststukken: "},
@@ -249,7 +249,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Regel %1 van de voorraadlijst: een eerdere regel heeft deze code al."},
         // 1240
         {"Riadok %1 zoznamu zásob: označený zvyšok je jeden kus (počet 0 alebo 1).",
-         "Zeile %1 der Bestandsliste: Ein Reststab mit Kennung ist ein Stück (Anzahl 0 oder 1).",
+         "Zeile %1 der Bestandsliste: Ein Reststück mit Kennung ist ein Stück (Anzahl 0 oder 1).",
          "Line %1 of the stock list: an offcut with an identifier is one piece (quantity 0 or 1).",
          "Řádek %1 seznamu zásob: označený zbytek je jeden kus (počet 0 nebo 1).",
          "Regel %1 van de voorraadlijst: een reststuk met code is één stuk (aantal 0 of 1)."},
@@ -265,13 +265,43 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "The stock list holds no stock.",
          "Seznam zásob neobsahuje žádné zásoby.",
          "De voorraadlijst bevat geen voorraad."},
-        // 1243..1249: kept free for the store's own texts.
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
-        {"", "", "", "", ""},
+        // 1243
+        {"Zaúčtovať tento plán",
+         "Diesen Plan buchen",
+         "Book this plan",
+         "Zaúčtovat tento plán",
+         "Dit plan boeken"},
+        // 1244
+        {"Tento plán je už zaúčtovaný.",
+         "Dieser Plan ist schon gebucht.",
+         "This plan has been booked already.",
+         "Tento plán je už zaúčtovaný.",
+         "Dit plan is al geboekt."},
+        // 1245
+        {"Optimalizujte znova, aby plán vychádzal zo súčasnej zásoby.",
+         "Optimieren Sie erneut, damit der Plan vom jetzigen Bestand ausgeht.",
+         "Optimise again to plan from the stock as it is now.",
+         "Optimalizujte znovu, aby plán vycházel ze současné zásoby.",
+         "Optimaliseer opnieuw om van de huidige voorraad uit te gaan."},
+        // 1246
+        {"Materiál %1 nemá na sklade žiadne tyče ani zvyšky.",
+         "Das Material %1 hat weder Stangen noch Reststücke im Lager.",
+         "The material %1 has no rods or offcuts in stock.",
+         "Materiál %1 nemá na skladě žádné tyče ani zbytky.",
+         "Het materiaal %1 heeft geen staven of reststukken in voorraad."},
+        // 1247
+        {"žiadne",
+         "keine",
+         "none",
+         "žádné",
+         "geen"},
+        // 1248
+        {"Nahradiť zásoby a zvyšky materiálu %1 zásobami zo súboru?",
+         "Bestand und Reststücke des Materials %1 durch die der Datei ersetzen?",
+         "Replace the stock rows and offcuts of the material %1 by those of the file?",
+         "Nahradit zásoby a zbytky materiálu %1 zásobami ze souboru?",
+         "Voorraad en reststukken van het materiaal %1 vervangen door die uit het bestand?"},
+        // 1249: kept free for the store's own texts.
         {"", "", "", "", ""},
         // 1250
         {"Sklad…",
@@ -335,7 +365,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "CSV exporteren…"},
         // 1260
         {"Zmazať materiál %1 so všetkými zásobami a zvyškami?",
-         "Das Material %1 mit seinem ganzen Bestand und allen Reststäben löschen?",
+         "Das Material %1 mit seinem ganzen Bestand und allen Reststücken löschen?",
          "Delete the material %1 with all its stock rows and offcuts?",
          "Smazat materiál %1 se všemi zásobami a zbytky?",
          "Het materiaal %1 met al zijn voorraad en reststukken verwijderen?"},

@@ -42,6 +42,12 @@ inline constexpr int kBooked = 1234;  // followed by the new offcuts' identifier
 // A refused line of a stock list file (%1 the line), in the order of StockRowFault; the last
 // one is said of the whole file.
 inline constexpr int kStockRowFaults = 1235;
+inline constexpr int kBookPlan = 1243;  // the command
+inline constexpr int kAlreadyBooked = 1244;
+inline constexpr int kOptimiseAgain = 1245;
+inline constexpr int kMaterialHasNoStock = 1246;    // %1 the material
+inline constexpr int kNone = 1247;                  // no new offcuts
+inline constexpr int kReplaceStockQuestion = 1248;  // %1 the material
 
 // The Stock window.
 inline constexpr int kStockCommand = 1250;  // the main window's command
@@ -55,7 +61,7 @@ inline constexpr int kLengthFrom = 1257;  // the filter: rows of at least this l
 inline constexpr int kImportCsv = 1258;
 inline constexpr int kExportCsv = 1259;
 inline constexpr int kDeleteMaterialQuestion = 1260;  // %1 the material
-inline constexpr int kStockListFilter = 1261;  // the file dialogs' filter
+inline constexpr int kStockListFilter = 1261;         // the file dialogs' filter
 inline constexpr int kIdentifier = 1262;
 inline constexpr int kJob = 1263;
 inline constexpr int kCustomer = 1264;

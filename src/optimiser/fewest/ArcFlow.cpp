@@ -193,7 +193,8 @@ ArcFlowOutcome solveArcFlow(const Instance& instance, const Packing& incumbent, 
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, threads);
+    // A plan of as many rods as the bound cannot be bettered.
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, bound, threads);
     outcome.nodes = solved.nodes;
     if (!solved.solution.empty()) {
         Packing found = packingOf(instance, arcs, solved.solution.data());

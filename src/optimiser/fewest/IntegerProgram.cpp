@@ -16,18 +16,24 @@ namespace {
 
 class DeadlineHandler : public CbcEventHandler {
   public:
-    explicit DeadlineHandler(const Deadline& deadline) : deadline_(deadline) {}
-    CbcAction event(CbcEvent) override { return deadline_.passed() ? stop : noAction; }
+    DeadlineHandler(const Deadline& deadline, double enough)
+        : deadline_(deadline), enough_(enough) {}
+    CbcAction event(CbcEvent whichEvent) override {
+        if (deadline_.passed()) return stop;
+        const bool found = whichEvent == solution || whichEvent == heuristicSolution;
+        return found && model_->getObjValue() <= enough_ ? stop : noAction;
+    }
     CbcEventHandler* clone() const override { return new DeadlineHandler(*this); }
 
   private:
     const Deadline& deadline_;
+    double enough_;
 };
 
 }  // namespace
 
 IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline,
-                                   int threads) {
+                                   double enough, int threads) {
     solver.messageHandler()->setLogLevel(0);
     for (int c = 0; c < solver.getNumCols(); ++c) solver.setInteger(c);
     // CBC's preprocessing and the LP's presolve cannot be interrupted: on graphs of a hundred
@@ -37,7 +43,7 @@ IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline
     LpDeadlineHandler lpHandler(deadline);
     solver.getModelPtr()->passInEventHandler(&lpHandler);
     CbcModel model(solver);
-    DeadlineHandler handler(deadline);
+    DeadlineHandler handler(deadline, enough);
     model.passInEventHandler(&handler);
     // Settings of its own rather than CBC's shared ones: runs may overlap on several threads.
     CbcSolverUsefulData settings;

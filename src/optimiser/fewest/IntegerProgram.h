@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "optimiser/fewest/Deadline.h"
@@ -20,8 +21,11 @@ struct IntegerOutcome {
 };
 
 // Solves the integer program loaded into `solver` (all its columns integer) with CBC's standard
-// cuts and heuristics, until the deadline, on `threads` threads (the same search on any number).
+// cuts and heuristics, until the deadline, or until a solution of objective `enough` or less is
+// found (not finished then: the caller knows it cannot be bettered), on `threads` threads (the
+// same search on any number).
 IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline& deadline,
+                                   double enough = -std::numeric_limits<double>::infinity(),
                                    int threads = 1);
 
 }  // namespace marlo::fewest

@@ -3,6 +3,7 @@
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <cmath>
+#include <limits>
 
 #include "optimiser/fewest/IntegerProgram.h"
 
@@ -40,7 +41,8 @@ PatternPlan planFromPatterns(const Instance& instance, const std::vector<Pattern
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, threads);
+    const IntegerOutcome solved =
+        solveIntegerProgram(solver, deadline, -std::numeric_limits<double>::infinity(), threads);
     PatternPlan outcome;
     outcome.finished = solved.finished;
     if (solved.solution.empty()) return outcome;

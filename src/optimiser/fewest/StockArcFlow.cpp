@@ -77,7 +77,7 @@ StockPacking packingOf(int32_t capacity, const std::vector<FlowArc>& arcs, const
 
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
                                       const std::optional<StockPacking>& incumbent, int leastRods,
-                                      const Deadline& deadline) {
+                                      const Deadline& deadline, double enough) {
     StockArcFlowOutcome outcome;
     if (instance.bins.empty()) return outcome;
     const StockBin& largest = *std::max_element(
@@ -166,7 +166,7 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline);
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, enough);
     outcome.nodes = solved.nodes;
     outcome.finished = solved.finished;
     if (!solved.solution.empty()) {

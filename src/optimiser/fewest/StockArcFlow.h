@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "optimiser/fewest/Deadline.h"
@@ -19,9 +20,11 @@ struct StockArcFlowOutcome {
 // through the partial loads, then along unused parts to the load nearest a bin's capacity and
 // into that bin's end, which costs its price; the rods into a limited bin's end are at most its
 // rods. Pieces may stay uncut at the uncut price. The cost is that of costOf. Without an incumbent
-// the model is solved as it is; with one, it is asked for a cheaper plan only.
+// the model is solved as it is; with one, it is asked for a cheaper plan only. The search ends at
+// the first plan that costs `enough` or less (not finished then).
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
                                       const std::optional<StockPacking>& incumbent, int leastRods,
-                                      const Deadline& deadline);
+                                      const Deadline& deadline,
+                                      double enough = -std::numeric_limits<double>::infinity());
 
 }  // namespace marlo::fewest

@@ -20,7 +20,11 @@ namespace {
 constexpr double kRodsShare = 0.2;
 constexpr double kRelaxationShare = 0.4;
 constexpr double kDiveShare = 0.25;
+constexpr double kChoicesShare = 0.4;
 constexpr double kRestrictedMasterShare = 0.15;
+// Fewer patterns only break ties: they get little time, also when much is left.
+constexpr double kPatternsShare = 0.1;
+constexpr double kMostPatternsSeconds = 0.3;
 constexpr double kTolerance = 1e-6;
 
 class StockSolver {
@@ -43,14 +47,21 @@ class StockSolver {
     }
     void offer(const StockPacking& packing);
     void raiseBound(double bound);
+    // The cost (by costOf) of a plan at the bound's price with any number of rods: an integer
+    // program that finds one can stop, as no plan is cheaper.
+    double enoughCost() const {
+        return priceBound_ + kTolerance * (1.0 + priceBound_) +
+               rodTieBreak(instance_) * instance_.pieceCount;
+    }
     void report() {
         if (options_.progress) options_.progress(result());
     }
     StockPlanResult result() const;
     std::vector<int32_t> fullDemand() const;
-    std::vector<int32_t> fullAvailability() const;
-    void roundAndFill(const StockColumnGeneration::Solution& solution);
-    void dive(const Deadline& deadline);
+    void roundAndFill(const StockColumnGeneration& lp, const StockInstance& within,
+                      const StockColumnGeneration::Solution& solution);
+    void dive(StockColumnGeneration& lp, const StockInstance& within, const Deadline& deadline);
+    void diveToCheaperRodChoices(const Deadline& deadline);
 
     const JobParameters& parameters_;
     const StockList& stock_;
@@ -64,10 +75,17 @@ class StockSolver {
     uint64_t steps_ = 0;
 };
 
+// Takes the packing when it costs less than the best (a lower price, or as much in fewer rods),
+// or as much in fewer patterns.
 void StockSolver::offer(const StockPacking& packing) {
-    if (best_ && costOf(instance_, packing, uncutPrice()) >=
-                     costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
-        return;
+    if (best_) {
+        const double difference =
+            costOf(instance_, packing, uncutPrice()) - costOf(instance_, *best_, uncutPrice());
+        const bool fewerPatterns = packing.columns.size() < best_->columns.size();
+        if (difference >= rodTieBreak(instance_) / 2 ||
+            (difference > -rodTieBreak(instance_) / 2 && !fewerPatterns))
+            return;
+    }
     best_ = packing;
     report();
 }
@@ -85,19 +103,21 @@ std::vector<int32_t> StockSolver::fullDemand() const {
     return demand;
 }
 
-std::vector<int32_t> StockSolver::fullAvailability() const {
+std::vector<int32_t> availabilityOf(const StockInstance& instance) {
     std::vector<int32_t> available;
-    for (const StockBin& bin : instance_.bins) available.push_back(bin.available);
+    for (const StockBin& bin : instance.bins) available.push_back(bin.available);
     return available;
 }
 
-// The relaxation's rods rounded down, and what is left cut first fit.
-void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) {
+// The relaxation's rods rounded down, and what is left cut first fit, within the rods that
+// `within` (the instance, or the instance with fewer rods) has.
+void StockSolver::roundAndFill(const StockColumnGeneration& lp, const StockInstance& within,
+                               const StockColumnGeneration::Solution& solution) {
     std::vector<int32_t> demand = fullDemand();
-    std::vector<int32_t> available = fullAvailability();
+    std::vector<int32_t> available = availabilityOf(within);
     StockPacking packing;
     for (size_t c = 0; c < solution.rods.size(); ++c) {
-        const StockColumn& column = lp_->columns()[c];
+        const StockColumn& column = lp.columns()[c];
         const auto rods = std::min(static_cast<int32_t>(std::floor(solution.rods[c] + kTolerance)),
                                    available[column.bin]);
         if (rods <= 0) continue;
@@ -108,7 +128,7 @@ void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) 
             left = std::max(0, left - rods * e.count);
         }
     }
-    const StockPacking rest = cheapestFirstFit(instance_, demand, available);
+    const StockPacking rest = cheapestFirstFit(within, demand, available);
     for (size_t c = 0; c < rest.columns.size(); ++c) packing.add(rest.columns[c], rest.rods[c]);
     offer(withoutSurplus(instance_, packing));
 }
@@ -116,11 +136,12 @@ void StockSolver::roundAndFill(const StockColumnGeneration::Solution& solution) 
 // Fixes the column whose rods are nearest above a whole number at that number, solves the
 // relaxation of what is left with new columns, and goes on until the relaxation is whole or can
 // no longer beat the best plan; every stage also rounds down and fills.
-void StockSolver::dive(const Deadline& deadline) {
+void StockSolver::dive(StockColumnGeneration& lp, const StockInstance& within,
+                       const Deadline& deadline) {
     while (!proven() && !deadline.passed()) {
-        const StockColumnGeneration::Solution solution = lp_->solve(deadline);
+        const StockColumnGeneration::Solution solution = lp.solve(deadline);
         if (!solution.solved || deadline.passed()) break;
-        roundAndFill(solution);
+        roundAndFill(lp, within, solution);
         if (solution.value >= costOf(instance_, *best_, uncutPrice()) - rodTieBreak(instance_) / 2)
             break;
         std::optional<size_t> fixed;
@@ -134,9 +155,48 @@ void StockSolver::dive(const Deadline& deadline) {
         }
         // A whole relaxation is a plan, which the rounding has offered.
         if (!fixed) break;
-        lp_->fixAtLeast(*fixed, std::ceil(solution.rods[*fixed]));
+        lp.fixAtLeast(*fixed, std::ceil(solution.rods[*fixed]));
     }
-    lp_->releaseFixings();
+    lp.releaseFixings();
+}
+
+// Every plan cheaper than the best lies in one of the choices of rods priced from the bound up to
+// the best plan's price that hold the pieces. Most gaps are a step of these choices wide, and the
+// plain dive, drawn to the relaxation's mix of rods, misses the choice at the bound: a dive
+// limited to each choice's rods, cheapest first, looks for a plan there.
+void StockSolver::diveToCheaperRodChoices(const Deadline& deadline) {
+    constexpr size_t kMostChoices = 64;
+    const std::vector<std::vector<int32_t>> choices =
+        rodChoicesPricedWithin(instance_, priceBound_, priceOf(instance_, *best_), kMostChoices);
+    for (size_t choice = 0; choice < choices.size(); ++choice) {
+        if (proven() || deadline.passed()) return;
+        const std::vector<int32_t>& rods = choices[choice];
+        StockInstance within = instance_;
+        double price = 0.0;
+        for (size_t b = 0; b < within.bins.size(); ++b) {
+            within.bins[b].available = rods[b];
+            within.bins[b].limited = true;
+            price += rods[b] * within.bins[b].price;
+        }
+        if (price >= priceOf(instance_, *best_)) return;
+        StockColumnGeneration lp(within);
+        for (const StockColumn& column : lp_->columns()) lp.addColumn(column);
+        if (leastRods_ > 0) lp.requireRods(leastRods_);
+        // Each choice gets an equal share of the time left; what its dive leaves, CBC gets for
+        // a plan of its columns.
+        const Deadline slice =
+            deadline.within(deadline.secondsLeft() / static_cast<double>(choices.size() - choice));
+        const double before = priceOf(instance_, *best_);
+        dive(lp, within, slice);
+        steps_ += static_cast<uint64_t>(lp.pricings());
+        if (priceOf(instance_, *best_) == before && !slice.passed()) {
+            const std::optional<StockPacking> restricted = planFromColumns(
+                within, lp.columns(), uncutPrice(), *best_, leastRods_, enoughCost(), slice);
+            if (restricted) offer(*restricted);
+        }
+        for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
+            lp_->addColumn(lp.columns()[c]);
+    }
 }
 
 StockPlanResult StockSolver::result() const {
@@ -173,7 +233,7 @@ StockPlanResult StockSolver::run() {
         return refused;
     }
     lp_ = std::make_unique<StockColumnGeneration>(instance_);
-    offer(cheapestFirstFit(instance_, fullDemand(), fullAvailability()));
+    offer(cheapestFirstFit(instance_, fullDemand(), availabilityOf(instance_)));
     // Every plan has at least as many rods as the relaxation of the fewest rods, rounded up.
     StockColumnGeneration fewestRods(instance_, StockColumnGeneration::Objective::Rods);
     for (const StockColumn& column : best_->columns) fewestRods.addColumn(column);
@@ -192,25 +252,37 @@ StockPlanResult StockSolver::run() {
     // The relaxation's cost holds a tie-break of less than half the prices' step.
     const double tieBreaks = rodTieBreak(instance_) * instance_.pieceCount;
     raiseBound(relaxation.lowerBound - tieBreaks);
-    if (relaxation.solved) roundAndFill(relaxation);
-    dive(deadline_.within(kDiveShare * deadline_.secondsLeft()));
+    if (relaxation.solved) roundAndFill(*lp_, instance_, relaxation);
+    dive(*lp_, instance_, deadline_.within(kDiveShare * deadline_.secondsLeft()));
     steps_ += static_cast<uint64_t>(lp_->pricings());
-    // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too.
-    if (!deadline_.passed()) {
-        const std::optional<StockPacking> restricted =
-            planFromColumns(instance_, lp_->columns(), uncutPrice(), *best_, leastRods_,
-                            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+    if (best_->complete())
+        diveToCheaperRodChoices(deadline_.within(kChoicesShare * deadline_.secondsLeft()));
+    // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too,
+    // unless the plan already has the fewest rods any plan has.
+    if (!deadline_.passed() && !(proven() && best_->rodCount() <= leastRods_)) {
+        const std::optional<StockPacking> restricted = planFromColumns(
+            instance_, lp_->columns(), uncutPrice(), *best_, leastRods_, enoughCost(),
+            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
         const StockArcFlowOutcome exact =
-            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_);
+            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_, enoughCost());
         steps_ += exact.nodes;
         if (exact.better) offer(*exact.better);
         if (exact.finished)
             raiseBound(best_->complete() ? priceOf(instance_, *best_) : uncutPrice());
         else
             raiseBound(exact.costBound - tieBreaks);
+    }
+    if (best_->complete() && best_->columns.size() > 1 && !deadline_.passed()) {
+        std::vector<StockColumn> columns = lp_->columns();
+        columns.insert(columns.end(), best_->columns.begin(), best_->columns.end());
+        const std::optional<StockPacking> fewer = planWithFewerPatterns(
+            instance_, columns, *best_,
+            deadline_.within(
+                std::min(kPatternsShare * deadline_.secondsLeft(), kMostPatternsSeconds)));
+        if (fewer) offer(*fewer);
     }
     return result();
 }

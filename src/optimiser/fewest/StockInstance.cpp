@@ -13,6 +13,8 @@ namespace {
 constexpr double kPriceScale = 10000.0;  // prices are compared in ten-thousandths
 constexpr double kTolerance = 1e-6;
 constexpr int64_t kMostPriceSteps = 8 * 1024 * 1024;
+constexpr size_t kMostChoicesListed = 20000;
+constexpr int64_t kMostChoiceVisits = 2000000;
 
 bool hasRods(const StockItem& item) {
     return !item.quantity || *item.quantity > 0;
@@ -181,6 +183,73 @@ double roundedUpPrice(const StockInstance& instance, double bound) {
         if (most[static_cast<size_t>(s)] >= needed) return static_cast<double>(s) * step;
     // No choice up to one rod above the bound holds the pieces: every plan costs more.
     return static_cast<double>(top + 1) * step;
+}
+
+std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& instance,
+                                                         double lowest, double below, size_t most) {
+    int64_t weight = 0;
+    for (const ItemType& type : instance.types)
+        weight += static_cast<int64_t>(type.weight) * type.demand;
+    std::vector<size_t> priced;
+    std::vector<int32_t> rods(instance.bins.size(), 0);
+    for (size_t b = 0; b < instance.bins.size(); ++b) {
+        const StockBin& bin = instance.bins[b];
+        if (bin.price > 0.0)
+            priced.push_back(b);
+        else
+            rods[b] = bin.available;
+    }
+    for (size_t b = 0; b < instance.bins.size(); ++b)
+        weight -= static_cast<int64_t>(rods[b]) * instance.bins[b].instance.capacity;
+    const double slack = kTolerance * (1.0 + std::abs(below));
+    struct Choice {
+        double price;
+        int64_t capacity;
+        std::vector<int32_t> rods;
+    };
+    std::vector<Choice> found;
+    bool tooMany = false;
+    int64_t visits = 0;
+    // Depth first over the priced bins: every count that keeps the price below `below`.
+    const auto choose = [&](auto&& self, size_t depth, double price, int64_t capacity) -> void {
+        // Many priced rows open more partial choices than any run can look at.
+        if (tooMany || ++visits > kMostChoiceVisits) {
+            tooMany = true;
+            return;
+        }
+        if (depth == priced.size()) {
+            if (price < lowest - slack || capacity < weight) return;
+            if (found.size() == kMostChoicesListed) {
+                tooMany = true;
+                return;
+            }
+            found.push_back({price, capacity, rods});
+            return;
+        }
+        const StockBin& bin = instance.bins[priced[depth]];
+        // The last bin makes up the rest of the price at once.
+        const int32_t first =
+            depth + 1 < priced.size()
+                ? 0
+                : std::max(0,
+                           static_cast<int32_t>(std::ceil((lowest - slack - price) / bin.price)));
+        for (int32_t n = first; n <= bin.available && price + n * bin.price < below - slack; ++n) {
+            rods[priced[depth]] = n;
+            self(self, depth + 1, price + n * bin.price,
+                 capacity + static_cast<int64_t>(n) * bin.instance.capacity);
+        }
+        rods[priced[depth]] = 0;
+    };
+    choose(choose, 0, 0.0, 0);
+    if (tooMany) return {};
+    // Of equal prices, the most capacity first: the most room to cut the pieces in.
+    std::stable_sort(found.begin(), found.end(), [](const Choice& a, const Choice& b) {
+        return a.price != b.price ? a.price < b.price : a.capacity > b.capacity;
+    });
+    std::vector<std::vector<int32_t>> choices;
+    for (size_t c = 0; c < std::min(most, found.size()); ++c)
+        choices.push_back(std::move(found[c].rods));
+    return choices;
 }
 
 CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,

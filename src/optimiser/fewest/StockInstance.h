@@ -77,6 +77,13 @@ double costOf(const StockInstance& instance, const StockPacking& packing, double
 // step.
 double roundedUpPrice(const StockInstance& instance, double bound);
 
+// The rods per bin of the choices whose price lies in [lowest, below) and whose capacities hold
+// the weight of all pieces, cheapest first and of equal prices the most capacity first: where any
+// plan cheaper than `below` must lie. Rods that cost nothing are always all taken. The first
+// `most` choices; none when there are too many to list.
+std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& instance,
+                                                         double lowest, double below, size_t most);
+
 // The packing as a result: one rod pattern per column, lengths longest first, each naming its
 // stock row, wastes figured on the bin's usable length, the patterns ordered as the fewest-rods
 // method orders them.

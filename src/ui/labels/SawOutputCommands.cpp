@@ -14,7 +14,8 @@
 #include "labels/SawListCsv.h"
 #include "labels/SawSheet.h"
 #include "reports/TextReport.h"
-#include "ui/PrintCopies.h"
+#include "ui/common/FileMenuCommands.h"
+#include "ui/common/PrintCopies.h"
 #include "ui/labels/LabelDialog.h"
 
 namespace marlo {
@@ -32,17 +33,12 @@ SawOutputCommands::SawOutputCommands(QWidget* window, QMenu* fileMenu, const Job
       messages_(messages),
       settings_(settings) {
     // The commands follow the diagram's in the File menu, before the recent jobs.
-    QAction* before = nullptr;
-    for (QAction* item : fileMenu->actions())
-        if (item->objectName() == QLatin1String("nothing4")) before = item;
     auto command = [&](const char* name, void (SawOutputCommands::*run)()) {
-        auto* item = new QAction(window);
-        item->setObjectName(QLatin1String(name));
-        fileMenu->insertAction(before, item);
+        QAction* item = addFileCommand(window, fileMenu, name);
         connect(item, &QAction::triggered, this, run);
         return item;
     };
-    fileMenu->insertSeparator(before)->setObjectName(QStringLiteral("sawSeparator"));
+    addFileSeparator(fileMenu, "sawSeparator");
     printLabels_ = command("mnu_tlacit_stitky", &SawOutputCommands::printLabels);
     exportLabels_ = command("mnu_export_stitky_pdf", &SawOutputCommands::exportLabels);
     printSawList_ = command("mnu_tlacit_pilovy_zoznam", &SawOutputCommands::printSawList);

@@ -8,9 +8,9 @@
 #include "labels/SawList.h"
 #include "model/Job.h"
 #include "settings/SettingsStore.h"
-#include "ui/Dialogs.h"
-#include "ui/JobState.h"
-#include "ui/WindowMessages.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/JobState.h"
+#include "ui/common/WindowMessages.h"
 
 class QAction;
 class QMenu;

@@ -19,6 +19,7 @@
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
 #include "ui/stock/StockCells.h"
+#include "ui/stock/StockSession.h"
 
 namespace marlo {
 
@@ -224,7 +225,7 @@ void StockWindow::loadTexts() {
 void StockWindow::openStore() {
     const std::string url = storeUrl_->text().trimmed().toStdString();
     store_.reset();
-    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
+    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
     if (opened.value) {
         store_ = std::move(*opened.value);
         saveSetting(settings_, settings::kStockStore, url);
@@ -362,6 +363,8 @@ void StockWindow::fillOffcuts() {
         offcuts_->item(row, 0)->setData(Qt::UserRole, cells[0]);
     }
     offcuts_->setSortingEnabled(true);
+    // Job, customer and date show whole; the pattern column takes what is left.
+    offcuts_->resizeColumnsToContents();
     filling_ = false;
 }
 
@@ -488,6 +491,12 @@ void StockWindow::importCsv() {
         lines << messages_.text(store_text::kNothingChanged);
         messages_.showError(lines.join(QLatin1Char('\n')));
         return;
+    }
+    // Import replaces what the material has: the user confirms before any of it is lost.
+    if (!stock_->list.items.empty()) {
+        const std::string question =
+            fillIn(catalogue_.text(store_text::kReplaceStockQuestion), {material()});
+        if (messages_.ask(QString::fromStdString(question)) != MessageAnswer::Yes) return;
     }
     succeeded(store_->replaceStock(material(), read.stock.list));
     showStock();

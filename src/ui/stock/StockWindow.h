@@ -8,8 +8,8 @@
 #include "i18n/StringCatalogue.h"
 #include "settings/SettingsStore.h"
 #include "stock/StockStore.h"
-#include "ui/Dialogs.h"
-#include "ui/WindowMessages.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/WindowMessages.h"
 
 class QLabel;
 class QLineEdit;

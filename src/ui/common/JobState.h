@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "model/Job.h"
+#include "model/JobParameters.h"
+#include "model/MethodChoice.h"
+#include "optimiser/CuttingPlan.h"
+#include "stock/StockUsage.h"
+
+namespace marlo {
+
+// What the parts of the main window share: the cutting list, the parameters, the shown result
+// and the job's file. The main window owns it; each part reads and changes what its job needs.
+struct JobState {
+    CuttingList list;
+    JobParameters parameters;
+    MethodChoice methodChoice;  // the method of the next run
+    CuttingPlan result;         // valid while resultPresent
+    // Rods that every plan of the job needs, and whether the result is proven to use no more;
+    // fromFewestRods: the result is the fewest-rods method's, whose reports show the bound.
+    std::optional<int> lowerBound;
+    bool provenOptimal = false;
+    bool fromFewestRods = false;
+    // The stock store's material the next run plans from; empty: the single rod length.
+    std::string material;
+    // Of a result planned from a material: the material's stock as the run read it (with the
+    // store's keys of its rows, which booking needs), the proven lower bound of the price, and
+    // whether the plan has been booked.
+    std::optional<MaterialStock> resultStock;
+    std::optional<double> priceLowerBound;
+    bool booked = false;
+    bool resultPresent = false;
+    bool changed = false;  // the job differs from its file (or from nothing, when new)
+    QString fileName;      // the job file the job is bound to; empty for a new job
+};
+
+}  // namespace marlo

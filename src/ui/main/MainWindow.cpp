@@ -1,0 +1,464 @@
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "settings/ProgramSettings.h"
+#include "ui/about/AboutDialog.h"
+#include "ui/about/DocumentationLink.h"
+#include "ui/common/FixedTexts.h"
+#include "ui/common/Twips.h"
+#include "ui/diagram/DiagramView.h"
+#include "ui/job/JobEditor.h"
+#include "ui/job/JobFileDrop.h"
+#include "ui/job/JobHistory.h"
+#include "ui/job/ListTransfer.h"
+#include "ui/job/RecentJobsMenu.h"
+#include "ui/labels/SawOutputCommands.h"
+#include "ui/main/CommandKeyPriority.h"
+#include "ui/main/MainMenus.h"
+#include "ui/parameters/ParametersDialog.h"
+#include "ui/run/ResultView.h"
+#include "ui/run/RunController.h"
+#include "ui/startup/LanguageDialog.h"
+#include "ui/stock/StockCommands.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr int kAnimationStepTwips = 90;
+
+}  // namespace
+
+MainWindow::MainWindow(UiContext context, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      messages_(this, context_.dialogs, catalogue_),
+      stockSession_(context_.settings, catalogue_, messages_) {
+    setObjectName(QStringLiteral("Vypocet"));
+    auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("form"));
+    setCentralWidget(form);
+    editor_ = new JobEditor(form, state_, catalogue_, messages_);
+    history_ = new JobHistory(*editor_, this);
+    results_ = new ResultView(form, messages_);
+    run_ = new RunController(
+        form, state_, *results_, messages_, context_.fewestRodsSolver,
+        [this](const std::string& material) { return stockSession_.stockOf(material); });
+    layOutForm(form);
+    menus_ = new MainMenus(this, messages_);
+    diagram_ = new DiagramView(
+        this, state_, [this] { return editor_->header(); }, catalogue_, context_.dialogs,
+        messages_);
+    sawOutputs_ = new SawOutputCommands(
+        this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
+        context_.dialogs, messages_, context_.settings);
+    stock_ = new StockCommands(
+        this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
+        context_.dialogs, messages_, context_.settings, stockSession_);
+    recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
+    setAcceptDrops(true);
+    auto* drop = new JobFileDrop(this);
+    installEventFilter(drop);
+    connect(drop, &JobFileDrop::jobDropped, this, &MainWindow::openJobFile);
+    new CommandKeyPriority(this);
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::layOutForm(QWidget* form) {
+    const int gap = pixels(90);
+    auto* columns = new QHBoxLayout(form);
+    columns->setContentsMargins(2 * gap, 2 * gap, 2 * gap, 2 * gap);
+    columns->setSpacing(pixels(450));
+    leftColumn_ = editor_->buildLayout();
+    rightColumn_ = results_->buildLayout(run_->optimiseButton());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) column->addSpacing(0);
+    columns->addLayout(leftColumn_);
+    columns->addLayout(rightColumn_, 1);
+
+    // Tab visits the header, the entry line, the list buttons, Optimise, then the two grids.
+    QList<QWidget*> order = editor_->tabOrder();
+    order << run_->optimiseButton() << editor_->listGrid() << results_->resultGrid();
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// Every command of the menus and the toolbar is connected here; a new command of the main window
+// gets its line here and its action in MainMenus.
+void MainWindow::connectCommands() {
+    const MainCommands& commands = menus_->commands();
+    connect(commands.newJob, &QAction::triggered, this, &MainWindow::newJob);
+    connect(commands.openJob, &QAction::triggered, this, &MainWindow::openJob);
+    connect(commands.saveJob, &QAction::triggered, this, &MainWindow::saveJob);
+    connect(commands.saveJobAs, &QAction::triggered, this, &MainWindow::saveJobAs);
+    connect(commands.exit, &QAction::triggered, this, &MainWindow::close);
+    connect(commands.parameters, &QAction::triggered, this, &MainWindow::editParameters);
+    connect(commands.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(commands.print, &QAction::triggered, this, [this] { reportCommands().print(); });
+    connect(commands.exportPdf, &QAction::triggered, this,
+            [this] { reportCommands().exportPdf(); });
+    connect(commands.exportText, &QAction::triggered, this,
+            [this] { reportCommands().exportText(); });
+    connect(commands.exportSpreadsheet, &QAction::triggered, this,
+            [this] { reportCommands().exportSpreadsheet(); });
+    connect(commands.showDiagram, &QAction::triggered, diagram_, &DiagramView::showWindow);
+    connect(commands.printDiagram, &QAction::triggered, diagram_, &DiagramView::print);
+    connect(commands.exportDiagramPdf, &QAction::triggered, diagram_,
+            [this] { diagram_->exportFile(DiagramFileFormat::Pdf); });
+    connect(commands.exportDiagramSvg, &QAction::triggered, diagram_,
+            [this] { diagram_->exportFile(DiagramFileFormat::Svg); });
+    diagram_->addCommands(
+        {commands.printDiagram, commands.exportDiagramPdf, commands.exportDiagramSvg});
+    run_->attachMenuCommand(commands.optimise);
+    QUndoStack* steps = history_->stack();
+    connect(commands.undo, &QAction::triggered, steps, &QUndoStack::undo);
+    connect(commands.redo, &QAction::triggered, steps, &QUndoStack::redo);
+    connect(steps, &QUndoStack::canUndoChanged, commands.undo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, commands.redo, &QAction::setEnabled);
+    commands.undo->setEnabled(false);
+    commands.redo->setEnabled(false);
+    history_->takeUndoKeys(editor_->tabOrder());
+    editor_->listGrid()->addAction(commands.pasteList);
+    connect(commands.pasteList, &QAction::triggered, this, [this] { listTransfer().pasteList(); });
+    connect(commands.importList, &QAction::triggered, this,
+            [this] { listTransfer().importList(); });
+    connect(commands.exportList, &QAction::triggered, this,
+            [this] { listTransfer().exportList(); });
+    connect(recentJobs_, &RecentJobsMenu::jobChosen, this, &MainWindow::openJobFile);
+    connect(menus_, &MainMenus::languageChosen, this, &MainWindow::switchLanguage);
+
+    connect(run_, &RunController::resultAvailable, menus_, &MainMenus::enableResultCommands);
+    connect(run_, &RunController::resultAvailable, diagram_, &DiagramView::followResult);
+    connect(run_, &RunController::methodSwitched, this,
+            [this](const MethodChoice& choice) { saveMethodChoice(context_.settings, choice); });
+    connect(run_, &RunController::resultAvailable, sawOutputs_, &SawOutputCommands::enable);
+    connect(run_, &RunController::resultAvailable, stock_, &StockCommands::followResult);
+    connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
+    connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
+    connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
+    connect(editor_, &JobEditor::headerChanged, this, [this] { state_.changed = true; });
+}
+
+// ---- Start-up ----
+
+void MainWindow::startUp(const QString& jobFile) {
+    writeDefaultSettings();
+    readSettings();
+    loadTexts();
+    editor_->setUpColumns();
+    results_->setUpColumns();
+
+    newJob();
+    if (firstStart_) chooseFirstLanguage();
+    if (documentationPending_) openDocumentationOnce();
+    playOpeningAnimation();
+    if (!jobFile.isEmpty()) openJobFile(jobFile);
+}
+
+void MainWindow::writeDefaultSettings() {
+    firstStart_ = marlo::writeDefaultSettings(context_.settings);
+}
+
+void MainWindow::readSettings() {
+    const ProgramSettings loaded = marlo::readSettings(context_.settings);
+    state_.parameters = loaded.parameters;
+    state_.methodChoice = loaded.methodChoice;
+    state_.material = readSetting(context_.settings, settings::kMaterial);
+    results_->showParameters(state_.parameters, state_.material);
+    catalogue_.setLanguage(loaded.language);
+    menus_->showLanguageTicks(catalogue_.language());
+    documentationPending_ = loaded.documentationMarker == settings::kDocumentationPending;
+}
+
+void MainWindow::openDocumentationOnce() {
+    openDocumentation(context_.shell, messages_, documentationLink(catalogue_.language()));
+    saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
+    documentationPending_ = false;
+    loadTexts();
+    resetScreen();
+    clearResult();
+}
+
+void MainWindow::loadTexts() {
+    qtTranslation_.use(catalogue_.language());
+    editor_->loadTexts();
+    results_->loadTexts();
+    run_->loadTexts();
+    menus_->loadTexts();
+    diagram_->loadTexts();
+    sawOutputs_->loadTexts();
+    stock_->loadTexts();
+}
+
+// At the designed size the shorter column ends in empty room, as it always has; what the window
+// grows by goes to the two grids. Measured with the texts in place.
+void MainWindow::padShorterColumn() {
+    const auto end = [](QBoxLayout* column) {
+        return column->itemAt(column->count() - 1)->spacerItem();
+    };
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        end(column)->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        column->invalidate();
+    }
+    const int height =
+        std::max(leftColumn_->sizeHint().height(), rightColumn_->sizeHint().height());
+    for (QBoxLayout* column : {leftColumn_, rightColumn_}) {
+        // The room may shrink when a line of the column grows (a result's texts), never grow.
+        end(column)->changeSize(0, height - column->sizeHint().height(), QSizePolicy::Fixed,
+                                QSizePolicy::Maximum);
+        column->invalidate();
+    }
+    centralWidget()->setMinimumSize(centralWidget()->sizeHint());
+}
+
+void MainWindow::playOpeningAnimation() {
+    if (!designedSize_.isValid()) {
+        padShorterColumn();
+        designedSize_ = sizeHint();
+    }
+    const int width = designedSize_.width();
+    const int height = designedSize_.height();
+    const int step = pixels(kAnimationStepTwips);
+    // The window system keeps a window at least one pixel in each direction.
+    setMinimumSize(1, 1);
+    setMaximumSize(width, height);
+    resize(1, 1);
+    if (const QScreen* screen = this->screen()) {
+        // Centred; on a screen too small for it, the menus stay in reach.
+        const QRect available = screen->availableGeometry();
+        move(available.left() + std::max(0, (available.width() - width) / 2),
+             available.top() + std::max(0, (available.height() - height) / 2));
+    }
+    show();
+    for (int w = this->width(); w <= width; w += step) {
+        resize(w, 1);
+        QCoreApplication::processEvents();
+    }
+    for (int h = this->height(); h <= height; h += step) {
+        resize(width, h);
+        QCoreApplication::processEvents();
+    }
+    // The designed size is the least; the window may grow, and takes the size and place it had
+    // when it was last closed.
+    setMinimumSize(width, height);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const std::string placement = readSetting(context_.settings, settings::kWindowGeometry);
+    if (!placement.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(placement)));
+    activateWindow();
+    editor_->focusFirstBox();
+}
+
+// ---- The job on screen and its result ----
+
+void MainWindow::resetScreen() {
+    // The job on screen is replaced: a run of it has no use any more.
+    if (run_->isRunning()) run_->stop();
+    editor_->clear();
+    history_->restart();
+    results_->clear();
+    state_.fileName.clear();
+    setWindowTitle(messages_.text(63));
+    state_.changed = false;
+    state_.resultPresent = false;
+    diagram_->followResult(false);
+    if (isVisible()) editor_->focusFirstBox();
+}
+
+void MainWindow::clearResult() {
+    run_->clearResult();
+}
+
+void MainWindow::disableResultCommands() {
+    menus_->enableResultCommands(false);
+}
+
+void MainWindow::listChanged() {
+    state_.changed = true;
+    // A result, finished or still being computed, belongs to the list as it was.
+    if (run_->isRunning())
+        run_->stop();
+    else if (state_.resultPresent)
+        clearResult();
+}
+
+bool MainWindow::isRunning() const {
+    return run_->isRunning();
+}
+
+Job MainWindow::job() const {
+    return editor_->job();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Close and the window frame's close button alike.
+    if (!confirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    // Closing ends a run quietly: nobody is left to look at its result.
+    run_->endQuietly();
+    if (isVisible())
+        saveSetting(context_.settings, settings::kWindowGeometry,
+                    saveGeometry().toBase64().toStdString());
+    event->accept();
+}
+
+// ---- Job files ----
+
+void MainWindow::newJob() {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
+}
+
+void MainWindow::openJob() {
+    if (!confirmDiscardChanges()) return;
+    // The old job goes before the dialog: cancelling it leaves a new, empty job.
+    resetScreen();
+    disableResultCommands();
+    if (const std::optional<QString> path = jobFiles().chooseFileToOpen()) readJob(*path);
+}
+
+void MainWindow::openJobFile(const QString& path) {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
+    readJob(QFileInfo(path).absoluteFilePath());
+}
+
+void MainWindow::readJob(const QString& path) {
+    const std::optional<Job> opened = jobFiles().read(path);
+    if (!opened) return;
+    editor_->showJob(*opened);
+    history_->restart();
+    state_.fileName = path;
+    showFileNameInTitle();
+    state_.changed = false;
+    recentJobs_->remember(path);
+}
+
+void MainWindow::saveJob() {
+    if (!state_.changed) return;
+    // A job that has only been saved under a name still counts as new and asks for the name.
+    if (windowTitle() == messages_.text(63)) {
+        const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
+        if (path) writeJob(*path);
+        return;
+    }
+    writeJob(state_.fileName);
+}
+
+void MainWindow::saveJobAs() {
+    const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
+    if (path && writeJob(*path)) showFileNameInTitle();
+}
+
+bool MainWindow::writeJob(const QString& path) {
+    // The job is bound to a file only once it is in it.
+    if (!jobFiles().write(path, job())) return false;
+    state_.fileName = path;
+    state_.changed = false;
+    recentJobs_->remember(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void MainWindow::showFileNameInTitle() {
+    setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + state_.fileName);
+}
+
+bool MainWindow::confirmDiscardChanges() {
+    if (!state_.changed) return true;
+    const QString question = state_.fileName.isEmpty()
+                                 ? messages_.text(53)
+                                 : messages_.text(54) + state_.fileName + QLatin1Char('?');
+    switch (messages_.askYesNoCancel(question)) {
+        case MessageAnswer::Yes:
+            // A save that was cancelled or failed keeps the job rather than losing it.
+            saveJob();
+            return !state_.changed;
+        case MessageAnswer::No:
+            state_.changed = false;
+            return true;
+        case MessageAnswer::Cancel:
+        case MessageAnswer::Ok:
+            break;
+    }
+    return false;
+}
+
+JobFileCommands MainWindow::jobFiles() {
+    return JobFileCommands(this, context_.dialogs, catalogue_);
+}
+
+ListTransfer MainWindow::listTransfer() {
+    return ListTransfer(this, context_.dialogs, messages_, state_, *editor_);
+}
+
+ReportCommands MainWindow::reportCommands() {
+    return ReportCommands(this, context_, catalogue_,
+                          {job(), state_.parameters, state_.result, state_.fileName,
+                           state_.fromFewestRods ? state_.lowerBound : std::nullopt,
+                           state_.provenOptimal, state_.priceLowerBound});
+}
+
+// ---- Parameters, languages and About ----
+
+void MainWindow::editParameters() {
+    ParametersDialog dialog(catalogue_, context_.settings, context_.dialogs, state_.parameters,
+                            stockSession_.materialNames(), state_.material, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.parameters = dialog.parameters();
+    state_.methodChoice = dialog.methodChoice();
+    state_.material = dialog.material();
+    results_->showParameters(state_.parameters, state_.material);
+    // A result, finished or still being computed, belongs to the parameters as they were.
+    if (run_->isRunning()) {
+        run_->stop();
+    } else if (state_.resultPresent) {
+        clearResult();
+        disableResultCommands();
+    }
+}
+
+void MainWindow::switchLanguage(Language chosen) {
+    if (!confirmDiscardChanges()) {
+        // The click has moved the tick; it goes back to the current language.
+        menus_->showLanguageTicks(catalogue_.language());
+        return;
+    }
+    catalogue_.setLanguage(chosen);
+    menus_->showLanguageTicks(chosen);
+    saveSetting(context_.settings, settings::kLanguage, settingsName(chosen));
+    loadTexts();
+    resetScreen();
+    disableResultCommands();
+    clearResult();
+}
+
+void MainWindow::chooseFirstLanguage() {
+    // The main window is not shown yet: the form stands alone on the screen.
+    LanguageDialog form(context_.settings);
+    if (form.exec() == QDialog::Accepted) {
+        catalogue_.setLanguage(form.chosen());
+        menus_->showLanguageTicks(catalogue_.language());
+    }
+    loadTexts();
+    resetScreen();
+    clearResult();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(context_.shell, messages_, documentationLink(catalogue_.language()), this);
+    dialog.exec();
+}
+
+}  // namespace marlo

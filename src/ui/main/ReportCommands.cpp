@@ -1,0 +1,124 @@
+#include "ui/main/ReportCommands.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QUrl>
+
+#include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/WindowOutputTexts.h"
+#include "optimiser/StockTotals.h"
+#include "paper/PainterPrinter.h"
+#include "paper/ReportPdf.h"
+#include "reports/PrintedReport.h"
+#include "reports/ReportSummary.h"
+#include "reports/SpreadsheetExport.h"
+#include "reports/XlsxWriter.h"
+#include "settings/UserLocale.h"
+#include "ui/common/FixedTexts.h"
+#include "ui/common/WindowMessages.h"
+
+namespace marlo {
+
+namespace {
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringCatalogue& catalogue,
+                               ReportSource source)
+    : parent_(parent),
+      context_(context),
+      catalogue_(catalogue),
+      messages_(parent, context.dialogs, catalogue),
+      source_(std::move(source)) {}
+
+// The cutting list ordered for the report, with the shown result; nothing (after a message)
+// when the list has more distinct dimensions than a report holds. Ordering warns again of each
+// row that does not fit the rod, once per report.
+std::optional<ReportData> ReportCommands::reportData() {
+    std::vector<int> tooLongRows;
+    const std::optional<ReportSummary> summary =
+        orderForReport(source_.job.list,
+                       longestUsableLength(source_.parameters, source_.result.stock), &tooLongRows);
+    for (size_t i = 0; i < tooLongRows.size(); ++i)
+        messages_.warnDimensionTooLong(msg::kDimensionTooLong);
+    if (!summary) {
+        messages_.showError(msg::kTooManyDimensions);
+        return std::nullopt;
+    }
+    ReportData data{source_.job.header, &source_.result.patterns, source_.result.summary,
+                    source_.parameters, *summary};
+    data.lowerBound = source_.lowerBound;
+    data.optimal = source_.optimal;
+    data.stock = source_.result.stock;
+    data.priceLowerBound = source_.priceLowerBound;
+    return data;
+}
+
+void ReportCommands::print() {
+    // Without a printer the dialog could only fail; the PDF export is the way to paper then.
+    if (!context_.dialogs.printerInstalled()) {
+        messages_.showError(window_output_text::kNoPrinterForReport);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
+    // The report repeats itself once per copy, so the printer prints what it is given once.
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    PainterPrinter painter(printer);
+    printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
+    if (!painter.succeeded())
+        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
+                                                       ? printer.printerName()
+                                                       : printer.outputFileName());
+}
+
+void ReportCommands::exportPdf() {
+    const std::optional<QString> path = context_.dialogs.saveFileName(
+        parent_,
+        {qText(catalogue_.text(output_text::kPdfFilter)), 2,
+         qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_) + ".pdf")});
+    if (!path || path->isEmpty()) return;
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+        messages_.showError(msg::kCannotWriteFile, *path);
+}
+
+void ReportCommands::exportText() {
+    const std::optional<QString> path = context_.dialogs.saveFileName(
+        parent_, {qText(catalogue_.text(74)), 2,
+                  qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_))});
+    if (!path || path->isEmpty()) return;
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    // The name exactly as the dialog gave it; the dialog itself adds the chosen type's extension
+    // to a name typed without one.
+    if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+        messages_.showError(msg::kCannotWriteFile, *path);
+}
+
+void ReportCommands::exportSpreadsheet() {
+    const std::optional<ReportData> data = reportData();
+    if (!data) return;
+    const SpreadsheetModel sheet = composeSpreadsheet(*data, catalogue_);
+    // The workbook is a new file in the temporary folder, opened in the user's spreadsheet
+    // application, which leaves saving it where the user wants to the user.
+    const std::filesystem::path file = uniqueSpreadsheetPath(
+        source_.jobFileName.toStdString(), catalogue_, QDir::tempPath().toStdString());
+    const QString shown = QString::fromStdString(file.string());
+    if (!writeXlsx(sheet, file)) {
+        messages_.showError(msg::kCannotWriteFile, shown);
+        return;
+    }
+    if (!context_.shell.openLink(QUrl::fromLocalFile(shown)))
+        messages_.showError(msg::kCannotOpenSpreadsheet, shown);
+}
+
+}  // namespace marlo

@@ -1,0 +1,83 @@
+#include "ui/parameters/MethodChoiceBox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "i18n/texts/FewestRodsTexts.h"
+#include "model/NumericText.h"
+#include "ui/common/EntryBoxes.h"
+#include "ui/common/Twips.h"
+
+namespace marlo {
+
+namespace {
+
+constexpr int kBoxTwips = 1000;
+
+}  // namespace
+
+MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodChoice& shown,
+                                 QWidget* parent)
+    : QGroupBox(parent), shown_(shown) {
+    setObjectName(QStringLiteral("MethodFrame"));
+    const auto text = [&catalogue](int offset) {
+        return QString::fromStdString(catalogue.text(offset));
+    };
+    setTitle(text(fewest_text::kMethod));
+    search_ = new QRadioButton(text(fewest_text::kSearchMethod), this);
+    search_->setObjectName(QStringLiteral("MethodSearch"));
+    fewestRods_ = new QRadioButton(text(fewest_text::kFewestRodsMethod), this);
+    fewestRods_->setObjectName(QStringLiteral("MethodFewestRods"));
+    for (QRadioButton* option : {search_, fewestRods_}) option->setFocusPolicy(Qt::TabFocus);
+    timeLimitCaption_ = new QLabel(text(fewest_text::kTimeLimit), this);
+    timeLimit_ = new QLineEdit(QString::number(shown.timeLimitSeconds), this);
+    timeLimit_->setObjectName(QStringLiteral("TimeLimit"));
+    timeLimit_->setAlignment(Qt::AlignRight);
+    timeLimit_->setFixedWidth(pixels(kBoxTwips));
+    timeLimitCaption_->setBuddy(timeLimit_);
+    SelectAllOnFocus::install(timeLimit_);
+    ArrowKeysStepValue::install(timeLimit_);
+
+    auto* layout = new QGridLayout(this);
+    layout->setHorizontalSpacing(pixels(180));
+    layout->addWidget(search_, 0, 0, 1, 2);
+    layout->addWidget(fewestRods_, 1, 0, 1, 2);
+    layout->addWidget(timeLimitCaption_, 2, 0);
+    layout->addWidget(timeLimit_, 2, 1);
+    layout->setColumnStretch(0, 1);
+
+    (shown.method == OptimisationMethod::FewestRods ? fewestRods_ : search_)->setChecked(true);
+    timeLimit_->setEnabled(fewestRods_->isChecked());
+    connect(fewestRods_, &QRadioButton::toggled, timeLimit_, &QLineEdit::setEnabled);
+    connect(fewestRods_, &QRadioButton::toggled, this, &MethodChoiceBox::fewestRodsChosen);
+}
+
+void MethodChoiceBox::setMethodFixed(bool fixed) {
+    if (fixed == fixed_) return;
+    fixed_ = fixed;
+    if (fixed) {
+        searchBeforeFixed_ = search_->isChecked();
+        fewestRods_->setChecked(true);
+    } else {
+        (searchBeforeFixed_ ? search_ : fewestRods_)->setChecked(true);
+    }
+    search_->setEnabled(!fixed);
+    fewestRods_->setEnabled(!fixed);
+}
+
+bool MethodChoiceBox::timeLimitAccepted() const {
+    const std::optional<int16_t> seconds = toInt16(timeLimit_->text().toStdString());
+    return seconds && *seconds >= 1;
+}
+
+MethodChoice MethodChoiceBox::chosen() const {
+    MethodChoice choice = shown_;
+    const bool search = fixed_ ? searchBeforeFixed_ : search_->isChecked();
+    choice.method = search ? OptimisationMethod::Search : OptimisationMethod::FewestRods;
+    if (timeLimitAccepted()) choice.timeLimitSeconds = *toInt16(timeLimit_->text().toStdString());
+    return choice;
+}
+
+}  // namespace marlo

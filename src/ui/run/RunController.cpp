@@ -1,0 +1,331 @@
+#include "ui/run/RunController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QToolButton>
+#include <algorithm>
+
+#include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/RunControlTexts.h"
+#include "i18n/texts/StockListTexts.h"
+#include "model/PieceList.h"
+#include "optimiser/CuttingPlanSearch.h"
+#include "optimiser/StockTotals.h"
+#include "optimiser/fewest/FewestRods.h"
+#include "reports/ReportLines.h"
+#include "ui/common/FormControls.h"
+#include "ui/common/ProgramStyle.h"
+#include "ui/run/ExactMethodRun.h"
+#include "ui/run/WindowRunObserver.h"
+
+namespace marlo {
+
+namespace {
+
+// A press this soon after a run has ended was meant for the run that has just ended.
+constexpr qint64 kLateStopPressMilliseconds = 500;
+// The most a stopped run's progress shows: it never reads as a run that used its time.
+constexpr double kStoppedProgressCeiling = 99.0;
+
+}  // namespace
+
+RunController::RunController(QWidget* form, JobState& state, ResultView& results,
+                             WindowMessages& messages, FewestRodsSolver fewestRodsSolver,
+                             StockSource readStock)
+    : QObject(form),
+      state_(state),
+      fewestRodsSolver_(std::move(fewestRodsSolver)),
+      readStock_(std::move(readStock)),
+      results_(results),
+      messages_(messages),
+      optimiseIcon_(picture(QStringLiteral("optimise"))),
+      stopIcon_(picture(QStringLiteral("stop"))),
+      optimiseButton_(
+          pictureButton(QStringLiteral("Command6"), QStringLiteral("optimise"), 48, form)) {
+    optimiseButton_->setIcon(optimiseIcon_);
+    optimiseButton_->setAutoRaise(true);
+    connect(optimiseButton_, &QToolButton::clicked, this, &RunController::optimiseOrStop);
+}
+
+void RunController::attachMenuCommand(QAction* optimise) {
+    optimiseAction_ = optimise;
+    connect(optimise, &QAction::triggered, this, &RunController::optimiseOrStop);
+}
+
+void RunController::loadTexts() {
+    optimiseButton_->setToolTip(messages_.text(8));
+}
+
+void RunController::optimiseOrStop() {
+    if (running_ && exactRun_ != nullptr) {
+        stopExact();
+        return;
+    }
+    if (running_) {
+        stop();
+        return;
+    }
+    if (justEnded()) return;
+    // A stopped search that has not returned yet still owns the display.
+    if (searchInProgress_ || state_.list.empty()) return;
+    start();
+}
+
+void RunController::start() {
+    // A run from stock takes the material's stock as the store holds it now.
+    std::optional<MaterialStock> stock;
+    if (!state_.material.empty()) {
+        stock = readStock_(state_.material);
+        if (!stock) {
+            clearResult();
+            return;
+        }
+    }
+    auto pieces = std::make_unique<PieceList>();
+    const PreparedInput prepared = prepareInput(
+        state_.list, longestUsableLength(state_.parameters, stock ? stock->list : StockList{}),
+        *pieces);
+    if (!showPreparationMessages(prepared)) {
+        clearResult();
+        return;
+    }
+    if (pieces->count() == 0) return;
+    resetResult();
+    setBusy(true);
+    runMethod_ = stock ? OptimisationMethod::FewestRods : state_.methodChoice.method;
+    runStock_ = std::move(stock);
+    if (runMethod_ == OptimisationMethod::FewestRods)
+        runExact(std::move(pieces), runStock_);
+    else
+        runSearch(std::move(pieces));
+}
+
+bool RunController::justEnded() const {
+    return sinceEnd_.isValid() && sinceEnd_.elapsed() < kLateStopPressMilliseconds;
+}
+
+bool RunController::showPreparationMessages(const PreparedInput& prepared) {
+    for (const RejectedRow& row : prepared.rejectedRows) {
+        if (row.messageOffset == msg::kDimensionTooLong)
+            messages_.warnDimensionTooLong(row.messageOffset);
+        else
+            messages_.showError(row.messageOffset);
+    }
+    if (prepared.tooManyPieces) messages_.showError(msg::kTooManyPieces);
+    return !prepared.tooManyPieces;
+}
+
+void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
+    // The run keeps its own pieces and parameters: whatever the window does while the search
+    // yields cannot change what the search works on.
+    const JobParameters runParameters = cuttingParameters(state_.parameters);
+    const int bound = cheapLowerBound(*pieces, runParameters);
+    optimiseButton_->setIcon(stopIcon_);
+    running_ = true;
+    searchInProgress_ = true;
+    optimiseButton_->setToolTip(messages_.text(40));
+
+    WindowRunObserver observer(
+        running_,
+        [this](double percent, const PlanSummary& totals) {
+            results_.showProgress(percent, totals, state_.parameters);
+        },
+        [this](int offset) { messages_.showError(offset); });
+    CuttingPlan plan = searchCuttingPlan(*pieces, runParameters, observer);
+    searchInProgress_ = false;
+
+    if (plan.status == RunStatus::Stopped) {
+        // The stop press has restored the button; what the search did since is not shown.
+        results_.clear();
+        showRunStatus(run_text::kStopped);
+        return;
+    }
+    observer.flush();
+    restoreOptimiseButton();
+    if (plan.status == RunStatus::Finished) {
+        state_.result = std::move(plan);
+        state_.lowerBound = bound;
+        state_.provenOptimal = state_.result.summary.rodCount == bound;
+        results_.showResult(state_.result);
+        results_.showLowerBound(bound, state_.provenOptimal, false);
+        showRunStatus(run_text::kFinished);
+        emit resultAvailable(true);
+        state_.resultPresent = true;
+    } else {
+        // After an abort for a rod of too many pieces the totals of the last complete rod stay;
+        // after the pattern limit they would describe a plan that does not exist, so they go.
+        if (plan.abortMessage == msg::kTooManyPatterns) results_.clear();
+        showRunStatus(run_text::kAborted);
+    }
+    setOptimiseEnabled(!state_.list.empty());
+    setBusy(false);
+    if (plan.status == RunStatus::Aborted && plan.abortMessage == msg::kTooManyPatterns)
+        offerFewestRods();
+}
+
+// The search cannot keep more than 50 patterns; the fewest-rods method can. The user may switch
+// to it and have the list optimised again at once.
+void RunController::offerFewestRods() {
+    if (messages_.ask(messages_.text(run_text::kOfferFewestRods)) != MessageAnswer::Yes) return;
+    state_.methodChoice.method = OptimisationMethod::FewestRods;
+    emit methodSwitched(state_.methodChoice);
+    if (!state_.list.empty()) start();
+}
+
+void RunController::runExact(std::unique_ptr<PieceList> pieces,
+                             std::optional<MaterialStock> stock) {
+    optimiseButton_->setIcon(stopIcon_);
+    running_ = true;
+    optimiseButton_->setToolTip(messages_.text(40));
+    const std::chrono::seconds timeLimit(state_.methodChoice.timeLimitSeconds);
+    ExactSolve solve = stock ? stockSolve(state_.parameters, stock->list, timeLimit)
+                             : fewestRodsSolve(fewestRodsSolver_, state_.parameters, timeLimit);
+    exactRun_ = new ExactMethodRun(std::move(solve), std::move(pieces), timeLimit, this);
+    connect(exactRun_, &ExactMethodRun::progressed, this, &RunController::showExactProgress);
+    connect(exactRun_, &ExactMethodRun::finished, this, [this] {
+        const MethodResult result = *exactRun_->best();
+        abandonExactRun();
+        finishExact(result, std::nullopt);
+    });
+    exactRun_->start();
+}
+
+// The stop press of an exact method's run: the best plan so far is the result, not proven unless
+// it already was; without a plan it is an interrupted run.
+void RunController::stopExact() {
+    const std::optional<MethodResult> best = exactRun_->best();
+    const double progress = exactRun_->elapsedPercent();
+    abandonExactRun();
+    if (best && best->plan.status == RunStatus::Finished)
+        finishExact(*best, progress);
+    else
+        stop();
+}
+
+void RunController::abandonExactRun() {
+    if (exactRun_ == nullptr) return;
+    exactRun_->stop();
+    exactRun_->disconnect(this);
+    exactRun_->deleteLater();
+    exactRun_ = nullptr;
+}
+
+// The time used as the progress, and the best plan so far with its bound as the totals.
+void RunController::showExactProgress() {
+    const std::optional<MethodResult>& best = exactRun_->best();
+    if (!best) {
+        results_.showPercent(exactRun_->elapsedPercent());
+        return;
+    }
+    showExactResult(*best, exactRun_->elapsedPercent());
+}
+
+void RunController::finishExact(const MethodResult& result, std::optional<double> stoppedAt) {
+    restoreOptimiseButton();
+    if (result.plan.status == RunStatus::Aborted) {
+        QString message = messages_.text(result.plan.abortMessage);
+        if (!result.uncut.empty())
+            for (const std::string& line :
+                 uncutLines(result.uncut, result.missingLength, messages_.catalogue()))
+                message += QLatin1Char('\n') + QString::fromStdString(line);
+        messages_.showError(message);
+        showRunStatus(run_text::kAborted);
+    } else {
+        state_.result = result.plan;
+        state_.lowerBound = result.lowerBound;
+        state_.provenOptimal = result.optimal;
+        state_.fromFewestRods = true;
+        state_.priceLowerBound = result.priceLowerBound;
+        state_.resultStock = runStock_;
+        results_.showResult(state_.result);
+        // A stopped run has not used its time: its progress stays short of the full bar.
+        showExactResult(result, stoppedAt ? std::min(*stoppedAt, kStoppedProgressCeiling) : 100.0);
+        showRunStatus(stoppedAt ? run_text::kStoppedBestPlan : run_text::kFinished);
+        state_.resultPresent = true;
+        emit resultAvailable(true);
+    }
+    setOptimiseEnabled(!state_.list.empty());
+    setBusy(false);
+}
+
+// The totals of a plan of an exact method and its bound: of rods, or of a plan from stock the
+// price with its bound.
+void RunController::showExactResult(const MethodResult& result, double progress) {
+    results_.showPercent(progress);
+    results_.showTotals(result.plan, state_.parameters);
+    if (result.price)
+        results_.showPriceBound(result.priceLowerBound, result.optimal);
+    else
+        results_.showLowerBound(result.lowerBound, result.optimal, true);
+}
+
+void RunController::stop() {
+    abandonExactRun();
+    resetResult();
+    setBusy(true);
+    restoreOptimiseButton();
+    showRunStatus(run_text::kStopped);
+    messages_.notify(msg::kInterrupted);
+    setBusy(false);
+    setOptimiseEnabled(!state_.list.empty());
+}
+
+void RunController::endQuietly() {
+    abandonExactRun();
+    if (!running_) return;
+    restoreOptimiseButton();
+    setBusy(false);
+}
+
+void RunController::clearResult() {
+    resetResult();
+    sinceEnd_.invalidate();
+}
+
+void RunController::resetResult() {
+    state_.result = CuttingPlan{};
+    state_.lowerBound.reset();
+    state_.provenOptimal = false;
+    state_.fromFewestRods = false;
+    state_.resultStock.reset();
+    state_.priceLowerBound.reset();
+    state_.booked = false;
+    results_.clear();
+    state_.resultPresent = false;
+    // Printing and exporting need the result that has just gone.
+    emit resultAvailable(false);
+}
+
+// The status line of the evaluation: which method made the shown result, and how its run ended.
+void RunController::showRunStatus(int stateOffset) {
+    const int method = runStock_ ? stock_text::kStockMethod
+                       : runMethod_ == OptimisationMethod::FewestRods
+                           ? fewest_text::kFewestRodsMethod
+                           : fewest_text::kSearchMethod;
+    results_.showRunStatus(messages_.text(method) + QStringLiteral(": ") +
+                           messages_.text(stateOffset));
+}
+
+void RunController::restoreOptimiseButton() {
+    optimiseButton_->setIcon(optimiseIcon_);
+    running_ = false;
+    optimiseButton_->setToolTip(messages_.text(8));
+    sinceEnd_.start();
+}
+
+void RunController::setOptimiseEnabled(bool enabled) {
+    // A running search must stay stoppable, whatever happens to the list meanwhile.
+    optimiseButton_->setEnabled(enabled || running_);
+    if (optimiseAction_) optimiseAction_->setEnabled(enabled || running_);
+}
+
+void RunController::setBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace marlo

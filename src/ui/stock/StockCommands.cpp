@@ -1,0 +1,101 @@
+#include "ui/stock/StockCommands.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "diagram/DiagramSource.h"
+#include "i18n/texts/StockStoreTexts.h"
+#include "ui/common/FileMenuCommands.h"
+
+namespace marlo {
+
+namespace {
+
+// The new offcuts of a booking as "R-0007 (1200 mm), R-0008 (950 mm)".
+std::string offcutList(const std::vector<StoredOffcut>& offcuts, const StringCatalogue& catalogue) {
+    if (offcuts.empty()) return catalogue.text(store_text::kNone);
+    std::string list;
+    for (const StoredOffcut& offcut : offcuts) {
+        if (!list.empty()) list += ", ";
+        list += offcut.id + " (" + std::to_string(offcut.length) + " mm)";
+    }
+    return list;
+}
+
+}  // namespace
+
+StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
+                             std::function<JobHeader()> header, const StringCatalogue& catalogue,
+                             Dialogs& dialogs, WindowMessages& messages, SettingsStore& settings,
+                             StockSession& session)
+    : QObject(window),
+      window_(window),
+      state_(state),
+      header_(std::move(header)),
+      catalogue_(catalogue),
+      dialogs_(dialogs),
+      messages_(messages),
+      settings_(settings),
+      session_(session) {
+    // Before the recent jobs, after the other commands.
+    addFileSeparator(fileMenu, "stockSeparator");
+    stockCommand_ = addFileCommand(window, fileMenu, "mnu_sklad");
+    bookCommand_ = addFileCommand(window, fileMenu, "mnu_zauctovat");
+    returnCommand_ = addFileCommand(window, fileMenu, "mnu_vratit");
+    connect(stockCommand_, &QAction::triggered, this, &StockCommands::showWindow);
+    connect(bookCommand_, &QAction::triggered, this, &StockCommands::bookPlan);
+    connect(returnCommand_, &QAction::triggered, this, &StockCommands::returnToStock);
+    followResult();
+}
+
+void StockCommands::loadTexts() {
+    const auto text = [this](int offset) {
+        return QString::fromStdString(catalogue_.text(offset));
+    };
+    stockCommand_->setText(text(store_text::kStockCommand));
+    bookCommand_->setText(text(store_text::kBookPlan));
+    returnCommand_->setText(text(store_text::kReturnToStock));
+    if (stockWindow_) stockWindow_->loadTexts();
+}
+
+void StockCommands::showWindow() {
+    if (!stockWindow_) {
+        stockWindow_ = new StockWindow(window_, catalogue_, dialogs_, settings_);
+        stockWindow_->setWindowFlag(Qt::Window);
+    }
+    stockWindow_->show();
+    stockWindow_->raise();
+    stockWindow_->activateWindow();
+}
+
+void StockCommands::followResult() {
+    bookCommand_->setEnabled(state_.resultPresent && state_.resultStock && !state_.booked);
+}
+
+void StockCommands::bookPlan() {
+    if (!state_.resultPresent || !state_.resultStock) return;
+    if (state_.booked) {
+        messages_.notify(QString::fromStdString(catalogue_.text(store_text::kAlreadyBooked)));
+        return;
+    }
+    const OffcutOrigin origin{QFileInfo(state_.fileName).fileName().toStdString(),
+                              header_().customer, todaysDate(), 0};
+    const BookingResult booked =
+        session_.book(usageOfPlan(*state_.resultStock, state_.result.patterns, origin));
+    if (booked.status != BookingResult::Status::Done) return;
+    state_.booked = true;
+    followResult();
+    messages_.notify(QString::fromStdString(catalogue_.text(store_text::kBooked) +
+                                            offcutList(booked.newOffcuts, catalogue_)));
+}
+
+void StockCommands::returnToStock() {
+    if (session_.returnLastBooking().status != BookingResult::Status::Done) return;
+    // The last booking is the shown plan's when that has been booked: no later plan was.
+    state_.booked = false;
+    followResult();
+    messages_.notify(QString::fromStdString(catalogue_.text(store_text::kReturned)));
+}
+
+}  // namespace marlo

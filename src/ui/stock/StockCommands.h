@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "i18n/StringCatalogue.h"
+#include "model/Job.h"
+#include "settings/SettingsStore.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/JobState.h"
+#include "ui/stock/StockSession.h"
+#include "ui/stock/StockWindow.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace marlo {
+
+// The File menu's stock commands: Stock… opens the Stock window (or brings the open one to the
+// front); Book this plan takes the shown plan's rods and offcuts out of the store it was planned
+// from and puts its usable leftovers in; Return to stock undoes the session's last booking.
+class StockCommands : public QObject {
+  public:
+    StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
+                  std::function<JobHeader()> header, const StringCatalogue& catalogue,
+                  Dialogs& dialogs, WindowMessages& messages, SettingsStore& settings,
+                  StockSession& session);
+
+    void loadTexts();
+    void showWindow();
+    void bookPlan();
+    void returnToStock();
+    // A result has come or gone: Book this plan follows whether there is one from stock, not
+    // booked yet.
+    void followResult();
+
+  private:
+    QWidget* window_;
+    JobState& state_;
+    std::function<JobHeader()> header_;
+    const StringCatalogue& catalogue_;
+    Dialogs& dialogs_;
+    WindowMessages& messages_;
+    SettingsStore& settings_;
+    StockSession& session_;
+    QAction* stockCommand_;
+    QAction* bookCommand_;
+    QAction* returnCommand_;
+    QPointer<StockWindow> stockWindow_;
+};
+
+}  // namespace marlo

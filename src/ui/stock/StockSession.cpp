@@ -1,0 +1,103 @@
+#include "ui/stock/StockSession.h"
+
+#include <QStringList>
+
+#include "i18n/texts/StockStoreTexts.h"
+#include "stock/StoreLocation.h"
+#include "stock/StoreMessages.h"
+
+namespace marlo {
+
+StockSession::StockSession(SettingsStore& settings, const StringCatalogue& catalogue,
+                           WindowMessages& messages)
+    : settings_(settings), catalogue_(catalogue), messages_(messages) {}
+
+StockSession::~StockSession() = default;
+
+StockStore* StockSession::store(bool quiet) {
+    const std::string url = configuredStoreUrl(settings_);
+    if (store_ && url == url_) return store_.get();
+    store_.reset();
+    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
+    if (!opened.value) {
+        if (!quiet)
+            messages_.showError(
+                QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
+        return nullptr;
+    }
+    store_ = std::move(*opened.value);
+    url_ = url;
+    return store_.get();
+}
+
+std::vector<std::string> StockSession::materialNames() {
+    std::vector<std::string> names;
+    StockStore* open = store(true);
+    if (open == nullptr) return names;
+    StoreResult<std::vector<MaterialSummary>> read = open->materials();
+    if (read.value)
+        for (const MaterialSummary& material : *read.value) names.push_back(material.name);
+    return names;
+}
+
+std::optional<MaterialStock> StockSession::stockOf(const std::string& material) {
+    StockStore* open = store(false);
+    if (open == nullptr) return std::nullopt;
+    StoreResult<MaterialStock> read = open->stockOf(material);
+    if (!read.value) {
+        showError(read.error);
+        return std::nullopt;
+    }
+    // Without stock the run would plan from nothing.
+    if (!holdsStock(read.value->list)) {
+        messages_.showError(QString::fromStdString(
+            fillIn(catalogue_.text(store_text::kMaterialHasNoStock), {material})));
+        return std::nullopt;
+    }
+    read.value->list.material = material;
+    return read.value;
+}
+
+BookingResult StockSession::book(const StockUsage& usage) {
+    StockStore* open = store(false);
+    if (open == nullptr) return {};
+    BookingResult booked = open->book(usage);
+    showRefusal(booked, store_text::kStockChanged);
+    return booked;
+}
+
+BookingResult StockSession::returnLastBooking() {
+    BookingResult returned;
+    returned.status = BookingResult::Status::NothingToUndo;
+    if (!store_) {
+        messages_.notify(QString::fromStdString(catalogue_.text(store_text::kNothingToReturn)));
+        return returned;
+    }
+    returned = store_->returnLastBooking();
+    if (returned.status == BookingResult::Status::NothingToUndo)
+        messages_.notify(QString::fromStdString(catalogue_.text(store_text::kNothingToReturn)));
+    showRefusal(returned, std::nullopt);
+    return returned;
+}
+
+// What the store no longer has, line by line, under the heading, or why it failed. A refused
+// booking asks for a new plan.
+void StockSession::showRefusal(const BookingResult& result, std::optional<int> heading) {
+    if (result.status == BookingResult::Status::Failed) showError(result.error);
+    if (result.status != BookingResult::Status::StockChanged) return;
+    std::vector<std::string> lines;
+    if (heading) lines.push_back(catalogue_.text(*heading));
+    for (const Shortage& shortage : result.missing)
+        lines.push_back(shortageMessage(shortage, catalogue_));
+    lines.push_back(catalogue_.text(store_text::kNothingChanged));
+    if (heading) lines.push_back(catalogue_.text(store_text::kOptimiseAgain));
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    messages_.showError(text.join(QLatin1Char('\n')));
+}
+
+void StockSession::showError(const StoreError& error) {
+    messages_.showError(QString::fromStdString(storeErrorMessage(error, catalogue_)));
+}
+
+}  // namespace marlo

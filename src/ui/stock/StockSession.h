@@ -1,0 +1,54 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "i18n/StringCatalogue.h"
+#include "settings/SettingsStore.h"
+#include "stock/StockStore.h"
+#include "ui/common/WindowMessages.h"
+
+namespace marlo {
+
+// A window waits less than the command line for another workstation that holds the store: the
+// operator can try again.
+inline constexpr std::chrono::milliseconds kWindowLockWait{5000};
+
+// The main window's link to the stock store the settings name: opened at first use and kept for
+// the session, since Return to stock undoes a booking made through the same link. When the
+// settings name another store (the Stock window opened one), the link follows. Every failure is
+// shown in a message that says what went wrong; the store is unchanged.
+class StockSession {
+  public:
+    StockSession(SettingsStore& settings, const StringCatalogue& catalogue,
+                 WindowMessages& messages);
+    ~StockSession();
+
+    // The names of the store's materials; none, without a word, when the store is out of reach.
+    std::vector<std::string> materialNames();
+    // The material's stock, or nothing after a message (the store failed, the material is gone
+    // or holds no stock).
+    std::optional<MaterialStock> stockOf(const std::string& material);
+    // Takes a plan's stock out of the store; a refusal or failure has been shown when the result
+    // is not Done.
+    BookingResult book(const StockUsage& usage);
+    // Undoes the session's last booking; says what came of it.
+    BookingResult returnLastBooking();
+
+  private:
+    // The open store, or none: after a message unless `quiet`.
+    StockStore* store(bool quiet);
+    void showRefusal(const BookingResult& result, std::optional<int> heading);
+    void showError(const StoreError& error);
+
+    SettingsStore& settings_;
+    const StringCatalogue& catalogue_;
+    WindowMessages& messages_;
+    std::string url_;  // of the open store
+    std::unique_ptr<StockStore> store_;
+};
+
+}  // namespace marlo

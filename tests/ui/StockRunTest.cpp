@@ -1,0 +1,147 @@
+#include <QComboBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "WindowTest.h"
+#include "stock/StockStore.h"
+
+namespace marlo {
+namespace {
+
+// The window planning from a material of a real SQLite stock store, and booking the plan.
+// The stock: two 6000 rods at 30, 3000 rods without limit at 16, and an offcut of 2500. For
+// 2500 × 1 and 2900 × 2 the cheapest plan cuts the 2500 from the offcut and both 2900 from one
+// 6000 rod: price 30, one leftover of 200.
+class StockRunTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        storeLaterStart();
+        url = "sqlite:" + folder.filePath(QStringLiteral("stock.sqlite")).toStdString();
+        saveSetting(store, settings::kStockStore, url);
+        saveSetting(store, settings::kMaterial, "Profile");
+        saveSetting(store, settings::kCutThickness, "0");
+        saveMethodChoice(store, {OptimisationMethod::Search, 10});
+        ASSERT_FALSE(open()->replaceStock("Profile",
+                                          {{{6000, 2, 30.0, StockKind::Rod, ""},
+                                            {3000, std::nullopt, 16.0, StockKind::Rod, ""},
+                                            {2500, 1, std::nullopt, StockKind::Offcut, "A-7"}}},
+                                          100));
+    }
+
+    std::unique_ptr<StockStore> open() const { return std::move(*StockStore::open(url).value); }
+    StockList stockNow() const { return open()->stockOf("Profile").value->list; }
+
+    // A press within half a second after a run ended counts as a late stop press.
+    void optimise() {
+        QTest::qWait(550);
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("Command6")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 15000);
+    }
+    void typeJob() {
+        typeRow("2500", "1");
+        typeRow("2900", "2");
+    }
+    QString lastMessage() const {
+        return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
+    }
+
+    QTemporaryDir folder;
+    std::string url;
+};
+
+TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExactly) {
+    start();
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
+    EXPECT_EQ(label(QStringLiteral("StockLine")), "Stock: Profile – plan at the lowest price");
+    EXPECT_FALSE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
+    typeJob();
+    optimise();
+
+    EXPECT_EQ(
+        headers(grid(QStringLiteral("Grid2"))).mid(0, 6),
+        QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Rod length", "Dim1"}));
+    std::vector<QStringList> shown = rows(grid(QStringLiteral("Grid2")));
+    std::sort(shown.begin(), shown.end());
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].mid(1), QStringList({"1", "0", "1", "2500 A-7", "2500"}));
+    EXPECT_EQ(shown[1].mid(1), QStringList({"1", "200", "2", "6000", "2900", "2900"}));
+    EXPECT_EQ(label(QStringLiteral("LowerBoundCaption")), "Lower bound of the price");
+    EXPECT_EQ(label(QStringLiteral("LowerBoundValue")), QStringLiteral("30.00  \u2714"));
+    EXPECT_TRUE(label(QStringLiteral("StockTotals")).startsWith("Total price: 30.00\n"));
+    EXPECT_EQ(label(QStringLiteral("RunStatus")), "Lowest price from stock: finished");
+
+    // Booking takes the 6000 rod and the offcut, and keeps the leftover of 200 as a new offcut.
+    action(QStringLiteral("mnu_zauctovat"))->trigger();
+    EXPECT_TRUE(lastMessage().startsWith("Booked; new offcuts: R-")) << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().endsWith(" (200 mm)")) << lastMessage().toStdString();
+    StockList booked = stockNow();
+    ASSERT_EQ(booked.items.size(), 3u);
+    EXPECT_EQ(booked.items[0].quantity, 1);
+    EXPECT_EQ(booked.items[2].length, 200);
+    EXPECT_FALSE(action(QStringLiteral("mnu_zauctovat"))->isEnabled()) << "booked once only";
+
+    action(QStringLiteral("mnu_vratit"))->trigger();
+    EXPECT_EQ(lastMessage(), "The stock of the last booking has been returned.");
+    const StockList returned = stockNow();
+    ASSERT_EQ(returned.items.size(), 3u);
+    EXPECT_EQ(returned.items[0].quantity, 2);
+    EXPECT_EQ(returned.items[2].id, "A-7");
+    EXPECT_TRUE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
+}
+
+TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLengthRunsAsBefore) {
+    start();
+    typeJob();
+    optimise();
+    // Another workstation takes the offcut meanwhile: the booking is refused and changes nothing.
+    ASSERT_FALSE(open()->deleteOffcut("Profile", "A-7"));
+    action(QStringLiteral("mnu_zauctovat"))->trigger();
+    EXPECT_TRUE(lastMessage().startsWith(
+        "The stock has changed since the plan was made; nothing was booked:\n"))
+        << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().contains("A-7"));
+    EXPECT_TRUE(lastMessage().endsWith("Optimise again to plan from the stock as it is now."));
+    EXPECT_EQ(stockNow().items[0].quantity, 2);
+
+    // Stock too small for the list: the message names what stays uncut, and no plan is shown.
+    ASSERT_FALSE(open()->replaceStock("Profile", {{{6000, 1, 30.0, StockKind::Rod, ""}}}));
+    optimise();
+    EXPECT_TRUE(lastMessage().startsWith("The stock does not hold the whole list"))
+        << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().contains("Stock missing, at least (mm): "))
+        << lastMessage().toStdString();
+    EXPECT_FALSE(window->resultPresent());
+    EXPECT_EQ(grid(QStringLiteral("Grid2"))->rowCount(), 0);
+
+    // Back to the single rod length: no stock line, no stock column, the method as chosen. A
+    // trim that leaves no rod is refused; one that does is kept and counts as waste.
+    withDialog([this] { QTest::mouseClick(find<QToolButton>("Command7_8"), Qt::LeftButton); },
+               [this](QDialog* dialog) {
+                   dialog->findChild<QComboBox*>(QStringLiteral("StockChoice"))->setCurrentIndex(0);
+                   auto* trim = dialog->findChild<QLineEdit*>(QStringLiteral("TrimBox"));
+                   auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+                   trim->setText(QStringLiteral("3000"));
+                   ok->click();
+                   EXPECT_EQ(lastMessage(), "The trim at both ends is longer than the rod.");
+                   EXPECT_TRUE(dialog->isVisible());
+                   trim->setText(QStringLiteral("50"));
+                   ok->click();
+               });
+    EXPECT_EQ(readSetting(store, settings::kMaterial), "");
+    EXPECT_EQ(readSetting(store, settings::kTrim), "50");
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
+    optimise();
+    EXPECT_EQ(headers(grid(QStringLiteral("Grid2"))).mid(0, 5),
+              QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Dim1"}));
+    EXPECT_EQ(label(QStringLiteral("RunStatus")), "Rod-by-rod search: finished");
+    // Two rods of 6000, 5900 usable: 8300 mm of pieces in 12000 mm of rods, the trim wasted too
+    // (of the usable length alone it would read 70.34).
+    EXPECT_EQ(label(QStringLiteral("Label4_1")), "2");
+    EXPECT_EQ(label(QStringLiteral("Label4_7")), "69.17");
+    EXPECT_EQ(label(QStringLiteral("LowerBoundCaption")), "Lower bound (rods)");
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("StockTotals"))->isVisible());
+}
+
+}  // namespace
+}  // namespace marlo
