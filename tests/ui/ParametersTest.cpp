@@ -230,11 +230,22 @@ TEST_F(Parameters, methodGroups_fewestRodsDisablesTheSearchSwitchesButNotTheSort
         clickControl(control<QRadioButton>("Option1_1"));
         EXPECT_FALSE(text(1)->isEnabled());
 
-        // Chosen again, the fewest-rods method is kept with the switches as they were set.
+        EXPECT_FALSE(control<QLineEdit>("Threads")->isEnabled());
+
+        // Chosen again, the fewest-rods method is kept with the switches as they were set; its
+        // threads run from 0 (every core) to 256.
         control<QRadioButton>("MethodFewestRods")->click();
+        auto* threads = control<QLineEdit>("Threads");
+        EXPECT_EQ(threads->text(), "0");
+        threads->setText(QStringLiteral("300"));
+        clickControl(control<QPushButton>("Command1"));
+        EXPECT_EQ(dialogs.messages.size(), 1u);
+        threads->setText(QStringLiteral("2"));
+        dialogs.messages.clear();
         clickControl(control<QPushButton>("Command1"));
     });
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(readSetting(store, settings::kThreads), "2");
     EXPECT_EQ(readSetting(store, settings::kMethod), "1");
     EXPECT_EQ(readSetting(store, settings::kStartMethod), "0");
     EXPECT_EQ(readSetting(store, settings::kWasteBordersMode), "1");

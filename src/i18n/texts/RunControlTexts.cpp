@@ -23,6 +23,7 @@ const std::vector<CatalogueRow>& runControlTexts() {
         {"Oddialiť", "Verkleinern", "Zoom out", "Oddálit", "Uitzoomen"},  // 1029
         {"Skutočná veľkosť", "Originalgröße", "Actual size", "Skutečná velikost", "Werkelijke grootte"},  // 1030
         {"Platí pre obe metódy", "Gilt für beide Methoden", "Applies to both methods", "Platí pro obě metody", "Geldt voor beide methoden"},  // 1031
+        {"Vlákna (0: všetky jadrá)", "Threads (0: alle Kerne)", "Threads (0: all cores)", "Vlákna (0: všechna jádra)", "Threads (0: alle kernen)"},  // 1032
     };
     // clang-format on
     return rows;

@@ -15,5 +15,6 @@ inline constexpr int kZoomIn = 1028;           // "Zoom in"
 inline constexpr int kZoomOut = 1029;          // "Zoom out"
 inline constexpr int kActualSize = 1030;       // "Actual size"
 inline constexpr int kBothMethods = 1031;      // tooltip: the switch serves both methods
+inline constexpr int kThreads = 1032;          // the fewest-rods method's threads
 
 }  // namespace marlo::run_text

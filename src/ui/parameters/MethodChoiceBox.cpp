@@ -6,7 +6,9 @@
 #include <QRadioButton>
 
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/RunControlTexts.h"
 #include "model/NumericText.h"
+#include "settings/ProgramSettings.h"
 #include "ui/common/EntryBoxes.h"
 #include "ui/common/Twips.h"
 
@@ -40,17 +42,30 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
     SelectAllOnFocus::install(timeLimit_);
     ArrowKeysStepValue::install(timeLimit_);
 
+    threadsCaption_ = new QLabel(text(run_text::kThreads), this);
+    threads_ = new QLineEdit(QString::number(shown.threads), this);
+    threads_->setObjectName(QStringLiteral("Threads"));
+    threads_->setAlignment(Qt::AlignRight);
+    threads_->setFixedWidth(pixels(kBoxTwips));
+    threadsCaption_->setBuddy(threads_);
+    SelectAllOnFocus::install(threads_);
+    ArrowKeysStepValue::install(threads_);
+
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(pixels(180));
     layout->addWidget(search_, 0, 0, 1, 2);
     layout->addWidget(fewestRods_, 1, 0, 1, 2);
     layout->addWidget(timeLimitCaption_, 2, 0);
     layout->addWidget(timeLimit_, 2, 1);
+    layout->addWidget(threadsCaption_, 3, 0);
+    layout->addWidget(threads_, 3, 1);
     layout->setColumnStretch(0, 1);
 
     (shown.method == OptimisationMethod::FewestRods ? fewestRods_ : search_)->setChecked(true);
     timeLimit_->setEnabled(fewestRods_->isChecked());
+    threads_->setEnabled(fewestRods_->isChecked());
     connect(fewestRods_, &QRadioButton::toggled, timeLimit_, &QLineEdit::setEnabled);
+    connect(fewestRods_, &QRadioButton::toggled, threads_, &QLineEdit::setEnabled);
     connect(fewestRods_, &QRadioButton::toggled, this, &MethodChoiceBox::fewestRodsChosen);
 }
 
@@ -65,6 +80,8 @@ void MethodChoiceBox::setMethodFixed(bool fixed) {
     }
     search_->setEnabled(!fixed);
     fewestRods_->setEnabled(!fixed);
+    // Plans from stock are made on one thread.
+    threads_->setEnabled(!fixed && fewestRods_->isChecked());
 }
 
 bool MethodChoiceBox::timeLimitAccepted() const {
@@ -72,11 +89,17 @@ bool MethodChoiceBox::timeLimitAccepted() const {
     return seconds && *seconds >= 1;
 }
 
+bool MethodChoiceBox::threadsAccepted() const {
+    const std::optional<int16_t> threads = toInt16(threads_->text().toStdString());
+    return threads && *threads >= 0 && *threads <= settings::kMostThreads;
+}
+
 MethodChoice MethodChoiceBox::chosen() const {
     MethodChoice choice = shown_;
     const bool search = fixed_ ? searchBeforeFixed_ : search_->isChecked();
     choice.method = search ? OptimisationMethod::Search : OptimisationMethod::FewestRods;
     if (timeLimitAccepted()) choice.timeLimitSeconds = *toInt16(timeLimit_->text().toStdString());
+    if (threadsAccepted()) choice.threads = *toInt16(threads_->text().toStdString());
     return choice;
 }
 

@@ -23,7 +23,10 @@ class MethodChoiceBox : public QGroupBox {
     QLineEdit* timeLimitBox() const { return timeLimit_; }
     // Whether the time limit is a whole number of seconds from 1 to 32767.
     bool timeLimitAccepted() const;
-    // The choice as shown; the time limit only when accepted.
+    // The threads box, and whether it holds a number from 0 (all cores) to 256.
+    QLineEdit* threadsBox() const { return threads_; }
+    bool threadsAccepted() const;
+    // The choice as shown; the time limit and threads only when accepted.
     MethodChoice chosen() const;
     // A run from stock always uses the exact method with its time limit: the choice between the
     // methods then shows it, disabled, and keeps the one made for runs on the single rod length.
@@ -38,6 +41,8 @@ class MethodChoiceBox : public QGroupBox {
     QRadioButton* fewestRods_;
     QLabel* timeLimitCaption_;
     QLineEdit* timeLimit_;
+    QLabel* threadsCaption_;
+    QLineEdit* threads_;
     MethodChoice shown_;
     bool fixed_ = false;
     bool searchBeforeFixed_ = false;  // the choice made before the method was fixed

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "i18n/texts/RunControlTexts.h"
 #include "i18n/texts/StockListTexts.h"
@@ -265,10 +266,14 @@ void ParametersDialog::storeAndAccept() {
         if (!check(box)) return;
     }
     if (!check(stockChoiceBox_->trimBox()) || !trimFitsRod()) return;
-    if (!methodChoiceBox_->timeLimitAccepted()) {
+    for (auto [accepted, box] : {std::pair{methodChoiceBox_->timeLimitAccepted(),
+                                           methodChoiceBox_->timeLimitBox()},
+                                 std::pair{methodChoiceBox_->threadsAccepted(),
+                                           methodChoiceBox_->threadsBox()}}) {
+        if (accepted) continue;
         showValueError();
-        methodChoiceBox_->timeLimitBox()->setFocus();
-        methodChoiceBox_->timeLimitBox()->selectAll();
+        box->setFocus();
+        box->selectAll();
         return;
     }
     for (int i = 0; i < 4; ++i) {

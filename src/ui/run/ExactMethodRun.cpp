@@ -24,12 +24,13 @@ std::atomic<int> workingSolvers{0};
 }  // namespace
 
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,
-                           std::chrono::seconds timeLimit) {
-    return [solver = std::move(solver), cutting = cuttingParameters(parameters), timeLimit](
+                           const MethodChoice& choice) {
+    return [solver = std::move(solver), cutting = cuttingParameters(parameters), choice](
                const PieceList& pieces, const std::atomic<bool>& stop,
                const std::function<void(const MethodResult&)>& better) {
         FewestRodsOptions options;
-        options.timeLimit = timeLimit;
+        options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
+        options.threads = choice.threads;
         options.stop = &stop;
         options.progress = [&better](const FewestRodsResult& found) {
             better(fewestRodsMethodResult(found));

@@ -21,9 +21,10 @@ using ExactSolve =
     std::function<MethodResult(const PieceList& pieces, const std::atomic<bool>& stop,
                                const std::function<void(const MethodResult&)>& better)>;
 
-// The fewest-rods method on rods of the parameters' usable length.
+// The fewest-rods method on rods of the parameters' usable length, with the choice's time limit
+// and threads.
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,
-                           std::chrono::seconds timeLimit);
+                           const MethodChoice& choice);
 // The plan from a stock list at the lowest price.
 ExactSolve stockSolve(const JobParameters& parameters, const StockList& stock,
                       std::chrono::seconds timeLimit);

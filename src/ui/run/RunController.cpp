@@ -178,8 +178,9 @@ void RunController::runExact(std::unique_ptr<PieceList> pieces,
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(40));
     const std::chrono::seconds timeLimit(state_.methodChoice.timeLimitSeconds);
-    ExactSolve solve = stock ? stockSolve(state_.parameters, stock->list, timeLimit)
-                             : fewestRodsSolve(fewestRodsSolver_, state_.parameters, timeLimit);
+    ExactSolve solve =
+        stock ? stockSolve(state_.parameters, stock->list, timeLimit)
+              : fewestRodsSolve(fewestRodsSolver_, state_.parameters, state_.methodChoice);
     exactRun_ = new ExactMethodRun(std::move(solve), std::move(pieces), timeLimit, this);
     connect(exactRun_, &ExactMethodRun::progressed, this, &RunController::showExactProgress);
     connect(exactRun_, &ExactMethodRun::finished, this, [this] {
