@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/common/NumericEntry.h"
+#include "ui/common/Twips.h"
 
 namespace marlo {
 
@@ -51,6 +52,17 @@ bool EnterClicksButton::eventFilter(QObject* watched, QEvent* event) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     static_cast<QAbstractButton*>(watched)->click();
     return true;
+}
+
+QLineEdit* numberBox(const QString& name, int value, QWidget* parent) {
+    constexpr int kBoxTwips = 1000;
+    auto* box = new QLineEdit(QString::number(value), parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(pixels(kBoxTwips));
+    SelectAllOnFocus::install(box);
+    ArrowKeysStepValue::install(box);
+    return box;
 }
 
 }  // namespace marlo

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QAbstractButton;
 class QLineEdit;
+class QWidget;
 
 namespace marlo {
 
@@ -45,5 +47,10 @@ class EnterClicksButton : public QObject {
   private:
     using QObject::QObject;
 };
+
+// A box of the parameters dialog for a whole number: right-aligned, of the dialog's box width,
+// named `name`, holding `value`; it selects its text when it gets the focus and steps with the
+// arrow keys.
+QLineEdit* numberBox(const QString& name, int value, QWidget* parent);
 
 }  // namespace marlo

@@ -14,12 +14,6 @@
 
 namespace marlo {
 
-namespace {
-
-constexpr int kBoxTwips = 1000;
-
-}  // namespace
-
 MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodChoice& shown,
                                  QWidget* parent)
     : QGroupBox(parent), shown_(shown) {
@@ -34,22 +28,12 @@ MethodChoiceBox::MethodChoiceBox(const StringCatalogue& catalogue, const MethodC
     fewestRods_->setObjectName(QStringLiteral("MethodFewestRods"));
     for (QRadioButton* option : {search_, fewestRods_}) option->setFocusPolicy(Qt::TabFocus);
     timeLimitCaption_ = new QLabel(text(fewest_text::kTimeLimit), this);
-    timeLimit_ = new QLineEdit(QString::number(shown.timeLimitSeconds), this);
-    timeLimit_->setObjectName(QStringLiteral("TimeLimit"));
-    timeLimit_->setAlignment(Qt::AlignRight);
-    timeLimit_->setFixedWidth(pixels(kBoxTwips));
+    timeLimit_ = numberBox(QStringLiteral("TimeLimit"), shown.timeLimitSeconds, this);
     timeLimitCaption_->setBuddy(timeLimit_);
-    SelectAllOnFocus::install(timeLimit_);
-    ArrowKeysStepValue::install(timeLimit_);
 
     threadsCaption_ = new QLabel(text(run_text::kThreads), this);
-    threads_ = new QLineEdit(QString::number(shown.threads), this);
-    threads_->setObjectName(QStringLiteral("Threads"));
-    threads_->setAlignment(Qt::AlignRight);
-    threads_->setFixedWidth(pixels(kBoxTwips));
+    threads_ = numberBox(QStringLiteral("Threads"), shown.threads, this);
     threadsCaption_->setBuddy(threads_);
-    SelectAllOnFocus::install(threads_);
-    ArrowKeysStepValue::install(threads_);
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(pixels(180));

@@ -13,12 +13,6 @@
 
 namespace marlo {
 
-namespace {
-
-constexpr int kBoxTwips = 1000;
-
-}  // namespace
-
 StockChoiceBox::StockChoiceBox(const StringCatalogue& catalogue,
                                const std::vector<std::string>& materials, const std::string& chosen,
                                int16_t trim, QWidget* parent)
@@ -43,13 +37,8 @@ StockChoiceBox::StockChoiceBox(const StringCatalogue& catalogue,
     stockCaption_->setBuddy(stock_);
 
     trimCaption_ = new QLabel(text(stock_text::kTrim), this);
-    trim_ = new QLineEdit(QString::number(trim), this);
-    trim_->setObjectName(QStringLiteral("TrimBox"));
-    trim_->setAlignment(Qt::AlignRight);
-    trim_->setFixedWidth(pixels(kBoxTwips));
+    trim_ = numberBox(QStringLiteral("TrimBox"), trim, this);
     trimCaption_->setBuddy(trim_);
-    SelectAllOnFocus::install(trim_);
-    ArrowKeysStepValue::install(trim_);
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(pixels(180));
