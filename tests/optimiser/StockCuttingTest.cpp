@@ -10,6 +10,8 @@
 #include "optimiser/StockTotals.h"
 #include "optimiser/fewest/StockArcFlow.h"
 #include "optimiser/fewest/StockCutting.h"
+#include "optimiser/fewest/StockFirstFit.h"
+#include "optimiser/fewest/StockTightestFill.h"
 
 namespace marlo {
 namespace {
@@ -144,6 +146,31 @@ TEST(StockCutting, rodChoicesPricedWithin_listEveryChoiceThatHoldsThePieces) {
     const fewest::StockInstance withOffcut =
         fewest::stockInstanceOf(*pieceList({{2500, 4}}), parameters(6000, 0), stock);
     EXPECT_EQ(fewest::rodChoicesPricedWithin(withOffcut, 9.0, 12.0, 10), (Choices{{1, 1, 1}}));
+}
+
+TEST(StockCutting, tightestFill_cutsFromFewRodsWhereFirstFitLeavesPieces) {
+    // Two rods of 1000 hold 500 300 200 and 400 300 300 exactly. Longest first, first fit puts
+    // 500 400 into one and 300 300 300 into the other and has no room left for 200; the rods
+    // filled as fully as the pieces allow, with a free offcut first, cut everything.
+    StockList stock;
+    stock.items = {rod(1000, 2), offcut(700, "R-1")};
+    const fewest::StockInstance instance = fewest::stockInstanceOf(
+        *pieceList({{500, 1}, {400, 1}, {300, 3}, {200, 1}}), parameters(1000, 0), stock);
+    std::vector<int32_t> demand, available;
+    for (const fewest::ItemType& type : instance.types) demand.push_back(type.demand);
+    for (const fewest::StockBin& bin : instance.bins) available.push_back(bin.available);
+    available[1] = 0;  // the offcut
+    EXPECT_FALSE(fewest::cheapestFirstFit(instance, demand, available).complete());
+    const fewest::StockPacking tight = fewest::tightestFill(instance, demand, available);
+    EXPECT_TRUE(tight.complete());
+    EXPECT_EQ(tight.rodCount(), 2);
+
+    // A free offcut is filled first, with 500 200; the rods cut the rest.
+    available[1] = 1;
+    const fewest::StockPacking withOffcut = fewest::tightestFill(instance, demand, available);
+    EXPECT_TRUE(withOffcut.complete());
+    EXPECT_EQ(fewest::priceOf(instance, withOffcut), 2.0);
+    EXPECT_EQ(withOffcut.columns.front().bin, 1u);
 }
 
 TEST(StockCutting, trimAndCutThickness_shortenEveryRod) {

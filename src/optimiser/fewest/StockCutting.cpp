@@ -11,6 +11,7 @@
 #include "optimiser/fewest/StockColumnGeneration.h"
 #include "optimiser/fewest/StockFirstFit.h"
 #include "optimiser/fewest/StockRestrictedMaster.h"
+#include "optimiser/fewest/StockTightestFill.h"
 
 namespace marlo {
 
@@ -22,9 +23,10 @@ constexpr double kRelaxationShare = 0.4;
 constexpr double kDiveShare = 0.25;
 constexpr double kChoicesShare = 0.4;
 constexpr double kRestrictedMasterShare = 0.15;
-// Fewer patterns only break ties: they get little time, also when much is left.
+// Fewer rods at a proven price, and fewer patterns, only break ties: they get little time, also
+// when much is left.
 constexpr double kPatternsShare = 0.1;
-constexpr double kMostPatternsSeconds = 0.3;
+constexpr double kMostTieBreakSeconds = 0.3;
 constexpr double kTolerance = 1e-6;
 
 class StockSolver {
@@ -61,7 +63,8 @@ class StockSolver {
     void roundAndFill(const StockColumnGeneration& lp, const StockInstance& within,
                       const StockColumnGeneration::Solution& solution);
     void dive(StockColumnGeneration& lp, const StockInstance& within, const Deadline& deadline);
-    void diveToCheaperRodChoices(const Deadline& deadline);
+    void searchCheaperRodChoices(const Deadline& deadline);
+    double choicePrice(const std::vector<int32_t>& rods) const;
 
     const JobParameters& parameters_;
     const StockList& stock_;
@@ -97,6 +100,12 @@ void StockSolver::raiseBound(double bound) {
     if (best_) report();
 }
 
+double StockSolver::choicePrice(const std::vector<int32_t>& rods) const {
+    double price = 0.0;
+    for (size_t b = 0; b < rods.size(); ++b) price += rods[b] * instance_.bins[b].price;
+    return price;
+}
+
 std::vector<int32_t> StockSolver::fullDemand() const {
     std::vector<int32_t> demand;
     for (const ItemType& type : instance_.types) demand.push_back(type.demand);
@@ -128,9 +137,12 @@ void StockSolver::roundAndFill(const StockColumnGeneration& lp, const StockInsta
             left = std::max(0, left - rods * e.count);
         }
     }
-    const StockPacking rest = cheapestFirstFit(within, demand, available);
-    for (size_t c = 0; c < rest.columns.size(); ++c) packing.add(rest.columns[c], rest.rods[c]);
-    offer(withoutSurplus(instance_, packing));
+    for (const StockPacking& rest :
+         {cheapestFirstFit(within, demand, available), tightestFill(within, demand, available)}) {
+        StockPacking filled = packing;
+        for (size_t c = 0; c < rest.columns.size(); ++c) filled.add(rest.columns[c], rest.rods[c]);
+        offer(withoutSurplus(instance_, filled));
+    }
 }
 
 // Fixes the column whose rods are nearest above a whole number at that number, solves the
@@ -162,22 +174,25 @@ void StockSolver::dive(StockColumnGeneration& lp, const StockInstance& within,
 
 // Every plan cheaper than the best lies in one of the choices of rods priced from the bound up to
 // the best plan's price that hold the pieces. Most gaps are a step of these choices wide, and the
-// plain dive, drawn to the relaxation's mix of rods, misses the choice at the bound: a dive
-// limited to each choice's rods, cheapest first, looks for a plan there.
-void StockSolver::diveToCheaperRodChoices(const Deadline& deadline) {
+// plain dive, drawn to the relaxation's mix of rods, misses the choice at the bound: cheapest
+// first, the relaxation limited to each choice's rods either shows that they cannot hold the
+// pieces, which raises the bound to the next choice's price, or leads a dive to a plan there.
+void StockSolver::searchCheaperRodChoices(const Deadline& deadline) {
     constexpr size_t kMostChoices = 64;
     const std::vector<std::vector<int32_t>> choices =
         rodChoicesPricedWithin(instance_, priceBound_, priceOf(instance_, *best_), kMostChoices);
+    bool cheaperRuledOut = true;  // no choice before this one holds the pieces
     for (size_t choice = 0; choice < choices.size(); ++choice) {
         if (proven() || deadline.passed()) return;
         const std::vector<int32_t>& rods = choices[choice];
         StockInstance within = instance_;
-        double price = 0.0;
+        int rodCount = 0;
         for (size_t b = 0; b < within.bins.size(); ++b) {
             within.bins[b].available = rods[b];
             within.bins[b].limited = true;
-            price += rods[b] * within.bins[b].price;
+            rodCount += rods[b];
         }
+        const double price = choicePrice(rods);
         if (price >= priceOf(instance_, *best_)) return;
         StockColumnGeneration lp(within);
         for (const StockColumn& column : lp_->columns()) lp.addColumn(column);
@@ -186,6 +201,20 @@ void StockSolver::diveToCheaperRodChoices(const Deadline& deadline) {
         // a plan of its columns.
         const Deadline slice =
             deadline.within(deadline.secondsLeft() / static_cast<double>(choices.size() - choice));
+        const StockColumnGeneration::Solution relaxation = lp.solve(slice);
+        steps_ += static_cast<uint64_t>(lp.pricings());
+        for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
+            lp_->addColumn(lp.columns()[c]);
+        // Every complete plan within the choice costs at most its price and tie-breaks.
+        const double mostCost = price + rodTieBreak(instance_) * rodCount;
+        if (relaxation.lowerBound > mostCost + kTolerance * (1.0 + mostCost)) {
+            if (cheaperRuledOut)
+                raiseBound(choice + 1 < choices.size() ? choicePrice(choices[choice + 1])
+                           : choices.size() < kMostChoices ? priceOf(instance_, *best_)
+                                                           : price);
+            continue;
+        }
+        cheaperRuledOut = false;
         const double before = priceOf(instance_, *best_);
         dive(lp, within, slice);
         steps_ += static_cast<uint64_t>(lp.pricings());
@@ -256,13 +285,14 @@ StockPlanResult StockSolver::run() {
     dive(*lp_, instance_, deadline_.within(kDiveShare * deadline_.secondsLeft()));
     steps_ += static_cast<uint64_t>(lp_->pricings());
     if (best_->complete())
-        diveToCheaperRodChoices(deadline_.within(kChoicesShare * deadline_.secondsLeft()));
+        searchCheaperRodChoices(deadline_.within(kChoicesShare * deadline_.secondsLeft()));
     // The columns' own plan also settles ties of price in fewer rods, so it runs when proven too,
     // unless the plan already has the fewest rods any plan has.
     if (!deadline_.passed() && !(proven() && best_->rodCount() <= leastRods_)) {
+        const double share = kRestrictedMasterShare * deadline_.secondsLeft();
         const std::optional<StockPacking> restricted = planFromColumns(
             instance_, lp_->columns(), uncutPrice(), *best_, leastRods_, enoughCost(),
-            deadline_.within(kRestrictedMasterShare * deadline_.secondsLeft()));
+            deadline_.within(proven() ? std::min(share, kMostTieBreakSeconds) : share));
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
@@ -281,7 +311,7 @@ StockPlanResult StockSolver::run() {
         const std::optional<StockPacking> fewer = planWithFewerPatterns(
             instance_, columns, *best_,
             deadline_.within(
-                std::min(kPatternsShare * deadline_.secondsLeft(), kMostPatternsSeconds)));
+                std::min(kPatternsShare * deadline_.secondsLeft(), kMostTieBreakSeconds)));
         if (fewer) offer(*fewer);
     }
     return result();
