@@ -64,6 +64,7 @@ class StockSolver {
                       const StockColumnGeneration::Solution& solution);
     void dive(StockColumnGeneration& lp, const StockInstance& within, const Deadline& deadline);
     void searchCheaperRodChoices(const Deadline& deadline);
+    void searchRodChoicesOnce(const Deadline& deadline);
     double choicePrice(const std::vector<int32_t>& rods) const;
 
     const JobParameters& parameters_;
@@ -178,6 +179,15 @@ void StockSolver::dive(StockColumnGeneration& lp, const StockInstance& within,
 // first, the relaxation limited to each choice's rods either shows that they cannot hold the
 // pieces, which raises the bound to the next choice's price, or leads a dive to a plan there.
 void StockSolver::searchCheaperRodChoices(const Deadline& deadline) {
+    // A cheaper plan leaves fewer choices below it, with more time each: another pass.
+    while (!proven() && !deadline.passed()) {
+        const double before = priceOf(instance_, *best_);
+        searchRodChoicesOnce(deadline);
+        if (priceOf(instance_, *best_) == before) return;
+    }
+}
+
+void StockSolver::searchRodChoicesOnce(const Deadline& deadline) {
     constexpr size_t kMostChoices = 64;
     const std::vector<std::vector<int32_t>> choices =
         rodChoicesPricedWithin(instance_, priceBound_, priceOf(instance_, *best_), kMostChoices);
@@ -185,6 +195,8 @@ void StockSolver::searchCheaperRodChoices(const Deadline& deadline) {
     for (size_t choice = 0; choice < choices.size(); ++choice) {
         if (proven() || deadline.passed()) return;
         const std::vector<int32_t>& rods = choices[choice];
+        const double price = choicePrice(rods);
+        if (price >= priceOf(instance_, *best_)) return;
         StockInstance within = instance_;
         int rodCount = 0;
         for (size_t b = 0; b < within.bins.size(); ++b) {
@@ -192,37 +204,36 @@ void StockSolver::searchCheaperRodChoices(const Deadline& deadline) {
             within.bins[b].limited = true;
             rodCount += rods[b];
         }
-        const double price = choicePrice(rods);
-        if (price >= priceOf(instance_, *best_)) return;
         StockColumnGeneration lp(within);
         for (const StockColumn& column : lp_->columns()) lp.addColumn(column);
         if (leastRods_ > 0) lp.requireRods(leastRods_);
-        // Each choice gets an equal share of the time left; what its dive leaves, CBC gets for
-        // a plan of its columns.
+        // Each choice still cheaper than the best gets an equal share of the time left; what its
+        // dive leaves, CBC gets for a plan of its columns.
+        const auto cheaper = std::count_if(choices.begin() + static_cast<std::ptrdiff_t>(choice),
+                                           choices.end(), [&](const std::vector<int32_t>& c) {
+                                               return choicePrice(c) < priceOf(instance_, *best_);
+                                           });
         const Deadline slice =
-            deadline.within(deadline.secondsLeft() / static_cast<double>(choices.size() - choice));
+            deadline.within(deadline.secondsLeft() / static_cast<double>(cheaper));
         const StockColumnGeneration::Solution relaxation = lp.solve(slice);
-        steps_ += static_cast<uint64_t>(lp.pricings());
-        for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
-            lp_->addColumn(lp.columns()[c]);
         // Every complete plan within the choice costs at most its price and tie-breaks.
         const double mostCost = price + rodTieBreak(instance_) * rodCount;
         if (relaxation.lowerBound > mostCost + kTolerance * (1.0 + mostCost)) {
             if (cheaperRuledOut)
-                raiseBound(choice + 1 < choices.size() ? choicePrice(choices[choice + 1])
+                raiseBound(choice + 1 < choices.size()     ? choicePrice(choices[choice + 1])
                            : choices.size() < kMostChoices ? priceOf(instance_, *best_)
                                                            : price);
-            continue;
+        } else {
+            cheaperRuledOut = false;
+            const double before = priceOf(instance_, *best_);
+            dive(lp, within, slice);
+            if (priceOf(instance_, *best_) == before && !slice.passed()) {
+                const std::optional<StockPacking> restricted = planFromColumns(
+                    within, lp.columns(), uncutPrice(), *best_, leastRods_, enoughCost(), slice);
+                if (restricted) offer(*restricted);
+            }
         }
-        cheaperRuledOut = false;
-        const double before = priceOf(instance_, *best_);
-        dive(lp, within, slice);
         steps_ += static_cast<uint64_t>(lp.pricings());
-        if (priceOf(instance_, *best_) == before && !slice.passed()) {
-            const std::optional<StockPacking> restricted = planFromColumns(
-                within, lp.columns(), uncutPrice(), *best_, leastRods_, enoughCost(), slice);
-            if (restricted) offer(*restricted);
-        }
         for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
             lp_->addColumn(lp.columns()[c]);
     }

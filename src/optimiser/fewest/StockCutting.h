@@ -46,9 +46,10 @@ struct StockPlanOptions {
 
 // Plans the prepared pieces (at least one) from the stock list at the lowest total price within
 // the rows' quantities, and proves a lower bound on that price: a first-fit plan, the linear
-// relaxation by column generation with one pricing problem per stock row, dives within the
-// choices of rods that could cost less, the cheapest plan of its columns, and an exact arc-flow
-// model over every stock length until the time is up. Of plans of equal price the one with fewer
+// relaxation by column generation with one pricing problem per stock row, then the choices of
+// rods that could cost less, cheapest first: each either ruled out by its relaxation, which raises
+// the bound, or searched by a dive; the cheapest plan of its columns, and an exact arc-flow model
+// over every stock length until the time is up. Of plans of equal price the one with fewer
 // rods is preferred, then the one with fewer patterns. Each rod holds pieces whose lengths plus
 // (count - 1) cuts fit its usable length: its length less the trim at both ends.
 StockPlanResult planFromStock(const PieceList& pieces, const JobParameters& parameters,

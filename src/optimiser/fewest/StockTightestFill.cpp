@@ -40,8 +40,8 @@ class SubsetSums {
             }
         }
         for (size_t sum = 1; sum < fullest_.size(); ++sum)
-            fullest_[sum] = reachedBy_[sum] != kUnreached ? static_cast<int32_t>(sum)
-                                                           : fullest_[sum - 1];
+            fullest_[sum] =
+                reachedBy_[sum] != kUnreached ? static_cast<int32_t>(sum) : fullest_[sum - 1];
     }
 
     // The largest sum within `capacity` (at most the one the sums were made for).
@@ -51,7 +51,8 @@ class SubsetSums {
 
     void addPiecesOf(int32_t sum, Pattern& pattern) const {
         while (sum > 0) {
-            const Bundle& bundle = bundles_[static_cast<size_t>(reachedBy_[static_cast<size_t>(sum)])];
+            const Bundle& bundle =
+                bundles_[static_cast<size_t>(reachedBy_[static_cast<size_t>(sum)])];
             addPieces(pattern, bundle.type, bundle.count);
             sum -= bundle.weight;
         }
