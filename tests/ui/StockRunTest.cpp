@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -88,6 +90,39 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     EXPECT_EQ(returned.items[0].quantity, 2);
     EXPECT_EQ(returned.items[2].id, "A-7");
     EXPECT_TRUE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
+}
+
+TEST_F(StockRunTest, storeOutOfReach_isNotAskedAgainByEachParametersDialog_butByARun) {
+    // The store cannot be made while a plain file stands where its folder would be.
+    const QString blocked = folder.filePath(QStringLiteral("blocked"));
+    ASSERT_TRUE(QFile(blocked).open(QIODevice::WriteOnly));
+    const QString path = blocked + QStringLiteral("/stock.sqlite");
+    saveSetting(store, settings::kStockStore, "sqlite:" + path.toStdString());
+    start();
+    const auto materialsListed = [this] {
+        int listed = 0;
+        withDialog([this] { QTest::mouseClick(find<QToolButton>("Command7_8"), Qt::LeftButton); },
+                   [&](QDialog* dialog) {
+                       listed =
+                           dialog->findChild<QComboBox*>(QStringLiteral("StockChoice"))->count();
+                       dialog->reject();
+                   });
+        return listed;
+    };
+    const int outOfReach = materialsListed();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The way is free again, yet the next dialog does not wait for the store once more.
+    ASSERT_TRUE(QFile::remove(blocked));
+    EXPECT_EQ(materialsListed(), outOfReach);
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    // A run asks for the store at once: it is made, empty, and says so.
+    typeJob();
+    optimise();
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(dialogs.messages.empty());
+    EXPECT_FALSE(window->resultPresent());
 }
 
 TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLengthRunsAsBefore) {

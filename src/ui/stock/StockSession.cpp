@@ -18,8 +18,13 @@ StockStore* StockSession::store(bool quiet) {
     const std::string url = configuredStoreUrl(settings_);
     if (store_ && url == url_) return store_.get();
     store_.reset();
+    if (quiet && url == failedUrl_ &&
+        std::chrono::steady_clock::now() - failedAt_ < kQuietRetryAfter)
+        return nullptr;
     StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
     if (!opened.value) {
+        failedUrl_ = url;
+        failedAt_ = std::chrono::steady_clock::now();
         if (!quiet)
             messages_.showError(
                 QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
@@ -27,6 +32,7 @@ StockStore* StockSession::store(bool quiet) {
     }
     store_ = std::move(*opened.value);
     url_ = url;
+    failedUrl_.clear();
     return store_.get();
 }
 

@@ -17,6 +17,11 @@ namespace marlo {
 // operator can try again.
 inline constexpr std::chrono::milliseconds kWindowLockWait{5000};
 
+// A server out of reach makes every attempt to connect wait for its timeout: a store that failed
+// to open is not tried again quietly (for the Parameters dialog's list of materials) for a while.
+// What the operator asks for (a run, a booking) tries again at once.
+inline constexpr std::chrono::seconds kQuietRetryAfter{60};
+
 // The main window's link to the stock store the settings name: opened at first use and kept for
 // the session, since Return to stock undoes a booking made through the same link. When the
 // settings name another store (the Stock window opened one), the link follows. Every failure is
@@ -27,7 +32,8 @@ class StockSession {
                  WindowMessages& messages);
     ~StockSession();
 
-    // The names of the store's materials; none, without a word, when the store is out of reach.
+    // The names of the store's materials; none, without a word, when the store is out of reach
+    // or was shortly before.
     std::vector<std::string> materialNames();
     // The material's stock, or nothing after a message (the store failed, the material is gone
     // or holds no stock).
@@ -49,6 +55,8 @@ class StockSession {
     WindowMessages& messages_;
     std::string url_;  // of the open store
     std::unique_ptr<StockStore> store_;
+    std::string failedUrl_;  // of the last store that failed to open
+    std::chrono::steady_clock::time_point failedAt_;
 };
 
 }  // namespace marlo
