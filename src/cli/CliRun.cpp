@@ -274,7 +274,7 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
         const int diagramStatus =
             writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
         const int sawStatus = writeSawOutputs(
-            options, read.job, plan, parameters, plan.stock,
+            options, read.job, plan, parameters,
             material ? material->offcutLabels(outcome.newOffcuts) : std::vector<OffcutLabel>{},
             catalogue, err);
         status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);

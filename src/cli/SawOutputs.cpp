@@ -44,12 +44,11 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
 }
 
 int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                    const JobParameters& parameters, const StockList& stock,
-                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
-                    std::ostream& err) {
+                    const JobParameters& parameters, const std::vector<OffcutLabel>& offcuts,
+                    const StringCatalogue& catalogue, std::ostream& err) {
     if (!options.labelsPath && !options.sawListPath && !options.sawSheetPath)
         return exit_status::kFinished;
-    const SawList saw = sawList(job.list, plan.patterns, parameters, stock);
+    const SawList saw = sawList(job.list, plan, parameters);
     const std::string date = todaysDate();
     OutputFiles files(catalogue, err);
     files.write(options.labelsPath, [&](const std::string& path) {

@@ -8,7 +8,6 @@
 #include "i18n/StringCatalogue.h"
 #include "labels/PieceLabels.h"
 #include "model/Job.h"
-#include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
 
 namespace marlo {
@@ -24,8 +23,7 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
 // followed by the labels of the offcuts a booking kept.
 // The exit status: finished, or bad usage when a file could not be written.
 int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                    const JobParameters& parameters, const StockList& stock,
-                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
-                    std::ostream& err);
+                    const JobParameters& parameters, const std::vector<OffcutLabel>& offcuts,
+                    const StringCatalogue& catalogue, std::ostream& err);
 
 }  // namespace marlo

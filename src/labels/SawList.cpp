@@ -9,8 +9,9 @@ bool leftoverIsKept(int32_t remnant, const JobParameters& parameters) {
     return remnant > 0 && remnant >= parameters.maxWasteDimension;
 }
 
-SawList sawList(const CuttingList& list, const PatternTable& patterns,
-                const JobParameters& parameters, const StockList& stock) {
+SawList sawList(const CuttingList& list, const CuttingPlan& plan, const JobParameters& parameters) {
+    const PatternTable& patterns = plan.patterns;
+    const StockList& stock = plan.stock;
     SawList saw{parameters.trim, parameters.cutThickness, {}};
     for (const int index : cuttingOrder(patterns, parameters, stock)) {
         const RodPattern& pattern = patterns[index];

@@ -8,6 +8,7 @@
 #include "model/JobParameters.h"
 #include "model/RodPattern.h"
 #include "model/StockList.h"
+#include "optimiser/CuttingPlan.h"
 
 namespace marlo {
 
@@ -41,8 +42,8 @@ struct SawList {
 // as long as the upper edge of the waste band; anything shorter is waste.
 bool leftoverIsKept(int32_t remnant, const JobParameters& parameters);
 
-// The saw list of a finished plan, its patterns in cutting order.
-SawList sawList(const CuttingList& list, const PatternTable& patterns,
-                const JobParameters& parameters, const StockList& stock);
+// The saw list of a finished plan, its patterns in cutting order, each on the stock it is cut
+// from (the plan's own stock, or new rods of the parameters' length for a single-length plan).
+SawList sawList(const CuttingList& list, const CuttingPlan& plan, const JobParameters& parameters);
 
 }  // namespace marlo

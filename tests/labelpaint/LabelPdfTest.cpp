@@ -47,6 +47,11 @@ std::vector<std::string> decodedBarcodes(const QString& pdf, const QString& fold
     return codes;
 }
 
+// A finished plan of these patterns, cut from this stock (none: the parameters' rod length).
+CuttingPlan planOf(PatternTable patterns, StockList stock = {}) {
+    return {RunStatus::Finished, 0, std::move(patterns), {}, std::move(stock)};
+}
+
 RodPattern pattern(int16_t sequence, int16_t rods, std::vector<int16_t> lengths) {
     RodPattern p;
     p.sequence = sequence;
@@ -63,7 +68,7 @@ TEST(LabelPdfTest, everyLayout_printsOneReadableBarcodePerPiece) {
     patterns.append() = pattern(2, 1, {2000, 480, 480, 480});
     JobParameters parameters;
     parameters.trim = 5;
-    const SawList saw = sawList(list, patterns, parameters, {});
+    const SawList saw = sawList(list, planOf(patterns), parameters);
     const JobHeader header{"Stavebniny Kováč", "Okná", "RAL 9016"};
     const std::vector<PieceLabel> labels =
         pieceLabels(header, saw, labelReference("/jobs/Zákazka 42.opt", ""), "2026-12-08");
@@ -127,7 +132,7 @@ TEST(LabelPdfTest, offcutLabelsAndSawSheet_readBack) {
     patterns.append() = pattern(1, 3, {2000, 1500});
     JobParameters parameters;
     parameters.trim = 10;
-    const SawList saw = sawList({{"1500", "3"}, {"2000", "3"}}, patterns, parameters, {});
+    const SawList saw = sawList({{"1500", "3"}, {"2000", "3"}}, planOf(patterns), parameters);
     const QString sheet = folder.filePath(QStringLiteral("saw.pdf"));
     ASSERT_TRUE(savePagedDocumentPdf(
         composeSawSheet({"ACME", "Frames", "White"}, saw, "2026-12-08", catalogue),

@@ -16,6 +16,11 @@
 namespace marlo {
 namespace {
 
+// A finished plan of these patterns, cut from this stock (none: the parameters' rod length).
+CuttingPlan planOf(PatternTable patterns, StockList stock = {}) {
+    return {RunStatus::Finished, 0, std::move(patterns), {}, std::move(stock)};
+}
+
 RodPattern pattern(int16_t sequence, int16_t rods, std::vector<int16_t> lengths,
                    int16_t stockItem = -1) {
     RodPattern p;
@@ -69,7 +74,7 @@ TEST(SawListTest, randomPlans_positionsAddUpFromTheTrimToTheLeftover) {
     std::mt19937 random(20261208);
     for (int round = 0; round < 200; ++round) {
         const RandomPlan plan = randomPlan(random);
-        const SawList saw = sawList(plan.list, plan.patterns, plan.parameters, plan.stock);
+        const SawList saw = sawList(plan.list, planOf(plan.patterns, plan.stock), plan.parameters);
         ASSERT_EQ(saw.steps.size(), static_cast<size_t>(plan.patterns.count()));
         for (const SawStep& step : saw.steps) {
             const RodPattern& source = plan.patterns[step.pattern - 1];
@@ -165,7 +170,7 @@ TEST(SawListTest, csvAndListRows_followTheDocumentedFormat) {
     JobParameters parameters;
     parameters.cutThickness = 4;
     parameters.trim = 10;
-    const SawList saw = sawList(list, patterns, parameters, stock);
+    const SawList saw = sawList(list, planOf(patterns, stock), parameters);
     EXPECT_EQ(sawListCsv(saw),
               "pattern;rods;stock_length;stock_id;cut;length;position;row\r\n"
               "1;2;6000;;1;2000;2010;2\r\n"
@@ -181,7 +186,7 @@ TEST(SawListTest, sawSheet_keepsEveryCutOnThePageAndNamesAPatternAgainAfterABrea
     patterns.append() = pattern(1, 30, std::vector<int16_t>(90, 60));
     patterns.append() = pattern(2, 1, {2000});
     JobParameters parameters;
-    const SawList saw = sawList({{"60", "2700"}, {"2000", "1"}}, patterns, parameters, {});
+    const SawList saw = sawList({{"60", "2700"}, {"2000", "1"}}, planOf(patterns), parameters);
     const StringCatalogue catalogue(Language::English);
     const PagedDocument sheet =
         composeSawSheet({"ACME", "Frames", "White"}, saw, "2026-12-08", catalogue);

@@ -63,7 +63,7 @@ void SawOutputCommands::enable(bool enabled) {
 }
 
 SawList SawOutputCommands::currentSawList() const {
-    return sawList(state_.list, state_.result.patterns, state_.parameters, StockList{});
+    return sawList(state_.list, state_.result, state_.parameters);
 }
 
 std::optional<PagedDocument> SawOutputCommands::chooseLabels() {

@@ -1,0 +1,111 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "WindowTest.h"
+#include "jobfile/JobFile.h"
+#include "stock/StockStore.h"
+
+namespace marlo {
+namespace {
+
+// The window and the command line plan the same job from the same material of a real SQLite
+// store, with rods of three lengths and two offcuts, and must give the saw the same outputs.
+class OutputsMatchCliTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        storeLaterStart(Language::English);
+        url = "sqlite:" + path("stock.sqlite").toStdString();
+        saveSetting(store, settings::kStockStore, url);
+        saveSetting(store, settings::kMaterial, "Profile");
+        saveSetting(store, settings::kCutThickness, "4");
+        saveSetting(store, settings::kTrim, "5");
+        saveMethodChoice(store, {OptimisationMethod::FewestRods, 10, 1});
+        std::unique_ptr<StockStore> stockStore = std::move(*StockStore::open(url).value);
+        ASSERT_FALSE(
+            stockStore->replaceStock("Profile",
+                                     {{{6500, 2, 33.0, StockKind::Rod, ""},
+                                       {6000, std::nullopt, 30.0, StockKind::Rod, ""},
+                                       {4000, std::nullopt, 21.0, StockKind::Rod, ""},
+                                       {2400, 1, std::nullopt, StockKind::Offcut, "R-0001"},
+                                       {1850, 1, std::nullopt, StockKind::Offcut, "R-0002"}}},
+                                     100));
+        const Job job{{"ACME", "Frames", "White"},
+                      {{"2300", "4"}, {"1700", "5"}, {"1200", "6"}, {"800", "4"}}};
+        ASSERT_TRUE(writeJobFile(path("frames.opt").toStdString(), job));
+    }
+
+    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    static QByteArray bytes(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    static QString pdfText(const QString& file) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        pdftotext.waitForFinished(60000);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    }
+
+    void planInTheWindow() {
+        start();
+        window->openJobFile(path("frames.opt"));
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("Command6")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 30000);
+        ASSERT_TRUE(window->resultPresent());
+    }
+
+    void exportFromTheWindow(const char* command, const QString& file) {
+        dialogs.files = {file};
+        action(QString::fromLatin1(command))->trigger();
+    }
+
+    // The command line in a home of its own, so that no stored settings of this machine count;
+    // every parameter the window used is given as a flag.
+    void planOnTheCommandLine(const QStringList& outputs) {
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), path("home"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("home/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), path("home/data"));
+        cli.setProcessEnvironment(environment);
+        cli.start(
+            QStringLiteral(MARLO_CLI_BINARY),
+            QStringList{"optimise", path("frames.opt"), "--store", QString::fromStdString(url),
+                        "--material", "Profile", "--cut-thickness", "4", "--trim", "5",
+                        "--time-limit", "10", "--language", "en"} +
+                outputs);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    }
+
+    QTemporaryDir folder;
+    std::string url;
+};
+
+TEST_F(OutputsMatchCliTest, planFromStock_sawListSawSheetAndLabels_areTheCommandLinesOwn) {
+    planInTheWindow();
+    exportFromTheWindow("mnu_export_pilovy_zoznam_csv", path("window-saw.csv"));
+    exportFromTheWindow("mnu_export_pilovy_zoznam_pdf", path("window-saw.pdf"));
+    withDialog([&] { exportFromTheWindow("mnu_export_stitky_pdf", path("window-labels.pdf")); },
+               [](QDialog* dialog) { dialog->accept(); });
+    planOnTheCommandLine({"--saw-list", path("cli-saw.csv"), "--saw-sheet", path("cli-saw.pdf"),
+                          "--labels", path("cli-labels.pdf")});
+
+    const QByteArray sawList = bytes(path("window-saw.csv"));
+    EXPECT_EQ(sawList, bytes(path("cli-saw.csv")));
+    // Each pattern on its own stock: more than one rod length, and an offcut by its identifier.
+    EXPECT_TRUE(sawList.contains(";6500;") || sawList.contains(";4000;")) << sawList.data();
+    EXPECT_TRUE(sawList.contains(";R-000")) << sawList.data();
+    const QString sawSheet = pdfText(path("window-saw.pdf"));
+    EXPECT_FALSE(sawSheet.contains(QStringLiteral(": -"))) << "no leftover below nothing";
+    EXPECT_EQ(sawSheet, pdfText(path("cli-saw.pdf")));
+    EXPECT_EQ(pdfText(path("window-labels.pdf")), pdfText(path("cli-labels.pdf")));
+}
+
+}  // namespace
+}  // namespace marlo
