@@ -35,13 +35,6 @@ Instance instanceOf(const PieceList& pieces, const JobParameters& parameters) {
     return instance;
 }
 
-int32_t countOf(const Pattern& pattern, int32_t type) {
-    const auto found =
-        std::lower_bound(pattern.begin(), pattern.end(), type,
-                         [](const PatternEntry& e, int32_t t) { return e.type < t; });
-    return found != pattern.end() && found->type == type ? found->count : 0;
-}
-
 void addPieces(Pattern& pattern, int32_t type, int32_t count) {
     if (count <= 0) return;
     // Pieces mostly come in ascending type order: then they go at the end.
@@ -65,12 +58,6 @@ bool holdsLongerPieces(const Pattern& a, const Pattern& b) {
         if (a[i].count != b[i].count) return a[i].count > b[i].count;
     }
     return a.size() > b.size();
-}
-
-int32_t weightOf(const Instance& instance, const Pattern& pattern) {
-    int32_t weight = 0;
-    for (const PatternEntry& e : pattern) weight += e.count * instance.types[e.type].weight;
-    return weight;
 }
 
 int Packing::rodCount() const {

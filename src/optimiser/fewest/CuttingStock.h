@@ -43,16 +43,11 @@ struct PatternEntry {
 // hold take no room, so that jobs of many distinct lengths keep small patterns.
 using Pattern = std::vector<PatternEntry>;
 
-// The count of one type in the pattern (0 when it holds none).
-int32_t countOf(const Pattern& pattern, int32_t type);
-
 // Adds `count` pieces of a type to the pattern (nothing when count is not above 0).
 void addPieces(Pattern& pattern, int32_t type, int32_t count);
 
 // Before `b` in a plan: more pieces of the longest type where the two differ.
 bool holdsLongerPieces(const Pattern& a, const Pattern& b);
-
-int32_t weightOf(const Instance& instance, const Pattern& pattern);
 
 // A plan: distinct patterns with the number of rods cut each way.
 struct Packing {

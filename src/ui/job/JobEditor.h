@@ -73,8 +73,6 @@ class JobEditor : public QObject {
     void editCurrentRow();
     void editRow(int row);
     void fitListGrid();
-    void showRows();
-    void clearEntry();
 
     int listSelectionFirst() const;
     int listSelectionCount() const;
