@@ -110,10 +110,9 @@ void runClass(const InstanceClass& instances, int count, std::chrono::millisecon
         });
         const bool plainDone = plain.finished && plain.better && plain.better->complete();
         if (verbose)
-            std::fprintf(stderr, "  plain: %s, price %.2f, %.2f s\n",
-                         plainDone ? "proven" : "unproven",
-                         plain.better ? fewest::priceOf(instance, *plain.better) : 0.0,
-                         plainTimes.last());
+            std::fprintf(
+                stderr, "  plain: %s, price %.2f, %.2f s\n", plainDone ? "proven" : "unproven",
+                plain.better ? fewest::priceOf(instance, *plain.better) : 0.0, plainTimes.last());
         plainProven += plainDone ? 1 : 0;
         if (plainDone && result.optimal) {
             ++bothProven;

@@ -295,10 +295,14 @@ void checkSettings(const std::vector<std::string>& values) {
     const auto sensible = [&](size_t key, int16_t v) {
         switch (key) {
             case 0:
-            case 1: return v >= 0;
-            case 2: return v >= 0 && v < p.rodLength;
-            case 3: return v > 0;
-            default: return v == 0 || v == 1;
+            case 1:
+                return v >= 0;
+            case 2:
+                return v >= 0 && v < p.rodLength;
+            case 3:
+                return v > 0;
+            default:
+                return v == 0 || v == 1;
         }
     };
     for (size_t i = 0; i < std::size(numericKeys); ++i) {

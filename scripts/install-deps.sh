@@ -16,7 +16,7 @@ packages=(
   xvfb xauth
   unzip
   desktop-file-utils appstream shared-mime-info xdg-utils poppler-utils
-  clang-14 libclang-rt-14-dev time
+  clang-14 libclang-rt-14-dev clang-format time
 )
 
 missing=()

@@ -43,7 +43,8 @@ const std::vector<CatalogueRow>& desktopTexts();
 // offset only: the ids of the original scheme (base + offset) end at offset 199.
 inline constexpr int kFirstWorkshopOffset = 1000;
 inline constexpr int kLastWorkshopOffset = 1999;
-// Offsets 1000..1019: safe outputs and input checks of both programs (pipes, file names, list import).
+// Offsets 1000..1019: safe outputs and input checks of both programs (pipes, file names, list
+// import).
 inline constexpr int kCommandLineSafetyTextsFirst = 1000;
 const std::vector<CatalogueRow>& commandLineSafetyTexts();
 // Offsets 1020..1059: the main window's run, method groups, undo and keys.

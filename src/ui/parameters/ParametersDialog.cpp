@@ -266,10 +266,9 @@ void ParametersDialog::storeAndAccept() {
         if (!check(box)) return;
     }
     if (!check(stockChoiceBox_->trimBox()) || !trimFitsRod()) return;
-    for (auto [accepted, box] : {std::pair{methodChoiceBox_->timeLimitAccepted(),
-                                           methodChoiceBox_->timeLimitBox()},
-                                 std::pair{methodChoiceBox_->threadsAccepted(),
-                                           methodChoiceBox_->threadsBox()}}) {
+    for (auto [accepted, box] :
+         {std::pair{methodChoiceBox_->timeLimitAccepted(), methodChoiceBox_->timeLimitBox()},
+          std::pair{methodChoiceBox_->threadsAccepted(), methodChoiceBox_->threadsBox()}}) {
         if (accepted) continue;
         showValueError();
         box->setFocus();
