@@ -36,6 +36,34 @@ void settle(StockStore::Connection& db, BookingResult& result, Body body) {
     result.newOffcuts.clear();
 }
 
+// Why the row the plan read no longer gives its rods. A row replaced since (by an import or an
+// edit) is not the row the plan read even when it holds rods of the same length; when those rods
+// are too few, too few rods is what the user needs to hear. Nothing when the row is unlimited, or
+// on failure (then the connection's error is set).
+std::optional<Shortage> rodsShortage(StockStore::Connection& db, int64_t materialId,
+                                     const RodsTaken& taken) {
+    std::optional<QSqlQuery> row =
+        db.exec("SELECT quantity FROM stock_rows WHERE id = ? AND material_id = ?",
+                {QVariant::fromValue(taken.rowKey), QVariant::fromValue(materialId)});
+    if (!row) return std::nullopt;
+    if (row->next()) {
+        if (row->value(0).isNull()) return std::nullopt;  // an unlimited row always has enough
+        return Shortage::rods(taken.length, taken.count, row->value(0).toInt());
+    }
+    std::optional<QSqlQuery> sameLength = db.exec(
+        "SELECT count(*), count(quantity), coalesce(sum(quantity), 0) FROM stock_rows WHERE "
+        "material_id = ? AND length = ?",
+        {QVariant::fromValue(materialId), taken.length});
+    if (!sameLength) return std::nullopt;
+    if (!sameLength->next()) return Shortage::stockRow(taken.length);
+    const int rows = sameLength->value(0).toInt();
+    const bool limited = rows == sameLength->value(1).toInt();
+    const long long inStock = sameLength->value(2).toLongLong();
+    if (rows > 0 && limited && inStock < taken.count)
+        return Shortage::rods(taken.length, taken.count, static_cast<int32_t>(inStock));
+    return Shortage::stockRow(taken.length);
+}
+
 }  // namespace
 
 BookingResult StockStore::book(const StockUsage& usage) {
@@ -72,15 +100,9 @@ BookingResult StockStore::book(const StockUsage& usage) {
                 booking->rods.push_back(taken);
                 continue;
             }
-            std::optional<QSqlQuery> row =
-                db.exec("SELECT quantity FROM stock_rows WHERE id = ? AND material_id = ?",
-                        {QVariant::fromValue(key), materialId});
-            if (!row) return false;
-            if (!row->next())
-                result.missing.push_back(Shortage::stockRow(taken.length));
-            else if (!row->value(0).isNull())  // an unlimited row always has enough
-                result.missing.push_back(
-                    Shortage::rods(taken.length, taken.count, row->value(0).toInt()));
+            const std::optional<Shortage> shortage = rodsShortage(db, found->first, taken);
+            if (db.lastError()) return false;
+            if (shortage) result.missing.push_back(*shortage);
         }
         for (const std::string& id : offcuts) {
             std::optional<QSqlQuery> row =

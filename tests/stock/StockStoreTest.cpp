@@ -188,6 +188,10 @@ TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChan
     ASSERT_FALSE(planner->replaceStock(kProfile, workshopStock()));
     EXPECT_EQ(planner->book({kProfile, {{newRods, 6000, 1}}, {}, {}, {}}).missing,
               std::vector<Shortage>{Shortage::stockRow(6000)});
+    // When the rows of that length now hold too few rods, that is what is missing.
+    ASSERT_FALSE(planner->replaceStock(kProfile, {{{6000, 2, 12.5, StockKind::Rod, ""}}}));
+    EXPECT_EQ(planner->book({kProfile, {{newRods, 6000, 3}}, {}, {}, {}}).missing,
+              std::vector<Shortage>{Shortage::rods(6000, 3, 2)});
     EXPECT_EQ(planner->book({"Profile 60", {}, {}, {}, {}}).missing,
               std::vector<Shortage>{Shortage::material()});
 }
