@@ -21,13 +21,15 @@ StoreError unknownMaterial(const std::string& material) {
 }  // namespace
 
 StoreResult<std::unique_ptr<StockStore>> StockStore::open(const std::string& url,
-                                                          std::chrono::milliseconds lockWait) {
+                                                          std::chrono::milliseconds lockWait,
+                                                          Missing missing) {
     const ParsedStoreUrl parsed = parseStoreUrl(url);
     if (!parsed.location) return {std::nullopt, {StoreError::Kind::BadLocation, parsed.error}};
     StoreResult<std::unique_ptr<Connection>> connection =
-        Connection::open(*parsed.location, lockWait);
+        Connection::open(*parsed.location, lockWait, missing);
     if (!connection.value) return {std::nullopt, connection.error};
-    if (StoreError error = prepareSchema(**connection.value)) return {std::nullopt, error};
+    if (StoreError error = prepareSchema(**connection.value, kStoreSchemaVersion, missing))
+        return {std::nullopt, error};
     return {std::unique_ptr<StockStore>(new StockStore(std::move(*connection.value))), {}};
 }
 

@@ -73,10 +73,18 @@ class StockStore {
     // locked.
     static constexpr std::chrono::milliseconds kDefaultLockWait{15000};
 
-    // Opens the store named by the URL (see StoreLocation.h), creating its file and tables when
-    // they do not exist yet and bringing an older store's tables up to date.
+    // What opening does where there is no store yet: a file that does not exist, or a database
+    // without tables. A database that holds other tables is never made a store.
+    enum class Missing {
+        Create,  // makes the file (and its folders) and the tables
+        Refuse,  // fails as Missing and makes nothing: for commands that only read
+    };
+
+    // Opens the store named by the URL (see StoreLocation.h), making it when it is missing and
+    // `missing` allows, and bringing an older store's tables up to date.
     static StoreResult<std::unique_ptr<StockStore>> open(
-        const std::string& url, std::chrono::milliseconds lockWait = kDefaultLockWait);
+        const std::string& url, std::chrono::milliseconds lockWait = kDefaultLockWait,
+        Missing missing = Missing::Create);
     ~StockStore();
     StockStore(const StockStore&) = delete;
     StockStore& operator=(const StockStore&) = delete;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <filesystem>
 
 namespace marlo {
 
@@ -55,6 +56,35 @@ StoreError::Kind postgresErrorKind(const QString& state, const QString& text, bo
     return StoreError::Kind::Failed;
 }
 
+// What stands in the way of a SQLite store at `path` before the database is asked: something
+// other than a file (SQLite would fail on a named pipe or a device with a misleading I/O error),
+// or no file where none is to be made.
+StoreError sqlitePathError(const std::string& path, StockStore::Missing missing) {
+    std::error_code failed;
+    const std::filesystem::file_type type = std::filesystem::status(path, failed).type();
+    using Type = std::filesystem::file_type;
+    switch (type) {
+        case Type::regular:
+            return {};
+        case Type::not_found:
+            if (missing == StockStore::Missing::Create) return {};
+            return {StoreError::Kind::Missing, path};
+        case Type::directory:
+            return {StoreError::Kind::Unreachable, path + " is a folder, not a file"};
+        case Type::fifo:
+            return {StoreError::Kind::Unreachable, path + " is a named pipe, not a file"};
+        case Type::socket:
+            return {StoreError::Kind::Unreachable, path + " is a socket, not a file"};
+        case Type::block:
+        case Type::character:
+            return {StoreError::Kind::Unreachable, path + " is a device, not a file"};
+        default:
+            break;
+    }
+    // The path cannot be looked at (a folder on the way without rights); SQLite names why.
+    return {};
+}
+
 }  // namespace
 
 StoreError classifyError(const QSqlError& error, bool postgres, bool opening) {
@@ -68,8 +98,12 @@ StoreError classifyError(const QSqlError& error, bool postgres, bool opening) {
 }
 
 StoreResult<std::unique_ptr<StockStore::Connection>> StockStore::Connection::open(
-    const StoreLocation& location, std::chrono::milliseconds lockWait) {
+    const StoreLocation& location, std::chrono::milliseconds lockWait,
+    StockStore::Missing missing) {
     const bool postgres = location.kind == StoreLocation::Kind::PostgreSQL;
+    if (!postgres)
+        if (StoreError error = sqlitePathError(location.path, missing))
+            return {std::nullopt, error};
     const QString driver = postgres ? "QPSQL" : "QSQLITE";
     if (!QSqlDatabase::isDriverAvailable(driver))
         return {std::nullopt,

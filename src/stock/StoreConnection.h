@@ -19,8 +19,10 @@ namespace marlo {
 class StockStore::Connection {
   public:
     // `lockWait`: how long a statement waits for another program's lock before it fails.
-    static StoreResult<std::unique_ptr<Connection>> open(const StoreLocation& location,
-                                                         std::chrono::milliseconds lockWait);
+    // `missing`: whether a SQLite file that is not there is made (with its folders).
+    static StoreResult<std::unique_ptr<Connection>> open(
+        const StoreLocation& location, std::chrono::milliseconds lockWait,
+        StockStore::Missing missing = StockStore::Missing::Create);
     ~Connection();
 
     bool isPostgres() const { return postgres_; }

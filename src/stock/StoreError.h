@@ -16,6 +16,8 @@ struct StoreError {
         Locked,            // another workstation holds the store for too long
         NewerSchema,       // written by a newer version of the program
         Corrupt,           // not a stock store, or a damaged one
+        Missing,           // no store there yet, and the caller would not have one made
+        NotAStore,         // a database of another program's tables: the store is not made there
         DiskFull,          // no room left to write the change, or the disk failed
         UnknownMaterial,   // no material of that name
         BadStock,          // the stock given cannot be stored (e.g. two offcuts of one identifier)

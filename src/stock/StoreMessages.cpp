@@ -25,6 +25,10 @@ int errorOffset(StoreError::Kind kind) {
             return store_text::kNewerSchema;
         case Kind::Corrupt:
             return store_text::kCorrupt;
+        case Kind::Missing:
+            return store_text::kMissing;
+        case Kind::NotAStore:
+            return store_text::kNotAStore;
         case Kind::DiskFull:
             return store_text::kDiskFull;
         case Kind::UnknownMaterial:

@@ -37,24 +37,69 @@ const std::vector<QStringList>& migrations() {
     return steps;
 }
 
-// The version of the tables, 0 for a database without them; nullopt on failure.
+// The relations of the schema the store's tables go into, for PostgreSQL the first one of the
+// search path the user may use. pg_class lists them whatever the user's rights on them.
+QString relationsOfTheSchema(const StockStore::Connection& connection) {
+    return connection.isPostgres()
+               ? "SELECT c.relname AS name FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace "
+                 "n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() AND c.relkind IN "
+                 "('r', 'p', 'v', 'm', 'f')"
+               : "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT "
+                 "LIKE 'sqlite\\_%' ESCAPE '\\'";
+}
+
+// Without a schema the user may use, PostgreSQL has nowhere to look for the store or make it.
+bool hasSchema(StockStore::Connection& connection) {
+    if (!connection.isPostgres()) return true;
+    const QVariant schema = connection.value("SELECT current_schema()");
+    if (connection.lastError()) return false;
+    if (!schema.isNull()) return true;
+    const QVariant who = connection.value(
+        "SELECT 'the user ' || current_user || ' may use no schema of the search path ' || "
+        "current_setting('search_path')");
+    if (!connection.lastError())
+        connection.fail(StoreError::Kind::PermissionDenied, who.toString().toStdString());
+    return false;
+}
+
+// A database without the store's tables is made a store only while it holds nothing else.
+bool holdsNothingElse(StockStore::Connection& connection) {
+    const QVariant others = connection.value(
+        "SELECT " +
+        QString(connection.isPostgres() ? "string_agg(name, ', ')" : "group_concat(name, ', ')") +
+        " FROM (" + relationsOfTheSchema(connection) + " ORDER BY name LIMIT 5) AS others");
+    if (connection.lastError()) return false;
+    if (others.toString().isEmpty()) return true;
+    connection.fail(StoreError::Kind::NotAStore, others.toString().toStdString());
+    return false;
+}
+
+// The version of the tables, 0 for an empty database; nullopt on failure, and for a database that
+// holds other tables or whose version is damaged.
 std::optional<int> schemaVersion(StockStore::Connection& connection) {
-    const QString findTable =
-        connection.isPostgres()
-            ? "SELECT count(*) FROM information_schema.tables WHERE table_schema = "
-              "current_schema() AND table_name = 'store_schema'"
-            : "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = "
-              "'store_schema'";
-    const QVariant tables = connection.value(findTable);
+    if (!hasSchema(connection)) return std::nullopt;
+    const QVariant tables =
+        connection.value("SELECT count(*) FROM (" + relationsOfTheSchema(connection) +
+                         ") AS relations WHERE name = 'store_schema'");
     if (connection.lastError()) return std::nullopt;
-    if (tables.toInt() == 0) return 0;
+    if (tables.toInt() == 0) {
+        if (!holdsNothingElse(connection)) return std::nullopt;
+        return 0;
+    }
     const QVariant version = connection.value("SELECT version FROM store_schema");
     if (connection.lastError()) return std::nullopt;
     if (version.isNull()) {
         connection.fail(StoreError::Kind::Corrupt, "the store's version is missing");
         return std::nullopt;
     }
-    return version.toInt();
+    bool number = false;
+    const int read = version.toInt(&number);
+    if (!number || read < 1) {
+        connection.fail(StoreError::Kind::Corrupt,
+                        "the store's version is damaged: " + version.toString().toStdString());
+        return std::nullopt;
+    }
+    return read;
 }
 
 bool migrate(StockStore::Connection& connection, int from, int target) {
@@ -80,11 +125,14 @@ StoreError newerSchema(int version) {
 
 }  // namespace
 
-StoreError prepareSchema(StockStore::Connection& connection, int target) {
+StoreError prepareSchema(StockStore::Connection& connection, int target,
+                         StockStore::Missing missing) {
     std::optional<int> version = schemaVersion(connection);
     if (!version) return connection.lastError();
     if (*version > kStoreSchemaVersion) return newerSchema(*version);
     if (*version >= target) return {};
+    if (*version == 0 && missing == StockStore::Missing::Refuse)
+        return {StoreError::Kind::Missing, "the database holds no store's tables"};
 
     if (!connection.begin()) return connection.lastError();
     // Another program may be creating or upgrading the same store: wait for it, then look again.

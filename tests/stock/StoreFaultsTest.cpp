@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QProcess>
 #include <chrono>
@@ -82,6 +83,13 @@ TEST(StoreFaultsTest, storeThatCannotBeReached_isNamed) {
                   .error.kind,
               StoreError::Kind::Unreachable);
     EXPECT_EQ(StockStore::open("mysql://stock/shop").error.kind, StoreError::Kind::BadLocation);
+
+    // A named pipe where the file would be is named as such, not as a full disk.
+    const fs::path pipe = fresh.folder.path() / "pipe.sqlite";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const StoreError piped = StockStore::open("sqlite:" + pipe.string()).error;
+    EXPECT_EQ(piped.kind, StoreError::Kind::Unreachable);
+    EXPECT_NE(piped.detail.find("is a named pipe, not a file"), std::string::npos) << piped.detail;
 }
 
 class StoreStatesTest : public testing::TestWithParam<Backend> {
@@ -134,6 +142,52 @@ TEST_P(StoreStatesTest, storeOfANewerVersion_isRefusedAndLeftUntouched) {
     EXPECT_EQ(test::sqlValue(fresh.url, "SELECT count(*) FROM stock_rows"), "2");
 }
 
+// What the store's own tables are not among: the names of every table and view of the database.
+std::string tablesOf(const FreshStore& fresh) {
+    return test::sqlValue(
+        fresh.url, fresh.backend == Backend::SQLite
+                       ? "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master "
+                         "WHERE type IN ('table', 'view') ORDER BY name)"
+                       : "SELECT string_agg(table_name, ' ' ORDER BY table_name) FROM "
+                         "information_schema.tables WHERE table_schema = 'public'");
+}
+
+TEST_P(StoreStatesTest, missingForeignOrDamagedStore_isNamedAndNothingIsMadeOrChanged) {
+    SKIP_WITHOUT(fresh);
+    // Where there is no store, one that only reads makes none.
+    const StoreError missing =
+        StockStore::open(fresh.url, StockStore::kDefaultLockWait, StockStore::Missing::Refuse)
+            .error;
+    EXPECT_EQ(missing.kind, StoreError::Kind::Missing) << missing.detail;
+    if (GetParam() == Backend::SQLite)
+        EXPECT_FALSE(fs::exists(fresh.folder.path() / "stock.sqlite"));
+    else
+        EXPECT_EQ(tablesOf(fresh), "");
+
+    // Another program's database is not made a store: its tables stay alone.
+    test::runSql(fresh.url,
+                 {"CREATE TABLE materials (id INTEGER, name TEXT)",
+                  "CREATE TABLE customers (id INTEGER)", "INSERT INTO customers VALUES (7)"});
+    const StoreError foreign = StockStore::open(fresh.url).error;
+    EXPECT_EQ(foreign.kind, StoreError::Kind::NotAStore) << foreign.detail;
+    EXPECT_EQ(foreign.detail, "customers, materials");
+    EXPECT_EQ(tablesOf(fresh), "customers materials");
+    EXPECT_EQ(test::sqlValue(fresh.url, "SELECT count(*) FROM customers"), "1");
+    test::runSql(fresh.url, {"DROP TABLE customers", "DROP TABLE materials"});
+
+    // A store whose version is damaged is named so and left as it is.
+    ASSERT_FALSE(test::openStore(fresh.url)->replaceStock(kMaterial, threeRows()));
+    const std::string tables = tablesOf(fresh);
+    for (const std::string version : {"0", "-1"}) {
+        test::runSql(fresh.url, {"UPDATE store_schema SET version = " + version});
+        const StoreError damaged = StockStore::open(fresh.url).error;
+        EXPECT_EQ(damaged.kind, StoreError::Kind::Corrupt) << damaged.detail;
+        EXPECT_EQ(damaged.detail, "the store's version is damaged: " + version);
+        EXPECT_EQ(tablesOf(fresh), tables);
+        EXPECT_EQ(test::sqlValue(fresh.url, "SELECT count(*) FROM stock_rows"), "2");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreStatesTest,
                          testing::Values(Backend::SQLite, Backend::PostgreSQL), test::backendName);
 
@@ -182,6 +236,27 @@ TEST_F(PostgresFaultsTest, userWithoutRights_readsButChangesNothing) {
     EXPECT_EQ(booking.status, BookingResult::Status::Failed);
     EXPECT_EQ(booking.error.kind, StoreError::Kind::PermissionDenied);
     EXPECT_EQ(owner->stockOf(kMaterial).value->list, threeRows());
+}
+
+// A user who may not use the schema cannot see the store or make one: that is what is said.
+TEST_F(PostgresFaultsTest, userWithoutRightsOnTheSchema_isToldSoAndNothingIsMade) {
+    SKIP_WITHOUT(fresh);
+    test::runSql(fresh.url, {"SET client_min_messages TO WARNING", "DROP ROLE IF EXISTS visitor",
+                             "CREATE ROLE visitor LOGIN"});
+    std::string visitorUrl = fresh.url;
+    visitorUrl.replace(visitorUrl.find("://") + 3,
+                       visitorUrl.find('@') - visitorUrl.find("://") - 3, "visitor");
+    const auto expectRefused = [&] {
+        const StoreError refused = StockStore::open(visitorUrl).error;
+        EXPECT_EQ(refused.kind, StoreError::Kind::PermissionDenied) << refused.detail;
+        EXPECT_NE(refused.detail.find("the user visitor may use no schema of the search path"),
+                  std::string::npos)
+            << refused.detail;
+    };
+    expectRefused();
+    ASSERT_FALSE(test::openStore(fresh.url)->replaceStock(kMaterial, threeRows()));
+    expectRefused();
+    EXPECT_EQ(test::openStore(fresh.url)->stockOf(kMaterial).value->list, threeRows());
 }
 
 // A booking waits for a row another session holds; the server stops meanwhile. The booking

@@ -70,4 +70,8 @@ inline constexpr int kPattern = 1266;
 inline constexpr int kBadValue = 1267;  // %1 the value typed
 inline constexpr int kMaterialName = 1268;
 
+// More of the store's messages, followed by the store's URL or what the database said.
+inline constexpr int kMissing = 1270;
+inline constexpr int kNotAStore = 1271;
+
 }  // namespace marlo::store_text
