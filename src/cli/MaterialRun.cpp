@@ -7,6 +7,7 @@
 #include "diagram/DiagramSource.h"
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/StockStoreTexts.h"
+#include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
 
 namespace marlo {
@@ -25,7 +26,12 @@ std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
                                              const std::string& material,
                                              const StringCatalogue& catalogue, std::ostream& err,
                                              int& status) {
-    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(storeUrl);
+    // A store without the material cannot plan: a missing one is named rather than made, except
+    // the user's own, made on first use.
+    const StockStore::Missing missing =
+        storeUrl == defaultStoreUrl() ? StockStore::Missing::Create : StockStore::Missing::Refuse;
+    StoreResult<std::unique_ptr<StockStore>> opened =
+        StockStore::open(storeUrl, StockStore::kDefaultLockWait, missing);
     if (!opened.value) {
         status = storeFailure(opened.error, catalogue, err);
         err << storeUrl << '\n';

@@ -222,7 +222,13 @@ int runStockCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     const StringCatalogue catalogue(line->language.value_or(peekSettings(settings).language));
     const std::string url = line->store.value_or(configuredStoreUrl(settings));
-    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url);
+    // Only an import makes a store; list and export name a missing one (a mistyped path must not
+    // leave folders and an empty store behind), except the user's own, made on first use.
+    const StockStore::Missing missing = line->command == "import" || url == defaultStoreUrl()
+                                            ? StockStore::Missing::Create
+                                            : StockStore::Missing::Refuse;
+    StoreResult<std::unique_ptr<StockStore>> opened =
+        StockStore::open(url, StockStore::kDefaultLockWait, missing);
     if (!opened.value) {
         err << storeErrorMessage(opened.error, catalogue) << '\n' << url << '\n';
         if (line->command == "import") err << catalogue.text(store_text::kNothingChanged) << '\n';

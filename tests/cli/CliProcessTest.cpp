@@ -5,9 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,9 +36,10 @@ constexpr double kSlowdown = 1.0;
 
 // How the real program was started and how it ended.
 struct Launch {
-    std::optional<rlim_t> addressSpace;    // RLIMIT_AS of the program
-    bool closedOutput = false;             // its standard output leads nowhere
-    std::optional<double> interruptAfter;  // seconds after its first progress, then SIGINT
+    std::optional<rlim_t> addressSpace;     // RLIMIT_AS of the program
+    bool closedOutput = false;              // its standard output leads nowhere
+    std::optional<double> interruptAfter;   // seconds after its first progress, then SIGINT
+    std::function<void()> atFirstProgress;  // what happens meanwhile, once the run is under way
 };
 
 struct Ended {
@@ -111,10 +115,13 @@ class CliProcessTest : public ::testing::Test {
         ::close(err[1]);
         Ended ended;
         Clock::time_point interrupted = started;
-        if (launch.interruptAfter) {
+        if (launch.interruptAfter || launch.atFirstProgress) {
             // The first progress line shows the run under way.
             pollfd progress{err[0], POLLIN, 0};
             ::poll(&progress, 1, 5000);
+            if (launch.atFirstProgress) launch.atFirstProgress();
+        }
+        if (launch.interruptAfter) {
             ::usleep(static_cast<useconds_t>(*launch.interruptAfter * 1e6));
             ::kill(child, SIGINT);
             interrupted = Clock::now();
@@ -244,6 +251,60 @@ TEST_F(CliProcessTest, cutThicknessOfAtLeastTheRodLength_isRefusedLikeAStoredOne
     const Ended thin = run(
         {"optimise", path.string(), "--json", "--rod-length", "32767", "--cut-thickness", "32766"});
     EXPECT_EQ(thin.status, exit_status::kFinished) << thin.err;
+}
+
+// Another workstation cuts the stock row down to 9 rods (an import: the row gets a new key) while
+// the program plans 14: its change waits uncommitted until the program has read the stock.
+TEST_F(CliProcessTest, bookingAfterTheStockWasCut_namesTheRodsNeededAndInStock) {
+    const fs::path file = folder_ / "stock.sqlite";
+    const std::string store = "sqlite:" + file.string();
+    std::ofstream(folder_ / "stock.csv") << "length;quantity;price;kind;id\n6000;14;;rod;\n";
+    ASSERT_EQ(run({"stock", "import", "--material", "Tube", (folder_ / "stock.csv").string(),
+                   "--store", store})
+                  .status,
+              exit_status::kFinished);
+    const fs::path path = job("frames.opt", {{"5000", "14"}});
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-workstation");
+        other.setDatabaseName(QString::fromStdString(file.string()));
+        other.setConnectOptions("QSQLITE_BUSY_TIMEOUT=20000");
+        ASSERT_TRUE(other.open());
+        QSqlQuery change(other);
+        ASSERT_TRUE(change.exec("BEGIN IMMEDIATE"));
+        ASSERT_TRUE(change.exec("UPDATE stock_rows SET id = id + 100, quantity = 9"));
+        Launch booking;
+        booking.atFirstProgress = [&] { EXPECT_TRUE(change.exec("COMMIT")); };
+        const Ended ended =
+            run({"optimise", path.string(), "--material", "Tube", "--store", store, "--book",
+                 "--progress", "--cut-thickness", "0", "--trim", "0", "--language", "en"},
+                booking);
+        EXPECT_EQ(ended.status, exit_status::kStockChanged) << ended.err;
+        EXPECT_NE(ended.err.find("\nRods of 6000 mm: 14 needed, 9 in stock.\n"), std::string::npos)
+            << ended.err;
+    }
+    QSqlDatabase::removeDatabase("other-workstation");
+}
+
+TEST_F(CliProcessTest, readingCommands_nameAMissingStoreAndMakeNone) {
+    const std::string typo = "sqlite:" + (folder_ / "typo" / "dir" / "s.sqlite").string();
+    const fs::path path = job("frames.opt", {{"2000", "3"}});
+    for (const std::vector<std::string>& reading :
+         {std::vector<std::string>{"stock", "list", "--store", typo, "--language", "en"},
+          {"stock", "export", "--material", "Tube", (folder_ / "x.csv").string(), "--store", typo,
+           "--language", "en"},
+          {"optimise", path.string(), "--material", "Tube", "--store", typo, "--language", "en"}}) {
+        const Ended ended = run(reading);
+        EXPECT_EQ(ended.status, exit_status::kStoreFailed) << reading[1];
+        EXPECT_TRUE(ended.err.starts_with("The stock store does not exist: ")) << ended.err;
+        EXPECT_FALSE(fs::exists(folder_ / "typo")) << reading[1];
+    }
+    // An import makes the store it names.
+    std::ofstream(folder_ / "stock.csv") << "length;quantity;price;kind;id\n6000;2;;rod;\n";
+    EXPECT_EQ(run({"stock", "import", "--material", "Tube", (folder_ / "stock.csv").string(),
+                   "--store", typo})
+                  .status,
+              exit_status::kFinished);
+    EXPECT_EQ(run({"stock", "list", "--store", typo}).status, exit_status::kFinished);
 }
 
 }  // namespace
