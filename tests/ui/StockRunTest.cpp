@@ -138,6 +138,15 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     EXPECT_TRUE(lastMessage().contains("A-7"));
     EXPECT_TRUE(lastMessage().endsWith("Optimise again to plan from the stock as it is now."));
     EXPECT_EQ(stockNow().items[0].quantity, 2);
+    // It also edits the 6000 row down to no rods (the row gets a new key): the message says
+    // what is short, not that the row is gone.
+    const MaterialStock edited = *open()->stockOf("Profile").value;
+    ASSERT_FALSE(open()->changeStockRow("Profile", edited.rowKeys[0], edited.list.items[0],
+                                        {6000, 0, 30.0, StockKind::Rod, ""}));
+    action(QStringLiteral("mnu_zauctovat"))->trigger();
+    EXPECT_TRUE(lastMessage().contains("\nRods of 6000 mm: 1 needed, 0 in stock.\n"))
+        << lastMessage().toStdString();
+    EXPECT_EQ(stockNow().items[0].quantity, 0);
 
     // Stock too small for the list: the message names what stays uncut, and no plan is shown.
     ASSERT_FALSE(open()->replaceStock("Profile", {{{6000, 1, 30.0, StockKind::Rod, ""}}}));
