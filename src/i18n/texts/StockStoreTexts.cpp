@@ -9,7 +9,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
     static const std::vector<CatalogueRow> rows = {
         // 1200
         {"Názov skladu je sqlite:CESTA alebo postgresql://POUŽÍVATEĽ@SERVER:PORT/DATABÁZA: ",
-         "Ein Lager heißt sqlite:PFAD oder postgresql://BENUTZER@SERVER:PORT/DATENBANK: ",
+         "Die Adresse eines Lagers lautet sqlite:PFAD oder postgresql://BENUTZER@SERVER:PORT/DATENBANK: ",
          "A stock store is named sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE: ",
          "Název skladu je sqlite:CESTA nebo postgresql://UŽIVATEL@SERVER:PORT/DATABÁZE: ",
          "Een voorraad heet sqlite:PAD of postgresql://GEBRUIKER@SERVER:POORT/DATABASE: "},
@@ -87,7 +87,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Er is niets gewijzigd."},
         // 1213
         {"Zásoby sa od výpočtu plánu zmenili; nič sa nezaúčtovalo:",
-         "Der Bestand hat sich seit der Planung geändert; nichts wurde gebucht:",
+         "Der Bestand hat sich seit der Planung geändert; es wurde nichts gebucht:",
          "The stock has changed since the plan was made; nothing was booked:",
          "Zásoby se od výpočtu plánu změnily; nic se nezaúčtovalo:",
          "De voorraad is veranderd sinds het plan is gemaakt; er is niets geboekt:"},
@@ -201,7 +201,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Terugboeken naar voorraad"},
         // 1232
         {"Naposledy zaúčtované zásoby sú vrátené do skladu.",
-         "Der zuletzt gebuchte Bestand ist ins Lager zurückgebucht.",
+         "Die letzte Buchung wurde ins Lager zurückgebucht.",
          "The stock of the last booking has been returned.",
          "Naposledy zaúčtované zásoby jsou vráceny do skladu.",
          "De voorraad van de laatste boeking is teruggeboekt."},
