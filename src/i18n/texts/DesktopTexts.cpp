@@ -12,13 +12,13 @@ const std::vector<CatalogueRow>& desktopTexts() {
         {"Importovať zoznam...",
          "Liste importieren…",
          "Import list...",
-         "Importovat seznam...",
+         "Importovat seznam…",
          "Lijst importeren..."},
         // 158
         {"Exportovať zoznam...",
          "Liste exportieren…",
          "Export list...",
-         "Exportovat seznam...",
+         "Exportovat seznam…",
          "Lijst exporteren..."},
         // 159
         {"Posledné zákazky",

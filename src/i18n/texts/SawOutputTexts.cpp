@@ -6,15 +6,15 @@ const std::vector<CatalogueRow>& sawOutputTexts() {
     // Columns: Slovak, German, English, Czech, Dutch. Row i is offset kSawOutputTextsFirst + i.
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
-        {"Vzor", "Muster", "Pattern", "Vzor", "Patroon"},  // 1300
+        {"Vzor", "Muster", "Pattern", "Způsob", "Patroon"},  // 1300
         {"tyč", "Stange", "rod", "tyč", "staaf"},  // 1301
         {"z", "von", "of", "z", "van"},  // 1302
         {"kus", "Stück", "piece", "kus", "stuk"},  // 1303
         {"Riadok", "Zeile", "Row", "Řádek", "Regel"},  // 1304
         {"Pôvod", "Herkunft", "Origin", "Původ", "Herkomst"},  // 1305
-        {"Tlačiť štítky…", "Etiketten drucken…", "Print labels…", "Tisknout štítky…", "Etiketten afdrukken…"},  // 1306
+        {"Tlačiť štítky…", "Etiketten drucken…", "Print labels…", "Tisk štítků…", "Etiketten afdrukken…"},  // 1306
         {"Exportovať štítky do PDF…", "Etiketten als PDF exportieren…", "Export labels as PDF…", "Exportovat štítky do PDF…", "Etiketten als PDF exporteren…"},  // 1307
-        {"Tlačiť pílový zoznam…", "Sägeliste drucken…", "Print saw list…", "Tisknout seznam řezů…", "Zaaglijst afdrukken…"},  // 1308
+        {"Tlačiť pílový zoznam…", "Sägeliste drucken…", "Print saw list…", "Tisk seznamu řezů…", "Zaaglijst afdrukken…"},  // 1308
         {"Exportovať pílový zoznam do PDF…", "Sägeliste als PDF exportieren…", "Export saw list as PDF…", "Exportovat seznam řezů do PDF…", "Zaaglijst als PDF exporteren…"},  // 1309
         {"Exportovať pílový zoznam do CSV…", "Sägeliste als CSV exportieren…", "Export saw list as CSV…", "Exportovat seznam řezů do CSV…", "Zaaglijst als CSV exporteren…"},  // 1310
         {"Štítky", "Etiketten", "Labels", "Štítky", "Etiketten"},  // 1311

@@ -11,7 +11,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"Zásoba nestačí na celý zoznam, plán sa nevytvorí. Nenarezané ostanú (mm × ks):",
          "Der Bestand reicht nicht für die ganze Liste; es gibt keinen Plan. Ungeschnitten bleiben (mm × Stk.):",
          "The stock does not hold the whole list; there is no plan. Left uncut (mm × pcs):",
-         "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané zůstanou (mm × ks):",
+         "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané kusy (mm × ks):",
          "De voorraad is niet genoeg voor de hele lijst; er is geen plan. Niet gezaagd blijven (mm × stuks):"},
         // 1101
         {"Chýbajúca zásoba, najmenej (mm): ",
@@ -19,7 +19,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "Stock missing, at least (mm): ",
          "Chybějící zásoba, nejméně (mm): ",
          "Ontbrekende voorraad, minstens (mm): "},
-        {"Materiál", "Bestand", "Stock", "Materiál", "Materiaal"},  // 1102
+        {"Materiál", "Bestand", "Stock", "Zásoba", "Materiaal"},  // 1102
         {"zvyšok", "Reststück", "offcut", "zbytek", "reststuk"},  // 1103
         // 1104
         {"    Celková cena               :   ",
@@ -67,11 +67,11 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"nová tyč", "neue Stange", "new rod", "nová tyč", "nieuwe staaf"},  // 1116
         // 1117
         {"Súbor nie je zoznam zásoby: ", "Die Datei ist keine Bestandsliste: ",
-         "The file is not a stock list: ", "Soubor není seznam zásoby: ",
+         "The file is not a stock list: ", "Soubor není seznam zásob: ",
          "Het bestand is geen voorraadlijst: "},
         // 1118
         {"Zoznam zásoby, riadok ", "Bestandsliste, Zeile ", "Stock list, line ",
-         "Seznam zásoby, řádek ", "Voorraadlijst, regel "},
+         "Seznam zásob, řádek ", "Voorraadlijst, regel "},
         // 1119
         {"dĺžka musí byť celé číslo od 1 do 32767.",
          "die Länge muss eine ganze Zahl von 1 bis 32767 sein.",
@@ -82,13 +82,13 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"počet musí byť celé číslo od 0 vyššie.",
          "die Anzahl muss eine ganze Zahl ab 0 sein.",
          "the quantity must be a whole number from 0 up.",
-         "počet musí být celé číslo od 0 výše.",
+         "počet musí být celé číslo 0 nebo větší.",
          "het aantal moet een geheel getal vanaf 0 zijn."},
         // 1121
         {"cena musí byť číslo od 0 vyššie.",
          "der Preis muss eine Zahl ab 0 sein.",
          "the price must be a number from 0 up.",
-         "cena musí být číslo od 0 výše.",
+         "cena musí být číslo 0 nebo větší.",
          "de prijs moet een getal vanaf 0 zijn."},
         // 1122
         {"druh musí byť rod alebo offcut.",
@@ -118,7 +118,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"zoznam nemá žiadnu tyč (každý počet je 0).",
          "die Liste enthält keine Stange (alle Anzahlen sind 0).",
          "the list holds no rod (every quantity is 0).",
-         "seznam nemá žádnou tyč (každý počet je 0).",
+         "seznam neobsahuje žádnou tyč (všechny počty jsou 0).",
          "de lijst bevat geen staaf (elk aantal is 0)."},
         // 1127
         {"Orez na oboch koncoch je dlhší ako tyč.",

@@ -209,7 +209,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
         {"Nie je čo vrátiť: v tejto relácii sa nič nezaúčtovalo.",
          "Nichts zurückzubuchen: in dieser Sitzung wurde nichts gebucht.",
          "Nothing to return: nothing has been booked in this session.",
-         "Není co vrátit: v této relaci se nic nezaúčtovalo.",
+         "Není co vrátit: od spuštění programu se nic nezaúčtovalo.",
          "Niets terug te boeken: in deze sessie is niets geboekt."},
         // 1234
         {"Zaúčtované; nové zvyšky: ",
@@ -227,13 +227,13 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
         {"Riadok %1 zoznamu zásob: počet musí byť celé číslo od 0.",
          "Zeile %1 der Bestandsliste: Die Anzahl muss eine ganze Zahl ab 0 sein.",
          "Line %1 of the stock list: the quantity must be a whole number from 0 up.",
-         "Řádek %1 seznamu zásob: počet musí být celé číslo od 0.",
+         "Řádek %1 seznamu zásob: počet musí být celé číslo 0 nebo větší.",
          "Regel %1 van de voorraadlijst: het aantal moet een geheel getal vanaf 0 zijn."},
         // 1237
         {"Riadok %1 zoznamu zásob: cena musí byť číslo od 0.",
          "Zeile %1 der Bestandsliste: Der Preis muss eine Zahl ab 0 sein.",
          "Line %1 of the stock list: the price must be a number from 0 up.",
-         "Řádek %1 seznamu zásob: cena musí být číslo od 0.",
+         "Řádek %1 seznamu zásob: cena musí být číslo 0 nebo větší.",
          "Regel %1 van de voorraadlijst: de prijs moet een getal vanaf 0 zijn."},
         // 1238
         {"Riadok %1 zoznamu zásob: druh musí byť rod alebo offcut.",
@@ -391,7 +391,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
         {"Odberateľ",
          "Kunde",
          "Customer",
-         "Odběratel",
+         "Zákazník",
          "Klant"},
         // 1265
         {"Dátum",
@@ -403,7 +403,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
         {"Vzor",
          "Muster",
          "Pattern",
-         "Vzor",
+         "Způsob",
          "Patroon"},
         // 1267
         {"Táto hodnota sa nedá uložiť: %1",
