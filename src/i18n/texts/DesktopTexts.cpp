@@ -13,13 +13,13 @@ const std::vector<CatalogueRow>& desktopTexts() {
          "Liste importieren…",
          "Import list...",
          "Importovat seznam…",
-         "Lijst importeren..."},
+         "Lijst importeren…"},
         // 158
         {"Exportovať zoznam...",
          "Liste exportieren…",
          "Export list...",
          "Exportovat seznam…",
-         "Lijst exporteren..."},
+         "Lijst exporteren…"},
         // 159
         {"Posledné zákazky",
          "Zuletzt geöffnete Aufträge",

@@ -12,14 +12,14 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "Der Bestand reicht nicht für die ganze Liste; es gibt keinen Plan. Ungeschnitten bleiben (mm × Stk.):",
          "The stock does not hold the whole list; there is no plan. Left uncut (mm × pcs):",
          "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané kusy (mm × ks):",
-         "De voorraad is niet genoeg voor de hele lijst; er is geen plan. Niet gezaagd blijven (mm × stuks):"},
+         "De voorraad is niet toereikend voor de hele lijst; er is geen plan. Niet gezaagd (mm × stuks):"},
         // 1101
         {"Chýbajúca zásoba, najmenej (mm): ",
          "Fehlender Bestand, mindestens (mm): ",
          "Stock missing, at least (mm): ",
          "Chybějící zásoba, nejméně (mm): ",
          "Ontbrekende voorraad, minstens (mm): "},
-        {"Materiál", "Bestand", "Stock", "Zásoba", "Materiaal"},  // 1102
+        {"Materiál", "Bestand", "Stock", "Zásoba", "Voorraad"},  // 1102
         {"zvyšok", "Reststück", "offcut", "zbytek", "reststuk"},  // 1103
         // 1104
         {"    Celková cena               :   ",
@@ -50,9 +50,9 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "    Endbeschnitt je Ende    (mm)  :   ",
          "    Trim at each rod end    (mm)  :   ",
          "    Ořez na každém konci (mm)  :   ",
-         "    Afkorten per staafeinde (mm)  :   "},
+         "    Kopsnede per staafeinde (mm)  :   "},
         {"Dĺžka tyče", "Stangenlänge", "Rod length", "Délka tyče", "Staaflengte"},  // 1109
-        {"Označenie", "Kennung", "Stock ID", "Označení", "Kenmerk"},  // 1110
+        {"Označenie", "Kennung", "Stock ID", "Označení", "Code"},  // 1110
         {"Celková cena", "Gesamtpreis", "Total price", "Celková cena", "Totale prijs"},  // 1111
         // 1112
         {"Dolná hranica ceny", "Untergrenze des Preises", "Lower bound of the price",
@@ -63,7 +63,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
         {"Zvyšky (mm)", "Reststücke (mm)", "Leftovers (mm)", "Zbytky (mm)", "Reststukken (mm)"},  // 1114
         // 1115
         {"Orez na každom konci (mm)", "Endbeschnitt je Stangenende (mm)", "Trim at each rod end (mm)",
-         "Ořez na každém konci (mm)", "Afkorten per staafeinde (mm)"},
+         "Ořez na každém konci (mm)", "Kopsnede per staafeinde (mm)"},
         {"nová tyč", "neue Stange", "new rod", "nová tyč", "nieuwe staaf"},  // 1116
         // 1117
         {"Súbor nie je zoznam zásoby: ", "Die Datei ist keine Bestandsliste: ",
@@ -101,13 +101,13 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "diese Kennung steht schon in einer früheren Zeile.",
          "an earlier line already has this identifier.",
          "toto označení už má dřívější řádek.",
-         "een eerdere regel heeft dit kenmerk al."},
+         "een eerdere regel heeft deze code al."},
         // 1124
         {"označený zvyšok je jeden kus: počet môže byť len 0 alebo 1.",
          "ein Reststück mit Kennung ist ein Einzelstück: die Anzahl kann nur 0 oder 1 sein.",
          "an identified offcut is one piece: its quantity can only be 0 or 1.",
          "označený zbytek je jeden kus: počet může být jen 0 nebo 1.",
-         "een gekenmerkt reststuk is één stuk: het aantal kan alleen 0 of 1 zijn."},
+         "een reststuk met code is één stuk: het aantal kan alleen 0 of 1 zijn."},
         // 1125
         {"riadok má viac ako päť stĺpcov.",
          "die Zeile hat mehr als fünf Spalten.",
@@ -119,19 +119,19 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "die Liste enthält keine Stange (alle Anzahlen sind 0).",
          "the list holds no rod (every quantity is 0).",
          "seznam neobsahuje žádnou tyč (všechny počty jsou 0).",
-         "de lijst bevat geen staaf (elk aantal is 0)."},
+         "de lijst bevat geen staaf (alle aantallen zijn 0)."},
         // 1127
         {"Orez na oboch koncoch je dlhší ako tyč.",
          "Der Endbeschnitt an beiden Enden ist zusammen länger als die Stange.",
          "The trim at both ends is longer than the rod.",
          "Ořez na obou koncích je delší než tyč.",
-         "Het afkorten aan beide einden is langer dan de staaf."},
+         "De kopsneden aan beide einden zijn samen langer dan de staaf."},
         // 1128
         {"    Materiál skladu            :   ",
          "    Material des Lagers           :   ",
          "    Stock material                :   ",
          "    Materiál skladu            :   ",
-         "    Materiaal van de voorraad     :   "},
+         "    Materiaal uit het magazijn    :   "},
         // 1129
         {"Jedna dĺžka tyče, neobmedzene",
          "Eine Stangenlänge, unbegrenzt",
