@@ -20,7 +20,7 @@ const std::vector<CatalogueRow>& fewestRodsTexts() {
         {"Najmenej tyčí", "Wenigste Stangen", "Fewest rods", "Nejméně tyčí", "Minste staven"},  // 120
         {"Metóda", "Methode", "Method", "Metoda", "Methode"},  // 121
         {"Časový limit (s)", "Zeitlimit (s)", "Time limit (s)", "Časový limit (s)", "Tijdslimiet (s)"},  // 122
-        {"Najlepší plán (tyče)", "Bester Plan bisher (Stangen)", "Best plan so far (rods)", "Dosud nejlepší plán (tyče)", "Beste plan tot nu toe (staven)"},  // 123
+        {"Najlepší plán doteraz (tyče)", "Bester Plan bisher (Stangen)", "Best plan so far (rods)", "Dosud nejlepší plán (tyče)", "Beste plan tot nu toe (staven)"},  // 123
     };
     // clang-format on
     return rows;

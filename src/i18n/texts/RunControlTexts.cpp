@@ -11,7 +11,7 @@ const std::vector<CatalogueRow>& runControlTexts() {
         {"zastavené", "angehalten", "stopped", "zastaveno", "gestopt"},  // 1022
         {"prerušené", "abgebrochen", "aborted", "přerušeno", "afgebroken"},  // 1023
         // 1024
-        {"Metóda Tyč po tyči zvládne najviac 50 rôznych spôsobov rezania. Metóda Najmenej tyčí takú hranicu nemá. Prepnúť na metódu Najmenej tyčí a optimalizovať znova?",
+        {"Metóda Tyč po tyči zvládne najviac 50 rôznych spôsobov rezania. Metóda Najmenej tyčí také obmedzenie nemá. Prepnúť na metódu Najmenej tyčí a optimalizovať znova?",
          "Die Methode Stange für Stange kann höchstens 50 verschiedene Schnittmuster bilden. Die Methode Wenigste Stangen hat diese Grenze nicht. Zur Methode Wenigste Stangen wechseln und neu optimieren?",
          "The rod-by-rod search handles at most 50 different cutting patterns. The Fewest rods method has no such limit. Switch to the Fewest rods method and optimize again?",
          "Metoda Tyč po tyči zvládne nejvýše 50 různých způsobů řezání. Metoda Nejméně tyčí takové omezení nemá. Přepnout na metodu Nejméně tyčí a optimalizovat znovu?",

@@ -8,7 +8,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
         // 1100
-        {"Zásoba nestačí na celý zoznam, plán sa nevytvorí. Nenarezané ostanú (mm × ks):",
+        {"Zásoba nestačí na celý zoznam, plán sa nevytvorí. Nenarezané kusy (mm × ks):",
          "Der Bestand reicht nicht für die ganze Liste; es gibt keinen Plan. Ungeschnitten bleiben (mm × Stk.):",
          "The stock does not hold the whole list; there is no plan. Left uncut (mm × pcs):",
          "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané kusy (mm × ks):",
@@ -19,7 +19,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "Stock missing, at least (mm): ",
          "Chybějící zásoba, nejméně (mm): ",
          "Ontbrekende voorraad, minstens (mm): "},
-        {"Materiál", "Bestand", "Stock", "Zásoba", "Voorraad"},  // 1102
+        {"Zásoba", "Bestand", "Stock", "Zásoba", "Voorraad"},  // 1102
         {"zvyšok", "Reststück", "offcut", "zbytek", "reststuk"},  // 1103
         // 1104
         {"    Celková cena               :   ",
@@ -66,11 +66,11 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "Ořez na každém konci (mm)", "Kopsnede per staafeinde (mm)"},
         {"nová tyč", "neue Stange", "new rod", "nová tyč", "nieuwe staaf"},  // 1116
         // 1117
-        {"Súbor nie je zoznam zásoby: ", "Die Datei ist keine Bestandsliste: ",
+        {"Súbor nie je zoznam zásob: ", "Die Datei ist keine Bestandsliste: ",
          "The file is not a stock list: ", "Soubor není seznam zásob: ",
          "Het bestand is geen voorraadlijst: "},
         // 1118
-        {"Zoznam zásoby, riadok ", "Bestandsliste, Zeile ", "Stock list, line ",
+        {"Zoznam zásob, riadok ", "Bestandsliste, Zeile ", "Stock list, line ",
          "Seznam zásob, řádek ", "Voorraadlijst, regel "},
         // 1119
         {"dĺžka musí byť celé číslo od 1 do 32767.",
@@ -79,13 +79,13 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "délka musí být celé číslo od 1 do 32767.",
          "de lengte moet een geheel getal van 1 tot 32767 zijn."},
         // 1120
-        {"počet musí byť celé číslo od 0 vyššie.",
+        {"počet musí byť celé číslo 0 alebo viac.",
          "die Anzahl muss eine ganze Zahl ab 0 sein.",
          "the quantity must be a whole number from 0 up.",
          "počet musí být celé číslo 0 nebo větší.",
          "het aantal moet een geheel getal vanaf 0 zijn."},
         // 1121
-        {"cena musí byť číslo od 0 vyššie.",
+        {"cena musí byť číslo 0 alebo viac.",
          "der Preis muss eine Zahl ab 0 sein.",
          "the price must be a number from 0 up.",
          "cena musí být číslo 0 nebo větší.",
@@ -97,7 +97,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "druh musí být rod nebo offcut.",
          "de soort moet rod of offcut zijn."},
         // 1123
-        {"toto označenie už má skorší riadok.",
+        {"toto označenie už má predchádzajúci riadok.",
          "diese Kennung steht schon in einer früheren Zeile.",
          "an earlier line already has this identifier.",
          "toto označení už má dřívější řádek.",
@@ -115,7 +115,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "řádek má více než pět sloupců.",
          "de regel heeft meer dan vijf kolommen."},
         // 1126
-        {"zoznam nemá žiadnu tyč (každý počet je 0).",
+        {"zoznam neobsahuje žiadnu tyč (všetky počty sú 0).",
          "die Liste enthält keine Stange (alle Anzahlen sind 0).",
          "the list holds no rod (every quantity is 0).",
          "seznam neobsahuje žádnou tyč (všechny počty jsou 0).",

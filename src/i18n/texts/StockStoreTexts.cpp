@@ -206,7 +206,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Naposledy zaúčtované zásoby jsou vráceny do skladu.",
          "De voorraad van de laatste boeking is teruggeboekt."},
         // 1233
-        {"Nie je čo vrátiť: v tejto relácii sa nič nezaúčtovalo.",
+        {"Nie je čo vrátiť: od spustenia programu sa nič nezaúčtovalo.",
          "Nichts zurückzubuchen: in dieser Sitzung wurde nichts gebucht.",
          "Nothing to return: nothing has been booked in this session.",
          "Není co vrátit: od spuštění programu se nic nezaúčtovalo.",
@@ -224,13 +224,13 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Řádek %1 seznamu zásob: délka musí být celé číslo od 1 do 32767.",
          "Regel %1 van de voorraadlijst: de lengte moet een geheel getal van 1 tot 32767 zijn."},
         // 1236
-        {"Riadok %1 zoznamu zásob: počet musí byť celé číslo od 0.",
+        {"Riadok %1 zoznamu zásob: počet musí byť celé číslo 0 alebo viac.",
          "Zeile %1 der Bestandsliste: Die Anzahl muss eine ganze Zahl ab 0 sein.",
          "Line %1 of the stock list: the quantity must be a whole number from 0 up.",
          "Řádek %1 seznamu zásob: počet musí být celé číslo 0 nebo větší.",
          "Regel %1 van de voorraadlijst: het aantal moet een geheel getal vanaf 0 zijn."},
         // 1237
-        {"Riadok %1 zoznamu zásob: cena musí byť číslo od 0.",
+        {"Riadok %1 zoznamu zásob: cena musí byť číslo 0 alebo viac.",
          "Zeile %1 der Bestandsliste: Der Preis muss eine Zahl ab 0 sein.",
          "Line %1 of the stock list: the price must be a number from 0 up.",
          "Řádek %1 seznamu zásob: cena musí být číslo 0 nebo větší.",
@@ -340,7 +340,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Přejmenovat",
          "Hernoemen"},
         // 1256
-        {"Zmazať",
+        {"Vymazať",
          "Löschen",
          "Delete",
          "Smazat",
@@ -364,7 +364,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Exportovat CSV…",
          "CSV exporteren…"},
         // 1260
-        {"Zmazať materiál %1 so všetkými zásobami a zvyškami?",
+        {"Vymazať materiál %1 so všetkými zásobami a zvyškami?",
          "Das Material %1 mit seinem ganzen Bestand und allen Reststücken löschen?",
          "Delete the material %1 with all its stock rows and offcuts?",
          "Smazat materiál %1 se všemi zásobami a zbytky?",
@@ -400,7 +400,7 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Datum",
          "Datum"},
         // 1266
-        {"Vzor",
+        {"Spôsob",
          "Muster",
          "Pattern",
          "Způsob",
