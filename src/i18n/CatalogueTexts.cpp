@@ -8,7 +8,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
     // the report labels (75-79, 92, 93) line up their colons within one language.
     // clang-format off
     static const std::array<CatalogueRow, kCatalogueOffsetCount> rows = {{
-        {"Zákazka", "Kunde", "Customer", "Zakázka", "Klant"},  // 1
+        {"Zákazka", "Kunde", "Customer", "Zákazník", "Klant"},  // 1
         {"Názov", "Name", "Name", "Název", "Naam"},  // 2
         {"Farba", "Farbe", "Colour", "Barva", "Kleur"},  // 3
         {"Rozmer", "Abmessung", "Dimension", "Rozměr", "Afmeting"},  // 4
@@ -95,7 +95,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Celkový počet odpadu : (ks)",
          "Anzahl Abfallstücke : (Stk.)",
          "Total amount of waste : (pcs)",
-         "Celkový počet odpadů : (ks)",
+         "Počet kusů odpadu : (ks)",
          "Totaal aantal afvalstukken: (stuks)"},
         // 45
         {"Celková využiteľnosť : (%)",
@@ -188,7 +188,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Niektorá hodnota v zozname nie je platné číslo, riadok vynechávam.",
          "Ein Wert in der Schnittliste ist keine gültige Zahl; die Zeile wird ausgelassen.",
          "A value in the cutting list is not a valid number; row omitted.",
-         "Některá hodnota v seznamu není platné číslo, řádek vynechávám.",
+         "Některá hodnota v seznamu není platné číslo, řádek se vynechá.",
          "Een waarde in de zaaglijst is geen geldig getal; de regel wordt weggelaten."},
         // 61
         {"Súbor sa nedá zapísať: ",
@@ -212,7 +212,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Niektorý rozmer je väčší ako dĺžka tyče, rozmer vynechávam.",
          "Eine Abmessung ist größer als die Stangenlänge und wird ausgelassen.",
          "Some dimension is greater than the rod length; dimension omitted.",
-         "Některý rozměr je větší než délka tyče, rozměr vynechávám.",
+         "Některý rozměr je větší než délka tyče, rozměr se vynechá.",
          "Een afmeting is groter dan de staaflengte en wordt weggelaten."},
         {"počet", "Anzahl", "no. of", "počet", "aantal"},  // 65
         {"tyčí", "Stangen", "Rods", "tyčí", "Staven"},  // 66
@@ -230,7 +230,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"Celkový počet odpadu",
          "Anzahl Abfallstücke",
          "Total amount of waste",
-         "Celkový počet odpadů",
+         "Počet kusů odpadu",
          "Totaal aantal afvalstukken"},
         // 73
         {"Celková využiteľnosť",
@@ -260,7 +260,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
         {"    Celkový počet odpadu (ks)  :   ",
          "    Anzahl Abfallstücke   (Stk.)  :   ",
          "    Total amount of waste  (pcs)  :   ",
-         "    Celkový počet odpadů (ks)  :   ",
+         "    Počet kusů odpadu    (ks)  :   ",
          "    Aantal afvalstukken  (stuks)  :   "},
         // 78
         {"    Celková využiteľnosť  (%)  :   ",
@@ -274,7 +274,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "    Total calculated possibilities:   ",
          "    Vypočtené možnosti         :   ",
          "    Berekende mogelijkheden       :   "},
-        {"chyba", "Fehler", "Error", "chyba", "Fout"},  // 80
+        {"chyba", "Fehler", "Error", "Chyba", "Fout"},  // 80
         // 81
         {"Všetky súbory (*.*)|*.*|Súbory typu (*.opt)|*.opt",
          "Alle Dateien (*.*)|*.*|Auftragsdateien (*.opt)|*.opt",
@@ -304,7 +304,7 @@ const std::array<CatalogueRow, kCatalogueOffsetCount>& catalogueRows() {
          "Eine Abmessung ist null oder negativ, oder eine Stückzahl ist negativ; die Zeile wird "
          "ausgelassen.",
          "A dimension is zero or negative, or a number of pieces is negative; row omitted.",
-         "Některý rozměr je nulový nebo záporný, nebo je počet kusů záporný, řádek vynechávám.",
+         "Některý rozměr je nulový nebo záporný, nebo je počet kusů záporný, řádek se vynechá.",
          "Een afmeting is nul of negatief, of een aantal stuks is negatief; de regel wordt "
          "weggelaten."},
         // 90

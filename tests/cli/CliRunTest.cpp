@@ -252,7 +252,7 @@ TEST_F(CliRunTest, diagram_writesThePdfOrSvgOfAFinishedRunInTheChosenLanguage) {
     for (const char* words :
          {"Schnittplan", "Kunde: ACME", "2000 1500 1000 1000 476", "Seite 1 / 1"})
         EXPECT_NE(drawn.find(words), std::string::npos) << words << " in\n" << drawn;
-    EXPECT_EQ(drawn.find("Untere Schranke"), std::string::npos) << "a bound of the search";
+    EXPECT_EQ(drawn.find("Untergrenze"), std::string::npos) << "a bound of the search";
     EXPECT_EQ(run({"optimise", path, "--diagram", svg.string()}), exit_status::kFinished);
     EXPECT_NE(fileBytes(svg).find("<svg"), std::string::npos);
     // The fewest-rods method's bound is in the header.

@@ -6,6 +6,8 @@
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/StockListTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 
 namespace marlo {
 namespace {
@@ -352,10 +354,26 @@ TEST(StringCatalogueTest, reportLabels_keepTheirBlanksAndLineUpTheirColons) {
                 << "language " << static_cast<int>(language) << ": \"" << label << '"';
             EXPECT_EQ(label.find(':'), label.size() - 4) << label;
         }
-        for (int offset : {76, 77, 78, 79, 92, 93, fewest_text::kLowerBoundLine}) {
+        for (int offset :
+             {76, 77, 78, 79, 92, 93, fewest_text::kLowerBoundLine, stock_text::kPriceLine,
+              stock_text::kPriceBoundLine, stock_text::kMaterialLine, stock_text::kLeftoversLine,
+              stock_text::kTrimLine, stock_text::kMaterialNameLine}) {
             EXPECT_EQ(colonColumn(catalogue.text(offset)), colonColumn(catalogue.text(75)))
                 << catalogue.text(offset);
         }
+    }
+}
+
+// The word for the stock names the Parameters dialog's stock frame, each pattern's stock in the
+// reports and the line above the result alike; the frame's own field, the material, has a word of
+// its own.
+TEST(StringCatalogueTest, stockWord_namesTheStockAndNotTheMaterial) {
+    for (Language language : kAllLanguages) {
+        const StringCatalogue catalogue(language);
+        const std::string& stock = catalogue.text(stock_text::kStock);
+        EXPECT_TRUE(catalogue.text(stock_text::kStockLine).starts_with(stock + ": "))
+            << catalogue.text(stock_text::kStockLine);
+        EXPECT_NE(stock, catalogue.text(store_text::kMaterial));
     }
 }
 

@@ -100,7 +100,7 @@ TEST(LabelPdfTest, everyLayout_printsOneReadableBarcodePerPiece) {
             if (label != labels.end()) ++perLength[label->length];
         }
         EXPECT_EQ(perLength, (std::map<int, int>{{480, 3}, {1000, 4}, {1500, 2}, {2000, 3}}));
-        EXPECT_TRUE(text.contains(QStringLiteral("Vzor 1 · tyč 2 z 2 · kus 3")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Způsob 1 · tyč 2 z 2 · kus 3")));
 
         // The longest code a large job gives still reads on the layout's labels.
         PieceLabel longest = labels.front();

@@ -10,16 +10,16 @@ const std::vector<CatalogueRow>& desktopTexts() {
         {"Vložiť zoznam", "Liste einfügen", "Paste list", "Vložit seznam", "Lijst plakken"},  // 156
         // 157
         {"Importovať zoznam...",
-         "Liste importieren...",
+         "Liste importieren…",
          "Import list...",
-         "Importovat seznam...",
-         "Lijst importeren..."},
+         "Importovat seznam…",
+         "Lijst importeren…"},
         // 158
         {"Exportovať zoznam...",
-         "Liste exportieren...",
+         "Liste exportieren…",
          "Export list...",
-         "Exportovat seznam...",
-         "Lijst exporteren..."},
+         "Exportovat seznam…",
+         "Lijst exporteren…"},
         // 159
         {"Posledné zákazky",
          "Zuletzt geöffnete Aufträge",

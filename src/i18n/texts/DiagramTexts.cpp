@@ -8,7 +8,7 @@ const std::vector<CatalogueRow>& diagramTexts() {
     static const std::vector<CatalogueRow> rows = {
         {"Plán rezania", "Schnittplan", "Cutting diagram", "Plán řezání", "Zaagplan"},  // 135
         {"Dátum", "Datum", "Date", "Datum", "Datum"},  // 136
-        {"trieska", "Span", "Sliver", "tříska", "Splinter"},  // 137
+        {"trieska", "Span", "Sliver", "tříska", "Reststrookje"},  // 137
         {"Strana", "Seite", "Page", "Strana", "Pagina"},  // 138
         // 139
         {"Tlačiť plán rezania",

@@ -7,10 +7,10 @@ const std::vector<CatalogueRow>& fewestRodsTexts() {
     // with the totals lines of its language.
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
-        {"Dolná hranica (tyče)", "Untere Schranke (Stangen)", "Lower bound (rods)", "Dolní mez (tyče)", "Ondergrens (staven)"},  // 115
+        {"Dolná hranica (tyče)", "Untergrenze (Stangen)", "Lower bound (rods)", "Dolní mez (tyče)", "Ondergrens (staven)"},  // 115
         // 116
         {"    Dolná hranica      (tyče)  :   ",
-         "    Untere Schranke    (Stangen)  :   ",
+         "    Untergrenze        (Stangen)  :   ",
          "    Lower bound           (rods)  :   ",
          "    Dolní mez          (tyče)  :   ",
          "    Ondergrens          (staven)  :   "},
@@ -20,7 +20,7 @@ const std::vector<CatalogueRow>& fewestRodsTexts() {
         {"Najmenej tyčí", "Wenigste Stangen", "Fewest rods", "Nejméně tyčí", "Minste staven"},  // 120
         {"Metóda", "Methode", "Method", "Metoda", "Methode"},  // 121
         {"Časový limit (s)", "Zeitlimit (s)", "Time limit (s)", "Časový limit (s)", "Tijdslimiet (s)"},  // 122
-        {"Najlepší plán (tyče)", "Bester Plan (Stangen)", "Best plan so far (rods)", "Nejlepší plán (tyče)", "Beste plan tot nu toe (staven)"},  // 123
+        {"Najlepší plán doteraz (tyče)", "Bester Plan bisher (Stangen)", "Best plan so far (rods)", "Dosud nejlepší plán (tyče)", "Beste plan tot nu toe (staven)"},  // 123
     };
     // clang-format on
     return rows;

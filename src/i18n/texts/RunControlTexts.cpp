@@ -11,10 +11,10 @@ const std::vector<CatalogueRow>& runControlTexts() {
         {"zastavené", "angehalten", "stopped", "zastaveno", "gestopt"},  // 1022
         {"prerušené", "abgebrochen", "aborted", "přerušeno", "afgebroken"},  // 1023
         // 1024
-        {"Metóda Tyč po tyči zvládne najviac 50 rôznych spôsobov rezania. Metóda Najmenej tyčí takú hranicu nemá. Prepnúť na metódu Najmenej tyčí a optimalizovať znova?",
-         "Die Methode Stange für Stange kennt höchstens 50 verschiedene Schnittbilder. Die Methode Wenigste Stangen hat diese Grenze nicht. Zur Methode Wenigste Stangen wechseln und neu optimieren?",
+        {"Metóda Tyč po tyči zvládne najviac 50 rôznych spôsobov rezania. Metóda Najmenej tyčí také obmedzenie nemá. Prepnúť na metódu Najmenej tyčí a optimalizovať znova?",
+         "Die Methode Stange für Stange kann höchstens 50 verschiedene Schnittmuster bilden. Die Methode Wenigste Stangen hat diese Grenze nicht. Zur Methode Wenigste Stangen wechseln und neu optimieren?",
          "The rod-by-rod search handles at most 50 different cutting patterns. The Fewest rods method has no such limit. Switch to the Fewest rods method and optimize again?",
-         "Metoda Tyč po tyči zvládne nejvýše 50 různých způsobů řezání. Metoda Nejméně tyčí takovou hranici nemá. Přepnout na metodu Nejméně tyčí a optimalizovat znovu?",
+         "Metoda Tyč po tyči zvládne nejvýše 50 různých způsobů řezání. Metoda Nejméně tyčí takové omezení nemá. Přepnout na metodu Nejméně tyčí a optimalizovat znovu?",
          "De methode Staaf voor staaf kan hoogstens 50 verschillende zaagpatronen aan. De methode Minste staven kent die grens niet. Overschakelen op de methode Minste staven en opnieuw optimaliseren?"},
         {"Nastavenia metódy Tyč po tyči", "Einstellungen der Methode Stange für Stange", "Settings of the rod-by-rod search", "Nastavení metody Tyč po tyči", "Instellingen van de methode Staaf voor staaf"},  // 1025
         {"Späť", "Rückgängig", "Undo", "Zpět", "Ongedaan maken"},  // 1026

@@ -6,21 +6,21 @@ const std::vector<CatalogueRow>& sawOutputTexts() {
     // Columns: Slovak, German, English, Czech, Dutch. Row i is offset kSawOutputTextsFirst + i.
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
-        {"Vzor", "Muster", "Pattern", "Vzor", "Patroon"},  // 1300
+        {"Spôsob", "Muster", "Pattern", "Způsob", "Patroon"},  // 1300
         {"tyč", "Stange", "rod", "tyč", "staaf"},  // 1301
         {"z", "von", "of", "z", "van"},  // 1302
         {"kus", "Stück", "piece", "kus", "stuk"},  // 1303
         {"Riadok", "Zeile", "Row", "Řádek", "Regel"},  // 1304
         {"Pôvod", "Herkunft", "Origin", "Původ", "Herkomst"},  // 1305
-        {"Tlačiť štítky…", "Etiketten drucken…", "Print labels…", "Tisknout štítky…", "Etiketten afdrukken…"},  // 1306
+        {"Tlačiť štítky…", "Etiketten drucken…", "Print labels…", "Tisk štítků…", "Etiketten afdrukken…"},  // 1306
         {"Exportovať štítky do PDF…", "Etiketten als PDF exportieren…", "Export labels as PDF…", "Exportovat štítky do PDF…", "Etiketten als PDF exporteren…"},  // 1307
-        {"Tlačiť pílový zoznam…", "Sägeliste drucken…", "Print saw list…", "Tisknout seznam řezů…", "Zaaglijst afdrukken…"},  // 1308
-        {"Exportovať pílový zoznam do PDF…", "Sägeliste als PDF exportieren…", "Export saw list as PDF…", "Exportovat seznam řezů do PDF…", "Zaaglijst als PDF exporteren…"},  // 1309
-        {"Exportovať pílový zoznam do CSV…", "Sägeliste als CSV exportieren…", "Export saw list as CSV…", "Exportovat seznam řezů do CSV…", "Zaaglijst als CSV exporteren…"},  // 1310
+        {"Tlačiť zoznam rezov…", "Sägeliste drucken…", "Print saw list…", "Tisk seznamu řezů…", "Zaagstaat afdrukken…"},  // 1308
+        {"Exportovať zoznam rezov do PDF…", "Sägeliste als PDF exportieren…", "Export saw list as PDF…", "Exportovat seznam řezů do PDF…", "Zaagstaat als PDF exporteren…"},  // 1309
+        {"Exportovať zoznam rezov do CSV…", "Sägeliste als CSV exportieren…", "Export saw list as CSV…", "Exportovat seznam řezů do CSV…", "Zaagstaat als CSV exporteren…"},  // 1310
         {"Štítky", "Etiketten", "Labels", "Štítky", "Etiketten"},  // 1311
         {"Rozloženie", "Format", "Layout", "Rozvržení", "Indeling"},  // 1312
         {"Začať štítkom", "Beginnen bei Etikett", "Start at label", "Začít štítkem", "Beginnen bij etiket"},  // 1313
-        {"Pílový zoznam", "Sägeliste", "Saw list", "Seznam řezů", "Zaaglijst"},  // 1314
+        {"Zoznam rezov", "Sägeliste", "Saw list", "Seznam řezů", "Zaagstaat"},  // 1314
         {"Tyče", "Stangen", "Rods", "Tyče", "Staven"},  // 1315
         {"Dĺžka tyče", "Stangenlänge", "Stock length", "Délka tyče", "Staaflengte"},  // 1316
         {"Rez", "Schnitt", "Cut", "Řez", "Snede"},  // 1317
@@ -46,13 +46,13 @@ const std::vector<CatalogueRow>& sawOutputTexts() {
          "Es ist kein Drucker installiert. Mit „Etiketten als PDF exportieren…“ können Sie die Etiketten als Datei speichern.",
          "No printer is installed. Use \"Export labels as PDF…\" to save the labels as a file.",
          "Není nainstalována žádná tiskárna. Štítky můžete uložit do souboru příkazem „Exportovat štítky do PDF…“.",
-         "Er is geen printer geïnstalleerd. Met \"Etiketten als PDF exporteren…\" slaat u de etiketten op als bestand."},
+         "Er is geen printer geïnstalleerd. Met ‘Etiketten als PDF exporteren…’ slaat u de etiketten op als bestand."},
         // 1336: Print saw list with no printer on the machine
-        {"Nie je nainštalovaná žiadna tlačiareň. Pílový zoznam môžete uložiť do súboru príkazom „Exportovať pílový zoznam do PDF…“.",
+        {"Nie je nainštalovaná žiadna tlačiareň. Zoznam rezov môžete uložiť do súboru príkazom „Exportovať zoznam rezov do PDF…“.",
          "Es ist kein Drucker installiert. Mit „Sägeliste als PDF exportieren…“ können Sie die Sägeliste als Datei speichern.",
          "No printer is installed. Use \"Export saw list as PDF…\" to save the saw list as a file.",
          "Není nainstalována žádná tiskárna. Seznam řezů můžete uložit do souboru příkazem „Exportovat seznam řezů do PDF…“.",
-         "Er is geen printer geïnstalleerd. Met \"Zaaglijst als PDF exporteren…\" slaat u de zaaglijst op als bestand."},
+         "Er is geen printer geïnstalleerd. Met ‘Zaagstaat als PDF exporteren…’ slaat u de zaagstaat op als bestand."},
     };
     // clang-format on
     return rows;

@@ -8,18 +8,18 @@ const std::vector<CatalogueRow>& stockListTexts() {
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
         // 1100
-        {"Zásoba nestačí na celý zoznam, plán sa nevytvorí. Nenarezané ostanú (mm × ks):",
-         "Der Vorrat reicht nicht für die ganze Liste; es gibt keinen Plan. Ungeschnitten bleiben (mm × Stk.):",
+        {"Zásoba nestačí na celý zoznam, plán sa nevytvorí. Nenarezané kusy (mm × ks):",
+         "Der Bestand reicht nicht für die ganze Liste; es gibt keinen Plan. Ungeschnitten bleiben (mm × Stk.):",
          "The stock does not hold the whole list; there is no plan. Left uncut (mm × pcs):",
-         "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané zůstanou (mm × ks):",
-         "De voorraad is niet genoeg voor de hele lijst; er is geen plan. Niet gezaagd blijven (mm × stuks):"},
+         "Zásoba nestačí na celý seznam, plán se nevytvoří. Nenařezané kusy (mm × ks):",
+         "De voorraad is niet toereikend voor de hele lijst; er is geen plan. Niet gezaagd (mm × stuks):"},
         // 1101
         {"Chýbajúca zásoba, najmenej (mm): ",
-         "Fehlender Vorrat, mindestens (mm): ",
+         "Fehlender Bestand, mindestens (mm): ",
          "Stock missing, at least (mm): ",
          "Chybějící zásoba, nejméně (mm): ",
          "Ontbrekende voorraad, minstens (mm): "},
-        {"Materiál", "Material", "Stock", "Materiál", "Materiaal"},  // 1102
+        {"Zásoba", "Bestand", "Stock", "Zásoba", "Voorraad"},  // 1102
         {"zvyšok", "Reststück", "offcut", "zbytek", "reststuk"},  // 1103
         // 1104
         {"    Celková cena               :   ",
@@ -29,7 +29,7 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "    Totale prijs                  :   "},
         // 1105
         {"    Dolná hranica ceny         :   ",
-         "    Untere Schranke des Preises   :   ",
+         "    Untergrenze des Preises       :   ",
          "    Lower bound of the price      :   ",
          "    Dolní mez ceny             :   ",
          "    Ondergrens van de prijs       :   "},
@@ -47,31 +47,31 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "    Reststukken             (mm)  :   "},
         // 1108
         {"    Orez na každom konci (mm)  :   ",
-         "    Besäumen je Ende        (mm)  :   ",
+         "    Endbeschnitt je Ende    (mm)  :   ",
          "    Trim at each rod end    (mm)  :   ",
          "    Ořez na každém konci (mm)  :   ",
-         "    Afkorten per staafeinde (mm)  :   "},
+         "    Kopsnede per staafeinde (mm)  :   "},
         {"Dĺžka tyče", "Stangenlänge", "Rod length", "Délka tyče", "Staaflengte"},  // 1109
-        {"Označenie", "Kennung", "Stock ID", "Označení", "Kenmerk"},  // 1110
+        {"Označenie", "Kennung", "Stock ID", "Označení", "Code"},  // 1110
         {"Celková cena", "Gesamtpreis", "Total price", "Celková cena", "Totale prijs"},  // 1111
         // 1112
-        {"Dolná hranica ceny", "Untere Schranke des Preises", "Lower bound of the price",
+        {"Dolná hranica ceny", "Untergrenze des Preises", "Lower bound of the price",
          "Dolní mez ceny", "Ondergrens van de prijs"},
         // 1113
         {"Spotreba materiálu (mm)", "Materialverbrauch (mm)", "Material used (mm)",
          "Spotřeba materiálu (mm)", "Materiaalverbruik (mm)"},
         {"Zvyšky (mm)", "Reststücke (mm)", "Leftovers (mm)", "Zbytky (mm)", "Reststukken (mm)"},  // 1114
         // 1115
-        {"Orez na každom konci (mm)", "Besäumen je Stangenende (mm)", "Trim at each rod end (mm)",
-         "Ořez na každém konci (mm)", "Afkorten per staafeinde (mm)"},
+        {"Orez na každom konci (mm)", "Endbeschnitt je Stangenende (mm)", "Trim at each rod end (mm)",
+         "Ořez na každém konci (mm)", "Kopsnede per staafeinde (mm)"},
         {"nová tyč", "neue Stange", "new rod", "nová tyč", "nieuwe staaf"},  // 1116
         // 1117
-        {"Súbor nie je zoznam zásoby: ", "Die Datei ist keine Vorratsliste: ",
-         "The file is not a stock list: ", "Soubor není seznam zásoby: ",
+        {"Súbor nie je zoznam zásob: ", "Die Datei ist keine Bestandsliste: ",
+         "The file is not a stock list: ", "Soubor není seznam zásob: ",
          "Het bestand is geen voorraadlijst: "},
         // 1118
-        {"Zoznam zásoby, riadok ", "Vorratsliste, Zeile ", "Stock list, line ",
-         "Seznam zásoby, řádek ", "Voorraadlijst, regel "},
+        {"Zoznam zásob, riadok ", "Bestandsliste, Zeile ", "Stock list, line ",
+         "Seznam zásob, řádek ", "Voorraadlijst, regel "},
         // 1119
         {"dĺžka musí byť celé číslo od 1 do 32767.",
          "die Länge muss eine ganze Zahl von 1 bis 32767 sein.",
@@ -79,16 +79,16 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "délka musí být celé číslo od 1 do 32767.",
          "de lengte moet een geheel getal van 1 tot 32767 zijn."},
         // 1120
-        {"počet musí byť celé číslo od 0 vyššie.",
+        {"počet musí byť celé číslo 0 alebo viac.",
          "die Anzahl muss eine ganze Zahl ab 0 sein.",
          "the quantity must be a whole number from 0 up.",
-         "počet musí být celé číslo od 0 výše.",
+         "počet musí být celé číslo 0 nebo větší.",
          "het aantal moet een geheel getal vanaf 0 zijn."},
         // 1121
-        {"cena musí byť číslo od 0 vyššie.",
+        {"cena musí byť číslo 0 alebo viac.",
          "der Preis muss eine Zahl ab 0 sein.",
          "the price must be a number from 0 up.",
-         "cena musí být číslo od 0 výše.",
+         "cena musí být číslo 0 nebo větší.",
          "de prijs moet een getal vanaf 0 zijn."},
         // 1122
         {"druh musí byť rod alebo offcut.",
@@ -97,17 +97,17 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "druh musí být rod nebo offcut.",
          "de soort moet rod of offcut zijn."},
         // 1123
-        {"toto označenie už má skorší riadok.",
-         "diese Kennung hat schon eine frühere Zeile.",
+        {"toto označenie už má predchádzajúci riadok.",
+         "diese Kennung steht schon in einer früheren Zeile.",
          "an earlier line already has this identifier.",
          "toto označení už má dřívější řádek.",
-         "een eerdere regel heeft dit kenmerk al."},
+         "een eerdere regel heeft deze code al."},
         // 1124
         {"označený zvyšok je jeden kus: počet môže byť len 0 alebo 1.",
-         "ein gekennzeichnetes Reststück ist ein Stück: die Anzahl kann nur 0 oder 1 sein.",
+         "ein Reststück mit Kennung ist ein Einzelstück: die Anzahl kann nur 0 oder 1 sein.",
          "an identified offcut is one piece: its quantity can only be 0 or 1.",
          "označený zbytek je jeden kus: počet může být jen 0 nebo 1.",
-         "een gekenmerkt reststuk is één stuk: het aantal kan alleen 0 of 1 zijn."},
+         "een reststuk met code is één stuk: het aantal kan alleen 0 of 1 zijn."},
         // 1125
         {"riadok má viac ako päť stĺpcov.",
          "die Zeile hat mehr als fünf Spalten.",
@@ -115,23 +115,23 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "řádek má více než pět sloupců.",
          "de regel heeft meer dan vijf kolommen."},
         // 1126
-        {"zoznam nemá žiadnu tyč (každý počet je 0).",
-         "die Liste hat keine Stange (jede Anzahl ist 0).",
+        {"zoznam neobsahuje žiadnu tyč (všetky počty sú 0).",
+         "die Liste enthält keine Stange (alle Anzahlen sind 0).",
          "the list holds no rod (every quantity is 0).",
-         "seznam nemá žádnou tyč (každý počet je 0).",
-         "de lijst bevat geen staaf (elk aantal is 0)."},
+         "seznam neobsahuje žádnou tyč (všechny počty jsou 0).",
+         "de lijst bevat geen staaf (alle aantallen zijn 0)."},
         // 1127
         {"Orez na oboch koncoch je dlhší ako tyč.",
-         "Das Besäumen an beiden Enden ist länger als die Stange.",
+         "Der Endbeschnitt an beiden Enden ist zusammen länger als die Stange.",
          "The trim at both ends is longer than the rod.",
          "Ořez na obou koncích je delší než tyč.",
-         "Het afkorten aan beide einden is langer dan de staaf."},
+         "De kopsneden aan beide einden zijn samen langer dan de staaf."},
         // 1128
         {"    Materiál skladu            :   ",
          "    Material des Lagers           :   ",
          "    Stock material                :   ",
          "    Materiál skladu            :   ",
-         "    Materiaal van de voorraad     :   "},
+         "    Materiaal uit het magazijn    :   "},
         // 1129
         {"Jedna dĺžka tyče, neobmedzene",
          "Eine Stangenlänge, unbegrenzt",
