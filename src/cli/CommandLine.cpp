@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "diagram/DiagramFileFormat.h"
+#include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 
@@ -22,6 +23,9 @@ const char* const kUsage =
     "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
     "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in "
     "~/.pgpass)\n";
+
+const char* const kBadMaterialName =
+    "--material needs a name of one line of text, without control characters";
 
 namespace {
 
@@ -148,6 +152,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (options.material && options.stockPath)
         return {std::nullopt, "--material and --stock exclude each other"};
     if (options.book && !options.material) return {std::nullopt, "--book needs --material"};
+    if (options.material && !isOneLineName(*options.material))
+        return {std::nullopt, kBadMaterialName};
     return {options, {}};
 }
 

@@ -47,4 +47,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;
 
+// Why a --material value names no material (see isOneLineName).
+extern const char* const kBadMaterialName;
+
 }  // namespace marlo

@@ -10,6 +10,7 @@
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
+#include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 #include "stock/StockStore.h"
@@ -70,8 +71,8 @@ std::optional<StockCommandLine> parseStockCommandLine(const std::vector<std::str
         error = "stock " + line.command + " needs --material NAME and a FILE.csv";
         return std::nullopt;
     }
-    if (line.material && line.material->empty()) {
-        error = "--material needs a name";
+    if (line.material && !isOneLineName(*line.material)) {
+        error = kBadMaterialName;
         return std::nullopt;
     }
     return line;

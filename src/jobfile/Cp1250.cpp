@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "jobfile/Utf16Text.h"
+#include "jobfile/Utf8Text.h"
 
 namespace marlo {
 
@@ -35,42 +36,6 @@ char encodeCodePoint(char32_t c) {
         if (kHighHalf[i] == c) return static_cast<char>(0x80 + i);
     }
     return '?';
-}
-
-// Decodes one well-formed UTF-8 sequence at the start of `in` and returns its length, or 0 when
-// the bytes there are malformed (stray continuation, truncation, overlong form, surrogate or a
-// value beyond U+10FFFF).
-size_t decodeUtf8(std::string_view in, char32_t& c) {
-    const auto byte = [&](size_t i) { return static_cast<uint8_t>(in[i]); };
-    const uint8_t lead = byte(0);
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    }
-    size_t length = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        minimum = 0x80;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        minimum = 0x800;
-        c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        minimum = 0x10000;
-        c = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (in.size() < length) return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return length;
 }
 
 }  // namespace

@@ -38,10 +38,10 @@ bool changeOne(StockStore::Connection& db, const QString& sql, const QVariantLis
     return changed == 1;
 }
 
-// A name another material has is refused, and so is an empty one.
+// A name another material has is refused, and so is one the store cannot keep.
 bool nameIsFree(StockStore::Connection& db, const std::string& name) {
-    if (name.empty()) {
-        db.fail(StoreError::Kind::BadStock, "a material needs a name");
+    if (const StoreError error = checkMaterialName(name)) {
+        db.fail(error.kind, error.detail);
         return false;
     }
     if (findMaterial(db, name)) {

@@ -106,6 +106,7 @@ StoreResult<MaterialStock> StockStore::stockOf(const std::string& material) {
 
 StoreError StockStore::replaceStock(const std::string& material, const StockList& list,
                                     std::optional<int16_t> minimumOffcutLength) {
+    if (StoreError error = checkMaterialName(material)) return error;
     if (StoreError error = checkStock(list)) return error;
     if (minimumOffcutLength && *minimumOffcutLength < 0)
         return {StoreError::Kind::BadStock,
@@ -149,18 +150,11 @@ StoreError StockStore::replaceStock(const std::string& material, const StockList
                          {materialId, id}))
                 return false;
 
+        // The list's own identifiers first: a new identifier must not be one that a later line
+        // of the list names.
         for (const StockItem& item : list.items) {
             // An offcut of no pieces is one that is gone.
-            if (item.kind != StockKind::Offcut || item.quantity == 0) continue;
-            if (item.id.empty()) {
-                // Offcuts without identifiers get new ones, one per piece.
-                for (int piece = 0; piece < item.quantity.value_or(1); ++piece) {
-                    const std::optional<std::string> id = newOffcutId(db);
-                    if (!id || !insertOffcut(db, found->first, {*id, item.length, item.price, {}}))
-                        return false;
-                }
-                continue;
-            }
+            if (item.kind != StockKind::Offcut || item.quantity == 0 || item.id.empty()) continue;
             const int updated = db.changed(
                 "UPDATE offcuts SET length = ?, price = ? WHERE material_id = ? AND identifier = ?",
                 {item.length, nullable(item.price), materialId, text(item.id)});
@@ -168,6 +162,15 @@ StoreError StockStore::replaceStock(const std::string& material, const StockList
             if (updated == 0 &&
                 !insertOffcut(db, found->first, {item.id, item.length, item.price, {}}))
                 return false;
+        }
+        // Offcuts without identifiers get new ones, one per piece.
+        for (const StockItem& item : list.items) {
+            if (item.kind != StockKind::Offcut || !item.id.empty()) continue;
+            for (int piece = 0; piece < item.quantity.value_or(1); ++piece) {
+                const std::optional<std::string> id = newOffcutId(db);
+                if (!id || !insertOffcut(db, found->first, {*id, item.length, item.price, {}}))
+                    return false;
+            }
         }
         return true;
     });

@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "jobfile/Utf8Text.h"
+
 namespace marlo::store_rows {
 
 const QString kOffcutColumns = "identifier, length, price, job_file, customer, cut_date, pattern";
@@ -79,6 +81,12 @@ StoreError checkStock(const StockList& list) {
             return {StoreError::Kind::BadStock, "offcut identifier twice: " + item.id};
     }
     return {};
+}
+
+StoreError checkMaterialName(const std::string& name) {
+    if (isOneLineName(name)) return {};
+    return {StoreError::Kind::BadStock,
+            "a material needs a name of one line of text, without control characters"};
 }
 
 std::optional<std::pair<int64_t, int16_t>> findMaterial(StockStore::Connection& connection,

@@ -54,6 +54,10 @@ std::optional<std::string> newOffcutId(StockStore::Connection& connection);
 // piece with identifiers that differ.
 StoreError checkStock(const StockList& list);
 
+// A name the store can keep for a material (see isOneLineName): two names of malformed UTF-8 would
+// be kept as one, and a line break would break every list of materials.
+StoreError checkMaterialName(const std::string& name);
+
 // The material's key and minimum offcut length; nullopt when there is none or on failure.
 std::optional<std::pair<int64_t, int16_t>> findMaterial(StockStore::Connection& connection,
                                                         const std::string& material);

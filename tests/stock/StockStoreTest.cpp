@@ -260,6 +260,31 @@ TEST_P(StockStoreTest, editingOneRow_changesOnlyThatRowAndRefusesWhatChangedMean
     EXPECT_EQ(store->materials().value, left);
 }
 
+TEST_P(StockStoreTest, replaceStock_namesNewOffcutsAfterTheListsOwnAndRefusesNamesItCannotKeep) {
+    SKIP_WITHOUT(fresh);
+    std::unique_ptr<StockStore> store = test::openStore(fresh.url);
+    ASSERT_TRUE(store);
+    // The offcut without identifier comes first; the identifier of the next one is the store's
+    // next.
+    ASSERT_FALSE(store->replaceStock(kProfile, {{{1000, 1, {}, StockKind::Offcut, ""},
+                                                 {1200, 1, {}, StockKind::Offcut, "R-0001"}}}));
+    const std::vector<StockItem> expected = {{1200, 1, {}, StockKind::Offcut, "R-0001"},
+                                             {1000, 1, {}, StockKind::Offcut, "R-0002"}};
+    EXPECT_EQ(store->stockOf(kProfile).value->list.items, expected);
+
+    // Malformed UTF-8 (kept, both names would be one), blanks, line breaks and controls.
+    const StockList rods{{{6000, 1, {}, StockKind::Rod, ""}}};
+    for (const std::string name : {"\xFF", " ", "\xE3\x80\x80", "Tube\n40", "Tube\r", "\t40",
+                                   "Tube\xC2\x85", "Tube\xE2\x80\xA9"}) {
+        EXPECT_EQ(store->replaceStock(name, rods).kind, StoreError::Kind::BadStock) << name;
+        EXPECT_EQ(store->addMaterial(name).kind, StoreError::Kind::BadStock) << name;
+        EXPECT_EQ(store->renameMaterial(kProfile, name).kind, StoreError::Kind::BadStock) << name;
+    }
+    const std::vector<MaterialSummary> only = {{kProfile, 0, 0, 2, 0}};
+    EXPECT_EQ(store->materials().value, only);
+    EXPECT_EQ(store->stockOf(kProfile).value->list.items, expected);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StockStoreTest,
                          testing::Values(Backend::SQLite, Backend::PostgreSQL), test::backendName);
 
