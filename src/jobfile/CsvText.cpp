@@ -1,18 +1,28 @@
 #include "jobfile/CsvText.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "jobfile/Cp1250.h"
+#include "jobfile/Utf16Text.h"
+#include "jobfile/Utf8Text.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
 namespace {
 
 constexpr char kCsvSeparator = ';';
+constexpr char kGuard = '\'';
 
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view blanks = " \t";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+// A text a spreadsheet would run as a formula, or one that starts with the guard before such a
+// text. A signed number is no formula.
+bool needsGuard(std::string_view cell) {
+    if (cell.empty()) return false;
+    if (cell[0] == kGuard) return needsGuard(cell.substr(1));
+    if (std::string_view("=@\t\r").find(cell[0]) != std::string_view::npos) return true;
+    return (cell[0] == '+' || cell[0] == '-') && !parseNumericText(cell);
 }
 
 // A tab when any line has one; otherwise a semicolon or a comma, whichever more lines hold
@@ -59,18 +69,20 @@ std::vector<std::string> cellsOf(std::string_view line, char separator) {
             }
         } else if (c == separator) {
             cells.emplace_back();
-        } else if (c == '"' && trimmed(cells.back()).empty()) {
+        } else if (c == '"' && trimmedCell(cells.back()).empty()) {
             cells.back().clear();
             quoted = true;
         } else {
             cells.back() += c;
         }
     }
-    while (!cells.empty() && trimmed(cells.back()).empty()) cells.pop_back();
+    while (!cells.empty() && trimmedCell(cells.back()).empty()) cells.pop_back();
+    for (std::string& cell : cells) cell = unguardedCell(cell);
     return cells;
 }
 
-void appendCsvCell(std::string& out, std::string_view cell) {
+void appendCsvCell(std::string& out, std::string_view text) {
+    const std::string cell = guardedCell(text);
     if (cell.find_first_of("\";\r\n") == std::string_view::npos) {
         out += cell;
         return;
@@ -84,6 +96,22 @@ void appendCsvCell(std::string& out, std::string_view cell) {
 }
 
 }  // namespace
+
+std::string tableFileText(std::string_view bytes) {
+    if (std::optional<std::string> text = utf8FromUtf16(bytes)) return std::move(*text);
+    if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+        return withMalformedUtf8Replaced(bytes.substr(kUtf8ByteOrderMark.size()));
+    return isValidUtf8(bytes) ? std::string(bytes) : cp1250ToUtf8(bytes);
+}
+
+std::string guardedCell(std::string_view cell) {
+    return needsGuard(cell) ? kGuard + std::string(cell) : std::string(cell);
+}
+
+std::string unguardedCell(std::string_view cell) {
+    const bool guarded = !cell.empty() && cell[0] == kGuard && needsGuard(cell.substr(1));
+    return std::string(guarded ? cell.substr(1) : cell);
+}
 
 std::vector<CsvLine> csvLines(std::string_view text) {
     if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
@@ -107,8 +135,15 @@ std::vector<CsvLine> csvLines(std::string_view text) {
     return lines;
 }
 
+std::string_view trimmedCell(std::string_view cell) {
+    constexpr std::string_view blanks = " \t";
+    const size_t first = cell.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return cell.substr(first, cell.find_last_not_of(blanks) - first + 1);
+}
+
 std::string decimalPointCell(std::string_view cell) {
-    std::string text(trimmed(cell));
+    std::string text(trimmedCell(cell));
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }

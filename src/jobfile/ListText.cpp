@@ -7,7 +7,6 @@
 #include "jobfile/AtomicFile.h"
 #include "jobfile/CsvText.h"
 #include "jobfile/RegularFile.h"
-#include "jobfile/Utf16Text.h"
 #include "model/ListRowCheck.h"
 
 namespace marlo {
@@ -70,10 +69,7 @@ ListFileRead readListFile(const std::filesystem::path& path, std::size_t room) {
     const FileBytes file = readRegularFile(path, kMaxListFileBytes);
     switch (file.status) {
         case FileReadStatus::Read:
-            // Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark.
-            if (const std::optional<std::string> text = utf8FromUtf16(file.bytes))
-                return {ListFileStatus::Read, parseListText(*text, room)};
-            return {ListFileStatus::Read, parseListText(file.bytes, room)};
+            return {ListFileStatus::Read, parseListText(tableFileText(file.bytes), room)};
         case FileReadStatus::CannotRead:
             return {ListFileStatus::CannotRead, {}};
         case FileReadStatus::NotRegular:

@@ -66,7 +66,7 @@ struct ListFileRead {
     ListText list;
 };
 
-// The file is UTF-8 (with or without a byte-order mark) or UTF-16 with a byte-order mark.
+// The file's text is read as tableFileText reads it.
 // NotAListFile for anything that is not a regular file or is over kMaxListFileBytes, refused
 // without waiting for it or reading it whole.
 ListFileRead readListFile(const std::filesystem::path& path, std::size_t room);

@@ -30,6 +30,11 @@ std::string cellAt(const std::vector<std::string>& cells, size_t index) {
     return index < cells.size() ? decimalPointCell(cells[index]) : std::string();
 }
 
+// A text cell without surrounding blanks; its commas stay commas.
+std::string textAt(const std::vector<std::string>& cells, size_t index) {
+    return index < cells.size() ? std::string(trimmedCell(cells[index])) : std::string();
+}
+
 // A number cell's value, unless it is not a number or could be read two ways.
 std::optional<double> numberOf(const std::string& cell) {
     if (isAmbiguousNumber(cell)) return std::nullopt;
@@ -56,7 +61,7 @@ std::variant<StockItem, StockRowFault> stockRowOf(const std::vector<std::string>
     } else if (!kind.empty() && kind != "rod") {
         return StockRowFault::Kind;
     }
-    item.id = cellAt(cells, 4);
+    item.id = textAt(cells, 4);
 
     const std::string quantity = cellAt(cells, 1);
     if (!quantity.empty()) {
@@ -133,7 +138,7 @@ StockListFileRead readStockListFile(const std::filesystem::path& path) {
     const FileBytes file = readRegularFile(path, kMaxStockListFileBytes);
     switch (file.status) {
         case FileReadStatus::Read:
-            return {StockListFileStatus::Read, parseStockListText(file.bytes)};
+            return {StockListFileStatus::Read, parseStockListText(tableFileText(file.bytes))};
         case FileReadStatus::CannotRead:
             return {StockListFileStatus::CannotRead, {}};
         case FileReadStatus::NotRegular:

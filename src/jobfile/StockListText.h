@@ -55,8 +55,9 @@ struct StockListFileRead {
     StockListText stock;
 };
 
-// NotAStockListFile for anything that is not a regular file or is too large, refused without
-// waiting for it or reading it whole.
+// The file's text is read as tableFileText reads it (UTF-16 or UTF-8 with a byte-order mark,
+// UTF-8, otherwise Windows-1250). NotAStockListFile for anything that is not a regular file or is
+// too large, refused without waiting for it or reading it whole.
 StockListFileRead readStockListFile(const std::filesystem::path& path);
 
 // Writes stockListCsv without ever destroying the previous file on failure.

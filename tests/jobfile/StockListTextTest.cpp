@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "jobfile/CsvText.h"
+#include "jobfile/ListText.h"
 #include "jobfile/StockListText.h"
 
 namespace marlo {
@@ -78,6 +80,40 @@ TEST(StockListText, files_areReadAndWrittenSafely) {
     writeBytes(folder.path() / "huge.csv", std::string(kMaxStockListFileBytes + 1, '1'));
     EXPECT_EQ(readStockListFile(folder.path() / "huge.csv").status,
               StockListFileStatus::NotAStockListFile);
+}
+
+TEST(StockListText, filesOfOtherProgramsAndGuardedCells_readAsTheTextsTheyHold) {
+    // Windows-1250, UTF-16 of both byte orders, and UTF-8 whose malformed bytes read as U+FFFD.
+    EXPECT_EQ(tableFileText("\x8E-1;\x8A-1"), "\xC5\xBD-1;\xC5\xA0-1");
+    EXPECT_EQ(tableFileText(std::string("\xFF\xFE\x7D\x01-\x00", 6)), "\xC5\xBD-");
+    EXPECT_EQ(tableFileText(std::string("\xFE\xFF\x01\x7D\x00-", 6)), "\xC5\xBD-");
+    EXPECT_EQ(tableFileText("\xC5\xBD-1"), "\xC5\xBD-1");
+    EXPECT_EQ(tableFileText("\xEF\xBB\xBF\xC5\xBD\xFF"), "\xC5\xBD\xEF\xBF\xBD");
+
+    // Two identifiers that read the same are refused, not merged.
+    TempFolder folder;
+    writeBytes(folder.path() / "marked.csv",
+               "\xEF\xBB\xBF"
+               "900;1;;offcut;\xFF-1\n950;1;;offcut;\xFE-1\n");
+    const std::vector<StockRowRefusal> twice = {{2, StockRowFault::DuplicateId}};
+    EXPECT_EQ(readStockListFile(folder.path() / "marked.csv").stock.refused, twice);
+
+    // Texts a spreadsheet would run are written guarded and read back as they were; numbers and
+    // commas stay as they are.
+    const std::vector<std::string> ids = {"=1+2", "+cmd|x", "-2+3", "@SUM(A1)", "'=7",
+                                          "''@",  "'a",     "-15",  "+3.5",     "R,7"};
+    StockList list;
+    for (const std::string& id : ids) list.items.push_back({900, 1, {}, StockKind::Offcut, id});
+    const std::string csv = stockListCsv(list);
+    EXPECT_NE(csv.find(";'=1+2\r\n900;1;;offcut;'+cmd|x\r\n900;1;;offcut;'-2+3\r\n"
+                       "900;1;;offcut;'@SUM(A1)\r\n900;1;;offcut;''=7\r\n900;1;;offcut;'''@\r\n"
+                       "900;1;;offcut;'a\r\n900;1;;offcut;-15\r\n900;1;;offcut;+3.5\r\n"
+                       "900;1;;offcut;R,7\r\n"),
+              std::string::npos)
+        << csv;
+    EXPECT_EQ(parseStockListText(csv).list, list);
+    EXPECT_EQ(listCsv({{"=1", "-2"}}, "@Dimension", "pieces"),
+              "\xEF\xBB\xBF'@Dimension;pieces\r\n'=1;-2\r\n");
 }
 
 }  // namespace
