@@ -35,6 +35,7 @@
 #include "settings/ProgramSettings.h"
 #include "settings/UserLocale.h"
 #include "stock/StoreLocation.h"
+#include "stock/StoreMessages.h"
 
 namespace marlo {
 
@@ -100,10 +101,21 @@ std::optional<StockList> readStock(const std::string& path, const StringCatalogu
         err << catalogue.text(stock_text::kNotAStockList) << path << '\n';
         return std::nullopt;
     }
+    if (read.status == StockListFileStatus::TooLarge) {
+        err << fillIn(catalogue.text(stock_text::kStockFileTooLarge),
+                      {std::to_string(kMaxStockListFileMiB)})
+            << path << '\n';
+        return std::nullopt;
+    }
     for (const StockRowRefusal& refusal : read.stock.refused) {
+        const int fault = static_cast<int>(refusal.fault);
+        // The fault of the whole file (line 0) is said without a line.
+        if (refusal.line == 0) {
+            err << catalogue.text(stock_text::stockRowFaultText(fault, false)) << '\n';
+            continue;
+        }
         err << catalogue.text(stock_text::kStockListLine) << refusal.line << ": "
-            << catalogue.text(stock_text::kStockRowFaultFirst + static_cast<int>(refusal.fault))
-            << '\n';
+            << catalogue.text(stock_text::stockRowFaultText(fault, true)) << '\n';
     }
     if (!read.stock.refused.empty()) return std::nullopt;
     return read.stock.list;

@@ -8,6 +8,7 @@
 #include "cli/CliRun.h"
 #include "cli/CommandLine.h"
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
 #include "jobfile/Utf8Text.h"
@@ -167,9 +168,15 @@ int importStock(StockStore& store, const StockCommandLine& line, std::ostream& o
         err << catalogue.text(msg::kNotSupportedFormat) << ": " << *line.file << '\n';
         return exit_status::kBadUsage;
     }
+    if (read.status == StockListFileStatus::TooLarge) {
+        err << fillIn(catalogue.text(stock_text::kStockFileTooLarge),
+                      {std::to_string(kMaxStockListFileMiB)})
+            << *line.file << '\n';
+        return exit_status::kBadUsage;
+    }
     for (const StockRowRefusal& refusal : read.stock.refused)
         err << *line.file << ": "
-            << fillIn(catalogue.text(store_text::kStockRowFaults + int(refusal.fault)),
+            << fillIn(catalogue.text(stock_text::stockRowFaultText(int(refusal.fault), false)),
                       {std::to_string(refusal.line)})
             << '\n';
     if (!read.stock.refused.empty()) {

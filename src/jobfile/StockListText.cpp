@@ -41,6 +41,22 @@ std::optional<double> numberOf(const std::string& cell) {
     return parseNumericText(cell);
 }
 
+// "1e308", "2.5E-3": a number as some programs write it, which the lists do not read.
+bool isExponentNumber(std::string_view cell) {
+    const auto digitsAt = [&](size_t& i) {
+        const size_t first = i;
+        while (i < cell.size() && cell[i] >= '0' && cell[i] <= '9') ++i;
+        return i > first;
+    };
+    size_t i = 0;
+    if (i < cell.size() && (cell[i] == '+' || cell[i] == '-')) ++i;
+    bool mantissa = digitsAt(i);
+    if (i < cell.size() && cell[i] == '.') mantissa = digitsAt(++i) || mantissa;
+    if (!mantissa || i == cell.size() || (cell[i] != 'e' && cell[i] != 'E')) return false;
+    if (++i < cell.size() && (cell[i] == '+' || cell[i] == '-')) ++i;
+    return digitsAt(i) && i == cell.size();
+}
+
 bool isWhole(double value) {
     return value == std::floor(value);
 }
@@ -48,6 +64,8 @@ bool isWhole(double value) {
 // The stock row of one line, or why it is refused.
 std::variant<StockItem, StockRowFault> stockRowOf(const std::vector<std::string>& cells) {
     if (cells.size() > kColumnCount) return StockRowFault::ExtraColumns;
+    for (size_t number = 0; number < 3; ++number)  // length, quantity, price
+        if (isExponentNumber(cellAt(cells, number))) return StockRowFault::Exponent;
     StockItem item;
 
     const std::optional<double> length = numberOf(cellAt(cells, 0));
@@ -78,14 +96,15 @@ std::variant<StockItem, StockRowFault> stockRowOf(const std::vector<std::string>
     const std::string price = cellAt(cells, 2);
     if (!price.empty()) {
         const std::optional<double> value = numberOf(price);
-        if (!value || *value < 0) return StockRowFault::Price;
+        if (!value || *value < 0 || !std::isfinite(*value)) return StockRowFault::Price;
         item.price = *value;
     }
     return item;
 }
 
 bool isHeader(const std::vector<std::string>& cells) {
-    return !parseNumericText(cellAt(cells, 0)).has_value();
+    const std::string first = cellAt(cells, 0);
+    return !parseNumericText(first) && !isExponentNumber(first);
 }
 
 // The shortest text that reads back as the same number ("6", "7.5", "0.125").
@@ -141,8 +160,9 @@ StockListFileRead readStockListFile(const std::filesystem::path& path) {
             return {StockListFileStatus::Read, parseStockListText(tableFileText(file.bytes))};
         case FileReadStatus::CannotRead:
             return {StockListFileStatus::CannotRead, {}};
-        case FileReadStatus::NotRegular:
         case FileReadStatus::TooLarge:
+            return {StockListFileStatus::TooLarge, {}};
+        case FileReadStatus::NotRegular:
             break;
     }
     return {StockListFileStatus::NotAStockListFile, {}};

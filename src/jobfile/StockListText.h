@@ -25,6 +25,7 @@ enum class StockRowFault {
     OffcutQuantity,  // an identified offcut is one piece: its quantity can only be 0 or 1
     ExtraColumns,    // a sixth cell that is not empty
     NoStock,         // the list has no line, or every line has quantity 0 (line 0: the whole file)
+    Exponent,        // a number written with an exponent ("1e308"), which the lists do not read
 };
 
 struct StockRowRefusal {
@@ -39,8 +40,10 @@ struct StockListText {
     std::vector<StockRowRefusal> refused;  // a list with any refusal must not be used
 };
 
-// A stock list file is small; anything larger than this is not one.
-inline constexpr std::size_t kMaxStockListFileBytes = 1024 * 1024;
+// A stock list file holds at most some million lines (the offcuts of a large store, with room);
+// anything larger is not read, so that a wrong file does not take the memory of the machine.
+inline constexpr std::size_t kMaxStockListFileMiB = 64;
+inline constexpr std::size_t kMaxStockListFileBytes = kMaxStockListFileMiB * 1024 * 1024;
 
 StockListText parseStockListText(std::string_view text);
 
@@ -48,7 +51,7 @@ StockListText parseStockListText(std::string_view text);
 // row, each ending in CR LF. Reads back unchanged through parseStockListText.
 std::string stockListCsv(const StockList& list);
 
-enum class StockListFileStatus { Read, CannotRead, NotAStockListFile };
+enum class StockListFileStatus { Read, CannotRead, NotAStockListFile, TooLarge };
 
 struct StockListFileRead {
     StockListFileStatus status = StockListFileStatus::CannotRead;
@@ -56,8 +59,9 @@ struct StockListFileRead {
 };
 
 // The file's text is read as tableFileText reads it (UTF-16 or UTF-8 with a byte-order mark,
-// UTF-8, otherwise Windows-1250). NotAStockListFile for anything that is not a regular file or is
-// too large, refused without waiting for it or reading it whole.
+// UTF-8, otherwise Windows-1250). NotAStockListFile for anything that is not a regular file,
+// TooLarge for a file over kMaxStockListFileBytes, both refused without waiting for it or reading
+// it whole.
 StockListFileRead readStockListFile(const std::filesystem::path& path);
 
 // Writes stockListCsv without ever destroying the previous file on failure.

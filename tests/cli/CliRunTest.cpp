@@ -376,7 +376,7 @@ TEST_F(CliRunTest, stock_unusableFilesAndTooSmallStock_areRefusedWithTheirReason
     EXPECT_EQ(run({"optimise", path, "--stock", stockFile("none.csv", "6000;0;;rod;\n"),
                    "--language", "en"}),
               exit_status::kBadUsage);
-    EXPECT_NE(err_.find("the list holds no rod"), std::string::npos) << err_;
+    EXPECT_NE(err_.find("The stock list holds no stock."), std::string::npos) << err_;
     EXPECT_EQ(run({"optimise", path, "--stock", (folder_ / "missing.csv").string()}),
               exit_status::kBadUsage);
     EXPECT_EQ(run({"optimise", path, "--trim", "3000", "--language", "en"}),

@@ -192,5 +192,34 @@ TEST_F(StockFileProcessTest, formulaTexts_areWrittenAsTextAndReadBackAsTheyWere)
         EXPECT_EQ(sawList.find(unguarded), std::string::npos) << unguarded << " in\n" << sawList;
 }
 
+TEST_F(StockFileProcessTest, stockFileFaults_nameTheirRealCause) {
+    // A million offcut lines (a large store with room) are read; a larger file is named too
+    // large, with the limit.
+    std::string large = "length;quantity;price;kind;id\n";
+    for (int i = 0; i < 1000000; ++i) large += "6000;1;;offcut;X" + std::to_string(i) + "\n";
+    const std::string million = file("million.csv", large);
+    const std::string job1 = job({{"5000", "1"}});
+    ASSERT_EQ(
+        run({"optimise", job1, "--stock", million, "--cut-thickness", "0", "--language", "en"}),
+        exit_status::kFinished)
+        << err_;
+    large.append(64 * 1024 * 1024 - large.size() + 1, '\n');
+    ASSERT_EQ(run({"optimise", job1, "--stock", file("huge.csv", large), "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("too large for a stock list (at most 64 MiB)"), std::string::npos) << err_;
+
+    // An empty list names no line 0; a price written with an exponent says so.
+    ASSERT_EQ(run({"optimise", job1, "--stock", file("empty.csv", "length;quantity\n"),
+                   "--language", "en"}),
+              exit_status::kBadUsage);
+    EXPECT_EQ(err_.find("line 0"), std::string::npos) << err_;
+    ASSERT_EQ(stock({"import", "--material", "Tube",
+                     file("exp.csv", "length;quantity;price\n6000;1;1e308\n")}),
+              exit_status::kBadUsage);
+    EXPECT_NE(err_.find("Line 2 of the stock list: a number is written with an exponent"),
+              std::string::npos)
+        << err_;
+}
+
 }  // namespace
 }  // namespace marlo

@@ -78,8 +78,7 @@ TEST(StockListText, files_areReadAndWrittenSafely) {
               StockListFileStatus::CannotRead);
     EXPECT_EQ(readStockListFile(folder.path()).status, StockListFileStatus::NotAStockListFile);
     writeBytes(folder.path() / "huge.csv", std::string(kMaxStockListFileBytes + 1, '1'));
-    EXPECT_EQ(readStockListFile(folder.path() / "huge.csv").status,
-              StockListFileStatus::NotAStockListFile);
+    EXPECT_EQ(readStockListFile(folder.path() / "huge.csv").status, StockListFileStatus::TooLarge);
 }
 
 TEST(StockListText, filesOfOtherProgramsAndGuardedCells_readAsTheTextsTheyHold) {

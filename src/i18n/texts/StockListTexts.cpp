@@ -150,6 +150,33 @@ const std::vector<CatalogueRow>& stockListTexts() {
          "Lowest price from stock",
          "Nejnižší cena ze zásoby",
          "Laagste prijs uit voorraad"},
+        // 1132-1139: kept free for the stock lists' own texts.
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        // 1140
+        {"Súbor je na zoznam zásob príliš veľký (najviac %1 MiB): ",
+         "Die Datei ist für eine Bestandsliste zu groß (höchstens %1 MiB): ",
+         "The file is too large for a stock list (at most %1 MiB): ",
+         "Soubor je na seznam zásob příliš velký (nejvýše %1 MiB): ",
+         "Het bestand is te groot voor een voorraadlijst (hoogstens %1 MiB): "},
+        // 1141
+        {"číslo je zapísané s exponentom (napríklad 1e308); zapíšte ho číslicami.",
+         "eine Zahl ist mit Exponent geschrieben (etwa 1e308); schreiben Sie sie in Ziffern.",
+         "a number is written with an exponent (such as 1e308); write it in digits.",
+         "číslo je zapsáno s exponentem (například 1e308); zapište ho číslicemi.",
+         "een getal is met een exponent geschreven (zoals 1e308); schrijf het in cijfers."},
+        // 1142
+        {"Riadok %1 zoznamu zásob: číslo je zapísané s exponentom (napríklad 1e308); zapíšte ho číslicami.",
+         "Zeile %1 der Bestandsliste: Eine Zahl ist mit Exponent geschrieben (etwa 1e308); schreiben Sie sie in Ziffern.",
+         "Line %1 of the stock list: a number is written with an exponent (such as 1e308); write it in digits.",
+         "Řádek %1 seznamu zásob: číslo je zapsáno s exponentem (například 1e308); zapište ho číslicemi.",
+         "Regel %1 van de voorraadlijst: een getal is met een exponent geschreven (zoals 1e308); schrijf het in cijfers."},
     };
     // clang-format on
     return rows;

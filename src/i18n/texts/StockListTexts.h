@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/texts/StockStoreTexts.h"
+
 namespace marlo::stock_text {
 
 // Catalogue offsets of the texts of planning from a stock list.
@@ -29,5 +31,19 @@ inline constexpr int kMaterialNameLine = 1128;    // report line: the store's ma
 inline constexpr int kOneRodLength = 1129;        // the stock choice of no stock list
 inline constexpr int kStockLine = 1130;           // the main window's stock, %1 the material
 inline constexpr int kStockMethod = 1131;         // the method of a run from stock
+inline constexpr int kStockFileTooLarge = 1140;   // %1 the largest size in MiB, then the file
+// The faults of a stock list line after the first eight (StockRowFault from Exponent on), two
+// texts each: one said after kStockListLine and the line's number, one whole with the line as %1.
+inline constexpr int kLaterStockRowFaults = 1141;  // .. 1142
+inline constexpr int kFirstStockRowFaultCount = 8;
+
+// The text of a stock list line's fault, by its number in StockRowFault: said after "Stock list,
+// line N: " or whole, with the line as %1 (the whole file's fault has no line).
+constexpr int stockRowFaultText(int fault, bool afterLineNumber) {
+    if (fault < kFirstStockRowFaultCount)
+        return (afterLineNumber ? kStockRowFaultFirst : store_text::kStockRowFaults) + fault;
+    return kLaterStockRowFaults + 2 * (fault - kFirstStockRowFaultCount) +
+           (afterLineNumber ? 0 : 1);
+}
 
 }  // namespace marlo::stock_text

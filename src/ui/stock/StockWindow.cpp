@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
 #include "model/NumericText.h"
@@ -482,11 +483,18 @@ void StockWindow::importCsv() {
                             *path);
         return;
     }
+    if (read.status == StockListFileStatus::TooLarge) {
+        messages_.showError(
+            QString::fromStdString(fillIn(catalogue_.text(stock_text::kStockFileTooLarge),
+                                          {std::to_string(kMaxStockListFileMiB)})) +
+            *path);
+        return;
+    }
     if (!read.stock.refused.empty()) {
         QStringList lines;
         for (const StockRowRefusal& refusal : read.stock.refused)
             lines << QString::fromStdString(
-                fillIn(catalogue_.text(store_text::kStockRowFaults + int(refusal.fault)),
+                fillIn(catalogue_.text(stock_text::stockRowFaultText(int(refusal.fault), false)),
                        {std::to_string(refusal.line)}));
         lines << messages_.text(store_text::kNothingChanged);
         messages_.showError(lines.join(QLatin1Char('\n')));
