@@ -232,5 +232,72 @@ TEST_F(StockWindowTest, storeFailures_showAMessageAndChangeNothing) {
     EXPECT_TRUE((*opened.value)->materials().value->empty());
 }
 
+TEST_F(StockWindowTest, cellKeys_tabAndShiftTabStayInTheRow_enterStoresTheCell) {
+    start();
+    ASSERT_TRUE(openStockWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(stockWindow));
+    in<QLineEdit>("txtMaterial")->setText(QStringLiteral("Profile 70"));
+    click("cmdPridatMaterial");
+    auto* rows = in<QTableWidget>("grdZasoby");
+    auto* offcuts = in<QTableWidget>("grdZvysky");
+    // A key as the user presses it: the window has done its work before the next one.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QCoreApplication::processEvents();
+    };
+    const auto inTable = [](const QTableWidget* table) {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == table || table->isAncestorOf(focus);
+    };
+
+    // The new row's length, Tab, its quantity, Tab, its price; each Tab stores the cell.
+    click("cmdPridatZasobu");
+    typeIntoFocus(QStringLiteral("6000"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(rows->currentColumn(), 1);
+    typeIntoFocus(QStringLiteral("10"));
+    press(Qt::Key_Tab);
+    typeIntoFocus(QStringLiteral("12,5"));
+    // Shift+Tab goes back; from the row's first cell round to its last.
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(rows->currentColumn(), 1);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(rows->currentColumn(), 2);
+    EXPECT_TRUE(inTable(rows));
+    typeIntoFocus(QStringLiteral("13"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(storedStock("Profile 70"),
+              (std::vector<StockItem>{{6000, 10, 13.0, StockKind::Rod, ""}}));
+    EXPECT_EQ(rows->currentColumn(), 2);
+    EXPECT_TRUE(inTable(rows));
+    // Tab on a cell not being edited stays in the row as well.
+    press(Qt::Key_Tab);
+    EXPECT_EQ(rows->currentColumn(), 0);
+    EXPECT_TRUE(inTable(rows));
+
+    // A stored offcut's identifier and origin cannot be changed: Tab goes between its length
+    // and its price.
+    click("cmdPridatZvysok");
+    typeIntoFocus(QStringLiteral("1200"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(offcuts->currentColumn(), 2);
+    typeIntoFocus(QStringLiteral("4"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(offcuts->currentColumn(), 1);
+    typeIntoFocus(QStringLiteral("1100"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(inTable(offcuts));
+    EXPECT_EQ(storedStock("Profile 70"),
+              (std::vector<StockItem>{{6000, 10, 13.0, StockKind::Rod, ""},
+                                      {1100, 1, 4.0, StockKind::Offcut, "R-0001"}}));
+
+    // Nothing typed reached another box, and the store was never asked to open it.
+    EXPECT_EQ(in<QLineEdit>("txtSklad")->text().toStdString(), storeUrl);
+    EXPECT_EQ(in<QLineEdit>("txtMaterial")->text(), QStringLiteral("Profile 70"));
+    EXPECT_TRUE(in<QLineEdit>("txtDlzkaOd")->text().isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty()) << lastMessage().toStdString();
+}
+
 }  // namespace
 }  // namespace marlo

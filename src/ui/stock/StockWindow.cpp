@@ -18,6 +18,7 @@
 #include "settings/ProgramSettings.h"
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
+#include "ui/stock/StockCellEditing.h"
 #include "ui/stock/StockCells.h"
 #include "ui/stock/StockSession.h"
 
@@ -173,6 +174,8 @@ void StockWindow::buildControls() {
 
     connect(openStore_, &QPushButton::clicked, this, &StockWindow::openStore);
     connect(storeUrl_, &QLineEdit::returnPressed, this, &StockWindow::openStore);
+    stockRowEditing_ = new StockCellEditing(stockRows_);
+    offcutEditing_ = new StockCellEditing(offcuts_);
     connect(materials_, &QListWidget::currentRowChanged, this, [this] {
         materialName_->setText(materials_->currentItem() ? materials_->currentItem()->text()
                                                          : QString());
@@ -306,8 +309,11 @@ void StockWindow::showStock() {
              renameMaterial_, deleteMaterial_, minimumOffcutLength_, importCsv_, exportCsv_,
              stockRows_, offcuts_, addStockRow_, deleteStockRow_, addOffcut_, deleteOffcut_})
         needsMaterial->setEnabled(stock_.has_value());
+    // The cell being edited stays where it was, in the row as stored now.
+    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->keep();
     fillStockRows();
     fillOffcuts();
+    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->restore();
     const QSignalBlocker quiet(minimumOffcutLength_);
     minimumOffcutLength_->setValue(stock_ ? stock_->minimumOffcutLength : 0);
     applyFilter();

@@ -21,6 +21,8 @@ class QTableWidgetItem;
 
 namespace marlo {
 
+class StockCellEditing;
+
 // The Stock window: the materials of the stock store the settings name, and the chosen
 // material's stock rows and offcuts, edited in place one row at a time. Every change goes to the
 // store at once and the tables are read back from it; a change the store refuses is shown in a
@@ -92,6 +94,8 @@ class StockWindow : public QDialog {
     QTableWidget* offcuts_;
     QPushButton* addOffcut_;
     QPushButton* deleteOffcut_;
+    StockCellEditing* stockRowEditing_;
+    StockCellEditing* offcutEditing_;
 };
 
 }  // namespace marlo
