@@ -7,6 +7,7 @@
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "ui/common/FileMenuCommands.h"
+#include "ui/stock/StockWindowPlace.h"
 
 namespace marlo {
 
@@ -49,6 +50,11 @@ StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
     followResult();
 }
 
+StockCommands::~StockCommands() {
+    // The Stock window has no parent to take it along.
+    delete stockWindow_.data();
+}
+
 void StockCommands::loadTexts() {
     const auto text = [this](int offset) {
         return QString::fromStdString(catalogue_.text(offset));
@@ -61,8 +67,8 @@ void StockCommands::loadTexts() {
 
 void StockCommands::showWindow() {
     if (!stockWindow_) {
-        stockWindow_ = new StockWindow(window_, catalogue_, dialogs_, settings_);
-        stockWindow_->setWindowFlag(Qt::Window);
+        stockWindow_ = new StockWindow(catalogue_, dialogs_, settings_, state_.material);
+        placeStockWindow(*stockWindow_, *window_, settings_);
     }
     stockWindow_->show();
     stockWindow_->raise();
