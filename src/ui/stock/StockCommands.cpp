@@ -24,6 +24,15 @@ std::string offcutList(const std::vector<StoredOffcut>& offcuts, const StringCat
     return list;
 }
 
+// The stickers of a booking's new offcuts, as the command line's booking prints them.
+std::vector<OffcutLabel> offcutLabels(const std::string& material,
+                                      const std::vector<StoredOffcut>& offcuts) {
+    std::vector<OffcutLabel> labels;
+    for (const StoredOffcut& offcut : offcuts)
+        labels.push_back({material, offcut.length, offcut.id, originText(offcut.origin)});
+    return labels;
+}
+
 }  // namespace
 
 StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
@@ -91,6 +100,7 @@ void StockCommands::bookPlan() {
         session_.book(usageOfPlan(*state_.resultStock, state_.result.patterns, origin));
     if (booked.status != BookingResult::Status::Done) return;
     state_.booked = true;
+    state_.bookedOffcuts = offcutLabels(state_.resultStock->material, booked.newOffcuts);
     followResult();
     messages_.notify(QString::fromStdString(catalogue_.text(store_text::kBooked) +
                                             offcutList(booked.newOffcuts, catalogue_)));
