@@ -42,6 +42,9 @@ inline constexpr std::string_view kStockStore = "sklad";
 // The stock store's material the desktop program plans from; absent or empty: the single rod
 // length of the parameters.
 inline constexpr std::string_view kMaterial = "material";
+// The Stock window's size and position as the window system saves them (base64); absent until
+// the window has been closed once.
+inline constexpr std::string_view kStockWindowGeometry = "okno sklad";
 
 // The documentation marker: the user documentation is still to be opened at the next start.
 inline constexpr std::string_view kDocumentationPending = "1";

@@ -56,7 +56,8 @@ ParsedStoreUrl parseStoreUrl(const std::string& url) {
     }
     for (const std::string scheme : {"postgresql://", "postgres://"})
         if (url.starts_with(scheme)) return parsePostgresUrl(url, url.substr(scheme.size()));
-    return refused("a store is sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE, not " + url);
+    // The message that shows the refusal says which forms a store's URL takes.
+    return refused(url);
 }
 
 std::string defaultStoreUrl() {

@@ -4,9 +4,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <algorithm>
 
 #include "WindowTest.h"
 #include "stock/StockStore.h"
+#include "ui/labels/LabelDialog.h"
 
 namespace marlo {
 namespace {
@@ -90,6 +92,39 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     EXPECT_EQ(returned.items[0].quantity, 2);
     EXPECT_EQ(returned.items[2].id, "A-7");
     EXPECT_TRUE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
+}
+
+TEST_F(StockRunTest, bookedPlan_labelsTheNewOffcutsAfterThePieces_untilTheBookingIsReturned) {
+    start();
+    typeJob();
+    optimise();
+    // The labels of the pieces and, once booked, of the offcut of 200 the booking keeps.
+    const auto labelTexts = [this](const QString& summary) {
+        std::vector<std::string> texts;
+        withDialog(
+            [this] { action(QStringLiteral("mnu_export_stitky_pdf"))->trigger(); },
+            [&](QDialog* dialog) {
+                EXPECT_EQ(dialog->findChild<QLabel*>("labelSummary")->text(), summary);
+                for (const DiagramPage& page : dynamic_cast<LabelDialog*>(dialog)->document().pages)
+                    for (const DiagramText& text : page.texts) texts.push_back(text.text);
+                dialog->reject();
+            });
+        return texts;
+    };
+    const auto has = [](const std::vector<std::string>& texts, const std::string& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    EXPECT_FALSE(has(labelTexts("Labels: 3    Pages: 1"), "Profile"));
+
+    action(QStringLiteral("mnu_zauctovat"))->trigger();
+    const std::string offcut = stockNow().items[2].id;
+    ASSERT_TRUE(offcut.starts_with("R-")) << offcut;
+    const std::vector<std::string> booked = labelTexts("Labels: 4    Pages: 1");
+    EXPECT_TRUE(has(booked, offcut));
+    EXPECT_TRUE(has(booked, "Profile"));
+
+    action(QStringLiteral("mnu_vratit"))->trigger();
+    EXPECT_FALSE(has(labelTexts("Labels: 3    Pages: 1"), offcut));
 }
 
 TEST_F(StockRunTest, storeOutOfReach_isNotAskedAgainByEachParametersDialog_butByARun) {

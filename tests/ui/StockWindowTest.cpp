@@ -1,10 +1,13 @@
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <fstream>
 #include <sstream>
 
@@ -30,9 +33,13 @@ class StockWindowTest : public WindowTest {
         saveSetting(store, settings::kStockStore, storeUrl);
     }
 
+    // The Stock window is a window of its own, found among the open windows.
     QDialog* openStockWindow() {
         action(QStringLiteral("mnu_sklad"))->trigger();
-        stockWindow = window->findChild<QDialog*>(QStringLiteral("Sklad"));
+        stockWindow = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QStringLiteral("Sklad") && top->isVisible())
+                stockWindow = qobject_cast<QDialog*>(top);
         EXPECT_NE(stockWindow, nullptr);
         return stockWindow;
     }
@@ -230,6 +237,158 @@ TEST_F(StockWindowTest, storeFailures_showAMessageAndChangeNothing) {
         << lastMessage().toStdString();
     auto opened = StockStore::open(storeUrl);
     EXPECT_TRUE((*opened.value)->materials().value->empty());
+}
+
+TEST_F(StockWindowTest, storeBox_emptyOpensTheUsersOwnStore_aFailedOpenKeepsTheOpenStore) {
+    {
+        auto opened = StockStore::open(storeUrl);
+        ASSERT_TRUE(opened.value);
+        ASSERT_FALSE(
+            (*opened.value)->replaceStock("Tube 40", {{{2500, 5, {}, StockKind::Rod, ""}}}));
+    }
+    start();
+    ASSERT_TRUE(openStockWindow());
+    auto* address = in<QLineEdit>("txtSklad");
+
+    // An address of no store is named once, with the forms an address takes once; the store
+    // that was open stays open, its address back in the box.
+    address->setText(QStringLiteral("mysql://stock/shop"));
+    click("cmdOtvoritSklad");
+    EXPECT_EQ(lastMessage().count(QStringLiteral("mysql://stock/shop")), 1)
+        << lastMessage().toStdString();
+    EXPECT_EQ(lastMessage().count(QStringLiteral("sqlite:PATH")), 1) << lastMessage().toStdString();
+    EXPECT_EQ(address->text().toStdString(), storeUrl);
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Tube 40")});
+    EXPECT_TRUE(in<QWidget>("lstMaterialy")->isEnabled());
+    EXPECT_EQ(readSetting(store, settings::kStockStore), storeUrl);
+    // A store that cannot be made keeps it open too.
+    const QString blocked = folder.filePath(QStringLiteral("blocked"));
+    std::ofstream(blocked.toStdString()) << "x";
+    address->setText(QStringLiteral("sqlite:") + blocked + QStringLiteral("/stock.sqlite"));
+    click("cmdOtvoritSklad");
+    EXPECT_EQ(lastMessage().count(blocked), 1) << lastMessage().toStdString();
+    EXPECT_EQ(materialNames(), QStringList{QStringLiteral("Tube 40")});
+    EXPECT_EQ(address->text().toStdString(), storeUrl);
+
+    // Empty is the user's own store, made at its first use; the settings say so by empty.
+    const size_t messages = dialogs.messages.size();
+    const QString data = folder.filePath(QStringLiteral("data"));
+    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+    address->clear();
+    click("cmdOtvoritSklad");
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(dialogs.messages.size(), messages) << lastMessage().toStdString();
+    const QString own = data + QStringLiteral("/marlo-veen/stock.sqlite");
+    EXPECT_TRUE(QFileInfo::exists(own));
+    EXPECT_EQ(address->text(), QStringLiteral("sqlite:") + own);
+    EXPECT_TRUE(materialNames().isEmpty());
+    EXPECT_TRUE(in<QWidget>("lstMaterialy")->isEnabled());
+    EXPECT_EQ(readSetting(store, settings::kStockStore), "");
+}
+
+TEST_F(StockWindowTest, cellKeys_tabAndShiftTabStayInTheRow_enterStoresTheCell) {
+    start();
+    ASSERT_TRUE(openStockWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(stockWindow));
+    in<QLineEdit>("txtMaterial")->setText(QStringLiteral("Profile 70"));
+    click("cmdPridatMaterial");
+    auto* rows = in<QTableWidget>("grdZasoby");
+    auto* offcuts = in<QTableWidget>("grdZvysky");
+    // A key as the user presses it: the window has done its work before the next one.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QCoreApplication::processEvents();
+    };
+    const auto inTable = [](const QTableWidget* table) {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == table || table->isAncestorOf(focus);
+    };
+
+    // The new row's length, Tab, its quantity, Tab, its price; each Tab stores the cell.
+    click("cmdPridatZasobu");
+    typeIntoFocus(QStringLiteral("6000"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(rows->currentColumn(), 1);
+    typeIntoFocus(QStringLiteral("10"));
+    press(Qt::Key_Tab);
+    typeIntoFocus(QStringLiteral("12,5"));
+    // Shift+Tab goes back; from the row's first cell round to its last.
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(rows->currentColumn(), 1);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(rows->currentColumn(), 2);
+    EXPECT_TRUE(inTable(rows));
+    typeIntoFocus(QStringLiteral("13"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(storedStock("Profile 70"),
+              (std::vector<StockItem>{{6000, 10, 13.0, StockKind::Rod, ""}}));
+    EXPECT_EQ(rows->currentColumn(), 2);
+    EXPECT_TRUE(inTable(rows));
+    // Tab on a cell not being edited stays in the row as well.
+    press(Qt::Key_Tab);
+    EXPECT_EQ(rows->currentColumn(), 0);
+    EXPECT_TRUE(inTable(rows));
+
+    // A stored offcut's identifier and origin cannot be changed: Tab goes between its length
+    // and its price.
+    click("cmdPridatZvysok");
+    typeIntoFocus(QStringLiteral("1200"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(offcuts->currentColumn(), 2);
+    typeIntoFocus(QStringLiteral("4"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(offcuts->currentColumn(), 1);
+    typeIntoFocus(QStringLiteral("1100"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(inTable(offcuts));
+    EXPECT_EQ(storedStock("Profile 70"),
+              (std::vector<StockItem>{{6000, 10, 13.0, StockKind::Rod, ""},
+                                      {1100, 1, 4.0, StockKind::Offcut, "R-0001"}}));
+
+    // Nothing typed reached another box, and the store was never asked to open it.
+    EXPECT_EQ(in<QLineEdit>("txtSklad")->text().toStdString(), storeUrl);
+    EXPECT_EQ(in<QLineEdit>("txtMaterial")->text(), QStringLiteral("Profile 70"));
+    EXPECT_TRUE(in<QLineEdit>("txtDlzkaOd")->text().isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty()) << lastMessage().toStdString();
+}
+
+TEST_F(StockWindowTest, window_ofItsOwnBesideTheMainWindow_opensOnTheChosenMaterial_keepsItsPlace) {
+    {
+        auto opened = StockStore::open(storeUrl);
+        ASSERT_TRUE(opened.value);
+        for (const char* material : {"Profile 70", "Tube 40"})
+            ASSERT_FALSE(
+                (*opened.value)->replaceStock(material, {{{2500, 5, {}, StockKind::Rod, ""}}}));
+    }
+    saveSetting(store, settings::kMaterial, "Tube 40");
+    start();
+    ASSERT_TRUE(openStockWindow());
+    EXPECT_EQ(in<QListWidget>("lstMaterialy")->currentItem()->text(), QStringLiteral("Tube 40"));
+    EXPECT_EQ(in<QLineEdit>("txtMaterial")->text(), QStringLiteral("Tube 40"));
+    // Not held in front of the main window: the window system may put either on top.
+    EXPECT_EQ(stockWindow->parentWidget(), nullptr);
+    ASSERT_NE(stockWindow->windowHandle(), nullptr);
+    EXPECT_EQ(stockWindow->windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(stockWindow->windowType(), Qt::Window);
+    // Whole on the screen, beginning where the main window ends, unless the screen is too small.
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(stockWindow->frameGeometry()))
+        << stockWindow->frameGeometry().x() << ' ' << stockWindow->frameGeometry().width();
+    const QRect main = window->frameGeometry();
+    if (screen.right() - main.right() >= stockWindow->frameGeometry().width()) {
+        EXPECT_EQ(stockWindow->frameGeometry().left(), main.right() + 1);
+    }
+
+    // Closed where the user put it, it opens there again.
+    const QRect placed(20, 40, 760, 420);
+    stockWindow->setGeometry(placed);
+    QCoreApplication::processEvents();
+    stockWindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(readSetting(store, settings::kStockWindowGeometry).empty());
+    ASSERT_TRUE(openStockWindow());
+    EXPECT_EQ(stockWindow->geometry(), placed);
 }
 
 }  // namespace

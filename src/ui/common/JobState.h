@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "labels/PieceLabels.h"
 #include "model/Job.h"
 #include "model/JobParameters.h"
 #include "model/MethodChoice.h"
@@ -31,6 +32,8 @@ struct JobState {
     std::optional<MaterialStock> resultStock;
     std::optional<double> priceLowerBound;
     bool booked = false;
+    // The labels of the offcuts the booking kept; valid while booked.
+    std::vector<OffcutLabel> bookedOffcuts;
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job

@@ -23,8 +23,12 @@ QString text(const StringCatalogue& catalogue, int offset) {
 }  // namespace
 
 LabelDialog::LabelDialog(QWidget* parent, const StringCatalogue& catalogue,
-                         std::vector<PieceLabel> labels, const LabelSettings& initial)
-    : QDialog(parent), catalogue_(catalogue), labels_(std::move(labels)) {
+                         std::vector<PieceLabel> labels, std::vector<OffcutLabel> offcuts,
+                         const LabelSettings& initial)
+    : QDialog(parent),
+      catalogue_(catalogue),
+      labels_(std::move(labels)),
+      offcuts_(std::move(offcuts)) {
     setObjectName(QStringLiteral("LabelDialog"));
     setWindowTitle(text(catalogue, saw_text::kLabels));
     layoutBox_ = new QComboBox(this);
@@ -77,8 +81,8 @@ LabelSettings LabelDialog::choice() const {
 
 PagedDocument LabelDialog::document() const {
     const LabelSettings chosen = choice();
-    return composePieceLabels(labels_, *findLabelSheetLayout(chosen.layout), chosen.start,
-                              catalogue_);
+    return composePieceAndOffcutLabels(labels_, offcuts_, *findLabelSheetLayout(chosen.layout),
+                                       chosen.start, catalogue_);
 }
 
 void LabelDialog::recompose() {
@@ -87,13 +91,17 @@ void LabelDialog::recompose() {
     // Only the first sheet is shown: a job of thousands of pieces keeps the dialog quick.
     const auto perPage = static_cast<size_t>(layout.labelsPerPage());
     const auto skipped = static_cast<size_t>(chosen.start - 1);
-    const size_t onFirstPage = std::min(labels_.size(), perPage - skipped);
+    const size_t count = labels_.size() + offcuts_.size();
+    const size_t onFirstPage = std::min(count, perPage - skipped);
+    const size_t piecesFirst = std::min(labels_.size(), onFirstPage);
     const std::vector<PieceLabel> first(labels_.begin(),
-                                        labels_.begin() + static_cast<ptrdiff_t>(onFirstPage));
-    preview_->setDocument(composePieceLabels(first, layout, chosen.start, catalogue_), layout);
-    const size_t pages = (skipped + labels_.size() + perPage - 1) / perPage;
-    summary_->setText(text(catalogue_, saw_text::kLabels) +
-                      QStringLiteral(": %1    ").arg(labels_.size()) +
+                                        labels_.begin() + static_cast<ptrdiff_t>(piecesFirst));
+    const std::vector<OffcutLabel> offcutsFirst(
+        offcuts_.begin(), offcuts_.begin() + static_cast<ptrdiff_t>(onFirstPage - piecesFirst));
+    preview_->setDocument(
+        composePieceAndOffcutLabels(first, offcutsFirst, layout, chosen.start, catalogue_), layout);
+    const size_t pages = (skipped + count + perPage - 1) / perPage;
+    summary_->setText(text(catalogue_, saw_text::kLabels) + QStringLiteral(": %1    ").arg(count) +
                       text(catalogue_, saw_text::kPages) + QStringLiteral(": %1").arg(pages));
 }
 

@@ -20,8 +20,9 @@ class LabelPreview;
 // first page as it will come out. The start position offered never leaves the sheet.
 class LabelDialog : public QDialog {
   public:
+    // The offcuts' labels follow the pieces'.
     LabelDialog(QWidget* parent, const StringCatalogue& catalogue, std::vector<PieceLabel> labels,
-                const LabelSettings& initial);
+                std::vector<OffcutLabel> offcuts, const LabelSettings& initial);
 
     LabelSettings choice() const;
     // All labels laid out as chosen.
@@ -32,6 +33,7 @@ class LabelDialog : public QDialog {
 
     const StringCatalogue& catalogue_;
     std::vector<PieceLabel> labels_;
+    std::vector<OffcutLabel> offcuts_;
     QComboBox* layoutBox_;
     QSpinBox* startBox_;
     QLabel* summary_;

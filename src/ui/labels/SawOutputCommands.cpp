@@ -71,7 +71,10 @@ std::optional<PagedDocument> SawOutputCommands::chooseLabels() {
     std::vector<PieceLabel> labels =
         pieceLabels(header, currentSawList(),
                     labelReference(state_.fileName.toStdString(), header.customer), todaysDate());
-    LabelDialog dialog(window_, catalogue_, std::move(labels), readLabelSettings(settings_));
+    // A booked plan's new offcuts get their stickers after the pieces'.
+    LabelDialog dialog(window_, catalogue_, std::move(labels),
+                       state_.booked ? state_.bookedOffcuts : std::vector<OffcutLabel>{},
+                       readLabelSettings(settings_));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     saveLabelSettings(settings_, dialog.choice());
     return dialog.document();

@@ -7,6 +7,7 @@
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "ui/common/FileMenuCommands.h"
+#include "ui/stock/StockWindowPlace.h"
 
 namespace marlo {
 
@@ -21,6 +22,15 @@ std::string offcutList(const std::vector<StoredOffcut>& offcuts, const StringCat
         list += offcut.id + " (" + std::to_string(offcut.length) + " mm)";
     }
     return list;
+}
+
+// The stickers of a booking's new offcuts, as the command line's booking prints them.
+std::vector<OffcutLabel> offcutLabels(const std::string& material,
+                                      const std::vector<StoredOffcut>& offcuts) {
+    std::vector<OffcutLabel> labels;
+    for (const StoredOffcut& offcut : offcuts)
+        labels.push_back({material, offcut.length, offcut.id, originText(offcut.origin)});
+    return labels;
 }
 
 }  // namespace
@@ -49,6 +59,11 @@ StockCommands::StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
     followResult();
 }
 
+StockCommands::~StockCommands() {
+    // The Stock window has no parent to take it along.
+    delete stockWindow_.data();
+}
+
 void StockCommands::loadTexts() {
     const auto text = [this](int offset) {
         return QString::fromStdString(catalogue_.text(offset));
@@ -61,8 +76,8 @@ void StockCommands::loadTexts() {
 
 void StockCommands::showWindow() {
     if (!stockWindow_) {
-        stockWindow_ = new StockWindow(window_, catalogue_, dialogs_, settings_);
-        stockWindow_->setWindowFlag(Qt::Window);
+        stockWindow_ = new StockWindow(catalogue_, dialogs_, settings_, state_.material);
+        placeStockWindow(*stockWindow_, *window_, settings_);
     }
     stockWindow_->show();
     stockWindow_->raise();
@@ -85,6 +100,7 @@ void StockCommands::bookPlan() {
         session_.book(usageOfPlan(*state_.resultStock, state_.result.patterns, origin));
     if (booked.status != BookingResult::Status::Done) return;
     state_.booked = true;
+    state_.bookedOffcuts = offcutLabels(state_.resultStock->material, booked.newOffcuts);
     followResult();
     messages_.notify(QString::fromStdString(catalogue_.text(store_text::kBooked) +
                                             offcutList(booked.newOffcuts, catalogue_)));

@@ -18,15 +18,17 @@ class QWidget;
 
 namespace marlo {
 
-// The File menu's stock commands: Stock… opens the Stock window (or brings the open one to the
-// front); Book this plan takes the shown plan's rods and offcuts out of the store it was planned
-// from and puts its usable leftovers in; Return to stock undoes the session's last booking.
+// The File menu's stock commands: Stock… opens the Stock window on the material the next run
+// plans from (or brings the open one to the front); Book this plan takes the shown plan's rods and
+// offcuts out of the store it was planned from and puts its usable leftovers in; Return to stock
+// undoes the session's last booking.
 class StockCommands : public QObject {
   public:
     StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
                   std::function<JobHeader()> header, const StringCatalogue& catalogue,
                   Dialogs& dialogs, WindowMessages& messages, SettingsStore& settings,
                   StockSession& session);
+    ~StockCommands() override;
 
     void loadTexts();
     void showWindow();

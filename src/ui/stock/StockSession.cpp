@@ -8,6 +8,14 @@
 
 namespace marlo {
 
+QString storeOpenFailure(const StoreError& error, const std::string& url,
+                         const StringCatalogue& catalogue) {
+    std::string message = storeErrorMessage(error, catalogue);
+    // An address that cannot be read is already named in its message.
+    if (error.kind != StoreError::Kind::BadLocation) message += "\n" + url;
+    return QString::fromStdString(message);
+}
+
 StockSession::StockSession(SettingsStore& settings, const StringCatalogue& catalogue,
                            WindowMessages& messages)
     : settings_(settings), catalogue_(catalogue), messages_(messages) {}
@@ -25,9 +33,7 @@ StockStore* StockSession::store(bool quiet) {
     if (!opened.value) {
         failedUrl_ = url;
         failedAt_ = std::chrono::steady_clock::now();
-        if (!quiet)
-            messages_.showError(
-                QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
+        if (!quiet) messages_.showError(storeOpenFailure(opened.error, url, catalogue_));
         return nullptr;
     }
     store_ = std::move(*opened.value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -21,6 +22,10 @@ inline constexpr std::chrono::milliseconds kWindowLockWait{5000};
 // to open is not tried again quietly (for the Parameters dialog's list of materials) for a while.
 // What the operator asks for (a run, a booking) tries again at once.
 inline constexpr std::chrono::seconds kQuietRetryAfter{60};
+
+// Why the store at `url` did not open, naming the address once.
+QString storeOpenFailure(const StoreError& error, const std::string& url,
+                         const StringCatalogue& catalogue);
 
 // The main window's link to the stock store the settings name: opened at first use and kept for
 // the session, since Return to stock undoes a booking made through the same link. When the

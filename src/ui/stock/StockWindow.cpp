@@ -16,11 +16,11 @@
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
 #include "model/NumericText.h"
-#include "settings/ProgramSettings.h"
-#include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
+#include "ui/stock/StockCellEditing.h"
 #include "ui/stock/StockCells.h"
-#include "ui/stock/StockSession.h"
+#include "ui/stock/StockWindowPlace.h"
+#include "ui/stock/StoreBox.h"
 
 namespace marlo {
 
@@ -67,33 +67,37 @@ QString cellText(const QTableWidget* table, int row, int column) {
 
 }  // namespace
 
-StockWindow::StockWindow(QWidget* parent, const StringCatalogue& catalogue, Dialogs& dialogs,
-                         SettingsStore& settings)
-    : QDialog(parent),
+StockWindow::StockWindow(const StringCatalogue& catalogue, Dialogs& dialogs,
+                         SettingsStore& settings, const std::string& material)
+    // A window, not a dialog: the window system keeps a dialog in front of the main window.
+    : QDialog(nullptr, Qt::Window),
       catalogue_(catalogue),
       dialogs_(dialogs),
       settings_(settings),
       messages_(this, dialogs, catalogue) {
     setObjectName(QStringLiteral("Sklad"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const QString chosen = QString::fromStdString(material);
+    storeBox_ = new StoreBox(this, messages_, settings_, [this, chosen](auto opened) {
+        const QString shown =
+            materials_->currentItem() ? materials_->currentItem()->text() : chosen;
+        store_ = std::move(opened);
+        storeContents_->setEnabled(true);
+        showMaterials(shown);
+    });
     buildControls();
     loadTexts();
-    storeUrl_->setText(QString::fromStdString(configuredStoreUrl(settings_)));
-    openStore();
+    storeContents_->setEnabled(false);
+    storeBox_->open();
 }
 
-StockWindow::~StockWindow() = default;
+StockWindow::~StockWindow() {
+    rememberStockWindowPlace(*this, settings_);
+}
 
 void StockWindow::buildControls() {
-    storeLabel_ = new QLabel(this);
-    storeUrl_ = new QLineEdit(this);
-    storeUrl_->setObjectName(QStringLiteral("txtSklad"));
-    openStore_ = button(this, "cmdOtvoritSklad");
-    auto* storeLine = new QHBoxLayout;
-    storeLine->addWidget(storeLabel_);
-    storeLine->addWidget(storeUrl_, 1);
-    storeLine->addWidget(openStore_);
-
     storeContents_ = new QWidget(this);
     materialsLabel_ = new QLabel(storeContents_);
     materials_ = new QListWidget(storeContents_);
@@ -168,12 +172,12 @@ void StockWindow::buildControls() {
     contents->addLayout(materialColumn, 1);
     contents->addLayout(stockColumn, 4);
     auto* whole = new QVBoxLayout(this);
-    whole->addLayout(storeLine);
+    whole->addWidget(storeBox_);
     whole->addWidget(storeContents_, 1);
     resize(1180, 560);
 
-    connect(openStore_, &QPushButton::clicked, this, &StockWindow::openStore);
-    connect(storeUrl_, &QLineEdit::returnPressed, this, &StockWindow::openStore);
+    stockRowEditing_ = new StockCellEditing(stockRows_);
+    offcutEditing_ = new StockCellEditing(offcuts_);
     connect(materials_, &QListWidget::currentRowChanged, this, [this] {
         materialName_->setText(materials_->currentItem() ? materials_->currentItem()->text()
                                                          : QString());
@@ -199,8 +203,7 @@ void StockWindow::loadTexts() {
     using namespace store_text;
     const auto text = [this](int offset) { return messages_.text(offset); };
     setWindowTitle(text(kStockWindowTitle));
-    storeLabel_->setText(text(kStoreLabel));
-    openStore_->setText(text(kOpenStore));
+    storeBox_->loadTexts();
     materialsLabel_->setText(text(kMaterial));
     nameLabel_->setText(text(kMaterialName));
     addMaterial_->setText(text(kAdd));
@@ -222,21 +225,6 @@ void StockWindow::loadTexts() {
 }
 
 // ---- The store and its materials ----
-
-void StockWindow::openStore() {
-    const std::string url = storeUrl_->text().trimmed().toStdString();
-    store_.reset();
-    StoreResult<std::unique_ptr<StockStore>> opened = StockStore::open(url, kWindowLockWait);
-    if (opened.value) {
-        store_ = std::move(*opened.value);
-        saveSetting(settings_, settings::kStockStore, url);
-    } else {
-        messages_.showError(
-            QString::fromStdString(storeErrorMessage(opened.error, catalogue_) + "\n" + url));
-    }
-    storeContents_->setEnabled(store_ != nullptr);
-    showMaterials({});
-}
 
 void StockWindow::showMaterials(const QString& chosen) {
     std::vector<MaterialSummary> summaries;
@@ -307,8 +295,11 @@ void StockWindow::showStock() {
              renameMaterial_, deleteMaterial_, minimumOffcutLength_, importCsv_, exportCsv_,
              stockRows_, offcuts_, addStockRow_, deleteStockRow_, addOffcut_, deleteOffcut_})
         needsMaterial->setEnabled(stock_.has_value());
+    // The cell being edited stays where it was, in the row as stored now.
+    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->keep();
     fillStockRows();
     fillOffcuts();
+    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->restore();
     const QSignalBlocker quiet(minimumOffcutLength_);
     minimumOffcutLength_->setValue(stock_ ? stock_->minimumOffcutLength : 0);
     applyFilter();

@@ -21,22 +21,25 @@ class QTableWidgetItem;
 
 namespace marlo {
 
+class StockCellEditing;
+class StoreBox;
+
 // The Stock window: the materials of the stock store the settings name, and the chosen
 // material's stock rows and offcuts, edited in place one row at a time. Every change goes to the
 // store at once and the tables are read back from it; a change the store refuses is shown in a
-// message and leaves the store as it was.
+// message and leaves the store as it was. A window of its own beside the main window, not kept
+// in front of it; the settings remember its place when it closes.
 class StockWindow : public QDialog {
   public:
-    StockWindow(QWidget* parent, const StringCatalogue& catalogue, Dialogs& dialogs,
-                SettingsStore& settings);
+    // Opens on `material` when the store has it, else on the first material.
+    StockWindow(const StringCatalogue& catalogue, Dialogs& dialogs, SettingsStore& settings,
+                const std::string& material);
     ~StockWindow() override;
 
     void loadTexts();
 
   private:
     void buildControls();
-    // Opens the store of the URL box; on success the settings remember it.
-    void openStore();
     void showMaterials(const QString& chosen);
     void showStock();
     void fillStockRows();
@@ -67,9 +70,7 @@ class StockWindow : public QDialog {
     std::optional<MaterialStock> stock_;
     bool filling_ = false;
 
-    QLabel* storeLabel_;
-    QLineEdit* storeUrl_;
-    QPushButton* openStore_;
+    StoreBox* storeBox_;
     QWidget* storeContents_;
     QLabel* materialsLabel_;
     QListWidget* materials_;
@@ -92,6 +93,8 @@ class StockWindow : public QDialog {
     QTableWidget* offcuts_;
     QPushButton* addOffcut_;
     QPushButton* deleteOffcut_;
+    StockCellEditing* stockRowEditing_;
+    StockCellEditing* offcutEditing_;
 };
 
 }  // namespace marlo
