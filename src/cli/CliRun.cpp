@@ -252,9 +252,17 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
         }
         switch (plan.status) {
             case RunStatus::Finished:
-                outcome.status = RunOutcome::Status::Finished;
                 outcome.patterns = &plan.patterns;
                 outcome.totals = plan.summary;
+                // A plan from stock answers a stop with the best plan so far: shown, but the run
+                // is interrupted, so nothing is written or booked.
+                if (stop.load(std::memory_order_relaxed) && !stock.empty()) {
+                    err << catalogue.text(msg::kInterrupted) << '\n';
+                    outcome.status = RunOutcome::Status::Stopped;
+                    status = exit_status::kInterrupted;
+                    break;
+                }
+                outcome.status = RunOutcome::Status::Finished;
                 status = exit_status::kFinished;
                 break;
             case RunStatus::Aborted:

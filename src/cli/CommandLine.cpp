@@ -1,5 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "diagram/DiagramFileFormat.h"
 #include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
@@ -47,6 +50,33 @@ constexpr NumberFlag kNumberFlags[] = {
     {"--trim", &CliOptions::trim, 0, 32767},
     {"--threads", &CliOptions::threads, 0, settings::kMostThreads},
 };
+
+// A sticker number as typed: a whole number, not one rounded from a fraction.
+std::optional<int16_t> wholeNumber(const std::string& text) {
+    const std::optional<int16_t> value = toInt16(text);
+    if (!value || parseNumericText(text) != static_cast<double>(*value)) return std::nullopt;
+    return value;
+}
+
+// The file an output path names, as far as it can be told before anything is written: links and
+// `..` resolved, a relative name taken from the working folder.
+std::filesystem::path outputFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::weakly_canonical(path, error);
+    return error ? std::filesystem::absolute(path, error).lexically_normal() : file;
+}
+
+// Two outputs named to the same file: the one written last would silently replace the other.
+std::optional<std::string> sharedOutput(const CliOptions& options) {
+    const std::optional<std::string> outputs[] = {
+        options.reportPath, options.pdfPath,     options.xlsxPath,    options.diagramPath,
+        options.labelsPath, options.sawListPath, options.sawSheetPath};
+    for (size_t a = 0; a < std::size(outputs); ++a)
+        for (size_t b = a + 1; b < std::size(outputs); ++b)
+            if (outputs[a] && outputs[b] && outputFile(*outputs[a]) == outputFile(*outputs[b]))
+                return outputs[b];
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -106,7 +136,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             options.labelLayout = arguments[++i];
         } else if (argument == "--label-start") {
             if (!hasValue) return {std::nullopt, "--label-start needs a sticker number"};
-            options.labelStart = toInt16(arguments[++i]);
+            options.labelStart = wholeNumber(arguments[++i]);
             if (!options.labelStart || *options.labelStart < 1)
                 return {std::nullopt, "bad value for --label-start: " + arguments[i]};
         } else if (argument == "--diagram") {
@@ -154,6 +184,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (options.book && !options.material) return {std::nullopt, "--book needs --material"};
     if (options.material && !isOneLineName(*options.material))
         return {std::nullopt, kBadMaterialName};
+    if ((options.labelLayout || options.labelStart) && !options.labelsPath)
+        return {std::nullopt, "--label-layout and --label-start need --labels"};
+    if (const std::optional<std::string> shared = sharedOutput(options))
+        return {std::nullopt, "two outputs name the same file: " + *shared};
     return {options, {}};
 }
 

@@ -19,6 +19,8 @@ const char* statusName(RunOutcome::Status status) {
     switch (status) {
         case RunOutcome::Status::Finished:
             return "finished";
+        case RunOutcome::Status::Stopped:
+            return "stopped";
         case RunOutcome::Status::Aborted:
             return "aborted";
         case RunOutcome::Status::Nothing:

@@ -13,11 +13,12 @@ namespace marlo {
 
 // What one command-line run produced, as its outputs show it.
 struct RunOutcome {
-    enum class Status { Finished, Aborted, Nothing };
+    // Stopped: an exact method stopped before its end, with the best plan found so far.
+    enum class Status { Finished, Stopped, Aborted, Nothing };
 
     Status status = Status::Nothing;
     std::vector<int> rejectedRows;           // 1-based list rows
-    const PatternTable* patterns = nullptr;  // only when finished
+    const PatternTable* patterns = nullptr;  // only when finished or stopped
     PlanSummary totals;
     std::optional<double> efficiency;
     OptimisationMethod method = OptimisationMethod::Search;

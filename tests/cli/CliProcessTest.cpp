@@ -191,6 +191,30 @@ TEST_F(CliProcessTest, ctrlC_endsALongFewestRodsRunWithinASecondKeepingItsBestPl
     }
 }
 
+// Two outputs named to one file (also through another spelling of its name), a fractional
+// sticker number and label options without labels are refused before the run.
+TEST_F(CliProcessTest, sharedOutputsAndLooseLabelOptions_areRefusedBeforeTheRun) {
+    const std::string path = job("frames.opt", {{"2000", "3"}, {"1500", "2"}}).string();
+    const std::string same = (folder_ / "same.pdf").string();
+    const std::string x = (folder_ / "x.csv").string();
+    const std::string sameByFolder = (folder_ / "sub" / ".." / "x.csv").string();
+    fs::create_directory(folder_ / "sub");
+    for (const std::vector<std::string>& flags :
+         std::vector<std::vector<std::string>>{{"--labels", same, "--saw-sheet", same},
+                                               {"--saw-list", x, "--report", sameByFolder},
+                                               {"--labels", same, "--label-start", "1.5"},
+                                               {"--label-start", "5"},
+                                               {"--label-layout", "a4-3x8"}}) {
+        std::vector<std::string> arguments{"optimise", path, "--json"};
+        arguments.insert(arguments.end(), flags.begin(), flags.end());
+        const Ended ended = run(arguments);
+        EXPECT_EQ(ended.status, exit_status::kBadUsage) << ::testing::PrintToString(flags);
+        EXPECT_EQ(ended.out, "") << "not run: " << ::testing::PrintToString(flags);
+        EXPECT_FALSE(fs::exists(same));
+        EXPECT_FALSE(fs::exists(x));
+    }
+}
+
 TEST_F(CliProcessTest, closedStandardOutput_stillWritesTheFilesAndReportsTheFailedOutput) {
     const fs::path path = job("frames.opt", {{"2000", "3"}, {"1500", "2"}, {"1000", "4"}});
     Launch closed;

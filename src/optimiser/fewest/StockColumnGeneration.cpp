@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "optimiser/fewest/BoundedKnapsack.h"
+#include "optimiser/fewest/LpDeadlineHandler.h"
 
 namespace marlo::fewest {
 
@@ -55,25 +56,46 @@ StockColumnGeneration::StockColumnGeneration(const StockInstance& instance, Obje
     for (const StockBin& bin : instance.bins) dearest = std::max(dearest, bin.price);
     uncutPrice_ = (dearest + 1.0) * (instance.pieceCount + 1);
     lp_ = std::make_unique<Lp>(instance, uncutPrice_);
+    columnsOfBin_.resize(instance.bins.size());
 }
 
 StockColumnGeneration::~StockColumnGeneration() = default;
 
 void StockColumnGeneration::addColumn(const StockColumn& column) {
+    addColumns({&column, 1});
+}
+
+// All at once: the LP copies its matrix for every call, which column by column grows with the
+// square of a long stock list's columns.
+void StockColumnGeneration::addColumns(std::span<const StockColumn> columns) {
+    std::vector<CoinBigIndex> starts{0};
     std::vector<int> rows;
     std::vector<double> counts;
-    for (const PatternEntry& e : column.pattern) {
-        rows.push_back(e.type);
-        counts.push_back(e.count);
+    std::vector<double> costs;
+    for (const StockColumn& column : columns) {
+        for (const PatternEntry& e : column.pattern) {
+            rows.push_back(e.type);
+            counts.push_back(e.count);
+        }
+        for (const int row : {lp_->binRow[column.bin], lp_->rodsRow}) {
+            if (row < 0) continue;
+            rows.push_back(row);
+            counts.push_back(1.0);
+        }
+        starts.push_back(static_cast<CoinBigIndex>(rows.size()));
+        costs.push_back(costOfRod(column.bin));
+        columnsOfBin_[column.bin].push_back(columns_.size());
+        columns_.push_back(column);
     }
-    for (const int row : {lp_->binRow[column.bin], lp_->rodsRow}) {
-        if (row < 0) continue;
-        rows.push_back(row);
-        counts.push_back(1.0);
-    }
-    lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
-                         COIN_DBL_MAX, costOfRod(column.bin));
-    columns_.push_back(column);
+    const std::vector<double> lower(columns.size(), 0.0);
+    const std::vector<double> upper(columns.size(), COIN_DBL_MAX);
+    lp_->model.addColumns(static_cast<int>(columns.size()), lower.data(), upper.data(),
+                          costs.data(), starts.data(), rows.data(), counts.data());
+}
+
+bool StockColumnGeneration::known(const StockColumn& column) const {
+    return std::any_of(columnsOfBin_[column.bin].begin(), columnsOfBin_[column.bin].end(),
+                       [&](size_t c) { return columns_[c] == column; });
 }
 
 double StockColumnGeneration::costOfRod(size_t bin) const {
@@ -118,6 +140,9 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
         if (bin.instance.capacity > largest->instance.capacity) largest = &bin;
     }
 
+    // A stock list of thousands of rows makes an LP that takes seconds: it ends at the deadline.
+    LpDeadlineHandler handler(deadline);
+    model.passInEventHandler(&handler);
     Solution solution;
     std::vector<double> prices(types);
     while (true) {
@@ -129,12 +154,12 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
         for (size_t t = 0; t < types; ++t) prices[t] = std::max(duals[t], 0.0);
         const std::vector<KnapsackSolution> priced =
             mostValuablePatterns(largest->instance, prices, demand, capacities, deadline);
-        if (priced.empty()) break;
+        if (priced.empty() || deadline.passed()) break;
         ++pricings_;
         // Lagrange's bound: no column of a bin costs less than its reduced cost, and a plan
         // takes at most `available` rods of a bin.
         double bound = solution.value;
-        bool added = false;
+        std::vector<StockColumn> added;
         for (size_t b = 0; b < instance_.bins.size(); ++b) {
             const StockBin& bin = instance_.bins[b];
             const int row = lp_->binRow[b];
@@ -143,12 +168,11 @@ StockColumnGeneration::Solution StockColumnGeneration::solve(const Deadline& dea
             const double reducedCost = costOfRod(b) - rowPrice - priced[b].value;
             if (reducedCost >= -kTolerance) continue;
             bound += reducedCost * bin.available;
-            const StockColumn column{b, priced[b].pattern};
-            if (std::find(columns_.begin(), columns_.end(), column) != columns_.end()) continue;
-            addColumn(column);
-            added = true;
+            StockColumn column{b, priced[b].pattern};
+            if (!known(column)) added.push_back(std::move(column));
         }
-        if (!added) {
+        addColumns(added);
+        if (added.empty()) {
             solution.complete = true;
             solution.lowerBound = solution.value;
             break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "optimiser/fewest/Deadline.h"
@@ -36,6 +37,7 @@ class StockColumnGeneration {
     StockColumnGeneration& operator=(const StockColumnGeneration&) = delete;
 
     void addColumn(const StockColumn& column);
+    void addColumns(std::span<const StockColumn> columns);
     const std::vector<StockColumn>& columns() const { return columns_; }
     int pricings() const { return pricings_; }
     // The price of leaving one piece uncut.
@@ -57,11 +59,13 @@ class StockColumnGeneration {
     class Lp;
 
     double costOfRod(size_t bin) const;
+    bool known(const StockColumn& column) const;
 
     const StockInstance& instance_;
     const Objective objective_;
     std::unique_ptr<Lp> lp_;
     std::vector<StockColumn> columns_;
+    std::vector<std::vector<size_t>> columnsOfBin_;  // per bin: its known columns
     double uncutPrice_ = 0.0;
     int pricings_ = 0;
 };

@@ -205,7 +205,7 @@ void StockSolver::searchRodChoicesOnce(const Deadline& deadline) {
             rodCount += rods[b];
         }
         StockColumnGeneration lp(within);
-        for (const StockColumn& column : lp_->columns()) lp.addColumn(column);
+        lp.addColumns(lp_->columns());
         if (leastRods_ > 0) lp.requireRods(leastRods_);
         // Each choice still cheaper than the best gets an equal share of the time left; what its
         // dive leaves, CBC gets for a plan of its columns.
@@ -234,8 +234,7 @@ void StockSolver::searchRodChoicesOnce(const Deadline& deadline) {
             }
         }
         steps_ += static_cast<uint64_t>(lp.pricings());
-        for (size_t c = lp_->columns().size(); c < lp.columns().size(); ++c)
-            lp_->addColumn(lp.columns()[c]);
+        lp_->addColumns(std::span(lp.columns()).subspan(lp_->columns().size()));
     }
 }
 
@@ -276,10 +275,10 @@ StockPlanResult StockSolver::run() {
     offer(cheapestFirstFit(instance_, fullDemand(), availabilityOf(instance_)));
     // Every plan has at least as many rods as the relaxation of the fewest rods, rounded up.
     StockColumnGeneration fewestRods(instance_, StockColumnGeneration::Objective::Rods);
-    for (const StockColumn& column : best_->columns) fewestRods.addColumn(column);
+    fewestRods.addColumns(best_->columns);
     const StockColumnGeneration::Solution rods =
         fewestRods.solve(deadline_.within(kRodsShare * deadline_.secondsLeft()));
-    for (const StockColumn& column : fewestRods.columns()) lp_->addColumn(column);
+    lp_->addColumns(fewestRods.columns());
     const bool allCut =
         std::all_of(rods.uncut.begin(), rods.uncut.end(), [](double n) { return n < kTolerance; });
     if (rods.complete && allCut) {

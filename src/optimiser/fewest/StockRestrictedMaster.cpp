@@ -39,6 +39,14 @@ struct ColumnModel {
         firstLinkRow = rows;
         if (linked) rows += static_cast<int>(columns.size());
         matrix.setDimensions(rows, 0);
+        // Room for every column the model and its callers add: appending beyond the room copies
+        // the whole matrix, which over the thousands of columns of a long stock list takes
+        // seconds that no deadline interrupts.
+        size_t elements = 0;
+        for (const StockColumn& column : columns) elements += column.pattern.size() + 4;
+        const size_t extraColumns = columns.size() + types;
+        matrix.reserve(static_cast<int>(columns.size() + extraColumns),
+                       static_cast<CoinBigIndex>(elements + 2 * extraColumns));
         rowLower.assign(static_cast<size_t>(rows), 0.0);
         rowUpper.assign(static_cast<size_t>(rows), COIN_DBL_MAX);
         for (size_t t = 0; t < types; ++t) rowLower[t] = instance.types[t].demand;
