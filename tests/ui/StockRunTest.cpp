@@ -57,6 +57,7 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     start();
     EXPECT_TRUE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
     EXPECT_EQ(label(QStringLiteral("StockLine")), "Stock: Profile – plan at the lowest price");
+    EXPECT_EQ(label(QStringLiteral("Label15")), "Profile");
     EXPECT_FALSE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
     typeJob();
     optimise();
@@ -167,6 +168,7 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     EXPECT_EQ(readSetting(store, settings::kMaterial), "");
     EXPECT_EQ(readSetting(store, settings::kTrim), "50");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
+    EXPECT_EQ(label(QStringLiteral("Label15")), "6000");
     optimise();
     EXPECT_EQ(headers(grid(QStringLiteral("Grid2"))).mid(0, 5),
               QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Dim1"}));
