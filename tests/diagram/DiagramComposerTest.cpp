@@ -152,8 +152,8 @@ TEST(DiagramComposer, crowdedAndOddBars_keepTextsApartAndTellEveryLength) {
             EXPECT_EQ(read.pieces, expected) << "pattern " << p + 1;
         }
         const std::string sliver = catalogue.text(diagram_text::kSliver);
-        EXPECT_EQ(barTexts(page, 2).others, std::vector<std::string>{sliver + " -6"});
-        EXPECT_EQ(barTexts(page, 3).others, std::vector<std::string>{sliver + " -4"});
+        EXPECT_EQ(barTexts(page, 2).others, std::vector<std::string>{sliver + " 6 mm"});
+        EXPECT_EQ(barTexts(page, 3).others, std::vector<std::string>{sliver + " 4 mm"});
         EXPECT_TRUE(barTexts(page, 4).others.empty());
         EXPECT_EQ(barTexts(page, 5, catalogue.text(11)).others,
                   std::vector<std::string>{catalogue.text(11) + " 8"});
