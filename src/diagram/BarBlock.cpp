@@ -213,7 +213,7 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
         box.length = static_cast<int16_t>(waste);
         page.boxes.push_back(box);
         list.add(box.rect.x, box.rect.right(),
-                 catalogue.text(diagram_text::kSliver) + " " + std::to_string(waste));
+                 catalogue.text(diagram_text::kSliver) + " " + std::to_string(-waste) + " mm");
     }
 
     DiagramBox rod;

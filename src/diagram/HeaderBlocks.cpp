@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "diagram/BarBlock.h"
 #include "diagram/DiagramGeometry.h"
@@ -41,21 +42,46 @@ DiagramText textAt(double x, double y, double width, std::string text, double si
 
 // A caption with its value in one column of the header; the value takes the rest of the
 // column, the caption at most two thirds of it.
-void addField(DiagramPage& page, int column, int row, double top, const std::string& caption,
-              const std::string& value) {
-    double x = g::kLeft;
-    for (int i = 0; i < column; ++i) x += kColumnWidths[i];
-    const double width = kColumnWidths[column];
-    const double y = top + row * kFieldRow;
-    const std::string shownCaption = elideText(caption + ":", kFieldPt, false, width * 2 / 3);
-    const double captionWidth = textWidthMm(shownCaption, kFieldPt, false);
-    DiagramText label = textAt(x, y, captionWidth, shownCaption, kFieldPt, false);
+struct HeaderField {
+    int column;
+    int row;
+    std::string caption;
+    std::string value;
+};
+
+void placeField(DiagramPage& page, double x, double y, double width, const HeaderField& field) {
+    const std::string shownCaption = elideText(field.caption + ":", kFieldPt, false, width * 2 / 3);
+    const double shownWidth = textWidthMm(shownCaption, kFieldPt, false);
+    DiagramText label = textAt(x, y, shownWidth, shownCaption, kFieldPt, false);
     label.colour = g::kGreyInk;
     page.texts.push_back(label);
-    const double valueX = x + captionWidth + 1.5;
-    const double valueWidth = x + width - 2 - valueX;
-    DiagramText shown = textAt(valueX, y, valueWidth, value, kFieldPt, true);
+    const double valueX = x + shownWidth + 1.5;
+    DiagramText shown = textAt(valueX, y, x + width - 2 - valueX, field.value, kFieldPt, true);
     if (!shown.text.empty()) page.texts.push_back(shown);
+}
+
+// Places the fields in their columns; a field whose caption or value would be cut off there
+// gets a row of the header's whole width below the columns instead. Returns the rows used.
+int placeFields(DiagramPage& page, double top, const std::vector<HeaderField>& fields) {
+    int rows = 0;
+    std::vector<const HeaderField*> wide;
+    for (const HeaderField& field : fields) {
+        double x = g::kLeft;
+        for (int i = 0; i < field.column; ++i) x += kColumnWidths[i];
+        const double width = kColumnWidths[field.column];
+        const double caption = textWidthMm(field.caption + ":", kFieldPt, false);
+        const bool fits = caption <= width * 2 / 3 &&
+                          caption + 1.5 + textWidthMm(field.value, kFieldPt, true) <= width - 2;
+        if (!fits) {
+            wide.push_back(&field);
+            continue;
+        }
+        placeField(page, x, top + field.row * kFieldRow, width, field);
+        rows = std::max(rows, field.row + 1);
+    }
+    for (const HeaderField* field : wide)
+        placeField(page, g::kLeft, top + rows++ * kFieldRow, g::kRight - g::kLeft, *field);
+    return rows;
 }
 
 std::string millimetres(long value) {
@@ -76,47 +102,39 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
 
     const double top = lineHeightMm(14) + 2;
     const JobParameters& parameters = source.parameters;
-    addField(page, 0, 0, top, catalogue.text(1), source.header.customer);
-    addField(page, 0, 1, top, catalogue.text(2), source.header.name);
-    addField(page, 0, 2, top, catalogue.text(3), source.header.colour);
+    std::vector<HeaderField> fields;
+    const auto field = [&fields, &catalogue](int column, int row, int caption, std::string value) {
+        fields.push_back({column, row, catalogue.text(caption), std::move(value)});
+    };
+    field(0, 0, 1, source.header.customer);
+    field(0, 1, 2, source.header.name);
+    field(0, 2, 3, source.header.colour);
     const std::string stockLengths = stockLengthsText(source.patterns, source.stock);
-    addField(page, 1, 0, top, catalogue.text(35),
-             source.stock.empty() ? millimetres(parameters.rodLength) : stockLengths + " mm");
-    addField(page, 1, 1, top, catalogue.text(34), millimetres(parameters.cutThickness));
-    addField(page, 1, 2, top, catalogue.text(diagram_text::kDate), source.date);
+    field(1, 0, 35,
+          source.stock.empty() ? millimetres(parameters.rodLength) : stockLengths + " mm");
+    field(1, 1, 34, millimetres(parameters.cutThickness));
+    field(1, 2, diagram_text::kDate, source.date);
     const std::optional<double> percent =
         planEfficiency(source.totals, parameters, source.patterns, source.stock);
-    addField(page, 2, 0, top, catalogue.text(70), std::to_string(source.totals.rodCount));
-    addField(page, 2, 1, top, catalogue.text(71), millimetres(source.totals.totalWaste));
-    addField(page, 2, 2, top, catalogue.text(73),
-             percent ? formatEfficiency(*percent, source.decimalSeparator) + " %" : "");
-    int rows = 3;
-    if (source.lowerBound) {
-        addField(page, 2, 3, top, catalogue.text(fewest_text::kLowerBound),
-                 std::to_string(*source.lowerBound));
-        rows = 4;
-    }
-    if (parameters.trim > 0) {
-        addField(page, 1, 3, top, catalogue.text(stock_text::kTrim), millimetres(parameters.trim));
-        rows = 4;
-    }
+    field(2, 0, 70, std::to_string(source.totals.rodCount));
+    field(2, 1, 71, millimetres(source.totals.totalWaste));
+    field(2, 2, 73, percent ? formatEfficiency(*percent, source.decimalSeparator) + " %" : "");
+    if (source.lowerBound)
+        field(2, 3, fewest_text::kLowerBound, std::to_string(*source.lowerBound));
+    if (parameters.trim > 0) field(1, 3, stock_text::kTrim, millimetres(parameters.trim));
     if (!source.stock.empty()) {
         const StockTotals totals = stockTotals(source.patterns, source.stock);
-        addField(page, 0, 3, top, catalogue.text(stock_text::kTotalPrice),
-                 formatPrice(totals.price, source.decimalSeparator));
-        // The widest column, so that the proven mark shows whole.
+        field(0, 3, stock_text::kTotalPrice, formatPrice(totals.price, source.decimalSeparator));
         if (source.priceLowerBound) {
-            addField(page, 0, 4, top, catalogue.text(stock_text::kPriceLowerBound),
-                     formatPrice(*source.priceLowerBound, source.decimalSeparator) + " " +
-                         catalogue.text(source.priceProven ? fewest_text::kProvenOptimal
-                                                           : fewest_text::kNotProven));
+            field(0, 4, stock_text::kPriceLowerBound,
+                  formatPrice(*source.priceLowerBound, source.decimalSeparator) + " " +
+                      catalogue.text(source.priceProven ? fewest_text::kProvenOptimal
+                                                        : fewest_text::kNotProven));
         }
-        rows = source.priceLowerBound ? 5 : 4;
-        if (!source.stock.material.empty()) {
-            addField(page, 1, 4, top, catalogue.text(store_text::kMaterial), source.stock.material);
-            rows = 5;
-        }
+        if (!source.stock.material.empty())
+            field(1, 4, store_text::kMaterial, source.stock.material);
     }
+    const int rows = placeFields(page, top, fields);
     const double ruleY = top + rows * kFieldRow + 1.5;
     page.lines.push_back({g::kLeft, ruleY, g::kRight, ruleY, 0.3, g::kInk});
     block.height = ruleY + 2;

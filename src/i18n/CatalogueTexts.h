@@ -50,9 +50,12 @@ const std::vector<CatalogueRow>& commandLineSafetyTexts();
 // Offsets 1020..1059: the main window's run, method groups, undo and keys.
 inline constexpr int kRunControlTextsFirst = 1020;
 const std::vector<CatalogueRow>& runControlTexts();
-// Offsets 1060..1099: printing, spreadsheets, the manual and file dialogs of the windows.
+// Offsets 1060..1079: printing, spreadsheets, the manual and file dialogs of the windows.
 inline constexpr int kWindowOutputTextsFirst = 1060;
 const std::vector<CatalogueRow>& windowOutputTexts();
+// Offsets 1080..1099: notices about the windows' outputs (the manual at the first start).
+inline constexpr int kWindowNoticeTextsFirst = 1080;
+const std::vector<CatalogueRow>& windowNoticeTexts();
 // Offsets 1100..1199: stock lists of several lengths, offcuts, prices and trim.
 inline constexpr int kStockListTextsFirst = 1100;
 const std::vector<CatalogueRow>& stockListTexts();

@@ -25,6 +25,7 @@ const std::string& addedText(int column, int offset) {
                                      {kCommandLineSafetyTextsFirst, commandLineSafetyTexts()},
                                      {kRunControlTextsFirst, runControlTexts()},
                                      {kWindowOutputTextsFirst, windowOutputTexts()},
+                                     {kWindowNoticeTextsFirst, windowNoticeTexts()},
                                      {kStockListTextsFirst, stockListTexts()},
                                      {kStockStoreTextsFirst, stockStoreTexts()},
                                      {kSawOutputTextsFirst, sawOutputTexts()}};

@@ -54,8 +54,8 @@ PainterPrinter::Line& PainterPrinter::openLine() {
     if (!lineOpen_) {
         Line line;
         line.pageEndBefore = pageEndPending_;
-        line.caption = inCaptions_;
-        line.inTable = inTable_ && !inCaptions_;
+        line.captionOf = inCaptions_ ? table_ : -1;
+        line.table = inCaptions_ ? -1 : table_;
         line.group = group_;
         line.copy = std::max(static_cast<int>(copies_.size()) - 1, 0);
         lines_.push_back(std::move(line));
@@ -85,7 +85,7 @@ void PainterPrinter::beginCopy(std::string_view pageNumber) {
 
 void PainterPrinter::beginColumnCaptions() {
     inCaptions_ = true;
-    inTable_ = true;
+    table_ = tableCount_++;
 }
 
 void PainterPrinter::endColumnCaptions() {
@@ -93,7 +93,7 @@ void PainterPrinter::endColumnCaptions() {
 }
 
 void PainterPrinter::endTable() {
-    inTable_ = false;
+    table_ = -1;
 }
 
 void PainterPrinter::keepTogether(bool together) {
@@ -110,16 +110,17 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
     std::vector<Page> pages;
     double y = 0, contentTop = 0;
 
-    auto startPage = [&](int copy, bool continuesTable) {
+    // `continuedTable`: the table whose captions the page begins with; -1: none.
+    auto startPage = [&](int copy, int continuedTable) {
         const bool sameCopy = !pages.empty() && pages.back().copy == copy;
         pages.push_back({copy, sameCopy ? pages.back().number + 1 : 1, {}});
         y = 0;
         if (sameCopy && copy < std::ssize(copies_)) {
             // The page number's line and an empty line under it.
             y = 2 * QFontMetricsF(copies_[copy].pageNumberFont, &device_).lineSpacing();
-            if (continuesTable) {
+            if (continuedTable >= 0) {
                 for (size_t i = 0; i < lines_.size(); ++i) {
-                    if (lines_[i].copy != copy || !lines_[i].caption) continue;
+                    if (lines_[i].captionOf != continuedTable) continue;
                     pages.back().lines.push_back({i, y});
                     y += lines_[i].advance;
                 }
@@ -133,7 +134,7 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
         return at;
     };
     auto ownText = [this](const Placed& placed) {
-        return !lines_[placed.line].texts.empty() && !lines_[placed.line].caption;
+        return !lines_[placed.line].texts.empty() && lines_[placed.line].captionOf < 0;
     };
     // Whether the page holds a text line of its own above line `at`: the page may end there.
     auto hasTextAbove = [&](const Page& page, size_t at) {
@@ -155,10 +156,10 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
     for (size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
         if (pages.empty() || line.pageEndBefore || line.copy != pages.back().copy) {
-            startPage(line.copy, line.inTable);
+            startPage(line.copy, line.table);
         } else if (keptWithNext == i) {
             keptWithNext.reset();
-            startPage(line.copy, line.inTable);
+            startPage(line.copy, line.table);
         } else if (!line.texts.empty()) {
             const double height = QFontMetricsF(line.texts.front().font, &device_).height();
             if (y > contentTop && y + height > pageHeight) {
@@ -174,7 +175,7 @@ std::vector<PainterPrinter::Page> PainterPrinter::layOutPages() const {
                     i = from - 1;
                     continue;
                 }
-                startPage(line.copy, line.inTable);
+                startPage(line.copy, line.table);
             }
         }
         pages.back().lines.push_back({i, y});
@@ -223,8 +224,9 @@ void PainterPrinter::endDocument() {
     if (!draw(layOutPages())) failed_ = true;
     lines_.clear();
     copies_.clear();
-    lineOpen_ = pageEndPending_ = inCaptions_ = inTable_ = false;
-    group_ = -1;
+    lineOpen_ = pageEndPending_ = inCaptions_ = false;
+    table_ = group_ = -1;
+    tableCount_ = 0;
 }
 
 }  // namespace marlo

@@ -16,8 +16,8 @@ namespace marlo {
 // is collected first and laid out on pages at its end. A line that would reach below the
 // printable area starts a new page, so every line of the layout reaches paper; lines kept together
 // move to it together, such a page never holds a single line of its own (the line before goes
-// with it), begins with the table's column
-// captions while the table goes on, and every page after the first of a copy carries its number
+// with it), begins with the column captions of the table that goes on over it, and every page after
+// the first of a copy carries its number
 // ("Page 2 / 3") at the top right. Where the named font is missing, a fixed-pitch font of the
 // system stands in.
 class PainterPrinter : public PrinterOperations {
@@ -53,8 +53,8 @@ class PainterPrinter : public PrinterOperations {
         std::vector<Text> texts;
         double advance = 0;          // the line spacing of the font current at its end
         bool pageEndBefore = false;  // the layout ends the page before this line
-        bool caption = false;        // one of the table's column captions
-        bool inTable = false;        // a table line below the captions
+        int captionOf = -1;          // the table whose column captions it is one of; -1: none
+        int table = -1;              // the table it is a line of, below the captions; -1: none
         int group = -1;              // lines of one group go on one page; -1: none
         int copy = 0;
     };
@@ -85,7 +85,8 @@ class PainterPrinter : public PrinterOperations {
     // leave an empty page behind it.
     bool pageEndPending_ = false;
     bool inCaptions_ = false;
-    bool inTable_ = false;
+    int table_ = -1;  // the table being written; -1: none
+    int tableCount_ = 0;
     int group_ = -1;
     int groupCount_ = 0;
     bool failed_ = false;

@@ -104,7 +104,7 @@ class PrintedReportLayout {
 
         const int pageLines = landscape() ? kLandscapeSummaryLines : kPortraitSummaryLines;
         if (!pageBroken && pageLines - tableLines < data_.summary.count + 1) printer_.newPage();
-        writeSummary(out_, data_.summary, catalogue_);
+        writeSummary();
         printer_.newPage();
     }
 
@@ -195,6 +195,21 @@ class PrintedReportLayout {
             out_.endLine();
         }
         emptyLines(2);
+    }
+
+    // The summary is a table of its own: a page it continues on begins with its heading again,
+    // and the heading stays on the page of the first dimension.
+    void writeSummary() {
+        printer_.keepTogether(true);
+        printer_.beginColumnCaptions();
+        writeSummaryHeading(out_, catalogue_);
+        printer_.endColumnCaptions();
+        for (const ReportSummaryEntry& entry : data_.summary) {
+            writeSummaryEntry(out_, entry);
+            if (&entry == data_.summary.begin()) printer_.keepTogether(false);
+        }
+        printer_.keepTogether(false);
+        printer_.endTable();
     }
 
     PrinterOperations& printer_;

@@ -148,14 +148,20 @@ std::optional<std::string> lowerBoundLine(std::optional<int> lowerBound, bool op
 
 void writeSummary(ColumnWriter& out, const ReportSummary& summary,
                   const StringCatalogue& catalogue) {
+    writeSummaryHeading(out, catalogue);
+    for (const ReportSummaryEntry& entry : summary) writeSummaryEntry(out, entry);
+}
+
+void writeSummaryHeading(ColumnWriter& out, const StringCatalogue& catalogue) {
     out.textEndingAt(catalogue.text(kDimensionText), kSummaryDimensionEnd);
     out.textEndingAt(catalogue.text(kPiecesText), kSummaryPiecesEnd);
     out.endLine();
-    for (const ReportSummaryEntry& entry : summary) {
-        out.textEndingAt(std::to_string(entry.dimension), kSummaryDimensionEnd);
-        out.textEndingAt(std::to_string(entry.pieces), kSummaryPiecesEnd);
-        out.endLine();
-    }
+}
+
+void writeSummaryEntry(ColumnWriter& out, const ReportSummaryEntry& entry) {
+    out.textEndingAt(std::to_string(entry.dimension), kSummaryDimensionEnd);
+    out.textEndingAt(std::to_string(entry.pieces), kSummaryPiecesEnd);
+    out.endLine();
 }
 
 }  // namespace marlo

@@ -85,5 +85,9 @@ std::optional<std::string> lowerBoundLine(std::optional<int> lowerBound, bool op
 // pieces in column 15.
 void writeSummary(ColumnWriter& out, const ReportSummary& summary,
                   const StringCatalogue& catalogue);
+// The two parts of the summary, for a layout that marks its heading: the heading line, and the
+// line of one dimension.
+void writeSummaryHeading(ColumnWriter& out, const StringCatalogue& catalogue);
+void writeSummaryEntry(ColumnWriter& out, const ReportSummaryEntry& entry);
 
 }  // namespace marlo

@@ -152,8 +152,8 @@ TEST(DiagramComposer, crowdedAndOddBars_keepTextsApartAndTellEveryLength) {
             EXPECT_EQ(read.pieces, expected) << "pattern " << p + 1;
         }
         const std::string sliver = catalogue.text(diagram_text::kSliver);
-        EXPECT_EQ(barTexts(page, 2).others, std::vector<std::string>{sliver + " -6"});
-        EXPECT_EQ(barTexts(page, 3).others, std::vector<std::string>{sliver + " -4"});
+        EXPECT_EQ(barTexts(page, 2).others, std::vector<std::string>{sliver + " 6 mm"});
+        EXPECT_EQ(barTexts(page, 3).others, std::vector<std::string>{sliver + " 4 mm"});
         EXPECT_TRUE(barTexts(page, 4).others.empty());
         EXPECT_EQ(barTexts(page, 5, catalogue.text(11)).others,
                   std::vector<std::string>{catalogue.text(11) + " 8"});
@@ -168,6 +168,31 @@ TEST(DiagramComposer, crowdedAndOddBars_keepTextsApartAndTellEveryLength) {
         EXPECT_GE(box.rect.width, -box.length * g::kBarWidth / 6000);
     }
     EXPECT_EQ(slivers, 2);
+}
+
+// A plan from a stock of many lengths, with a trim and a proven price: in every language each
+// text of the page is whole, with nothing cut off.
+TEST(DiagramComposer, headerOfAPlanFromStock_showsEveryTextWhole) {
+    const std::vector<int> lengths = {6500, 6000, 4000, 2200, 1800};
+    std::vector<RodPattern> patterns;
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        patterns.push_back(patternOf(1, {1700}, lengths[i], 6));
+        patterns.back().stockItem = static_cast<int16_t>(i);
+    }
+    numberPatterns(patterns);
+    DiagramSource source = sourceOf(patterns, 6000, 6);
+    for (const int length : lengths)
+        source.stock.items.push_back({static_cast<int16_t>(length), 1, 343.5, StockKind::Rod, ""});
+    source.stock.material = "Aluminium profile 40 x 40";
+    source.parameters.trim = 10;
+    source.lowerBound = 5;
+    source.priceLowerBound = 343.5;
+    source.priceProven = true;
+    for (const Language language : kAllLanguages) {
+        const DiagramLayout layout = composeDiagram(source, StringCatalogue(language));
+        for (const DiagramText& text : layout.pages[0].texts)
+            EXPECT_EQ(text.text.find("\u2026"), std::string::npos) << text.text;
+    }
 }
 
 TEST(DiagramComposer, hundredsOfPatterns_breakPagesBetweenBarsOnlyAndNumberThePages) {

@@ -56,9 +56,14 @@ bool isPageNumber(const std::string& line) {
     return line.rfind("Page ", 0) == 0 && line.find(" / ") != std::string::npos;
 }
 
+// The heading of the summary of dimensions.
+std::string summaryHeading() {
+    return words(kEnglish.text(16) + " " + kEnglish.text(83));
+}
+
 // What a reader of the PDF finds on its pages. Continuation pages begin with their number and,
-// while the table goes on, with the column captions of the first page again; `lines` leaves
-// those out, which gives the lines of the layout.
+// while the table goes on, with the column captions of the first page again, while the summary
+// goes on, with its heading again; `lines` leaves those out, which gives the lines of the layout.
 PaperText pdfText(const std::filesystem::path& pdf) {
     const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -80,6 +85,7 @@ PaperText pdfText(const std::filesystem::path& pdf) {
     if (text.pageLines.back().empty()) text.pageLines.pop_back();
     text.pages = static_cast<int>(text.pageLines.size());
     std::vector<std::string> captions;
+    bool summaryBegun = false;
     for (const std::vector<std::string>& page : text.pageLines) {
         size_t first = 0;
         if (!page.empty() && isPageNumber(page[0])) {
@@ -89,13 +95,17 @@ PaperText pdfText(const std::filesystem::path& pdf) {
                    page[first + repeated] == captions[repeated])
                 ++repeated;
             if (repeated == captions.size()) first += repeated;
+            if (summaryBegun && first < page.size() && page[first] == summaryHeading()) ++first;
         } else {
+            summaryBegun = false;
             // The first page of a copy: the two heading lines and the rule.
             const auto heading = std::find_if(page.begin(), page.end(), [](const std::string& l) {
                 return l.rfind("Seq.", 0) == 0;
             });
             if (page.end() - heading >= 3) captions.assign(heading, heading + 3);
         }
+        summaryBegun =
+            summaryBegun || std::find(page.begin(), page.end(), summaryHeading()) != page.end();
         text.lines.insert(text.lines.end(), page.begin() + static_cast<long>(first), page.end());
     }
     return text;
@@ -125,24 +135,36 @@ TEST(PaperReport, pdf_hundredDimensionSummary_reachesItsLastEntry) {
     EXPECT_EQ(exportedText(Result(3, 4, 100), 2).lines.back(), "4901 1");
 }
 
-bool isTableRow(const std::string& line) {
+// The number of words of a line that are all numbers; 0 when any is not.
+int numbersOnly(const std::string& line) {
     std::istringstream in(line);
     int values = 0;
     for (std::string word; in >> word; ++values)
-        if (word.find_first_not_of("0123456789") != std::string::npos) return false;
-    return values >= 4;
+        if (word.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return values;
+}
+
+bool isTableRow(const std::string& line) {
+    return numbersOnly(line) >= 4;
+}
+
+// A line of the summary: a dimension and its pieces.
+bool isSummaryEntry(const std::string& line) {
+    return numbersOnly(line) == 2;
 }
 
 // Pages after the first of a copy carry "Page n / N" at the top; while the table goes on, its
-// column captions follow and then a whole row; no page is left with a single line of its own;
-// the first page is drawn as before. Portrait and landscape, rows that end the table near a
-// page's end and rows continued under their own headings included.
+// column captions follow and then a whole row; while the summary goes on, its heading follows;
+// no page is left with a single line of its own; the first page is drawn as before. Portrait and
+// landscape, rows that end the table near a page's end, rows continued under their own headings
+// and summaries longer than a page included.
 TEST(PaperReport, pdf_continuationPages_areNumberedRepeatTheCaptionsAndHoldNoSingleLine) {
     const struct {
         int rows, pieces, summary;
         int shortRows = 0;  // rows of two pieces before them
-    } cases[] = {{50, 6, 3},  {30, 6, 2},  {3, 6, 40},    {13, 6, 20},   {50, 12, 40},
-                 {12, 12, 1}, {2, 12, 45}, {8, 17, 2, 1}, {9, 17, 2, 1}, {10, 17, 2, 1}};
+    } cases[] = {{50, 6, 3},    {30, 6, 2},     {3, 6, 40},  {13, 6, 20},
+                 {50, 12, 40},  {12, 12, 1},    {2, 12, 45}, {8, 17, 2, 1},
+                 {9, 17, 2, 1}, {10, 17, 2, 1}, {3, 4, 100}, {2, 12, 100}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.rows) + " rows of " + std::to_string(c.pieces));
         Result result(c.shortRows, 2, c.summary);
@@ -168,6 +190,7 @@ TEST(PaperReport, pdf_continuationPages_areNumberedRepeatTheCaptionsAndHoldNoSin
         const std::vector<std::string> captions(first.begin() + 1, first.begin() + 4);
         EXPECT_EQ(captions[0].rfind("Seq.", 0), 0u);
 
+        bool summaryBegun = std::count(first.begin(), first.end(), summaryHeading()) > 0;
         for (int p = 1; p < paper.pages; ++p) {
             const std::vector<std::string>& page = paper.pageLines[p];
             ASSERT_FALSE(page.empty());
@@ -182,7 +205,12 @@ TEST(PaperReport, pdf_continuationPages_areNumberedRepeatTheCaptionsAndHoldNoSin
                 // A row continued under its own headings is not torn from them.
                 ASSERT_GT(page.size(), own);
                 EXPECT_TRUE(isTableRow(page[own])) << "page " << p + 1 << ": " << page[own];
+            } else if (summaryBegun && std::any_of(page.begin(), page.end(), isSummaryEntry)) {
+                ASSERT_GE(page.size(), 3u);
+                EXPECT_EQ(page[1], summaryHeading()) << "page " << p + 1;
+                own = 2;
             }
+            summaryBegun = summaryBegun || std::count(page.begin(), page.end(), summaryHeading());
             EXPECT_GE(page.size() - own, 2u) << "page " << p + 1 << " holds a single line";
         }
     }

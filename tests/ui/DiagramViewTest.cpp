@@ -87,9 +87,9 @@ TEST_F(DiagramViewTest, followsTheResult_zoomsWithCtrlWheel_printsAndExportsIt) 
     action("mnu_export_diagram_pdf")->trigger();
     action("mnu_export_diagram_svg")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
-    EXPECT_EQ(dialogs.fileRequests[0].fileName, "New.pdf");
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "New-diagram.pdf");
     EXPECT_EQ(dialogs.fileRequests[0].filter, "All files (*.*)|*.*|PDF files (*.pdf)|*.pdf");
-    EXPECT_EQ(dialogs.fileRequests[1].fileName, "New.svg");
+    EXPECT_EQ(dialogs.fileRequests[1].fileName, "New-diagram.svg");
     EXPECT_TRUE(pdfText(pdf).contains("Beta"));
     QFile svgFile(svg);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));

@@ -73,7 +73,7 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
                });
     EXPECT_EQ(readLabelSettings(store), (LabelSettings{"a4-2x7", 3}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].fileName, "New.pdf");
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "New-labels.pdf");
     const QString text = pdfText(labels);
     EXPECT_EQ(text.count("2000 mm"), 3);
     EXPECT_TRUE(text.contains("Pattern 1 · rod 2 of 2 · piece 4")) << text.toStdString();
@@ -118,12 +118,13 @@ TEST_F(SawOutputsTest, labelDialog_remembersItsChoice_andTheSawListIsPrintedAndE
     const QString sheet = folder.filePath("saw.pdf"), csv = folder.filePath("saw.csv");
     dialogs.files = {sheet, csv};
     action("mnu_export_pilovy_zoznam_pdf")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, "New-saw.pdf");
     action("mnu_export_pilovy_zoznam_csv")->trigger();
     const QString sheetText = pdfText(sheet);
     EXPECT_TRUE(sheetText.contains("Leftover: 482 mm – waste"));
     EXPECT_TRUE(sheetText.contains("Leftover: 4000 mm – keep"));
     EXPECT_EQ(dialogs.fileRequests.back().filter, "All files (*.*)|*.*|CSV files (*.csv)|*.csv");
-    EXPECT_EQ(dialogs.fileRequests.back().fileName, "New.csv");
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, "New-saw.csv");
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(),

@@ -57,6 +57,28 @@ TEST_F(StartUp, firstStart_writesDefaultsOpensDocumentationOnceAndShowsSlovakEmp
     EXPECT_EQ(QApplication::focusWidget(), box("Text5"));
 }
 
+// With no program for PDF documents the main window is on the screen before a notice, not an
+// error, names the manual's file; the manual is not offered again.
+TEST_F(StartUp, firstStart_withoutPdfProgram_showsTheWindowThenANoticeNamingTheManual) {
+    const auto closeLanguageForm = whenDialogOpens([](QDialog*) {});
+    shell.opens = false;
+    bool windowShown = false;
+    dialogs.onMessage = [this, &windowShown](const MessageRequest&) {
+        windowShown = window->isVisible() && window->size() == window->sizeHint();
+    };
+    start();
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(windowShown);
+    const MessageRequest& notice = dialogs.messages[0];
+    EXPECT_EQ(notice.icon, MessageIcon::Information);
+    EXPECT_EQ(notice.title, QStringLiteral("marlo-veen"));
+    ASSERT_EQ(shell.links.size(), 1u);
+    EXPECT_TRUE(notice.text.endsWith(QStringLiteral("v súbore: ") + shell.links[0].toLocalFile()))
+        << notice.text.toStdString();
+    EXPECT_EQ(readSetting(store, settings::kDocumentation), "0");
+}
+
 TEST_F(StartUp, laterStart_takesStoredSettingsAndOpensCentredWithoutDocumentation) {
     storeLaterStart(Language::English);
     saveSetting(store, settings::kRodLength, "6500");

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -58,6 +59,7 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     start();
     EXPECT_TRUE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
     EXPECT_EQ(label(QStringLiteral("StockLine")), "Stock: Profile – plan at the lowest price");
+    EXPECT_EQ(label(QStringLiteral("Label15")), "Profile");
     EXPECT_FALSE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
     typeJob();
     optimise();
@@ -210,6 +212,7 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     EXPECT_EQ(readSetting(store, settings::kMaterial), "");
     EXPECT_EQ(readSetting(store, settings::kTrim), "50");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockLine"))->isVisible());
+    EXPECT_EQ(label(QStringLiteral("Label15")), "6000");
     optimise();
     EXPECT_EQ(headers(grid(QStringLiteral("Grid2"))).mid(0, 5),
               QStringList({"Seq. No.", "No. of rods", "Waste", "No. of pieces", "Dim1"}));
@@ -220,6 +223,23 @@ TEST_F(StockRunTest, changedOrShortStock_isRefusedWithWhatIsMissing_andOneRodLen
     EXPECT_EQ(label(QStringLiteral("Label4_7")), "69.17");
     EXPECT_EQ(label(QStringLiteral("LowerBoundCaption")), "Lower bound (rods)");
     EXPECT_FALSE(find<QLabel>(QStringLiteral("StockTotals"))->isVisible());
+}
+
+// A list the stock cannot hold whose run takes a while: the run shows its progress, and at its
+// end neither progress nor totals stay, as there is no plan.
+TEST_F(StockRunTest, stockTooSmallForALongList_leavesNeitherProgressNorTotals) {
+    ASSERT_FALSE(open()->replaceStock(
+        "Profile", {{{6000, 20, 30.0, StockKind::Rod, ""}, {2000, 2, 10.0, StockKind::Rod, ""}}}));
+    start();
+    for (int i = 0; i < 30; ++i) typeRow(QString::number(830 + 67 * i), QString::number(3 + i % 3));
+    optimise();
+    EXPECT_TRUE(lastMessage().startsWith("The stock does not hold the whole list"));
+    EXPECT_FALSE(window->resultPresent());
+    EXPECT_EQ(find<QProgressBar>(QStringLiteral("ProgressBar1"))->value(), 0);
+    EXPECT_EQ(label(QStringLiteral("Label3")), "0 %");
+    for (int value = 1; value < 10; value += 2)
+        EXPECT_EQ(label(QStringLiteral("Label4_%1").arg(value)), "") << value;
+    EXPECT_EQ(label(QStringLiteral("RunStatus")), "Lowest price from stock: aborted");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "i18n/texts/OutputTexts.h"
+#include "i18n/texts/WindowNoticeTexts.h"
 
 namespace marlo {
 
@@ -28,6 +29,14 @@ void openDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link)
     if (!shell.openLink(link))
         messages.showError(output_text::kCannotOpenDocumentation,
                            link.isLocalFile() ? link.toLocalFile() : link.toString());
+}
+
+void offerDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link) {
+    if (shell.openLink(link)) return;
+    if (link.isLocalFile())
+        messages.notify(messages.text(window_notice_text::kNoPdfProgram) + link.toLocalFile());
+    else
+        messages.notify(messages.text(output_text::kCannotOpenDocumentation) + link.toString());
 }
 
 }  // namespace marlo

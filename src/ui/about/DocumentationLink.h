@@ -17,4 +17,8 @@ QUrl documentationLink(Language language);
 // Hands the manual to the desktop; when nothing opens it, a message names its file or address.
 void openDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link);
 
+// The manual offered at a start, unasked: when nothing opens it, a notice names its file (no PDF
+// program is set up) or its address.
+void offerDocumentation(Shell& shell, WindowMessages& messages, const QUrl& link);
+
 }  // namespace marlo

@@ -40,7 +40,7 @@ void DiagramCommands::exportFile(DiagramFileFormat format) {
     const bool pdf = format == DiagramFileFormat::Pdf;
     const QString proposed =
         QString::fromStdString(proposedReportFileName(jobFileName_.toStdString(), catalogue_)) +
-        (pdf ? QStringLiteral(".pdf") : QStringLiteral(".svg"));
+        (pdf ? QStringLiteral("-diagram.pdf") : QStringLiteral("-diagram.svg"));
     const std::optional<QString> path = dialogs_.saveFileName(
         parent_,
         {messages_.text(pdf ? diagram_text::kPdfFilter : diagram_text::kSvgFilter), 2, proposed});

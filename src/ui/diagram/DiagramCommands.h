@@ -14,8 +14,8 @@ namespace marlo {
 
 // Print diagram and Export diagram as PDF or SVG: each draws the diagram it is given. Printing
 // goes through the printer dialog of the printed report, on A4 portrait sheets; the exports ask
-// for a file name with the save dialog. A failure ends the command with a message naming the
-// printer or the file.
+// for a file name with the save dialog, which proposes the job's name with "-diagram". A failure
+// ends the command with a message naming the printer or the file.
 class DiagramCommands {
   public:
     DiagramCommands(QWidget* parent, Dialogs& dialogs, WindowMessages& messages,

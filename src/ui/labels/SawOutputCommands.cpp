@@ -80,10 +80,10 @@ std::optional<PagedDocument> SawOutputCommands::chooseLabels() {
     return dialog.document();
 }
 
-std::optional<QString> SawOutputCommands::savePath(int filterOffset, const QString& suffix) {
+std::optional<QString> SawOutputCommands::savePath(int filterOffset, const QString& ending) {
     const QString proposed =
         QString::fromStdString(proposedReportFileName(state_.fileName.toStdString(), catalogue_)) +
-        suffix;
+        ending;
     const std::optional<QString> path =
         dialogs_.saveFileName(window_, {messages_.text(filterOffset), 2, proposed});
     if (!path || path->isEmpty()) return std::nullopt;
@@ -115,7 +115,8 @@ void SawOutputCommands::printLabels() {
 void SawOutputCommands::exportLabels() {
     const std::optional<PagedDocument> document = chooseLabels();
     if (!document) return;
-    const std::optional<QString> path = savePath(diagram_text::kPdfFilter, QStringLiteral(".pdf"));
+    const std::optional<QString> path =
+        savePath(diagram_text::kPdfFilter, QStringLiteral("-labels.pdf"));
     if (path &&
         !savePagedDocumentPdf(*document, path->toStdString(), messages_.text(saw_text::kLabels)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
@@ -128,7 +129,8 @@ void SawOutputCommands::printSawList() {
 }
 
 void SawOutputCommands::exportSawSheet() {
-    const std::optional<QString> path = savePath(diagram_text::kPdfFilter, QStringLiteral(".pdf"));
+    const std::optional<QString> path =
+        savePath(diagram_text::kPdfFilter, QStringLiteral("-saw.pdf"));
     if (!path) return;
     const PagedDocument sheet =
         composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_);
@@ -137,7 +139,7 @@ void SawOutputCommands::exportSawSheet() {
 }
 
 void SawOutputCommands::exportSawListCsv() {
-    const std::optional<QString> path = savePath(saw_text::kCsvFilter, QStringLiteral(".csv"));
+    const std::optional<QString> path = savePath(saw_text::kCsvFilter, QStringLiteral("-saw.csv"));
     if (path && !writeFileAtomically(path->toStdString(), sawListCsv(currentSawList())))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }

@@ -41,7 +41,9 @@ class SawOutputCommands : public QObject {
     SawList currentSawList() const;
     // The labels of the result as the label dialog lays them out; nothing when cancelled.
     std::optional<PagedDocument> chooseLabels();
-    std::optional<QString> savePath(int filterOffset, const QString& suffix);
+    // The save dialog proposes the job's name with `ending` ("-saw.pdf"), so that each output
+    // has a name of its own beside the printout's.
+    std::optional<QString> savePath(int filterOffset, const QString& ending);
     // Without a printer on the machine, a message points to the PDF export instead.
     bool printerInstalled(int noPrinterMessage);
     void print(const PagedDocument& document, int titleOffset);

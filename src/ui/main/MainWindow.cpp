@@ -158,8 +158,8 @@ void MainWindow::startUp(const QString& jobFile) {
 
     newJob();
     if (firstStart_) chooseFirstLanguage();
-    if (documentationPending_) openDocumentationOnce();
     playOpeningAnimation();
+    if (documentationPending_) openDocumentationOnce();
     if (!jobFile.isEmpty()) openJobFile(jobFile);
 }
 
@@ -179,7 +179,7 @@ void MainWindow::readSettings() {
 }
 
 void MainWindow::openDocumentationOnce() {
-    openDocumentation(context_.shell, messages_, documentationLink(catalogue_.language()));
+    offerDocumentation(context_.shell, messages_, documentationLink(catalogue_.language()));
     saveSetting(context_.settings, settings::kDocumentation, settings::kDocumentationOpened);
     documentationPending_ = false;
     loadTexts();

@@ -173,7 +173,9 @@ void ResultView::loadTexts() {
 
 void ResultView::showParameters(const JobParameters& parameters, const std::string& material) {
     cutThicknessValue_->setText(number(parameters.cutThickness));
-    rodLengthValue_->setText(number(parameters.rodLength));
+    // A run from a material cuts the material's stock, not the parameters' rod length.
+    rodLengthValue_->setText(material.empty() ? number(parameters.rodLength)
+                                              : QString::fromStdString(material));
     material_ = material;
     showStockLine();
 }

@@ -37,8 +37,9 @@ class ResultView : public QObject {
     void setUpColumns();
     void loadTexts();
 
-    // The cut thickness and rod length; with a material of the stock store chosen, a line that
-    // names it and the method that plans from it.
+    // The cut thickness and rod length; with a material of the stock store chosen, the
+    // material's name in place of the rod length and a line that names the method that plans
+    // from it.
     void showParameters(const JobParameters& parameters, const std::string& material);
     // The progress and the totals of the rods cut so far, of the single rod length.
     void showProgress(double percent, const PlanSummary& totals, const JobParameters& parameters);

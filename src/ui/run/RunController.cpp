@@ -211,10 +211,11 @@ void RunController::abandonExactRun() {
     exactRun_ = nullptr;
 }
 
-// The time used as the progress, and the best plan so far with its bound as the totals.
+// The time used as the progress, and the best plan so far with its bound as the totals. A plan
+// that leaves pieces uncut is no plan: it shows no totals.
 void RunController::showExactProgress() {
     const std::optional<MethodResult>& best = exactRun_->best();
-    if (!best) {
+    if (!best || best->plan.status != RunStatus::Finished) {
         results_.showPercent(exactRun_->elapsedPercent());
         return;
     }
@@ -230,6 +231,8 @@ void RunController::finishExact(const MethodResult& result, std::optional<double
                  uncutLines(result.uncut, result.missingLength, messages_.catalogue()))
                 message += QLatin1Char('\n') + QString::fromStdString(line);
         messages_.showError(message);
+        // Without a plan neither the time used nor any totals stay on screen.
+        results_.clear();
         showRunStatus(run_text::kAborted);
     } else {
         state_.result = result.plan;
