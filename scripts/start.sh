@@ -3,5 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh build
+# Only the programs and the manual the window opens: the tests and benchmarks are the test
+# command's to build.
+scripts/build.sh build -DBUILD_TESTING=OFF -DMARLO_BUILD_BENCH=OFF
 exec build/app/marlo-veen
