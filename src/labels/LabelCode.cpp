@@ -1,5 +1,6 @@
 #include "labels/LabelCode.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 
@@ -8,6 +9,18 @@ namespace marlo {
 namespace {
 
 constexpr size_t kReferenceLength = 8;
+constexpr size_t kFingerprintLength = 6;
+
+// Six upper-case hex digits of the text's FNV-1a hash: the same name always gives the same
+// digits, and two names share them once in some sixteen million.
+std::string fingerprintOf(std::string_view text) {
+    uint32_t hash = 2166136261u;
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits(kFingerprintLength, '0');
+    for (size_t i = kFingerprintLength; i-- > 0; hash >>= 4) digits[i] = kDigits[hash & 0xF];
+    return digits;
+}
 
 // The plain letter of the accented letters of the program's languages, by code point.
 char plainLetter(uint32_t codePoint) {
@@ -55,10 +68,22 @@ std::string plainLettersAndDigits(std::string_view text) {
 }  // namespace
 
 std::string labelReference(std::string_view jobFileName, std::string_view customer) {
-    const std::string stem = std::filesystem::path(jobFileName).stem().string();
-    std::string reference = plainLettersAndDigits(jobFileName.empty() ? customer : stem);
+    if (jobFileName.empty()) {
+        std::string reference = plainLettersAndDigits(customer);
+        if (reference.size() > kReferenceLength) reference.resize(kReferenceLength);
+        return reference.empty() ? "JOB" : reference;
+    }
+    std::string reference =
+        plainLettersAndDigits(std::filesystem::path(jobFileName).stem().string());
+    // A name of no Latin letter or digit ("日本", "!!!") would give every such job the same
+    // reference: the customer's letters, then a fingerprint of the file's name, keep them apart.
+    if (reference.empty()) {
+        reference = plainLettersAndDigits(customer);
+        reference.resize(std::min(reference.size(), kReferenceLength - kFingerprintLength));
+        reference += fingerprintOf(std::filesystem::path(jobFileName).filename().string());
+    }
     if (reference.size() > kReferenceLength) reference.resize(kReferenceLength);
-    return reference.empty() ? "JOB" : reference;
+    return reference;
 }
 
 std::string pieceLabelCode(const std::string& reference, int row, int pattern, int rod, int piece) {

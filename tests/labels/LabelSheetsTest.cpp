@@ -138,7 +138,17 @@ TEST(LabelSheetsTest, barcodeText_isShortPlainAscii) {
     EXPECT_EQ(labelReference("", "Kováč & Syn"), "KovacSyn");
     EXPECT_EQ(labelReference("", "ÖÄÜß"), "OAUs");
     EXPECT_EQ(labelReference("", "  "), "JOB");
-    EXPECT_EQ(labelReference("/jobs/–.opt", "ACME"), "JOB");
+    // Job files of names without Latin letters keep different references, each the same on
+    // every print, after the customer's letters.
+    const std::string japanese = labelReference("/jobs/\u65E5\u672C.opt", "");
+    const std::string greek = labelReference("/jobs/\u03A9\u03BC\u03AD\u03B3\u03B1.opt", "");
+    const std::string marks = labelReference("/jobs/!!!.opt", "");
+    EXPECT_EQ(japanese.size(), 6u);
+    EXPECT_NE(japanese, greek);
+    EXPECT_NE(japanese, marks);
+    EXPECT_NE(greek, marks);
+    EXPECT_EQ(labelReference("/other/!!!.opt", ""), marks);
+    EXPECT_EQ(labelReference("/jobs/!!!.opt", "ACME"), "AC" + marks);
     EXPECT_EQ(pieceLabelCode("ACME", 3, 2, 4, 1), "ACME/3/2/4/1");
 
     const std::optional<Code128Symbol> symbol = encodeCode128("ACME/3/2/4/1");
