@@ -1,5 +1,7 @@
 #include "optimiser/MethodRun.h"
 
+#include <cmath>
+
 #include "optimiser/CuttingPlanSearch.h"
 
 namespace marlo {
@@ -13,14 +15,24 @@ MethodResult fewestRodsMethodResult(FewestRodsResult fewest) {
     return result;
 }
 
+namespace {
+
+// A price summed in another order differs in its last bits (516 and 516.0000000000001): rounded
+// here to ten-thousandths, where every output takes it from, it prints the same in every run.
+double roundedPrice(double price) {
+    return std::round(price * 10000.0) / 10000.0;
+}
+
+}  // namespace
+
 MethodResult stockMethodResult(StockPlanResult planned) {
     MethodResult result;
     result.method = OptimisationMethod::FewestRods;
     result.plan = std::move(planned.plan);
     result.optimal = planned.optimal;
     if (result.plan.status == RunStatus::Finished) {
-        result.price = planned.price;
-        result.priceLowerBound = planned.priceLowerBound;
+        result.price = roundedPrice(planned.price);
+        result.priceLowerBound = roundedPrice(planned.priceLowerBound);
     }
     result.uncut = std::move(planned.uncut);
     result.missingLength = planned.missingLength;

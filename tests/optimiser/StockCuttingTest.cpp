@@ -130,6 +130,17 @@ TEST(StockCutting, equalPriceAndRods_preferFewerPatterns) {
     EXPECT_TRUE(result.optimal);
 }
 
+TEST(StockCutting, pricesOfARun_printTheSameWhateverTheOrderOfTheirSum) {
+    // Rods at 0.1 and 0.2: summed, the price is 0.30000000000000004 or 0.3 by the order of its
+    // terms; the run's price is the same, exact figure.
+    const std::vector<Piece> pieces = {{5000, 1}, {2500, 1}};
+    const MethodResult result = stockMethodResult(
+        plan(pieces, parameters(6000, 0), {rod(6000, 1, 0.1), rod(3000, 1, 0.2)}));
+    ASSERT_TRUE(result.price.has_value());
+    EXPECT_EQ(*result.price, 0.3);
+    EXPECT_EQ(*result.priceLowerBound, 0.3);
+}
+
 TEST(StockCutting, rodChoicesPricedWithin_listEveryChoiceThatHoldsThePieces) {
     // 10000 mm of pieces; two rods of 3000 at 3.00 and rods of 6000 at 6.00. Below 15.00: 9.00
     // (one of each) holds too little, 12.00 holds it as two 6000s or as both 3000s and a 6000.
