@@ -17,7 +17,7 @@ struct RodPattern {
     std::array<int16_t, kMaxPieces> lengths{};  // lengths[0 .. pieceCount-1], longest first
     // The stock row the rods are cut from (index into the run's StockList); -1 in a single-length
     // run, whose rods all have the parameters' rod length.
-    int16_t stockItem = -1;
+    int32_t stockItem = -1;
 
     // The pattern read as a column of the final result layout, rows 1-based:
     // 1 sequence, 2 rods, 3 waste, 4 piece count, 5 .. n + 4 the lengths.

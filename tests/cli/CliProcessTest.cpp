@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "SanitizerSlowdown.h"
 #include "cli/CliRun.h"
 #include "jobfile/JobFile.h"
 
@@ -23,16 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-// AddressSanitizer reserves terabytes of address space and slows a debug build tenfold: there the
-// memory cap cannot be set and the time bounds stretch. The bounds hold for the built program.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-constexpr double kSlowdown = 10.0;
-#else
-constexpr bool kAddressSanitizer = false;
-constexpr double kSlowdown = 1.0;
-#endif
 
 // How the real program was started and how it ended.
 struct Launch {

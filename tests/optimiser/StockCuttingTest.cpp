@@ -118,6 +118,17 @@ TEST(StockCutting, handCheckableOptima_areFoundAndProven) {
     EXPECT_TRUE(result.optimal);
 }
 
+TEST(StockCutting, rodsPastTheThirtyThousandthStockRow_areCutFromTheirOwnRow) {
+    // A store's stock of tens of thousands of offcuts: the one that holds the piece is row 33,000.
+    std::vector<StockItem> items(33000, offcut(200, "S"));
+    items.push_back(offcut(3000, "R-33000"));
+    const std::vector<Piece> piece = {{2500, 1}};
+    const StockPlanResult result = plan(piece, parameters(6000, 5), items);
+    expectSoundPlan(piece, parameters(6000, 5), result);
+    ASSERT_EQ(result.plan.patterns.count(), 1);
+    EXPECT_EQ(stockOf(result.plan.patterns[0], result.plan.stock)->id, "R-33000");
+}
+
 TEST(StockCutting, equalPriceAndRods_preferFewerPatterns) {
     // Two rods of 6000 either way; 2000 2000 1000 twice is one pattern, where 2000 2000 2000 with
     // 2000 1000 1000, or 2000 2000 1000 1000 with 2000 2000, are two.

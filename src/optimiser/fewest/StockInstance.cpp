@@ -69,7 +69,7 @@ StockInstance stockInstanceOf(const PieceList& pieces, const JobParameters& para
         const int32_t capacity = (usable + cut) / job.unit;
         if (!hasRods(item) || usable <= 0 || capacity < lightest) continue;
         StockBin bin;
-        bin.row = static_cast<int16_t>(row);
+        bin.row = static_cast<int32_t>(row);
         bin.usable = usable;
         bin.instance = job;
         bin.instance.capacity = capacity;
@@ -254,12 +254,20 @@ std::vector<std::vector<int32_t>> rodChoicesPricedWithin(const StockInstance& in
 
 CuttingPlan cuttingPlanOf(const StockInstance& instance, const StockPacking& packing,
                           const JobParameters& parameters) {
+    // The columns by bin, in the bins' order: one pass, as a stock of thousands of offcuts has
+    // as many bins and a plan nearly as many columns.
+    std::vector<size_t> byBin(packing.columns.size());
+    std::iota(byBin.begin(), byBin.end(), size_t{0});
+    std::stable_sort(byBin.begin(), byBin.end(), [&packing](size_t a, size_t b) {
+        return packing.columns[a].bin < packing.columns[b].bin;
+    });
     CuttingPlan plan;
-    for (size_t b = 0; b < instance.bins.size(); ++b) {
+    for (size_t first = 0; first < byBin.size();) {
+        const size_t b = packing.columns[byBin[first]].bin;
         const StockBin& bin = instance.bins[b];
         Packing ofBin;
-        for (size_t c = 0; c < packing.columns.size(); ++c)
-            if (packing.columns[c].bin == b) ofBin.add(packing.columns[c].pattern, packing.rods[c]);
+        for (; first < byBin.size() && packing.columns[byBin[first]].bin == b; ++first)
+            ofBin.add(packing.columns[byBin[first]].pattern, packing.rods[byBin[first]]);
         if (ofBin.patterns.empty()) continue;
         JobParameters rod = parameters;
         rod.rodLength = bin.usable;

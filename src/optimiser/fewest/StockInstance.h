@@ -13,7 +13,7 @@ namespace marlo::fewest {
 // A row of the stock as the exact method sees it: the rods of one stock row with their capacity
 // in the instance's units, the price of one rod and how many there are.
 struct StockBin {
-    int16_t row = 0;     // index into the run's StockList
+    int32_t row = 0;     // index into the run's StockList
     int16_t usable = 0;  // mm: the rod's length less the trim at both ends
     Instance instance;   // the job's types with this bin's capacity
     double price = 0.0;
