@@ -223,6 +223,11 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     const PreparedInput prepared = prepareInput(read.job.list, longestUsable, *pieces);
     RunOutcome outcome;
     outcome.method = stock.empty() ? methodChoice.method : OptimisationMethod::FewestRods;
+    outcome.parameters = parameters;
+    outcome.methodChoice = methodChoice;
+    outcome.stockFile = options.stockPath;
+    outcome.material = options.material;
+    if (options.material) outcome.store = storeUrl;
     for (const RejectedRow& rejected : prepared.rejectedRows) {
         outcome.rejectedRows.push_back(rejected.row);
         err << '#' << rejected.row << ": " << catalogue.text(rejected.messageOffset) << '\n';

@@ -7,6 +7,7 @@
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
+#include "jobfile/Utf8Text.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
 #include "reports/ColumnWriter.h"
@@ -91,6 +92,38 @@ std::string stockTotalsJson(const RunOutcome& o, const PatternTable& patterns) {
     return json + ", \"missing_length\": " + std::to_string(o.missingLength);
 }
 
+const char* methodName(OptimisationMethod method) {
+    return method == OptimisationMethod::FewestRods ? "fewest" : "search";
+}
+
+// The parameters and the method the run used, named as the command line's flags, and the source
+// of its stock (null: rods of the one rod length).
+std::string parametersJson(const RunOutcome& o) {
+    const JobParameters& p = o.parameters;
+    const std::pair<const char*, int> numbers[] = {{"rod_length", p.rodLength},
+                                                   {"cut_thickness", p.cutThickness},
+                                                   {"trim", p.trim},
+                                                   {"min_waste", p.minWasteDimension},
+                                                   {"max_waste", p.maxWasteDimension},
+                                                   {"waste_borders", p.wasteBordersMode},
+                                                   {"start_method", p.startMethod},
+                                                   {"sort", p.sortOutputByWaste}};
+    std::string json = "{";
+    for (const auto& [name, value] : numbers)
+        json += "\"" + std::string(name) + "\": " + std::to_string(value) + ", ";
+    json += "\"method\": \"" + std::string(methodName(o.method)) + "\", ";
+    json += "\"time_limit\": " + std::to_string(o.methodChoice.timeLimitSeconds) + ", ";
+    json += "\"threads\": " + std::to_string(o.methodChoice.threads) + ", \"stock\": ";
+    if (o.stockFile)
+        json += "{\"file\": " + jsonString(withMalformedUtf8Replaced(*o.stockFile)) + "}";
+    else if (o.material)
+        json += "{\"material\": " + jsonString(*o.material) +
+                ", \"store\": " + jsonString(o.store) + "}";
+    else
+        json += "null";
+    return json + "}";
+}
+
 }  // namespace
 
 std::string outcomeJson(const RunOutcome& o) {
@@ -118,8 +151,7 @@ std::string outcomeJson(const RunOutcome& o) {
             ", ";
     json +=
         "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + ", ";
-    json += "\"method\": \"" +
-            std::string(o.method == OptimisationMethod::FewestRods ? "fewest" : "search") + "\", ";
+    json += "\"method\": \"" + std::string(methodName(o.method)) + "\", ";
     json +=
         "\"lower_bound\": " + (o.lowerBound ? std::to_string(*o.lowerBound) : std::string("null")) +
         ", ";
@@ -132,7 +164,7 @@ std::string outcomeJson(const RunOutcome& o) {
                            ", \"length\": " + std::to_string(offcut.length) + "}";
                 });
     }
-    return json + "}\n";
+    return json + ", \"parameters\": " + parametersJson(o) + "}\n";
 }
 
 std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) {

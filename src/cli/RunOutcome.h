@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/JobParameters.h"
 #include "model/MethodChoice.h"
 #include "optimiser/CuttingPlan.h"
 #include "optimiser/fewest/StockCutting.h"
@@ -34,6 +35,13 @@ struct RunOutcome {
     // Runs with --book: whether the plan was booked, and the offcuts the booking put in.
     std::optional<bool> booked;
     std::vector<StoredOffcut> newOffcuts;
+    // What the run used, the stored settings with the flags over them, so that a script sees
+    // what settings the window left behind.
+    JobParameters parameters;
+    MethodChoice methodChoice;
+    std::optional<std::string> stockFile;  // --stock
+    std::optional<std::string> material;   // --material, with the store it is in
+    std::string store;
 };
 
 // The one JSON object of --json.

@@ -64,7 +64,10 @@ TEST_F(CliRunTest, workedExample_printsTheResultAsJson) {
               "{\"seq\": 2, \"rods\": 1, \"waste\": 3994, \"pieces\": [2000]}], \"rod_count\": 3, "
               "\"total_waste\": 4946, \"waste_pieces\": 3, \"efficiency\": 72.522222222222226, "
               "\"calculated_possibilities\": 49, \"method\": \"search\", \"lower_bound\": 3, "
-              "\"optimal\": true}\n");
+              "\"optimal\": true, \"parameters\": {\"rod_length\": 6000, \"cut_thickness\": 6, "
+              "\"trim\": 0, \"min_waste\": 200, \"max_waste\": 500, \"waste_borders\": 1, "
+              "\"start_method\": 1, \"sort\": 1, \"method\": \"search\", \"time_limit\": 30, "
+              "\"threads\": 0, \"stock\": null}}\n");
     EXPECT_EQ(err_, "");
 
     // Without --json: the table and the totals, in the stored language (Slovak by default).
@@ -338,7 +341,12 @@ TEST_F(CliRunTest, stock_plansAtTheLowestPriceAndNamesTheStockInEveryOutput) {
                               out_.find(", \"method") - out_.find("possibilities\": ") - 16) +
                   ", \"method\": \"fewest\", \"lower_bound\": null, \"optimal\": true, "
                   "\"price\": 6, \"price_lower_bound\": 6, \"material_used\": 8100, "
-                  "\"leftovers\": [100, 1500], \"uncut\": [], \"missing_length\": 0}\n");
+                  "\"leftovers\": [100, 1500], \"uncut\": [], \"missing_length\": 0, "
+                  "\"parameters\": {\"rod_length\": 6000, \"cut_thickness\": 0, \"trim\": 0, "
+                  "\"min_waste\": 200, \"max_waste\": 500, \"waste_borders\": 1, "
+                  "\"start_method\": 1, \"sort\": 1, \"method\": \"fewest\", \"time_limit\": 30, "
+                  "\"threads\": 0, \"stock\": {\"file\": \"" +
+                  stock.string() + "\"}}}\n");
     const std::string text = fileBytes(report);
     for (const char* line :
          {"Stock: 2100 mm, offcut R-9", "Stock: 6000 mm",
