@@ -65,15 +65,7 @@ int Packing::rodCount() const {
 }
 
 void Packing::add(const Pattern& pattern, int32_t count) {
-    if (count <= 0) return;
-    for (size_t i = 0; i < patterns.size(); ++i) {
-        if (patterns[i] == pattern) {
-            rods[i] += count;
-            return;
-        }
-    }
-    patterns.push_back(pattern);
-    rods.push_back(count);
+    addRods(patterns, rods, pattern, count);
 }
 
 Packing combined(const Packing& a, const Packing& b) {

@@ -49,6 +49,21 @@ void addPieces(Pattern& pattern, int32_t type, int32_t count);
 // Before `b` in a plan: more pieces of the longest type where the two differ.
 bool holdsLongerPieces(const Pattern& a, const Pattern& b);
 
+// Adds `count` rods cut as `way` to a plan of distinct ways (patterns, or patterns with their
+// stock) and the rods of each: to the rods of an equal way where there is one.
+template <typename Way>
+void addRods(std::vector<Way>& ways, std::vector<int32_t>& rods, const Way& way, int32_t count) {
+    if (count <= 0) return;
+    for (size_t i = 0; i < ways.size(); ++i) {
+        if (ways[i] == way) {
+            rods[i] += count;
+            return;
+        }
+    }
+    ways.push_back(way);
+    rods.push_back(count);
+}
+
 // A plan: distinct patterns with the number of rods cut each way.
 struct Packing {
     std::vector<Pattern> patterns;

@@ -33,15 +33,7 @@ double priceStepOf(const std::vector<StockBin>& bins) {
 }  // namespace
 
 void StockPacking::add(const StockColumn& column, int32_t count) {
-    if (count <= 0) return;
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i] == column) {
-            rods[i] += count;
-            return;
-        }
-    }
-    columns.push_back(column);
-    rods.push_back(count);
+    addRods(columns, rods, column, count);
 }
 
 int StockPacking::rodCount() const {
