@@ -78,6 +78,18 @@ class CliObserver : public RunObserver {
     bool drawn_ = false;
 };
 
+// What every stage of one run reads: the command line, the parameters and method once the stored
+// settings and the flags are put together, the texts of the chosen language, where messages go and
+// the stop request.
+struct RunContext {
+    const CliOptions& options;
+    const JobParameters& parameters;
+    const MethodChoice& methodChoice;
+    const StringCatalogue& catalogue;
+    std::ostream& err;
+    const std::atomic<bool>& stop;
+};
+
 // An output path that names the job file itself (also through a link) would destroy the job.
 std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     for (const std::optional<std::string>& output :
@@ -130,9 +142,12 @@ void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, st
 
 // The text report, the printout and the workbook of a finished run, as the desktop program's
 // Text, Export PDF and Excel commands write them.
-int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                 const RunOutcome& outcome, const JobParameters& parameters,
-                 const StringCatalogue& catalogue, std::ostream& err) {
+int writeOutputs(const RunContext& run, const Job& job, const CuttingPlan& plan,
+                 const RunOutcome& outcome) {
+    const CliOptions& options = run.options;
+    const JobParameters& parameters = run.parameters;
+    const StringCatalogue& catalogue = run.catalogue;
+    std::ostream& err = run.err;
     // Without an output asked for, the list's number of dimensions is no concern.
     if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
     const std::optional<ReportSummary> summary =
@@ -164,12 +179,13 @@ int writeOutputs(const CliOptions& options, const Job& job, const CuttingPlan& p
 }
 
 // The cutting diagram of a finished run, as the desktop program's Export diagram writes it.
-int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                 const RunOutcome& outcome, const JobParameters& parameters,
-                 const StringCatalogue& catalogue, std::ostream& err) {
-    if (!options.diagramPath) return exit_status::kFinished;
-    const std::string& path = *options.diagramPath;
-    DiagramSource source = diagramSource(job.header, parameters, plan, localeDecimalSeparator());
+int writeDiagram(const RunContext& run, const Job& job, const CuttingPlan& plan,
+                 const RunOutcome& outcome) {
+    if (!run.options.diagramPath) return exit_status::kFinished;
+    const std::string& path = *run.options.diagramPath;
+    const StringCatalogue& catalogue = run.catalogue;
+    DiagramSource source =
+        diagramSource(job.header, run.parameters, plan, localeDecimalSeparator());
     // As in the reports, only results of the fewest-rods method show their bound.
     if (outcome.method == OptimisationMethod::FewestRods) source.lowerBound = outcome.lowerBound;
     source.priceLowerBound = outcome.priceLowerBound;
@@ -180,30 +196,95 @@ int writeDiagram(const CliOptions& options, const Job& job, const CuttingPlan& p
     if (saveDiagram(diagram, std::filesystem::path(path), *diagramFileFormat(path),
                     QString::fromStdString(catalogue.text(diagram_text::kTitle))))
         return exit_status::kFinished;
-    err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
+    run.err << catalogue.text(msg::kCannotWriteFile) << path << '\n';
     return exit_status::kBadUsage;
 }
 
-// One run with its outputs, once the command line and the parameters are settled.
-int optimise(const CliOptions& options, const JobParameters& parameters,
-             const MethodChoice& methodChoice, const std::string& storeUrl,
-             const StringCatalogue& catalogue, std::ostream& out, std::ostream& err,
-             const std::atomic<bool>& stop) {
-    StockList stock;
-    if (options.stockPath) {
-        std::optional<StockList> read = readStock(*options.stockPath, catalogue, err);
+// The stock the run cuts: the --stock file's or the --material's (then `material` is open on it),
+// or none for rods of the one rod length. The exit status of a failure; kFinished otherwise.
+int gatherStock(const RunContext& run, const std::string& storeUrl, StockList& stock,
+                std::optional<MaterialRun>& material) {
+    if (run.options.stockPath) {
+        std::optional<StockList> read = readStock(*run.options.stockPath, run.catalogue, run.err);
         if (!read) return exit_status::kBadUsage;
         stock = std::move(*read);
     }
-    std::optional<MaterialRun> material;
-    if (options.material) {
+    if (run.options.material) {
         int failed = exit_status::kStoreFailed;
-        material = MaterialRun::open(storeUrl, *options.material, catalogue, err, failed);
+        material =
+            MaterialRun::open(storeUrl, *run.options.material, run.catalogue, run.err, failed);
         if (!material) return failed;
         stock = material->stock();
     }
+    return exit_status::kFinished;
+}
+
+// Runs the method over the prepared pieces and says in `outcome` how the run ended; its status.
+int planPieces(const RunContext& run, PieceList& pieces, const StockList& stock, CuttingPlan& plan,
+               RunOutcome& outcome) {
+    const StringCatalogue& catalogue = run.catalogue;
+    std::ostream& err = run.err;
+    CliObserver observer(err, run.options.progress, run.stop, catalogue);
+    MethodResult result =
+        runMethod(pieces, run.parameters, run.methodChoice, observer, run.stop, stock);
+    observer.endLine();
+    plan = std::move(result.plan);
+    outcome.lowerBound = result.lowerBound;
+    outcome.optimal = result.optimal;
+    if (!stock.empty()) {
+        outcome.stock = &stock;
+        outcome.price = result.price;
+        outcome.priceLowerBound = result.priceLowerBound;
+        outcome.uncut = result.uncut;
+        outcome.missingLength = result.missingLength;
+    }
+    int status = exit_status::kAborted;
+    switch (plan.status) {
+        case RunStatus::Finished:
+            outcome.patterns = &plan.patterns;
+            outcome.totals = plan.summary;
+            // A plan from stock answers a stop with the best plan so far: shown, but the run is
+            // interrupted, so nothing is written or booked.
+            if (run.stop.load(std::memory_order_relaxed) && !stock.empty()) {
+                err << catalogue.text(msg::kInterrupted) << '\n';
+                outcome.status = RunOutcome::Status::Stopped;
+                status = exit_status::kInterrupted;
+                break;
+            }
+            outcome.status = RunOutcome::Status::Finished;
+            status = exit_status::kFinished;
+            break;
+        case RunStatus::Aborted:
+            err << catalogue.text(plan.abortMessage) << '\n';
+            writeUncut(result, catalogue, err);
+            outcome.status = RunOutcome::Status::Aborted;
+            outcome.totals = plan.summary;
+            status = exit_status::kAborted;
+            break;
+        case RunStatus::Stopped:
+            // A stopped run leaves nothing on screen; the outputs show the same.
+            err << catalogue.text(msg::kInterrupted) << '\n';
+            outcome.status = RunOutcome::Status::Aborted;
+            status = exit_status::kInterrupted;
+            break;
+    }
+    outcome.efficiency =
+        planEfficiency(outcome.totals, run.parameters, patternsOf(plan.patterns), stock);
+    return status;
+}
+
+// One run with its outputs, once the command line and the parameters are settled.
+int optimise(const RunContext& run, const std::string& storeUrl, std::ostream& out) {
+    const CliOptions& options = run.options;
+    const StringCatalogue& catalogue = run.catalogue;
+    std::ostream& err = run.err;
+    StockList stock;
+    std::optional<MaterialRun> material;
+    if (const int status = gatherStock(run, storeUrl, stock, material);
+        status != exit_status::kFinished)
+        return status;
     // Pieces must be shorter than the longest rod left once the trim is off both its ends.
-    const int16_t longestUsable = longestUsableLength(parameters, stock);
+    const int16_t longestUsable = longestUsableLength(run.parameters, stock);
     if (longestUsable <= 0) {
         err << catalogue.text(stock_text::kTrimTooLong) << '\n';
         return exit_status::kBadUsage;
@@ -222,9 +303,9 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     auto pieces = std::make_unique<PieceList>();
     const PreparedInput prepared = prepareInput(read.job.list, longestUsable, *pieces);
     RunOutcome outcome;
-    outcome.method = stock.empty() ? methodChoice.method : OptimisationMethod::FewestRods;
-    outcome.parameters = parameters;
-    outcome.methodChoice = methodChoice;
+    outcome.method = stock.empty() ? run.methodChoice.method : OptimisationMethod::FewestRods;
+    outcome.parameters = run.parameters;
+    outcome.methodChoice = run.methodChoice;
     outcome.stockFile = options.stockPath;
     outcome.material = options.material;
     if (options.material) outcome.store = storeUrl;
@@ -242,50 +323,7 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     } else if (pieces->count() == 0) {
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
-        CliObserver observer(err, options.progress, stop, catalogue);
-        MethodResult result = runMethod(*pieces, parameters, methodChoice, observer, stop, stock);
-        observer.endLine();
-        plan = std::move(result.plan);
-        outcome.lowerBound = result.lowerBound;
-        outcome.optimal = result.optimal;
-        if (!stock.empty()) {
-            outcome.stock = &stock;
-            outcome.price = result.price;
-            outcome.priceLowerBound = result.priceLowerBound;
-            outcome.uncut = result.uncut;
-            outcome.missingLength = result.missingLength;
-        }
-        switch (plan.status) {
-            case RunStatus::Finished:
-                outcome.patterns = &plan.patterns;
-                outcome.totals = plan.summary;
-                // A plan from stock answers a stop with the best plan so far: shown, but the run
-                // is interrupted, so nothing is written or booked.
-                if (stop.load(std::memory_order_relaxed) && !stock.empty()) {
-                    err << catalogue.text(msg::kInterrupted) << '\n';
-                    outcome.status = RunOutcome::Status::Stopped;
-                    status = exit_status::kInterrupted;
-                    break;
-                }
-                outcome.status = RunOutcome::Status::Finished;
-                status = exit_status::kFinished;
-                break;
-            case RunStatus::Aborted:
-                err << catalogue.text(plan.abortMessage) << '\n';
-                writeUncut(result, catalogue, err);
-                outcome.status = RunOutcome::Status::Aborted;
-                outcome.totals = plan.summary;
-                status = exit_status::kAborted;
-                break;
-            case RunStatus::Stopped:
-                // A stopped run leaves nothing on screen; the outputs show the same.
-                err << catalogue.text(msg::kInterrupted) << '\n';
-                outcome.status = RunOutcome::Status::Aborted;
-                status = exit_status::kInterrupted;
-                break;
-        }
-        outcome.efficiency =
-            planEfficiency(outcome.totals, parameters, patternsOf(plan.patterns), stock);
+        status = planPieces(run, *pieces, stock, plan, outcome);
     }
 
     // The plan is booked before anything is printed, so that the outputs say whether it was.
@@ -296,13 +334,12 @@ int optimise(const CliOptions& options, const JobParameters& parameters,
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue)) << std::flush;
     const bool printed = static_cast<bool>(out);
     if (status == exit_status::kFinished) {
-        const int diagramStatus =
-            writeDiagram(options, read.job, plan, outcome, parameters, catalogue, err);
+        const int diagramStatus = writeDiagram(run, read.job, plan, outcome);
         const int sawStatus = writeSawOutputs(
-            options, read.job, plan, parameters,
+            options, read.job, plan, run.parameters,
             material ? material->offcutLabels(outcome.newOffcuts) : std::vector<OffcutLabel>{},
             catalogue, err);
-        status = writeOutputs(options, read.job, plan, outcome, parameters, catalogue, err);
+        status = writeOutputs(run, read.job, plan, outcome);
         if (status == exit_status::kFinished) status = diagramStatus;
         if (status == exit_status::kFinished) status = sawStatus;
     }
@@ -350,9 +387,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     // Out of memory, the run ends with a message rather than silently.
     try {
-        return optimise(options, parameters, methodChoice,
-                        options.store.value_or(configuredStoreUrl(settings)), catalogue, out, err,
-                        stop);
+        const RunContext run{options, parameters, methodChoice, catalogue, err, stop};
+        return optimise(run, options.store.value_or(configuredStoreUrl(settings)), out);
     } catch (const std::bad_alloc&) {
         err << catalogue.text(safety_text::kOutOfMemory) << '\n';
         return exit_status::kAborted;
