@@ -34,6 +34,7 @@
 #include "reports/XlsxWriter.h"
 #include "settings/ProgramSettings.h"
 #include "settings/UserLocale.h"
+#include "stock/StockListMessages.h"
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
 
@@ -104,33 +105,11 @@ std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
 // The stock list of --stock; none, with the reasons on `err`, when it cannot be used.
 std::optional<StockList> readStock(const std::string& path, const StringCatalogue& catalogue,
                                    std::ostream& err) {
-    const StockListFileRead read = readStockListFile(path);
-    if (read.status == StockListFileStatus::CannotRead) {
-        err << catalogue.text(msg::kCannotReadFile) << path << '\n';
-        return std::nullopt;
-    }
-    if (read.status == StockListFileStatus::NotAStockListFile) {
-        err << catalogue.text(stock_text::kNotAStockList) << path << '\n';
-        return std::nullopt;
-    }
-    if (read.status == StockListFileStatus::TooLarge) {
-        err << fillIn(catalogue.text(stock_text::kStockFileTooLarge),
-                      {std::to_string(kMaxStockListFileMiB)})
-            << path << '\n';
-        return std::nullopt;
-    }
-    for (const StockRowRefusal& refusal : read.stock.refused) {
-        const int fault = static_cast<int>(refusal.fault);
-        // The fault of the whole file (line 0) is said without a line.
-        if (refusal.line == 0) {
-            err << catalogue.text(stock_text::stockRowFaultText(fault, false)) << '\n';
-            continue;
-        }
-        err << catalogue.text(stock_text::kStockListLine) << refusal.line << ": "
-            << catalogue.text(stock_text::stockRowFaultText(fault, true)) << '\n';
-    }
-    if (!read.stock.refused.empty()) return std::nullopt;
-    return read.stock.list;
+    StockListFileRead read = readStockListFile(path);
+    const std::vector<std::string> faults = stockListFaults(read, path, catalogue);
+    for (const std::string& fault : faults) err << fault << '\n';
+    if (!faults.empty()) return std::nullopt;
+    return std::move(read.stock.list);
 }
 
 // What the stock could not hold: each dimension left uncut and the length missing.

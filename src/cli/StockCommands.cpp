@@ -14,6 +14,7 @@
 #include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
+#include "stock/StockListMessages.h"
 #include "stock/StockStore.h"
 #include "stock/StoreLocation.h"
 #include "stock/StoreMessages.h"
@@ -160,25 +161,9 @@ int listStock(StockStore& store, const std::string& material, std::ostream& out,
 int importStock(StockStore& store, const StockCommandLine& line, std::ostream& out,
                 const StringCatalogue& catalogue, std::ostream& err) {
     const StockListFileRead read = readStockListFile(*line.file);
-    if (read.status == StockListFileStatus::CannotRead) {
-        err << catalogue.text(msg::kCannotReadFile) << *line.file << '\n';
-        return exit_status::kBadUsage;
-    }
-    if (read.status == StockListFileStatus::NotAStockListFile) {
-        err << catalogue.text(msg::kNotSupportedFormat) << ": " << *line.file << '\n';
-        return exit_status::kBadUsage;
-    }
-    if (read.status == StockListFileStatus::TooLarge) {
-        err << fillIn(catalogue.text(stock_text::kStockFileTooLarge),
-                      {std::to_string(kMaxStockListFileMiB)})
-            << *line.file << '\n';
-        return exit_status::kBadUsage;
-    }
-    for (const StockRowRefusal& refusal : read.stock.refused)
-        err << *line.file << ": "
-            << fillIn(catalogue.text(stock_text::stockRowFaultText(int(refusal.fault), false)),
-                      {std::to_string(refusal.line)})
-            << '\n';
+    const std::vector<std::string> faults = stockListFaults(read, *line.file, catalogue);
+    for (const std::string& fault : faults) err << fault << '\n';
+    if (read.status != StockListFileStatus::Read) return exit_status::kBadUsage;
     if (!read.stock.refused.empty()) {
         err << catalogue.text(store_text::kNothingChanged) << '\n';
         return exit_status::kBadUsage;

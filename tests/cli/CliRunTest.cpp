@@ -375,10 +375,11 @@ TEST_F(CliRunTest, stock_unusableFilesAndTooSmallStock_areRefusedWithTheirReason
     const std::string bad = stockFile("bad.csv", "0;;;rod;\n3000;1;;offcut;A\n2500;1;;offcut;A\n");
     EXPECT_EQ(run({"optimise", path, "--stock", bad, "--language", "en"}), exit_status::kBadUsage);
     EXPECT_EQ(out_, "");
-    EXPECT_NE(err_.find("Stock list, line 2: the length must be a whole number from 1 to 32767."),
-              std::string::npos)
+    EXPECT_NE(
+        err_.find("Line 2 of the stock list: the length must be a whole number from 1 to 32767."),
+        std::string::npos)
         << err_;
-    EXPECT_NE(err_.find("Stock list, line 4: an earlier line already has this identifier."),
+    EXPECT_NE(err_.find("Line 4 of the stock list: an earlier line already has this identifier."),
               std::string::npos)
         << err_;
     EXPECT_EQ(run({"optimise", path, "--stock", stockFile("none.csv", "6000;0;;rod;\n"),

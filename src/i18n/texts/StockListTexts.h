@@ -23,27 +23,23 @@ inline constexpr int kLeftovers = 1114;
 inline constexpr int kTrim = 1115;
 inline constexpr int kNewRod = 1116;         // "new rod"
 inline constexpr int kNotAStockList = 1117;  // "Not a stock list file: "
-inline constexpr int kStockListLine = 1118;  // "Stock list, line "
-// Why a line of a stock list was refused, in the order of StockRowFault.
-inline constexpr int kStockRowFaultFirst = 1119;  // .. 1126
-inline constexpr int kTrimTooLong = 1127;         // the trim leaves no rod to cut
-inline constexpr int kMaterialNameLine = 1128;    // report line: the store's material
-inline constexpr int kOneRodLength = 1129;        // the stock choice of no stock list
-inline constexpr int kStockLine = 1130;           // the main window's stock, %1 the material
-inline constexpr int kStockMethod = 1131;         // the method of a run from stock
-inline constexpr int kStockFileTooLarge = 1140;   // %1 the largest size in MiB, then the file
-// The faults of a stock list line after the first eight (StockRowFault from Exponent on), two
-// texts each: one said after kStockListLine and the line's number, one whole with the line as %1.
-inline constexpr int kLaterStockRowFaults = 1141;  // .. 1142
+// 1118-1126: retired (the faults of a stock list line are said whole, with their line).
+inline constexpr int kTrimTooLong = 1127;        // the trim leaves no rod to cut
+inline constexpr int kMaterialNameLine = 1128;   // report line: the store's material
+inline constexpr int kOneRodLength = 1129;       // the stock choice of no stock list
+inline constexpr int kStockLine = 1130;          // the main window's stock, %1 the material
+inline constexpr int kStockMethod = 1131;        // the method of a run from stock
+inline constexpr int kStockFileTooLarge = 1140;  // %1 the largest size in MiB, then the file
+// The faults of a stock list line after the first eight (StockRowFault from Exponent on), with the
+// line as %1 (1141 retired).
+inline constexpr int kLaterStockRowFaults = 1142;
 inline constexpr int kFirstStockRowFaultCount = 8;
 
-// The text of a stock list line's fault, by its number in StockRowFault: said after "Stock list,
-// line N: " or whole, with the line as %1 (the whole file's fault has no line).
-constexpr int stockRowFaultText(int fault, bool afterLineNumber) {
-    if (fault < kFirstStockRowFaultCount)
-        return (afterLineNumber ? kStockRowFaultFirst : store_text::kStockRowFaults) + fault;
-    return kLaterStockRowFaults + 2 * (fault - kFirstStockRowFaultCount) +
-           (afterLineNumber ? 0 : 1);
+// Why a line of a stock list was refused, by its number in StockRowFault, with the line as %1 (the
+// whole file's fault has no line).
+constexpr int stockRowFaultText(int fault) {
+    if (fault < kFirstStockRowFaultCount) return store_text::kStockRowFaults + fault;
+    return kLaterStockRowFaults + (fault - kFirstStockRowFaultCount);
 }
 
 }  // namespace marlo::stock_text

@@ -16,6 +16,7 @@
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/StockListText.h"
 #include "model/NumericText.h"
+#include "stock/StockListMessages.h"
 #include "stock/StoreMessages.h"
 #include "ui/stock/StockCellEditing.h"
 #include "ui/stock/StockCells.h"
@@ -465,29 +466,12 @@ void StockWindow::importCsv() {
         dialogs_.openFileName(this, {messages_.text(store_text::kStockListFilter), 1, QString()});
     if (!path) return;
     const StockListFileRead read = readStockListFile(path->toStdString());
-    if (read.status == StockListFileStatus::CannotRead) {
-        messages_.showError(msg::kCannotReadFile, *path);
-        return;
-    }
-    if (read.status == StockListFileStatus::NotAStockListFile) {
-        messages_.showError(messages_.text(msg::kNotSupportedFormat) + QStringLiteral(": ") +
-                            *path);
-        return;
-    }
-    if (read.status == StockListFileStatus::TooLarge) {
-        messages_.showError(
-            QString::fromStdString(fillIn(catalogue_.text(stock_text::kStockFileTooLarge),
-                                          {std::to_string(kMaxStockListFileMiB)})) +
-            *path);
-        return;
-    }
-    if (!read.stock.refused.empty()) {
+    const std::vector<std::string> faults = stockListFaults(read, path->toStdString(), catalogue_);
+    if (!faults.empty()) {
         QStringList lines;
-        for (const StockRowRefusal& refusal : read.stock.refused)
-            lines << QString::fromStdString(
-                fillIn(catalogue_.text(stock_text::stockRowFaultText(int(refusal.fault), false)),
-                       {std::to_string(refusal.line)}));
-        lines << messages_.text(store_text::kNothingChanged);
+        for (const std::string& fault : faults) lines << QString::fromStdString(fault);
+        // Refused lines come with the assurance that the material's stock stays as it was.
+        if (!read.stock.refused.empty()) lines << messages_.text(store_text::kNothingChanged);
         messages_.showError(lines.join(QLatin1Char('\n')));
         return;
     }
