@@ -424,13 +424,13 @@ const std::vector<CatalogueRow>& stockStoreTexts() {
          "Das Lager existiert nicht: ",
          "The stock store does not exist: ",
          "Sklad neexistuje: ",
-         "De voorraad bestaat niet: "},
+         "Het magazijn bestaat niet: "},
         // 1271
         {"Táto databáza nie je sklad, obsahuje tabuľky iného programu; nič sa do nej nepridalo: ",
          "Diese Datenbank ist kein Lager, sie enthält Tabellen eines anderen Programms; es wurde nichts hinzugefügt: ",
          "This database is not a stock store; it holds another program's tables, and nothing was added to it: ",
          "Tato databáze není sklad, obsahuje tabulky jiného programu; nic se do ní nepřidalo: ",
-         "Deze database is geen voorraad; ze bevat tabellen van een ander programma en er is niets aan toegevoegd: "},
+         "Deze database is geen magazijn; ze bevat tabellen van een ander programma en er is niets aan toegevoegd: "},
     };
     // clang-format on
     return rows;
