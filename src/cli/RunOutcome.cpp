@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "i18n/StringCatalogue.h"
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
@@ -172,8 +173,9 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
     ColumnWriter out(sink);
     if (o.patterns != nullptr && o.patterns->count() > 0) {
         // Columns as wide as their heading, at least seven characters, values right-aligned.
-        std::vector<std::string> headings = {catalogue.text(9), catalogue.text(10),
-                                             catalogue.text(11), catalogue.text(12)};
+        std::vector<std::string> headings = {
+            catalogue.text(core_text::kSequenceNumber), catalogue.text(core_text::kRodCount),
+            catalogue.text(core_text::kWaste), catalogue.text(core_text::kPieceCount)};
         // A run from a stock list names each pattern's stock after the piece count.
         const int stockColumns = o.stock != nullptr ? 2 : 0;
         if (stockColumns > 0) {
@@ -181,7 +183,7 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
             headings.push_back(catalogue.text(stock_text::kStockId));
         }
         for (int j = 1; j <= o.patterns->maxPieceCount(); ++j)
-            headings.push_back(catalogue.text(16) + std::to_string(j));
+            headings.push_back(catalogue.text(core_text::kDimensionColumn) + std::to_string(j));
         std::vector<int> ends;
         int end = 0;
         for (const std::string& heading : headings) {
@@ -208,8 +210,8 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
                                   std::to_string(o.totals.wastePieceCount),
                                   o.efficiency ? formatEfficiency(*o.efficiency) : std::string(),
                                   formatPossibilities(o.totals.calculatedPossibilities)};
-    for (int i = 0; i < 5; ++i) {
-        out.text(catalogue.text(42 + i));
+    for (int i = 0; i < core_text::kTotalCount; ++i) {
+        out.text(catalogue.text(core_text::kFirstTotal + i));
         out.tab(34);
         out.text(values[i]);
         out.endLine();

@@ -7,6 +7,7 @@
 
 #include "diagram/DiagramGeometry.h"
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
 
 namespace marlo {
@@ -199,7 +200,7 @@ DiagramBlock barBlock(const RodPattern& pattern, int index, const JobParameters&
             inside->onWhite = true;
             page.texts.push_back(*inside);
         } else {
-            list.add(box.rect.x, box.rect.right(), catalogue.text(11) + " " + text);
+            list.add(box.rect.x, box.rect.right(), catalogue.text(core_text::kWaste) + " " + text);
         }
     } else if (waste < 0) {
         // A sliver is thinner than a cut: drawn at least wide enough to be seen, ending where

@@ -7,6 +7,7 @@
 #include "diagram/BarBlock.h"
 #include "diagram/DiagramGeometry.h"
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
@@ -179,7 +180,8 @@ std::vector<DiagramBlock> legendRows(const std::vector<LegendEntry>& entries,
         const double piecesX = dimensionX + dimensionWidth + 1.5;
         DiagramText pieces =
             textAt(piecesX, textY, x + kLegendWidth - 1.5 - piecesX,
-                   std::to_string(entry.pieces) + " " + catalogue.text(5), kFieldPt, false);
+                   std::to_string(entry.pieces) + " " + catalogue.text(core_text::kPieces),
+                   kFieldPt, false);
         if (!pieces.text.empty()) page.texts.push_back(pieces);
     }
     if (!rows.empty()) {

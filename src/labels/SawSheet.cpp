@@ -2,6 +2,7 @@
 
 #include "diagram/DiagramGeometry.h"
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
 
@@ -90,11 +91,11 @@ void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw
     sheet.line(g::kLeft, width, catalogue.text(saw_text::kSawList), 14, true);
     sheet.advance(8);
     const std::pair<std::string, std::string> fields[] = {
-        {catalogue.text(1), header.customer},
-        {catalogue.text(2), header.name},
-        {catalogue.text(3), header.colour},
+        {catalogue.text(core_text::kCustomer), header.customer},
+        {catalogue.text(core_text::kName), header.name},
+        {catalogue.text(core_text::kColour), header.colour},
         {catalogue.text(diagram_text::kDate), date},
-        {catalogue.text(34), millimetres(saw.cutThickness)},
+        {catalogue.text(core_text::kSliceThickness), millimetres(saw.cutThickness)},
         {catalogue.text(saw_text::kTrim), millimetres(saw.trim)},
     };
     for (size_t i = 0; i < std::size(fields); ++i) {

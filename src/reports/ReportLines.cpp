@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
@@ -71,13 +72,15 @@ std::array<std::string, 7> totalsLines(const ReportData& data, const StringCatal
         data.patterns ? patternsOf(*data.patterns) : std::span<const RodPattern>(), data.stock);
     const std::string rodLength = rodLengthText(data);
     return {
-        catalogue.text(75) + std::to_string(totals.rodCount),
-        catalogue.text(76) + std::to_string(totals.totalWaste),
-        catalogue.text(77) + std::to_string(totals.wastePieceCount),
-        catalogue.text(78) + (percent ? formatEfficiency(*percent, decimalSeparator) : ""),
-        catalogue.text(79) + std::to_string(totals.calculatedPossibilities),
-        catalogue.text(92) + rodLength,
-        catalogue.text(93) + std::to_string(parameters.cutThickness),
+        catalogue.text(core_text::kReportRodCount) + std::to_string(totals.rodCount),
+        catalogue.text(core_text::kReportTotalWaste) + std::to_string(totals.totalWaste),
+        catalogue.text(core_text::kReportWastePieces) + std::to_string(totals.wastePieceCount),
+        catalogue.text(core_text::kReportEfficiency) +
+            (percent ? formatEfficiency(*percent, decimalSeparator) : ""),
+        catalogue.text(core_text::kReportPossibilities) +
+            std::to_string(totals.calculatedPossibilities),
+        catalogue.text(core_text::kReportRodLength) + rodLength,
+        catalogue.text(core_text::kReportSliceThickness) + std::to_string(parameters.cutThickness),
     };
 }
 

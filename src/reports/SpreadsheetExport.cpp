@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
@@ -197,7 +198,7 @@ class SpreadsheetComposer {
     void writeTotals() {
         const int s = g_.totalsRow;
         const PlanSummary& totals = data_.totals;
-        const std::string& pieces = catalogue_.text(5);
+        const std::string& pieces = catalogue_.text(core_text::kPieces);
         text(s, kColumnB, 69);  // "Summary"
         sheet_.setBold(CellRef{s, kColumnB}, true);
         writeTotal(1, 70, totals.rodCount, pieces);

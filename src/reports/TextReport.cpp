@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "i18n/texts/CoreTexts.h"
 #include "jobfile/AtomicFile.h"
 #include "jobfile/Cp1250.h"
 #include "reports/ColumnWriter.h"
@@ -21,13 +22,13 @@ void writeEmptyLines(ColumnWriter& out, int count) {
 }
 
 void writeHeadings(ColumnWriter& out, const StringCatalogue& catalogue, int dimensionColumns) {
-    out.textEndingAt(catalogue.text(67), reportValueColumn(1));  // "Seq."
-    out.textEndingAt(catalogue.text(84), reportValueColumn(2));  // "No. of"
+    out.textEndingAt(catalogue.text(core_text::kReportSequence), reportValueColumn(1));
+    out.textEndingAt(catalogue.text(core_text::kReportNoOf), reportValueColumn(2));
     writeDimensionHeadings(out, catalogue, dimensionColumns);
     out.endLine();
-    out.textEndingAt(catalogue.text(82), reportValueColumn(1));  // "Number"
-    out.textEndingAt(catalogue.text(85), reportValueColumn(2));  // "Rods"
-    out.textEndingAt(catalogue.text(11), reportValueColumn(3));  // "Waste"
+    out.textEndingAt(catalogue.text(core_text::kReportNumber), reportValueColumn(1));
+    out.textEndingAt(catalogue.text(core_text::kReportRods), reportValueColumn(2));
+    out.textEndingAt(catalogue.text(core_text::kWaste), reportValueColumn(3));
     writeDimensionNumbers(out, 1, dimensionColumns);
     out.endLine();
 }
