@@ -83,6 +83,14 @@ class OutputsMatchCliTest : public WindowTest {
         ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     }
 
+    // The workbook's sheets and strings, without the archive's dates and the document's properties.
+    static QByteArray workbookContent(const QString& file) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, QStringLiteral("xl/*")});
+        unzip.waitForFinished(60000);
+        return unzip.readAllStandardOutput();
+    }
+
     QTemporaryDir folder;
     std::string url;
 };
@@ -105,6 +113,32 @@ TEST_F(OutputsMatchCliTest, planFromStock_sawListSawSheetAndLabels_areTheCommand
     EXPECT_FALSE(sawSheet.contains(QStringLiteral(": -"))) << "no leftover below nothing";
     EXPECT_EQ(sawSheet, pdfText(path("cli-saw.pdf")));
     EXPECT_EQ(pdfText(path("window-labels.pdf")), pdfText(path("cli-labels.pdf")));
+}
+
+TEST_F(OutputsMatchCliTest, planFromStock_reportWorkbookAndDiagram_areTheCommandLinesOwn) {
+    planInTheWindow();
+    exportFromTheWindow("mnu_export_subor", path("window-plan.txt"));
+    exportFromTheWindow("mnu_export_pdf", path("window-plan.pdf"));
+    exportFromTheWindow("mnu_export_diagram_pdf", path("window-diagram.pdf"));
+    action(QStringLiteral("mnu_export_excel"))->trigger();
+    ASSERT_EQ(shell.links.size(), 1u);
+    const QString workbook = shell.links[0].toLocalFile();
+    planOnTheCommandLine({"--report", path("cli-plan.txt"), "--pdf", path("cli-plan.pdf"),
+                          "--diagram", path("cli-diagram.pdf"), "--xlsx", path("cli-plan.xlsx")});
+
+    const QByteArray report = bytes(path("window-plan.txt"));
+    EXPECT_TRUE(report.contains("6500") || report.contains("4000")) << report.data();
+    EXPECT_EQ(report, bytes(path("cli-plan.txt")));
+    const QString printout = pdfText(path("window-plan.pdf"));
+    const QString diagram = pdfText(path("window-diagram.pdf"));
+    EXPECT_TRUE(printout.contains(QStringLiteral("R-000"))) << printout.toStdString();
+    EXPECT_TRUE(diagram.contains(QStringLiteral("R-000"))) << diagram.toStdString();
+    EXPECT_EQ(printout, pdfText(path("cli-plan.pdf")));
+    EXPECT_EQ(diagram, pdfText(path("cli-diagram.pdf")));
+    const QByteArray sheets = workbookContent(workbook);
+    EXPECT_TRUE(sheets.contains("R-000")) << "the offcuts by their identifiers";
+    EXPECT_EQ(sheets, workbookContent(path("cli-plan.xlsx")));
+    QFile::remove(workbook);
 }
 
 }  // namespace
