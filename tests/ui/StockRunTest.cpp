@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -94,6 +95,36 @@ TEST_F(StockRunTest, planFromMaterial_showsStockAndPrice_isBookedAndReturnedExac
     EXPECT_EQ(returned.items[0].quantity, 2);
     EXPECT_EQ(returned.items[2].id, "A-7");
     EXPECT_TRUE(action(QStringLiteral("mnu_zauctovat"))->isEnabled());
+}
+
+TEST_F(StockRunTest, decimalCommaLocale_showsPricesWithACommaInTheResultAndTheStockWindow) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::shared_ptr<void> cLocaleAgain(nullptr,
+                                             [](void*) { QLocale::setDefault(QLocale::c()); });
+    start();
+    typeJob();
+    optimise();
+    EXPECT_TRUE(label(QStringLiteral("StockTotals")).startsWith("Total price: 30,00\n"))
+        << label(QStringLiteral("StockTotals")).toStdString();
+    EXPECT_EQ(label(QStringLiteral("LowerBoundValue")), QStringLiteral("30,00  \u2714"));
+
+    action(QStringLiteral("mnu_sklad"))->trigger();
+    QTableWidget* stockRows = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("Sklad") && top->isVisible())
+            stockRows = top->findChild<QTableWidget*>(QStringLiteral("grdZasoby"));
+    ASSERT_NE(stockRows, nullptr);
+    std::vector<QStringList> shown = rows(stockRows);
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown,
+              (std::vector<QStringList>{{"3000", "unlimited", "16,00"}, {"6000", "2", "30,00"}}));
+    // A row changed in another cell keeps its price: the comma reads back as the decimal point.
+    const int row = stockRows->item(0, 0)->text() == QStringLiteral("6000") ? 0 : 1;
+    stockRows->item(row, 1)->setText(QStringLiteral("5"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(stockNow().items.size(), 3u);
+    EXPECT_EQ(stockNow().items[0].quantity, 5);
+    EXPECT_EQ(stockNow().items[0].price, 30.0);
 }
 
 TEST_F(StockRunTest, bookedPlan_labelsTheNewOffcutsAfterThePieces_untilTheBookingIsReturned) {

@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "WindowTest.h"
@@ -61,6 +62,39 @@ TEST_F(WindowSize, grownWindow_showsMoreRowsOfBothGrids_andReopensAtTheSizeItWas
     window.reset();
     start();
     EXPECT_EQ(window->size(), grown);
+}
+
+TEST_F(WindowSize, wideWindow_showsEveryColumnOfAWidePlan_andWidensTheHeaderBoxes) {
+    start();
+    const QSize designed = window->size();
+    // Pieces of 280 on rods of 6000: 21 pieces to a pattern, more columns than the designed
+    // grid shows.
+    typeRow("280", "42");
+    QTest::mouseClick(find<QToolButton>("Command6"), Qt::LeftButton);
+    ASSERT_TRUE(window->resultPresent());
+    QTableWidget* result = grid("Grid2");
+    ASSERT_GT(result->columnCount(), 20);
+    const int resultWidth = result->width();
+    const int customerWidth = box("Text5")->width();
+    EXPECT_EQ(result->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    window->resize(1900, designed.height());
+    QCoreApplication::processEvents();
+    EXPECT_GT(result->width(), resultWidth);
+    EXPECT_EQ(result->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    const int lastColumn = result->columnCount() - 1;
+    EXPECT_LE(result->columnViewportPosition(lastColumn) + result->columnWidth(lastColumn),
+              result->viewport()->width())
+        << "the last dimension column is in view";
+    EXPECT_LE(result->geometry().right(), result->parentWidget()->width());
+    for (const char* header : {"Text3", "Text4", "Text5"})
+        EXPECT_GT(box(header)->width(), customerWidth) << header;
+
+    // At the designed size the grid and the boxes are as they were.
+    window->resize(designed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(result->width(), resultWidth);
+    EXPECT_EQ(box("Text5")->width(), customerWidth);
 }
 
 }  // namespace

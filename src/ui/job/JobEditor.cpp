@@ -96,6 +96,8 @@ QBoxLayout* JobEditor::buildLayout() {
     header->addWidget(jobNameBox_, 1, 1);
     header->addWidget(colourCaption_, 2, 0);
     header->addWidget(colourBox_, 2, 1);
+    // A wider column widens the boxes, for long customer and job names.
+    header->setColumnStretch(1, 1);
     customerCaption_->setBuddy(customerBox_);
     jobNameCaption_->setBuddy(jobNameBox_);
     colourCaption_->setBuddy(colourBox_);

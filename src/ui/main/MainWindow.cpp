@@ -82,8 +82,14 @@ void MainWindow::layOutForm(QWidget* form) {
     leftColumn_ = editor_->buildLayout();
     rightColumn_ = results_->buildLayout(run_->optimiseButton());
     for (QBoxLayout* column : {leftColumn_, rightColumn_}) column->addSpacing(0);
-    columns->addLayout(leftColumn_);
-    columns->addLayout(rightColumn_, 1);
+    // What the window grows by in width goes to both columns: a quarter of it to the job editor's,
+    // whose header boxes take it, until that column is half as wide again as designed; the result
+    // grid's room takes the rest.
+    auto* left = new QWidget(form);
+    leftColumn_->setContentsMargins(0, 0, 0, 0);
+    left->setLayout(leftColumn_);
+    columns->addWidget(left, 1);
+    columns->addLayout(rightColumn_, 3);
 
     // Tab visits the header, the entry line, the list buttons, Optimise, then the two grids.
     QList<QWidget*> order = editor_->tabOrder();
@@ -199,7 +205,7 @@ void MainWindow::loadTexts() {
 }
 
 // At the designed size the shorter column ends in empty room, as it always has; what the window
-// grows by goes to the two grids. Measured with the texts in place.
+// grows by in height goes to the two grids. Measured with the texts in place.
 void MainWindow::padShorterColumn() {
     const auto end = [](QBoxLayout* column) {
         return column->itemAt(column->count() - 1)->spacerItem();
@@ -216,6 +222,7 @@ void MainWindow::padShorterColumn() {
                                 QSizePolicy::Maximum);
         column->invalidate();
     }
+    leftColumn_->parentWidget()->setMaximumWidth(leftColumn_->sizeHint().width() * 3 / 2);
     centralWidget()->setMinimumSize(centralWidget()->sizeHint());
 }
 

@@ -1,6 +1,8 @@
 #include "ui/stock/StockCells.h"
 
 #include "model/NumericText.h"
+#include "optimiser/NumberFormats.h"
+#include "settings/UserLocale.h"
 
 namespace marlo {
 
@@ -17,7 +19,8 @@ QString quantityText(std::optional<int32_t> quantity, const QString& unlimited) 
 }
 
 QString priceText(std::optional<double> price) {
-    return price ? QString::number(*price, 'f', 2) : QString();
+    return price ? QString::fromStdString(formatPrice(*price, localeDecimalSeparator()))
+                 : QString();
 }
 
 std::optional<StockItem> stockRowOf(const QString& length, const QString& quantity,

@@ -8,8 +8,9 @@
 
 namespace marlo {
 
-// The cells of the Stock window's tables: numbers shown as the store keeps them and read back
-// as the user types them (a decimal comma is a decimal point).
+// The cells of the Stock window's tables: numbers shown as the store keeps them, prices with the
+// locale's decimal separator as every price the program shows, and read back as the user types
+// them (a decimal comma is a decimal point).
 
 QString quantityText(std::optional<int32_t> quantity, const QString& unlimited);
 QString priceText(std::optional<double> price);
