@@ -262,7 +262,7 @@ for language in "${languages[@]}"; do
     slovak) material="Profil 70 biely" stock_title="Sklad" ;;
     german) material="Profil 70 weiß" stock_title="Lager" ;;
     czech) material="Profil 70 bílý" stock_title="Sklad" ;;
-    dutch) material="Profiel 70 wit" stock_title="Voorraad" ;;
+    dutch) material="Profiel 70 wit" stock_title="Magazijn" ;;
   esac
   make_store "$material"
   start_from_stock "$language" "$material" "$root/samples/$sample"
