@@ -34,8 +34,14 @@ inline constexpr int kClose = 27;
 inline constexpr int kSettingsMenu = 28;
 inline constexpr int kParameters = 29;
 inline constexpr int kLanguage = 30;
+// The Parameters dialog's frames and switches; the slice thickness and the rod length also
+// caption the main window's display of them.
+inline constexpr int kDimensionSettings = 31;
 inline constexpr int kSliceThickness = 34;
 inline constexpr int kRodLength = 35;
+inline constexpr int kOptimisationFrame = 36;
+inline constexpr int kOptimiseWasteBorders = 37;
+inline constexpr int kKeepWasteBorders = 38;
 inline constexpr int kOk = 39;
 inline constexpr int kCancel = 40;
 inline constexpr int kEvaluation = 41;
@@ -62,7 +68,12 @@ inline constexpr int kReportNumber = 82;  // "Number"
 inline constexpr int kReportNoOf = 84;    // "No. of"
 inline constexpr int kReportRods = 85;    // "Rods"
 inline constexpr int kAbout = 86;
+inline constexpr int kInvalidValue = 91;  // "Error!": a box that holds no valid number
 inline constexpr int kReportRodLength = 92;
 inline constexpr int kReportSliceThickness = 93;
+inline constexpr int kStartMethodFrame = 95;
+inline constexpr int kStartWithSmallestWaste = 96;
+inline constexpr int kStartWithLargestDimension = 97;
+inline constexpr int kSortByWaste = 98;
 
 }  // namespace marlo::core_text

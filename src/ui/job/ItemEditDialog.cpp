@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "i18n/texts/CoreTexts.h"
 #include "model/NumericText.h"
 #include "ui/common/EntryBoxes.h"
 #include "ui/common/Twips.h"
@@ -32,14 +33,14 @@ ItemEditDialog::ItemEditDialog(const StringCatalogue& catalogue, const CutItem& 
                                QWidget* parent)
     : QDialog(parent),
       initial_(row),
-      dimensionCaption_(new QLabel(qText(catalogue.text(4)), this)),
-      piecesCaption_(new QLabel(qText(catalogue.text(5)), this)),
+      dimensionCaption_(new QLabel(qText(catalogue.text(core_text::kDimension)), this)),
+      piecesCaption_(new QLabel(qText(catalogue.text(core_text::kPieces)), this)),
       dimensionBox_(new QLineEdit(qText(row.dimension), this)),
       piecesBox_(new QLineEdit(qText(row.pieces), this)),
-      okButton_(new QPushButton(qText(catalogue.text(39)), this)),
-      cancelButton_(new QPushButton(qText(catalogue.text(40)), this)) {
+      okButton_(new QPushButton(qText(catalogue.text(core_text::kOk)), this)),
+      cancelButton_(new QPushButton(qText(catalogue.text(core_text::kCancel)), this)) {
     setObjectName(QStringLiteral("edit"));
-    setWindowTitle(qText(catalogue.text(68)));
+    setWindowTitle(qText(catalogue.text(core_text::kEditLower)));
     setModal(true);
     dimensionCaption_->setObjectName(QStringLiteral("Label1"));
     piecesCaption_->setObjectName(QStringLiteral("Label2"));

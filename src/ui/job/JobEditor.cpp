@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "i18n/texts/CoreTexts.h"
 #include "model/ListRowCheck.h"
 #include "ui/common/EntryBoxes.h"
 #include "ui/common/FormControls.h"
@@ -155,14 +156,14 @@ void JobEditor::setUpColumns() {
 }
 
 void JobEditor::loadTexts() {
-    customerCaption_->setText(messages_.text(1));
-    jobNameCaption_->setText(messages_.text(2));
-    colourCaption_->setText(messages_.text(3));
-    dimensionCaption_->setText(messages_.text(4));
-    piecesCaption_->setText(messages_.text(5));
-    addButton_->setToolTip(messages_.text(17));
-    deleteButton_->setToolTip(messages_.text(6));
-    editButton_->setToolTip(messages_.text(7));
+    customerCaption_->setText(messages_.text(core_text::kCustomer));
+    jobNameCaption_->setText(messages_.text(core_text::kName));
+    colourCaption_->setText(messages_.text(core_text::kColour));
+    dimensionCaption_->setText(messages_.text(core_text::kDimension));
+    piecesCaption_->setText(messages_.text(core_text::kPieces));
+    addButton_->setToolTip(messages_.text(core_text::kAdd));
+    deleteButton_->setToolTip(messages_.text(core_text::kDelete));
+    editButton_->setToolTip(messages_.text(core_text::kEdit));
 }
 
 JobHeader JobEditor::header() const {
@@ -202,8 +203,8 @@ void JobEditor::clear() {
     listGrid_->clearContents();
     listGrid_->setRowCount(0);
     selectListRow(0);
-    listGrid_->setHorizontalHeaderItem(0, centredItem(messages_.text(4)));
-    listGrid_->setHorizontalHeaderItem(1, centredItem(messages_.text(5)));
+    listGrid_->setHorizontalHeaderItem(0, centredItem(messages_.text(core_text::kDimension)));
+    listGrid_->setHorizontalHeaderItem(1, centredItem(messages_.text(core_text::kPieces)));
     fitListGrid();
 
     addButton_->setEnabled(false);
@@ -236,7 +237,7 @@ void JobEditor::addRowFromEntry() {
         return;
     }
     if (isLongerThanRod(item, state_.parameters.rodLength) &&
-        messages_.ask(messages_.text(47)) != MessageAnswer::Yes) {
+        messages_.ask(messages_.text(core_text::kDimensionTooLongQuestion)) != MessageAnswer::Yes) {
         dimensionBox_->selectAll();
         dimensionBox_->setFocus();
         return;
@@ -267,8 +268,9 @@ void JobEditor::deleteSelectedRows() {
     if (state_.list.empty()) return;
     const int count = listSelectionCount();
     if (count == 0) return;
-    const QString question = count == 1 ? messages_.text(48)
-                                        : messages_.text(49) + QString::number(count) +
+    const QString question = count == 1 ? messages_.text(core_text::kDeleteOneQuestion)
+                                        : messages_.text(core_text::kDeleteQuestion) +
+                                              QString::number(count) +
                                               messages_.text(count <= 4 ? 50 : 51);
     if (messages_.ask(question) != MessageAnswer::Yes) return;
 

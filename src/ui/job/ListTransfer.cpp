@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DesktopTexts.h"
 #include "jobfile/JobFile.h"
 #include "model/ListRowCheck.h"
@@ -69,8 +70,9 @@ void ListTransfer::importList() {
 void ListTransfer::exportList() {
     const std::optional<QString> path = dialogs_.saveFileName(window_, request());
     if (!path || path->isEmpty()) return;
-    if (!writeListFile(filePath(*path), state_.list, messages_.text(4).toStdString(),
-                       messages_.text(5).toStdString()))
+    if (!writeListFile(filePath(*path), state_.list,
+                       messages_.text(core_text::kDimension).toStdString(),
+                       messages_.text(core_text::kPieces).toStdString()))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DesktopTexts.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/OutputTexts.h"
@@ -136,11 +137,11 @@ void MainMenus::buildToolbar(QMainWindow* window) {
 
 void MainMenus::loadTexts() {
     const MainCommands& c = commands_;
-    fileMenu_->setTitle(messages_.text(18));
-    c.newJob->setText(messages_.text(19));
-    c.openJob->setText(messages_.text(20));
-    c.saveJob->setText(messages_.text(21));
-    c.saveJobAs->setText(messages_.text(22));
+    fileMenu_->setTitle(messages_.text(core_text::kFileMenu));
+    c.newJob->setText(messages_.text(core_text::kNew));
+    c.openJob->setText(messages_.text(core_text::kOpen));
+    c.saveJob->setText(messages_.text(core_text::kSave));
+    c.saveJobAs->setText(messages_.text(core_text::kSaveAs));
     c.importList->setText(messages_.text(desktop_text::kImportList));
     c.exportList->setText(messages_.text(desktop_text::kExportList));
     recentJobsMenu_->setTitle(messages_.text(desktop_text::kRecentJobs));
@@ -148,17 +149,17 @@ void MainMenus::loadTexts() {
     c.undo->setText(messages_.text(run_text::kUndo));
     c.redo->setText(messages_.text(run_text::kRedo));
     c.pasteList->setText(messages_.text(desktop_text::kPasteList));
-    c.print->setText(messages_.text(23));
+    c.print->setText(messages_.text(core_text::kPrint));
     c.exportPdf->setText(messages_.text(output_text::kExportPdf));
-    exportMenu_->setTitle(messages_.text(24));
-    c.exportSpreadsheet->setText(messages_.text(25));
-    c.exportText->setText(messages_.text(26));
-    c.exit->setText(messages_.text(27));
-    settingsMenu_->setTitle(messages_.text(28));
-    c.parameters->setText(messages_.text(29));
-    languageMenu_->setTitle(messages_.text(30));
-    c.about->setText(messages_.text(86));
-    c.optimise->setText(messages_.text(8));
+    exportMenu_->setTitle(messages_.text(core_text::kExport));
+    c.exportSpreadsheet->setText(messages_.text(core_text::kExcel));
+    c.exportText->setText(messages_.text(core_text::kText));
+    c.exit->setText(messages_.text(core_text::kClose));
+    settingsMenu_->setTitle(messages_.text(core_text::kSettingsMenu));
+    c.parameters->setText(messages_.text(core_text::kParameters));
+    languageMenu_->setTitle(messages_.text(core_text::kLanguage));
+    c.about->setText(messages_.text(core_text::kAbout));
+    c.optimise->setText(messages_.text(core_text::kOptimise));
     c.showDiagram->setText(messages_.text(diagram_text::kTitle));
     c.printDiagram->setText(messages_.text(diagram_text::kPrint));
     c.exportDiagramPdf->setText(messages_.text(diagram_text::kExportPdf));

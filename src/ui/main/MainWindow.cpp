@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "i18n/texts/CoreTexts.h"
 #include "settings/ProgramSettings.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/DocumentationLink.h"
@@ -273,7 +274,7 @@ void MainWindow::resetScreen() {
     history_->restart();
     results_->clear();
     state_.fileName.clear();
-    setWindowTitle(messages_.text(63));
+    setWindowTitle(messages_.text(core_text::kNewJobTitle));
     state_.changed = false;
     state_.resultPresent = false;
     diagram_->followResult(false);
@@ -356,7 +357,7 @@ void MainWindow::readJob(const QString& path) {
 void MainWindow::saveJob() {
     if (!state_.changed) return;
     // A job that has only been saved under a name still counts as new and asks for the name.
-    if (windowTitle() == messages_.text(63)) {
+    if (windowTitle() == messages_.text(core_text::kNewJobTitle)) {
         const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
         if (path) writeJob(*path);
         return;
@@ -385,8 +386,9 @@ void MainWindow::showFileNameInTitle() {
 bool MainWindow::confirmDiscardChanges() {
     if (!state_.changed) return true;
     const QString question = state_.fileName.isEmpty()
-                                 ? messages_.text(53)
-                                 : messages_.text(54) + state_.fileName + QLatin1Char('?');
+                                 ? messages_.text(core_text::kSaveChangesQuestion)
+                                 : messages_.text(core_text::kSaveChangesToQuestion) +
+                                       state_.fileName + QLatin1Char('?');
     switch (messages_.askYesNoCancel(question)) {
         case MessageAnswer::Yes:
             // A save that was cancelled or failed keeps the job rather than losing it.

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/WindowOutputTexts.h"
 #include "optimiser/StockTotals.h"
@@ -93,7 +94,7 @@ void ReportCommands::exportPdf() {
 
 void ReportCommands::exportText() {
     const std::optional<QString> path = context_.dialogs.saveFileName(
-        parent_, {qText(catalogue_.text(74)), 2,
+        parent_, {qText(catalogue_.text(core_text::kTextFileFilter)), 2,
                   qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_))});
     if (!path || path->isEmpty()) return;
     const std::optional<ReportData> data = reportData();

@@ -18,6 +18,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/RunControlTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "model/NumericText.h"
@@ -159,20 +160,20 @@ void ParametersDialog::buildControls() {
 }
 
 void ParametersDialog::showStoredValues() {
-    setWindowTitle(text(29));
-    lengthsFrame_->setTitle(text(31));
+    setWindowTitle(text(core_text::kParameters));
+    lengthsFrame_->setTitle(text(core_text::kDimensionSettings));
     for (int i = 0; i < 4; ++i) lengthCaptions_[i]->setText(text(kLengthBoxes[i].caption));
     searchFrame_->setTitle(text(run_text::kSearchSettings));
-    bordersFrame_->setTitle(text(36));
-    borderOptions_[0]->setText(text(37));
-    borderOptions_[1]->setText(text(38));
-    methodFrame_->setTitle(text(95));
-    methodOptions_[0]->setText(text(96));
-    methodOptions_[1]->setText(text(97));
-    sortByWasteBox_->setText(text(98));
+    bordersFrame_->setTitle(text(core_text::kOptimisationFrame));
+    borderOptions_[0]->setText(text(core_text::kOptimiseWasteBorders));
+    borderOptions_[1]->setText(text(core_text::kKeepWasteBorders));
+    methodFrame_->setTitle(text(core_text::kStartMethodFrame));
+    methodOptions_[0]->setText(text(core_text::kStartWithSmallestWaste));
+    methodOptions_[1]->setText(text(core_text::kStartWithLargestDimension));
+    sortByWasteBox_->setText(text(core_text::kSortByWaste));
     sortByWasteBox_->setToolTip(text(run_text::kBothMethods));
-    okButton_->setText(text(39));
-    cancelButton_->setText(text(40));
+    okButton_->setText(text(core_text::kOk));
+    cancelButton_->setText(text(core_text::kCancel));
 
     // The stored texts as they stand, unless the program reads one as another value (a value
     // that makes no sense reads as its default): then the value it uses.
@@ -256,8 +257,8 @@ bool ParametersDialog::check(QLineEdit* box) {
 }
 
 void ParametersDialog::showValueError() {
-    dialogs_.message(this, {text(91), text(msg::kError), MessageButtons::Ok, MessageAnswer::Ok,
-                            MessageIcon::Error});
+    dialogs_.message(this, {text(core_text::kInvalidValue), text(msg::kError), MessageButtons::Ok,
+                            MessageAnswer::Ok, MessageIcon::Error});
 }
 
 void ParametersDialog::storeAndAccept() {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
@@ -163,10 +164,11 @@ void ResultView::setUpColumns() {
 }
 
 void ResultView::loadTexts() {
-    cutThicknessCaption_->setText(messages_.text(34));
-    rodLengthCaption_->setText(messages_.text(35));
-    totalsFrame_->setTitle(messages_.text(41));
-    for (int i = 0; i < 5; ++i) totalsLabels_[2 * i]->setText(messages_.text(42 + i));
+    cutThicknessCaption_->setText(messages_.text(core_text::kSliceThickness));
+    rodLengthCaption_->setText(messages_.text(core_text::kRodLength));
+    totalsFrame_->setTitle(messages_.text(core_text::kEvaluation));
+    for (int i = 0; i < core_text::kTotalCount; ++i)
+        totalsLabels_[2 * i]->setText(messages_.text(core_text::kFirstTotal + i));
     lowerBound_->loadTexts();
     showStockLine();
 }
@@ -251,7 +253,8 @@ void ResultView::showResult(const CuttingPlan& result) {
     }
     for (int column = firstDimension; column < columns; ++column) {
         resultGrid_->setHorizontalHeaderItem(
-            column, centredItem(messages_.text(16) + number(column - firstDimension + 1)));
+            column, centredItem(messages_.text(core_text::kDimensionColumn) +
+                                number(column - firstDimension + 1)));
         resultGrid_->setColumnWidth(column, pixels(kResultDimensionColumnTwips));
     }
     resultGrid_->setRowCount(patterns.count());
@@ -296,7 +299,8 @@ void ResultView::clear() {
     resultGrid_->setRowCount(0);
     resultGrid_->setColumnCount(kResultFixedColumns);
     for (int column = 0; column < kResultFixedColumns; ++column) {
-        resultGrid_->setHorizontalHeaderItem(column, centredItem(messages_.text(9 + column)));
+        resultGrid_->setHorizontalHeaderItem(
+            column, centredItem(messages_.text(core_text::kSequenceNumber + column)));
         resultGrid_->setColumnWidth(column, pixels(kResultColumnTwips));
     }
     resultGrid_->setCurrentIndex(QModelIndex());

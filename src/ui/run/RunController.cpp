@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/RunControlTexts.h"
 #include "i18n/texts/StockListTexts.h"
@@ -53,7 +54,7 @@ void RunController::attachMenuCommand(QAction* optimise) {
 }
 
 void RunController::loadTexts() {
-    optimiseButton_->setToolTip(messages_.text(8));
+    optimiseButton_->setToolTip(messages_.text(core_text::kOptimise));
 }
 
 void RunController::optimiseOrStop() {
@@ -123,7 +124,7 @@ void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     searchInProgress_ = true;
-    optimiseButton_->setToolTip(messages_.text(40));
+    optimiseButton_->setToolTip(messages_.text(core_text::kCancel));
 
     WindowRunObserver observer(
         running_,
@@ -176,7 +177,7 @@ void RunController::runExact(std::unique_ptr<PieceList> pieces,
                              std::optional<MaterialStock> stock) {
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
-    optimiseButton_->setToolTip(messages_.text(40));
+    optimiseButton_->setToolTip(messages_.text(core_text::kCancel));
     const std::chrono::seconds timeLimit(state_.methodChoice.timeLimitSeconds);
     ExactSolve solve =
         stock ? stockSolve(state_.parameters, stock->list, timeLimit)
@@ -313,7 +314,7 @@ void RunController::showRunStatus(int stateOffset) {
 void RunController::restoreOptimiseButton() {
     optimiseButton_->setIcon(optimiseIcon_);
     running_ = false;
-    optimiseButton_->setToolTip(messages_.text(8));
+    optimiseButton_->setToolTip(messages_.text(core_text::kOptimise));
     sinceEnd_.start();
 }
 
