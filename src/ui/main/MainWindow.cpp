@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,6 +22,7 @@
 #include "ui/labels/SawOutputCommands.h"
 #include "ui/main/CommandKeyPriority.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/OpeningAnimation.h"
 #include "ui/parameters/ParametersDialog.h"
 #include "ui/run/ResultView.h"
 #include "ui/run/RunController.h"
@@ -31,12 +30,6 @@
 #include "ui/stock/StockCommands.h"
 
 namespace marlo {
-
-namespace {
-
-constexpr int kAnimationStepTwips = 90;
-
-}  // namespace
 
 MainWindow::MainWindow(UiContext context, QWidget* parent)
     : QMainWindow(parent),
@@ -232,32 +225,8 @@ void MainWindow::playOpeningAnimation() {
         padShorterColumn();
         designedSize_ = sizeHint();
     }
-    const int width = designedSize_.width();
-    const int height = designedSize_.height();
-    const int step = pixels(kAnimationStepTwips);
-    // The window system keeps a window at least one pixel in each direction.
-    setMinimumSize(1, 1);
-    setMaximumSize(width, height);
-    resize(1, 1);
-    if (const QScreen* screen = this->screen()) {
-        // Centred; on a screen too small for it, the menus stay in reach.
-        const QRect available = screen->availableGeometry();
-        move(available.left() + std::max(0, (available.width() - width) / 2),
-             available.top() + std::max(0, (available.height() - height) / 2));
-    }
-    show();
-    for (int w = this->width(); w <= width; w += step) {
-        resize(w, 1);
-        QCoreApplication::processEvents();
-    }
-    for (int h = this->height(); h <= height; h += step) {
-        resize(width, h);
-        QCoreApplication::processEvents();
-    }
-    // The designed size is the least; the window may grow, and takes the size and place it had
-    // when it was last closed.
-    setMinimumSize(width, height);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    growIntoView(*this, designedSize_);
+    // The window takes the size and place it had when it was last closed.
     const std::string placement = readSetting(context_.settings, settings::kWindowGeometry);
     if (!placement.empty())
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(placement)));
