@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,14 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
-#include "jobfile/StockListText.h"
 #include "model/NumericText.h"
-#include "stock/StockListMessages.h"
 #include "stock/StoreMessages.h"
 #include "ui/stock/StockCellEditing.h"
 #include "ui/stock/StockCells.h"
+#include "ui/stock/StockControls.h"
 #include "ui/stock/StockWindowPlace.h"
 #include "ui/stock/StoreBox.h"
 
@@ -31,29 +28,6 @@ namespace {
 constexpr int kFirstOriginColumn = 3;
 constexpr int kOffcutColumns = 7;
 constexpr int kStockRowColumns = 3;
-
-QPushButton* button(QWidget* parent, const char* name) {
-    auto* made = new QPushButton(parent);
-    made->setObjectName(QLatin1String(name));
-    made->setAutoDefault(false);
-    return made;
-}
-
-QTableWidget* table(QWidget* parent, const char* name, int columns) {
-    auto* made = new QTableWidget(0, columns, parent);
-    made->setObjectName(QLatin1String(name));
-    made->setSelectionBehavior(QAbstractItemView::SelectRows);
-    made->setSelectionMode(QAbstractItemView::SingleSelection);
-    made->verticalHeader()->hide();
-    made->verticalHeader()->setDefaultSectionSize(made->fontMetrics().height() + 8);
-    made->horizontalHeader()->setDefaultSectionSize(
-        made->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-    made->horizontalHeader()->setStretchLastSection(true);
-    // The store's order until the user sorts by a column.
-    made->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    made->setSortingEnabled(true);
-    return made;
-}
 
 // The key a table row keeps of its stock row or offcut; nothing for a row not yet stored.
 QVariant keyOf(const QTableWidget* table, int row) {
@@ -106,9 +80,9 @@ void StockWindow::buildControls() {
     nameLabel_ = new QLabel(storeContents_);
     materialName_ = new QLineEdit(storeContents_);
     materialName_->setObjectName(QStringLiteral("txtMaterial"));
-    addMaterial_ = button(storeContents_, "cmdPridatMaterial");
-    renameMaterial_ = button(storeContents_, "cmdPremenovatMaterial");
-    deleteMaterial_ = button(storeContents_, "cmdZmazatMaterial");
+    addMaterial_ = stockButton(storeContents_, "cmdPridatMaterial");
+    renameMaterial_ = stockButton(storeContents_, "cmdPremenovatMaterial");
+    deleteMaterial_ = stockButton(storeContents_, "cmdZmazatMaterial");
     auto* materialButtons = new QHBoxLayout;
     for (QPushButton* command : {addMaterial_, renameMaterial_, deleteMaterial_})
         materialButtons->addWidget(command);
@@ -127,8 +101,8 @@ void StockWindow::buildControls() {
     minimumOffcutLength_ = new QSpinBox(storeContents_);
     minimumOffcutLength_->setObjectName(QStringLiteral("txtMinZvysok"));
     minimumOffcutLength_->setRange(0, 32767);
-    importCsv_ = button(storeContents_, "cmdImportCsv");
-    exportCsv_ = button(storeContents_, "cmdExportCsv");
+    importCsv_ = stockButton(storeContents_, "cmdImportCsv");
+    exportCsv_ = stockButton(storeContents_, "cmdExportCsv");
     auto* tools = new QHBoxLayout;
     tools->addWidget(filterLabel_);
     tools->addWidget(lengthFilter_);
@@ -140,13 +114,13 @@ void StockWindow::buildControls() {
     tools->addWidget(exportCsv_);
 
     stockRowsLabel_ = new QLabel(storeContents_);
-    stockRows_ = table(storeContents_, "grdZasoby", kStockRowColumns);
-    addStockRow_ = button(storeContents_, "cmdPridatZasobu");
-    deleteStockRow_ = button(storeContents_, "cmdZmazatZasobu");
+    stockRows_ = stockTable(storeContents_, "grdZasoby", kStockRowColumns);
+    addStockRow_ = stockButton(storeContents_, "cmdPridatZasobu");
+    deleteStockRow_ = stockButton(storeContents_, "cmdZmazatZasobu");
     offcutsLabel_ = new QLabel(storeContents_);
-    offcuts_ = table(storeContents_, "grdZvysky", kOffcutColumns);
-    addOffcut_ = button(storeContents_, "cmdPridatZvysok");
-    deleteOffcut_ = button(storeContents_, "cmdZmazatZvysok");
+    offcuts_ = stockTable(storeContents_, "grdZvysky", kOffcutColumns);
+    addOffcut_ = stockButton(storeContents_, "cmdPridatZvysok");
+    deleteOffcut_ = stockButton(storeContents_, "cmdZmazatZvysok");
     auto* tables = new QGridLayout;
     tables->addWidget(stockRowsLabel_, 0, 0);
     tables->addWidget(offcutsLabel_, 0, 1);
@@ -456,49 +430,6 @@ void StockWindow::saveMinimumOffcutLength() {
     succeeded(store_->setMinimumOffcutLength(material(),
                                              static_cast<int16_t>(minimumOffcutLength_->value())));
     showStock();
-}
-
-// ---- CSV files ----
-
-void StockWindow::importCsv() {
-    if (!store_ || !stock_) return;
-    const std::optional<QString> path =
-        dialogs_.openFileName(this, {messages_.text(store_text::kStockListFilter), 1, QString()});
-    if (!path) return;
-    const StockListFileRead read = readStockListFile(path->toStdString());
-    const std::vector<std::string> faults = stockListFaults(read, path->toStdString(), catalogue_);
-    if (!faults.empty()) {
-        QStringList lines;
-        for (const std::string& fault : faults) lines << QString::fromStdString(fault);
-        // Refused lines come with the assurance that the material's stock stays as it was.
-        if (!read.stock.refused.empty()) lines << messages_.text(store_text::kNothingChanged);
-        messages_.showError(lines.join(QLatin1Char('\n')));
-        return;
-    }
-    // Import replaces what the material has: the user confirms before any of it is lost.
-    if (!stock_->list.items.empty()) {
-        const std::string question =
-            fillIn(catalogue_.text(store_text::kReplaceStockQuestion), {material()});
-        if (messages_.ask(QString::fromStdString(question)) != MessageAnswer::Yes) return;
-    }
-    succeeded(store_->replaceStock(material(), read.stock.list));
-    showStock();
-}
-
-void StockWindow::exportCsv() {
-    if (!store_ || !stock_) return;
-    const std::optional<QString> path =
-        dialogs_.saveFileName(this, {messages_.text(store_text::kStockListFilter), 1,
-                                     QString::fromStdString(material()) + QStringLiteral(".csv")});
-    if (!path) return;
-    // What the store holds now, not what the window read before.
-    StoreResult<MaterialStock> current = store_->stockOf(material());
-    if (!current.value) {
-        succeeded(current.error);
-        return;
-    }
-    if (!writeStockListFile(path->toStdString(), current.value->list))
-        messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 }  // namespace marlo
