@@ -106,7 +106,7 @@ void runClass(const InstanceClass& instances, int count, std::chrono::millisecon
         const fewest::StockArcFlowOutcome plain = plainTimes.time([&] {
             return fewest::solveStockArcFlow(
                 instance, 1e7, std::nullopt, 0,
-                fewest::Deadline(fewest::Deadline::Clock::now() + limit, nullptr));
+                fewest::Deadline(fewest::Deadline::Clock::now() + limit, nullptr), 1);
         });
         const bool plainDone = plain.finished && plain.better && plain.better->complete();
         if (verbose)

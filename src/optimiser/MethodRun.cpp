@@ -6,6 +6,14 @@
 
 namespace marlo {
 
+ExactRunControls exactRunControls(const MethodChoice& choice, const std::atomic<bool>& stop) {
+    ExactRunControls controls;
+    controls.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
+    controls.stop = &stop;
+    controls.threads = choice.threads;
+    return controls;
+}
+
 MethodResult fewestRodsMethodResult(FewestRodsResult fewest) {
     MethodResult result;
     result.method = OptimisationMethod::FewestRods;
@@ -44,9 +52,7 @@ namespace {
 MethodResult runFromStock(const PieceList& pieces, const JobParameters& parameters,
                           const MethodChoice& choice, RunObserver& observer,
                           const std::atomic<bool>& stop, const StockList& stock) {
-    StockPlanOptions options;
-    options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
-    options.stop = &stop;
+    StockPlanOptions options{exactRunControls(choice, stop), {}};
     options.progress = [&observer](const StockPlanResult& best) {
         observer.bestPlanFound(best.plan.summary, 0);
     };
@@ -72,10 +78,7 @@ MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const Met
                          result.plan.summary.rodCount == *result.lowerBound;
         return result;
     }
-    FewestRodsOptions options;
-    options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
-    options.stop = &stop;
-    options.threads = choice.threads;
+    FewestRodsOptions options{exactRunControls(choice, stop), {}};
     options.progress = [&observer](const FewestRodsResult& best) {
         observer.bestPlanFound(best.plan.summary, best.lowerBound);
     };

@@ -30,6 +30,10 @@ struct MethodResult {
     int64_t missingLength = 0;
 };
 
+// The time limit, stop and threads of the chosen method for an exact run (fewest rods, or a plan
+// from stock).
+ExactRunControls exactRunControls(const MethodChoice& choice, const std::atomic<bool>& stop);
+
 // The result of the fewest-rods method, and of a plan from a stock list, as a method's result.
 MethodResult fewestRodsMethodResult(FewestRodsResult fewest);
 MethodResult stockMethodResult(StockPlanResult planned);

@@ -220,7 +220,8 @@ TEST(FewestRods, planOneRodAboveTheRelaxation_provenByItsPrices) {
     const fewest::Deadline deadline(fewest::Deadline::Clock::now() + std::chrono::seconds(30),
                                     nullptr);
     fewest::ColumnGeneration lp(instance);
-    const fewest::ColumnGeneration::Solution relaxation = lp.solve(demand, 100, deadline, true);
+    const fewest::ColumnGeneration::Solution relaxation =
+        lp.solve(demand, 100, deadline, fewest::ColumnGeneration::Until::End);
     ASSERT_TRUE(relaxation.complete);
     EXPECT_NEAR(relaxation.value, 10.0, 1e-6);
 

@@ -243,6 +243,31 @@ TEST(StockCutting, stockTooSmall_leavesNoPlanAndNamesWhatIsUncut) {
     EXPECT_EQ(tooSmall.missingLength, 2000);
 }
 
+TEST(StockCutting, threads_giveThePriceAndProofOfOneThread) {
+    // Lists whose cheapest plan takes the integer programs: several lengths, limited rows and
+    // offcuts, with cuts and trim.
+    std::mt19937 random(11);
+    for (int instance = 0; instance < 4; ++instance) {
+        std::uniform_int_distribution<int> length(300, 2900), count(1, 4);
+        std::vector<Piece> rows;
+        for (int d = 0; d < 6 + instance; ++d) rows.push_back({length(random), count(random)});
+        JobParameters p = parameters(6000, 4);
+        p.trim = 5;
+        const std::vector<StockItem> items = {rod(3000, 3), rod(6000), rod(6500, 2, 6.0),
+                                              offcut(1800 + 300 * instance, "R-1")};
+        StockPlanOptions one;
+        one.threads = 1;
+        StockPlanOptions two;
+        two.threads = 2;
+        const StockPlanResult single = plan(rows, p, items, one);
+        const StockPlanResult parallel = plan(rows, p, items, two);
+        expectSoundPlan(rows, p, parallel);
+        EXPECT_TRUE(single.optimal) << "instance " << instance;
+        EXPECT_DOUBLE_EQ(parallel.price, single.price) << "instance " << instance;
+        EXPECT_EQ(parallel.optimal, single.optimal) << "instance " << instance;
+    }
+}
+
 TEST(StockCutting, generatedStockLists_matchTheExactModelAndStopOnTime) {
     std::mt19937 random(7);
     for (int instance = 0; instance < 12; ++instance) {
@@ -265,7 +290,8 @@ TEST(StockCutting, generatedStockLists_matchTheExactModelAndStopOnTime) {
         const fewest::StockInstance exact = fewest::stockInstanceOf(*pieceList(rows), p, stock);
         const fewest::StockArcFlowOutcome solved = fewest::solveStockArcFlow(
             exact, 1e6, std::nullopt, 0,
-            fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::seconds(20), nullptr));
+            fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::seconds(20), nullptr),
+            1);
         ASSERT_TRUE(solved.finished && solved.better);
         EXPECT_NEAR(fewest::priceOf(exact, *solved.better), result.price, 1e-6)
             << "instance " << instance;
@@ -280,7 +306,8 @@ TEST(StockCutting, generatedStockLists_matchTheExactModelAndStopOnTime) {
         fewest::stockInstanceOf(*pieceList(many), parameters(6000, 3), large);
     const fewest::StockArcFlowOutcome cut = fewest::solveStockArcFlow(
         hard, 1e6, std::nullopt, 0,
-        fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::milliseconds(50), nullptr));
+        fewest::Deadline(fewest::Deadline::Clock::now() + std::chrono::milliseconds(50), nullptr),
+        1);
     EXPECT_TRUE(!cut.finished || cut.better.has_value());
 
     // A raised stop ends the run at once with the quick plan, not proven unless it already is.

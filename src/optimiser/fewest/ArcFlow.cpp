@@ -3,12 +3,12 @@
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <numeric>
 #include <optional>
 #include <vector>
 
+#include "optimiser/fewest/FlowPaths.h"
 #include "optimiser/fewest/IntegerProgram.h"
 
 namespace marlo::fewest {
@@ -98,26 +98,12 @@ std::vector<Arc> arcsWorthAtLeast(const Instance& instance, const std::vector<Ar
 
 // The plan in a flow: each unit of flow from 0 follows arcs with flow left up to the capacity.
 Packing packingOf(const Instance& instance, const std::vector<Arc>& arcs, const double* flow) {
-    std::vector<int64_t> left(arcs.size());
-    std::vector<std::vector<size_t>> out(static_cast<size_t>(instance.capacity) + 1);
-    for (size_t a = 0; a < arcs.size(); ++a) {
-        left[a] = std::llround(flow[a]);
-        if (left[a] > 0) out[static_cast<size_t>(arcs[a].from)].push_back(a);
-    }
     std::vector<Pattern> rods;
-    while (true) {
+    for (const std::vector<size_t>& path :
+         rodsOfFlow(arcs, flow, instance.capacity, instance.capacity)) {
         Pattern pattern;
-        int32_t at = 0;
-        while (at != instance.capacity) {
-            size_t next = arcs.size();
-            for (size_t a : out[static_cast<size_t>(at)])
-                if (left[a] > 0) next = a;
-            if (next == arcs.size()) break;
-            --left[next];
-            if (arcs[next].type != kLoss) addPieces(pattern, arcs[next].type, 1);
-            at = arcs[next].to;
-        }
-        if (at == 0) break;
+        for (size_t a : path)
+            if (arcs[a].type != kLoss) addPieces(pattern, arcs[a].type, 1);
         rods.push_back(std::move(pattern));
     }
     return packingOfRods(rods);

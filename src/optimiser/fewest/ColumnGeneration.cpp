@@ -7,6 +7,7 @@
 
 #include "optimiser/fewest/BoundedKnapsack.h"
 #include "optimiser/fewest/LpDeadlineHandler.h"
+#include "optimiser/fewest/PatternColumn.h"
 
 namespace marlo::fewest {
 
@@ -49,10 +50,7 @@ ColumnGeneration::~ColumnGeneration() = default;
 void ColumnGeneration::addPattern(const Pattern& pattern) {
     std::vector<int> rows;
     std::vector<double> counts;
-    for (const PatternEntry& e : pattern) {
-        rows.push_back(e.type);
-        counts.push_back(e.count);
-    }
+    addPatternEntries(pattern, rows, counts);
     lp_->model.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
                          COIN_DBL_MAX, 1.0);
     patterns_.push_back(pattern);
@@ -60,7 +58,8 @@ void ColumnGeneration::addPattern(const Pattern& pattern) {
 
 ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int32_t>& demand,
                                                    int enoughRods, const Deadline& deadline,
-                                                   bool toTheEnd) {
+                                                   Until until) {
+    const bool toTheEnd = until == Until::End;
     ClpSimplex& model = lp_->model;
     const size_t types = instance_.types.size();
     // Every type needs a pattern that holds it, so that the LP is feasible.

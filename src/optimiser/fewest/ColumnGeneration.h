@@ -33,9 +33,11 @@ class ColumnGeneration {
 
     // Solves the relaxation for `demand` (per type; patterns hold at most that many of a type
     // when they are made). Ends early, not complete, at the deadline or once the bound rounded up
-    // reaches `enoughRods` or the LP's value rounded up, unless `toTheEnd`.
+    // reaches `enoughRods` or the LP's value rounded up, unless solved to the end (at finer
+    // tolerances, for prices that prove a bound).
+    enum class Until { Enough, End };
     Solution solve(const std::vector<int32_t>& demand, int enoughRods, const Deadline& deadline,
-                   bool toTheEnd = false);
+                   Until until = Until::Enough);
 
   private:
     class Lp;

@@ -5,7 +5,6 @@
 #include <memory>
 #include <new>
 #include <random>
-#include <thread>
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/CommandLineSafetyTexts.h"
@@ -60,9 +59,7 @@ class Solver {
           options_(options),
           instance_(instanceOf(pieces, parameters)),
           deadline_(Deadline::Clock::now() + options.timeLimit, options.stop),
-          threads_(options.threads > 0
-                       ? options.threads
-                       : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {}
+          threads_(options.solverThreads()) {}
 
     FewestRodsResult run();
 
@@ -252,7 +249,7 @@ void Solver::runSearch(const Deadline& deadline) {
 // rounding errors.
 void Solver::priceRelaxation(ColumnGeneration& lp, const Deadline& deadline) {
     const ColumnGeneration::Solution relaxation =
-        lp.solve(fullDemand(), best_.rodCount(), deadline, true);
+        lp.solve(fullDemand(), best_.rodCount(), deadline, ColumnGeneration::Until::End);
     if (!relaxation.complete) return;
     prices_ = feasiblePrices(instance_, relaxation.duals, deadline);
     if (prices_) raiseBound(static_cast<int>(std::ceil(prices_->rods)));

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <atomic>
-#include <chrono>
-#include <functional>
-
 #include "model/JobParameters.h"
 #include "model/PieceList.h"
 #include "optimiser/CuttingPlan.h"
+#include "optimiser/fewest/ExactRunControls.h"
 
 namespace marlo {
 
@@ -18,16 +15,7 @@ struct FewestRodsResult {
     bool optimal = false;
 };
 
-struct FewestRodsOptions {
-    std::chrono::milliseconds timeLimit{30000};
-    // Raised by the caller to end the run; the best plan found so far is kept.
-    const std::atomic<bool>* stop = nullptr;
-    // Called on the running thread whenever the best plan or the bound improves.
-    std::function<void(const FewestRodsResult&)> progress;
-    // Threads for the integer programs; 0: one per core of the machine. Any number finds the
-    // same plan and proof when the search ends within the time.
-    int threads = 0;
-};
+using FewestRodsOptions = ExactRunOptions<FewestRodsResult>;
 
 // Plans the prepared pieces with as few rods as can be found within the time, and proves a lower
 // bound: the linear relaxation by column generation with the cheap bounds, first- and best-fit

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "optimiser/fewest/IntegerProgram.h"
+#include "optimiser/fewest/PatternColumn.h"
 
 namespace marlo::fewest {
 
@@ -19,10 +20,7 @@ PatternPlan planFromPatterns(const Instance& instance, const std::vector<Pattern
     std::vector<int> index;
     std::vector<double> value;
     for (const Pattern& pattern : patterns) {
-        for (const PatternEntry& e : pattern) {
-            index.push_back(e.type);
-            value.push_back(e.count);
-        }
+        addPatternEntries(pattern, index, value);
         index.push_back(rodsRow);
         value.push_back(1.0);
         starts.push_back(static_cast<CoinBigIndex>(index.size()));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "optimiser/fewest/ArcFlow.h"
+#include "optimiser/fewest/FlowPaths.h"
 #include "optimiser/fewest/IntegerProgram.h"
 
 namespace marlo::fewest {
@@ -46,28 +47,13 @@ std::optional<std::vector<FlowArc>> graphOf(const StockInstance& instance, const
 
 // The plan in a flow: each unit of flow from load 0 follows arcs with flow left to a rod's end.
 StockPacking packingOf(int32_t capacity, const std::vector<FlowArc>& arcs, const double* flow) {
-    std::vector<int64_t> left(arcs.size());
-    std::vector<std::vector<size_t>> out(static_cast<size_t>(capacity) + 1);
-    for (size_t a = 0; a < arcs.size(); ++a) {
-        left[a] = std::llround(flow[a]);
-        if (left[a] > 0) out[static_cast<size_t>(arcs[a].from)].push_back(a);
-    }
     StockPacking packing;
-    while (true) {
-        Pattern pattern;
-        int32_t at = 0;
-        int bin = -1;
-        while (bin < 0) {
-            size_t next = arcs.size();
-            for (size_t a : out[static_cast<size_t>(at)])
-                if (left[a] > 0) next = a;
-            if (next == arcs.size()) break;
-            --left[next];
-            if (arcs[next].type >= 0) addPieces(pattern, arcs[next].type, 1);
-            bin = arcs[next].bin;
-            at = arcs[next].to;
-        }
+    for (const std::vector<size_t>& path : rodsOfFlow(arcs, flow, capacity, kEnd)) {
+        const int bin = arcs[path.back()].bin;
         if (bin < 0) break;
+        Pattern pattern;
+        for (size_t a : path)
+            if (arcs[a].type >= 0) addPieces(pattern, arcs[a].type, 1);
         packing.add({static_cast<size_t>(bin), pattern}, 1);
     }
     return packing;
@@ -77,7 +63,7 @@ StockPacking packingOf(int32_t capacity, const std::vector<FlowArc>& arcs, const
 
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
                                       const std::optional<StockPacking>& incumbent, int leastRods,
-                                      const Deadline& deadline, double enough) {
+                                      const Deadline& deadline, int threads, double enough) {
     StockArcFlowOutcome outcome;
     if (instance.bins.empty()) return outcome;
     const StockBin& largest = *std::max_element(
@@ -166,7 +152,7 @@ StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncu
     OsiClpSolverInterface solver;
     solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(),
                        rowUpper.data());
-    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, enough);
+    const IntegerOutcome solved = solveIntegerProgram(solver, deadline, enough, threads);
     outcome.nodes = solved.nodes;
     outcome.finished = solved.finished;
     if (!solved.solution.empty()) {

@@ -21,10 +21,11 @@ struct StockArcFlowOutcome {
 // into that bin's end, which costs its price; the rods into a limited bin's end are at most its
 // rods. Pieces may stay uncut at the uncut price. The cost is that of costOf. Without an incumbent
 // the model is solved as it is; with one, it is asked for a cheaper plan only. The search ends at
-// the first plan that costs `enough` or less (not finished then).
+// the first plan that costs `enough` or less (not finished then). CBC runs on `threads` threads
+// (the same search on any number).
 StockArcFlowOutcome solveStockArcFlow(const StockInstance& instance, double uncutPrice,
                                       const std::optional<StockPacking>& incumbent, int leastRods,
-                                      const Deadline& deadline,
+                                      const Deadline& deadline, int threads,
                                       double enough = -std::numeric_limits<double>::infinity());
 
 }  // namespace marlo::fewest

@@ -5,6 +5,7 @@
 
 #include "optimiser/fewest/BoundedKnapsack.h"
 #include "optimiser/fewest/LpDeadlineHandler.h"
+#include "optimiser/fewest/PatternColumn.h"
 
 namespace marlo::fewest {
 
@@ -73,10 +74,7 @@ void StockColumnGeneration::addColumns(std::span<const StockColumn> columns) {
     std::vector<double> counts;
     std::vector<double> costs;
     for (const StockColumn& column : columns) {
-        for (const PatternEntry& e : column.pattern) {
-            rows.push_back(e.type);
-            counts.push_back(e.count);
-        }
+        addPatternEntries(column.pattern, rows, counts);
         for (const int row : {lp_->binRow[column.bin], lp_->rodsRow}) {
             if (row < 0) continue;
             rows.push_back(row);

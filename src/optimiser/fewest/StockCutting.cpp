@@ -37,7 +37,8 @@ class StockSolver {
           stock_(stock),
           options_(options),
           instance_(stockInstanceOf(pieces, parameters, stock)),
-          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop) {}
+          deadline_(Deadline::Clock::now() + options.timeLimit, options.stop),
+          threads_(options.solverThreads()) {}
 
     StockPlanResult run();
 
@@ -72,6 +73,7 @@ class StockSolver {
     const StockPlanOptions& options_;
     const StockInstance instance_;
     const Deadline deadline_;
+    const int threads_;
     std::unique_ptr<StockColumnGeneration> lp_;
     std::optional<StockPacking> best_;
     int leastRods_ = 0;        // every plan has at least so many rods
@@ -228,8 +230,9 @@ void StockSolver::searchRodChoicesOnce(const Deadline& deadline) {
             const double before = priceOf(instance_, *best_);
             dive(lp, within, slice);
             if (priceOf(instance_, *best_) == before && !slice.passed()) {
-                const std::optional<StockPacking> restricted = planFromColumns(
-                    within, lp.columns(), uncutPrice(), *best_, leastRods_, enoughCost(), slice);
+                const std::optional<StockPacking> restricted =
+                    planFromColumns(within, lp.columns(), uncutPrice(), *best_, leastRods_, slice,
+                                    threads_, enoughCost());
                 if (restricted) offer(*restricted);
             }
         }
@@ -301,13 +304,14 @@ StockPlanResult StockSolver::run() {
     if (!deadline_.passed() && !(proven() && best_->rodCount() <= leastRods_)) {
         const double share = kRestrictedMasterShare * deadline_.secondsLeft();
         const std::optional<StockPacking> restricted = planFromColumns(
-            instance_, lp_->columns(), uncutPrice(), *best_, leastRods_, enoughCost(),
-            deadline_.within(proven() ? std::min(share, kMostTieBreakSeconds) : share));
+            instance_, lp_->columns(), uncutPrice(), *best_, leastRods_,
+            deadline_.within(proven() ? std::min(share, kMostTieBreakSeconds) : share), threads_,
+            enoughCost());
         if (restricted) offer(*restricted);
     }
     if (!proven() && !deadline_.passed()) {
-        const StockArcFlowOutcome exact =
-            solveStockArcFlow(instance_, uncutPrice(), best_, leastRods_, deadline_, enoughCost());
+        const StockArcFlowOutcome exact = solveStockArcFlow(
+            instance_, uncutPrice(), best_, leastRods_, deadline_, threads_, enoughCost());
         steps_ += exact.nodes;
         if (exact.better) offer(*exact.better);
         if (exact.finished)
@@ -321,7 +325,8 @@ StockPlanResult StockSolver::run() {
         const std::optional<StockPacking> fewer = planWithFewerPatterns(
             instance_, columns, *best_,
             deadline_.within(
-                std::min(kPatternsShare * deadline_.secondsLeft(), kMostTieBreakSeconds)));
+                std::min(kPatternsShare * deadline_.secondsLeft(), kMostTieBreakSeconds)),
+            threads_);
         if (fewer) offer(*fewer);
     }
     return result();

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "model/JobParameters.h"
 #include "model/PieceList.h"
 #include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
+#include "optimiser/fewest/ExactRunControls.h"
 
 namespace marlo {
 
@@ -36,13 +34,7 @@ struct StockPlanResult {
     int64_t missingLength = 0;
 };
 
-struct StockPlanOptions {
-    std::chrono::milliseconds timeLimit{30000};
-    // Raised by the caller to end the run; the best plan found so far is kept.
-    const std::atomic<bool>* stop = nullptr;
-    // Called on the running thread whenever the best plan or the bound improves.
-    std::function<void(const StockPlanResult&)> progress;
-};
+using StockPlanOptions = ExactRunOptions<StockPlanResult>;
 
 // Plans the prepared pieces (at least one) from the stock list at the lowest total price within
 // the rows' quantities, and proves a lower bound on that price: a first-fit plan, the linear

@@ -22,7 +22,9 @@ struct OpenRod {
 // its own price) while it has rods left; of equal keys the first bin is the cheapest.
 class CheapestBins {
   public:
-    CheapestBins(const StockInstance& instance, std::vector<int32_t> left, bool byPrice)
+    enum class Order { PricePerLength, Price };
+
+    CheapestBins(const StockInstance& instance, std::vector<int32_t> left, Order order)
         : left_(std::move(left)),
           keys_(instance.bins.size()),
           byCapacity_(instance.bins.size()),
@@ -30,7 +32,7 @@ class CheapestBins {
           tree_(2 * instance.bins.size(), kNone) {
         for (size_t b = 0; b < keys_.size(); ++b) {
             const StockBin& bin = instance.bins[b];
-            keys_[b] = {byPrice ? bin.price : bin.price / bin.instance.capacity, b};
+            keys_[b] = {order == Order::Price ? bin.price : bin.price / bin.instance.capacity, b};
         }
         std::iota(byCapacity_.begin(), byCapacity_.end(), size_t{0});
         std::stable_sort(byCapacity_.begin(), byCapacity_.end(), [&instance](size_t a, size_t b) {
@@ -99,7 +101,7 @@ class CheapestBins {
 
 StockPacking cheapestFirstFit(const StockInstance& instance, const std::vector<int32_t>& demand,
                               const std::vector<int32_t>& available) {
-    CheapestBins perCapacity(instance, available, false);
+    CheapestBins perCapacity(instance, available, CheapestBins::Order::PricePerLength);
     std::vector<OpenRod> rods;
     StockPacking packing;
     packing.uncut.assign(instance.types.size(), 0);
@@ -126,7 +128,7 @@ StockPacking cheapestFirstFit(const StockInstance& instance, const std::vector<i
             into->load += w;
         }
     }
-    CheapestBins perPrice(instance, perCapacity.left(), true);
+    CheapestBins perPrice(instance, perCapacity.left(), CheapestBins::Order::Price);
     for (OpenRod& rod : rods) {
         perPrice.putBack(rod.bin);
         rod.bin = *perPrice.holding(rod.load);

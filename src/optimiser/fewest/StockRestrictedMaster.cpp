@@ -8,15 +8,19 @@
 
 #include "optimiser/fewest/BoundedKnapsack.h"
 #include "optimiser/fewest/IntegerProgram.h"
+#include "optimiser/fewest/PatternColumn.h"
 
 namespace marlo::fewest {
 
 namespace {
 
+// Whether the model has a row per column for the caller to link to a variable of its own.
+enum class LinkRows { None, PerColumn };
+
 // An integer program over the columns: one variable per column for its rods, rows for the demand
 // of every type (at least), the rods of every limited bin (at most), the rods in all and the cost
-// (by costOf, at most `costCap`); with `linked`, also a row per column (its rods, at most 0) for
-// the caller to link to a variable of its own. Callers add their own columns.
+// (by costOf, at most `costCap`); with link rows, also a row per column (its rods, at most 0).
+// Callers add their own columns.
 struct ColumnModel {
     CoinPackedMatrix matrix{true, 0, 0};
     std::vector<double> columnUpper;
@@ -28,7 +32,8 @@ struct ColumnModel {
     int firstLinkRow = 0;
 
     ColumnModel(const StockInstance& instance, const std::vector<StockColumn>& columns,
-                double costCap, bool linked = false) {
+                double costCap, LinkRows links) {
+        const bool linked = links == LinkRows::PerColumn;
         const size_t types = instance.types.size();
         std::vector<int> binRow(instance.bins.size(), -1);
         int rows = static_cast<int>(types);
@@ -63,10 +68,7 @@ struct ColumnModel {
         for (const StockColumn& column : columns) {
             std::vector<int> index;
             std::vector<double> value;
-            for (const PatternEntry& e : column.pattern) {
-                index.push_back(e.type);
-                value.push_back(e.count);
-            }
+            addPatternEntries(column.pattern, index, value);
             if (binRow[column.bin] >= 0) {
                 index.push_back(binRow[column.bin]);
                 value.push_back(1.0);
@@ -89,13 +91,13 @@ struct ColumnModel {
         cost.push_back(objective);
     }
 
-    std::vector<double> solve(const Deadline& deadline,
+    std::vector<double> solve(const Deadline& deadline, int threads,
                               double enough = -std::numeric_limits<double>::infinity()) const {
         const std::vector<double> columnLower(cost.size(), 0.0);
         OsiClpSolverInterface solver;
         solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(),
                            rowLower.data(), rowUpper.data());
-        return solveIntegerProgram(solver, deadline, enough).solution;
+        return solveIntegerProgram(solver, deadline, enough, threads).solution;
     }
 };
 
@@ -137,15 +139,16 @@ std::vector<StockColumn> repeatablePatterns(const StockInstance& instance, int r
 std::optional<StockPacking> planFromColumns(const StockInstance& instance,
                                             const std::vector<StockColumn>& columns,
                                             double uncutPrice, const StockPacking& incumbent,
-                                            int leastRods, double enough,
-                                            const Deadline& deadline) {
+                                            int leastRods, const Deadline& deadline, int threads,
+                                            double enough) {
     ColumnModel model(instance, columns,
-                      costOf(instance, incumbent, uncutPrice) - rodTieBreak(instance) / 2);
+                      costOf(instance, incumbent, uncutPrice) - rodTieBreak(instance) / 2,
+                      LinkRows::None);
     model.rowLower[static_cast<size_t>(model.rodsRow)] = leastRods;
     for (size_t t = 0; t < instance.types.size(); ++t)
         model.add({static_cast<int>(t), model.costRow}, {1.0, uncutPrice}, instance.types[t].demand,
                   uncutPrice);
-    const std::vector<double> solution = model.solve(deadline, enough);
+    const std::vector<double> solution = model.solve(deadline, threads, enough);
     if (solution.empty()) return std::nullopt;
     return packingOf(instance, columns, solution);
 }
@@ -153,7 +156,7 @@ std::optional<StockPacking> planFromColumns(const StockInstance& instance,
 std::optional<StockPacking> planWithFewerPatterns(const StockInstance& instance,
                                                   const std::vector<StockColumn>& known,
                                                   const StockPacking& incumbent,
-                                                  const Deadline& deadline) {
+                                                  const Deadline& deadline, int threads) {
     std::vector<StockColumn> columns;
     std::vector<StockColumn> candidates = known;
     for (StockColumn& column : repeatablePatterns(instance, incumbent.rodCount(), deadline))
@@ -165,7 +168,8 @@ std::optional<StockPacking> planWithFewerPatterns(const StockInstance& instance,
     }
     // No uncut pieces, and the cost no higher than the incumbent's: its price and its rods.
     ColumnModel model(instance, columns,
-                      costOf(instance, incumbent, 0.0) + rodTieBreak(instance) / 2, true);
+                      costOf(instance, incumbent, 0.0) + rodTieBreak(instance) / 2,
+                      LinkRows::PerColumn);
     // A column's rods need its pattern taken, a yes/no variable of its own that the objective
     // counts.
     const double rods = incumbent.rodCount();
@@ -178,7 +182,7 @@ std::optional<StockPacking> planWithFewerPatterns(const StockInstance& instance,
     // Exactly the pieces wanted: a pattern with a piece too many is another pattern once the
     // surplus is taken out. The incumbent's own patterns cut exactly so many.
     for (size_t t = 0; t < instance.types.size(); ++t) model.rowUpper[t] = model.rowLower[t];
-    const std::vector<double> solution = model.solve(deadline);
+    const std::vector<double> solution = model.solve(deadline, threads);
     if (solution.empty()) return std::nullopt;
     const StockPacking packing = packingOf(instance, columns, solution);
     if (!packing.complete() || packing.columns.size() >= incumbent.columns.size())

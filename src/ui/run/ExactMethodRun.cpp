@@ -28,10 +28,7 @@ ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& paramet
     return [solver = std::move(solver), cutting = cuttingParameters(parameters), choice](
                const PieceList& pieces, const std::atomic<bool>& stop,
                const std::function<void(const MethodResult&)>& better) {
-        FewestRodsOptions options;
-        options.timeLimit = std::chrono::seconds(choice.timeLimitSeconds);
-        options.threads = choice.threads;
-        options.stop = &stop;
+        FewestRodsOptions options{exactRunControls(choice, stop), {}};
         options.progress = [&better](const FewestRodsResult& found) {
             better(fewestRodsMethodResult(found));
         };
@@ -40,12 +37,10 @@ ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& paramet
 }
 
 ExactSolve stockSolve(const JobParameters& parameters, const StockList& stock,
-                      std::chrono::seconds timeLimit) {
-    return [parameters, stock, timeLimit](const PieceList& pieces, const std::atomic<bool>& stop,
-                                          const std::function<void(const MethodResult&)>& better) {
-        StockPlanOptions options;
-        options.timeLimit = timeLimit;
-        options.stop = &stop;
+                      const MethodChoice& choice) {
+    return [parameters, stock, choice](const PieceList& pieces, const std::atomic<bool>& stop,
+                                       const std::function<void(const MethodResult&)>& better) {
+        StockPlanOptions options{exactRunControls(choice, stop), {}};
         options.progress = [&better](const StockPlanResult& found) {
             better(stockMethodResult(found));
         };

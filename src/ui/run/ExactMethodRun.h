@@ -25,9 +25,9 @@ using ExactSolve =
 // and threads.
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,
                            const MethodChoice& choice);
-// The plan from a stock list at the lowest price.
+// The plan from a stock list at the lowest price, with the choice's time limit and threads.
 ExactSolve stockSolve(const JobParameters& parameters, const StockList& stock,
-                      std::chrono::seconds timeLimit);
+                      const MethodChoice& choice);
 
 // One run of an exact method (the fewest-rods method, or planning from a stock list) on a thread
 // of its own: the solver cannot yield to the window as the search does. The solver leaves every

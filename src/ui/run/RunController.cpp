@@ -180,7 +180,7 @@ void RunController::runExact(std::unique_ptr<PieceList> pieces,
     optimiseButton_->setToolTip(messages_.text(core_text::kCancel));
     const std::chrono::seconds timeLimit(state_.methodChoice.timeLimitSeconds);
     ExactSolve solve =
-        stock ? stockSolve(state_.parameters, stock->list, timeLimit)
+        stock ? stockSolve(state_.parameters, stock->list, state_.methodChoice)
               : fewestRodsSolve(fewestRodsSolver_, state_.parameters, state_.methodChoice);
     exactRun_ = new ExactMethodRun(std::move(solve), std::move(pieces), timeLimit, this);
     connect(exactRun_, &ExactMethodRun::progressed, this, &RunController::showExactProgress);
