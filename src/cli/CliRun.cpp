@@ -29,6 +29,7 @@
 #include "optimiser/StockTotals.h"
 #include "paper/ReportPdf.h"
 #include "reports/ReportLines.h"
+#include "reports/ReportOfPlan.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/TextReport.h"
 #include "reports/XlsxWriter.h"
@@ -113,7 +114,7 @@ std::optional<StockList> readStock(const std::string& path, const StringCatalogu
 }
 
 // What the stock could not hold: each dimension left uncut and the length missing.
-void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, std::ostream& err) {
+void writeUncut(const PlanResult& result, const StringCatalogue& catalogue, std::ostream& err) {
     if (result.uncut.empty()) return;
     for (const std::string& line : uncutLines(result.uncut, result.missingLength, catalogue))
         err << line << '\n';
@@ -121,55 +122,38 @@ void writeUncut(const MethodResult& result, const StringCatalogue& catalogue, st
 
 // The text report, the printout and the workbook of a finished run, as the desktop program's
 // Text, Export PDF and Excel commands write them.
-int writeOutputs(const RunContext& run, const Job& job, const CuttingPlan& plan,
-                 const RunOutcome& outcome) {
+int writeOutputs(const RunContext& run, const Job& job, const PlanResult& result) {
     const CliOptions& options = run.options;
-    const JobParameters& parameters = run.parameters;
     const StringCatalogue& catalogue = run.catalogue;
     std::ostream& err = run.err;
     // Without an output asked for, the list's number of dimensions is no concern.
     if (!options.reportPath && !options.pdfPath && !options.xlsxPath) return exit_status::kFinished;
-    const std::optional<ReportSummary> summary =
-        orderForReport(job.list, longestUsableLength(parameters, plan.stock));
-    if (!summary) {
+    const std::optional<ReportData> data = reportOfPlan(job, result);
+    if (!data) {
         err << catalogue.text(msg::kTooManyDimensions) << '\n';
         return exit_status::kAborted;
     }
-    ReportData data{job.header, &plan.patterns, plan.summary, parameters, *summary};
-    // Only results of the fewest-rods method carry their bound into the reports.
-    if (outcome.method == OptimisationMethod::FewestRods) {
-        data.lowerBound = outcome.lowerBound;
-        data.optimal = outcome.optimal;
-    }
-    data.stock = plan.stock;
-    data.priceLowerBound = outcome.priceLowerBound;
     const char decimalSeparator = localeDecimalSeparator();
     OutputFiles files(catalogue, err);
     files.write(options.reportPath, [&](const std::string& path) {
-        return saveTextReport(path, data, catalogue, decimalSeparator);
+        return saveTextReport(path, *data, catalogue, decimalSeparator);
     });
     files.write(options.pdfPath, [&](const std::string& path) {
-        return writeReportPdf(path, data, catalogue, decimalSeparator);
+        return writeReportPdf(path, *data, catalogue, decimalSeparator);
     });
     files.write(options.xlsxPath, [&](const std::string& path) {
-        return writeXlsx(composeSpreadsheet(data, catalogue), path);
+        return writeXlsx(composeSpreadsheet(*data, catalogue), path);
     });
     return files.status();
 }
 
 // The cutting diagram of a finished run, as the desktop program's Export diagram writes it.
-int writeDiagram(const RunContext& run, const Job& job, const CuttingPlan& plan,
-                 const RunOutcome& outcome) {
+int writeDiagram(const RunContext& run, const Job& job, const PlanResult& result) {
     if (!run.options.diagramPath) return exit_status::kFinished;
     const std::string& path = *run.options.diagramPath;
     const StringCatalogue& catalogue = run.catalogue;
-    DiagramSource source =
-        diagramSource(job.header, run.parameters, plan, localeDecimalSeparator());
-    // As in the reports, only results of the fewest-rods method show their bound.
-    if (outcome.method == OptimisationMethod::FewestRods) source.lowerBound = outcome.lowerBound;
-    source.priceLowerBound = outcome.priceLowerBound;
-    source.priceProven = outcome.optimal;
-    const DiagramLayout diagram = composeDiagram(source, catalogue);
+    const DiagramLayout diagram =
+        composeDiagram(diagramSource(job.header, result, localeDecimalSeparator()), catalogue);
     // The command line has made sure that the name ends in .pdf or .svg.
     // The name's bytes as given: a name that is no UTF-8 is still the user's file.
     if (saveDiagram(diagram, std::filesystem::path(path), *diagramFileFormat(path),
@@ -199,29 +183,17 @@ int gatherStock(const RunContext& run, const std::string& storeUrl, StockList& s
 }
 
 // Runs the method over the prepared pieces and says in `outcome` how the run ended; its status.
-int planPieces(const RunContext& run, PieceList& pieces, const StockList& stock, CuttingPlan& plan,
+int planPieces(const RunContext& run, PieceList& pieces, const StockList& stock,
                RunOutcome& outcome) {
     const StringCatalogue& catalogue = run.catalogue;
     std::ostream& err = run.err;
     CliObserver observer(err, run.options.progress, run.stop, catalogue);
-    MethodResult result =
-        runMethod(pieces, run.parameters, run.methodChoice, observer, run.stop, stock);
+    outcome.result = runMethod(pieces, run.parameters, run.methodChoice, observer, run.stop, stock);
     observer.endLine();
-    plan = std::move(result.plan);
-    outcome.lowerBound = result.lowerBound;
-    outcome.optimal = result.optimal;
-    if (!stock.empty()) {
-        outcome.stock = &stock;
-        outcome.price = result.price;
-        outcome.priceLowerBound = result.priceLowerBound;
-        outcome.uncut = result.uncut;
-        outcome.missingLength = result.missingLength;
-    }
+    CuttingPlan& plan = outcome.result.plan;
     int status = exit_status::kAborted;
     switch (plan.status) {
         case RunStatus::Finished:
-            outcome.patterns = &plan.patterns;
-            outcome.totals = plan.summary;
             // A plan from stock answers a stop with the best plan so far: shown, but the run is
             // interrupted, so nothing is written or booked.
             if (run.stop.load(std::memory_order_relaxed) && !stock.empty()) {
@@ -235,20 +207,18 @@ int planPieces(const RunContext& run, PieceList& pieces, const StockList& stock,
             break;
         case RunStatus::Aborted:
             err << catalogue.text(plan.abortMessage) << '\n';
-            writeUncut(result, catalogue, err);
+            writeUncut(outcome.result, catalogue, err);
             outcome.status = RunOutcome::Status::Aborted;
-            outcome.totals = plan.summary;
             status = exit_status::kAborted;
             break;
         case RunStatus::Stopped:
             // A stopped run leaves nothing on screen; the outputs show the same.
             err << catalogue.text(msg::kInterrupted) << '\n';
+            plan.summary = PlanSummary{};
             outcome.status = RunOutcome::Status::Aborted;
             status = exit_status::kInterrupted;
             break;
     }
-    outcome.efficiency =
-        planEfficiency(outcome.totals, run.parameters, patternsOf(plan.patterns), stock);
     return status;
 }
 
@@ -282,8 +252,9 @@ int optimise(const RunContext& run, const std::string& storeUrl, std::ostream& o
     auto pieces = std::make_unique<PieceList>();
     const PreparedInput prepared = prepareInput(read.job.list, longestUsable, *pieces);
     RunOutcome outcome;
-    outcome.method = stock.empty() ? run.methodChoice.method : OptimisationMethod::FewestRods;
-    outcome.parameters = run.parameters;
+    outcome.result.method =
+        stock.empty() ? run.methodChoice.method : OptimisationMethod::FewestRods;
+    outcome.result.parameters = run.parameters;
     outcome.methodChoice = run.methodChoice;
     outcome.stockFile = options.stockPath;
     outcome.material = options.material;
@@ -294,7 +265,6 @@ int optimise(const RunContext& run, const std::string& storeUrl, std::ostream& o
     }
 
     int status = exit_status::kNothing;
-    CuttingPlan plan;
     if (prepared.tooManyPieces) {
         err << catalogue.text(msg::kTooManyPieces) << '\n';
         outcome.status = RunOutcome::Status::Aborted;
@@ -302,23 +272,24 @@ int optimise(const RunContext& run, const std::string& storeUrl, std::ostream& o
     } else if (pieces->count() == 0) {
         err << catalogue.text(msg::kNothingToOptimise) << '\n';
     } else {
-        status = planPieces(run, *pieces, stock, plan, outcome);
+        status = planPieces(run, *pieces, stock, outcome);
     }
 
     // The plan is booked before anything is printed, so that the outputs say whether it was.
     if (status == exit_status::kFinished && options.book)
-        status = material->book(plan.patterns, read.job, options.jobPath, catalogue, outcome, err);
+        status = material->book(outcome.result.plan.patterns, read.job, options.jobPath, catalogue,
+                                outcome, err);
 
     // A closed or full standard output does not keep the files from being written.
     out << (options.json ? outcomeJson(outcome) : outcomeTable(outcome, catalogue)) << std::flush;
     const bool printed = static_cast<bool>(out);
     if (status == exit_status::kFinished) {
-        const int diagramStatus = writeDiagram(run, read.job, plan, outcome);
+        const int diagramStatus = writeDiagram(run, read.job, outcome.result);
         const int sawStatus = writeSawOutputs(
-            options, read.job, plan, run.parameters,
+            options, read.job, outcome.result,
             material ? material->offcutLabels(outcome.newOffcuts) : std::vector<OffcutLabel>{},
             catalogue, err);
-        status = writeOutputs(run, read.job, plan, outcome);
+        status = writeOutputs(run, read.job, outcome.result);
         if (status == exit_status::kFinished) status = diagramStatus;
         if (status == exit_status::kFinished) status = sawStatus;
     }

@@ -66,31 +66,44 @@ std::string jsonString(const std::string& text) {
     return quoted + "\"";
 }
 
+// The patterns the outputs show: only of a run that finished or stopped with a plan.
+const PatternTable& shownPatterns(const RunOutcome& o) {
+    static const PatternTable none;
+    const bool planned =
+        o.status == RunOutcome::Status::Finished || o.status == RunOutcome::Status::Stopped;
+    return planned ? o.result.plan.patterns : none;
+}
+
+std::optional<double> efficiencyOf(const RunOutcome& o) {
+    const CuttingPlan& plan = o.result.plan;
+    return planEfficiency(plan.summary, o.result.parameters, patternsOf(plan.patterns), plan.stock);
+}
+
 std::string jsonOptional(const std::optional<double>& value) {
     return value ? jsonNumber(*value) : std::string("null");
 }
 
 // The stock a pattern is cut from: its length and the offcut's identifier (null for a new rod).
-std::string stockFieldsJson(const RodPattern& p, const StockList* stock) {
-    const StockItem* item = stock != nullptr ? stockOf(p, *stock) : nullptr;
+std::string stockFieldsJson(const RodPattern& p, const StockList& stock) {
+    const StockItem* item = stock.empty() ? nullptr : stockOf(p, stock);
     if (item == nullptr) return "";
     return ", \"stock_length\": " + std::to_string(item->length) + ", \"stock_id\": " +
            (item->kind == StockKind::Offcut ? jsonString(item->id) : std::string("null"));
 }
 
 // The totals of a run from a stock list.
-std::string stockTotalsJson(const RunOutcome& o, const PatternTable& patterns) {
-    const StockTotals totals = stockTotals(patternsOf(patterns), *o.stock);
-    std::string json = ", \"price\": " + jsonOptional(o.price);
-    json += ", \"price_lower_bound\": " + jsonOptional(o.priceLowerBound);
+std::string stockTotalsJson(const PlanResult& r, const PatternTable& patterns) {
+    const StockTotals totals = stockTotals(patternsOf(patterns), r.plan.stock);
+    std::string json = ", \"price\": " + jsonOptional(r.price);
+    json += ", \"price_lower_bound\": " + jsonOptional(r.priceLowerBound);
     json += ", \"material_used\": " + std::to_string(totals.material);
     json += ", \"leftovers\": " +
             jsonList(totals.leftovers, [](int16_t length) { return std::to_string(length); });
-    json += ", \"uncut\": " + jsonList(o.uncut, [](const UncutDimension& u) {
+    json += ", \"uncut\": " + jsonList(r.uncut, [](const UncutDimension& u) {
                 return "{\"length\": " + std::to_string(u.length) +
                        ", \"pieces\": " + std::to_string(u.pieces) + "}";
             });
-    return json + ", \"missing_length\": " + std::to_string(o.missingLength);
+    return json + ", \"missing_length\": " + std::to_string(r.missingLength);
 }
 
 const char* methodName(OptimisationMethod method) {
@@ -100,7 +113,7 @@ const char* methodName(OptimisationMethod method) {
 // The parameters and the method the run used, named as the command line's flags, and the source
 // of its stock (null: rods of the one rod length).
 std::string parametersJson(const RunOutcome& o) {
-    const JobParameters& p = o.parameters;
+    const JobParameters& p = o.result.parameters;
     const std::pair<const char*, int> numbers[] = {{"rod_length", p.rodLength},
                                                    {"cut_thickness", p.cutThickness},
                                                    {"trim", p.trim},
@@ -112,7 +125,7 @@ std::string parametersJson(const RunOutcome& o) {
     std::string json = "{";
     for (const auto& [name, value] : numbers)
         json += "\"" + std::string(name) + "\": " + std::to_string(value) + ", ";
-    json += "\"method\": \"" + std::string(methodName(o.method)) + "\", ";
+    json += "\"method\": \"" + std::string(methodName(o.result.method)) + "\", ";
     json += "\"time_limit\": " + std::to_string(o.methodChoice.timeLimitSeconds) + ", ";
     json += "\"threads\": " + std::to_string(o.methodChoice.threads) + ", \"stock\": ";
     if (o.stockFile)
@@ -128,36 +141,38 @@ std::string parametersJson(const RunOutcome& o) {
 }  // namespace
 
 std::string outcomeJson(const RunOutcome& o) {
-    const PatternTable empty;
-    const PatternTable& patterns = o.patterns != nullptr ? *o.patterns : empty;
+    const PlanResult& r = o.result;
+    const PlanSummary& totals = r.plan.summary;
+    const PatternTable& patterns = shownPatterns(o);
+    const std::optional<double> efficiency = efficiencyOf(o);
     std::string json = "{\"status\": \"" + std::string(statusName(o.status)) + "\", ";
     json += "\"rejected_rows\": " +
             jsonList(o.rejectedRows, [](int row) { return std::to_string(row); }) + ", ";
     json += "\"patterns\": " +
             jsonList(patterns,
-                     [&o](const RodPattern& p) {
+                     [&r](const RodPattern& p) {
                          return "{\"seq\": " + std::to_string(p.sequence) +
                                 ", \"rods\": " + std::to_string(p.rods) +
                                 ", \"waste\": " + std::to_string(p.waste) + ", \"pieces\": " +
                                 jsonList(std::vector<int16_t>(p.lengths.begin(),
                                                               p.lengths.begin() + p.pieceCount),
                                          [](int16_t length) { return std::to_string(length); }) +
-                                stockFieldsJson(p, o.stock) + "}";
+                                stockFieldsJson(p, r.plan.stock) + "}";
                      }) +
             ", ";
-    json += "\"rod_count\": " + std::to_string(o.totals.rodCount) + ", ";
-    json += "\"total_waste\": " + std::to_string(o.totals.totalWaste) + ", ";
-    json += "\"waste_pieces\": " + std::to_string(o.totals.wastePieceCount) + ", ";
-    json += "\"efficiency\": " + (o.efficiency ? jsonNumber(*o.efficiency) : std::string("null")) +
-            ", ";
+    json += "\"rod_count\": " + std::to_string(totals.rodCount) + ", ";
+    json += "\"total_waste\": " + std::to_string(totals.totalWaste) + ", ";
+    json += "\"waste_pieces\": " + std::to_string(totals.wastePieceCount) + ", ";
     json +=
-        "\"calculated_possibilities\": " + std::to_string(o.totals.calculatedPossibilities) + ", ";
-    json += "\"method\": \"" + std::string(methodName(o.method)) + "\", ";
+        "\"efficiency\": " + (efficiency ? jsonNumber(*efficiency) : std::string("null")) + ", ";
     json +=
-        "\"lower_bound\": " + (o.lowerBound ? std::to_string(*o.lowerBound) : std::string("null")) +
+        "\"calculated_possibilities\": " + std::to_string(totals.calculatedPossibilities) + ", ";
+    json += "\"method\": \"" + std::string(methodName(r.method)) + "\", ";
+    json +=
+        "\"lower_bound\": " + (r.lowerBound ? std::to_string(*r.lowerBound) : std::string("null")) +
         ", ";
-    json += "\"optimal\": " + std::string(o.optimal ? "true" : "false");
-    if (o.stock != nullptr) json += stockTotalsJson(o, patterns);
+    json += "\"optimal\": " + std::string(r.optimal ? "true" : "false");
+    if (r.fromStock()) json += stockTotalsJson(r, patterns);
     if (o.booked) {
         json += ", \"booked\": " + std::string(*o.booked ? "true" : "false");
         json += ", \"new_offcuts\": " + jsonList(o.newOffcuts, [](const StoredOffcut& offcut) {
@@ -169,20 +184,24 @@ std::string outcomeJson(const RunOutcome& o) {
 }
 
 std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) {
+    const PlanResult& r = o.result;
+    const PlanSummary& totals = r.plan.summary;
+    const StockList& stock = r.plan.stock;
+    const PatternTable& patterns = shownPatterns(o);
     StringLineSink sink("\n");
     ColumnWriter out(sink);
-    if (o.patterns != nullptr && o.patterns->count() > 0) {
+    if (patterns.count() > 0) {
         // Columns as wide as their heading, at least seven characters, values right-aligned.
         std::vector<std::string> headings = {
             catalogue.text(core_text::kSequenceNumber), catalogue.text(core_text::kRodCount),
             catalogue.text(core_text::kWaste), catalogue.text(core_text::kPieceCount)};
         // A run from a stock list names each pattern's stock after the piece count.
-        const int stockColumns = o.stock != nullptr ? 2 : 0;
+        const int stockColumns = r.fromStock() ? 2 : 0;
         if (stockColumns > 0) {
             headings.push_back(catalogue.text(stock_text::kRodLength));
             headings.push_back(catalogue.text(stock_text::kStockId));
         }
-        for (int j = 1; j <= o.patterns->maxPieceCount(); ++j)
+        for (int j = 1; j <= patterns.maxPieceCount(); ++j)
             headings.push_back(catalogue.text(core_text::kDimensionColumn) + std::to_string(j));
         std::vector<int> ends;
         int end = 0;
@@ -192,10 +211,10 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         }
         for (size_t c = 0; c < headings.size(); ++c) out.textEndingAt(headings[c], ends[c]);
         out.endLine();
-        for (const RodPattern& p : *o.patterns) {
+        for (const RodPattern& p : patterns) {
             std::vector<std::string> cells;
             for (int row = 1; row <= 4; ++row) cells.push_back(std::to_string(p.row(row)));
-            if (const StockItem* item = o.stock != nullptr ? stockOf(p, *o.stock) : nullptr) {
+            if (const StockItem* item = stock.empty() ? nullptr : stockOf(p, stock)) {
                 cells.push_back(std::to_string(item->length));
                 cells.push_back(item->kind == StockKind::Offcut ? item->id : "-");
             }
@@ -205,28 +224,29 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
         }
         out.endLine();
     }
-    const std::string values[] = {std::to_string(o.totals.rodCount),
-                                  std::to_string(o.totals.totalWaste),
-                                  std::to_string(o.totals.wastePieceCount),
-                                  o.efficiency ? formatEfficiency(*o.efficiency) : std::string(),
-                                  formatPossibilities(o.totals.calculatedPossibilities)};
+    const std::optional<double> efficiency = efficiencyOf(o);
+    const std::string values[] = {std::to_string(totals.rodCount),
+                                  std::to_string(totals.totalWaste),
+                                  std::to_string(totals.wastePieceCount),
+                                  efficiency ? formatEfficiency(*efficiency) : std::string(),
+                                  formatPossibilities(totals.calculatedPossibilities)};
     for (int i = 0; i < core_text::kTotalCount; ++i) {
         out.text(catalogue.text(core_text::kFirstTotal + i));
         out.tab(34);
         out.text(values[i]);
         out.endLine();
     }
-    if (o.stock != nullptr && o.price) {
-        const StockTotals totals = stockTotals(patternsOf(*o.patterns), *o.stock);
+    if (r.fromStock() && r.price) {
+        const StockTotals used = stockTotals(patternsOf(patterns), stock);
         std::string leftovers;
-        for (int16_t length : totals.leftovers)
+        for (int16_t length : used.leftovers)
             leftovers += (leftovers.empty() ? "" : " ") + std::to_string(length);
         const std::pair<int, std::string> lines[] = {
-            {stock_text::kTotalPrice, formatPrice(*o.price)},
+            {stock_text::kTotalPrice, formatPrice(*r.price)},
             {stock_text::kPriceLowerBound,
-             formatPrice(*o.priceLowerBound) + "  " +
-                 catalogue.text(o.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven)},
-            {stock_text::kMaterialUsed, std::to_string(totals.material)},
+             formatPrice(*r.priceLowerBound) + "  " +
+                 catalogue.text(r.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven)},
+            {stock_text::kMaterialUsed, std::to_string(used.material)},
             {stock_text::kLeftovers, leftovers}};
         for (const auto& [caption, value] : lines) {
             out.text(catalogue.text(caption));
@@ -235,11 +255,11 @@ std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) 
             out.endLine();
         }
     }
-    if (o.method == OptimisationMethod::FewestRods && o.lowerBound) {
+    if (const std::optional<int> bound = r.shownLowerBound()) {
         out.text(catalogue.text(fewest_text::kLowerBound));
         out.tab(34);
-        out.text(std::to_string(*o.lowerBound) + "  " +
-                 catalogue.text(o.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
+        out.text(std::to_string(*bound) + "  " +
+                 catalogue.text(r.optimal ? fewest_text::kProvenOptimal : fewest_text::kNotProven));
         out.endLine();
     }
     if (o.booked.value_or(false)) {

@@ -4,10 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/JobParameters.h"
 #include "model/MethodChoice.h"
-#include "optimiser/CuttingPlan.h"
-#include "optimiser/fewest/StockCutting.h"
+#include "optimiser/PlanResult.h"
 #include "stock/StockUsage.h"
 
 namespace marlo {
@@ -18,26 +16,15 @@ struct RunOutcome {
     enum class Status { Finished, Stopped, Aborted, Nothing };
 
     Status status = Status::Nothing;
-    std::vector<int> rejectedRows;           // 1-based list rows
-    const PatternTable* patterns = nullptr;  // only when finished or stopped
-    PlanSummary totals;
-    std::optional<double> efficiency;
-    OptimisationMethod method = OptimisationMethod::Search;
-    std::optional<int> lowerBound;  // rods every plan needs, when the run figured it
-    bool optimal = false;  // the plan is proven to use the fewest rods (from stock: lowest price)
-    // Runs from a stock list: the list (each pattern names its row), the price with its proven
-    // lower bound, and the pieces the stock could not hold.
-    const StockList* stock = nullptr;
-    std::optional<double> price;
-    std::optional<double> priceLowerBound;
-    std::vector<UncutDimension> uncut;
-    int64_t missingLength = 0;
+    std::vector<int> rejectedRows;  // 1-based list rows
+    // The run's result as the method left it, with the parameters and method it was asked with
+    // (the stored settings with the flags over them, so that a script sees what settings the
+    // window left behind) also when no run took place. Its patterns are shown only when the run
+    // finished or stopped; after an abort its totals are those of the last complete rod.
+    PlanResult result;
     // Runs with --book: whether the plan was booked, and the offcuts the booking put in.
     std::optional<bool> booked;
     std::vector<StoredOffcut> newOffcuts;
-    // What the run used, the stored settings with the flags over them, so that a script sees
-    // what settings the window left behind.
-    JobParameters parameters;
     MethodChoice methodChoice;
     std::optional<std::string> stockFile;  // --stock
     std::optional<std::string> material;   // --material, with the store it is in

@@ -43,12 +43,12 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
     return std::nullopt;
 }
 
-int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                    const JobParameters& parameters, const std::vector<OffcutLabel>& offcuts,
-                    const StringCatalogue& catalogue, std::ostream& err) {
+int writeSawOutputs(const CliOptions& options, const Job& job, const PlanResult& result,
+                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
+                    std::ostream& err) {
     if (!options.labelsPath && !options.sawListPath && !options.sawSheetPath)
         return exit_status::kFinished;
-    const SawList saw = sawList(job.list, plan, parameters);
+    const SawList saw = sawList(job.list, result);
     const std::string date = todaysDate();
     OutputFiles files(catalogue, err);
     files.write(options.labelsPath, [&](const std::string& path) {

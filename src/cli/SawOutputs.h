@@ -8,7 +8,7 @@
 #include "i18n/StringCatalogue.h"
 #include "labels/PieceLabels.h"
 #include "model/Job.h"
-#include "optimiser/CuttingPlan.h"
+#include "optimiser/PlanResult.h"
 
 namespace marlo {
 
@@ -22,8 +22,8 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
 // when asked for; labels on `--label-layout` (default a4-3x8) from sticker `--label-start`,
 // followed by the labels of the offcuts a booking kept.
 // The exit status: finished, or bad usage when a file could not be written.
-int writeSawOutputs(const CliOptions& options, const Job& job, const CuttingPlan& plan,
-                    const JobParameters& parameters, const std::vector<OffcutLabel>& offcuts,
-                    const StringCatalogue& catalogue, std::ostream& err);
+int writeSawOutputs(const CliOptions& options, const Job& job, const PlanResult& result,
+                    const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
+                    std::ostream& err);
 
 }  // namespace marlo

@@ -15,14 +15,18 @@ std::string todaysDate() {
     return text;
 }
 
-DiagramSource diagramSource(const JobHeader& header, const JobParameters& parameters,
-                            const CuttingPlan& plan, char decimalSeparator) {
+DiagramSource diagramSource(const JobHeader& header, const PlanResult& result,
+                            char decimalSeparator) {
+    const CuttingPlan& plan = result.plan;
     DiagramSource source;
     source.header = header;
-    source.parameters = parameters;
+    source.parameters = result.parameters;
     source.patterns = {plan.patterns.begin(), plan.patterns.end()};
     source.totals = plan.summary;
+    source.lowerBound = result.shownLowerBound();
     source.stock = plan.stock;
+    source.priceLowerBound = result.priceLowerBound;
+    source.priceProven = result.optimal;
     source.date = todaysDate();
     source.decimalSeparator = decimalSeparator;
     return source;

@@ -9,7 +9,7 @@
 #include "model/PlanSummary.h"
 #include "model/RodPattern.h"
 #include "model/StockList.h"
-#include "optimiser/CuttingPlan.h"
+#include "optimiser/PlanResult.h"
 
 namespace marlo {
 
@@ -32,9 +32,9 @@ struct DiagramSource {
 // Today's date as year-month-day ("2026-12-08"), the same in every language.
 std::string todaysDate();
 
-// The diagram of a finished plan of this job, dated today. The source refers to the plan's
-// patterns: the plan must outlive it.
-DiagramSource diagramSource(const JobHeader& header, const JobParameters& parameters,
-                            const CuttingPlan& plan, char decimalSeparator);
+// The diagram of a finished plan result of this job, dated today. The source refers to the plan's
+// patterns: the result must outlive it.
+DiagramSource diagramSource(const JobHeader& header, const PlanResult& result,
+                            char decimalSeparator);
 
 }  // namespace marlo

@@ -9,6 +9,7 @@
 #include "model/RodPattern.h"
 #include "model/StockList.h"
 #include "optimiser/CuttingPlan.h"
+#include "optimiser/PlanResult.h"
 
 namespace marlo {
 
@@ -45,5 +46,10 @@ bool leftoverIsKept(int32_t remnant, const JobParameters& parameters);
 // The saw list of a finished plan, its patterns in cutting order, each on the stock it is cut
 // from (the plan's own stock, or new rods of the parameters' length for a single-length plan).
 SawList sawList(const CuttingList& list, const CuttingPlan& plan, const JobParameters& parameters);
+
+// The saw list of a finished plan result, with the parameters its run was asked with.
+inline SawList sawList(const CuttingList& list, const PlanResult& result) {
+    return sawList(list, result.plan, result.parameters);
+}
 
 }  // namespace marlo

@@ -14,12 +14,24 @@ ExactRunControls exactRunControls(const MethodChoice& choice, const std::atomic<
     return controls;
 }
 
-MethodResult fewestRodsMethodResult(FewestRodsResult fewest) {
-    MethodResult result;
+PlanResult fewestRodsPlanResult(FewestRodsResult fewest, const JobParameters& parameters) {
+    PlanResult result;
     result.method = OptimisationMethod::FewestRods;
     result.plan = std::move(fewest.plan);
+    result.parameters = parameters;
     result.lowerBound = fewest.lowerBound;
     result.optimal = fewest.optimal;
+    return result;
+}
+
+PlanResult searchPlanResult(CuttingPlan plan, int lowerBound, const JobParameters& parameters) {
+    PlanResult result;
+    result.method = OptimisationMethod::Search;
+    result.plan = std::move(plan);
+    result.parameters = parameters;
+    result.lowerBound = lowerBound;
+    result.optimal =
+        result.plan.status == RunStatus::Finished && result.plan.summary.rodCount == lowerBound;
     return result;
 }
 
@@ -33,10 +45,11 @@ double roundedPrice(double price) {
 
 }  // namespace
 
-MethodResult stockMethodResult(StockPlanResult planned) {
-    MethodResult result;
+PlanResult stockPlanResult(StockPlanResult planned, const JobParameters& parameters) {
+    PlanResult result;
     result.method = OptimisationMethod::FewestRods;
     result.plan = std::move(planned.plan);
+    result.parameters = parameters;
     result.optimal = planned.optimal;
     if (result.plan.status == RunStatus::Finished) {
         result.price = roundedPrice(planned.price);
@@ -49,40 +62,36 @@ MethodResult stockMethodResult(StockPlanResult planned) {
 
 namespace {
 
-MethodResult runFromStock(const PieceList& pieces, const JobParameters& parameters,
-                          const MethodChoice& choice, RunObserver& observer,
-                          const std::atomic<bool>& stop, const StockList& stock) {
+PlanResult runFromStock(const PieceList& pieces, const JobParameters& parameters,
+                        const MethodChoice& choice, RunObserver& observer,
+                        const std::atomic<bool>& stop, const StockList& stock) {
     StockPlanOptions options{exactRunControls(choice, stop), {}};
     options.progress = [&observer](const StockPlanResult& best) {
         observer.bestPlanFound(best.plan.summary, 0);
     };
-    MethodResult result = stockMethodResult(planFromStock(pieces, parameters, stock, options));
+    PlanResult result =
+        stockPlanResult(planFromStock(pieces, parameters, stock, options), parameters);
     if (result.plan.status == RunStatus::Aborted) observer.message(result.plan.abortMessage);
     return result;
 }
 
 }  // namespace
 
-MethodResult runMethod(PieceList& pieces, const JobParameters& stored, const MethodChoice& choice,
-                       RunObserver& observer, const std::atomic<bool>& stop,
-                       const StockList& stock) {
+PlanResult runMethod(PieceList& pieces, const JobParameters& stored, const MethodChoice& choice,
+                     RunObserver& observer, const std::atomic<bool>& stop, const StockList& stock) {
     if (!stock.empty()) return runFromStock(pieces, stored, choice, observer, stop, stock);
     // Both methods cut rods of the usable length; the parameters' own stay for the reports.
     const JobParameters parameters = cuttingParameters(stored);
-    MethodResult result;
-    result.method = choice.method;
-    result.lowerBound = cheapLowerBound(pieces, parameters);
     if (choice.method == OptimisationMethod::Search) {
-        result.plan = searchCuttingPlan(pieces, parameters, observer);
-        result.optimal = result.plan.status == RunStatus::Finished &&
-                         result.plan.summary.rodCount == *result.lowerBound;
-        return result;
+        const int lowerBound = cheapLowerBound(pieces, parameters);
+        return searchPlanResult(searchCuttingPlan(pieces, parameters, observer), lowerBound,
+                                stored);
     }
     FewestRodsOptions options{exactRunControls(choice, stop), {}};
     options.progress = [&observer](const FewestRodsResult& best) {
         observer.bestPlanFound(best.plan.summary, best.lowerBound);
     };
-    result = fewestRodsMethodResult(solveFewestRods(pieces, parameters, options));
+    PlanResult result = fewestRodsPlanResult(solveFewestRods(pieces, parameters, options), stored);
     if (result.plan.status == RunStatus::Aborted) observer.message(result.plan.abortMessage);
     return result;
 }

@@ -145,8 +145,9 @@ TEST(StockCutting, pricesOfARun_printTheSameWhateverTheOrderOfTheirSum) {
     // Rods at 0.1 and 0.2: summed, the price is 0.30000000000000004 or 0.3 by the order of its
     // terms; the run's price is the same, exact figure.
     const std::vector<Piece> pieces = {{5000, 1}, {2500, 1}};
-    const MethodResult result = stockMethodResult(
-        plan(pieces, parameters(6000, 0), {rod(6000, 1, 0.1), rod(3000, 1, 0.2)}));
+    const PlanResult result =
+        stockPlanResult(plan(pieces, parameters(6000, 0), {rod(6000, 1, 0.1), rod(3000, 1, 0.2)}),
+                        parameters(6000, 0));
     ASSERT_TRUE(result.price.has_value());
     EXPECT_EQ(*result.price, 0.3);
     EXPECT_EQ(*result.priceLowerBound, 0.3);
@@ -215,7 +216,7 @@ TEST(StockCutting, trimAndCutThickness_shortenEveryRod) {
         testing::RecordingObserver observer;
         const std::atomic<bool> stop{false};
         const MethodChoice choice{method, 5};
-        MethodResult single = runMethod(*pieceList(halves), trimmed, choice, observer, stop);
+        PlanResult single = runMethod(*pieceList(halves), trimmed, choice, observer, stop);
         ASSERT_EQ(single.plan.status, RunStatus::Finished);
         EXPECT_EQ(single.plan.summary.rodCount, 2);
         EXPECT_EQ(single.plan.summary.totalWaste, 2 * 2980);

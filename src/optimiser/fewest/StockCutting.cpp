@@ -337,7 +337,10 @@ StockPlanResult StockSolver::run() {
 
 StockPlanResult planFromStock(const PieceList& pieces, const JobParameters& parameters,
                               const StockList& stock, const StockPlanOptions& options) {
-    return fewest::StockSolver(pieces, parameters, stock, options).run();
+    StockPlanResult result = fewest::StockSolver(pieces, parameters, stock, options).run();
+    // Also a plan that the stock could not hold names the stock it was planned from.
+    result.plan.stock = stock;
+    return result;
 }
 
 }  // namespace marlo

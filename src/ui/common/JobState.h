@@ -7,7 +7,7 @@
 #include "model/Job.h"
 #include "model/JobParameters.h"
 #include "model/MethodChoice.h"
-#include "optimiser/CuttingPlan.h"
+#include "optimiser/PlanResult.h"
 #include "stock/StockUsage.h"
 
 namespace marlo {
@@ -18,19 +18,12 @@ struct JobState {
     CuttingList list;
     JobParameters parameters;
     MethodChoice methodChoice;  // the method of the next run
-    CuttingPlan result;         // valid while resultPresent
-    // Rods that every plan of the job needs, and whether the result is proven to use no more;
-    // fromFewestRods: the result is the fewest-rods method's, whose reports show the bound.
-    std::optional<int> lowerBound;
-    bool provenOptimal = false;
-    bool fromFewestRods = false;
+    PlanResult result;          // the shown result as its run left it; valid while resultPresent
     // The stock store's material the next run plans from; empty: the single rod length.
     std::string material;
     // Of a result planned from a material: the material's stock as the run read it (with the
-    // store's keys of its rows, which booking needs), the proven lower bound of the price, and
-    // whether the plan has been booked.
+    // store's keys of its rows, which booking needs), and whether the plan has been booked.
     std::optional<MaterialStock> resultStock;
-    std::optional<double> priceLowerBound;
     bool booked = false;
     // The labels of the offcuts the booking kept; valid while booked.
     std::vector<OffcutLabel> bookedOffcuts;

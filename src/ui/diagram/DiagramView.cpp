@@ -70,13 +70,8 @@ void DiagramView::exportFile(DiagramFileFormat format) {
 }
 
 DiagramLayout DiagramView::composeShownResult() const {
-    DiagramSource source =
-        diagramSource(header_(), state_.parameters, state_.result, localeDecimalSeparator());
-    // As in the reports, only results of the fewest-rods method show their bound.
-    if (state_.fromFewestRods) source.lowerBound = state_.lowerBound;
-    source.priceLowerBound = state_.priceLowerBound;
-    source.priceProven = state_.provenOptimal;
-    return composeDiagram(source, catalogue_);
+    return composeDiagram(diagramSource(header_(), state_.result, localeDecimalSeparator()),
+                          catalogue_);
 }
 
 }  // namespace marlo

@@ -63,7 +63,7 @@ void SawOutputCommands::enable(bool enabled) {
 }
 
 SawList SawOutputCommands::currentSawList() const {
-    return sawList(state_.list, state_.result, state_.parameters);
+    return sawList(state_.list, state_.result);
 }
 
 std::optional<PagedDocument> SawOutputCommands::chooseLabels() {

@@ -382,10 +382,7 @@ ListTransfer MainWindow::listTransfer() {
 }
 
 ReportCommands MainWindow::reportCommands() {
-    return ReportCommands(this, context_, catalogue_,
-                          {job(), state_.parameters, state_.result, state_.fileName,
-                           state_.fromFewestRods ? state_.lowerBound : std::nullopt,
-                           state_.provenOptimal, state_.priceLowerBound});
+    return ReportCommands(this, context_, catalogue_, {job(), state_.result, state_.fileName});
 }
 
 // ---- Parameters, languages and About ----

@@ -66,7 +66,7 @@ class MainWindow : public QMainWindow {
     // The job file the job is bound to; empty for a new job.
     const QString& jobFileName() const { return state_.fileName; }
     // The shown result; valid while resultPresent().
-    const CuttingPlan& result() const { return state_.result; }
+    const CuttingPlan& result() const { return state_.result.plan; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

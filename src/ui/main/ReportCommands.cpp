@@ -7,11 +7,10 @@
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/WindowOutputTexts.h"
-#include "optimiser/StockTotals.h"
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
-#include "reports/ReportSummary.h"
+#include "reports/ReportOfPlan.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
 #include "settings/UserLocale.h"
@@ -41,21 +40,10 @@ ReportCommands::ReportCommands(QWidget* parent, UiContext context, const StringC
 // row that does not fit the rod, once per report.
 std::optional<ReportData> ReportCommands::reportData() {
     std::vector<int> tooLongRows;
-    const std::optional<ReportSummary> summary =
-        orderForReport(source_.job.list,
-                       longestUsableLength(source_.parameters, source_.result.stock), &tooLongRows);
+    std::optional<ReportData> data = reportOfPlan(source_.job, source_.result, &tooLongRows);
     for (size_t i = 0; i < tooLongRows.size(); ++i)
         messages_.warnDimensionTooLong(msg::kDimensionTooLong);
-    if (!summary) {
-        messages_.showError(msg::kTooManyDimensions);
-        return std::nullopt;
-    }
-    ReportData data{source_.job.header, &source_.result.patterns, source_.result.summary,
-                    source_.parameters, *summary};
-    data.lowerBound = source_.lowerBound;
-    data.optimal = source_.optimal;
-    data.stock = source_.result.stock;
-    data.priceLowerBound = source_.priceLowerBound;
+    if (!data) messages_.showError(msg::kTooManyDimensions);
     return data;
 }
 

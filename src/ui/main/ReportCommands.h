@@ -6,7 +6,7 @@
 #include "i18n/StringCatalogue.h"
 #include "model/Job.h"
 #include "model/JobParameters.h"
-#include "optimiser/CuttingPlan.h"
+#include "optimiser/PlanResult.h"
 #include "reports/TextReport.h"
 #include "ui/common/UiContext.h"
 #include "ui/common/WindowMessages.h"
@@ -18,14 +18,8 @@ namespace marlo {
 // The result and the job it belongs to, as the report commands read them.
 struct ReportSource {
     Job job;
-    JobParameters parameters;
-    const CuttingPlan& result;
+    const PlanResult& result;
     QString jobFileName;  // empty for a new job
-    // The lower bound that reports show after the totals: only of fewest-rods results.
-    std::optional<int> lowerBound = std::nullopt;
-    bool optimal = false;
-    // Of a plan from stock: the proven lower bound of its price (`optimal`: proven cheapest).
-    std::optional<double> priceLowerBound = std::nullopt;
 };
 
 // Print, Export PDF, Text and Excel of the main window: each orders the cutting list for the report

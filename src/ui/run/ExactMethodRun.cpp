@@ -25,26 +25,26 @@ std::atomic<int> workingSolvers{0};
 
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,
                            const MethodChoice& choice) {
-    return [solver = std::move(solver), cutting = cuttingParameters(parameters), choice](
-               const PieceList& pieces, const std::atomic<bool>& stop,
-               const std::function<void(const MethodResult&)>& better) {
+    return [solver = std::move(solver), parameters, cutting = cuttingParameters(parameters),
+            choice](const PieceList& pieces, const std::atomic<bool>& stop,
+                    const std::function<void(const PlanResult&)>& better) {
         FewestRodsOptions options{exactRunControls(choice, stop), {}};
-        options.progress = [&better](const FewestRodsResult& found) {
-            better(fewestRodsMethodResult(found));
+        options.progress = [&better, &parameters](const FewestRodsResult& found) {
+            better(fewestRodsPlanResult(found, parameters));
         };
-        return fewestRodsMethodResult(solver(pieces, cutting, options));
+        return fewestRodsPlanResult(solver(pieces, cutting, options), parameters);
     };
 }
 
 ExactSolve stockSolve(const JobParameters& parameters, const StockList& stock,
                       const MethodChoice& choice) {
     return [parameters, stock, choice](const PieceList& pieces, const std::atomic<bool>& stop,
-                                       const std::function<void(const MethodResult&)>& better) {
+                                       const std::function<void(const PlanResult&)>& better) {
         StockPlanOptions options{exactRunControls(choice, stop), {}};
-        options.progress = [&better](const StockPlanResult& found) {
-            better(stockMethodResult(found));
+        options.progress = [&better, &parameters](const StockPlanResult& found) {
+            better(stockPlanResult(found, parameters));
         };
-        return stockMethodResult(planFromStock(pieces, parameters, stock, options));
+        return stockPlanResult(planFromStock(pieces, parameters, stock, options), parameters);
     };
 }
 
@@ -54,10 +54,10 @@ struct ExactMethodRun::Mailbox {
     std::mutex mutex;
     // The run to wake when something has come; cleared (under the mutex) before the run goes,
     // so the thread never posts to a deleted object.
-    ExactMethodRun* owner = nullptr;     // guarded by mutex
-    std::optional<MethodResult> latest;  // guarded by mutex
-    bool fresh = false;                  // latest not collected yet; guarded by mutex
-    bool done = false;                   // latest is the final result; guarded by mutex
+    ExactMethodRun* owner = nullptr;   // guarded by mutex
+    std::optional<PlanResult> latest;  // guarded by mutex
+    bool fresh = false;                // latest not collected yet; guarded by mutex
+    bool done = false;                 // latest is the final result; guarded by mutex
 };
 
 ExactMethodRun::ExactMethodRun(ExactSolve solve, std::unique_ptr<PieceList> pieces,
@@ -81,7 +81,7 @@ void ExactMethodRun::start() {
     ticks_.start();
     ++workingSolvers;
     std::thread([mailbox = mailbox_, solve = solve_, pieces = std::move(pieces_)] {
-        const auto deliver = [&mailbox](const MethodResult& result, bool last) {
+        const auto deliver = [&mailbox](const PlanResult& result, bool last) {
             const std::lock_guard lock(mailbox->mutex);
             mailbox->latest = result;
             mailbox->fresh = true;
@@ -91,10 +91,10 @@ void ExactMethodRun::start() {
         };
         // A solver that runs out of memory ends the run with the best plan it had delivered,
         // or without a plan and says so; the program goes on.
-        std::optional<MethodResult> best;
-        MethodResult result;
+        std::optional<PlanResult> best;
+        PlanResult result;
         try {
-            result = solve(*pieces, mailbox->stop, [&](const MethodResult& better) {
+            result = solve(*pieces, mailbox->stop, [&](const PlanResult& better) {
                 best = better;
                 deliver(better, false);
             });

@@ -17,9 +17,8 @@ namespace marlo {
 
 // What a run of an exact method does on its thread: plans the pieces, handing every better plan
 // or bound to `better`, until it is done, its time is up or `stop` is raised.
-using ExactSolve =
-    std::function<MethodResult(const PieceList& pieces, const std::atomic<bool>& stop,
-                               const std::function<void(const MethodResult&)>& better)>;
+using ExactSolve = std::function<PlanResult(const PieceList& pieces, const std::atomic<bool>& stop,
+                                            const std::function<void(const PlanResult&)>& better)>;
 
 // The fewest-rods method on rods of the parameters' usable length, with the choice's time limit
 // and threads.
@@ -48,7 +47,7 @@ class ExactMethodRun : public QObject {
     void stop();
     // The best plan reported so far (on the window's thread), or the final result once
     // finished() has come.
-    const std::optional<MethodResult>& best() const { return best_; }
+    const std::optional<PlanResult>& best() const { return best_; }
     // The share of the time limit used so far, in percent.
     double elapsedPercent() const;
 
@@ -71,7 +70,7 @@ class ExactMethodRun : public QObject {
     std::unique_ptr<PieceList> pieces_;  // until start() hands them to the thread
     std::chrono::seconds timeLimit_;
     std::shared_ptr<Mailbox> mailbox_;
-    std::optional<MethodResult> best_;
+    std::optional<PlanResult> best_;
     QElapsedTimer clock_;
     QTimer ticks_;
     bool stopped_ = false;  // stopped or finished: nothing more is signalled

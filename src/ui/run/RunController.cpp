@@ -144,11 +144,9 @@ void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
     observer.flush();
     restoreOptimiseButton();
     if (plan.status == RunStatus::Finished) {
-        state_.result = std::move(plan);
-        state_.lowerBound = bound;
-        state_.provenOptimal = state_.result.summary.rodCount == bound;
-        results_.showResult(state_.result);
-        results_.showLowerBound(bound, state_.provenOptimal, false);
+        state_.result = searchPlanResult(std::move(plan), bound, state_.parameters);
+        results_.showResult(state_.result.plan);
+        results_.showLowerBound(bound, state_.result.optimal, false);
         showRunStatus(run_text::kFinished);
         emit resultAvailable(true);
         state_.resultPresent = true;
@@ -185,7 +183,7 @@ void RunController::runExact(std::unique_ptr<PieceList> pieces,
     exactRun_ = new ExactMethodRun(std::move(solve), std::move(pieces), timeLimit, this);
     connect(exactRun_, &ExactMethodRun::progressed, this, &RunController::showExactProgress);
     connect(exactRun_, &ExactMethodRun::finished, this, [this] {
-        const MethodResult result = *exactRun_->best();
+        const PlanResult result = *exactRun_->best();
         abandonExactRun();
         finishExact(result, std::nullopt);
     });
@@ -195,7 +193,7 @@ void RunController::runExact(std::unique_ptr<PieceList> pieces,
 // The stop press of an exact method's run: the best plan so far is the result, not proven unless
 // it already was; without a plan it is an interrupted run.
 void RunController::stopExact() {
-    const std::optional<MethodResult> best = exactRun_->best();
+    const std::optional<PlanResult> best = exactRun_->best();
     const double progress = exactRun_->elapsedPercent();
     abandonExactRun();
     if (best && best->plan.status == RunStatus::Finished)
@@ -215,7 +213,7 @@ void RunController::abandonExactRun() {
 // The time used as the progress, and the best plan so far with its bound as the totals. A plan
 // that leaves pieces uncut is no plan: it shows no totals.
 void RunController::showExactProgress() {
-    const std::optional<MethodResult>& best = exactRun_->best();
+    const std::optional<PlanResult>& best = exactRun_->best();
     if (!best || best->plan.status != RunStatus::Finished) {
         results_.showPercent(exactRun_->elapsedPercent());
         return;
@@ -223,7 +221,7 @@ void RunController::showExactProgress() {
     showExactResult(*best, exactRun_->elapsedPercent());
 }
 
-void RunController::finishExact(const MethodResult& result, std::optional<double> stoppedAt) {
+void RunController::finishExact(const PlanResult& result, std::optional<double> stoppedAt) {
     restoreOptimiseButton();
     if (result.plan.status == RunStatus::Aborted) {
         QString message = messages_.text(result.plan.abortMessage);
@@ -236,13 +234,9 @@ void RunController::finishExact(const MethodResult& result, std::optional<double
         results_.clear();
         showRunStatus(run_text::kAborted);
     } else {
-        state_.result = result.plan;
-        state_.lowerBound = result.lowerBound;
-        state_.provenOptimal = result.optimal;
-        state_.fromFewestRods = true;
-        state_.priceLowerBound = result.priceLowerBound;
+        state_.result = result;
         state_.resultStock = runStock_;
-        results_.showResult(state_.result);
+        results_.showResult(state_.result.plan);
         // A stopped run has not used its time: its progress stays short of the full bar.
         showExactResult(result, stoppedAt ? std::min(*stoppedAt, kStoppedProgressCeiling) : 100.0);
         showRunStatus(stoppedAt ? run_text::kStoppedBestPlan : run_text::kFinished);
@@ -255,7 +249,7 @@ void RunController::finishExact(const MethodResult& result, std::optional<double
 
 // The totals of a plan of an exact method and its bound: of rods, or of a plan from stock the
 // price with its bound.
-void RunController::showExactResult(const MethodResult& result, double progress) {
+void RunController::showExactResult(const PlanResult& result, double progress) {
     results_.showPercent(progress);
     results_.showTotals(result.plan, state_.parameters);
     if (result.price)
@@ -288,12 +282,8 @@ void RunController::clearResult() {
 }
 
 void RunController::resetResult() {
-    state_.result = CuttingPlan{};
-    state_.lowerBound.reset();
-    state_.provenOptimal = false;
-    state_.fromFewestRods = false;
+    state_.result = PlanResult{};
     state_.resultStock.reset();
-    state_.priceLowerBound.reset();
     state_.booked = false;
     results_.clear();
     state_.resultPresent = false;

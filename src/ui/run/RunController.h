@@ -22,7 +22,7 @@ namespace marlo {
 
 class ExactMethodRun;
 class PieceList;
-struct MethodResult;
+struct PlanResult;
 
 // The stock of a material of the stock store, read when a run starts; nothing after a message.
 using StockSource = std::function<std::optional<MaterialStock>(const std::string& material)>;
@@ -81,8 +81,8 @@ class RunController : public QObject {
     void stopExact();
     void showExactProgress();
     // `stoppedAt`: the progress at a stop press, which keeps the best plan so far.
-    void finishExact(const MethodResult& result, std::optional<double> stoppedAt);
-    void showExactResult(const MethodResult& result, double progress);
+    void finishExact(const PlanResult& result, std::optional<double> stoppedAt);
+    void showExactResult(const PlanResult& result, double progress);
     // Leaves the fewest-rods run to wind down alone; nothing of it reaches the window any more.
     void abandonExactRun();
     void offerFewestRods();

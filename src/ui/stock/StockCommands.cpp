@@ -97,7 +97,7 @@ void StockCommands::bookPlan() {
     const OffcutOrigin origin{QFileInfo(state_.fileName).fileName().toStdString(),
                               header_().customer, todaysDate(), 0};
     const BookingResult booked =
-        session_.book(usageOfPlan(*state_.resultStock, state_.result.patterns, origin));
+        session_.book(usageOfPlan(*state_.resultStock, state_.result.plan.patterns, origin));
     if (booked.status != BookingResult::Status::Done) return;
     state_.booked = true;
     state_.bookedOffcuts = offcutLabels(state_.resultStock->material, booked.newOffcuts);
