@@ -15,32 +15,14 @@
 #include "model/NumericText.h"
 #include "stock/StoreMessages.h"
 #include "ui/stock/StockCellEditing.h"
-#include "ui/stock/StockCells.h"
 #include "ui/stock/StockControls.h"
+#include "ui/stock/StockTable.h"
 #include "ui/stock/StockWindowPlace.h"
 #include "ui/stock/StoreBox.h"
 
 namespace marlo {
 
-namespace {
-
-// Columns of the offcut table after identifier, length and price: the offcut's origin, shown only.
-constexpr int kFirstOriginColumn = 3;
-constexpr int kOffcutColumns = 7;
-constexpr int kStockRowColumns = 3;
-
-// The key a table row keeps of its stock row or offcut; nothing for a row not yet stored.
-QVariant keyOf(const QTableWidget* table, int row) {
-    const QTableWidgetItem* first = table->item(row, 0);
-    return first ? first->data(Qt::UserRole) : QVariant();
-}
-
-QString cellText(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* cell = table->item(row, column);
-    return cell ? cell->text() : QString();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 StockWindow::StockWindow(const StringCatalogue& catalogue, Dialogs& dialogs,
                          SettingsStore& settings, const std::string& material)
@@ -114,18 +96,18 @@ void StockWindow::buildControls() {
     tools->addWidget(exportCsv_);
 
     stockRowsLabel_ = new QLabel(storeContents_);
-    stockRows_ = stockTable(storeContents_, "grdZasoby", kStockRowColumns);
+    stockRows_ = std::make_unique<StockRowTable>(storeContents_);
     addStockRow_ = stockButton(storeContents_, "cmdPridatZasobu");
     deleteStockRow_ = stockButton(storeContents_, "cmdZmazatZasobu");
     offcutsLabel_ = new QLabel(storeContents_);
-    offcuts_ = stockTable(storeContents_, "grdZvysky", kOffcutColumns);
+    offcuts_ = std::make_unique<OffcutTable>(storeContents_);
     addOffcut_ = stockButton(storeContents_, "cmdPridatZvysok");
     deleteOffcut_ = stockButton(storeContents_, "cmdZmazatZvysok");
     auto* tables = new QGridLayout;
     tables->addWidget(stockRowsLabel_, 0, 0);
     tables->addWidget(offcutsLabel_, 0, 1);
-    tables->addWidget(stockRows_, 1, 0);
-    tables->addWidget(offcuts_, 1, 1);
+    tables->addWidget(stockRows_->grid(), 1, 0);
+    tables->addWidget(offcuts_->grid(), 1, 1);
     tables->setColumnStretch(0, 4);
     tables->setColumnStretch(1, 7);
     auto* stockRowButtons = new QHBoxLayout;
@@ -151,8 +133,6 @@ void StockWindow::buildControls() {
     whole->addWidget(storeContents_, 1);
     resize(1180, 560);
 
-    stockRowEditing_ = new StockCellEditing(stockRows_);
-    offcutEditing_ = new StockCellEditing(offcuts_);
     connect(materials_, &QListWidget::currentRowChanged, this, [this] {
         materialName_->setText(materials_->currentItem() ? materials_->currentItem()->text()
                                                          : QString());
@@ -166,12 +146,13 @@ void StockWindow::buildControls() {
             &StockWindow::saveMinimumOffcutLength);
     connect(importCsv_, &QPushButton::clicked, this, &StockWindow::importCsv);
     connect(exportCsv_, &QPushButton::clicked, this, &StockWindow::exportCsv);
-    for (QTableWidget* grid : {stockRows_, offcuts_})
-        connect(grid, &QTableWidget::itemChanged, this, &StockWindow::rowEdited);
-    connect(addStockRow_, &QPushButton::clicked, this, [this] { addRow(stockRows_); });
-    connect(deleteStockRow_, &QPushButton::clicked, this, [this] { deleteRow(stockRows_); });
-    connect(addOffcut_, &QPushButton::clicked, this, [this] { addRow(offcuts_); });
-    connect(deleteOffcut_, &QPushButton::clicked, this, [this] { deleteRow(offcuts_); });
+    for (StockTable* table : std::initializer_list<StockTable*>{stockRows_.get(), offcuts_.get()})
+        connect(table->grid(), &QTableWidget::itemChanged, this,
+                [this, table](QTableWidgetItem* item) { rowEdited(*table, item); });
+    connect(addStockRow_, &QPushButton::clicked, this, [this] { addRow(*stockRows_); });
+    connect(deleteStockRow_, &QPushButton::clicked, this, [this] { deleteRow(*stockRows_); });
+    connect(addOffcut_, &QPushButton::clicked, this, [this] { addRow(*offcuts_); });
+    connect(deleteOffcut_, &QPushButton::clicked, this, [this] { deleteRow(*offcuts_); });
 }
 
 void StockWindow::loadTexts() {
@@ -192,11 +173,12 @@ void StockWindow::loadTexts() {
     offcutsLabel_->setText(text(kOffcuts));
     for (QPushButton* add : {addStockRow_, addOffcut_}) add->setText(text(kAdd));
     for (QPushButton* remove : {deleteStockRow_, deleteOffcut_}) remove->setText(text(kDelete));
-    stockRows_->setHorizontalHeaderLabels({text(kLength), text(kQuantity), text(kPrice)});
-    offcuts_->setHorizontalHeaderLabels({text(kIdentifier), text(kLength), text(kPrice), text(kJob),
-                                         text(kCustomer), text(kDate), text(kPattern)});
+    stockRows_->grid()->setHorizontalHeaderLabels({text(kLength), text(kQuantity), text(kPrice)});
+    offcuts_->grid()->setHorizontalHeaderLabels({text(kIdentifier), text(kLength), text(kPrice),
+                                                 text(kJob), text(kCustomer), text(kDate),
+                                                 text(kPattern)});
     // "unlimited" is a word of the language.
-    if (stock_) fillStockRows();
+    if (stock_) fillTables();
 }
 
 // ---- The store and its materials ----
@@ -268,161 +250,73 @@ void StockWindow::showStock() {
     }
     for (QWidget* needsMaterial : std::initializer_list<QWidget*>{
              renameMaterial_, deleteMaterial_, minimumOffcutLength_, importCsv_, exportCsv_,
-             stockRows_, offcuts_, addStockRow_, deleteStockRow_, addOffcut_, deleteOffcut_})
+             stockRows_->grid(), offcuts_->grid(), addStockRow_, deleteStockRow_, addOffcut_,
+             deleteOffcut_})
         needsMaterial->setEnabled(stock_.has_value());
     // The cell being edited stays where it was, in the row as stored now.
-    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->keep();
-    fillStockRows();
-    fillOffcuts();
-    for (StockCellEditing* editing : {stockRowEditing_, offcutEditing_}) editing->restore();
+    stockRows_->editing().keep();
+    offcuts_->editing().keep();
+    fillTables();
+    stockRows_->editing().restore();
+    offcuts_->editing().restore();
     const QSignalBlocker quiet(minimumOffcutLength_);
     minimumOffcutLength_->setValue(stock_ ? stock_->minimumOffcutLength : 0);
     applyFilter();
 }
 
-void StockWindow::fillStockRows() {
+void StockWindow::fillTables() {
     filling_ = true;
-    stockRows_->setSortingEnabled(false);
-    stockRows_->setRowCount(0);
+    const MaterialStock none;
     const QString unlimited = messages_.text(store_text::kUnlimited);
-    for (size_t i = 0; stock_ && i < stock_->list.items.size(); ++i) {
-        const StockItem& item = stock_->list.items[i];
-        if (item.kind != StockKind::Rod) continue;
-        const int row = stockRows_->rowCount();
-        stockRows_->insertRow(row);
-        auto* length = new NumberCell(QString::number(item.length));
-        length->setData(Qt::UserRole, QVariant::fromValue<qint64>(stock_->rowKeys[i]));
-        stockRows_->setItem(row, 0, length);
-        stockRows_->setItem(row, 1, new NumberCell(quantityText(item.quantity, unlimited)));
-        stockRows_->setItem(row, 2, new NumberCell(priceText(item.price)));
-    }
-    // The word for unlimited may be wider than the column.
-    stockRows_->resizeColumnToContents(1);
-    stockRows_->setSortingEnabled(true);
-    filling_ = false;
-}
-
-void StockWindow::fillOffcuts() {
-    filling_ = true;
-    offcuts_->setSortingEnabled(false);
-    offcuts_->setRowCount(0);
-    for (size_t i = 0; stock_ && i < stock_->list.items.size(); ++i) {
-        const StockItem& item = stock_->list.items[i];
-        if (item.kind != StockKind::Offcut) continue;
-        const OffcutOrigin& origin = stock_->origins[i];
-        const int row = offcuts_->rowCount();
-        offcuts_->insertRow(row);
-        const QStringList cells = {
-            QString::fromStdString(item.id),
-            QString::number(item.length),
-            priceText(item.price),
-            QString::fromStdString(origin.jobFile),
-            QString::fromStdString(origin.customer),
-            QString::fromStdString(origin.date),
-            origin.pattern > 0 ? QString::number(origin.pattern) : QString()};
-        for (int column = 0; column < kOffcutColumns; ++column) {
-            auto* cell = new NumberCell(cells[column]);
-            // The identifier names the offcut in the store; the origin is its history.
-            if (column == 0 || column >= kFirstOriginColumn)
-                cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
-            offcuts_->setItem(row, column, cell);
-        }
-        offcuts_->item(row, 0)->setData(Qt::UserRole, cells[0]);
-    }
-    offcuts_->setSortingEnabled(true);
-    // Job, customer and date show whole; the pattern column takes what is left.
-    offcuts_->resizeColumnsToContents();
+    stockRows_->fill(stock_ ? *stock_ : none, unlimited);
+    offcuts_->fill(stock_ ? *stock_ : none, unlimited);
     filling_ = false;
 }
 
 // Rows shorter than the length typed in the filter box are hidden; rows being added never are.
 void StockWindow::applyFilter() {
     const std::optional<int16_t> shortest = toInt16(lengthFilter_->text().toStdString());
-    for (QTableWidget* grid : {stockRows_, offcuts_}) {
-        const int lengthColumn = grid == offcuts_ ? 1 : 0;
-        for (int row = 0; row < grid->rowCount(); ++row) {
-            const std::optional<int16_t> length =
-                toInt16(cellText(grid, row, lengthColumn).toStdString());
-            grid->setRowHidden(
-                row, shortest && keyOf(grid, row).isValid() && length && *length < *shortest);
-        }
-    }
+    stockRows_->filter(shortest);
+    offcuts_->filter(shortest);
 }
 
-void StockWindow::addRow(QTableWidget* grid) {
+void StockWindow::addRow(StockTable& table) {
     filling_ = true;
-    // The new row stays where it is while it is typed; the next filling sorts again.
-    grid->setSortingEnabled(false);
-    const int row = grid->rowCount();
-    grid->insertRow(row);
-    for (int column = 0; column < grid->columnCount(); ++column) {
-        auto* cell = new NumberCell(QString());
-        if (grid == offcuts_ && column >= kFirstOriginColumn)
-            cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
-        grid->setItem(row, column, cell);
-    }
+    table.addRow();
     filling_ = false;
-    const int lengthColumn = grid == offcuts_ ? 1 : 0;
-    grid->setCurrentCell(row, lengthColumn);
-    grid->editItem(grid->item(row, lengthColumn));
 }
 
-void StockWindow::deleteRow(QTableWidget* grid) {
-    const int row = grid->currentRow();
+void StockWindow::deleteRow(const StockTable& table) {
+    const int row = table.grid()->currentRow();
     if (!store_ || !stock_ || row < 0) return;
-    const QVariant key = keyOf(grid, row);
-    if (key.isValid()) {
-        succeeded(grid == offcuts_ ? store_->deleteOffcut(material(), key.toString().toStdString())
-                                   : store_->deleteStockRow(material(), key.toLongLong()));
-    }
+    const QVariant key = table.keyOf(row);
+    if (key.isValid()) succeeded(table.remove(*store_, material(), key));
     showStock();
 }
 
 // A row is stored as soon as a cell of it changes; a new row once its length is typed. The
 // tables are filled again afterwards, so the work waits until the table has finished the edit.
-void StockWindow::rowEdited(QTableWidgetItem* item) {
+void StockWindow::rowEdited(const StockTable& table, const QTableWidgetItem* item) {
     if (filling_ || !store_ || !stock_) return;
-    QTableWidget* grid = item->tableWidget();
     const int row = item->row();
-    const QVariant key = keyOf(grid, row);
-    QStringList cells;
-    for (int column = 0; column < grid->columnCount(); ++column)
-        cells << cellText(grid, row, column);
-    const bool offcut = grid == offcuts_;
-    if (!key.isValid() && cells[offcut ? 1 : 0].trimmed().isEmpty()) return;
+    const QVariant key = table.keyOf(row);
+    const QStringList cells = table.cellsOf(row);
+    if (!key.isValid() && cells[table.lengthColumn()].trimmed().isEmpty()) return;
     const QString typed = item->text();
-    QTimer::singleShot(0, this, [this, key, cells, offcut, typed] {
+    QTimer::singleShot(0, this, [this, &table, key, cells, typed] {
         if (!store_ || !stock_) return;
-        const QString unlimited = messages_.text(store_text::kUnlimited);
         const std::optional<StockItem> value =
-            offcut ? offcutOf(cells[0], cells[1], cells[2])
-                   : stockRowOf(cells[0], cells[1], cells[2], unlimited);
+            table.itemOf(cells, messages_.text(store_text::kUnlimited));
         if (!value) {
             messages_.showError(QString::fromStdString(fillIn(
                 messages_.text(store_text::kBadValue).toStdString(), {typed.toStdString()})));
         } else if (!key.isValid()) {
-            succeeded(offcut ? store_->addOffcut(material(), *value)
-                             : store_->addStockRow(material(), *value));
-        } else if (const std::optional<StockItem> before = storedItem(key, offcut)) {
-            // The store refuses the change when another program changed the row meanwhile.
-            succeeded(offcut
-                          ? store_->changeOffcut(material(), *before, *value)
-                          : store_->changeStockRow(material(), key.toLongLong(), *before, *value));
+            succeeded(table.add(*store_, material(), *value));
+        } else if (const std::optional<StockItem> before = table.storedItem(*stock_, key)) {
+            succeeded(table.change(*store_, material(), key, *before, *value));
         }
         showStock();
     });
-}
-
-std::optional<StockItem> StockWindow::storedItem(const QVariant& key, bool offcut) const {
-    const std::vector<StockItem>& items = stock_->list.items;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const bool found =
-            offcut
-                ? items[i].kind == StockKind::Offcut && items[i].id == key.toString().toStdString()
-                : items[i].kind == StockKind::Rod && stock_->rowKeys[i] == key.toLongLong();
-        if (found) return items[i];
-    }
-    return std::nullopt;
 }
 
 void StockWindow::saveMinimumOffcutLength() {

@@ -21,7 +21,9 @@ class QTableWidgetItem;
 
 namespace marlo {
 
-class StockCellEditing;
+class OffcutTable;
+class StockRowTable;
+class StockTable;
 class StoreBox;
 
 // The Stock window: the materials of the stock store the settings name, and the chosen
@@ -42,18 +44,15 @@ class StockWindow : public QDialog {
     void buildControls();
     void showMaterials(const QString& chosen);
     void showStock();
-    void fillStockRows();
-    void fillOffcuts();
+    void fillTables();
     void applyFilter();
 
     void addMaterial();
     void renameMaterial();
     void deleteMaterial();
-    void addRow(QTableWidget* table);
-    void deleteRow(QTableWidget* table);
-    void rowEdited(QTableWidgetItem* item);
-    // The row of the key as the window read it from the store.
-    std::optional<StockItem> storedItem(const QVariant& key, bool offcut) const;
+    void addRow(StockTable& table);
+    void deleteRow(const StockTable& table);
+    void rowEdited(const StockTable& table, const QTableWidgetItem* item);
     void saveMinimumOffcutLength();
     void importCsv();
     void exportCsv();
@@ -86,15 +85,13 @@ class StockWindow : public QDialog {
     QPushButton* importCsv_;
     QPushButton* exportCsv_;
     QLabel* stockRowsLabel_;
-    QTableWidget* stockRows_;
+    std::unique_ptr<StockRowTable> stockRows_;
     QPushButton* addStockRow_;
     QPushButton* deleteStockRow_;
     QLabel* offcutsLabel_;
-    QTableWidget* offcuts_;
+    std::unique_ptr<OffcutTable> offcuts_;
     QPushButton* addOffcut_;
     QPushButton* deleteOffcut_;
-    StockCellEditing* stockRowEditing_;
-    StockCellEditing* offcutEditing_;
 };
 
 }  // namespace marlo
