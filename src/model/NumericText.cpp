@@ -1,8 +1,10 @@
 #include "model/NumericText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
 
 namespace marlo {
 
@@ -104,6 +106,12 @@ std::optional<int32_t> toInt32(std::string_view text) {
 bool isAcceptedNumber(std::string_view text) {
     const std::optional<double> value = parseNumericText(text);
     return value && *value >= 0 && toInt16(text).has_value();
+}
+
+std::string shortestNumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 }  // namespace marlo
