@@ -109,8 +109,11 @@ bool isAcceptedNumber(std::string_view text) {
 }
 
 std::string shortestNumberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Fixed notation: the shortest form of 200000 would be "2e+05", which the readers refuse.
+    // The longest fixed form of a double is some 330 characters (5e-324).
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
