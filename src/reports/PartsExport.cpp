@@ -35,6 +35,14 @@ PartCells cellsOf(const Part& part) {
             part.endAngle};
 }
 
+// The CSV readers end a row at every line break, also inside quotes; so a text is written on one
+// line, its line breaks as blanks, as a *.opt job keeps them.
+std::string oneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
 // Width of a sheet column in characters: its longest text, within bounds that keep a long note
 // from taking the whole screen.
 double columnWidth(std::size_t longest) {
@@ -59,7 +67,8 @@ std::string partsCsv(const ProductionJob& job, const StringCatalogue& catalogue)
         const PartCells cells = cellsOf(row.part);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const double* number = std::get_if<double>(&cells[i]);
-            texts[i] = number ? shortestNumberText(*number) : std::get<std::string>(cells[i]);
+            texts[i] =
+                number ? shortestNumberText(*number) : oneLine(std::get<std::string>(cells[i]));
             line[i] = texts[i];
         }
         appendCsvLine(csv, line);

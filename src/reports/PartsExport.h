@@ -17,7 +17,8 @@ namespace marlo {
 
 // The CSV text: UTF-8 with a byte-order mark (so that spreadsheets do not guess the code page),
 // fields separated by ';' and quoted or guarded against formulas as in every CSV file the program
-// writes, lines ending in CR LF.
+// writes, lines ending in CR LF. A line break in a text is written as a blank: the CSV readers,
+// the parts-list import's among them, end a row at every line break.
 std::string partsCsv(const ProductionJob& job, const StringCatalogue& catalogue);
 
 // The worksheet of the XLSX file: the header row bold, each column as wide as its texts need.
