@@ -4,7 +4,7 @@
 #   <prefix>/share/applications/marlo-veen.desktop               launcher entry
 #   <prefix>/share/icons/hicolor/{16x16..256x256,scalable}/apps    program icon
 #   <prefix>/share/metainfo/org.marloveen.MarloVeen.metainfo.xml  AppStream description
-#   <prefix>/share/mime/packages/marlo-veen.xml                   job file type (*.opt)
+#   <prefix>/share/mime/packages/marlo-veen.xml                   job file type (*.opt, *.mvjob)
 #   <prefix>/share/marlo-veen/files/documentation-<lang>.pdf      user manual of one language, opened
 #                                                                  by the program in that language
 #   <prefix>/share/marlo-veen/files/documentation.pdf             user manual in every language
@@ -57,7 +57,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # is loaded at run time without being linked is named here: the fonts of the printed report, Qt's
 # own translations of its dialogs and buttons, xdg-open for the manual, links and the
 # spreadsheet, and the database drivers of the stock store (SQLite for the user's own store,
-# PostgreSQL for a shared one).
+# PostgreSQL for a shared one). nlohmann's JSON is a library of headers only: nothing of it is
+# needed at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite")

@@ -69,6 +69,24 @@ else
   fail "marlo-veen-cli did not give the plan of the sample job"
 fi
 
+if XDG_CONFIG_HOME="$work/config" marlo-veen-cli export \
+      /usr/share/marlo-veen/samples/worked-example.opt "$work/job.mvjob" --language en \
+    && XDG_CONFIG_HOME="$work/config" marlo-veen-cli export "$work/job.mvjob" "$work/parts.xlsx" \
+    && [ -s "$work/parts.xlsx" ]; then
+  pass "marlo-veen-cli exports the sample job as a production job and its parts"
+else
+  fail "marlo-veen-cli could not export the sample job"
+fi
+# The package's type database names both job files (dpkg's trigger of shared-mime-info).
+if [ -f /usr/share/mime/globs ]; then
+  for glob in opt mvjob; do
+    grep -q "application/x-marlo-veen-job:\*\.$glob" /usr/share/mime/globs \
+      && pass "*.$glob is application/x-marlo-veen-job" || fail "*.$glob is not registered"
+  done
+else
+  echo "skip: no type database (Debian: shared-mime-info)"
+fi
+
 printf 'length;quantity;price;kind;id\n6000;10;;rod;\n1200;1;;offcut;A-1\n' > "$work/stock.csv"
 if XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" marlo-veen-cli stock import \
       --material "Profile 70" "$work/stock.csv" --language en \

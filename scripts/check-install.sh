@@ -3,7 +3,7 @@
 # looks for is where it expects it: the programs, the launcher entry and the icon it names, the
 # AppStream description and the programs it lists, the job file type and the launcher's claim on
 # it, the manual at the place the desktop program opens it, and the sample jobs (the installed
-# command line program must optimise one). desktop-file-validate and appstreamcli (Debian: desktop-file-utils, appstream)
+# command line program must optimise one and export it as a production job). desktop-file-validate and appstreamcli (Debian: desktop-file-utils, appstream)
 # check the entries; a missing validator is reported and skipped.
 # Usage: scripts/check-install.sh [build folder, default build]
 set -euo pipefail
@@ -108,13 +108,36 @@ else
   fail "installed marlo-veen-cli gave: $json"
 fi
 
-# The job file type is registered for *.opt.
+# The installed command line program turns the sample job into a production job and exports its
+# parts.
+if "$prefix/bin/marlo-veen-cli" export "$prefix/share/marlo-veen/samples/worked-example.opt" \
+      "$work/job.mvjob" --language en \
+    && "$prefix/bin/marlo-veen-cli" export "$work/job.mvjob" "$work/parts.csv" --language en \
+    && grep -q "^1;Material;2000;3;;;0;0" "$work/parts.csv"; then
+  pass "installed marlo-veen-cli exports the sample job as a production job and its parts"
+else
+  fail "installed marlo-veen-cli could not export the sample job"
+fi
+
+# The job file type is registered for both job files, *.opt and *.mvjob, by name and by content.
 if command -v update-mime-database > /dev/null; then
   mkdir -p "$work/mime/packages"
   cp "$prefix/$mime" "$work/mime/packages/"
   update-mime-database "$work/mime" > /dev/null 2>&1
-  grep -q "application/x-marlo-veen-job:\*\.opt" "$work/mime/globs" \
-    && pass "*.opt is application/x-marlo-veen-job" || fail "*.opt is not registered"
+  for glob in opt mvjob; do
+    grep -q "application/x-marlo-veen-job:\*\.$glob" "$work/mime/globs" \
+      && pass "*.$glob is application/x-marlo-veen-job" || fail "*.$glob is not registered"
+  done
+  if command -v gio > /dev/null && [ -s "$work/job.mvjob" ]; then
+    cp "$work/job.mvjob" "$work/production-job"
+    sniffed=$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" \
+      gio info -a standard::content-type "$work/production-job" | sed -n 's/.*content-type: //p')
+    [ "$sniffed" = application/x-marlo-veen-job ] \
+      && pass "a production job without its extension is told by its content" \
+      || fail "a production job without its extension is taken as '$sniffed'"
+  else
+    skip "gio not installed (Debian: libglib2.0-bin): the content match is not checked"
+  fi
 else
   skip "update-mime-database not installed (Debian: shared-mime-info)"
 fi

@@ -2,7 +2,8 @@
 # Checks the layers of src/: every #include "folder/…" of a file in src/FOLDER must name its own
 # folder or one that FOLDER may use, and the outside libraries stay where they belong (Qt only in
 # the folders marked for it, Qt SQL only in the stock store, COIN-OR only in the fewest-rods
-# method, libxlsxwriter only in the reports, zint only in the labels). docs/architecture.md
+# method, libxlsxwriter only in the reports, zint only in the labels, nlohmann's JSON only in the job
+# files). docs/architecture.md
 # describes the same table. Prints every breach and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -28,7 +29,8 @@ declare -A may_use=(
 qt_folders=" settings stock paper drawing labelpaint cli ui "
 # Outside libraries, by the start of their headers' names, and the one folder each belongs to.
 declare -A library_home=([QSql]=stock [Coin]=optimiser [Cbc]=optimiser [Clp]=optimiser
-                         [Osi]=optimiser [xlsxwriter]=reports [zint]=labels)
+                         [Osi]=optimiser [xlsxwriter]=reports [zint]=labels
+                         [nlohmann]=jobfile)
 
 breaches=0
 breach() {

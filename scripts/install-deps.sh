@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
   libgl1-mesa-dev libxkbcommon-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev nlohmann-json3-dev
   coinor-libclp-dev coinor-libcbc-dev
   libqt6sql6-sqlite libqt6sql6-psql postgresql
   libzint-dev zbar-tools

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli/CommandLine.h"
+#include "cli/ExportCommand.h"
 #include "cli/MaterialRun.h"
 #include "cli/OutputFiles.h"
 #include "cli/RunOutcome.h"
@@ -307,6 +308,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
            const SettingsStore& settings, const std::atomic<bool>& stop) {
     if (!arguments.empty() && arguments[0] == "stock")
         return runStockCommand(arguments, out, err, settings);
+    if (!arguments.empty() && arguments[0] == "export")
+        return runExportCommand(arguments, err, settings);
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;

@@ -24,6 +24,10 @@ const char* const kUsage =
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
     "       marlo-veen-cli stock export --material NAME FILE.csv [--store URL]\n"
+    "       marlo-veen-cli export JOB.mvjob PARTS.csv|PARTS.xlsx [--language sk|de|en|cs|nl]\n"
+    "       marlo-veen-cli export JOB.opt JOB.mvjob [--rod-length N] [--cut-thickness N] "
+    "[--trim N]\n"
+    "                      [--language sk|de|en|cs|nl]\n"
     "       (URL: sqlite:PATH or postgresql://USER@HOST:PORT/DATABASE; the password in "
     "~/.pgpass)\n";
 

@@ -65,5 +65,8 @@ const std::vector<CatalogueRow>& stockStoreTexts();
 // Offsets 1300..1399: piece labels, offcut labels and the saw list.
 inline constexpr int kSawOutputTextsFirst = 1300;
 const std::vector<CatalogueRow>& sawOutputTexts();
+// Offsets 1450..1499: production jobs (*.mvjob): the columns of their parts, their file's faults.
+inline constexpr int kProductionJobTextsFirst = 1450;
+const std::vector<CatalogueRow>& productionJobTexts();
 
 }  // namespace marlo

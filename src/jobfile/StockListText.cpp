@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -107,13 +106,6 @@ bool isHeader(const std::vector<std::string>& cells) {
     return !parseNumericText(first) && !isExponentNumber(first);
 }
 
-// The shortest text that reads back as the same number ("6", "7.5", "0.125").
-std::string numberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string();
-}
-
 }  // namespace
 
 StockListText parseStockListText(std::string_view text) {
@@ -146,7 +138,7 @@ std::string stockListCsv(const StockList& list) {
     for (const StockItem& item : list.items) {
         const std::string length = std::to_string(item.length);
         const std::string quantity = item.quantity ? std::to_string(*item.quantity) : "";
-        const std::string price = item.price ? numberText(*item.price) : "";
+        const std::string price = item.price ? shortestNumberText(*item.price) : "";
         const std::string_view kind = item.kind == StockKind::Offcut ? "offcut" : "rod";
         appendCsvLine(out, {length, quantity, price, kind, item.id});
     }

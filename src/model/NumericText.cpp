@@ -1,8 +1,10 @@
 #include "model/NumericText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
 
 namespace marlo {
 
@@ -104,6 +106,15 @@ std::optional<int32_t> toInt32(std::string_view text) {
 bool isAcceptedNumber(std::string_view text) {
     const std::optional<double> value = parseNumericText(text);
     return value && *value >= 0 && toInt16(text).has_value();
+}
+
+std::string shortestNumberText(double value) {
+    // Fixed notation: the shortest form of 200000 would be "2e+05", which the readers refuse.
+    // The longest fixed form of a double is some 330 characters (5e-324).
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 }  // namespace marlo

@@ -25,4 +25,8 @@ std::optional<int32_t> toInt32(std::string_view text);
 // bits.
 bool isAcceptedNumber(std::string_view text);
 
+// The shortest text that reads back as the same number ("6", "7.5", "0.125", "-22.5", "200000"),
+// in plain digits with a decimal point, as the files the program writes hold numbers.
+std::string shortestNumberText(double value);
+
 }  // namespace marlo

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "ProgramInFolder.h"
 #include "cli/CliRun.h"
 #include "jobfile/JobFile.h"
 
@@ -17,47 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // The stock files of a workshop as other programs save them, through the real program.
-class StockFileProcessTest : public ::testing::Test {
+class StockFileProcessTest : public test::ProgramInFolder {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("marlo-stock-files-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        ProgramInFolder::SetUp();
         store_ = "sqlite:" + (folder_ / "stock.sqlite").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string file(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-        return (folder_ / name).string();
-    }
-
-    std::string text(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    // Runs marlo-veen-cli with the arguments (any bytes) and settings of its own; its status.
-    int run(const std::vector<std::string>& arguments) {
-        const auto quoted = [](const std::string& argument) {
-            std::string q = "'";
-            for (const char c : argument) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-            return q + "'";
-        };
-        std::string command = "XDG_CONFIG_HOME=" + quoted((folder_ / "settings").string()) +
-                              " XDG_DATA_HOME=" + quoted((folder_ / "data").string()) + " " +
-                              quoted(MARLO_CLI_BINARY);
-        for (const std::string& argument : arguments) command += " " + quoted(argument);
-        command +=
-            " >" + quoted((folder_ / "out").string()) + " 2>" + quoted((folder_ / "err").string());
-        const int status = std::system(command.c_str());
-        out_ = text((folder_ / "out").string());
-        err_ = text((folder_ / "err").string());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     int stock(std::vector<std::string> arguments) {
@@ -72,9 +34,7 @@ class StockFileProcessTest : public ::testing::Test {
         return path.string();
     }
 
-    fs::path folder_;
     std::string store_;
-    std::string out_, err_;
 };
 
 // The identifier that `stock list` shows in the row of that length, in its last column.

@@ -33,6 +33,10 @@ TEST(StockListText, rackWithRodsAndOffcuts_readsEveryColumnAndReadsBackUnchanged
     EXPECT_EQ(stockListCsv(expected).substr(0, 34),
               "\xEF\xBB\xBFlength;quantity;price;kind;id\r\n");
 
+    // A price of round thousands is written in digits ("200000", not "2e+05") and reads back.
+    const StockList costly{{{6000, 2, 200000.0, StockKind::Rod, ""}}};
+    EXPECT_EQ(parseStockListText(stockListCsv(costly)).list, costly);
+
     // A comma-separated file without a header reads the same way.
     EXPECT_EQ(parseStockListText("6000\n6500,4,\"7,25\"\n").list.items[1].price, 7.25);
 }
