@@ -14,6 +14,7 @@ declare -A may_use=(
   [i18n]="model"
   [jobfile]="model"
   [optimiser]="model i18n"
+  [production]="model i18n optimiser"
   [settings]="model i18n jobfile"
   [reports]="model i18n jobfile optimiser"
   [diagram]="model i18n optimiser"
@@ -22,8 +23,8 @@ declare -A may_use=(
   [paper]="model i18n jobfile reports"
   [drawing]="model i18n jobfile diagram"
   [labelpaint]="model i18n jobfile labels diagram drawing"
-  [cli]="model i18n jobfile optimiser settings reports diagram labels stock paper drawing labelpaint"
-  [ui]="model i18n jobfile optimiser settings reports diagram labels stock paper drawing labelpaint"
+  [cli]="model i18n jobfile optimiser production settings reports diagram labels stock paper drawing labelpaint"
+  [ui]="model i18n jobfile optimiser production settings reports diagram labels stock paper drawing labelpaint"
 )
 # The folders whose code may use Qt; the rest is standard C++ that both programs share.
 qt_folders=" settings stock paper drawing labelpaint cli ui "

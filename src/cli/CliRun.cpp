@@ -10,6 +10,8 @@
 #include "cli/ExportCommand.h"
 #include "cli/MaterialRun.h"
 #include "cli/OutputFiles.h"
+#include "cli/ProductionRun.h"
+#include "cli/RunContext.h"
 #include "cli/RunOutcome.h"
 #include "cli/SawOutputs.h"
 #include "cli/StockCommands.h"
@@ -22,6 +24,7 @@
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "jobfile/JobFile.h"
+#include "jobfile/ProductionJobFile.h"
 #include "jobfile/StockListText.h"
 #include "labels/LabelSheets.h"
 #include "optimiser/InputPreparation.h"
@@ -79,18 +82,6 @@ class CliObserver : public RunObserver {
     const std::atomic<bool>& stop_;
     const StringCatalogue& catalogue_;
     bool drawn_ = false;
-};
-
-// What every stage of one run reads: the command line, the parameters and method once the stored
-// settings and the flags are put together, the texts of the chosen language, where messages go and
-// the stop request.
-struct RunContext {
-    const CliOptions& options;
-    const JobParameters& parameters;
-    const MethodChoice& methodChoice;
-    const StringCatalogue& catalogue;
-    std::ostream& err;
-    const std::atomic<bool>& stop;
 };
 
 // An output path that names the job file itself (also through a link) would destroy the job.
@@ -341,7 +332,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     // Out of memory, the run ends with a message rather than silently.
     try {
         const RunContext run{options, parameters, methodChoice, catalogue, err, stop};
-        return optimise(run, options.store.value_or(configuredStoreUrl(settings)), out);
+        const std::string storeUrl = options.store.value_or(configuredStoreUrl(settings));
+        if (isProductionJobFileName(options.jobPath))
+            return optimiseProductionJob(run, storeUrl, out);
+        return optimise(run, storeUrl, out);
     } catch (const std::bad_alloc&) {
         err << catalogue.text(safety_text::kOutOfMemory) << '\n';
         return exit_status::kAborted;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "diagram/DiagramFileFormat.h"
+#include "jobfile/ProductionJobFile.h"
 #include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
@@ -185,7 +186,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (options.jobPath.empty()) return {std::nullopt, "no job file given"};
     if (options.material && options.stockPath)
         return {std::nullopt, "--material and --stock exclude each other"};
-    if (options.book && !options.material) return {std::nullopt, "--book needs --material"};
+    // A production job names its materials; each is planned from the store's stock of its name.
+    const bool production = isProductionJobFileName(options.jobPath);
+    if (production && (options.material || options.stockPath))
+        return {std::nullopt, "a production job names its materials: no --material or --stock"};
+    if (options.book && !options.material && !production)
+        return {std::nullopt, "--book needs --material"};
     if (options.material && !isOneLineName(*options.material))
         return {std::nullopt, kBadMaterialName};
     if ((options.labelLayout || options.labelStart) && !options.labelsPath)

@@ -13,6 +13,7 @@
 #include "i18n/texts/ProductionJobTexts.h"
 #include "jobfile/JobFile.h"
 #include "jobfile/ProductionJobFile.h"
+#include "jobfile/RegularFile.h"
 #include "model/NumericText.h"
 #include "model/ProductionJobFromJob.h"
 #include "reports/PartsExport.h"
@@ -43,19 +44,8 @@ constexpr ParameterFlag kParameterFlags[] = {
     {"--cut-thickness", &ExportCommandLine::cutThickness, 0},
     {"--trim", &ExportCommandLine::trim, 0}};
 
-std::string lowerExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
-bool isProductionJob(const std::filesystem::path& path) {
-    return lowerExtension(path) == ".mvjob";
-}
-
 bool isOptJob(const std::filesystem::path& path) {
-    return lowerExtension(path) == ".opt";
+    return lowerCaseExtension(path) == ".opt";
 }
 
 std::optional<ExportCommandLine> parseExportCommandLine(const std::vector<std::string>& arguments,
@@ -93,8 +83,8 @@ std::optional<ExportCommandLine> parseExportCommandLine(const std::vector<std::s
     }
     line.source = files[0];
     line.target = files[1];
-    const bool parts = isProductionJob(line.source) && partsFileType(line.target);
-    const bool conversion = isOptJob(line.source) && isProductionJob(line.target);
+    const bool parts = isProductionJobFileName(line.source) && partsFileType(line.target);
+    const bool conversion = isOptJob(line.source) && isProductionJobFileName(line.target);
     if (!parts && !conversion) {
         error = "export writes JOB.mvjob as PARTS.csv or PARTS.xlsx, or JOB.opt as JOB.mvjob";
         return std::nullopt;

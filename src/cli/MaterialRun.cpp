@@ -12,15 +12,12 @@
 
 namespace marlo {
 
-namespace {
-
-int storeFailure(const StoreError& error, const StringCatalogue& catalogue, std::ostream& err) {
+int storeFailureStatus(const StoreError& error, const StringCatalogue& catalogue,
+                       std::ostream& err) {
     err << storeErrorMessage(error, catalogue) << '\n';
     return error.kind == StoreError::Kind::BadLocation ? exit_status::kBadUsage
                                                        : exit_status::kStoreFailed;
 }
-
-}  // namespace
 
 std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
                                              const std::string& material,
@@ -33,13 +30,13 @@ std::optional<MaterialRun> MaterialRun::open(const std::string& storeUrl,
     StoreResult<std::unique_ptr<StockStore>> opened =
         StockStore::open(storeUrl, StockStore::kDefaultLockWait, missing);
     if (!opened.value) {
-        status = storeFailure(opened.error, catalogue, err);
+        status = storeFailureStatus(opened.error, catalogue, err);
         err << storeUrl << '\n';
         return std::nullopt;
     }
     StoreResult<MaterialStock> stock = (*opened.value)->stockOf(material);
     if (!stock.value) {
-        status = storeFailure(stock.error, catalogue, err);
+        status = storeFailureStatus(stock.error, catalogue, err);
         return std::nullopt;
     }
     // Without stock the run would plan from the single rod length and book nothing.
@@ -71,7 +68,7 @@ int MaterialRun::book(const PatternTable& patterns, const Job& job, const std::s
         case BookingResult::Status::Failed:
             break;
     }
-    return storeFailure(booked.error, catalogue, err);
+    return storeFailureStatus(booked.error, catalogue, err);
 }
 
 std::vector<OffcutLabel> MaterialRun::offcutLabels(const std::vector<StoredOffcut>& offcuts) const {

@@ -14,6 +14,11 @@ namespace marlo {
 class StringCatalogue;
 struct RunOutcome;
 
+// The store's failure on `err`, and its exit status: bad usage for a URL that cannot be
+// understood, store failed otherwise.
+int storeFailureStatus(const StoreError& error, const StringCatalogue& catalogue,
+                       std::ostream& err);
+
 // A run planned from a material of the stock store (`--material`), and the booking of its plan
 // (`--book`): the rods and offcuts it takes come out of the store, its usable leftovers go in.
 class MaterialRun {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/JsonText.h"
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
@@ -17,55 +18,6 @@ namespace marlo {
 
 namespace {
 
-const char* statusName(RunOutcome::Status status) {
-    switch (status) {
-        case RunOutcome::Status::Finished:
-            return "finished";
-        case RunOutcome::Status::Stopped:
-            return "stopped";
-        case RunOutcome::Status::Aborted:
-            return "aborted";
-        case RunOutcome::Status::Nothing:
-            return "nothing";
-    }
-    return "";
-}
-
-std::string jsonNumber(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-template <typename Range, typename Write>
-std::string jsonList(const Range& range, Write write) {
-    std::string text = "[";
-    bool first = true;
-    for (const auto& item : range) {
-        if (!first) text += ", ";
-        first = false;
-        text += write(item);
-    }
-    return text + "]";
-}
-
-std::string jsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
 // The patterns the outputs show: only of a run that finished or stopped with a plan.
 const PatternTable& shownPatterns(const RunOutcome& o) {
     static const PatternTable none;
@@ -77,10 +29,6 @@ const PatternTable& shownPatterns(const RunOutcome& o) {
 std::optional<double> efficiencyOf(const RunOutcome& o) {
     const CuttingPlan& plan = o.result.plan;
     return planEfficiency(plan.summary, o.result.parameters, patternsOf(plan.patterns), plan.stock);
-}
-
-std::string jsonOptional(const std::optional<double>& value) {
-    return value ? jsonNumber(*value) : std::string("null");
 }
 
 // The stock a pattern is cut from: its length and the offcut's identifier (null for a new rod).
@@ -110,8 +58,22 @@ const char* methodName(OptimisationMethod method) {
     return method == OptimisationMethod::FewestRods ? "fewest" : "search";
 }
 
-// The parameters and the method the run used, named as the command line's flags, and the source
-// of its stock (null: rods of the one rod length).
+}  // namespace
+
+const char* statusName(RunOutcome::Status status) {
+    switch (status) {
+        case RunOutcome::Status::Finished:
+            return "finished";
+        case RunOutcome::Status::Stopped:
+            return "stopped";
+        case RunOutcome::Status::Aborted:
+            return "aborted";
+        case RunOutcome::Status::Nothing:
+            return "nothing";
+    }
+    return "";
+}
+
 std::string parametersJson(const RunOutcome& o) {
     const JobParameters& p = o.result.parameters;
     const std::pair<const char*, int> numbers[] = {{"rod_length", p.rodLength},
@@ -138,26 +100,27 @@ std::string parametersJson(const RunOutcome& o) {
     return json + "}";
 }
 
-}  // namespace
-
-std::string outcomeJson(const RunOutcome& o) {
+std::string outcomeJsonFields(const RunOutcome& o, const PatternJsonFields& patternFields) {
     const PlanResult& r = o.result;
     const PlanSummary& totals = r.plan.summary;
     const PatternTable& patterns = shownPatterns(o);
     const std::optional<double> efficiency = efficiencyOf(o);
-    std::string json = "{\"status\": \"" + std::string(statusName(o.status)) + "\", ";
+    std::string json = "\"status\": \"" + std::string(statusName(o.status)) + "\", ";
     json += "\"rejected_rows\": " +
             jsonList(o.rejectedRows, [](int row) { return std::to_string(row); }) + ", ";
     json += "\"patterns\": " +
             jsonList(patterns,
-                     [&r](const RodPattern& p) {
+                     [&r, &patterns, &patternFields](const RodPattern& p) {
+                         const std::string more =
+                             patternFields ? patternFields(static_cast<int>(&p - patterns.begin()))
+                                           : std::string();
                          return "{\"seq\": " + std::to_string(p.sequence) +
                                 ", \"rods\": " + std::to_string(p.rods) +
                                 ", \"waste\": " + std::to_string(p.waste) + ", \"pieces\": " +
                                 jsonList(std::vector<int16_t>(p.lengths.begin(),
                                                               p.lengths.begin() + p.pieceCount),
                                          [](int16_t length) { return std::to_string(length); }) +
-                                stockFieldsJson(p, r.plan.stock) + "}";
+                                stockFieldsJson(p, r.plan.stock) + more + "}";
                      }) +
             ", ";
     json += "\"rod_count\": " + std::to_string(totals.rodCount) + ", ";
@@ -180,7 +143,11 @@ std::string outcomeJson(const RunOutcome& o) {
                            ", \"length\": " + std::to_string(offcut.length) + "}";
                 });
     }
-    return json + ", \"parameters\": " + parametersJson(o) + "}\n";
+    return json + ", \"parameters\": " + parametersJson(o);
+}
+
+std::string outcomeJson(const RunOutcome& o) {
+    return "{" + outcomeJsonFields(o) + "}\n";
 }
 
 std::string outcomeTable(const RunOutcome& o, const StringCatalogue& catalogue) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,8 +32,23 @@ struct RunOutcome {
     std::string store;
 };
 
+// The JSON name of the status: "finished", "stopped", "aborted" or "nothing".
+const char* statusName(RunOutcome::Status status);
+
 // The one JSON object of --json.
 std::string outcomeJson(const RunOutcome& outcome);
+
+// Further fields of a pattern's JSON object (of the pattern at this index of the plan), each
+// after a comma: ", \"marks\": […]".
+using PatternJsonFields = std::function<std::string(int pattern)>;
+
+// The parameters and the method the run used, named as the command line's flags, and the source
+// of its stock (null: rods of the one rod length), as the JSON object's "parameters".
+std::string parametersJson(const RunOutcome& outcome);
+
+// The fields of that object without its braces, each pattern with its further fields.
+std::string outcomeJsonFields(const RunOutcome& outcome,
+                              const PatternJsonFields& patternFields = {});
 
 // The result table and the five totals as readable text, with the catalogue's captions.
 class StringCatalogue;

@@ -68,5 +68,8 @@ const std::vector<CatalogueRow>& sawOutputTexts();
 // Offsets 1450..1499: production jobs (*.mvjob): the columns of their parts, their file's faults.
 inline constexpr int kProductionJobTextsFirst = 1450;
 const std::vector<CatalogueRow>& productionJobTexts();
+// Offsets 1500..1549: planning a production job material by material, and its outputs.
+inline constexpr int kProductionPlanTextsFirst = 1500;
+const std::vector<CatalogueRow>& productionPlanTexts();
 
 }  // namespace marlo

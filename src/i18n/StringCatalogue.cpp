@@ -29,7 +29,8 @@ const std::string& addedText(int column, int offset) {
                                      {kStockListTextsFirst, stockListTexts()},
                                      {kStockStoreTextsFirst, stockStoreTexts()},
                                      {kSawOutputTextsFirst, sawOutputTexts()},
-                                     {kProductionJobTextsFirst, productionJobTexts()}};
+                                     {kProductionJobTextsFirst, productionJobTexts()},
+                                     {kProductionPlanTextsFirst, productionPlanTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

@@ -351,4 +351,8 @@ bool writeProductionJobFile(const std::filesystem::path& path, const ProductionJ
     return writeFileAtomically(path, bytes);
 }
 
+bool isProductionJobFileName(const std::filesystem::path& path) {
+    return lowerCaseExtension(path) == ".mvjob";
+}
+
 }  // namespace marlo

@@ -53,6 +53,9 @@ inline constexpr int kMaxMaterialSetting = 32767;  // mm
 
 ProductionJobFileRead parseProductionJob(std::string_view bytes);
 
+// Whether the file is named as a production job: *.mvjob, in any case.
+bool isProductionJobFileName(const std::filesystem::path& path);
+
 // The file's bytes: the JSON above, indented by two blanks, ending in a line break. A text that is
 // not valid UTF-8 is written with U+FFFD in place of its malformed bytes.
 std::string serializeProductionJob(const ProductionJob& job);

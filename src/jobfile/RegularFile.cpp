@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 
 namespace marlo {
@@ -56,6 +58,13 @@ FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t m
     if (!S_ISREG(info.st_mode)) return FileReadStatus::NotRegular;
     if (static_cast<std::size_t>(info.st_size) > maxBytes) return FileReadStatus::TooLarge;
     return FileReadStatus::Read;
+}
+
+std::string lowerCaseExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 }  // namespace marlo

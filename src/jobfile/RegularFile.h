@@ -23,4 +23,8 @@ FileBytes readRegularFile(const std::filesystem::path& path, std::size_t maxByte
 // symbolic links); CannotRead when nothing is there.
 FileReadStatus checkRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
+// The file name's extension in lower case with its dot (".mvjob" of "Frames.MVJOB"); empty
+// without one.
+std::string lowerCaseExtension(const std::filesystem::path& path);
+
 }  // namespace marlo

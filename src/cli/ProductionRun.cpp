@@ -1,0 +1,131 @@
+#include "cli/ProductionRun.h"
+
+#include <map>
+#include <memory>
+
+#include "cli/CliRun.h"
+#include "cli/MaterialRun.h"
+#include "cli/ProductionOutcome.h"
+#include "i18n/texts/ProductionPlanTexts.h"
+#include "jobfile/ProductionJobFile.h"
+#include "production/ProductionPlanning.h"
+#include "reports/ProductionJobMessages.h"
+#include "reports/ReportLines.h"
+#include "stock/StockStore.h"
+#include "stock/StoreMessages.h"
+
+namespace marlo {
+
+namespace {
+
+// The stock the store holds of the job's materials, read once; the store stays open for the
+// booking. Without a store yet every material is cut from rods of its rod length.
+struct JobStock {
+    std::unique_ptr<StockStore> store;
+    std::map<std::string, MaterialStock> materials;  // only materials with stock to cut
+
+    std::map<std::string, StockList> lists() const {
+        std::map<std::string, StockList> lists;
+        for (const auto& [name, stock] : materials) lists.emplace(name, stock.list);
+        return lists;
+    }
+};
+
+// Reads the stock of each material from the store; the exit status of a failure (its message on
+// `err`), kFinished otherwise. A store that is not there yet holds nothing: no failure.
+int gatherJobStock(const std::string& storeUrl, const std::vector<std::string>& names,
+                   const StringCatalogue& catalogue, std::ostream& err, JobStock& stock) {
+    StoreResult<std::unique_ptr<StockStore>> opened =
+        StockStore::open(storeUrl, StockStore::kDefaultLockWait, StockStore::Missing::Refuse);
+    if (!opened.value) {
+        if (opened.error.kind == StoreError::Kind::Missing) return exit_status::kFinished;
+        const int status = storeFailureStatus(opened.error, catalogue, err);
+        err << storeUrl << '\n';
+        return status;
+    }
+    stock.store = std::move(*opened.value);
+    for (const std::string& name : names) {
+        StoreResult<MaterialStock> read = stock.store->stockOf(name);
+        if (!read.value) {
+            if (read.error.kind == StoreError::Kind::UnknownMaterial) continue;
+            return storeFailureStatus(read.error, catalogue, err);
+        }
+        if (!holdsStock(read.value->list)) continue;
+        read.value->list.material = name;
+        stock.materials.emplace(name, std::move(*read.value));
+    }
+    return exit_status::kFinished;
+}
+
+// Why each material has no plan, and each part that cannot be cut.
+void writeFaults(const ProductionJob& job, const ProductionPlan& plan,
+                 const StringCatalogue& catalogue, std::ostream& err) {
+    for (const MaterialPlan& material : plan.materials) {
+        for (const RejectedRow& rejected : material.rejectedRows)
+            for (const int part : material.parts.rowParts[static_cast<size_t>(rejected.row - 1)])
+                err << fillIn(catalogue.text(plan_text::kPartNotCut),
+                              {std::to_string(part + 1),
+                               job.parts[static_cast<size_t>(part)].part.mark})
+                    << catalogue.text(rejected.messageOffset) << '\n';
+        if (material.hasPlan()) continue;
+        err << fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material})
+            << catalogue.text(material.message) << '\n';
+        const PlanResult& result = material.result;
+        for (const std::string& line : uncutLines(result.uncut, result.missingLength, catalogue))
+            err << line << '\n';
+    }
+}
+
+int statusOfPlan(const ProductionPlan& plan, const std::atomic<bool>& stop) {
+    if (stop.load(std::memory_order_relaxed)) return exit_status::kInterrupted;
+    return plan.complete() ? exit_status::kFinished : exit_status::kAborted;
+}
+
+}  // namespace
+
+int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, std::ostream& out) {
+    const CliOptions& options = run.options;
+    const StringCatalogue& catalogue = run.catalogue;
+    std::ostream& err = run.err;
+    const ProductionJobFileRead read = readProductionJobFile(options.jobPath);
+    if (read.status != ProductionJobFileStatus::Read) {
+        err << productionJobFileMessage(read, options.jobPath, catalogue) << '\n';
+        return exit_status::kBadUsage;
+    }
+    const ProductionJob& job = read.job;
+    const std::vector<std::string> names = materialsOfParts(job);
+    if (names.empty()) {
+        err << catalogue.text(plan_text::kNoParts) << '\n';
+        return exit_status::kNothing;
+    }
+    JobStock stock;
+    if (const int status = gatherJobStock(storeUrl, names, catalogue, err, stock);
+        status != exit_status::kFinished)
+        return status;
+
+    ProductionRunOptions planning{run.parameters, run.methodChoice, stock.lists(), &run.stop, {}};
+    if (options.progress)
+        planning.materialPlanned = [&err, &catalogue](const MaterialPlan& plan) {
+            if (plan.hasPlan())
+                err << fillIn(
+                           catalogue.text(plan_text::kMaterialPlanned),
+                           {plan.parts.material, std::to_string(plan.result.plan.summary.rodCount)})
+                    << '\n';
+        };
+    const ProductionPlan plan = planProductionJob(job, planning);
+    writeFaults(job, plan, catalogue, err);
+    int status = statusOfPlan(plan, run.stop);
+
+    ProductionOutcome outcome{job, plan, RunOutcome::Status::Finished, {}, std::nullopt, {}};
+    outcome.status = status == exit_status::kFinished      ? RunOutcome::Status::Finished
+                     : status == exit_status::kInterrupted ? RunOutcome::Status::Stopped
+                                                           : RunOutcome::Status::Aborted;
+    outcome.settings.result.parameters = run.parameters;
+    outcome.settings.methodChoice = run.methodChoice;
+    outcome.settings.store = storeUrl;
+    out << (options.json ? productionJson(outcome) : productionTable(outcome, catalogue))
+        << std::flush;
+    return status;
+}
+
+}  // namespace marlo

@@ -1,0 +1,137 @@
+#include "production/ProductionPlanning.h"
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <thread>
+
+#include "i18n/StringCatalogue.h"
+#include "i18n/texts/CommandLineSafetyTexts.h"
+#include "i18n/texts/StockListTexts.h"
+#include "model/PieceList.h"
+#include "optimiser/MethodRun.h"
+#include "optimiser/StockTotals.h"
+
+namespace marlo {
+
+namespace {
+
+// Passes the stop on; the materials' runs show no progress of their own.
+class StopObserver : public RunObserver {
+  public:
+    explicit StopObserver(const std::atomic<bool>& stop) : stop_(stop) {}
+    bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
+
+  private:
+    const std::atomic<bool>& stop_;
+};
+
+MaterialPlan noPlan(MaterialPlan plan, int message) {
+    plan.status = MaterialPlan::Status::NoPlan;
+    plan.message = message;
+    return plan;
+}
+
+MaterialPlan planMaterial(const ProductionJob& job, MaterialParts parts, const StockList& stock,
+                          const MethodChoice& choice, const std::atomic<bool>& stop) {
+    MaterialPlan plan;
+    plan.parts = std::move(parts);
+    const JobParameters& parameters = plan.parts.parameters;
+    plan.result.parameters = parameters;
+    plan.result.method = OptimisationMethod::FewestRods;
+    // Pieces must be shorter than the longest rod left once the trim is off both its ends.
+    const int16_t longestUsable = longestUsableLength(parameters, stock);
+    if (longestUsable <= 0 || !cutFitsRod(parameters.cutThickness, parameters.rodLength))
+        return noPlan(std::move(plan), stock_text::kTrimTooLong);
+    auto pieces = std::make_unique<PieceList>();
+    const PreparedInput prepared = prepareInput(plan.parts.list, longestUsable, *pieces);
+    plan.rejectedRows = prepared.rejectedRows;
+    if (prepared.tooManyPieces) return noPlan(std::move(plan), msg::kTooManyPieces);
+    if (pieces->count() == 0) return noPlan(std::move(plan), msg::kNothingToOptimise);
+    StopObserver observer(stop);
+    plan.result = runMethod(*pieces, parameters, choice, observer, stop, stock);
+    switch (plan.result.plan.status) {
+        case RunStatus::Finished:
+            plan.status = stop.load(std::memory_order_relaxed) ? MaterialPlan::Status::Stopped
+                                                               : MaterialPlan::Status::Planned;
+            plan.pieceParts = partsOfPieces(plan.result.plan.patterns, job, plan.parts);
+            return plan;
+        case RunStatus::Aborted:
+            return noPlan(std::move(plan), plan.result.plan.abortMessage);
+        case RunStatus::Stopped:
+            break;
+    }
+    return noPlan(std::move(plan), msg::kInterrupted);
+}
+
+// Threads of the machine the method choice allows: all of them for 0.
+int threadsAllowed(const MethodChoice& choice) {
+    if (choice.threads > 0) return choice.threads;
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+}  // namespace
+
+bool ProductionPlan::complete() const {
+    return std::all_of(materials.begin(), materials.end(), [](const MaterialPlan& m) {
+        return m.status == MaterialPlan::Status::Planned && m.rejectedRows.empty();
+    });
+}
+
+bool ProductionPlan::optimal() const {
+    return !materials.empty() &&
+           std::all_of(materials.begin(), materials.end(),
+                       [](const MaterialPlan& m) { return m.hasPlan() && m.result.optimal; });
+}
+
+std::optional<double> ProductionPlan::price() const {
+    std::optional<double> total;
+    for (const MaterialPlan& material : materials)
+        if (material.hasPlan() && material.result.price)
+            total = total.value_or(0.0) + *material.result.price;
+    return total;
+}
+
+ProductionPlan planProductionJob(const ProductionJob& job, const ProductionRunOptions& options) {
+    static const std::atomic<bool> neverStopped{false};
+    const std::atomic<bool>& stop = options.stop != nullptr ? *options.stop : neverStopped;
+    const std::vector<std::string> names = materialsOfParts(job);
+    ProductionPlan production;
+    production.materials.resize(names.size());
+    if (names.empty()) return production;
+    // Materials are planned side by side, each on an equal share of the threads.
+    const int threads = threadsAllowed(options.methodChoice);
+    const int workers = std::min<int>(threads, static_cast<int>(names.size()));
+    MethodChoice choice = options.methodChoice;
+    choice.method = OptimisationMethod::FewestRods;
+    choice.threads = static_cast<int16_t>(std::max(1, threads / workers));
+    std::atomic<size_t> next{0};
+    std::mutex told;
+    const auto work = [&] {
+        for (size_t i = next++; i < names.size(); i = next++) {
+            const auto found = options.stock.find(names[i]);
+            const StockList& stock = found != options.stock.end() ? found->second : StockList{};
+            MaterialPlan& plan = production.materials[i];
+            try {
+                plan = planMaterial(job, materialParts(job, names[i], options.parameters), stock,
+                                    choice, stop);
+            } catch (const std::bad_alloc&) {
+                MaterialPlan failed;
+                failed.parts = materialParts(job, names[i], options.parameters);
+                plan = noPlan(std::move(failed), safety_text::kOutOfMemory);
+            }
+            if (options.materialPlanned) {
+                const std::lock_guard<std::mutex> lock(told);
+                options.materialPlanned(plan);
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int w = 1; w < workers; ++w) helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers) helper.join();
+    return production;
+}
+
+}  // namespace marlo
