@@ -8,12 +8,17 @@
 
 namespace marlo {
 
-// What this session's last booking changed, so that Return to stock can undo exactly that.
-struct StockStore::LastBooking {
+// What a booking changed of one material.
+struct StockStore::MaterialBooking {
     int64_t materialId = 0;
     std::vector<RodsTaken> rods;             // counted from limited rows only
     std::vector<StoredOffcut> offcutsTaken;  // as they were in the store
     std::vector<std::string> offcutsPut;
+};
+
+// What this session's last booking changed, so that Return to stock can undo exactly that.
+struct StockStore::LastBooking {
+    std::vector<MaterialBooking> materials;
 };
 
 }  // namespace marlo

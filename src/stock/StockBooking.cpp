@@ -13,27 +13,35 @@ using namespace store_rows;
 
 namespace {
 
-// Runs a booking's changes (or their return) in one transaction: committed when the body ran and
-// nothing is missing, rolled back otherwise; the result's status says which.
+bool nothingMissing(const std::vector<BookingResult>& results) {
+    return std::all_of(results.begin(), results.end(),
+                       [](const BookingResult& r) { return r.missing.empty(); });
+}
+
+// Runs the changes of a booking of one or more materials (or their return) in one transaction:
+// committed when the body ran and nothing is missing from any material, rolled back otherwise;
+// every result's status says which.
 template <typename Body>
-void settle(StockStore::Connection& db, BookingResult& result, Body body) {
+void settle(StockStore::Connection& db, std::vector<BookingResult>& results, Body body) {
+    BookingResult::Status status = BookingResult::Status::Failed;
     if (db.begin()) {
         const bool ran = body();
-        if (ran && result.missing.empty() && db.commit()) {
-            result.status = BookingResult::Status::Done;
-            return;
-        }
-        db.rollback();
-        if (ran && !result.missing.empty()) {
-            result.status = BookingResult::Status::StockChanged;
-            result.newOffcuts.clear();
-            return;
+        if (ran && nothingMissing(results) && db.commit()) {
+            status = BookingResult::Status::Done;
+        } else {
+            db.rollback();
+            if (ran && !nothingMissing(results)) status = BookingResult::Status::StockChanged;
         }
     }
-    result.status = BookingResult::Status::Failed;
-    result.error = db.lastError();
-    result.missing.clear();
-    result.newOffcuts.clear();
+    const StoreError error = db.lastError();
+    for (BookingResult& result : results) {
+        result.status = status;
+        if (status == BookingResult::Status::Done) continue;
+        result.newOffcuts.clear();
+        if (status == BookingResult::Status::StockChanged) continue;
+        result.error = error;
+        result.missing.clear();
+    }
 }
 
 // Why the row the plan read no longer gives its rods. A row replaced since (by an import or an
@@ -66,10 +74,13 @@ std::optional<Shortage> rodsShortage(StockStore::Connection& db, int64_t materia
 
 }  // namespace
 
-BookingResult StockStore::book(const StockUsage& usage) {
-    Connection& db = *connection_;
-    BookingResult result;
-    auto booking = std::make_unique<LastBooking>();
+namespace {
+
+// Takes one material's plan out of the store and puts its usable leftovers in, inside the
+// transaction of its booking: false when the store failed (the connection's error is set); what
+// the stock no longer has goes into `result`.
+bool takeUsage(StockStore::Connection& db, const StockUsage& usage, BookingResult& result,
+               StockStore::MaterialBooking& booking) {
     // Rows are locked in one order (rods by key, offcuts by identifier) so that two bookings on
     // a server cannot wait for each other in a circle.
     std::map<int64_t, RodsTaken> rods;
@@ -81,76 +92,90 @@ BookingResult StockStore::book(const StockUsage& usage) {
     std::vector<std::string> offcuts = usage.offcuts;
     std::sort(offcuts.begin(), offcuts.end());
 
-    const auto take = [&]() -> bool {
-        const auto found = findMaterial(db, usage.material);
-        if (!found) {
-            if (!db.lastError()) result.missing.push_back(Shortage::material());
-            return !db.lastError();
+    const auto found = findMaterial(db, usage.material);
+    if (!found) {
+        if (!db.lastError()) result.missing.push_back(Shortage::material());
+        return !db.lastError();
+    }
+    booking.materialId = found->first;
+    const QVariant materialId = QVariant::fromValue(found->first);
+    for (const auto& [key, taken] : rods) {
+        if (taken.count <= 0) continue;
+        const int changed = db.changed(
+            "UPDATE stock_rows SET quantity = quantity - ? WHERE id = ? AND material_id = ? "
+            "AND quantity >= ?",
+            {taken.count, QVariant::fromValue(key), materialId, taken.count});
+        if (changed < 0) return false;
+        if (changed > 0) {
+            booking.rods.push_back(taken);
+            continue;
         }
-        booking->materialId = found->first;
-        const QVariant materialId = QVariant::fromValue(found->first);
-        for (const auto& [key, taken] : rods) {
-            if (taken.count <= 0) continue;
-            const int changed = db.changed(
-                "UPDATE stock_rows SET quantity = quantity - ? WHERE id = ? AND material_id = ? "
-                "AND quantity >= ?",
-                {taken.count, QVariant::fromValue(key), materialId, taken.count});
-            if (changed < 0) return false;
-            if (changed > 0) {
-                booking->rods.push_back(taken);
-                continue;
-            }
-            const std::optional<Shortage> shortage = rodsShortage(db, found->first, taken);
-            if (db.lastError()) return false;
-            if (shortage) result.missing.push_back(*shortage);
-        }
-        for (const std::string& id : offcuts) {
-            std::optional<QSqlQuery> row =
-                db.exec("SELECT " + kOffcutColumns +
-                            " FROM offcuts WHERE material_id = ? AND identifier = ?",
-                        {materialId, text(id)});
-            if (!row) return false;
-            const bool seen = row->next();
-            const StoredOffcut offcut = seen ? offcutOf(*row, 0) : StoredOffcut{};
-            const int changed =
-                db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
-                           {materialId, text(id)});
-            if (changed < 0) return false;
-            if (changed == 0 || !seen)
-                result.missing.push_back(Shortage::offcut(id));
-            else
-                booking->offcutsTaken.push_back(offcut);
-        }
-        if (!result.missing.empty()) return true;
-        for (const Leftover& leftover : usage.leftovers) {
-            if (leftover.length <= 0 || leftover.length < found->second) continue;
-            const std::optional<std::string> id = newOffcutId(db);
-            if (!id) return false;
-            OffcutOrigin origin = usage.origin;
-            origin.pattern = leftover.pattern;
-            const StoredOffcut offcut{*id, leftover.length, std::nullopt, origin};
-            if (!insertOffcut(db, found->first, offcut)) return false;
-            result.newOffcuts.push_back(offcut);
-            booking->offcutsPut.push_back(*id);
-        }
-        return true;
-    };
+        const std::optional<Shortage> shortage = rodsShortage(db, found->first, taken);
+        if (db.lastError()) return false;
+        if (shortage) result.missing.push_back(*shortage);
+    }
+    for (const std::string& id : offcuts) {
+        std::optional<QSqlQuery> row = db.exec(
+            "SELECT " + kOffcutColumns + " FROM offcuts WHERE material_id = ? AND identifier = ?",
+            {materialId, text(id)});
+        if (!row) return false;
+        const bool seen = row->next();
+        const StoredOffcut offcut = seen ? offcutOf(*row, 0) : StoredOffcut{};
+        const int changed = db.changed(
+            "DELETE FROM offcuts WHERE material_id = ? AND identifier = ?", {materialId, text(id)});
+        if (changed < 0) return false;
+        if (changed == 0 || !seen)
+            result.missing.push_back(Shortage::offcut(id));
+        else
+            booking.offcutsTaken.push_back(offcut);
+    }
+    if (!result.missing.empty()) return true;
+    for (const Leftover& leftover : usage.leftovers) {
+        if (leftover.length <= 0 || leftover.length < found->second) continue;
+        const std::optional<std::string> id = newOffcutId(db);
+        if (!id) return false;
+        OffcutOrigin origin = usage.origin;
+        origin.pattern = leftover.pattern;
+        const StoredOffcut offcut{*id, leftover.length, std::nullopt, origin};
+        if (!insertOffcut(db, found->first, offcut)) return false;
+        result.newOffcuts.push_back(offcut);
+        booking.offcutsPut.push_back(*id);
+    }
+    return true;
+}
 
-    settle(db, result, take);
-    if (result.status == BookingResult::Status::Done) lastBooking_ = std::move(booking);
-    return result;
+}  // namespace
+
+BookingResult StockStore::book(const StockUsage& usage) {
+    return book(std::vector<StockUsage>{usage}).front();
+}
+
+std::vector<BookingResult> StockStore::book(const std::vector<StockUsage>& usages) {
+    Connection& db = *connection_;
+    std::vector<BookingResult> results(usages.size());
+    auto booking = std::make_unique<LastBooking>();
+    booking->materials.resize(usages.size());
+    settle(db, results, [&]() -> bool {
+        for (size_t i = 0; i < usages.size(); ++i)
+            if (!takeUsage(db, usages[i], results[i], booking->materials[i])) return false;
+        return true;
+    });
+    if (!results.empty() && results.front().status == BookingResult::Status::Done)
+        lastBooking_ = std::move(booking);
+    return results;
 }
 
 BookingResult StockStore::returnLastBooking() {
-    BookingResult result;
     if (!lastBooking_) {
+        BookingResult result;
         result.status = BookingResult::Status::NothingToUndo;
         return result;
     }
     Connection& db = *connection_;
-    const LastBooking& booking = *lastBooking_;
-    const QVariant materialId = QVariant::fromValue(booking.materialId);
-    const auto giveBack = [&]() -> bool {
+    std::vector<BookingResult> results(1);
+    BookingResult& result = results.front();
+    const auto giveBack = [&](const MaterialBooking& booking) -> bool {
+        const QVariant materialId = QVariant::fromValue(booking.materialId);
         for (const std::string& id : booking.offcutsPut) {
             const int changed =
                 db.changed("DELETE FROM offcuts WHERE material_id = ? AND identifier = ?",
@@ -179,7 +204,11 @@ BookingResult StockStore::returnLastBooking() {
         }
         return true;
     };
-    settle(db, result, giveBack);
+    settle(db, results, [&]() -> bool {
+        for (const MaterialBooking& booking : lastBooking_->materials)
+            if (!giveBack(booking)) return false;
+        return true;
+    });
     if (result.status == BookingResult::Status::Done) lastBooking_.reset();
     return result;
 }

@@ -125,11 +125,16 @@ class StockStore {
     // Takes a plan's rods and offcuts out and puts its leftovers of at least the material's
     // minimum offcut length in as new offcuts, or refuses when the stock no longer suffices.
     BookingResult book(const StockUsage& usage);
+    // Books the plans of several materials as one change: all of them or, when the stock of any
+    // no longer suffices, none. One result per usage, all of the same status, each with what its
+    // material lacks and the offcuts put in for it. Return to stock undoes them together.
+    std::vector<BookingResult> book(const std::vector<StockUsage>& usages);
     // Undoes this session's last booking ("Return to stock"): its rods and offcuts go back, its
     // new offcuts come out, unless one of them has been used since.
     BookingResult returnLastBooking();
 
     class Connection;
+    struct MaterialBooking;
 
   private:
     struct LastBooking;

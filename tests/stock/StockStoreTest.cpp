@@ -196,6 +196,41 @@ TEST_P(StockStoreTest, book_afterTheStockChanged_refusesWithWhatIsMissingAndChan
               std::vector<Shortage>{Shortage::material()});
 }
 
+TEST_P(StockStoreTest, bookingSeveralMaterials_takesAllOrNoneAndReturnsThemTogether) {
+    SKIP_WITHOUT(fresh);
+    std::unique_ptr<StockStore> store = storeWithWorkshopStock();
+    ASSERT_FALSE(store->replaceStock("Tube 40", {{{2500, 5, std::nullopt, StockKind::Rod, ""}}}));
+    const int64_t profileRods = store->stockOf(kProfile).value->rowKeys[0];
+    const int64_t tubeRods = store->stockOf("Tube 40").value->rowKeys[0];
+    const StockList profileBefore = store->stockOf(kProfile).value->list;
+    const StockList tubeBefore = store->stockOf("Tube 40").value->list;
+
+    // The tube has 5 rods, not 6: the profile's part of the job is not booked either.
+    const std::vector<BookingResult> refused =
+        store->book({{kProfile, {{profileRods, 6000, 2}}, {"A-1"}, {{900, 1}}, {}},
+                     {"Tube 40", {{tubeRods, 2500, 6}}, {}, {}, {}}});
+    ASSERT_EQ(refused.size(), 2u);
+    EXPECT_EQ(refused[0].status, BookingResult::Status::StockChanged);
+    EXPECT_TRUE(refused[0].missing.empty());
+    EXPECT_TRUE(refused[0].newOffcuts.empty());
+    EXPECT_EQ(refused[1].missing, std::vector<Shortage>{Shortage::rods(2500, 6, 5)});
+    EXPECT_EQ(store->stockOf(kProfile).value->list, profileBefore);
+    EXPECT_EQ(store->stockOf("Tube 40").value->list, tubeBefore);
+
+    const std::vector<BookingResult> booked =
+        store->book({{kProfile, {{profileRods, 6000, 2}}, {"A-1"}, {{900, 1}}, {}},
+                     {"Tube 40", {{tubeRods, 2500, 5}}, {}, {}, {}}});
+    EXPECT_EQ(booked[0].status, BookingResult::Status::Done);
+    EXPECT_EQ(booked[1].status, BookingResult::Status::Done);
+    EXPECT_EQ(booked[0].newOffcuts.size(), 1u);
+    EXPECT_EQ(store->stockOf(kProfile).value->list.items[0].quantity, 8);
+    EXPECT_EQ(store->stockOf("Tube 40").value->list.items[0].quantity, 0);
+
+    EXPECT_EQ(store->returnLastBooking().status, BookingResult::Status::Done);
+    EXPECT_EQ(store->stockOf(kProfile).value->list, profileBefore);
+    EXPECT_EQ(store->stockOf("Tube 40").value->list, tubeBefore);
+}
+
 TEST_P(StockStoreTest, editingOneRow_changesOnlyThatRowAndRefusesWhatChangedMeanwhile) {
     SKIP_WITHOUT(fresh);
     std::unique_ptr<StockStore> store = storeWithWorkshopStock();
