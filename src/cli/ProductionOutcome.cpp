@@ -39,10 +39,10 @@ RunOutcome materialOutcome(const ProductionOutcome& outcome, size_t material) {
     single.result = plan.result;
     single.methodChoice = outcome.settings.methodChoice;
     single.methodChoice.method = OptimisationMethod::FewestRods;
-    if (single.result.fromStock()) {
-        single.material = plan.parts.material;
-        single.store = outcome.settings.store;
-    }
+    if (!single.result.fromStock()) return single;
+    single.material = plan.parts.material;
+    single.store = outcome.settings.store;
+    // Only stock from the store is booked; rods of a rod length are no stock of it.
     if (outcome.booked) {
         single.booked = outcome.booked;
         if (material < outcome.newOffcuts.size()) single.newOffcuts = outcome.newOffcuts[material];

@@ -1,12 +1,15 @@
 #include "cli/ProductionRun.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 
 #include "cli/CliRun.h"
 #include "cli/MaterialRun.h"
 #include "cli/ProductionOutcome.h"
+#include "diagram/DiagramSource.h"
 #include "i18n/texts/ProductionPlanTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/ProductionJobFile.h"
 #include "production/ProductionPlanning.h"
 #include "reports/ProductionJobMessages.h"
@@ -76,6 +79,49 @@ void writeFaults(const ProductionJob& job, const ProductionPlan& plan,
     }
 }
 
+// Books every material planned from the store's stock as one change. The exit status: finished,
+// stock changed (what each material lacks on `err`; the store is unchanged) or store failed.
+int bookJob(JobStock& stock, const ProductionPlan& plan, const ProductionJob& job,
+            const std::string& jobPath, const StringCatalogue& catalogue,
+            ProductionOutcome& outcome, std::ostream& err) {
+    const OffcutOrigin origin{std::filesystem::path(jobPath).filename().string(),
+                              job.header.customer, todaysDate(), 0};
+    std::vector<StockUsage> usages;
+    std::vector<size_t> booked;  // the materials of the usages
+    for (size_t m = 0; m < plan.materials.size(); ++m) {
+        const auto found = stock.materials.find(plan.materials[m].parts.material);
+        if (found == stock.materials.end()) continue;
+        usages.push_back(
+            usageOfPlan(found->second, plan.materials[m].result.plan.patterns, origin));
+        booked.push_back(m);
+    }
+    outcome.booked = true;
+    outcome.newOffcuts.assign(plan.materials.size(), {});
+    if (usages.empty()) return exit_status::kFinished;
+    const std::vector<BookingResult> results = stock.store->book(usages);
+    outcome.booked = results.front().status == BookingResult::Status::Done;
+    switch (results.front().status) {
+        case BookingResult::Status::Done:
+            for (size_t i = 0; i < results.size(); ++i)
+                outcome.newOffcuts[booked[i]] = results[i].newOffcuts;
+            return exit_status::kFinished;
+        case BookingResult::Status::StockChanged:
+            err << catalogue.text(store_text::kStockChanged) << '\n';
+            for (size_t i = 0; i < results.size(); ++i) {
+                if (results[i].missing.empty()) continue;
+                err << catalogue.text(plan_text::kMaterialHeading) << usages[i].material << '\n';
+                for (const Shortage& shortage : results[i].missing)
+                    err << shortageMessage(shortage, catalogue) << '\n';
+            }
+            err << catalogue.text(store_text::kNothingChanged) << '\n';
+            return exit_status::kStockChanged;
+        case BookingResult::Status::NothingToUndo:
+        case BookingResult::Status::Failed:
+            break;
+    }
+    return storeFailureStatus(results.front().error, catalogue, err);
+}
+
 int statusOfPlan(const ProductionPlan& plan, const std::atomic<bool>& stop) {
     if (stop.load(std::memory_order_relaxed)) return exit_status::kInterrupted;
     return plan.complete() ? exit_status::kFinished : exit_status::kAborted;
@@ -123,6 +169,9 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
     outcome.settings.result.parameters = run.parameters;
     outcome.settings.methodChoice = run.methodChoice;
     outcome.settings.store = storeUrl;
+    // The job is booked before anything is printed, so that the outputs say whether it was.
+    if (status == exit_status::kFinished && options.book)
+        status = bookJob(stock, plan, job, options.jobPath, catalogue, outcome, err);
     out << (options.json ? productionJson(outcome) : productionTable(outcome, catalogue))
         << std::flush;
     return status;

@@ -6,6 +6,7 @@
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
 #include <limits>
+#include <mutex>
 #include <string>
 
 #include "optimiser/fewest/LpDeadlineHandler.h"
@@ -46,6 +47,11 @@ IntegerOutcome solveIntegerProgram(OsiClpSolverInterface& solver, const Deadline
     DeadlineHandler handler(deadline, enough);
     model.passInEventHandler(&handler);
     // Settings of its own rather than CBC's shared ones: runs may overlap on several threads.
+    // CBC's driver still keeps some state of its own in globals (whether it prints, for one: two
+    // overlapping runs printed its timing on standard output, into the command line's JSON), so
+    // one run at a time goes through it; each still keeps its own deadline.
+    static std::mutex driver;
+    const std::lock_guard<std::mutex> oneAtATime(driver);
     CbcSolverUsefulData settings;
     CbcMain0(model, settings);
     const std::string seconds = std::to_string(std::max(deadline.secondsLeft(), 0.0));
