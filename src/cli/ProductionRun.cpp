@@ -6,14 +6,23 @@
 
 #include "cli/CliRun.h"
 #include "cli/MaterialRun.h"
+#include "cli/OutputFiles.h"
 #include "cli/ProductionOutcome.h"
+#include "diagram/DiagramFileFormat.h"
 #include "diagram/DiagramSource.h"
+#include "diagram/ProductionDiagram.h"
+#include "drawing/DiagramFiles.h"
+#include "i18n/texts/CommandLineSafetyTexts.h"
+#include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
 #include "jobfile/ProductionJobFile.h"
+#include "paper/ReportPdf.h"
 #include "production/ProductionPlanning.h"
 #include "reports/ProductionJobMessages.h"
+#include "reports/ProductionReports.h"
 #include "reports/ReportLines.h"
+#include "settings/UserLocale.h"
 #include "stock/StockStore.h"
 #include "stock/StoreMessages.h"
 
@@ -122,6 +131,39 @@ int bookJob(JobStock& stock, const ProductionPlan& plan, const ProductionJob& jo
     return storeFailureStatus(results.front().error, catalogue, err);
 }
 
+// The reports, the workbook and the diagram of a planned job, each when asked for: a section
+// (a sheet, pages) per material.
+int writeProductionOutputs(const RunContext& run, const ProductionJob& job,
+                           const ProductionPlan& plan) {
+    const CliOptions& options = run.options;
+    const StringCatalogue& catalogue = run.catalogue;
+    const char decimalSeparator = localeDecimalSeparator();
+    OutputFiles files(catalogue, run.err);
+    if (options.reportPath || options.pdfPath || options.xlsxPath) {
+        const std::optional<std::vector<ReportData>> sections = productionReports(job, plan);
+        if (!sections) {
+            run.err << catalogue.text(msg::kTooManyDimensions) << '\n';
+            return exit_status::kAborted;
+        }
+        files.write(options.reportPath, [&](const std::string& path) {
+            return saveTextReports(path, *sections, catalogue, decimalSeparator);
+        });
+        files.write(options.pdfPath, [&](const std::string& path) {
+            return writeReportPdf(path, *sections, catalogue, decimalSeparator);
+        });
+        files.write(options.xlsxPath, [&](const std::string& path) {
+            return writeXlsx(productionWorkbook(job, plan, *sections, catalogue), path);
+        });
+    }
+    files.write(options.diagramPath, [&](const std::string& path) {
+        const DiagramLayout diagram =
+            composeProductionDiagram(job, plan, catalogue, decimalSeparator);
+        return saveDiagram(diagram, std::filesystem::path(path), *diagramFileFormat(path),
+                           QString::fromStdString(catalogue.text(diagram_text::kTitle)));
+    });
+    return files.status();
+}
+
 int statusOfPlan(const ProductionPlan& plan, const std::atomic<bool>& stop) {
     if (stop.load(std::memory_order_relaxed)) return exit_status::kInterrupted;
     return plan.complete() ? exit_status::kFinished : exit_status::kAborted;
@@ -172,8 +214,15 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
     // The job is booked before anything is printed, so that the outputs say whether it was.
     if (status == exit_status::kFinished && options.book)
         status = bookJob(stock, plan, job, options.jobPath, catalogue, outcome, err);
+    // A closed or full standard output does not keep the files from being written.
     out << (options.json ? productionJson(outcome) : productionTable(outcome, catalogue))
         << std::flush;
+    const bool printed = static_cast<bool>(out);
+    if (status == exit_status::kFinished) status = writeProductionOutputs(run, job, plan);
+    if (!printed) {
+        err << catalogue.text(safety_text::kCannotWriteOutput) << '\n';
+        if (status == exit_status::kFinished) status = exit_status::kBadUsage;
+    }
     return status;
 }
 

@@ -25,6 +25,9 @@ struct DiagramSource {
     StockList stock;
     std::optional<double> priceLowerBound;
     bool priceProven = false;
+    // A production job's material the plan is of; empty for a *.opt job (whose plan from stock
+    // names the stock's material).
+    std::string material;
     std::string date;  // as the header shows it
     char decimalSeparator = '.';
 };

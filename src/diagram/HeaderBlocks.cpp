@@ -132,9 +132,10 @@ DiagramBlock headerBlock(const DiagramSource& source, const StringCatalogue& cat
                       catalogue.text(source.priceProven ? fewest_text::kProvenOptimal
                                                         : fewest_text::kNotProven));
         }
-        if (!source.stock.material.empty())
-            field(1, 4, store_text::kMaterial, source.stock.material);
     }
+    const std::string& material =
+        source.stock.material.empty() ? source.material : source.stock.material;
+    if (!material.empty()) field(1, 4, store_text::kMaterial, material);
     const int rows = placeFields(page, top, fields);
     const double ruleY = top + rows * kFieldRow + 1.5;
     page.lines.push_back({g::kLeft, ruleY, g::kRight, ruleY, 0.3, g::kInk});

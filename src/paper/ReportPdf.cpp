@@ -22,6 +22,11 @@ constexpr double kMarginMillimetres = 10.0;
 
 bool writeReportPdf(const std::filesystem::path& path, const ReportData& data,
                     const StringCatalogue& catalogue, char decimalSeparator) {
+    return writeReportPdf(path, std::span<const ReportData>(&data, 1), catalogue, decimalSeparator);
+}
+
+bool writeReportPdf(const std::filesystem::path& path, std::span<const ReportData> sections,
+                    const StringCatalogue& catalogue, char decimalSeparator) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -32,7 +37,7 @@ bool writeReportPdf(const std::filesystem::path& path, const ReportData& data,
                                         kMarginMillimetres),
                               QPageLayout::Millimeter);
         PainterPrinter painter(writer);
-        printReport(painter, data, catalogue, 1, decimalSeparator);
+        printReports(painter, sections, catalogue, decimalSeparator);
         if (!painter.succeeded()) return false;
     }
     const QByteArray& bytes = buffer.data();

@@ -1,6 +1,7 @@
 #include "reports/PrintedReport.h"
 
 #include <algorithm>
+#include <deque>
 #include <string>
 
 #include "i18n/texts/WindowOutputTexts.h"
@@ -79,9 +80,7 @@ class PrintedReportLayout {
 
         printer_.setFontSize(kHeaderPoints);
         printer_.setBold(true);
-        writeHeaderLine(out_, data_.header.customer);
-        writeHeaderLine(out_, data_.header.name);
-        writeHeaderLine(out_, data_.header.colour);
+        writeHeaderLines(out_, data_, catalogue_);
         emptyLines(2);
 
         printer_.setFontSize(kBodyPoints);
@@ -224,14 +223,27 @@ class PrintedReportLayout {
 
 }  // namespace
 
-void printReport(PrinterOperations& printer, const ReportData& data,
-                 const StringCatalogue& catalogue, int copies, char decimalSeparator) {
-    PrintedReportLayout layout(printer, data, catalogue, decimalSeparator);
-    printer.setOrientation(layout.orientation());
+void printReports(PrinterOperations& printer, std::span<const ReportData> sections,
+                  const StringCatalogue& catalogue, char decimalSeparator) {
+    // A layout writes through members of its own: it stays where it was made.
+    std::deque<PrintedReportLayout> layouts;
+    for (const ReportData& data : sections)
+        layouts.emplace_back(printer, data, catalogue, decimalSeparator);
+    const bool landscape =
+        std::any_of(layouts.begin(), layouts.end(), [](const PrintedReportLayout& layout) {
+            return layout.orientation() == PageOrientation::Landscape;
+        });
+    printer.setOrientation(landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
     printer.setResolution(kResolution);
     printer.setFontName(kFontName);
-    for (int copy = 0; copy < std::max(copies, 1); ++copy) layout.layOutCopy();
+    for (PrintedReportLayout& layout : layouts) layout.layOutCopy();
     printer.endDocument();
+}
+
+void printReport(PrinterOperations& printer, const ReportData& data,
+                 const StringCatalogue& catalogue, int copies, char decimalSeparator) {
+    const std::vector<ReportData> each(static_cast<size_t>(std::max(copies, 1)), data);
+    printReports(printer, each, catalogue, decimalSeparator);
 }
 
 }  // namespace marlo

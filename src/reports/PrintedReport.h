@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "i18n/StringCatalogue.h"
 #include "reports/PrinterOperations.h"
 #include "reports/TextReport.h"
@@ -12,5 +14,10 @@ namespace marlo {
 // copy prints one.
 void printReport(PrinterOperations& printer, const ReportData& data,
                  const StringCatalogue& catalogue, int copies, char decimalSeparator = '.');
+
+// Several reports in one document, each as a copy of its own (its pages numbered from 1): the
+// sections of a production job, a material each. Landscape when any section needs it.
+void printReports(PrinterOperations& printer, std::span<const ReportData> sections,
+                  const StringCatalogue& catalogue, char decimalSeparator = '.');
 
 }  // namespace marlo

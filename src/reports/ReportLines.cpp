@@ -6,6 +6,7 @@
 
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
@@ -30,10 +31,16 @@ void writeVersionLine(ColumnWriter& out, int leadingSpaces) {
     out.endLine();
 }
 
-void writeHeaderLine(ColumnWriter& out, std::string_view text) {
-    out.tab(kHeaderColumn);
-    out.text(text);
-    out.endLine();
+void writeHeaderLines(ColumnWriter& out, const ReportData& data, const StringCatalogue& catalogue) {
+    const auto line = [&out](std::string_view text) {
+        out.tab(kHeaderColumn);
+        out.text(text);
+        out.endLine();
+    };
+    line(data.header.customer);
+    line(data.header.name);
+    line(data.header.colour);
+    if (!data.material.empty()) line(catalogue.text(plan_text::kMaterialHeading) + data.material);
 }
 
 void writeDimensionHeadings(ColumnWriter& out, const StringCatalogue& catalogue, int count) {

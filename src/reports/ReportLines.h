@@ -35,8 +35,9 @@ inline constexpr int kStockTextColumn = reportValueColumn(kFirstDimensionPositio
 // The program name and version after `leadingSpaces` spaces, then the end of the line.
 void writeVersionLine(ColumnWriter& out, int leadingSpaces);
 
-// One of the job's header texts from column 7, then the end of the line.
-void writeHeaderLine(ColumnWriter& out, std::string_view text);
+// The job's header texts, each from column 7 on a line of its own: customer, name and colour,
+// then the material of a production job's section.
+void writeHeaderLines(ColumnWriter& out, const ReportData& data, const StringCatalogue& catalogue);
 
 // `count` "Dim" headings over the dimension columns, the first over the first dimension.
 void writeDimensionHeadings(ColumnWriter& out, const StringCatalogue& catalogue, int count);

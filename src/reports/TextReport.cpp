@@ -54,9 +54,7 @@ std::string composeTextReport(const ReportData& data, const StringCatalogue& cat
     ColumnWriter out(sink);
 
     writeVersionLine(out, kVersionIndent);
-    writeHeaderLine(out, data.header.customer);
-    writeHeaderLine(out, data.header.name);
-    writeHeaderLine(out, data.header.colour);
+    writeHeaderLines(out, data, catalogue);
     writeEmptyLines(out, 2);
 
     writeHeadings(out, catalogue, dimensionColumns);
@@ -97,6 +95,14 @@ bool saveTextReport(const std::filesystem::path& path, const ReportData& data,
                     const StringCatalogue& catalogue, char decimalSeparator) {
     return writeFileAtomically(path,
                                utf8ToCp1250(composeTextReport(data, catalogue, decimalSeparator)));
+}
+
+bool saveTextReports(const std::filesystem::path& path, std::span<const ReportData> sections,
+                     const StringCatalogue& catalogue, char decimalSeparator) {
+    std::string text;
+    for (const ReportData& data : sections)
+        text += composeTextReport(data, catalogue, decimalSeparator);
+    return writeFileAtomically(path, utf8ToCp1250(text));
 }
 
 std::string proposedReportFileName(const std::string& jobFileName,

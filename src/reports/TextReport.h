@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "i18n/StringCatalogue.h"
@@ -30,6 +31,9 @@ struct ReportData {
     // stock of every pattern and show the price, material and leftovers after the totals.
     StockList stock = {};
     std::optional<double> priceLowerBound = std::nullopt;
+    // A section of a production job's report: the material its plan is of, shown under the
+    // header; empty for a *.opt job.
+    std::string material = {};
 };
 
 // The fixed-column text report as UTF-8 text with CR LF line ends, captions in the
@@ -41,6 +45,10 @@ std::string composeTextReport(const ReportData& data, const StringCatalogue& cat
 // False when the file cannot be written.
 bool saveTextReport(const std::filesystem::path& path, const ReportData& data,
                     const StringCatalogue& catalogue, char decimalSeparator = '.');
+
+// Several reports in one file, one after the other: the sections of a production job.
+bool saveTextReports(const std::filesystem::path& path, std::span<const ReportData> sections,
+                     const StringCatalogue& catalogue, char decimalSeparator = '.');
 
 // The name the save dialog proposes: the job's path without its last four characters (its
 // ".opt"), or for a job without a file the localised word for "New".

@@ -2,12 +2,14 @@
 
 #include <xlsxwriter.h>
 
+#include <cctype>
 #include <map>
 #include <set>
 #include <system_error>
 #include <variant>
 
 #include "jobfile/AtomicFile.h"
+#include "reports/ColumnWriter.h"
 #include "reports/TextReport.h"
 
 namespace marlo {
@@ -163,6 +165,36 @@ bool fillWorksheet(lxw_workbook* workbook, lxw_worksheet* worksheet,
     return written;
 }
 
+// The first `characters` characters of a UTF-8 text.
+std::string utf8Prefix(const std::string& text, int characters) {
+    return text.substr(0, byteOffsetOfCharacter(text, characters));
+}
+
+// Worksheet names as a tab takes them: without the characters a workbook refuses, at most 31
+// characters (UTF-8 kept whole), and unique, case aside, by a number in brackets.
+std::vector<std::string> tabNames(std::span<const NamedSheet> sheets) {
+    std::vector<std::string> names;
+    std::set<std::string> taken;
+    for (const NamedSheet& sheet : sheets) {
+        std::string base;
+        for (const char c : sheet.name)
+            base += std::string_view("[]:*?/\\").find(c) == std::string_view::npos ? c : '_';
+        if (base.empty()) base = "-";
+        std::string name = base;
+        for (int number = 2;; ++number) {
+            name = utf8Prefix(name, 31);
+            std::string folded = name;
+            for (char& c : folded)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (taken.insert(folded).second) break;
+            const std::string suffix = " (" + std::to_string(number) + ")";
+            name = utf8Prefix(base, 31 - static_cast<int>(suffix.size())) + suffix;
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
 }  // namespace
 
 bool writeXlsx(const SpreadsheetModel& sheet, const std::filesystem::path& path) {
@@ -174,6 +206,21 @@ bool writeXlsx(const SpreadsheetModel& sheet, const std::filesystem::path& path)
         lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
         const bool filled = worksheet && fillWorksheet(workbook, worksheet, sheet);
         // Closing writes the file and frees the workbook whatever happened before.
+        const bool closed = workbook_close(workbook) == LXW_NO_ERROR;
+        return filled && closed;
+    });
+}
+
+bool writeXlsx(std::span<const NamedSheet> sheets, const std::filesystem::path& path) {
+    const std::vector<std::string> names = tabNames(sheets);
+    return produceFileAtomically(path, [&](const std::filesystem::path& temporary) {
+        lxw_workbook* workbook = workbook_new(temporary.c_str());
+        if (!workbook) return false;
+        bool filled = true;
+        for (size_t i = 0; i < sheets.size(); ++i) {
+            lxw_worksheet* worksheet = workbook_add_worksheet(workbook, names[i].c_str());
+            filled = filled && worksheet && fillWorksheet(workbook, worksheet, sheets[i].sheet);
+        }
         const bool closed = workbook_close(workbook) == LXW_NO_ERROR;
         return filled && closed;
     });

@@ -49,6 +49,12 @@ const std::vector<CatalogueRow>& productionPlanTexts() {
          "The job has no parts to plan.",
          "Zakázka nemá žádné díly k plánování.",
          "De opdracht heeft geen onderdelen om te plannen."},
+        // 1507: the name of the workbook's sheet of every material
+        {"Prehľad",
+         "Übersicht",
+         "Summary",
+         "Přehled",
+         "Overzicht"},
     };
     // clang-format on
     return rows;

@@ -12,5 +12,6 @@ inline constexpr int kJobPrice = 1503;            // caption of the job's total 
 inline constexpr int kMaterialPlanned = 1504;     // progress: %1 material, %2 rods
 inline constexpr int kAllMaterials = 1505;        // caption before proven / not proven
 inline constexpr int kNoParts = 1506;             // a job without parts to plan
+inline constexpr int kSummarySheet = 1507;        // the workbook's sheet of every material
 
 }  // namespace marlo::plan_text

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "i18n/StringCatalogue.h"
+#include "model/ProductionJob.h"
+#include "production/ProductionPlanning.h"
+#include "reports/TextReport.h"
+#include "reports/XlsxWriter.h"
+
+namespace marlo {
+
+// The reports of a production job: a section per material with a plan, in the job's order, each
+// its material's cutting list ordered for the report beside the material's plan, named after the
+// material. Nothing when a material has more distinct lengths than a report holds. The sections
+// refer to the plan: it must outlive them.
+std::optional<std::vector<ReportData>> productionReports(const ProductionJob& job,
+                                                         const ProductionPlan& plan);
+
+// The workbook of a production job: a summary sheet of every material (its rods, price and
+// bounds, and the job's total), then each section's sheet named after its material.
+std::vector<NamedSheet> productionWorkbook(const ProductionJob& job, const ProductionPlan& plan,
+                                           const std::vector<ReportData>& sections,
+                                           const StringCatalogue& catalogue);
+
+}  // namespace marlo
