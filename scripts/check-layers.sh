@@ -2,7 +2,8 @@
 # Checks the layers of src/: every #include "folder/…" of a file in src/FOLDER must name its own
 # folder or one that FOLDER may use, and the outside libraries stay where they belong (Qt only in
 # the folders marked for it, Qt SQL only in the stock store, COIN-OR only in the fewest-rods
-# method, libxlsxwriter only in the reports, zint only in the labels). docs/architecture.md
+# method, libxlsxwriter only in the reports, zint only in the labels, libzip, pugixml and freexl
+# only in the parts lists). docs/architecture.md
 # describes the same table. Prints every breach and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -17,18 +18,20 @@ declare -A may_use=(
   [reports]="model i18n jobfile optimiser"
   [diagram]="model i18n optimiser"
   [labels]="model i18n jobfile optimiser diagram settings"
+  [partslist]="model i18n jobfile"
   [stock]="model i18n jobfile settings"
   [paper]="model i18n jobfile reports"
   [drawing]="model i18n jobfile diagram"
   [labelpaint]="model i18n jobfile labels diagram drawing"
-  [cli]="model i18n jobfile optimiser settings reports diagram labels stock paper drawing labelpaint"
-  [ui]="model i18n jobfile optimiser settings reports diagram labels stock paper drawing labelpaint"
+  [cli]="model i18n jobfile optimiser settings reports diagram labels partslist stock paper drawing labelpaint"
+  [ui]="model i18n jobfile optimiser settings reports diagram labels partslist stock paper drawing labelpaint"
 )
 # The folders whose code may use Qt; the rest is standard C++ that both programs share.
 qt_folders=" settings stock paper drawing labelpaint cli ui "
 # Outside libraries, by the start of their headers' names, and the one folder each belongs to.
 declare -A library_home=([QSql]=stock [Coin]=optimiser [Cbc]=optimiser [Clp]=optimiser
-                         [Osi]=optimiser [xlsxwriter]=reports [zint]=labels)
+                         [Osi]=optimiser [xlsxwriter]=reports [zint]=labels
+                         [zip.h]=partslist [zipconf]=partslist [pugi]=partslist [freexl]=partslist)
 
 breaches=0
 breach() {

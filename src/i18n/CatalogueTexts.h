@@ -65,5 +65,8 @@ const std::vector<CatalogueRow>& stockStoreTexts();
 // Offsets 1300..1399: piece labels, offcut labels and the saw list.
 inline constexpr int kSawOutputTextsFirst = 1300;
 const std::vector<CatalogueRow>& sawOutputTexts();
+// Offsets 1400..1449: reading parts lists (rows refused, files that cannot be read, columns).
+inline constexpr int kPartsListTextsFirst = 1400;
+const std::vector<CatalogueRow>& partsListTexts();
 
 }  // namespace marlo

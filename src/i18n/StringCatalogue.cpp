@@ -28,7 +28,8 @@ const std::string& addedText(int column, int offset) {
                                      {kWindowNoticeTextsFirst, windowNoticeTexts()},
                                      {kStockListTextsFirst, stockListTexts()},
                                      {kStockStoreTextsFirst, stockStoreTexts()},
-                                     {kSawOutputTextsFirst, sawOutputTexts()}};
+                                     {kSawOutputTextsFirst, sawOutputTexts()},
+                                     {kPartsListTextsFirst, partsListTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {
