@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "jobfile/RegularFile.h"
+#include "partslist/BiffFormulas.h"
 #include "partslist/CellNumberText.h"
 #include "partslist/SheetChoice.h"
 
@@ -67,12 +69,20 @@ SheetRead xlsSheet(const std::filesystem::path& path, std::string_view sheetChoi
         freexl_worksheet_dimensions(workbook.handle, &rows, &columns) != FREEXL_OK)
         return {SheetFault::Damaged, {}};
 
+    const FormulaValues formulas =
+        biffFormulaValues(readRegularFile(path, kMaxXlsFileBytes).bytes, names[*chosen], *chosen);
     SheetTableBuilder builder;
     for (unsigned int row = 0; row < rows; ++row) {
         for (unsigned short column = 0; column < columns; ++column) {
             FreeXL_CellValue cell;
-            if (freexl_get_cell_value(workbook.handle, row, column, &cell) != FREEXL_OK) continue;
-            if (!builder.put(int64_t{row} + 1, int64_t{column} + 1, xlsCellText(cell)))
+            std::string text;
+            if (freexl_get_cell_value(workbook.handle, row, column, &cell) == FREEXL_OK)
+                text = xlsCellText(cell);
+            if (text.empty()) {
+                const auto formula = formulas.find({row, column});
+                if (formula != formulas.end()) text = formula->second;
+            }
+            if (!builder.put(int64_t{row} + 1, int64_t{column} + 1, std::move(text)))
                 return builder.finish();
         }
     }
