@@ -15,10 +15,6 @@ std::optional<SheetFormat> sheetFormatOf(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-bool isZipContainer(std::string_view bytes) {
-    return bytes.starts_with("PK\x03\x04");
-}
-
 bool isCompoundFile(std::string_view bytes) {
     return bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 }

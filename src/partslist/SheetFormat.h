@@ -14,8 +14,6 @@ enum class SheetFormat { Text, Xlsx, Ods, Xls };
 // for any other name.
 std::optional<SheetFormat> sheetFormatOf(const std::filesystem::path& path);
 
-// Bytes that start as a zip container does (XLSX, ODS).
-bool isZipContainer(std::string_view bytes);
 // Bytes that start as a compound file does: an XLS workbook, or an XLSX or ODS protected by a
 // password, which office programs keep encrypted in one.
 bool isCompoundFile(std::string_view bytes);

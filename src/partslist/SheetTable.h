@@ -68,7 +68,6 @@ class SheetTableBuilder {
     bool repeatLastRow(int64_t lastRow);
     // Makes the table too large at once, for a cell that is beyond the bounds before it is put.
     bool refuse();
-    bool tooLarge() const { return tooLarge_; }
     std::size_t rowCount() const { return table_.rows.size(); }
     // The table, unless it became too large.
     SheetRead finish();

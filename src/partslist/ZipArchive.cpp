@@ -23,7 +23,7 @@ ZipArchive::ZipArchive(std::string bytes) : bytes_(std::move(bytes)) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
-    if (source) archive_ = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (source) archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (source && !archive_) zip_source_free(source);
     zip_error_fini(&error);
     if (!archive_) fault_ = SheetFault::Damaged;
