@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 #include "PartsTestSupport.h"
 #include "i18n/texts/PartsListTexts.h"
+#include "partslist/CellNumberText.h"
 #include "partslist/PartsImport.h"
 
 namespace marlo {
@@ -52,6 +54,27 @@ TEST(SheetFiles, calcWorkbooks_sheetByNameOrNumber_readThatSheetOrNameTheMissing
             EXPECT_TRUE(import.parts.empty());
         }
     }
+}
+
+// other-writers.xlsx holds what Calc does not write (make-fixtures.sh): rich text with a
+// phonetic guide, a namespace prefix, cells without references, inline strings, a boolean, an
+// error, numbers with an exponent and with binary noise.
+TEST(SheetFiles, otherWritersWorkbook_readsEveryKindOfCellAsASpreadsheetShowsIt) {
+    const PartsImport import =
+        importParts(dataFile("other-writers.xlsx"), test::options({}, {}, "AL"));
+    EXPECT_EQ(import.parts, (std::vector<Part>{{"W1 left  jamb", "AL", 2100, 2, "", "TRUE", 0, 0},
+                                               {"W2", "AL", 1235, 4, "", "#DIV/0!", 0, 0}}));
+    EXPECT_EQ(import.warnings, (std::vector<RowProblem>{{4, kLengthRounded, "1234.5"}}));
+    EXPECT_EQ(import.refused, (std::vector<RowProblem>{{6, kLengthMissing, ""}}));
+
+    // Numbers as a spreadsheet shows them: 15 significant digits, plain notation.
+    EXPECT_EQ(cellNumberText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(cellNumberText(-0.0), "0");
+    EXPECT_EQ(cellNumberText(1e20), "100000000000000000000");
+    EXPECT_EQ(cellNumberText(1.5e-7), "0.00000015");
+    EXPECT_EQ(cellNumberText(std::string_view("-2.5E+2")), "-250");
+    EXPECT_EQ(cellNumberText(std::string_view("12 mm")), "12 mm");
+    EXPECT_EQ(cellNumberText(std::numeric_limits<double>::infinity()), "");
 }
 
 // The text lists of make-fixtures.sh: a Slovak header in UTF-8 with a byte-order mark and

@@ -6,6 +6,7 @@
 #   parts-two-sheets.fods  the hand-written source: sheets "Frames" (German header, a formula,
 #                          refused rows) and "Sashes" (English header)
 #   parts-two-sheets.xlsx/.ods/.xls  the same saved by Calc
+#   other-writers.xlsx     what other writers than Calc put in a workbook
 #   parts-*.csv/.txt/.tsv  text lists in UTF-8 with a byte-order mark, UTF-16, Windows-1250
 #   hostile/*              files that must be refused, or read harmlessly, in bounded time
 set -euo pipefail
@@ -38,13 +39,18 @@ mkdir -p hostile
 python3 - "$root" <<'PY'
 import io, os, struct, sys, zipfile
 
-def xlsx(sheet_xml):
+def xlsx(sheet_xml, shared_strings=None):
+    rels = '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/>'
+    if shared_strings:
+        rels += '<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="/xl/sharedStrings.xml"/>'
     out = io.BytesIO()
     with zipfile.ZipFile(out, "w") as z:
         z.writestr("[Content_Types].xml", '<?xml version="1.0"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"/>')
         z.writestr("_rels/.rels", '<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>')
         z.writestr("xl/workbook.xml", '<?xml version="1.0"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets><sheet name="Sheet1" sheetId="1" r:id="rId1"/></sheets></workbook>')
-        z.writestr("xl/_rels/workbook.xml.rels", '<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/></Relationships>')
+        z.writestr("xl/_rels/workbook.xml.rels", '<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">' + rels + '</Relationships>')
+        if shared_strings:
+            z.writestr("xl/sharedStrings.xml", shared_strings)
         info = zipfile.ZipInfo("xl/worksheets/sheet1.xml")
         info.compress_type = zipfile.ZIP_DEFLATED
         with z.open(info, "w") as entry:  # streamed: a huge entry never sits in memory
@@ -60,6 +66,20 @@ def inline_row(number, cells):
 def spaces(total, chunk=1 << 20):
     for _ in range(total // chunk):
         yield b" " * chunk
+
+# What other writers than Calc put in a workbook: rich text and phonetic guides in shared
+# strings, a prefixed namespace, rows and cells without references, inline strings, a text
+# formula, a boolean, an error, numbers with an exponent and with binary noise.
+strings = ('<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+           "<si><t>Mark</t></si><si><t>Length</t></si><si><t>Pieces</t></si><si><t>Note</t></si>"
+           '<si><r><rPr><b/></rPr><t>W1 </t></r><r><t xml:space="preserve">left  jamb</t></r><rPh><t>x</t></rPh></si></sst>')
+features = ('<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><x:sheetData>'
+            '<x:row><x:c t="s"><x:v>0</x:v></x:c><x:c t="s"><x:v>1</x:v></x:c><x:c t="s"><x:v>2</x:v></x:c><x:c t="s"><x:v>3</x:v></x:c></x:row>'
+            '<x:row><x:c t="s"><x:v>4</x:v></x:c><x:c><x:v>2099.9999999999995</x:v></x:c><x:c><x:v>2</x:v></x:c><x:c t="b"><x:v>1</x:v></x:c></x:row>'
+            '<x:row r="4"><x:c r="A4" t="inlineStr"><x:is><x:t>W2</x:t></x:is></x:c><x:c r="B4"><x:v>1.2345E3</x:v></x:c><x:c r="C4" t="str"><x:f>2*2</x:f><x:v>4</x:v></x:c><x:c r="D4" t="e"><x:v>#DIV/0!</x:v></x:c></x:row>'
+            '<x:row r="6"><x:c r="D6" t="str"><x:v>only a note</x:v></x:c></x:row>'
+            "</x:sheetData></x:worksheet>")
+open("other-writers.xlsx", "wb").write(xlsx([features.encode()], strings))
 
 # A zip bomb whose headers lie: 80 MiB of blanks inside the sheet, the headers saying 1000 bytes.
 sheet = [b'<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>']
