@@ -58,10 +58,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # own translations of its dialogs and buttons, xdg-open for the manual, links and the
 # spreadsheet, and the database drivers of the stock store (SQLite for the user's own store,
 # PostgreSQL for a shared one). nlohmann's JSON is a library of headers only: nothing of it is
-# needed at run time.
+# needed at run time. The parts lists' libraries (libzip, pugixml, freexl) are named too, so that
+# the package declares them whichever program links them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite")
+    "fonts-liberation, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite, libzip4, libpugixml1v5, libfreexl1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "hicolor-icon-theme, shared-mime-info, desktop-file-utils, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-calc | gnumeric, evince | okular")

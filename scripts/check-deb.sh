@@ -34,7 +34,7 @@ echo "check-deb: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter coinor-libcbc coinor-libclp libzint \
-  fonts-liberation libqt6sql6-sqlite; do
+  fonts-liberation libqt6sql6-sqlite libzip4 libpugixml1v5 libfreexl1; do
   grep -q "$needed" <<< "$depends" && pass "depends on $needed" || fail "no dependency on $needed"
 done
 

@@ -3,7 +3,7 @@
 # folder or one that FOLDER may use, and the outside libraries stay where they belong (Qt only in
 # the folders marked for it, Qt SQL only in the stock store, COIN-OR only in the fewest-rods
 # method, libxlsxwriter only in the reports, zint only in the labels, nlohmann's JSON only in the job
-# files). docs/architecture.md
+# files, libzip, pugixml and freexl only in the parts lists). docs/architecture.md
 # describes the same table. Prints every breach and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -19,19 +19,21 @@ declare -A may_use=(
   [reports]="model i18n jobfile optimiser production"
   [diagram]="model i18n optimiser production"
   [labels]="model i18n jobfile optimiser diagram settings"
+  [partslist]="model i18n jobfile"
   [stock]="model i18n jobfile settings"
   [paper]="model i18n jobfile reports"
   [drawing]="model i18n jobfile diagram"
   [labelpaint]="model i18n jobfile labels diagram drawing"
-  [cli]="model i18n jobfile optimiser production settings reports diagram labels stock paper drawing labelpaint"
-  [ui]="model i18n jobfile optimiser production settings reports diagram labels stock paper drawing labelpaint"
+  [cli]="model i18n jobfile optimiser production settings reports diagram labels partslist stock paper drawing labelpaint"
+  [ui]="model i18n jobfile optimiser production settings reports diagram labels partslist stock paper drawing labelpaint"
 )
 # The folders whose code may use Qt; the rest is standard C++ that both programs share.
 qt_folders=" settings stock paper drawing labelpaint cli ui "
 # Outside libraries, by the start of their headers' names, and the one folder each belongs to.
 declare -A library_home=([QSql]=stock [Coin]=optimiser [Cbc]=optimiser [Clp]=optimiser
                          [Osi]=optimiser [xlsxwriter]=reports [zint]=labels
-                         [nlohmann]=jobfile)
+                         [nlohmann]=jobfile
+                         [zip.h]=partslist [zipconf]=partslist [pugi]=partslist [freexl]=partslist)
 
 breaches=0
 breach() {

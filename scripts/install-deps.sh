@@ -12,6 +12,7 @@ packages=(
   coinor-libclp-dev coinor-libcbc-dev
   libqt6sql6-sqlite libqt6sql6-psql postgresql
   libzint-dev zbar-tools
+  libzip-dev libpugixml-dev libfreexl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   unzip

@@ -65,6 +65,9 @@ const std::vector<CatalogueRow>& stockStoreTexts();
 // Offsets 1300..1399: piece labels, offcut labels and the saw list.
 inline constexpr int kSawOutputTextsFirst = 1300;
 const std::vector<CatalogueRow>& sawOutputTexts();
+// Offsets 1400..1449: reading parts lists (rows refused, files that cannot be read, columns).
+inline constexpr int kPartsListTextsFirst = 1400;
+const std::vector<CatalogueRow>& partsListTexts();
 // Offsets 1450..1499: production jobs (*.mvjob): the columns of their parts, their file's faults.
 inline constexpr int kProductionJobTextsFirst = 1450;
 const std::vector<CatalogueRow>& productionJobTexts();

@@ -29,6 +29,7 @@ const std::string& addedText(int column, int offset) {
                                      {kStockListTextsFirst, stockListTexts()},
                                      {kStockStoreTextsFirst, stockStoreTexts()},
                                      {kSawOutputTextsFirst, sawOutputTexts()},
+                                     {kPartsListTextsFirst, partsListTexts()},
                                      {kProductionJobTextsFirst, productionJobTexts()},
                                      {kProductionPlanTextsFirst, productionPlanTexts()}};
     for (const CatalogueBlock& block : blocks) {
