@@ -8,6 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/MaterialRun.h"
 #include "cli/OutputFiles.h"
 #include "cli/ProductionRun.h"
@@ -301,6 +302,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return runStockCommand(arguments, out, err, settings);
     if (!arguments.empty() && arguments[0] == "export")
         return runExportCommand(arguments, err, settings);
+    if (!arguments.empty() && arguments[0] == "import")
+        return runImportCommand(arguments, err, settings);
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         err << "marlo-veen-cli: " << parsed.error << '\n' << kUsage;
