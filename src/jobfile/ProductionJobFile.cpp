@@ -10,6 +10,7 @@
 
 #include "jobfile/AtomicFile.h"
 #include "jobfile/RegularFile.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
@@ -72,11 +73,7 @@ struct Fault {
 }
 
 std::string rangeText(double lowest, double highest) {
-    const auto text = [](double value) {
-        return value == std::floor(value) ? std::to_string(static_cast<int64_t>(value))
-                                          : std::to_string(value);
-    };
-    return " (" + text(lowest) + " – " + text(highest) + ")";
+    return " (" + shortestNumberText(lowest) + " – " + shortestNumberText(highest) + ")";
 }
 
 // The fields of one JSON object: the known ones are taken by name, the rest kept as unknown.
