@@ -325,7 +325,9 @@ ProductionJobFileRead parseProductionJob(std::string_view bytes) {
     Json root;
     try {
         root = Json::parse(bytes.begin(), bytes.end());
-    } catch (const Json::parse_error&) {
+    } catch (const Json::exception&) {
+        // Also a number beyond the range of a double ("1e999"), which the parser throws as out of
+        // range rather than as a parse error.
         return {Status::NotJson, {}, {}};
     }
     try {

@@ -111,6 +111,7 @@ TEST(ProductionJobFile, newerOrDamagedJobs_areRefusedNamingTheVersionOrWhereTheF
         {"", S::NotJson, ""},
         {R"({"format": "marlo-veen job", "version": 1,)", S::NotJson, ""},
         {"{\"format\": \"marlo-veen job\", \"version\": 1, \"x\": \"\xC3\"}", S::NotJson, ""},
+        {R"({"format": "marlo-veen job", "version": 1, "x": -1e999})", S::NotJson, ""},
         {R"(["marlo-veen job", 1])", S::NotAJob, ""},
         {R"({"format": "marlo-veen jobs", "version": 1})", S::NotAJob, ""},
         {R"({"format": "marlo-veen job", "version": 1, "x": )" + deep + "}", S::TooComplex, ""},
