@@ -3,8 +3,9 @@
 # looks for is where it expects it: the programs, the launcher entry and the icon it names, the
 # AppStream description and the programs it lists, the job file type and the launcher's claim on
 # it, the manual at the place the desktop program opens it, and the sample jobs (the installed
-# command line program must optimise one and export it as a production job). desktop-file-validate and appstreamcli (Debian: desktop-file-utils, appstream)
-# check the entries; a missing validator is reported and skipped.
+# command line program must optimise one and export it as a production job). desktop-file-validate
+# and appstreamcli (Debian: desktop-file-utils, appstream) check the entries; a missing validator
+# is reported and skipped.
 # Usage: scripts/check-install.sh [build folder, default build]
 set -euo pipefail
 
@@ -110,9 +111,9 @@ fi
 
 # The installed command line program turns the sample job into a production job and exports its
 # parts.
-if "$prefix/bin/marlo-veen-cli" export "$prefix/share/marlo-veen/samples/worked-example.opt" \
-      "$work/job.mvjob" --language en \
-    && "$prefix/bin/marlo-veen-cli" export "$work/job.mvjob" "$work/parts.csv" --language en \
+cli() { XDG_CONFIG_HOME="$work/config" "$prefix/bin/marlo-veen-cli" "$@"; }
+if cli export "$prefix/share/marlo-veen/samples/worked-example.opt" "$work/job.mvjob" --language en \
+    && cli export "$work/job.mvjob" "$work/parts.csv" --language en \
     && grep -q "^1;Material;2000;3;;;0;0" "$work/parts.csv"; then
   pass "installed marlo-veen-cli exports the sample job as a production job and its parts"
 else

@@ -10,6 +10,7 @@
 
 #include "jobfile/AtomicFile.h"
 #include "jobfile/RegularFile.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
@@ -22,9 +23,44 @@ using Status = ProductionJobFileStatus;
 // A job nests four levels deep (the angles of a part); unknown fields may nest more, but not
 // without end: a file of brackets only must not exhaust the stack of whoever walks the values.
 constexpr int kMaxDepth = 64;
-// A part takes some twenty parse events, so this holds several hundred thousand parts, while a
-// 64 MiB file of tiny values ("[0,0,0,…]") is refused before it takes gigabytes of memory.
-constexpr std::size_t kMaxParseEvents = 16'000'000;
+// A part holds about ten values (its object, its fields, its angles), so this takes some 400,000
+// parts, while a 64 MiB file of tiny values ("[0,0,…]", "[[],[],…]") is refused before it takes
+// gigabytes of memory.
+constexpr std::size_t kMaxValues = 4'000'000;
+
+// Whether the text nests its arrays and objects at most kMaxDepth deep and holds at most
+// kMaxValues values (its arrays and objects and the commas between elements), counted outside
+// strings before the text is parsed (the parser then judges
+// whether it is JSON at all). Counted here rather than in a callback of the parser, whose
+// callbacks take a time that grows with the square of an array's length.
+bool withinBounds(std::string_view bytes) {
+    int depth = 0;
+    std::size_t values = 1;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : bytes) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth || ++values > kMaxValues) return false;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        } else if (c == ',' && ++values > kMaxValues) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Thrown at the first fault of the file: reading stops there.
 struct Fault {
@@ -36,14 +72,8 @@ struct Fault {
     throw Fault{status, std::move(detail)};
 }
 
-struct TooComplex {};
-
 std::string rangeText(double lowest, double highest) {
-    const auto text = [](double value) {
-        return value == std::floor(value) ? std::to_string(static_cast<int64_t>(value))
-                                          : std::to_string(value);
-    };
-    return " (" + text(lowest) + " – " + text(highest) + ")";
+    return " (" + shortestNumberText(lowest) + " – " + shortestNumberText(highest) + ")";
 }
 
 // The fields of one JSON object: the known ones are taken by name, the rest kept as unknown.
@@ -291,17 +321,13 @@ std::string fileText(const Json& root) {
 }  // namespace
 
 ProductionJobFileRead parseProductionJob(std::string_view bytes) {
-    std::size_t events = 0;
-    const Json::parser_callback_t bounded = [&events](int depth, Json::parse_event_t, Json&) {
-        if (depth > kMaxDepth || ++events > kMaxParseEvents) throw TooComplex{};
-        return true;
-    };
+    if (!withinBounds(bytes)) return {Status::TooComplex, {}, {}};
     Json root;
     try {
-        root = Json::parse(bytes.begin(), bytes.end(), bounded);
-    } catch (const TooComplex&) {
-        return {Status::TooComplex, {}, {}};
-    } catch (const Json::parse_error&) {
+        root = Json::parse(bytes.begin(), bytes.end());
+    } catch (const Json::exception&) {
+        // Also a number beyond the range of a double ("1e999"), which the parser throws as out of
+        // range rather than as a parse error.
         return {Status::NotJson, {}, {}};
     }
     try {

@@ -111,6 +111,7 @@ TEST(ProductionJobFile, newerOrDamagedJobs_areRefusedNamingTheVersionOrWhereTheF
         {"", S::NotJson, ""},
         {R"({"format": "marlo-veen job", "version": 1,)", S::NotJson, ""},
         {"{\"format\": \"marlo-veen job\", \"version\": 1, \"x\": \"\xC3\"}", S::NotJson, ""},
+        {R"({"format": "marlo-veen job", "version": 1, "x": -1e999})", S::NotJson, ""},
         {R"(["marlo-veen job", 1])", S::NotAJob, ""},
         {R"({"format": "marlo-veen jobs", "version": 1})", S::NotAJob, ""},
         {R"({"format": "marlo-veen job", "version": 1, "x": )" + deep + "}", S::TooComplex, ""},
@@ -150,6 +151,17 @@ TEST(ProductionJobFile, newerOrDamagedJobs_areRefusedNamingTheVersionOrWhereTheF
         EXPECT_EQ(read.detail, c.detail) << c.bytes;
         EXPECT_EQ(read.job, ProductionJob{}) << c.bytes;
     }
+
+    // Millions of tiny values are refused before they are parsed into memory; the same commas and
+    // brackets inside a text (after an escaped quote) are only text.
+    std::string values = R"({"format": "marlo-veen job", "version": 1, "x": [)";
+    for (int i = 0; i < 4'000'000; ++i) values += "0,";
+    EXPECT_EQ(parseProductionJob(values + "0]}").status, ProductionJobFileStatus::TooComplex);
+    const std::string note = R"(\")" + std::string(2'000'000, '[') + std::string(4'000'000, ',');
+    const ProductionJobFileRead text = parseProductionJob(
+        R"({"format": "marlo-veen job", "version": 1, "header": {"note": ")" + note + "\"}}");
+    ASSERT_EQ(text.status, ProductionJobFileStatus::Read);
+    EXPECT_EQ(text.job.header.note.size(), note.size() - 1);
 }
 
 TEST(ProductionJobFile, readFile_oversizedOrNotRegular_isRefusedWithoutReadingIt) {
