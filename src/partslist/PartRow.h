@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "model/Part.h"
+#include "model/ProductionJob.h"
 #include "partslist/ColumnMapping.h"
 #include "partslist/PartsImport.h"
 #include "partslist/SheetTable.h"
 
 namespace marlo {
-
-// The bounds of a part's numbers.
-inline constexpr int32_t kMaxPartLength = 100'000;  // mm
-inline constexpr int32_t kMaxPartPieces = 100'000;
-inline constexpr double kMaxPartAngle = 75.0;  // degrees either way
 
 struct PartRowRead {
     std::optional<Part> part;          // unless the row was refused
