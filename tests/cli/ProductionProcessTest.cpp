@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -42,6 +43,17 @@ class ProductionProcessTest : public test::ProgramInFolder {
             << err_;
     }
 
+    // What a command prints on its standard output.
+    static std::string output(const std::string& command) {
+        std::string text;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+            pclose(pipe);
+        }
+        return text;
+    }
+
     // The pieces of every (material, mark, length) the plan cuts, from its marks.
     static std::map<std::tuple<std::string, std::string, int>, int> cutPieces(const Json& plan) {
         std::map<std::tuple<std::string, std::string, int>, int> cut;
@@ -61,9 +73,13 @@ class ProductionProcessTest : public test::ProgramInFolder {
 TEST_F(ProductionProcessTest, threeMaterials_fromTheStoreAndARodLength_cutEveryPieceOnceAndBook) {
     stockUp();
     const std::string job = file("frames.mvjob", kJob);
-    ASSERT_EQ(run({"optimise", job, "--store", store(), "--time-limit", "5", "--json", "--book",
-                   "--language", "en"}),
-              exit_status::kFinished)
+    const std::string report = (folder_ / "frames.txt").string();
+    const std::string workbook = (folder_ / "frames.xlsx").string();
+    const std::string diagram = (folder_ / "frames.pdf").string();
+    ASSERT_EQ(
+        run({"optimise", job, "--store", store(), "--time-limit", "5", "--json", "--book",
+             "--language", "en", "--report", report, "--xlsx", workbook, "--diagram", diagram}),
+        exit_status::kFinished)
         << err_;
     const Json plan = Json::parse(out_);
     EXPECT_EQ(plan["status"], "finished");
@@ -98,6 +114,20 @@ TEST_F(ProductionProcessTest, threeMaterials_fromTheStoreAndARodLength_cutEveryP
     EXPECT_EQ(plan["price"].get<double>(),
               al["price"].get<double>() + steel["price"].get<double>());
     EXPECT_TRUE(plan["optimal"].get<bool>());
+
+    // Every output has a section per material: the report, the workbook's sheets after its
+    // summary, the diagram's pages.
+    const std::string reportText = text(report);
+    for (const char* material :
+         {"Material: AL frame 70x45", "Material: PVC sash", "Material: Steel 30x20"})
+        EXPECT_NE(reportText.find(material), std::string::npos) << material;
+    EXPECT_NE(
+        output("unzip -p '" + workbook + "' xl/workbook.xml")
+            .find(R"(<sheet name="Summary" sheetId="1" r:id="rId1"/><sheet name="AL frame 70x45")"),
+        std::string::npos);
+    const std::string pages = output("pdftotext -layout '" + diagram + "' -");
+    for (const char* material : {"AL frame 70x45", "PVC sash", "Steel 30x20"})
+        EXPECT_NE(pages.find(material), std::string::npos) << material;
 
     // Both stock materials were booked in the one change; the store now holds what is left.
     ASSERT_EQ(run({"stock", "export", "--material", "Steel 30x20", "--store", store(),
