@@ -20,13 +20,7 @@ class ExportProcessTest : public test::ProgramInFolder {
 
     // One part of a workbook the program wrote, as the archive holds it.
     static std::string partOf(const std::string& workbook, const std::string& part) {
-        std::string text;
-        if (FILE* pipe = popen(("unzip -p '" + workbook + "' " + part).c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-            pclose(pipe);
-        }
-        return text;
+        return commandOutput("unzip -p '" + workbook + "' " + part);
     }
 };
 

@@ -43,17 +43,6 @@ class ProductionProcessTest : public test::ProgramInFolder {
             << err_;
     }
 
-    // What a command prints on its standard output.
-    static std::string output(const std::string& command) {
-        std::string text;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-            pclose(pipe);
-        }
-        return text;
-    }
-
     // The pieces of every (material, mark, length) the plan cuts, from its marks.
     static std::map<std::tuple<std::string, std::string, int>, int> cutPieces(const Json& plan) {
         std::map<std::tuple<std::string, std::string, int>, int> cut;
@@ -122,10 +111,10 @@ TEST_F(ProductionProcessTest, threeMaterials_fromTheStoreAndARodLength_cutEveryP
          {"Material: AL frame 70x45", "Material: PVC sash", "Material: Steel 30x20"})
         EXPECT_NE(reportText.find(material), std::string::npos) << material;
     EXPECT_NE(
-        output("unzip -p '" + workbook + "' xl/workbook.xml")
+        commandOutput("unzip -p '" + workbook + "' xl/workbook.xml")
             .find(R"(<sheet name="Summary" sheetId="1" r:id="rId1"/><sheet name="AL frame 70x45")"),
         std::string::npos);
-    const std::string pages = output("pdftotext -layout '" + diagram + "' -");
+    const std::string pages = commandOutput("pdftotext -layout '" + diagram + "' -");
     for (const char* material : {"AL frame 70x45", "PVC sash", "Steel 30x20"})
         EXPECT_NE(pages.find(material), std::string::npos) << material;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,17 @@ class ProgramInFolder : public ::testing::Test {
         out_ = text((folder_ / "out").string());
         err_ = text((folder_ / "err").string());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // What a command prints on its standard output.
+    static std::string commandOutput(const std::string& command) {
+        std::string text;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+            pclose(pipe);
+        }
+        return text;
     }
 
     std::filesystem::path folder_;
