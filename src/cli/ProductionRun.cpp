@@ -203,6 +203,8 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
     const ProductionPlan plan = planProductionJob(job, planning);
     writeFaults(job, plan, catalogue, err);
     int status = statusOfPlan(plan, run.stop);
+    // Stopped, the best plans so far are shown; nothing is written or booked.
+    if (status == exit_status::kInterrupted) err << catalogue.text(msg::kInterrupted) << '\n';
 
     ProductionOutcome outcome{job, plan, RunOutcome::Status::Finished, {}, std::nullopt, {}};
     outcome.status = status == exit_status::kFinished      ? RunOutcome::Status::Finished
