@@ -19,11 +19,13 @@ struct Column {
     double left, width;
     TextAlign align;
 };
-constexpr Column kColumns[] = {
-    {g::kLeft, 10, TextAlign::Right},       {g::kLeft + 13, 40, TextAlign::Left},
-    {g::kLeft + 55, 40, TextAlign::Left},   {g::kLeft + 97, 20, TextAlign::Right},
-    {g::kLeft + 119, 14, TextAlign::Right}, {g::kLeft + 137, 27, TextAlign::Left},
-    {g::kLeft + 166, 20, TextAlign::Right}};
+constexpr Column kColumns[] = {{g::kLeft, 10, TextAlign::Right},
+                               {g::kLeft + 13, 36, TextAlign::Left},
+                               {g::kLeft + 51, 34, TextAlign::Left},
+                               {g::kLeft + 87, 20, TextAlign::Right},
+                               {g::kLeft + 109, 12, TextAlign::Right},
+                               {g::kLeft + 125, 28, TextAlign::Left},
+                               {g::kLeft + 155, g::kRight - g::kLeft - 155, TextAlign::Right}};
 // Below it the pieces: a tick box and where the piece is cut, several to a line.
 constexpr double kPiecesLeft = g::kLeft + 13;
 constexpr double kPiecePitch = 34.5;
