@@ -89,7 +89,7 @@ class CliObserver : public RunObserver {
 std::optional<std::string> outputOverwritingTheJob(const CliOptions& options) {
     for (const std::optional<std::string>& output :
          {options.reportPath, options.pdfPath, options.xlsxPath, options.diagramPath,
-          options.labelsPath, options.sawListPath, options.sawSheetPath}) {
+          options.labelsPath, options.sawListPath, options.sawSheetPath, options.partsListPath}) {
         std::error_code error;
         if (output && std::filesystem::equivalent(options.jobPath, *output, error)) return output;
     }

@@ -5,6 +5,7 @@
 
 #include "diagram/DiagramFileFormat.h"
 #include "jobfile/ProductionJobFile.h"
+#include "jobfile/RegularFile.h"
 #include "jobfile/Utf8Text.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
@@ -21,6 +22,7 @@ const char* const kUsage =
     "[--progress]\n"
     "                      [--labels FILE.pdf] [--label-layout NAME|help] [--label-start N]\n"
     "                      [--saw-list FILE.csv] [--saw-sheet FILE.pdf]\n"
+    "                      [--parts-list FILE.csv|FILE.pdf] (a production job JOB.mvjob only)\n"
     "                      [--stock FILE.csv | --material NAME [--book] [--store URL]]\n"
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
@@ -77,8 +79,8 @@ std::filesystem::path outputFile(const std::string& path) {
 // Two outputs named to the same file: the one written last would silently replace the other.
 std::optional<std::string> sharedOutput(const CliOptions& options) {
     const std::optional<std::string> outputs[] = {
-        options.reportPath, options.pdfPath,     options.xlsxPath,    options.diagramPath,
-        options.labelsPath, options.sawListPath, options.sawSheetPath};
+        options.reportPath, options.pdfPath,     options.xlsxPath,     options.diagramPath,
+        options.labelsPath, options.sawListPath, options.sawSheetPath, options.partsListPath};
     for (size_t a = 0; a < std::size(outputs); ++a)
         for (size_t b = a + 1; b < std::size(outputs); ++b)
             if (outputs[a] && outputs[b] && outputFile(*outputs[a]) == outputFile(*outputs[b]))
@@ -87,6 +89,13 @@ std::optional<std::string> sharedOutput(const CliOptions& options) {
 }
 
 }  // namespace
+
+std::optional<PartsListFormat> partsListFormat(const std::string& path) {
+    const std::string extension = lowerCaseExtension(path);
+    if (extension == ".csv") return PartsListFormat::Csv;
+    if (extension == ".pdf") return PartsListFormat::Pdf;
+    return std::nullopt;
+}
 
 JobParameters CliOptions::appliedTo(JobParameters p) const {
     p.rodLength = rodLength.value_or(p.rodLength);
@@ -139,6 +148,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                                : argument == "--saw-list" ? options.sawListPath
                                                                           : options.sawSheetPath;
             path = arguments[++i];
+        } else if (argument == "--parts-list") {
+            if (!hasValue) return {std::nullopt, "--parts-list needs a file name"};
+            options.partsListPath = arguments[++i];
+            if (!partsListFormat(*options.partsListPath))
+                return {std::nullopt, "--parts-list needs a .csv or .pdf file: " + arguments[i]};
         } else if (argument == "--label-layout") {
             if (!hasValue) return {std::nullopt, "--label-layout needs a layout name or help"};
             options.labelLayout = arguments[++i];
@@ -193,6 +207,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const bool production = isProductionJobFileName(options.jobPath);
     if (production && (options.material || options.stockPath))
         return {std::nullopt, "a production job names its materials: no --material or --stock"};
+    if (options.partsListPath && !production)
+        return {std::nullopt, "--parts-list needs a production job (*.mvjob)"};
     if (options.book && !options.material && !production)
         return {std::nullopt, "--book needs --material"};
     if (options.material && !isOneLineName(*options.material))

@@ -21,16 +21,17 @@ struct CliOptions {
     std::optional<std::string> reportPath;
     std::optional<std::string> pdfPath;
     std::optional<std::string> xlsxPath;
-    std::optional<std::string> diagramPath;   // a .pdf or .svg file
-    std::optional<std::string> labelsPath;    // piece labels, PDF
-    std::optional<std::string> labelLayout;   // a layout's name, or "help" for the list of names
-    std::optional<int16_t> labelStart;        // the first sticker of a partly used sheet
-    std::optional<std::string> sawListPath;   // the saw list as CSV
-    std::optional<std::string> sawSheetPath;  // the saw list as PDF
-    std::optional<std::string> stockPath;     // a stock list (CSV) to plan from
-    std::optional<std::string> material;      // a material of the stock store to plan from
-    std::optional<std::string> store;         // the stock store's URL
-    bool book = false;                        // book the finished plan in the store
+    std::optional<std::string> diagramPath;    // a .pdf or .svg file
+    std::optional<std::string> labelsPath;     // piece labels, PDF
+    std::optional<std::string> labelLayout;    // a layout's name, or "help" for the list of names
+    std::optional<int16_t> labelStart;         // the first sticker of a partly used sheet
+    std::optional<std::string> sawListPath;    // the saw list as CSV
+    std::optional<std::string> sawSheetPath;   // the saw list as PDF
+    std::optional<std::string> partsListPath;  // a production job's parts check list, CSV or PDF
+    std::optional<std::string> stockPath;      // a stock list (CSV) to plan from
+    std::optional<std::string> material;       // a material of the stock store to plan from
+    std::optional<std::string> store;          // the stock store's URL
+    bool book = false;                         // book the finished plan in the store
     bool json = false;
     bool progress = false;
 
@@ -44,6 +45,10 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The parts check list's file type, by the extension of its name (any case).
+enum class PartsListFormat { Csv, Pdf };
+std::optional<PartsListFormat> partsListFormat(const std::string& path);
 
 extern const char* const kUsage;
 

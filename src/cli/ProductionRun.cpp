@@ -8,6 +8,7 @@
 #include "cli/MaterialRun.h"
 #include "cli/OutputFiles.h"
 #include "cli/ProductionOutcome.h"
+#include "cli/SawOutputs.h"
 #include "diagram/DiagramFileFormat.h"
 #include "diagram/DiagramSource.h"
 #include "diagram/ProductionDiagram.h"
@@ -131,10 +132,21 @@ int bookJob(JobStock& stock, const ProductionPlan& plan, const ProductionJob& jo
     return storeFailureStatus(results.front().error, catalogue, err);
 }
 
-// The reports, the workbook and the diagram of a planned job, each when asked for: a section
-// (a sheet, pages) per material.
-int writeProductionOutputs(const RunContext& run, const ProductionJob& job,
-                           const ProductionPlan& plan) {
+// The labels of the offcuts a booking put in, material by material.
+std::vector<OffcutLabel> bookedOffcutLabels(const ProductionOutcome& outcome) {
+    std::vector<OffcutLabel> labels;
+    for (size_t m = 0; m < outcome.newOffcuts.size() && m < outcome.plan.materials.size(); ++m)
+        for (const StoredOffcut& offcut : outcome.newOffcuts[m])
+            labels.push_back({outcome.plan.materials[m].parts.material, offcut.length, offcut.id,
+                              originText(offcut.origin)});
+    return labels;
+}
+
+// The reports, the workbook, the diagram and the outputs for the saw and the office of a planned
+// job, each when asked for: a section (a sheet, pages) per material.
+int writeProductionOutputs(const RunContext& run, const ProductionOutcome& outcome) {
+    const ProductionJob& job = outcome.job;
+    const ProductionPlan& plan = outcome.plan;
     const CliOptions& options = run.options;
     const StringCatalogue& catalogue = run.catalogue;
     const char decimalSeparator = localeDecimalSeparator();
@@ -161,7 +173,9 @@ int writeProductionOutputs(const RunContext& run, const ProductionJob& job,
         return saveDiagram(diagram, std::filesystem::path(path), *diagramFileFormat(path),
                            QString::fromStdString(catalogue.text(diagram_text::kTitle)));
     });
-    return files.status();
+    const int sawStatus = writeProductionSawOutputs(options, job, plan, bookedOffcutLabels(outcome),
+                                                    catalogue, run.err);
+    return files.status() != exit_status::kFinished ? files.status() : sawStatus;
 }
 
 int statusOfPlan(const ProductionPlan& plan, const std::atomic<bool>& stop) {
@@ -220,7 +234,7 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
     out << (options.json ? productionJson(outcome) : productionTable(outcome, catalogue))
         << std::flush;
     const bool printed = static_cast<bool>(out);
-    if (status == exit_status::kFinished) status = writeProductionOutputs(run, job, plan);
+    if (status == exit_status::kFinished) status = writeProductionOutputs(run, outcome);
     if (!printed) {
         err << catalogue.text(safety_text::kCannotWriteOutput) << '\n';
         if (status == exit_status::kFinished) status = exit_status::kBadUsage;

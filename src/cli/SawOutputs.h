@@ -8,7 +8,9 @@
 #include "i18n/StringCatalogue.h"
 #include "labels/PieceLabels.h"
 #include "model/Job.h"
+#include "model/ProductionJob.h"
 #include "optimiser/PlanResult.h"
+#include "production/ProductionPlanning.h"
 
 namespace marlo {
 
@@ -25,5 +27,11 @@ std::optional<std::string> sawOutputRefusal(const CliOptions& options,
 int writeSawOutputs(const CliOptions& options, const Job& job, const PlanResult& result,
                     const std::vector<OffcutLabel>& offcuts, const StringCatalogue& catalogue,
                     std::ostream& err);
+
+// The same outputs of a planned production job, material by material, and its parts check list
+// (`--parts-list`, CSV or PDF); the labels name each piece's part and material.
+int writeProductionSawOutputs(const CliOptions& options, const ProductionJob& job,
+                              const ProductionPlan& plan, const std::vector<OffcutLabel>& offcuts,
+                              const StringCatalogue& catalogue, std::ostream& err);
 
 }  // namespace marlo

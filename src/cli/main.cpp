@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "cli/CommandLine.h"
 #include "settings/QSettingsStore.h"
 
 namespace {
@@ -16,6 +17,18 @@ namespace {
 std::atomic<bool> stopRequested{false};
 
 const std::array<std::string, 4> kDrawingFlags = {"--pdf", "--diagram", "--labels", "--saw-sheet"};
+
+// The outputs drawn with Qt's painter: the flags above, and a parts check list as PDF.
+bool drawsPages(const std::vector<std::string>& arguments) {
+    if (std::find_first_of(arguments.begin(), arguments.end(), kDrawingFlags.begin(),
+                           kDrawingFlags.end()) != arguments.end())
+        return true;
+    for (size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "--parts-list" &&
+            marlo::partsListFormat(arguments[i + 1]) == marlo::PartsListFormat::Pdf)
+            return true;
+    return false;
+}
 
 extern "C" void requestStop(int) {
     stopRequested.store(true);
@@ -35,8 +48,7 @@ int main(int argc, char** argv) {
     // The fonts of the printout and the diagram come from a GUI application; the command line
     // never shows a window, so it needs no screen whatever the desktop session asks for.
     std::unique_ptr<QCoreApplication> application;
-    if (std::find_first_of(arguments.begin(), arguments.end(), kDrawingFlags.begin(),
-                           kDrawingFlags.end()) != arguments.end()) {
+    if (drawsPages(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else if (!arguments.empty() && arguments[0] == "stock") {

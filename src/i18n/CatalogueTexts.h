@@ -74,5 +74,8 @@ const std::vector<CatalogueRow>& productionJobTexts();
 // Offsets 1500..1549: planning a production job material by material, and its outputs.
 inline constexpr int kProductionPlanTextsFirst = 1500;
 const std::vector<CatalogueRow>& productionPlanTexts();
+// Offsets 1510..1549 of that block: a production job's outputs for the saw and the office.
+inline constexpr int kProductionOutputTextsFirst = 1510;
+const std::vector<CatalogueRow>& productionOutputTexts();
 
 }  // namespace marlo

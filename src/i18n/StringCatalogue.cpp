@@ -31,7 +31,8 @@ const std::string& addedText(int column, int offset) {
                                      {kSawOutputTextsFirst, sawOutputTexts()},
                                      {kPartsListTextsFirst, partsListTexts()},
                                      {kProductionJobTextsFirst, productionJobTexts()},
-                                     {kProductionPlanTextsFirst, productionPlanTexts()}};
+                                     {kProductionPlanTextsFirst, productionPlanTexts()},
+                                     {kProductionOutputTextsFirst, productionOutputTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {
@@ -65,6 +66,20 @@ const std::string& StringCatalogue::byId(int id) {
     }
     const int base = (id - 100) / 200 * 200 + 100;
     return lookUp(base, id - base);
+}
+
+std::string fillIn(const std::string& text, const std::vector<std::string>& values) {
+    std::string filled;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t index = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && index < values.size()) {
+            filled += values[index];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }
 
 }  // namespace marlo

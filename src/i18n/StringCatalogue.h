@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "i18n/Language.h"
 
@@ -24,6 +25,9 @@ class StringCatalogue {
   private:
     Language language_;
 };
+
+// The text with %1, %2, %3 replaced by the values.
+std::string fillIn(const std::string& text, const std::vector<std::string>& values);
 
 // Offsets of the messages that the core hands to its callers.
 namespace msg {

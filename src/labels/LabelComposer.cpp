@@ -5,6 +5,8 @@
 #include <string>
 
 #include "diagram/TextMetrics.h"
+#include "i18n/texts/ProductionJobTexts.h"
+#include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
 #include "labels/Code128.h"
 
@@ -23,8 +25,9 @@ struct LabelFace {
     std::string heading;  // small, across the top
     std::string big;      // the length, large
     std::string sideTop, sideBottom;
-    std::string detail;  // small, below the length
-    std::string code;    // the barcode's text
+    std::string detail;        // small, below the length
+    std::string code;          // the barcode's text
+    std::string secondDetail;  // small, below the detail; a production job's label only
 };
 
 // The small texts' size grows with the label, within what stays readable.
@@ -74,7 +77,8 @@ void addBarcode(DiagramPage& page, const RectMm& box, const std::string& text) {
 }
 
 void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) {
-    const LabelFaceBoxes boxes = labelFaceBoxes(label);
+    const LabelFaceBoxes boxes =
+        labelFaceBoxes(label, face.secondDetail.empty() ? DetailLines::One : DetailLines::Two);
     const RectMm inner = innerRect(label);
     const double small = smallTextPt(inner);
     addText(page, boxes.heading, face.heading, small, false, TextAlign::Left);
@@ -82,6 +86,7 @@ void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) 
     addText(page, boxes.sideTop, face.sideTop, small, true, TextAlign::Right);
     addText(page, boxes.sideBottom, face.sideBottom, small, false, TextAlign::Right);
     addText(page, boxes.detail, face.detail, small, false, TextAlign::Left);
+    addText(page, boxes.secondDetail, face.secondDetail, small, false, TextAlign::Left);
     addBarcode(page, boxes.barcode, face.code);
     addText(page, boxes.code, face.code, codeTextPt(inner), false, TextAlign::Centre);
 }
@@ -114,7 +119,7 @@ std::string headingOf(const JobHeader& header) {
 
 }  // namespace
 
-LabelFaceBoxes labelFaceBoxes(const RectMm& label) {
+LabelFaceBoxes labelFaceBoxes(const RectMm& label, DetailLines lines) {
     const RectMm inner = innerRect(label);
     const double smallHeight = lineHeightMm(smallTextPt(inner));
     const double bigHeight = lineHeightMm(bigTextPt(inner));
@@ -130,6 +135,11 @@ LabelFaceBoxes labelFaceBoxes(const RectMm& label) {
     y += bigHeight + kGap;
     boxes.detail = {inner.x, y, inner.width, smallHeight};
     y += smallHeight + kGap;
+    boxes.secondDetail = {inner.x, y, inner.width, 0};
+    if (lines == DetailLines::Two) {
+        boxes.secondDetail.height = smallHeight;
+        y += smallHeight + kGap;
+    }
     const double barHeight = std::min(kTallestBarcode, inner.bottom() - y - codeHeight);
     boxes.barcode = {inner.x, y, inner.width, barHeight};
     boxes.code = {inner.x, boxes.barcode.bottom(), inner.width, codeHeight};
@@ -144,12 +154,29 @@ LabelFace pieceFace(const PieceLabel& label, const StringCatalogue& catalogue) {
         catalogue.text(saw_text::kRod) + ' ' + std::to_string(label.rod) + ' ' +
         catalogue.text(saw_text::kOf) + ' ' + std::to_string(label.rods) + " \u00b7 " +
         catalogue.text(saw_text::kPiece) + ' ' + std::to_string(label.piece);
+    if (!label.part)
+        return LabelFace{headingOf(label.header),
+                         lengthText(label.length),
+                         catalogue.text(saw_text::kRow) + ' ' + std::to_string(label.row),
+                         label.date,
+                         detail,
+                         label.code,
+                         {}};
+    // A production job's piece is known by its part's mark (its number when it has none).
+    const LabelPart& part = *label.part;
+    std::string secondDetail = part.material;
+    if (!part.order.empty())
+        secondDetail += (secondDetail.empty() ? "" : " \u00b7 ") +
+                        catalogue.text(job_text::kOrder) + ": " + part.order;
     return LabelFace{headingOf(label.header),
                      lengthText(label.length),
-                     catalogue.text(saw_text::kRow) + ' ' + std::to_string(label.row),
+                     part.mark.empty()
+                         ? catalogue.text(plan_text::kPartNumber) + ' ' + std::to_string(label.row)
+                         : part.mark,
                      label.date,
                      detail,
-                     label.code};
+                     label.code,
+                     secondDetail};
 }
 
 LabelFace offcutFace(const OffcutLabel& label, const StringCatalogue& catalogue) {
@@ -158,7 +185,8 @@ LabelFace offcutFace(const OffcutLabel& label, const StringCatalogue& catalogue)
                      catalogue.text(saw_text::kOffcut),
                      {},
                      catalogue.text(saw_text::kOrigin) + ": " + label.origin,
-                     label.id};
+                     label.id,
+                     {}};
 }
 
 }  // namespace

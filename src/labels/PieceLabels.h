@@ -1,25 +1,34 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "labels/SawList.h"
 #include "model/Job.h"
+#include "model/ProductionJob.h"
+#include "production/ProductionPlanning.h"
 
 namespace marlo {
+
+// What a production job's label says of the part its piece is cut for.
+struct LabelPart {
+    std::string material, mark, order;
+};
 
 // What the label of one cut piece says.
 struct PieceLabel {
     JobHeader header;
     int16_t length = 0;
-    int row = 0;      // cutting-list row
+    int row = 0;      // cutting-list row; a production job's part number (from 1)
     int pattern = 0;  // the pattern's number in the plan
     int rod = 0;      // the rod of the pattern, from 1
     int rods = 0;     // rods cut with the pattern
     int piece = 0;    // the piece on its rod, from 1
     std::string date;
-    std::string code;  // the barcode's text (pieceLabelCode)
+    std::string code;               // the barcode's text (pieceLabelCode)
+    std::optional<LabelPart> part;  // a production job's only
 };
 
 // What the label of an offcut kept for later jobs says; the stock store fills these.
@@ -34,5 +43,11 @@ struct OffcutLabel {
 // in cutting order, rod by rod, piece by piece.
 std::vector<PieceLabel> pieceLabels(const JobHeader& header, const SawList& saw,
                                     const std::string& reference, const std::string& date);
+
+// One label per piece of a production job: material by material, each in its saw's order, the
+// barcode carrying the part's number in the job (REFERENCE/PART/PATTERN/ROD/PIECE).
+std::vector<PieceLabel> productionPieceLabels(const ProductionJob& job, const ProductionPlan& plan,
+                                              const std::string& reference,
+                                              const std::string& date);
 
 }  // namespace marlo

@@ -15,8 +15,13 @@ SawList sawList(const CuttingList& list, const CuttingPlan& plan, const JobParam
     SawList saw{parameters.trim, parameters.cutThickness, {}};
     for (const int index : cuttingOrder(patterns, parameters, stock)) {
         const RodPattern& pattern = patterns[index];
-        SawStep step{
-            pattern.sequence, pattern.rods, patternStock(pattern, parameters, stock), {}, 0, false};
+        SawStep step{pattern.sequence,
+                     pattern.rods,
+                     patternStock(pattern, parameters, stock),
+                     {},
+                     0,
+                     false,
+                     index};
         int32_t start = parameters.trim;
         for (int i = 0; i < pattern.pieceCount; ++i) {
             const int16_t length = pattern.lengths[static_cast<size_t>(i)];

@@ -31,6 +31,7 @@ struct SawStep {
     // the last position. The saw's last cut still takes its thickness from it.
     int32_t leftover = 0;
     bool leftoverKept = false;  // long enough to keep as an offcut (see leftoverIsKept)
+    int index = 0;              // the pattern's place in the plan's table, from 0
 };
 
 struct SawList {

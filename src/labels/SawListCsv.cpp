@@ -1,24 +1,62 @@
 #include "labels/SawListCsv.h"
 
 #include "jobfile/CsvText.h"
+#include "labels/ProductionSawList.h"
 
 namespace marlo {
 
+namespace {
+
+// The columns of every saw list, then those of a production job's.
+const std::vector<std::string_view> kColumns = {"pattern", "rods",   "stock_length", "stock_id",
+                                                "cut",     "length", "position",     "row"};
+const std::vector<std::string_view> kPartColumns = {"material", "mark", "order"};
+
+// The line of one cut: the step's `rods` rods are cut alike, the piece belongs to `row`, and a
+// production job's line ends with `more`.
+void appendCutLine(std::string& csv, const SawStep& step, int rods, size_t cut, int row,
+                   const std::vector<std::string_view>& more = {}) {
+    const std::string pattern = std::to_string(step.pattern), count = std::to_string(rods),
+                      stockLength = std::to_string(step.stock.length),
+                      number = std::to_string(cut + 1),
+                      length = std::to_string(step.cuts[cut].length),
+                      position = std::to_string(step.cuts[cut].position),
+                      rowText = std::to_string(row);
+    std::vector<std::string_view> cells = {pattern, count,  stockLength, step.stock.id,
+                                           number,  length, position,    rowText};
+    cells.insert(cells.end(), more.begin(), more.end());
+    appendCsvLine(csv, cells);
+}
+
+}  // namespace
+
 std::string sawListCsv(const SawList& saw) {
     std::string csv;
-    appendCsvLine(
-        csv, {"pattern", "rods", "stock_length", "stock_id", "cut", "length", "position", "row"});
-    for (const SawStep& step : saw.steps) {
-        const std::string pattern = std::to_string(step.pattern);
-        const std::string rods = std::to_string(step.rods);
-        const std::string stockLength = std::to_string(step.stock.length);
-        for (size_t i = 0; i < step.cuts.size(); ++i) {
-            const SawCut& cut = step.cuts[i];
-            const std::string number = std::to_string(i + 1), length = std::to_string(cut.length),
-                              position = std::to_string(cut.position),
-                              row = std::to_string(cut.row);
-            appendCsvLine(
-                csv, {pattern, rods, stockLength, step.stock.id, number, length, position, row});
+    appendCsvLine(csv, kColumns);
+    for (const SawStep& step : saw.steps)
+        for (size_t i = 0; i < step.cuts.size(); ++i)
+            appendCutLine(csv, step, step.rods, i, step.cuts[i].row);
+    return csv;
+}
+
+std::string productionSawListCsv(const ProductionJob& job, const ProductionPlan& plan) {
+    std::string csv;
+    std::vector<std::string_view> header = kColumns;
+    header.insert(header.end(), kPartColumns.begin(), kPartColumns.end());
+    appendCsvLine(csv, header);
+    for (const MaterialSawList& list : productionSawLists(plan)) {
+        for (size_t s = 0; s < list.saw.steps.size(); ++s) {
+            const SawStep& step = list.saw.steps[s];
+            for (const RodRun& run : rodRuns(list.parts[s])) {
+                const RodParts& parts = list.parts[s][static_cast<size_t>(run.firstRod - 1)];
+                for (size_t i = 0; i < step.cuts.size(); ++i) {
+                    static const Part kNoPart;
+                    const Part& part =
+                        parts[i] < 0 ? kNoPart : job.parts[static_cast<size_t>(parts[i])].part;
+                    appendCutLine(csv, step, run.rods, i, partNumber(parts[i]),
+                                  {list.material, part.mark, part.order});
+                }
+            }
         }
     }
     return csv;

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "labels/SawList.h"
+#include "model/ProductionJob.h"
+#include "production/ProductionPlanning.h"
 
 namespace marlo {
 
@@ -13,5 +15,11 @@ namespace marlo {
 // pattern from 1 and `stock_id` is empty for a new rod. A field holding ';' or a quote is quoted,
 // and one a spreadsheet would run as a formula guarded, as in every CSV file the program writes.
 std::string sawListCsv(const SawList& saw);
+
+// A production job's saw list as one CSV file: the columns above, then material;mark;order, the
+// materials with a plan one after the other. `row` is the number of the piece's part in the job,
+// and a pattern whose rods are cut for different parts has its lines once per run of rods cut
+// for the same parts, `rods` counting the run's rods.
+std::string productionSawListCsv(const ProductionJob& job, const ProductionPlan& plan);
 
 }  // namespace marlo

@@ -1,10 +1,12 @@
 #include "labels/SawSheet.h"
 
-#include "diagram/DiagramGeometry.h"
-#include "diagram/TextMetrics.h"
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/ProductionJobTexts.h"
+#include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
+#include "labels/ProductionSawList.h"
+#include "labels/SheetWriter.h"
 
 namespace marlo {
 
@@ -12,98 +14,43 @@ namespace g = diagram_geometry;
 
 namespace {
 
-constexpr double kTextPt = 9;
-constexpr double kRow = 4.6;
-constexpr double kTick = 3.6;
+constexpr double kTextPt = SheetWriter::kTextPt;
+constexpr double kRow = SheetWriter::kRow;
 constexpr double kTickPitch = 5.2;
 // The tick boxes of a pattern's rods take the right of its heading line.
 constexpr double kTicksLeft = g::kLeft + 128;
-// The cut table's columns: number, length, position, list row; right-aligned, from the left.
+// The cut table's columns: number, length, position, list row (a production job's part number);
+// right-aligned, from the left. A production job's mark and order follow, left-aligned.
 constexpr double kColumnLeft[] = {g::kLeft + 4, g::kLeft + 24, g::kLeft + 54, g::kLeft + 89};
 constexpr double kColumnWidth[] = {16, 26, 31, 18};
+constexpr double kMarkLeft = g::kLeft + 112, kMarkWidth = 44;
+constexpr double kOrderLeft = g::kLeft + 158, kOrderWidth = g::kRight - kOrderLeft;
 
-class SheetWriter {
-  public:
-    SheetWriter(const StringCatalogue& catalogue) : catalogue_(catalogue) { newPage(); }
-
-    PagedDocument finish() {
-        const size_t count = document_.pages.size();
-        for (size_t i = 0; i < count; ++i)
-            text(document_.pages[i], g::kLeft, g::kFooterTop, g::kRight - g::kLeft,
-                 catalogue_.text(diagram_text::kPage) + ' ' + std::to_string(i + 1) + " / " +
-                     std::to_string(count),
-                 8, false, TextAlign::Right);
-        return std::move(document_);
-    }
-
-    // Room for `height` more millimetres on this page, or a new page (then true).
-    bool reserve(double height) {
-        if (y_ + height <= g::kContentBottom) return false;
-        newPage();
-        return true;
-    }
-
-    void line(double x, double width, const std::string& shown, double sizePt = kTextPt,
-              bool bold = false, TextAlign align = TextAlign::Left) {
-        text(page(), x, y_, width, shown, sizePt, bold, align);
-    }
-    void advance(double height) { y_ += height; }
-    double y() const { return y_; }
-
-    void tickBox(double x) {
-        DiagramBox box;
-        box.rect = {x, y_ + (kRow - kTick) / 2, kTick, kTick};
-        box.fill = kWhite;
-        box.outlineWidth = 0.3;
-        page().boxes.push_back(box);
-    }
-    void rule() { page().lines.push_back({g::kLeft, y_, g::kRight, y_, 0.2, g::kGreyInk}); }
-
-  private:
-    DiagramPage& page() { return document_.pages.back(); }
-    void newPage() {
-        document_.pages.emplace_back();
-        y_ = g::kTop;
-    }
-    static void text(DiagramPage& page, double x, double y, double width, const std::string& shown,
-                     double sizePt, bool bold, TextAlign align) {
-        DiagramText placed;
-        placed.box = {x, y, width, lineHeightMm(sizePt)};
-        placed.text = elideText(shown, sizePt, bold, width);
-        placed.sizePt = sizePt;
-        placed.bold = bold;
-        placed.align = align;
-        page.texts.push_back(std::move(placed));
-    }
-
-    const StringCatalogue& catalogue_;
-    PagedDocument document_;
-    double y_ = 0;
+// The parts a run of rods of a production job's pattern is cut for, cut by cut.
+struct CutParts {
+    const ProductionJob& job;
+    const RodParts& parts;
 };
 
-std::string millimetres(long value) {
-    return std::to_string(value) + " mm";
-}
-
 void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw,
-                 const std::string& date, const StringCatalogue& catalogue) {
+                 const std::string& date, const std::string* material,
+                 const StringCatalogue& catalogue) {
     const double width = g::kRight - g::kLeft;
     sheet.line(g::kLeft, width, catalogue.text(saw_text::kSawList), 14, true);
     sheet.advance(8);
-    const std::pair<std::string, std::string> fields[] = {
+    if (material) {
+        sheet.line(g::kLeft, width, catalogue.text(plan_text::kMaterialHeading) + *material, 11,
+                   true);
+        sheet.advance(kRow + 2);
+    }
+    sheet.fields({
         {catalogue.text(core_text::kCustomer), header.customer},
         {catalogue.text(core_text::kName), header.name},
         {catalogue.text(core_text::kColour), header.colour},
         {catalogue.text(diagram_text::kDate), date},
-        {catalogue.text(core_text::kSliceThickness), millimetres(saw.cutThickness)},
-        {catalogue.text(saw_text::kTrim), millimetres(saw.trim)},
-    };
-    for (size_t i = 0; i < std::size(fields); ++i) {
-        const double x = g::kLeft + (i % 2) * width / 2;
-        sheet.line(x, 30, fields[i].first + ':');
-        sheet.line(x + 31, width / 2 - 33, fields[i].second, kTextPt, true);
-        if (i % 2 == 1) sheet.advance(kRow);
-    }
+        {catalogue.text(core_text::kSliceThickness), millimetreText(saw.cutThickness)},
+        {catalogue.text(saw_text::kTrim), millimetreText(saw.trim)},
+    });
     sheet.line(g::kLeft, width, catalogue.text(saw_text::kPositionNote), 8);
     sheet.advance(kRow + 2);
 }
@@ -111,7 +58,7 @@ void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw
 // The pattern's number, rods and stock on one line.
 void writeHeading(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
     const std::string stock =
-        catalogue.text(saw_text::kStockLength) + ": " + millimetres(step.stock.length) + " (" +
+        catalogue.text(saw_text::kStockLength) + ": " + millimetreText(step.stock.length) + " (" +
         (step.stock.id.empty() ? catalogue.text(saw_text::kNewRod) : step.stock.id) + ')';
     sheet.line(g::kLeft, 28,
                catalogue.text(saw_text::kPattern) + ' ' + std::to_string(step.pattern), kTextPt + 1,
@@ -122,15 +69,61 @@ void writeHeading(SheetWriter& sheet, const SawStep& step, const StringCatalogue
     sheet.line(g::kLeft + 54, kTicksLeft - g::kLeft - 56, stock);
 }
 
-void writeCaptions(SheetWriter& sheet, const StringCatalogue& catalogue) {
-    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition, saw_text::kRow};
+void writeCaptions(SheetWriter& sheet, const CutParts* parts, const StringCatalogue& catalogue) {
+    const int captions[] = {saw_text::kCut, saw_text::kLength, saw_text::kPosition,
+                            parts ? plan_text::kPartNumber : saw_text::kRow};
     for (int c = 0; c < 4; ++c)
         sheet.line(kColumnLeft[c], kColumnWidth[c], catalogue.text(captions[c]), 8, false,
                    TextAlign::Right);
+    if (parts) {
+        sheet.line(kMarkLeft, kMarkWidth, catalogue.text(job_text::kMark), 8);
+        sheet.line(kOrderLeft, kOrderWidth, catalogue.text(job_text::kOrder), 8);
+    }
     sheet.advance(kRow);
 }
 
-void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& catalogue) {
+// A line per cut of the step, under the column captions; for a production job with the mark and
+// order of the part each cut is for.
+void writeCuts(SheetWriter& sheet, const SawStep& step, const CutParts* parts,
+               const StringCatalogue& catalogue) {
+    writeCaptions(sheet, parts, catalogue);
+    for (size_t i = 0; i < step.cuts.size(); ++i) {
+        // A pattern that goes on over a page break says again which it is.
+        if (sheet.reserve(kRow)) {
+            writeHeading(sheet, step, catalogue);
+            sheet.advance(kRow + 1);
+            writeCaptions(sheet, parts, catalogue);
+        }
+        const SawCut& cut = step.cuts[i];
+        const int part = parts ? parts->parts[i] : -1;
+        const std::string cells[] = {std::to_string(i + 1), millimetreText(cut.length),
+                                     millimetreText(cut.position),
+                                     std::to_string(parts ? partNumber(part) : cut.row)};
+        for (int c = 0; c < 4; ++c)
+            sheet.line(kColumnLeft[c], kColumnWidth[c], cells[c], kTextPt, c == 2,
+                       TextAlign::Right);
+        if (parts && part >= 0) {
+            const Part& shown = parts->job.parts[static_cast<size_t>(part)].part;
+            sheet.line(kMarkLeft, kMarkWidth, shown.mark, kTextPt, true);
+            sheet.line(kOrderLeft, kOrderWidth, shown.order);
+        }
+        sheet.advance(kRow);
+    }
+}
+
+// What a run of rods is called where a production job's pattern is cut for several parts.
+std::string runText(const RodRun& run, const StringCatalogue& catalogue) {
+    if (run.rods == 1)
+        return fillIn(catalogue.text(plan_text::kSingleRod), {std::to_string(run.firstRod)});
+    return fillIn(catalogue.text(plan_text::kRodRun),
+                  {std::to_string(run.firstRod), std::to_string(run.firstRod + run.rods - 1)});
+}
+
+// A pattern: its heading with a tick box per rod, its cuts and its leftover. A production job's
+// pattern (`job` and the parts of its rods given) lists its cuts once per run of rods cut for the
+// same parts.
+void writeStep(SheetWriter& sheet, const SawStep& step, const ProductionJob* job,
+               const PatternParts* rods, const StringCatalogue& catalogue) {
     const double width = g::kRight - g::kLeft;
     const int ticksPerLine = static_cast<int>((g::kRight - kTicksLeft) / kTickPitch);
     const int tickLines = (step.rods + ticksPerLine - 1) / ticksPerLine;
@@ -145,25 +138,23 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
         sheet.tickBox(kTicksLeft + (rod % ticksPerLine) * kTickPitch);
     }
     sheet.advance(kRow + 1);
-    writeCaptions(sheet, catalogue);
-    for (size_t i = 0; i < step.cuts.size(); ++i) {
-        // A pattern that goes on over a page break says again which it is.
-        if (sheet.reserve(kRow)) {
-            writeHeading(sheet, step, catalogue);
-            sheet.advance(kRow + 1);
-            writeCaptions(sheet, catalogue);
+    if (!job || !rods) {
+        writeCuts(sheet, step, nullptr, catalogue);
+    } else {
+        const std::vector<RodRun> runs = rodRuns(*rods);
+        for (const RodRun& run : runs) {
+            if (runs.size() > 1) {
+                sheet.reserve(kRow * 3);
+                sheet.line(kColumnLeft[0], width - 4, runText(run, catalogue), kTextPt, true);
+                sheet.advance(kRow);
+            }
+            const CutParts parts{*job, (*rods)[static_cast<size_t>(run.firstRod - 1)]};
+            writeCuts(sheet, step, &parts, catalogue);
         }
-        const SawCut& cut = step.cuts[i];
-        const std::string cells[] = {std::to_string(i + 1), millimetres(cut.length),
-                                     millimetres(cut.position), std::to_string(cut.row)};
-        for (int c = 0; c < 4; ++c)
-            sheet.line(kColumnLeft[c], kColumnWidth[c], cells[c], kTextPt, c == 2,
-                       TextAlign::Right);
-        sheet.advance(kRow);
     }
     sheet.reserve(kRow);
     sheet.line(kColumnLeft[0], width - 4,
-               catalogue.text(saw_text::kLeftover) + ": " + millimetres(step.leftover) +
+               catalogue.text(saw_text::kLeftover) + ": " + millimetreText(step.leftover) +
                    " \u2013 " +
                    catalogue.text(step.leftoverKept ? saw_text::kKept : saw_text::kWaste));
     sheet.advance(kRow + 2);
@@ -174,8 +165,22 @@ void writeStep(SheetWriter& sheet, const SawStep& step, const StringCatalogue& c
 PagedDocument composeSawSheet(const JobHeader& header, const SawList& saw, const std::string& date,
                               const StringCatalogue& catalogue) {
     SheetWriter sheet(catalogue);
-    writeHeader(sheet, header, saw, date, catalogue);
-    for (const SawStep& step : saw.steps) writeStep(sheet, step, catalogue);
+    writeHeader(sheet, header, saw, date, nullptr, catalogue);
+    for (const SawStep& step : saw.steps) writeStep(sheet, step, nullptr, nullptr, catalogue);
+    return sheet.finish();
+}
+
+PagedDocument composeProductionSawSheet(const ProductionJob& job, const ProductionPlan& plan,
+                                        const std::string& date, const StringCatalogue& catalogue) {
+    SheetWriter sheet(catalogue);
+    const std::vector<MaterialSawList> lists = productionSawLists(plan);
+    for (size_t m = 0; m < lists.size(); ++m) {
+        const MaterialSawList& list = lists[m];
+        if (m > 0) sheet.newPage();
+        writeHeader(sheet, job.header, list.saw, date, &list.material, catalogue);
+        for (size_t i = 0; i < list.saw.steps.size(); ++i)
+            writeStep(sheet, list.saw.steps[i], &job, &list.parts[i], catalogue);
+    }
     return sheet.finish();
 }
 

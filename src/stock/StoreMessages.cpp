@@ -44,20 +44,6 @@ int errorOffset(StoreError::Kind kind) {
 
 }  // namespace
 
-std::string fillIn(const std::string& text, const std::vector<std::string>& values) {
-    std::string filled;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t index = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
-        if (text[i] == '%' && index < values.size()) {
-            filled += values[index];
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
-}
-
 std::string storeErrorMessage(const StoreError& error, const StringCatalogue& catalogue) {
     return catalogue.text(errorOffset(error.kind)) + error.detail;
 }

@@ -13,7 +13,4 @@ std::string storeErrorMessage(const StoreError& error, const StringCatalogue& ca
 // One line of a refused booking: what the store no longer has.
 std::string shortageMessage(const Shortage& shortage, const StringCatalogue& catalogue);
 
-// The text with %1, %2, %3 replaced by the values.
-std::string fillIn(const std::string& text, const std::vector<std::string>& values);
-
 }  // namespace marlo

@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "cli/CliRun.h"
+#include "jobfile/CsvText.h"
 #include "jobfile/JobFile.h"
 #include "settings/InMemorySettingsStore.h"
 
@@ -102,6 +104,62 @@ TEST_F(CliSawOutputsTest, badLayoutStartOrTarget_isRefusedBeforeAnythingIsWritte
     // Nor the job file itself.
     EXPECT_EQ(run({"optimise", jobPath(), "--saw-list", jobPath()}), exit_status::kBadUsage);
     EXPECT_EQ(readJobFile(jobPath()).job.list.size(), 3u);
+}
+
+TEST_F(CliSawOutputsTest, productionJob_writesItsSawOutputsAndPartsListWhichOnlyItTakes) {
+    const std::string job = file("frames.mvjob");
+    std::ofstream(job) << R"({"format": "marlo-veen job", "version": 1,
+        "header": {"customer": "ACME", "name": "Frames", "colour": "White"},
+        "materials": [{"name": "AL", "rod_length": 6000, "cut_thickness": 4, "trim": 5}],
+        "parts": [
+          {"mark": "A1", "material": "AL", "length": 2000, "pieces": 3, "order": "O-1"},
+          {"mark": "B1", "material": "PVC", "length": 1500, "pieces": 2, "order": "O-2"},
+          {"mark": "A2", "material": "AL", "length": 2000, "pieces": 2, "order": "O-3"},
+          {"mark": "C1", "material": "Steel", "length": 900, "pieces": 4, "order": "O-2"}]})";
+    ASSERT_EQ(
+        run({"optimise", job, "--store", "sqlite:" + file("none.sqlite"), "--time-limit", "5",
+             "--language", "en", "--saw-list", file("saw.csv"), "--saw-sheet", file("saw.pdf"),
+             "--labels", file("labels.pdf"), "--parts-list", file("check.csv")}),
+        exit_status::kFinished)
+        << err_;
+    // The saw list's lines of each mark add up to its pieces, in the mark's material.
+    const std::vector<CsvLine> saw = csvLines(bytes(file("saw.csv")));
+    ASSERT_FALSE(saw.empty());
+    EXPECT_EQ(saw[0].cells.back(), "order");
+    std::map<std::string, int> pieces;
+    for (size_t i = 1; i < saw.size(); ++i) {
+        const std::vector<std::string>& cells = saw[i].cells;
+        ASSERT_EQ(cells.size(), 11u);
+        pieces[cells[9] + '@' + cells[8]] += std::stoi(cells[1]);
+    }
+    EXPECT_EQ(pieces, (std::map<std::string, int>{
+                          {"A1@AL", 3}, {"A2@AL", 2}, {"B1@PVC", 2}, {"C1@Steel", 4}}));
+    // The check list has a line per piece, each cut somewhere.
+    const std::vector<CsvLine> check = csvLines(bytes(file("check.csv")));
+    ASSERT_EQ(check.size(), 1u + 11u);
+    for (size_t i = 1; i < check.size(); ++i) EXPECT_EQ(check[i].cells[7].substr(0, 1), "P");
+    EXPECT_EQ(bytes(file("labels.pdf")).substr(0, 5), "%PDF-");
+    EXPECT_EQ(bytes(file("saw.pdf")).substr(0, 5), "%PDF-");
+    EXPECT_FALSE(fs::exists(file("none.sqlite")));
+
+    // A *.opt job has no parts list; a parts list is CSV or PDF and no other output's file.
+    const auto refused = [&](std::vector<std::string> arguments, const std::string& message) {
+        EXPECT_EQ(run(arguments), exit_status::kBadUsage);
+        EXPECT_NE(err_.find(message), std::string::npos) << err_;
+        EXPECT_EQ(out_, "");
+    };
+    refused({"optimise", jobPath(), "--parts-list", file("opt.csv")},
+            "--parts-list needs a production job (*.mvjob)");
+    refused({"optimise", job, "--parts-list", file("check.txt")},
+            "--parts-list needs a .csv or .pdf file");
+    refused({"optimise", job, "--saw-list", file("same.csv"), "--parts-list", file("same.csv")},
+            "two outputs name the same file");
+    // Nor the job itself through a link.
+    fs::create_symlink(job, file("link.csv"));
+    refused({"optimise", job, "--language", "en", "--parts-list", file("link.csv")},
+            "The output would overwrite the job file: ");
+    EXPECT_EQ(bytes(job).substr(0, 9), R"({"format")");
+    EXPECT_FALSE(fs::exists(file("opt.csv")));
 }
 
 }  // namespace

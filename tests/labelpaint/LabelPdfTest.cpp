@@ -9,9 +9,11 @@
 #include <cmath>
 #include <map>
 
+#include "../labels/ProductionPlanFixture.h"
 #include "labelpaint/LabelDocumentFiles.h"
 #include "labels/LabelCode.h"
 #include "labels/LabelComposer.h"
+#include "labels/PartsCheckList.h"
 #include "labels/PieceLabels.h"
 #include "labels/SawSheet.h"
 
@@ -144,6 +146,80 @@ TEST(LabelPdfTest, offcutLabelsAndSawSheet_readBack) {
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("2\\s+1500 mm\\s+3516 mm\\s+1"))));
     EXPECT_TRUE(text.contains(QStringLiteral("Leftover: 2474 mm")));
     EXPECT_TRUE(text.contains(QStringLiteral("Page 1 / 1")));
+}
+
+TEST(LabelPdfTest, productionJob_labelsSawSheetAndCheckListReadBackWithTheirParts) {
+    const ProductionJob job = fixture::threeMaterialJob();
+    const ProductionPlan plan = fixture::threeMaterialPlan(job);
+    const StringCatalogue catalogue(Language::English);
+    const std::vector<PieceLabel> labels = productionPieceLabels(
+        job, plan, labelReference("/jobs/Považská 12.mvjob", ""), "2026-12-10");
+    std::vector<std::string> expected;
+    for (const PieceLabel& label : labels) expected.push_back(label.code);
+    std::sort(expected.begin(), expected.end());
+    // The aluminium's first pattern, its second rod: the jamb of W12, the part numbered 1.
+    EXPECT_TRUE(std::binary_search(expected.begin(), expected.end(), "Povazska/1/1/2/2"));
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("labels.pdf"));
+    ASSERT_TRUE(savePagedDocumentPdf(
+        composePieceLabels(labels, *findLabelSheetLayout("a4-3x8"), 1, catalogue),
+        pdf.toStdString(), QStringLiteral("Labels")));
+    std::vector<std::string> decoded = decodedBarcodes(pdf, folder.path());
+    std::sort(decoded.begin(), decoded.end());
+    EXPECT_EQ(decoded, expected);
+    // Every label's mark, material and order are on the page, as often as the part has pieces.
+    const QString text = output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(QStringLiteral("W12 jamb")), 5);
+    EXPECT_EQ(text.count(QStringLiteral("AL 70x45 · Order: 2026-118")), 4);
+    EXPECT_EQ(text.count(QStringLiteral("=W13 sill")), 2);
+    EXPECT_EQ(text.count(QStringLiteral("PVC 82")), 9);  // W14 head has no order
+    EXPECT_EQ(text.count(QStringLiteral("Order:")), 17);
+
+    // The longest code of a large job still reads on every layout beside the extra line.
+    for (const LabelSheetLayout& layout : labelSheetLayouts()) {
+        SCOPED_TRACE(layout.name);
+        PieceLabel longest = labels.front();
+        longest.part->material = "Aluminium frame profile 70x45 anodised";
+        longest.code = pieceLabelCode("Zakazka4", 9999, 200, 999, 97);
+        QTemporaryDir other;
+        const QString single = other.filePath(QStringLiteral("longest.pdf"));
+        ASSERT_TRUE(savePagedDocumentPdf(composePieceLabels({longest}, layout, 1, catalogue),
+                                         single.toStdString(), QStringLiteral("Labels")));
+        EXPECT_EQ(decodedBarcodes(single, other.path(), layout.labelWidth,
+                                  layout.top + layout.labelHeight),
+                  std::vector<std::string>{longest.code});
+    }
+
+    // The saw sheet: a section per material, each cut with its part's number, mark and order.
+    const QString sheet = folder.filePath(QStringLiteral("saw.pdf"));
+    ASSERT_TRUE(savePagedDocumentPdf(composeProductionSawSheet(job, plan, "2026-12-10", catalogue),
+                                     sheet.toStdString(), QStringLiteral("Saw list")));
+    const QString sawText = output(QStringLiteral("pdftotext"),
+                                   {QStringLiteral("-layout"), sheet, QStringLiteral("-")});
+    for (const char* material : {"Material: AL 70x45", "Material: PVC 82", "Material: Steel 30"})
+        EXPECT_EQ(sawText.count(QString::fromUtf8(material)), 1) << material;
+    EXPECT_TRUE(sawText.contains(QRegularExpression(QStringLiteral(
+        "Rod 1\\s+Cut[^\\n]*\\n\\s*1\\s+1480 mm\\s+1490 mm\\s+1\\s+W12 jamb\\s+2026-117"))))
+        << sawText.toStdString();
+    EXPECT_TRUE(sawText.contains(QRegularExpression(
+        QStringLiteral("Rod 2\\s+Cut[^\\n]*\\n\\s*1\\s+1480 mm\\s+1490 mm\\s+1\\s+W12 jamb"))));
+    // The saw's order: the aluminium's second pattern first.
+    EXPECT_LT(sawText.indexOf(QStringLiteral("Pattern 2")),
+              sawText.indexOf(QStringLiteral("Pattern 1")));
+    EXPECT_TRUE(sawText.contains(QStringLiteral("Page 3 / 3")));
+
+    // The check list: each part, and each piece where it is cut or not cut.
+    const QString check = folder.filePath(QStringLiteral("check.pdf"));
+    ASSERT_TRUE(savePagedDocumentPdf(composePartsCheckList(job, plan, "2026-12-10", catalogue),
+                                     check.toStdString(), QStringLiteral("Parts check list")));
+    const QString checkText = output(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), check, QStringLiteral("-")});
+    EXPECT_TRUE(checkText.contains(QRegularExpression(
+        QStringLiteral("7\\s+W15 bar\\s+Steel 30\\s+7000 mm\\s+1\\s+2026-120\\s+0 of 1 cut"))))
+        << checkText.toStdString();
+    EXPECT_TRUE(checkText.contains(QStringLiteral("not cut")));
+    EXPECT_EQ(checkText.count(QStringLiteral("P2 rod 1")), 1 + 1 + 4);
 }
 
 }  // namespace

@@ -60,4 +60,60 @@ const std::vector<CatalogueRow>& productionPlanTexts() {
     return rows;
 }
 
+const std::vector<CatalogueRow>& productionOutputTexts() {
+    // Columns: Slovak, German, English, Czech, Dutch. Row i is offset kProductionOutputTextsFirst +
+    // i.
+    // clang-format off
+    static const std::vector<CatalogueRow> rows = {
+        // 1510: the title of the parts check list
+        {"Kontrolný zoznam dielov",
+         "Teile-Checkliste",
+         "Parts check list",
+         "Kontrolní seznam dílů",
+         "Controlelijst onderdelen"},
+        // 1511: caption of the part's number in the job
+        {"Č.", "Nr.", "No.", "Č.", "Nr."},
+        // 1512: caption of one piece of a part
+        {"Kus", "Stück", "Piece", "Kus", "Stuk"},
+        // 1513: caption of where a piece is cut
+        {"Rezané z",
+         "Geschnitten aus",
+         "Cut from",
+         "Řezáno z",
+         "Gezaagd uit"},
+        // 1514: %1 the pattern's number, %2 the rod of that pattern (first letter of "Pattern")
+        {"S%1 tyč %2",
+         "M%1 Stange %2",
+         "P%1 rod %2",
+         "Z%1 tyč %2",
+         "P%1 staaf %2"},
+        // 1515: a piece that is in no plan
+        {"nenarezané",
+         "nicht geschnitten",
+         "not cut",
+         "nenařezáno",
+         "niet gezaagd"},
+        // 1516: rods of a pattern cut for the same parts; %1 the first, %2 the last
+        {"Tyče %1–%2",
+         "Stangen %1–%2",
+         "Rods %1–%2",
+         "Tyče %1–%2",
+         "Staven %1–%2"},
+        // 1517: one rod of a pattern; %1 its number
+        {"Tyč %1",
+         "Stange %1",
+         "Rod %1",
+         "Tyč %1",
+         "Staaf %1"},
+        // 1518: %1 pieces of a part cut, of %2 it needs
+        {"narezané %1 z %2",
+         "%1 von %2 geschnitten",
+         "%1 of %2 cut",
+         "nařezáno %1 z %2",
+         "%1 van %2 gezaagd"},
+    };
+    // clang-format on
+    return rows;
+}
+
 }  // namespace marlo
