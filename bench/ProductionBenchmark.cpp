@@ -106,7 +106,8 @@ void runClass(const JobClass& jobs, int count, const MethodChoice& choice,
         const ProductionJob job = generatedJob(random, jobs.materials, jobs.parts, generated);
         writeProductionJobFile(folder / "job.mvjob", job);
         // The stock goes through a real store, as the command line reads it.
-        const std::string url = "sqlite:" + (folder / ("stock-" + std::to_string(i) + ".db")).string();
+        const std::string url =
+            "sqlite:" + (folder / ("stock-" + std::to_string(i) + ".db")).string();
         std::unique_ptr<StockStore> store = std::move(*StockStore::open(url).value);
         ProductionRunOptions options{JobParameters{}, choice, {}, nullptr, {}};
         for (const auto& [name, list] : generated) {
@@ -120,9 +121,10 @@ void runClass(const JobClass& jobs, int count, const MethodChoice& choice,
         }
         if (i == count - 1) outputs = writeOutputs(job, plan, folder);
     }
-    std::printf("| %2d materials | %5d parts | %4d of %4d (%5.1f %%) | %7.2f s | %7.2f s | %6.2f s |\n",
-                jobs.materials, jobs.parts, proven, planned, 100.0 * proven / planned,
-                times.median(), times.longest(), outputs);
+    std::printf(
+        "| %2d materials | %5d parts | %4d of %4d (%5.1f %%) | %7.2f s | %7.2f s | %6.2f s |\n",
+        jobs.materials, jobs.parts, proven, planned, 100.0 * proven / planned, times.median(),
+        times.longest(), outputs);
     std::fflush(stdout);
 }
 
@@ -143,8 +145,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder);
     std::printf("| Job | Parts | Materials proven | Median | Longest | Outputs (last job) |\n");
     std::printf("|---|---|---|---|---|---|\n");
-    for (const marlo::JobClass jobs : {marlo::JobClass{5, 100}, marlo::JobClass{20, 1000},
-                                       marlo::JobClass{50, 3000}})
+    for (const marlo::JobClass jobs :
+         {marlo::JobClass{5, 100}, marlo::JobClass{20, 1000}, marlo::JobClass{50, 3000}})
         marlo::runClass(jobs, count, choice, folder);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
