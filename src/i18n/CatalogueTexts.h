@@ -74,5 +74,8 @@ const std::vector<CatalogueRow>& productionJobTexts();
 // Offsets 1500..1549: planning a production job material by material, and its outputs.
 inline constexpr int kProductionPlanTextsFirst = 1500;
 const std::vector<CatalogueRow>& productionPlanTexts();
+// Offsets 1550..1599: production jobs in the main window: the parts grid, materials and summary.
+inline constexpr int kWindowProductionTextsFirst = 1550;
+const std::vector<CatalogueRow>& windowProductionTexts();
 
 }  // namespace marlo

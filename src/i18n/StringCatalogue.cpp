@@ -31,7 +31,8 @@ const std::string& addedText(int column, int offset) {
                                      {kSawOutputTextsFirst, sawOutputTexts()},
                                      {kPartsListTextsFirst, partsListTexts()},
                                      {kProductionJobTextsFirst, productionJobTexts()},
-                                     {kProductionPlanTextsFirst, productionPlanTexts()}};
+                                     {kProductionPlanTextsFirst, productionPlanTexts()},
+                                     {kWindowProductionTextsFirst, windowProductionTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {
