@@ -149,5 +149,33 @@ TEST_F(ProductionJobWindow, openNewerOrDamagedFile_refusedWithTheCoresMessage) {
     EXPECT_FALSE(find<QTableView>(QStringLiteral("ProductionParts"))->isVisible());
 }
 
+TEST_F(ProductionJobWindow, stopPress_keepsTheBestPlanSoFar) {
+    // The triplets on rods of 1000 without cut loss: the proof of 40 rods takes a moment.
+    saveSetting(store, settings::kCutThickness, "0");
+    ProductionJob job;
+    job.materials.push_back({"Bar", {}, {}, 1000, {}, {}, {}});
+    for (const auto& [length, pieces] : tripletPieces())
+        job.parts.push_back(
+            {{"L" + std::to_string(length), "Bar", length, pieces, "", "", 0.0, 0.0}, {}});
+    const QString path = folder.filePath(QStringLiteral("triplets.mvjob"));
+    ASSERT_TRUE(writeProductionJobFile(path.toStdString(), job));
+    window->close();
+    start();
+    window->openJobFile(path);
+
+    click("Command6");
+    EXPECT_TRUE(window->isRunning());
+    QTest::qWait(20);
+    click("Command6");
+    EXPECT_FALSE(window->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!label("ProductionPrice").isEmpty(), 10000);
+    const QStringList bar = rows(grid("ProductionMaterials"))[0];
+    ASSERT_GE(bar.size(), 5);
+    EXPECT_TRUE(bar[4].endsWith(" (stopped)")) << bar[4].toStdString();
+    EXPECT_EQ(label("RunStatus"), "Fewest rods: stopped, best plan so far");
+    EXPECT_EQ(totals()[0], bar[4].section(QLatin1Char(' '), 0, 0));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 }  // namespace
 }  // namespace marlo

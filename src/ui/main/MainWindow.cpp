@@ -2,18 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "i18n/texts/CoreTexts.h"
-#include "jobfile/ProductionJobFile.h"
 #include "settings/ProgramSettings.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/DocumentationLink.h"
-#include "ui/common/FilePaths.h"
-#include "ui/common/FixedTexts.h"
 #include "ui/common/Twips.h"
 #include "ui/diagram/DiagramView.h"
 #include "ui/job/JobEditor.h"
@@ -306,100 +302,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- Job files ----
-
-void MainWindow::newJob() {
-    if (!confirmDiscardChanges()) return;
-    resetScreen();
-    disableResultCommands();
-}
-
-void MainWindow::openJob() {
-    if (!confirmDiscardChanges()) return;
-    // The old job goes before the dialog: cancelling it leaves a new, empty job.
-    resetScreen();
-    disableResultCommands();
-    if (const std::optional<QString> path = jobFiles().chooseFileToOpen()) readJob(*path);
-}
-
-void MainWindow::openJobFile(const QString& path) {
-    if (!confirmDiscardChanges()) return;
-    resetScreen();
-    disableResultCommands();
-    readJob(QFileInfo(path).absoluteFilePath());
-}
-
-void MainWindow::readJob(const QString& path) {
-    if (isProductionJobFileName(filePath(path))) {
-        readProductionJob(path);
-        return;
-    }
-    const std::optional<Job> opened = jobFiles().read(path);
-    if (!opened) return;
-    editor_->showJob(*opened);
-    history_->restart();
-    state_.fileName = path;
-    showFileNameInTitle();
-    state_.changed = false;
-    recentJobs_->remember(path);
-}
-
-void MainWindow::saveJob() {
-    if (!state_.changed) return;
-    // A job that has only been saved under a name still counts as new and asks for the name.
-    if (windowTitle() == messages_.text(core_text::kNewJobTitle)) {
-        const std::optional<QString> path = chooseFileToSave();
-        if (path) writeJob(*path);
-        return;
-    }
-    writeJob(state_.fileName);
-}
-
-void MainWindow::saveJobAs() {
-    const std::optional<QString> path = chooseFileToSave();
-    if (path && writeJob(*path)) showFileNameInTitle();
-}
-
-bool MainWindow::writeJob(const QString& path) {
-    // The job is bound to a file only once it is in it.
-    const bool written = state_.production ? jobFiles().writeProduction(path, productionJob())
-                                           : jobFiles().write(path, job());
-    if (!written) return false;
-    state_.fileName = path;
-    state_.changed = false;
-    recentJobs_->remember(QFileInfo(path).absoluteFilePath());
-    return true;
-}
-
-void MainWindow::showFileNameInTitle() {
-    setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + state_.fileName);
-}
-
-bool MainWindow::confirmDiscardChanges() {
-    if (!state_.changed) return true;
-    const QString question = state_.fileName.isEmpty()
-                                 ? messages_.text(core_text::kSaveChangesQuestion)
-                                 : messages_.text(core_text::kSaveChangesToQuestion) +
-                                       state_.fileName + QLatin1Char('?');
-    switch (messages_.askYesNoCancel(question)) {
-        case MessageAnswer::Yes:
-            // A save that was cancelled or failed keeps the job rather than losing it.
-            saveJob();
-            return !state_.changed;
-        case MessageAnswer::No:
-            state_.changed = false;
-            return true;
-        case MessageAnswer::Cancel:
-        case MessageAnswer::Ok:
-            break;
-    }
-    return false;
-}
-
-JobFileCommands MainWindow::jobFiles() {
-    return JobFileCommands(this, context_.dialogs, catalogue_);
-}
-
 ListTransfer MainWindow::listTransfer() {
     return ListTransfer(this, context_.dialogs, messages_, state_, *editor_);
 }
@@ -418,6 +320,7 @@ void MainWindow::editParameters() {
     state_.methodChoice = dialog.methodChoice();
     state_.material = dialog.material();
     results_->showParameters(state_.parameters, state_.material);
+    if (state_.production) production_->showParameters(state_.parameters);
     // A result, finished or still being computed, belongs to the parameters as they were.
     if (run_->isRunning()) {
         run_->stop();

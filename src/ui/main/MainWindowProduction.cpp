@@ -1,6 +1,7 @@
 // The main window's side of production jobs (*.mvjob): opening one into the parts grid, its
 // changes, its plan and saving it. The rest of the main window is in MainWindow.cpp.
 
+#include <QAction>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include "ui/job/JobEditor.h"
 #include "ui/job/JobHistory.h"
 #include "ui/job/RecentJobsMenu.h"
+#include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/production/ProductionJobView.h"
 #include "ui/run/ResultView.h"
@@ -77,6 +79,10 @@ void MainWindow::showProductionView(bool shown) {
     }
     editor_->showCuttingList(!shown);
     production_->setVisible(shown);
+    // The cutting list's own commands have no list to work on.
+    const MainCommands& commands = menus_->commands();
+    for (QAction* command : {commands.pasteList, commands.importList, commands.exportList})
+        command->setEnabled(!shown);
     if (!shown) {
         state_.production.reset();
         state_.productionPlan.reset();

@@ -6,6 +6,8 @@
 #include <thread>
 #include <utility>
 
+#include "ui/run/ExactMethodRun.h"
+
 namespace marlo {
 
 // What the planning thread shares with the window: the thread holds it until it ends.
@@ -45,7 +47,10 @@ void ProductionJobRun::start() {
         ++mailbox->planned;
         mailbox->wake();
     };
-    std::thread([mailbox = mailbox_, job = job_, options = std::move(options)] {
+    // The program's end waits a moment for the thread, as for an exact run's.
+    auto working = std::make_shared<WorkingSolver>();
+    std::thread([mailbox = mailbox_, job = job_, options = std::move(options),
+                 working = std::move(working)] {
         ProductionPlan plan = planProductionJob(job, options);
         const std::lock_guard lock(mailbox->mutex);
         mailbox->plan = std::move(plan);

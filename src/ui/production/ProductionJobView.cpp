@@ -103,6 +103,11 @@ void ProductionJobView::showJob(const ProductionJob& job, std::map<std::string, 
     clearPlan();
 }
 
+void ProductionJobView::showParameters(const JobParameters& parameters) {
+    parameters_ = parameters;
+    showMaterials();
+}
+
 const std::vector<PartRow>& ProductionJobView::parts() const {
     return partsModel_->parts();
 }

@@ -33,6 +33,8 @@ class ProductionJobView : public QWidget {
     // material it has stock of; the others are cut from their rod length under `parameters`.
     void showJob(const ProductionJob& job, std::map<std::string, int> storeRows,
                  const JobParameters& parameters);
+    // The parameters the materials without a rod length of their own are cut under.
+    void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
     const std::vector<PartRow>& parts() const;
     // The plan of every material beside it; the first material with a plan is chosen.
