@@ -23,6 +23,9 @@ namespace marlo {
 
 namespace {
 
+// The share of the screen's height, in percent, that a window showing a production job takes.
+constexpr int kProductionScreenShare = 85;
+
 // Each material that has no plan, with why, and each part that cannot be cut.
 QString planFaults(const ProductionJob& job, const ProductionPlan& plan,
                    const StringCatalogue& catalogue) {
@@ -95,11 +98,16 @@ void MainWindow::showProductionView(bool shown) {
     form->layout()->activate();
     form->setMinimumSize(formMinimumSize_.expandedTo(form->layout()->minimumSize()));
     if (!isVisible()) return;
-    resize(size().expandedTo(minimumSizeHint()));
-    // A window grown past the screen's right edge moves back into view.
+    // A job of hundreds of parts wants rows: the window takes most of the screen's height.
     const QRect room = screen()->availableGeometry();
-    if (frameGeometry().right() > room.right())
-        move(std::max(room.left(), room.right() - frameGeometry().width()), y());
+    const int frameHeight = frameGeometry().height() - height();
+    resize(size()
+               .expandedTo(minimumSizeHint())
+               .expandedTo(QSize(0, room.height() * kProductionScreenShare / 100 - frameHeight)));
+    // A window grown past the screen's edges moves back into view.
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())),
+         std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
 }
 
 void MainWindow::productionEdited() {
@@ -120,7 +128,9 @@ void MainWindow::showMaterialPlan(int index) {
         return;
     const MaterialPlan& material = state_.productionPlan->materials[static_cast<size_t>(index)];
     run_->showMaterialPlan(material);
-    results_->showParameters(material.parts.parameters, {});
+    // A plan from the store's stock names its material where a plan from rods names their length.
+    results_->showParameters(material.parts.parameters,
+                             material.result.price ? material.parts.material : std::string());
 }
 
 ProductionJob MainWindow::productionJob() const {
