@@ -77,5 +77,8 @@ const std::vector<CatalogueRow>& productionPlanTexts();
 // Offsets 1510..1549 of that block: a production job's outputs for the saw and the office.
 inline constexpr int kProductionOutputTextsFirst = 1510;
 const std::vector<CatalogueRow>& productionOutputTexts();
+// Offsets 1550..1599: production jobs in the main window: the parts grid, materials and summary.
+inline constexpr int kWindowProductionTextsFirst = 1550;
+const std::vector<CatalogueRow>& windowProductionTexts();
 
 }  // namespace marlo

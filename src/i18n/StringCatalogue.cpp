@@ -32,7 +32,8 @@ const std::string& addedText(int column, int offset) {
                                      {kPartsListTextsFirst, partsListTexts()},
                                      {kProductionJobTextsFirst, productionJobTexts()},
                                      {kProductionPlanTextsFirst, productionPlanTexts()},
-                                     {kProductionOutputTextsFirst, productionOutputTexts()}};
+                                     {kProductionOutputTextsFirst, productionOutputTexts()},
+                                     {kWindowProductionTextsFirst, windowProductionTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

@@ -104,6 +104,11 @@ class WindowTest : public testing::Test {
     // 40 triplets that fill rods of 1000 exactly: the fewest-rods method's first plans need more
     // than 40 rods, and its proof takes a moment.
     void typeTriplets() {
+        for (const auto& [length, count] : tripletPieces())
+            typeRow(QString::number(length), QString::number(count));
+    }
+    // The pieces of those triplets by length.
+    static std::map<int, int> tripletPieces() {
         std::mt19937 random(11);
         std::map<int, int> pieces;
         for (int i = 0; i < 40; ++i) {
@@ -113,8 +118,7 @@ class WindowTest : public testing::Test {
             ++pieces[b];
             ++pieces[1000 - a - b];
         }
-        for (const auto& [length, count] : pieces)
-            typeRow(QString::number(length), QString::number(count));
+        return pieces;
     }
 
     // Runs `inDialog` on the modal dialog that `open` opens, then closes the dialog if still open.

@@ -7,7 +7,9 @@
 #include "model/Job.h"
 #include "model/JobParameters.h"
 #include "model/MethodChoice.h"
+#include "model/ProductionJob.h"
 #include "optimiser/PlanResult.h"
+#include "production/ProductionPlanning.h"
 #include "stock/StockUsage.h"
 
 namespace marlo {
@@ -27,6 +29,10 @@ struct JobState {
     bool booked = false;
     // The labels of the offcuts the booking kept; valid while booked.
     std::vector<OffcutLabel> bookedOffcuts;
+    // A production job (*.mvjob) shown in place of the cutting list, with its parts as edited,
+    // and the plan of its last run; without one the job is the cutting list.
+    std::optional<ProductionJob> production;
+    std::optional<ProductionPlan> productionPlan;
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job

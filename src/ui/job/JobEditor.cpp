@@ -125,6 +125,7 @@ QBoxLayout* JobEditor::buildLayout() {
     listButtons->addWidget(editButton_);
     listButtons->addStretch();
     auto* list = new QHBoxLayout;
+    listLayout_ = list;
     list->setSpacing(gap);
     list->addWidget(listRoom_);
     list->addLayout(listButtons);
@@ -137,6 +138,7 @@ QBoxLayout* JobEditor::buildLayout() {
     column->addLayout(entry);
     column->addSpacing(gap);
     column->addLayout(list, 1);
+    column_ = column;
     return column;
 }
 
@@ -197,6 +199,15 @@ void JobEditor::showJob(const Job& opened) {
     deleteButton_->setEnabled(hasRows);
     editButton_->setEnabled(hasRows);
     emit rowsPresent(hasRows);
+}
+
+void JobEditor::showCuttingList(bool shown) {
+    for (QWidget* control : std::initializer_list<QWidget*>{dimensionCaption_, piecesCaption_,
+                                                            dimensionBox_, piecesBox_, addButton_,
+                                                            deleteButton_, editButton_, listRoom_})
+        control->setVisible(shown);
+    // The hidden list's room takes none of the column's height.
+    if (column_ != nullptr) column_->setStretchFactor(listLayout_, shown ? 1 : 0);
 }
 
 void JobEditor::clear() {

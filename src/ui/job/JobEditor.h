@@ -45,6 +45,9 @@ class JobEditor : public QObject {
     // An empty header and list; the buttons that need rows are disabled.
     void clear();
     void focusFirstBox();
+    // Shows or hides the entry line and the cutting list with its buttons: a production job
+    // shows its parts in their place.
+    void showCuttingList(bool shown);
     // The focusable controls in the order Tab visits them.
     QList<QWidget*> tabOrder() const;
     QWidget* listGrid() const;
@@ -97,6 +100,8 @@ class JobEditor : public QObject {
     QToolButton* deleteButton_;
     QToolButton* editButton_;
     QWidget* listRoom_;
+    QBoxLayout* column_ = nullptr;      // the layout buildLayout() made
+    QBoxLayout* listLayout_ = nullptr;  // the list with its buttons, in column_
     QTableWidget* listGrid_;
 };
 

@@ -2,7 +2,10 @@
 
 #include <filesystem>
 
+#include "i18n/texts/WindowProductionTexts.h"
 #include "jobfile/JobFile.h"
+#include "jobfile/ProductionJobFile.h"
+#include "reports/ProductionJobMessages.h"
 #include "ui/common/FilePaths.h"
 
 namespace marlo {
@@ -27,16 +30,22 @@ JobFileCommands::JobFileCommands(QWidget* window, Dialogs& dialogs,
                                  const StringCatalogue& catalogue)
     : window_(window), dialogs_(dialogs), catalogue_(catalogue) {}
 
-FileRequest JobFileCommands::request(const QString& proposal) const {
-    return {qText(catalogue_.text(kJobFileFilter)), kJobFilesFirst, proposal};
+FileRequest JobFileCommands::request(int filter, const QString& proposal) const {
+    return {qText(catalogue_.text(filter)), kJobFilesFirst, proposal};
 }
 
 std::optional<QString> JobFileCommands::chooseFileToOpen() const {
-    return named(dialogs_.openFileName(window_, request(QString())));
+    return named(
+        dialogs_.openFileName(window_, request(window_production_text::kOpenFilter, QString())));
 }
 
 std::optional<QString> JobFileCommands::chooseFileToSave(const QString& proposal) const {
-    return named(dialogs_.saveFileName(window_, request(proposal)));
+    return named(dialogs_.saveFileName(window_, request(kJobFileFilter, proposal)));
+}
+
+std::optional<QString> JobFileCommands::chooseProductionFileToSave(const QString& proposal) const {
+    return named(
+        dialogs_.saveFileName(window_, request(window_production_text::kSaveFilter, proposal)));
 }
 
 std::optional<Job> JobFileCommands::read(const QString& path) const {
@@ -55,6 +64,19 @@ std::optional<Job> JobFileCommands::read(const QString& path) const {
 
 bool JobFileCommands::write(const QString& path, const Job& job) const {
     if (writeJobFile(filePath(path), job)) return true;
+    showError(qText(catalogue_.text(msg::kCannotWriteFile)) + path);
+    return false;
+}
+
+std::optional<ProductionJob> JobFileCommands::readProduction(const QString& path) const {
+    ProductionJobFileRead read = readProductionJobFile(filePath(path));
+    if (read.status == ProductionJobFileStatus::Read) return std::move(read.job);
+    showError(qText(productionJobFileMessage(read, path.toStdString(), catalogue_)));
+    return std::nullopt;
+}
+
+bool JobFileCommands::writeProduction(const QString& path, const ProductionJob& job) const {
+    if (writeProductionJobFile(filePath(path), job)) return true;
     showError(qText(catalogue_.text(msg::kCannotWriteFile)) + path);
     return false;
 }

@@ -5,6 +5,7 @@
 
 #include "i18n/StringCatalogue.h"
 #include "model/Job.h"
+#include "model/ProductionJob.h"
 #include "ui/common/Dialogs.h"
 
 class QWidget;
@@ -23,6 +24,8 @@ class JobFileCommands {
     // The path as the save dialog returns it, a file there confirmed for replacing; nothing when
     // the dialog was cancelled or gave no name.
     std::optional<QString> chooseFileToSave(const QString& proposal) const;
+    // The same for a production job, under its own type.
+    std::optional<QString> chooseProductionFileToSave(const QString& proposal) const;
 
     // The job of the file. Nothing after message 57 for a file that is not a job file, and
     // nothing without a message for a file that cannot be read.
@@ -31,8 +34,13 @@ class JobFileCommands {
     // the path before is then unchanged.
     bool write(const QString& path, const Job& job) const;
 
+    // The production job of a *.mvjob file; nothing after the message of what is wrong with it.
+    std::optional<ProductionJob> readProduction(const QString& path) const;
+    // As write() for a production job.
+    bool writeProduction(const QString& path, const ProductionJob& job) const;
+
   private:
-    FileRequest request(const QString& proposal) const;
+    FileRequest request(int filter, const QString& proposal) const;
     void showError(const QString& text) const;
 
     QWidget* window_;

@@ -26,7 +26,9 @@ std::optional<QString> JobFileDrop::jobFile(const QMimeData* data) {
     const QUrl url = data->urls().front();
     if (!url.isLocalFile()) return std::nullopt;
     const QString path = url.toLocalFile();
-    if (QFileInfo(path).suffix().compare(QLatin1String("opt"), Qt::CaseInsensitive) != 0)
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("opt"), Qt::CaseInsensitive) != 0 &&
+        suffix.compare(QLatin1String("mvjob"), Qt::CaseInsensitive) != 0)
         return std::nullopt;
     return path;
 }

@@ -8,8 +8,8 @@ class QMimeData;
 
 namespace marlo {
 
-// Lets a job file (*.opt) dragged from the file manager be dropped on the window it watches.
-// Other drops are left to the window's controls.
+// Lets a job file (*.opt, *.mvjob) dragged from the file manager be dropped on the window it
+// watches. Other drops are left to the window's controls.
 class JobFileDrop : public QObject {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ class JobFileDrop : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The path of the dragged job file: exactly one local file named *.opt.
+    // The path of the dragged job file: exactly one local file named *.opt or *.mvjob.
     static std::optional<QString> jobFile(const QMimeData* data);
 };
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -11,7 +10,6 @@
 #include "settings/ProgramSettings.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/DocumentationLink.h"
-#include "ui/common/FixedTexts.h"
 #include "ui/common/Twips.h"
 #include "ui/diagram/DiagramView.h"
 #include "ui/job/JobEditor.h"
@@ -24,6 +22,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/OpeningAnimation.h"
 #include "ui/parameters/ParametersDialog.h"
+#include "ui/production/ProductionJobView.h"
 #include "ui/run/ResultView.h"
 #include "ui/run/RunController.h"
 #include "ui/startup/LanguageDialog.h"
@@ -45,7 +44,12 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     results_ = new ResultView(form, messages_);
     run_ = new RunController(
         form, state_, *results_, messages_, context_.fewestRodsSolver,
-        [this](const std::string& material) { return stockSession_.stockOf(material); });
+        [this](const std::string& material) { return stockSession_.stockOf(material); },
+        [this](const std::vector<std::string>& materials) {
+            return stockSession_.stockOfMaterials(materials, StockSession::Failure::Shown);
+        });
+    production_ = new ProductionJobView(catalogue_, messages_, form);
+    production_->hide();
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
     diagram_ = new DiagramView(
@@ -75,6 +79,7 @@ void MainWindow::layOutForm(QWidget* form) {
     columns->setSpacing(pixels(450));
     leftColumn_ = editor_->buildLayout();
     rightColumn_ = results_->buildLayout(run_->optimiseButton());
+    leftColumn_->addWidget(production_, 1);
     for (QBoxLayout* column : {leftColumn_, rightColumn_}) column->addSpacing(0);
     // What the window grows by in width goes to both columns: a quarter of it to the job editor's,
     // whose header boxes take it, until that column is half as wide again as designed; the result
@@ -145,6 +150,12 @@ void MainWindow::connectCommands() {
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
     connect(editor_, &JobEditor::headerChanged, this, [this] { state_.changed = true; });
+    connect(production_, &ProductionJobView::partsEdited, this, &MainWindow::productionEdited);
+    connect(production_, &ProductionJobView::materialChosen, this, &MainWindow::showMaterialPlan);
+    connect(run_, &RunController::productionPlanned, this, &MainWindow::showProductionPlan);
+    connect(run_, &RunController::resultAvailable, production_, [this](bool present) {
+        if (!present) production_->clearPlan();
+    });
 }
 
 // ---- Start-up ----
@@ -196,6 +207,7 @@ void MainWindow::loadTexts() {
     diagram_->loadTexts();
     sawOutputs_->loadTexts();
     stock_->loadTexts();
+    production_->loadTexts();
 }
 
 // At the designed size the shorter column ends in empty room, as it always has; what the window
@@ -240,6 +252,7 @@ void MainWindow::resetScreen() {
     // The job on screen is replaced: a run of it has no use any more.
     if (run_->isRunning()) run_->stop();
     editor_->clear();
+    if (state_.production) showProductionView(false);
     history_->restart();
     results_->clear();
     state_.fileName.clear();
@@ -263,7 +276,7 @@ void MainWindow::listChanged() {
     // A result, finished or still being computed, belongs to the list as it was.
     if (run_->isRunning())
         run_->stop();
-    else if (state_.resultPresent)
+    else if (state_.resultPresent || state_.productionPlan)
         clearResult();
 }
 
@@ -289,94 +302,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- Job files ----
-
-void MainWindow::newJob() {
-    if (!confirmDiscardChanges()) return;
-    resetScreen();
-    disableResultCommands();
-}
-
-void MainWindow::openJob() {
-    if (!confirmDiscardChanges()) return;
-    // The old job goes before the dialog: cancelling it leaves a new, empty job.
-    resetScreen();
-    disableResultCommands();
-    if (const std::optional<QString> path = jobFiles().chooseFileToOpen()) readJob(*path);
-}
-
-void MainWindow::openJobFile(const QString& path) {
-    if (!confirmDiscardChanges()) return;
-    resetScreen();
-    disableResultCommands();
-    readJob(QFileInfo(path).absoluteFilePath());
-}
-
-void MainWindow::readJob(const QString& path) {
-    const std::optional<Job> opened = jobFiles().read(path);
-    if (!opened) return;
-    editor_->showJob(*opened);
-    history_->restart();
-    state_.fileName = path;
-    showFileNameInTitle();
-    state_.changed = false;
-    recentJobs_->remember(path);
-}
-
-void MainWindow::saveJob() {
-    if (!state_.changed) return;
-    // A job that has only been saved under a name still counts as new and asks for the name.
-    if (windowTitle() == messages_.text(core_text::kNewJobTitle)) {
-        const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
-        if (path) writeJob(*path);
-        return;
-    }
-    writeJob(state_.fileName);
-}
-
-void MainWindow::saveJobAs() {
-    const std::optional<QString> path = jobFiles().chooseFileToSave(state_.fileName);
-    if (path && writeJob(*path)) showFileNameInTitle();
-}
-
-bool MainWindow::writeJob(const QString& path) {
-    // The job is bound to a file only once it is in it.
-    if (!jobFiles().write(path, job())) return false;
-    state_.fileName = path;
-    state_.changed = false;
-    recentJobs_->remember(QFileInfo(path).absoluteFilePath());
-    return true;
-}
-
-void MainWindow::showFileNameInTitle() {
-    setWindowTitle(QLatin1String(kProductTitle) + QStringLiteral(" : ") + state_.fileName);
-}
-
-bool MainWindow::confirmDiscardChanges() {
-    if (!state_.changed) return true;
-    const QString question = state_.fileName.isEmpty()
-                                 ? messages_.text(core_text::kSaveChangesQuestion)
-                                 : messages_.text(core_text::kSaveChangesToQuestion) +
-                                       state_.fileName + QLatin1Char('?');
-    switch (messages_.askYesNoCancel(question)) {
-        case MessageAnswer::Yes:
-            // A save that was cancelled or failed keeps the job rather than losing it.
-            saveJob();
-            return !state_.changed;
-        case MessageAnswer::No:
-            state_.changed = false;
-            return true;
-        case MessageAnswer::Cancel:
-        case MessageAnswer::Ok:
-            break;
-    }
-    return false;
-}
-
-JobFileCommands MainWindow::jobFiles() {
-    return JobFileCommands(this, context_.dialogs, catalogue_);
-}
-
 ListTransfer MainWindow::listTransfer() {
     return ListTransfer(this, context_.dialogs, messages_, state_, *editor_);
 }
@@ -395,10 +320,11 @@ void MainWindow::editParameters() {
     state_.methodChoice = dialog.methodChoice();
     state_.material = dialog.material();
     results_->showParameters(state_.parameters, state_.material);
+    if (state_.production) production_->showParameters(state_.parameters);
     // A result, finished or still being computed, belongs to the parameters as they were.
     if (run_->isRunning()) {
         run_->stop();
-    } else if (state_.resultPresent) {
+    } else if (state_.resultPresent || state_.productionPlan) {
         clearResult();
         disableResultCommands();
     }

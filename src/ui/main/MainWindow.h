@@ -7,6 +7,7 @@
 #include "i18n/Language.h"
 #include "i18n/StringCatalogue.h"
 #include "model/Job.h"
+#include "model/ProductionJob.h"
 #include "ui/common/JobState.h"
 #include "ui/common/UiContext.h"
 #include "ui/common/WindowMessages.h"
@@ -23,6 +24,7 @@ class StockCommands;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
+class ProductionJobView;
 class MainMenus;
 class RecentJobsMenu;
 class ResultView;
@@ -93,6 +95,15 @@ class MainWindow : public QMainWindow {
     // Reads the file into the emptied window; on success the job is bound to it.
     void readJob(const QString& path);
     bool writeJob(const QString& path);
+    std::optional<QString> chooseFileToSave();
+    // A production job (*.mvjob): opened into the parts grid in place of the cutting list,
+    // planned, its material's plan shown, saved with the header boxes' texts.
+    void readProductionJob(const QString& path);
+    void showProductionView(bool shown);
+    void productionEdited();
+    void showProductionPlan();
+    void showMaterialPlan(int index);
+    ProductionJob productionJob() const;
     void showFileNameInTitle();
     JobFileCommands jobFiles();
     // The reports of the shown result.
@@ -130,6 +141,10 @@ class MainWindow : public QMainWindow {
     SawOutputCommands* sawOutputs_;
     StockCommands* stock_;
     RecentJobsMenu* recentJobs_;
+    ProductionJobView* production_;
+    // The job editor's column and the form as a *.opt job has them.
+    int leftColumnMaximumWidth_ = QWIDGETSIZE_MAX;
+    QSize formMinimumSize_;
 };
 
 }  // namespace marlo

@@ -23,6 +23,14 @@ std::atomic<int> workingSolvers{0};
 
 }  // namespace
 
+WorkingSolver::WorkingSolver() {
+    ++workingSolvers;
+}
+
+WorkingSolver::~WorkingSolver() {
+    --workingSolvers;
+}
+
 ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& parameters,
                            const MethodChoice& choice) {
     return [solver = std::move(solver), parameters, cutting = cuttingParameters(parameters),

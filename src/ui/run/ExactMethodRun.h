@@ -28,6 +28,16 @@ ExactSolve fewestRodsSolve(FewestRodsSolver solver, const JobParameters& paramet
 ExactSolve stockSolve(const JobParameters& parameters, const StockList& stock,
                       const MethodChoice& choice);
 
+// Counts a solver's thread as working while it lives, so that ExactMethodRun::waitForSolvers waits
+// for it as for the threads of exact runs.
+class WorkingSolver {
+  public:
+    WorkingSolver();
+    ~WorkingSolver();
+    WorkingSolver(const WorkingSolver&) = delete;
+    WorkingSolver& operator=(const WorkingSolver&) = delete;
+};
+
 // One run of an exact method (the fewest-rods method, or planning from a stock list) on a thread
 // of its own: the solver cannot yield to the window as the search does. The solver leaves every
 // better plan or bound in a mailbox and wakes the run, which takes it on the window's thread.

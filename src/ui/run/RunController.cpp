@@ -16,6 +16,7 @@
 #include "reports/ReportLines.h"
 #include "ui/common/FormControls.h"
 #include "ui/common/ProgramStyle.h"
+#include "ui/production/ProductionJobRun.h"
 #include "ui/run/ExactMethodRun.h"
 #include "ui/run/WindowRunObserver.h"
 
@@ -32,11 +33,12 @@ constexpr double kStoppedProgressCeiling = 99.0;
 
 RunController::RunController(QWidget* form, JobState& state, ResultView& results,
                              WindowMessages& messages, FewestRodsSolver fewestRodsSolver,
-                             StockSource readStock)
+                             StockSource readStock, JobStockSource readJobStock)
     : QObject(form),
       state_(state),
       fewestRodsSolver_(std::move(fewestRodsSolver)),
       readStock_(std::move(readStock)),
+      readJobStock_(std::move(readJobStock)),
       results_(results),
       messages_(messages),
       optimiseIcon_(picture(QStringLiteral("optimise"))),
@@ -58,6 +60,14 @@ void RunController::loadTexts() {
 }
 
 void RunController::optimiseOrStop() {
+    // A production job's run that has been asked to stop is ending with its best plans.
+    if (productionRun_ != nullptr) {
+        if (running_) {
+            running_ = false;
+            productionRun_->stop();
+        }
+        return;
+    }
     if (running_ && exactRun_ != nullptr) {
         stopExact();
         return;
@@ -67,6 +77,10 @@ void RunController::optimiseOrStop() {
         return;
     }
     if (justEnded()) return;
+    if (state_.production) {
+        startProduction();
+        return;
+    }
     // A stopped search that has not returned yet still owns the display.
     if (searchInProgress_ || state_.list.empty()) return;
     start();
@@ -258,8 +272,71 @@ void RunController::showExactResult(const PlanResult& result, double progress) {
         results_.showLowerBound(result.lowerBound, result.optimal, true);
 }
 
+void RunController::startProduction() {
+    const std::vector<std::string> materials = materialsOfParts(*state_.production);
+    if (materials.empty()) return;
+    const std::optional<std::map<std::string, MaterialStock>> stock = readJobStock_(materials);
+    if (!stock) {
+        clearResult();
+        return;
+    }
+    resetResult();
+    setBusy(true);
+    runMethod_ = OptimisationMethod::FewestRods;
+    runStock_.reset();
+    ProductionRunOptions options{state_.parameters, state_.methodChoice, {}, nullptr, {}};
+    for (const auto& [name, materialStock] : *stock)
+        options.stock.emplace(name, materialStock.list);
+    optimiseButton_->setIcon(stopIcon_);
+    running_ = true;
+    optimiseButton_->setToolTip(messages_.text(core_text::kCancel));
+    productionRun_ = new ProductionJobRun(*state_.production, std::move(options), this);
+    connect(productionRun_, &ProductionJobRun::progressed, this, [this] {
+        results_.showPercent(100.0 * productionRun_->materialsPlanned() /
+                             std::max(1, productionRun_->materialCount()));
+    });
+    connect(productionRun_, &ProductionJobRun::finished, this, &RunController::finishProduction);
+    results_.showPercent(0.0);
+    productionRun_->start();
+}
+
+void RunController::finishProduction() {
+    const bool stopped = productionRun_->stopRequested();
+    state_.productionPlan = *productionRun_->plan();
+    abandonProductionRun();
+    restoreOptimiseButton();
+    productionStatus_ = stopped ? run_text::kStoppedBestPlan : run_text::kFinished;
+    showRunStatus(productionStatus_);
+    setBusy(false);
+    setOptimiseEnabled(true);
+    emit productionPlanned();
+}
+
+void RunController::abandonProductionRun() {
+    if (productionRun_ == nullptr) return;
+    productionRun_->abandon();
+    productionRun_->disconnect(this);
+    productionRun_->deleteLater();
+    productionRun_ = nullptr;
+}
+
+// The plan of one material as a run of the material alone would show it.
+void RunController::showMaterialPlan(const MaterialPlan& material) {
+    results_.clear();
+    showRunStatus(productionStatus_);
+    if (!material.hasPlan()) return;
+    results_.showResult(material.result.plan);
+    results_.showPercent(100.0);
+    results_.showTotals(material.result.plan, material.parts.parameters);
+    if (material.result.price)
+        results_.showPriceBound(material.result.priceLowerBound, material.result.optimal);
+    else
+        results_.showLowerBound(material.result.lowerBound, material.result.optimal, true);
+}
+
 void RunController::stop() {
     abandonExactRun();
+    abandonProductionRun();
     resetResult();
     setBusy(true);
     restoreOptimiseButton();
@@ -271,6 +348,7 @@ void RunController::stop() {
 
 void RunController::endQuietly() {
     abandonExactRun();
+    abandonProductionRun();
     if (!running_) return;
     restoreOptimiseButton();
     setBusy(false);
@@ -284,6 +362,7 @@ void RunController::clearResult() {
 void RunController::resetResult() {
     state_.result = PlanResult{};
     state_.resultStock.reset();
+    state_.productionPlan.reset();
     state_.booked = false;
     results_.clear();
     state_.resultPresent = false;

@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QObject>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "optimiser/InputPreparation.h"
 #include "ui/common/JobState.h"
@@ -21,11 +23,17 @@ class QWidget;
 namespace marlo {
 
 class ExactMethodRun;
+class ProductionJobRun;
+struct MaterialPlan;
 class PieceList;
 struct PlanResult;
 
 // The stock of a material of the stock store, read when a run starts; nothing after a message.
 using StockSource = std::function<std::optional<MaterialStock>(const std::string& material)>;
+// The stock the store holds of each of a production job's materials (those it has no stock of
+// are left out), read when a run starts; nothing after a message.
+using JobStockSource = std::function<std::optional<std::map<std::string, MaterialStock>>(
+    const std::vector<std::string>& materials)>;
 
 // The one place that starts and stops an optimisation run: the Optimise button (which turns
 // into a stop button while a run is going) and its menu command. A run of the search works on
@@ -44,7 +52,8 @@ class RunController : public QObject {
 
   public:
     RunController(QWidget* form, JobState& state, ResultView& results, WindowMessages& messages,
-                  FewestRodsSolver fewestRodsSolver, StockSource readStock);
+                  FewestRodsSolver fewestRodsSolver, StockSource readStock,
+                  JobStockSource readJobStock);
 
     QToolButton* optimiseButton() const { return optimiseButton_; }
     // The menu command that does what the Optimise button does.
@@ -65,6 +74,8 @@ class RunController : public QObject {
 
     // A run is going and has not been asked to stop.
     bool isRunning() const { return running_; }
+    // Shows a production job's material's plan in the result grid and totals.
+    void showMaterialPlan(const MaterialPlan& material);
 
   signals:
     // A result has come (true) or gone (false): the commands that need one follow it.
@@ -72,6 +83,8 @@ class RunController : public QObject {
     // The run has hit the search's pattern limit and the user has chosen the fewest-rods method
     // instead: the window keeps the choice as the Parameters dialog would.
     void methodSwitched(const MethodChoice& choice);
+    // A production job's run has ended: the shared state holds its plan.
+    void productionPlanned();
 
   private:
     void start();
@@ -86,6 +99,10 @@ class RunController : public QObject {
     // Leaves the fewest-rods run to wind down alone; nothing of it reaches the window any more.
     void abandonExactRun();
     void offerFewestRods();
+    // A production job: every material planned off the window's thread.
+    void startProduction();
+    void finishProduction();
+    void abandonProductionRun();
     bool showPreparationMessages(const PreparedInput& prepared);
     void resetResult();
     void showRunStatus(int stateOffset);
@@ -96,6 +113,7 @@ class RunController : public QObject {
     JobState& state_;
     FewestRodsSolver fewestRodsSolver_;
     StockSource readStock_;
+    JobStockSource readJobStock_;
     ResultView& results_;
     WindowMessages& messages_;
     QIcon optimiseIcon_;  // the Optimise button when idle
@@ -108,7 +126,9 @@ class RunController : public QObject {
     OptimisationMethod runMethod_ = OptimisationMethod::Search;  // of the run going or last ended
     std::optional<MaterialStock> runStock_;  // the stock of the run going or last ended
     QElapsedTimer sinceEnd_;  // since the last run ended; invalid once the job has changed
-    ExactMethodRun* exactRun_ = nullptr;  // the run of an exact method going, if any
+    ExactMethodRun* exactRun_ = nullptr;         // the run of an exact method going, if any
+    ProductionJobRun* productionRun_ = nullptr;  // the run of a production job going, if any
+    int productionStatus_ = 0;  // how the production job's last run ended, for its status line
 };
 
 }  // namespace marlo

@@ -70,6 +70,27 @@ std::optional<MaterialStock> StockSession::stockOf(const std::string& material) 
     return read.value;
 }
 
+std::optional<std::map<std::string, MaterialStock>> StockSession::stockOfMaterials(
+    const std::vector<std::string>& materials, Failure failure) {
+    const bool quiet = failure == Failure::Quiet;
+    std::map<std::string, MaterialStock> stock;
+    StockStore* open = store(quiet);
+    if (open == nullptr) return quiet ? std::optional(stock) : std::nullopt;
+    for (const std::string& name : materials) {
+        StoreResult<MaterialStock> read = open->stockOf(name);
+        if (!read.value) {
+            if (read.error.kind == StoreError::Kind::UnknownMaterial) continue;
+            if (quiet) return stock;
+            showError(read.error);
+            return std::nullopt;
+        }
+        if (!holdsStock(read.value->list)) continue;
+        read.value->list.material = name;
+        stock.emplace(name, std::move(*read.value));
+    }
+    return stock;
+}
+
 BookingResult StockSession::book(const StockUsage& usage) {
     StockStore* open = store(false);
     if (open == nullptr) return {};

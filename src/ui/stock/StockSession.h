@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,12 @@ class StockSession {
     // The material's stock, or nothing after a message (the store failed, the material is gone
     // or holds no stock).
     std::optional<MaterialStock> stockOf(const std::string& material);
+    // The stock of each material that the store holds with stock to cut; a material it does not
+    // hold, or holds nothing of, is left out (its rods come from its rod length). A store that
+    // fails: nothing after a message, or quietly an empty map.
+    enum class Failure { Shown, Quiet };
+    std::optional<std::map<std::string, MaterialStock>> stockOfMaterials(
+        const std::vector<std::string>& materials, Failure failure);
     // Takes a plan's stock out of the store; a refusal or failure has been shown when the result
     // is not Done.
     BookingResult book(const StockUsage& usage);

@@ -1,0 +1,150 @@
+// The main window's side of production jobs (*.mvjob): opening one into the parts grid, its
+// changes, its plan and saving it. The rest of the main window is in MainWindow.cpp.
+
+#include <QAction>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStringList>
+#include <algorithm>
+
+#include "i18n/texts/ProductionPlanTexts.h"
+#include "reports/ReportLines.h"
+#include "stock/StoreMessages.h"
+#include "ui/job/JobEditor.h"
+#include "ui/job/JobHistory.h"
+#include "ui/job/RecentJobsMenu.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/MainWindow.h"
+#include "ui/production/ProductionJobView.h"
+#include "ui/run/ResultView.h"
+#include "ui/run/RunController.h"
+
+namespace marlo {
+
+namespace {
+
+// The share of the screen's height, in percent, that a window showing a production job takes.
+constexpr int kProductionScreenShare = 85;
+
+// Each material that has no plan, with why, and each part that cannot be cut.
+QString planFaults(const ProductionJob& job, const ProductionPlan& plan,
+                   const StringCatalogue& catalogue) {
+    QStringList lines;
+    const auto line = [&lines](const std::string& text) { lines << QString::fromStdString(text); };
+    for (const MaterialPlan& material : plan.materials) {
+        for (const RejectedRow& rejected : material.rejectedRows)
+            for (const int part : material.parts.rowParts[static_cast<size_t>(rejected.row - 1)])
+                line(fillIn(catalogue.text(plan_text::kPartNotCut),
+                            {std::to_string(part + 1),
+                             job.parts[static_cast<size_t>(part)].part.mark}) +
+                     catalogue.text(rejected.messageOffset));
+        if (material.hasPlan()) continue;
+        line(fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material}) +
+             catalogue.text(material.message));
+        for (const std::string& uncut :
+             uncutLines(material.result.uncut, material.result.missingLength, catalogue))
+            line(uncut);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void MainWindow::readProductionJob(const QString& path) {
+    std::optional<ProductionJob> opened = jobFiles().readProduction(path);
+    if (!opened) return;
+    editor_->showJob(Job{opened->header, {}});
+    state_.production = std::move(*opened);
+    // Where each material's rods will come from, as far as the store can tell without a word.
+    const std::vector<std::string> materials = materialsOfParts(*state_.production);
+    std::map<std::string, int> storeRows;
+    if (const auto stock = stockSession_.stockOfMaterials(materials, StockSession::Failure::Quiet))
+        for (const auto& [name, material] : *stock)
+            storeRows.emplace(name, static_cast<int>(material.list.items.size()));
+    production_->showJob(*state_.production, std::move(storeRows), state_.parameters);
+    showProductionView(true);
+    run_->setOptimiseEnabled(!materials.empty());
+    history_->restart();
+    state_.fileName = path;
+    showFileNameInTitle();
+    state_.changed = false;
+    recentJobs_->remember(path);
+}
+
+// The parts grid takes the cutting list's place; the job editor's column grows for it, and the
+// window with it, beyond the designed size. A *.opt job has the designed layout again.
+void MainWindow::showProductionView(bool shown) {
+    QWidget* column = leftColumn_->parentWidget();
+    QWidget* form = centralWidget();
+    if (shown && !production_->isVisible()) {
+        leftColumnMaximumWidth_ = column->maximumWidth();
+        formMinimumSize_ = form->minimumSize();
+    }
+    editor_->showCuttingList(!shown);
+    production_->setVisible(shown);
+    // The cutting list's own commands have no list to work on.
+    const MainCommands& commands = menus_->commands();
+    for (QAction* command : {commands.pasteList, commands.importList, commands.exportList})
+        command->setEnabled(!shown);
+    if (!shown) {
+        state_.production.reset();
+        state_.productionPlan.reset();
+        column->setMaximumWidth(leftColumnMaximumWidth_);
+        form->setMinimumSize(formMinimumSize_);
+        results_->showParameters(state_.parameters, state_.material);
+        return;
+    }
+    column->setMaximumWidth(QWIDGETSIZE_MAX);
+    form->layout()->activate();
+    form->setMinimumSize(formMinimumSize_.expandedTo(form->layout()->minimumSize()));
+    if (!isVisible()) return;
+    // A job of hundreds of parts wants rows: the window takes most of the screen's height.
+    const QRect room = screen()->availableGeometry();
+    const int frameHeight = frameGeometry().height() - height();
+    resize(size()
+               .expandedTo(minimumSizeHint())
+               .expandedTo(QSize(0, room.height() * kProductionScreenShare / 100 - frameHeight)));
+    // A window grown past the screen's edges moves back into view.
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())),
+         std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+}
+
+void MainWindow::productionEdited() {
+    state_.production->parts = production_->parts();
+    listChanged();
+}
+
+void MainWindow::showProductionPlan() {
+    const ProductionPlan& plan = *state_.productionPlan;
+    production_->showPlan(plan);
+    const QString faults = planFaults(*state_.production, plan, catalogue_);
+    if (!faults.isEmpty()) messages_.showError(faults);
+}
+
+void MainWindow::showMaterialPlan(int index) {
+    if (!state_.productionPlan ||
+        index >= static_cast<int>(state_.productionPlan->materials.size()))
+        return;
+    const MaterialPlan& material = state_.productionPlan->materials[static_cast<size_t>(index)];
+    run_->showMaterialPlan(material);
+    // A plan from the store's stock names its material where a plan from rods names their length.
+    results_->showParameters(material.parts.parameters,
+                             material.result.price ? material.parts.material : std::string());
+}
+
+ProductionJob MainWindow::productionJob() const {
+    ProductionJob job = *state_.production;
+    const JobHeader header = editor_->header();
+    job.header.customer = header.customer;
+    job.header.name = header.name;
+    job.header.colour = header.colour;
+    return job;
+}
+
+std::optional<QString> MainWindow::chooseFileToSave() {
+    return state_.production ? jobFiles().chooseProductionFileToSave(state_.fileName)
+                             : jobFiles().chooseFileToSave(state_.fileName);
+}
+
+}  // namespace marlo
