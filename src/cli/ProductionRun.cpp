@@ -22,7 +22,6 @@
 #include "production/ProductionPlanning.h"
 #include "reports/ProductionJobMessages.h"
 #include "reports/ProductionReports.h"
-#include "reports/ReportLines.h"
 #include "settings/UserLocale.h"
 #include "stock/StockStore.h"
 #include "stock/StoreMessages.h"
@@ -68,25 +67,6 @@ int gatherJobStock(const std::string& storeUrl, const std::vector<std::string>& 
         stock.materials.emplace(name, std::move(*read.value));
     }
     return exit_status::kFinished;
-}
-
-// Why each material has no plan, and each part that cannot be cut.
-void writeFaults(const ProductionJob& job, const ProductionPlan& plan,
-                 const StringCatalogue& catalogue, std::ostream& err) {
-    for (const MaterialPlan& material : plan.materials) {
-        for (const RejectedRow& rejected : material.rejectedRows)
-            for (const int part : material.parts.rowParts[static_cast<size_t>(rejected.row - 1)])
-                err << fillIn(catalogue.text(plan_text::kPartNotCut),
-                              {std::to_string(part + 1),
-                               job.parts[static_cast<size_t>(part)].part.mark})
-                    << catalogue.text(rejected.messageOffset) << '\n';
-        if (material.hasPlan()) continue;
-        err << fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material})
-            << catalogue.text(material.message) << '\n';
-        const PlanResult& result = material.result;
-        for (const std::string& line : uncutLines(result.uncut, result.missingLength, catalogue))
-            err << line << '\n';
-    }
 }
 
 // Books every material planned from the store's stock as one change. The exit status: finished,
@@ -215,7 +195,8 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
                     << '\n';
         };
     const ProductionPlan plan = planProductionJob(job, planning);
-    writeFaults(job, plan, catalogue, err);
+    for (const std::string& fault : productionPlanFaults(job, plan, catalogue))
+        err << fault << '\n';
     int status = statusOfPlan(plan, run.stop);
     // Stopped, the best plans so far are shown; nothing is written or booked.
     if (status == exit_status::kInterrupted) err << catalogue.text(msg::kInterrupted) << '\n';

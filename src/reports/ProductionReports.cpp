@@ -5,6 +5,7 @@
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "i18n/texts/StockStoreTexts.h"
+#include "reports/ReportLines.h"
 #include "reports/ReportOfPlan.h"
 #include "reports/SpreadsheetExport.h"
 
@@ -60,6 +61,27 @@ SpreadsheetModel summarySheet(const ProductionJob& job, const ProductionPlan& pl
 }
 
 }  // namespace
+
+std::vector<std::string> productionPlanFaults(const ProductionJob& job, const ProductionPlan& plan,
+                                              const StringCatalogue& catalogue) {
+    std::vector<std::string> lines;
+    for (const MaterialPlan& material : plan.materials) {
+        for (const RejectedRow& rejected : material.rejectedRows)
+            for (const int part : material.parts.rowParts[static_cast<size_t>(rejected.row - 1)])
+                lines.push_back(fillIn(catalogue.text(plan_text::kPartNotCut),
+                                       {std::to_string(part + 1),
+                                        job.parts[static_cast<size_t>(part)].part.mark}) +
+                                catalogue.text(rejected.messageOffset));
+        if (material.hasPlan()) continue;
+        lines.push_back(
+            fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material}) +
+            catalogue.text(material.message));
+        const PlanResult& result = material.result;
+        for (std::string& uncut : uncutLines(result.uncut, result.missingLength, catalogue))
+            lines.push_back(std::move(uncut));
+    }
+    return lines;
+}
 
 std::optional<std::vector<ReportData>> productionReports(const ProductionJob& job,
                                                          const ProductionPlan& plan) {

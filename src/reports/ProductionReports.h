@@ -18,6 +18,11 @@ namespace marlo {
 std::optional<std::vector<ReportData>> productionReports(const ProductionJob& job,
                                                          const ProductionPlan& plan);
 
+// Why each material has no plan (with what its stock could not hold), and each part that cannot
+// be cut with its number and mark: a message line each, in the catalogue's language.
+std::vector<std::string> productionPlanFaults(const ProductionJob& job, const ProductionPlan& plan,
+                                              const StringCatalogue& catalogue);
+
 // The workbook of a production job: a summary sheet of every material (its rods, price and
 // bounds, and the job's total), then each section's sheet named after its material.
 std::vector<NamedSheet> productionWorkbook(const ProductionJob& job, const ProductionPlan& plan,

@@ -7,9 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "i18n/texts/ProductionPlanTexts.h"
-#include "reports/ReportLines.h"
-#include "stock/StoreMessages.h"
+#include "reports/ProductionReports.h"
 #include "ui/job/JobEditor.h"
 #include "ui/job/JobHistory.h"
 #include "ui/job/RecentJobsMenu.h"
@@ -25,28 +23,6 @@ namespace {
 
 // The share of the screen's height, in percent, that a window showing a production job takes.
 constexpr int kProductionScreenShare = 85;
-
-// Each material that has no plan, with why, and each part that cannot be cut.
-QString planFaults(const ProductionJob& job, const ProductionPlan& plan,
-                   const StringCatalogue& catalogue) {
-    QStringList lines;
-    const auto line = [&lines](const std::string& text) { lines << QString::fromStdString(text); };
-    for (const MaterialPlan& material : plan.materials) {
-        for (const RejectedRow& rejected : material.rejectedRows)
-            for (const int part : material.parts.rowParts[static_cast<size_t>(rejected.row - 1)])
-                line(fillIn(catalogue.text(plan_text::kPartNotCut),
-                            {std::to_string(part + 1),
-                             job.parts[static_cast<size_t>(part)].part.mark}) +
-                     catalogue.text(rejected.messageOffset));
-        if (material.hasPlan()) continue;
-        line(fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material}) +
-             catalogue.text(material.message));
-        for (const std::string& uncut :
-             uncutLines(material.result.uncut, material.result.missingLength, catalogue))
-            line(uncut);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
 
 }  // namespace
 
@@ -118,8 +94,10 @@ void MainWindow::productionEdited() {
 void MainWindow::showProductionPlan() {
     const ProductionPlan& plan = *state_.productionPlan;
     production_->showPlan(plan);
-    const QString faults = planFaults(*state_.production, plan, catalogue_);
-    if (!faults.isEmpty()) messages_.showError(faults);
+    QStringList faults;
+    for (const std::string& fault : productionPlanFaults(*state_.production, plan, catalogue_))
+        faults << QString::fromStdString(fault);
+    if (!faults.isEmpty()) messages_.showError(faults.join(QLatin1Char('\n')));
 }
 
 void MainWindow::showMaterialPlan(int index) {
