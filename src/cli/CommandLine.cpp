@@ -5,8 +5,8 @@
 
 #include "diagram/DiagramFileFormat.h"
 #include "jobfile/ProductionJobFile.h"
-#include "jobfile/RegularFile.h"
 #include "jobfile/Utf8Text.h"
+#include "labels/PartsCheckList.h"
 #include "model/NumericText.h"
 #include "settings/ProgramSettings.h"
 
@@ -89,13 +89,6 @@ std::optional<std::string> sharedOutput(const CliOptions& options) {
 }
 
 }  // namespace
-
-std::optional<PartsListFormat> partsListFormat(const std::string& path) {
-    const std::string extension = lowerCaseExtension(path);
-    if (extension == ".csv") return PartsListFormat::Csv;
-    if (extension == ".pdf") return PartsListFormat::Pdf;
-    return std::nullopt;
-}
 
 JobParameters CliOptions::appliedTo(JobParameters p) const {
     p.rodLength = rodLength.value_or(p.rodLength);

@@ -46,10 +46,6 @@ struct ParsedCommandLine {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
-// The parts check list's file type, by the extension of its name (any case).
-enum class PartsListFormat { Csv, Pdf };
-std::optional<PartsListFormat> partsListFormat(const std::string& path);
-
 extern const char* const kUsage;
 
 // Why a --material value names no material (see isOneLineName).

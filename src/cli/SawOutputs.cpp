@@ -5,13 +5,12 @@
 #include "cli/CliRun.h"
 #include "cli/OutputFiles.h"
 #include "diagram/DiagramSource.h"
-#include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
 #include "jobfile/AtomicFile.h"
 #include "labelpaint/LabelDocumentFiles.h"
+#include "labelpaint/PartsCheckListFile.h"
 #include "labels/LabelCode.h"
 #include "labels/LabelComposer.h"
-#include "labels/PartsCheckList.h"
 #include "labels/SawListCsv.h"
 #include "labels/SawSheet.h"
 
@@ -103,11 +102,7 @@ int writeProductionSawOutputs(const CliOptions& options, const ProductionJob& jo
         return saveSawSheet(path, composeProductionSawSheet(job, plan, date, catalogue), catalogue);
     });
     files.write(options.partsListPath, [&](const std::string& path) {
-        if (partsListFormat(path) == PartsListFormat::Csv)
-            return writeFileAtomically(path, partsCheckListCsv(job, plan, catalogue));
-        return savePagedDocumentPdf(
-            composePartsCheckList(job, plan, date, catalogue), path,
-            QString::fromStdString(catalogue.text(plan_text::kPartsCheckList)));
+        return savePartsCheckList(path, job, plan, date, catalogue);
     });
     return files.status();
 }

@@ -10,6 +10,7 @@
 
 #include "cli/CliRun.h"
 #include "cli/CommandLine.h"
+#include "labels/PartsCheckList.h"
 #include "settings/QSettingsStore.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "i18n/texts/ProductionJobTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "jobfile/CsvText.h"
+#include "jobfile/RegularFile.h"
 #include "labels/ProductionSawList.h"
 
 namespace marlo {
@@ -53,6 +54,13 @@ std::string partsCheckListCsv(const ProductionJob& job, const ProductionPlan& pl
         }
     }
     return csv;
+}
+
+std::optional<PartsListFormat> partsListFormat(const std::string& path) {
+    const std::string extension = lowerCaseExtension(path);
+    if (extension == ".csv") return PartsListFormat::Csv;
+    if (extension == ".pdf") return PartsListFormat::Pdf;
+    return std::nullopt;
 }
 
 }  // namespace marlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,5 +47,9 @@ std::string partsCheckListCsv(const ProductionJob& job, const ProductionPlan& pl
 // where it is cut.
 PagedDocument composePartsCheckList(const ProductionJob& job, const ProductionPlan& plan,
                                     const std::string& date, const StringCatalogue& catalogue);
+
+// The check list's file type, by the extension of its name (any case).
+enum class PartsListFormat { Csv, Pdf };
+std::optional<PartsListFormat> partsListFormat(const std::string& path);
 
 }  // namespace marlo

@@ -1,9 +1,8 @@
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "CommandLineRun.h"
 #include "WindowTest.h"
 #include "jobfile/JobFile.h"
 #include "stock/StockStore.h"
@@ -40,17 +39,6 @@ class OutputsMatchCliTest : public WindowTest {
 
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
 
-    static QByteArray bytes(const QString& file) {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
-    static QString pdfText(const QString& file) {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-        pdftotext.waitForFinished(60000);
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
-    }
-
     void planInTheWindow() {
         start();
         window->openJobFile(path("frames.opt"));
@@ -64,23 +52,13 @@ class OutputsMatchCliTest : public WindowTest {
         action(QString::fromLatin1(command))->trigger();
     }
 
-    // The command line in a home of its own, so that no stored settings of this machine count;
-    // every parameter the window used is given as a flag.
+    // Every parameter the window used is given as a flag.
     void planOnTheCommandLine(const QStringList& outputs) {
-        QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), path("home"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("home/config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), path("home/data"));
-        cli.setProcessEnvironment(environment);
-        cli.start(
-            QStringLiteral(MARLO_CLI_BINARY),
-            QStringList{"optimise", path("frames.opt"), "--store", QString::fromStdString(url),
-                        "--material", "Profile", "--cut-thickness", "4", "--trim", "5",
-                        "--time-limit", "10", "--language", "en"} +
-                outputs);
-        ASSERT_TRUE(cli.waitForFinished(60000));
-        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        runCommandLine(folder, QStringList{"optimise", path("frames.opt"), "--store",
+                                           QString::fromStdString(url), "--material", "Profile",
+                                           "--cut-thickness", "4", "--trim", "5", "--time-limit",
+                                           "10", "--language", "en"} +
+                                   outputs);
     }
 
     // The workbook's sheets and strings, without the archive's dates and the document's properties.
@@ -104,8 +82,8 @@ TEST_F(OutputsMatchCliTest, planFromStock_sawListSawSheetAndLabels_areTheCommand
     planOnTheCommandLine({"--saw-list", path("cli-saw.csv"), "--saw-sheet", path("cli-saw.pdf"),
                           "--labels", path("cli-labels.pdf")});
 
-    const QByteArray sawList = bytes(path("window-saw.csv"));
-    EXPECT_EQ(sawList, bytes(path("cli-saw.csv")));
+    const QByteArray sawList = fileBytes(path("window-saw.csv"));
+    EXPECT_EQ(sawList, fileBytes(path("cli-saw.csv")));
     // Each pattern on its own stock: more than one rod length, and an offcut by its identifier.
     EXPECT_TRUE(sawList.contains(";6500;") || sawList.contains(";4000;")) << sawList.data();
     EXPECT_TRUE(sawList.contains(";R-000")) << sawList.data();
@@ -126,9 +104,9 @@ TEST_F(OutputsMatchCliTest, planFromStock_reportWorkbookAndDiagram_areTheCommand
     planOnTheCommandLine({"--report", path("cli-plan.txt"), "--pdf", path("cli-plan.pdf"),
                           "--diagram", path("cli-diagram.pdf"), "--xlsx", path("cli-plan.xlsx")});
 
-    const QByteArray report = bytes(path("window-plan.txt"));
+    const QByteArray report = fileBytes(path("window-plan.txt"));
     EXPECT_TRUE(report.contains("6500") || report.contains("4000")) << report.data();
-    EXPECT_EQ(report, bytes(path("cli-plan.txt")));
+    EXPECT_EQ(report, fileBytes(path("cli-plan.txt")));
     const QString printout = pdfText(path("window-plan.pdf"));
     const QString diagram = pdfText(path("window-diagram.pdf"));
     EXPECT_TRUE(printout.contains(QStringLiteral("R-000"))) << printout.toStdString();

@@ -59,6 +59,16 @@ const std::vector<CatalogueRow>& windowProductionTexts() {
          "Het aantal stuks moet een geheel getal van 0 tot %1 zijn."},
         // 1566: a material's plan cut short by Stop
         {"zastavené", "angehalten", "stopped", "zastaveno", "gestopt"},
+        // 1567: the File menu's command that writes the parts check list
+        {"Exportovať kontrolný zoznam dielov…", "Teile-Prüfliste exportieren…",
+         "Export parts check list…", "Exportovat kontrolní seznam dílů…",
+         "Controlelijst van onderdelen exporteren…"},
+        // 1568: the save dialog's filter of the parts check list
+        {"Všetky súbory (*.*)|*.*|Súbory CSV (*.csv)|*.csv|Súbory PDF (*.pdf)|*.pdf",
+         "Alle Dateien (*.*)|*.*|CSV-Dateien (*.csv)|*.csv|PDF-Dateien (*.pdf)|*.pdf",
+         "All files (*.*)|*.*|CSV files (*.csv)|*.csv|PDF files (*.pdf)|*.pdf",
+         "Všechny soubory (*.*)|*.*|Soubory CSV (*.csv)|*.csv|Soubory PDF (*.pdf)|*.pdf",
+         "Alle bestanden (*.*)|*.*|CSV-bestanden (*.csv)|*.csv|PDF-bestanden (*.pdf)|*.pdf"},
     };
     // clang-format on
     return rows;

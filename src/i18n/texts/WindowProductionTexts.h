@@ -23,5 +23,7 @@ inline constexpr int kSaveFilter = kWindowProductionTextsFirst + 13;   // save d
 inline constexpr int kBadLength = kWindowProductionTextsFirst + 14;    // %1: the longest length
 inline constexpr int kBadPieces = kWindowProductionTextsFirst + 15;    // %1: the most pieces
 inline constexpr int kStopped = kWindowProductionTextsFirst + 16;      // a plan cut short by Stop
+inline constexpr int kExportPartsCheckList = kWindowProductionTextsFirst + 17;  // File menu command
+inline constexpr int kPartsCheckListFilter = kWindowProductionTextsFirst + 18;  // CSV or PDF
 
 }  // namespace marlo::window_production_text

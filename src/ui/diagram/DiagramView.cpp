@@ -1,6 +1,7 @@
 #include "ui/diagram/DiagramView.h"
 
 #include "diagram/DiagramComposer.h"
+#include "diagram/ProductionDiagram.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/RunControlTexts.h"
 #include "settings/UserLocale.h"
@@ -49,27 +50,35 @@ void DiagramView::followResult(bool present) {
 // The diagram is composed only while its window is open; opening it composes the current one.
 void DiagramView::refresh() {
     if (!window_->isVisible()) return;
-    if (state_.resultPresent)
+    if (hasResult())
         window_->showDiagram(composeShownResult());
     else
         window_->clear();
 }
 
 void DiagramView::print() {
-    if (!state_.resultPresent) return;
+    if (!hasResult()) return;
     DiagramCommands(mainWindow_, dialogs_, messages_, catalogue_, composeShownResult(),
                     state_.fileName)
         .print();
 }
 
 void DiagramView::exportFile(DiagramFileFormat format) {
-    if (!state_.resultPresent) return;
+    if (!hasResult()) return;
     DiagramCommands(mainWindow_, dialogs_, messages_, catalogue_, composeShownResult(),
                     state_.fileName)
         .exportFile(format);
 }
 
+bool DiagramView::hasResult() const {
+    return state_.resultPresent || (state_.production && state_.productionPlan);
+}
+
+// A planned production job's diagram holds the pages of every material.
 DiagramLayout DiagramView::composeShownResult() const {
+    if (state_.production && state_.productionPlan)
+        return composeProductionDiagram(*state_.production, *state_.productionPlan, catalogue_,
+                                        localeDecimalSeparator());
     return composeDiagram(diagramSource(header_(), state_.result, localeDecimalSeparator()),
                           catalogue_);
 }

@@ -42,6 +42,7 @@ class DiagramView : public QObject {
     void exportFile(DiagramFileFormat format);
 
   private:
+    bool hasResult() const;
     DiagramLayout composeShownResult() const;
 
     QWidget* mainWindow_;

@@ -7,8 +7,10 @@
 #include "diagram/DiagramSource.h"
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
+#include "i18n/texts/WindowProductionTexts.h"
 #include "jobfile/AtomicFile.h"
 #include "labelpaint/LabelDocumentFiles.h"
+#include "labelpaint/PartsCheckListFile.h"
 #include "labels/LabelCode.h"
 #include "labels/LabelSettings.h"
 #include "labels/SawListCsv.h"
@@ -45,6 +47,8 @@ SawOutputCommands::SawOutputCommands(QWidget* window, QMenu* fileMenu, const Job
     exportSawSheet_ = command("mnu_export_pilovy_zoznam_pdf", &SawOutputCommands::exportSawSheet);
     exportSawListCsv_ =
         command("mnu_export_pilovy_zoznam_csv", &SawOutputCommands::exportSawListCsv);
+    exportPartsCheckList_ =
+        command("mnu_export_kontrolny_zoznam", &SawOutputCommands::exportPartsCheckList);
     enable(false);
 }
 
@@ -54,23 +58,40 @@ void SawOutputCommands::loadTexts() {
     printSawList_->setText(messages_.text(saw_text::kPrintSawList));
     exportSawSheet_->setText(messages_.text(saw_text::kExportSawSheet));
     exportSawListCsv_->setText(messages_.text(saw_text::kExportSawCsv));
+    exportPartsCheckList_->setText(messages_.text(window_production_text::kExportPartsCheckList));
 }
 
 void SawOutputCommands::enable(bool enabled) {
     for (QAction* item :
          {printLabels_, exportLabels_, printSawList_, exportSawSheet_, exportSawListCsv_})
         item->setEnabled(enabled);
+    // The check list belongs to the parts of a production job.
+    exportPartsCheckList_->setEnabled(enabled && planned());
+}
+
+bool SawOutputCommands::planned() const {
+    return state_.production && state_.productionPlan;
 }
 
 SawList SawOutputCommands::currentSawList() const {
     return sawList(state_.list, state_.result);
 }
 
+// A planned production job's saw sheet holds every material's patterns with each piece's part.
+PagedDocument SawOutputCommands::currentSawSheet() const {
+    if (planned())
+        return composeProductionSawSheet(*state_.production, *state_.productionPlan, todaysDate(),
+                                         catalogue_);
+    return composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_);
+}
+
 std::optional<PagedDocument> SawOutputCommands::chooseLabels() {
     const JobHeader header = header_();
+    const std::string reference = labelReference(state_.fileName.toStdString(), header.customer);
     std::vector<PieceLabel> labels =
-        pieceLabels(header, currentSawList(),
-                    labelReference(state_.fileName.toStdString(), header.customer), todaysDate());
+        planned() ? productionPieceLabels(*state_.production, *state_.productionPlan, reference,
+                                          todaysDate())
+                  : pieceLabels(header, currentSawList(), reference, todaysDate());
     // A booked plan's new offcuts get their stickers after the pieces'.
     LabelDialog dialog(window_, catalogue_, std::move(labels),
                        state_.booked ? state_.bookedOffcuts : std::vector<OffcutLabel>{},
@@ -124,23 +145,34 @@ void SawOutputCommands::exportLabels() {
 
 void SawOutputCommands::printSawList() {
     if (!printerInstalled(saw_text::kNoPrinterForSawList)) return;
-    print(composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_),
-          saw_text::kSawList);
+    print(currentSawSheet(), saw_text::kSawList);
 }
 
 void SawOutputCommands::exportSawSheet() {
     const std::optional<QString> path =
         savePath(diagram_text::kPdfFilter, QStringLiteral("-saw.pdf"));
     if (!path) return;
-    const PagedDocument sheet =
-        composeSawSheet(header_(), currentSawList(), todaysDate(), catalogue_);
-    if (!savePagedDocumentPdf(sheet, path->toStdString(), messages_.text(saw_text::kSawList)))
+    if (!savePagedDocumentPdf(currentSawSheet(), path->toStdString(),
+                              messages_.text(saw_text::kSawList)))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 
 void SawOutputCommands::exportSawListCsv() {
     const std::optional<QString> path = savePath(saw_text::kCsvFilter, QStringLiteral("-saw.csv"));
-    if (path && !writeFileAtomically(path->toStdString(), sawListCsv(currentSawList())))
+    if (!path) return;
+    const std::string csv = planned()
+                                ? productionSawListCsv(*state_.production, *state_.productionPlan)
+                                : sawListCsv(currentSawList());
+    if (!writeFileAtomically(path->toStdString(), csv))
+        messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
+}
+
+void SawOutputCommands::exportPartsCheckList() {
+    if (!planned()) return;
+    const std::optional<QString> path =
+        savePath(window_production_text::kPartsCheckListFilter, QStringLiteral("-parts.csv"));
+    if (path && !savePartsCheckList(path->toStdString(), *state_.production, *state_.productionPlan,
+                                    todaysDate(), catalogue_))
         messages_.showError(messages_.text(msg::kCannotWriteFile) + *path);
 }
 

@@ -22,6 +22,8 @@ namespace marlo {
 // label dialog, whose layout and start position the settings remember), Print saw list, and
 // Export saw list as PDF or CSV. They work on the shown result, in cutting order, and are
 // enabled while there is one. A file that cannot be written ends the command with a message.
+// With a planned production job they write its outputs, every material's, and Export parts
+// check list writes the check list of its parts.
 class SawOutputCommands : public QObject {
   public:
     SawOutputCommands(QWidget* window, QMenu* fileMenu, const JobState& state,
@@ -36,9 +38,14 @@ class SawOutputCommands : public QObject {
     void printSawList();
     void exportSawSheet();
     void exportSawListCsv();
+    // The parts check list of a planned production job, as CSV or PDF by the file's type.
+    void exportPartsCheckList();
 
   private:
+    // A production job with its plan is shown: the outputs are its own, every material's.
+    bool planned() const;
     SawList currentSawList() const;
+    PagedDocument currentSawSheet() const;
     // The labels of the result as the label dialog lays them out; nothing when cancelled.
     std::optional<PagedDocument> chooseLabels();
     // The save dialog proposes the job's name with `ending` ("-saw.pdf"), so that each output
@@ -60,6 +67,7 @@ class SawOutputCommands : public QObject {
     QAction* printSawList_;
     QAction* exportSawSheet_;
     QAction* exportSawListCsv_;
+    QAction* exportPartsCheckList_;
 };
 
 }  // namespace marlo

@@ -149,7 +149,11 @@ void MainWindow::connectCommands() {
     connect(editor_, &JobEditor::headerChanged, diagram_, &DiagramView::refresh);
     connect(editor_, &JobEditor::rowsPresent, run_, &RunController::setOptimiseEnabled);
     connect(editor_, &JobEditor::listChanged, this, &MainWindow::listChanged);
-    connect(editor_, &JobEditor::headerChanged, this, [this] { state_.changed = true; });
+    connect(editor_, &JobEditor::headerChanged, this, [this] {
+        state_.changed = true;
+        // A production job's outputs name the job as its header boxes do now.
+        if (state_.production) state_.production = productionJob();
+    });
     connect(production_, &ProductionJobView::partsEdited, this, &MainWindow::productionEdited);
     connect(production_, &ProductionJobView::materialChosen, this, &MainWindow::showMaterialPlan);
     connect(run_, &RunController::productionPlanned, this, &MainWindow::showProductionPlan);
@@ -252,7 +256,11 @@ void MainWindow::resetScreen() {
     // The job on screen is replaced: a run of it has no use any more.
     if (run_->isRunning()) run_->stop();
     editor_->clear();
-    if (state_.production) showProductionView(false);
+    if (state_.production) {
+        showProductionView(false);
+        // The commands that wrote its plan's outputs have nothing to write any more.
+        clearResult();
+    }
     history_->restart();
     results_->clear();
     state_.fileName.clear();
@@ -307,7 +315,11 @@ ListTransfer MainWindow::listTransfer() {
 }
 
 ReportCommands MainWindow::reportCommands() {
-    return ReportCommands(this, context_, catalogue_, {job(), state_.result, state_.fileName});
+    const bool planned = state_.production && state_.productionPlan;
+    return ReportCommands(
+        this, context_, catalogue_,
+        {job(), state_.result, state_.fileName, planned ? &*state_.production : nullptr,
+         planned ? &*state_.productionPlan : nullptr});
 }
 
 // ---- Parameters, languages and About ----

@@ -8,9 +8,11 @@
 #include <algorithm>
 
 #include "reports/ProductionReports.h"
+#include "ui/diagram/DiagramView.h"
 #include "ui/job/JobEditor.h"
 #include "ui/job/JobHistory.h"
 #include "ui/job/RecentJobsMenu.h"
+#include "ui/labels/SawOutputCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/production/ProductionJobView.h"
@@ -94,6 +96,11 @@ void MainWindow::productionEdited() {
 void MainWindow::showProductionPlan() {
     const ProductionPlan& plan = *state_.productionPlan;
     production_->showPlan(plan);
+    // The outputs are written from a plan of every material, as the command line writes them.
+    const bool outputs = plan.complete();
+    menus_->enableResultCommands(outputs);
+    sawOutputs_->enable(outputs);
+    diagram_->refresh();
     QStringList faults;
     for (const std::string& fault : productionPlanFaults(*state_.production, plan, catalogue_))
         faults << QString::fromStdString(fault);

@@ -10,6 +10,7 @@
 #include "paper/PainterPrinter.h"
 #include "paper/ReportPdf.h"
 #include "reports/PrintedReport.h"
+#include "reports/ProductionReports.h"
 #include "reports/ReportOfPlan.h"
 #include "reports/SpreadsheetExport.h"
 #include "reports/XlsxWriter.h"
@@ -47,6 +48,13 @@ std::optional<ReportData> ReportCommands::reportData() {
     return data;
 }
 
+std::optional<std::vector<ReportData>> ReportCommands::productionSections() {
+    std::optional<std::vector<ReportData>> sections =
+        productionReports(*source_.production, *source_.productionPlan);
+    if (!sections) messages_.showError(msg::kTooManyDimensions);
+    return sections;
+}
+
 void ReportCommands::print() {
     // Without a printer the dialog could only fail; the PDF export is the way to paper then.
     if (!context_.dialogs.printerInstalled()) {
@@ -55,6 +63,14 @@ void ReportCommands::print() {
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
+    if (producing()) {
+        const std::optional<std::vector<ReportData>> sections = productionSections();
+        if (!sections) return;
+        PainterPrinter painter(printer);
+        printReports(painter, *sections, catalogue_, localeDecimalSeparator());
+        if (!painter.succeeded()) showPrintFailure(printer);
+        return;
+    }
     // The report repeats itself once per copy, so the printer prints what it is given once.
     const int copies = printer.copyCount();
     printer.setCopyCount(1);
@@ -62,10 +78,13 @@ void ReportCommands::print() {
     if (!data) return;
     PainterPrinter painter(printer);
     printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
-    if (!painter.succeeded())
-        messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
-                                                       ? printer.printerName()
-                                                       : printer.outputFileName());
+    if (!painter.succeeded()) showPrintFailure(printer);
+}
+
+void ReportCommands::showPrintFailure(const QPrinter& printer) {
+    messages_.showError(msg::kCannotWriteFile, printer.outputFileName().isEmpty()
+                                                   ? printer.printerName()
+                                                   : printer.outputFileName());
 }
 
 void ReportCommands::exportPdf() {
@@ -74,6 +93,13 @@ void ReportCommands::exportPdf() {
         {qText(catalogue_.text(output_text::kPdfFilter)), 2,
          qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_) + ".pdf")});
     if (!path || path->isEmpty()) return;
+    if (producing()) {
+        const std::optional<std::vector<ReportData>> sections = productionSections();
+        if (sections &&
+            !writeReportPdf(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
+            messages_.showError(msg::kCannotWriteFile, *path);
+        return;
+    }
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
@@ -85,6 +111,13 @@ void ReportCommands::exportText() {
         parent_, {qText(catalogue_.text(core_text::kTextFileFilter)), 2,
                   qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_))});
     if (!path || path->isEmpty()) return;
+    if (producing()) {
+        const std::optional<std::vector<ReportData>> sections = productionSections();
+        if (sections &&
+            !saveTextReports(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
+            messages_.showError(msg::kCannotWriteFile, *path);
+        return;
+    }
     const std::optional<ReportData> data = reportData();
     if (!data) return;
     // The name exactly as the dialog gave it; the dialog itself adds the chosen type's extension
@@ -94,9 +127,19 @@ void ReportCommands::exportText() {
 }
 
 void ReportCommands::exportSpreadsheet() {
+    if (producing()) {
+        const std::optional<std::vector<ReportData>> sections = productionSections();
+        if (sections)
+            openWorkbook(productionWorkbook(*source_.production, *source_.productionPlan, *sections,
+                                            catalogue_));
+        return;
+    }
     const std::optional<ReportData> data = reportData();
-    if (!data) return;
-    const SpreadsheetModel sheet = composeSpreadsheet(*data, catalogue_);
+    if (data) openWorkbook(composeSpreadsheet(*data, catalogue_));
+}
+
+template <typename Workbook>
+void ReportCommands::openWorkbook(const Workbook& sheet) {
     // The workbook is a new file in the temporary folder, opened in the user's spreadsheet
     // application, which leaves saving it where the user wants to the user.
     const std::filesystem::path file = uniqueSpreadsheetPath(
