@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPrinter>
 #include <QUrl>
+#include <algorithm>
 
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/OutputTexts.h"
@@ -48,7 +49,12 @@ std::optional<ReportData> ReportCommands::reportData() {
     return data;
 }
 
-std::optional<std::vector<ReportData>> ReportCommands::productionSections() {
+std::optional<std::vector<ReportData>> ReportCommands::reportSections() {
+    if (!producing()) {
+        std::optional<ReportData> data = reportData();
+        if (!data) return std::nullopt;
+        return std::vector<ReportData>{std::move(*data)};
+    }
     std::optional<std::vector<ReportData>> sections =
         productionReports(*source_.production, *source_.productionPlan);
     if (!sections) messages_.showError(msg::kTooManyDimensions);
@@ -63,21 +69,16 @@ void ReportCommands::print() {
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!context_.dialogs.setUpPrinter(parent_, printer)) return;
-    if (producing()) {
-        const std::optional<std::vector<ReportData>> sections = productionSections();
-        if (!sections) return;
-        PainterPrinter painter(printer);
-        printReports(painter, *sections, catalogue_, localeDecimalSeparator());
-        if (!painter.succeeded()) showPrintFailure(printer);
-        return;
-    }
     // The report repeats itself once per copy, so the printer prints what it is given once.
-    const int copies = printer.copyCount();
+    const int copies = std::max(printer.copyCount(), 1);
     printer.setCopyCount(1);
-    const std::optional<ReportData> data = reportData();
-    if (!data) return;
+    const std::optional<std::vector<ReportData>> sections = reportSections();
+    if (!sections) return;
+    std::vector<ReportData> document;
+    for (int copy = 0; copy < copies; ++copy)
+        document.insert(document.end(), sections->begin(), sections->end());
     PainterPrinter painter(printer);
-    printReport(painter, *data, catalogue_, copies, localeDecimalSeparator());
+    printReports(painter, document, catalogue_, localeDecimalSeparator());
     if (!painter.succeeded()) showPrintFailure(printer);
 }
 
@@ -93,16 +94,9 @@ void ReportCommands::exportPdf() {
         {qText(catalogue_.text(output_text::kPdfFilter)), 2,
          qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_) + ".pdf")});
     if (!path || path->isEmpty()) return;
-    if (producing()) {
-        const std::optional<std::vector<ReportData>> sections = productionSections();
-        if (sections &&
-            !writeReportPdf(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
-            messages_.showError(msg::kCannotWriteFile, *path);
-        return;
-    }
-    const std::optional<ReportData> data = reportData();
-    if (!data) return;
-    if (!writeReportPdf(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+    const std::optional<std::vector<ReportData>> sections = reportSections();
+    if (sections &&
+        !writeReportPdf(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
         messages_.showError(msg::kCannotWriteFile, *path);
 }
 
@@ -111,31 +105,22 @@ void ReportCommands::exportText() {
         parent_, {qText(catalogue_.text(core_text::kTextFileFilter)), 2,
                   qText(proposedReportFileName(source_.jobFileName.toStdString(), catalogue_))});
     if (!path || path->isEmpty()) return;
-    if (producing()) {
-        const std::optional<std::vector<ReportData>> sections = productionSections();
-        if (sections &&
-            !saveTextReports(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
-            messages_.showError(msg::kCannotWriteFile, *path);
-        return;
-    }
-    const std::optional<ReportData> data = reportData();
-    if (!data) return;
+    const std::optional<std::vector<ReportData>> sections = reportSections();
     // The name exactly as the dialog gave it; the dialog itself adds the chosen type's extension
     // to a name typed without one.
-    if (!saveTextReport(path->toStdString(), *data, catalogue_, localeDecimalSeparator()))
+    if (sections &&
+        !saveTextReports(path->toStdString(), *sections, catalogue_, localeDecimalSeparator()))
         messages_.showError(msg::kCannotWriteFile, *path);
 }
 
 void ReportCommands::exportSpreadsheet() {
-    if (producing()) {
-        const std::optional<std::vector<ReportData>> sections = productionSections();
-        if (sections)
-            openWorkbook(productionWorkbook(*source_.production, *source_.productionPlan, *sections,
-                                            catalogue_));
-        return;
-    }
-    const std::optional<ReportData> data = reportData();
-    if (data) openWorkbook(composeSpreadsheet(*data, catalogue_));
+    const std::optional<std::vector<ReportData>> sections = reportSections();
+    if (!sections) return;
+    if (producing())
+        openWorkbook(productionWorkbook(*source_.production, *source_.productionPlan, *sections,
+                                        catalogue_));
+    else
+        openWorkbook(composeSpreadsheet(sections->front(), catalogue_));
 }
 
 template <typename Workbook>

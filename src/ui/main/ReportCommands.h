@@ -45,8 +45,9 @@ class ReportCommands {
 
   private:
     std::optional<ReportData> reportData();
-    // The planned production job's reports; nothing (after a message) when one does not fit.
-    std::optional<std::vector<ReportData>> productionSections();
+    // The report's sections: the shown result's one, or a planned production job's, one per
+    // material; nothing (after a message) when one does not fit a report.
+    std::optional<std::vector<ReportData>> reportSections();
     bool producing() const { return source_.productionPlan != nullptr; }
     void showPrintFailure(const QPrinter& printer);
     // Writes the workbook (one sheet, or named sheets) as a new file in the temporary folder and
