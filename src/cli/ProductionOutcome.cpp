@@ -50,19 +50,6 @@ RunOutcome materialOutcome(const ProductionOutcome& outcome, size_t material) {
     return single;
 }
 
-std::vector<std::vector<std::string>> marksOfPattern(const ProductionOutcome& outcome,
-                                                     size_t material, int pattern) {
-    const MaterialPlan& plan = outcome.plan.materials[material];
-    std::vector<std::vector<std::string>> rods;
-    for (const RodParts& rod : plan.pieceParts[static_cast<size_t>(pattern)]) {
-        std::vector<std::string>& marks = rods.emplace_back();
-        for (const int part : rod)
-            marks.push_back(part < 0 ? std::string()
-                                     : outcome.job.parts[static_cast<size_t>(part)].part.mark);
-    }
-    return rods;
-}
-
 std::string productionJson(const ProductionOutcome& outcome) {
     std::string json = "{\"status\": \"" + std::string(statusName(outcome.status));
     json += "\", \"price\": " + jsonOptional(outcome.plan.price());
@@ -75,10 +62,12 @@ std::string productionJson(const ProductionOutcome& outcome) {
                 const PatternJsonFields marks = [&outcome, m, &plan](int pattern) {
                     if (static_cast<size_t>(pattern) >= plan.pieceParts.size())
                         return std::string();
-                    return ", \"marks\": " + jsonList(marksOfPattern(outcome, m, pattern),
-                                                      [](const std::vector<std::string>& rod) {
-                                                          return jsonList(rod, jsonString);
-                                                      });
+                    return ", \"marks\": " +
+                           jsonList(marksOfRods(plan.pieceParts[static_cast<size_t>(pattern)],
+                                                outcome.job),
+                                    [](const std::vector<std::string>& rod) {
+                                        return jsonList(rod, jsonString);
+                                    });
                 };
                 return "{\"material\": " + jsonString(plan.parts.material) + ", " +
                        outcomeJsonFields(materialOutcome(outcome, m), marks) + "}";

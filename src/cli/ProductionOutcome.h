@@ -32,10 +32,6 @@ struct ProductionOutcome {
 // cut (1-based numbers of the job's parts), its result and where its stock came from.
 RunOutcome materialOutcome(const ProductionOutcome& outcome, size_t material);
 
-// The marks of a pattern's pieces, one list per rod in the order of its pieces.
-std::vector<std::vector<std::string>> marksOfPattern(const ProductionOutcome& outcome,
-                                                     size_t material, int pattern);
-
 // The one JSON object of --json: the job's status, price and proof, every material's run as a
 // single run's JSON gives it with its name and the marks of every pattern, and the settings.
 std::string productionJson(const ProductionOutcome& outcome);

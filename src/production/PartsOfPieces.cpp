@@ -35,4 +35,16 @@ std::vector<PatternParts> partsOfPieces(const PatternTable& patterns, const Prod
     return plan;
 }
 
+std::vector<std::vector<std::string>> marksOfRods(const PatternParts& rods,
+                                                  const ProductionJob& job) {
+    std::vector<std::vector<std::string>> marks;
+    for (const RodParts& rod : rods) {
+        std::vector<std::string>& rodMarks = marks.emplace_back();
+        for (const int part : rod)
+            rodMarks.push_back(part < 0 ? std::string()
+                                        : job.parts[static_cast<size_t>(part)].part.mark);
+    }
+    return marks;
+}
+
 }  // namespace marlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/ProductionJob.h"
@@ -20,5 +21,10 @@ using PatternParts = std::vector<RodParts>;
 // length no part has any more (which a valid plan never cuts) get -1.
 std::vector<PatternParts> partsOfPieces(const PatternTable& patterns, const ProductionJob& job,
                                         const MaterialParts& parts);
+
+// The marks of a pattern's pieces, one list per rod in the order of its pieces; a piece without a
+// part has an empty mark.
+std::vector<std::vector<std::string>> marksOfRods(const PatternParts& rods,
+                                                  const ProductionJob& job);
 
 }  // namespace marlo

@@ -103,7 +103,16 @@ TEST_F(ProductionJobWindow, openEditPlanSaveReopen_keepsTheEditAndTheUnknownFiel
         << dialogs.messages[1].text.toStdString();
     // The first material's plan is the one shown in the result grid and totals.
     EXPECT_EQ(totals()[0], "4");
-    EXPECT_GT(grid("Grid2")->rowCount(), 0);
+    QTableWidget* plan = grid("Grid2");
+    ASSERT_GT(plan->rowCount(), 0);
+    // Every piece's cell names the mark it is cut for and on how many rods.
+    for (int row = 0; row < plan->rowCount(); ++row)
+        for (int piece = 4; piece < plan->columnCount() && plan->item(row, piece); ++piece)
+            EXPECT_TRUE(plan->item(row, piece)
+                            ->toolTip()
+                            .startsWith(plan->item(row, piece)->text() == "2000" ? "Mark\nF1 × "
+                                                                                 : "Mark\nF2 × "))
+                << plan->item(row, piece)->toolTip().toStdString();
     materials->setCurrentCell(1, 0);
     EXPECT_EQ(totals()[0], "2");
 

@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "i18n/texts/CoreTexts.h"
+#include "i18n/texts/ProductionJobTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "optimiser/StockTotals.h"
@@ -244,6 +246,7 @@ void ResultView::showResult(const CuttingPlan& result) {
     // A plan from stock names each pattern's rod in a column before the dimensions.
     const int stockColumns = result.stock.empty() ? 0 : 1;
     const int firstDimension = kResultFixedColumns + stockColumns;
+    firstPieceColumn_ = firstDimension;
     const int columns = firstDimension + patterns.maxPieceCount();
     resultGrid_->setColumnCount(columns);
     if (stockColumns > 0) {
@@ -276,6 +279,36 @@ void ResultView::showResult(const CuttingPlan& result) {
                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     fitResultGrid();
     resultGrid_->scrollToBottom();
+}
+
+void ResultView::showPieceMarks(const std::vector<std::vector<std::vector<std::string>>>& marks) {
+    const QString markCaption = messages_.text(job_text::kMark);
+    for (int pattern = 0; pattern < static_cast<int>(marks.size()); ++pattern) {
+        const std::vector<std::vector<std::string>>& rods = marks[static_cast<size_t>(pattern)];
+        const size_t pieces = rods.empty() ? 0 : rods.front().size();
+        for (size_t piece = 0; piece < pieces; ++piece) {
+            // The marks in the order the rods cut them, each with its count of rods.
+            std::vector<std::pair<std::string, int>> counted;
+            for (const std::vector<std::string>& rod : rods) {
+                if (piece >= rod.size()) continue;
+                const std::string& mark = rod[piece];
+                const auto known = std::find_if(counted.begin(), counted.end(),
+                                                [&mark](const auto& c) { return c.first == mark; });
+                if (known == counted.end())
+                    counted.emplace_back(mark, 1);
+                else
+                    ++known->second;
+            }
+            QStringList lines{markCaption};
+            for (const auto& [mark, rodCount] : counted)
+                lines << QStringLiteral("%1 × %2")
+                             .arg(mark.empty() ? QStringLiteral("–") : QString::fromStdString(mark))
+                             .arg(rodCount);
+            if (QTableWidgetItem* cell =
+                    resultGrid_->item(pattern, firstPieceColumn_ + static_cast<int>(piece)))
+                cell->setToolTip(lines.join(QLatin1Char('\n')));
+        }
+    }
 }
 
 void ResultView::showLowerBound(std::optional<int> bound, bool optimal, bool proofSought) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
@@ -50,6 +51,10 @@ class ResultView : public QObject {
     // A finished result: full progress and the patterns, the last one selected; a plan from
     // stock has a column for the rod each pattern is cut from.
     void showResult(const CuttingPlan& result);
+    // The marks of the shown patterns' pieces, per pattern and rod (see marksOfRods): each
+    // piece's cell names in its tooltip the marks it is cut for, with how many rods cut it for
+    // each.
+    void showPieceMarks(const std::vector<std::vector<std::vector<std::string>>>& marks);
     // The lower bound line of the evaluation frame (see LowerBoundLine::show).
     void showLowerBound(std::optional<int> bound, bool optimal, bool proofSought);
     // The line of the lower bound of a plan from stock: the bound of its price.
@@ -81,6 +86,7 @@ class ResultView : public QObject {
     std::string material_;
     QWidget* resultRoom_;
     QTableWidget* resultGrid_;
+    int firstPieceColumn_ = 0;  // of the result grid: the columns before are the pattern's
     QGroupBox* totalsFrame_;
     // Captions at even, values at odd indices: rods, waste, waste pieces, efficiency,
     // possibilities.

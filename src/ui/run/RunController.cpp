@@ -326,6 +326,12 @@ void RunController::showMaterialPlan(const MaterialPlan& material) {
     showRunStatus(productionStatus_);
     if (!material.hasPlan()) return;
     results_.showResult(material.result.plan);
+    if (state_.production) {
+        std::vector<std::vector<std::vector<std::string>>> marks;
+        for (const PatternParts& rods : material.pieceParts)
+            marks.push_back(marksOfRods(rods, *state_.production));
+        results_.showPieceMarks(marks);
+    }
     results_.showPercent(100.0);
     results_.showTotals(material.result.plan, material.parts.parameters);
     if (material.result.price)
