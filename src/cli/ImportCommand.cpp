@@ -75,20 +75,6 @@ std::optional<ImportCommandLine> parseImportCommandLine(const std::vector<std::s
     return line;
 }
 
-// The production job of the parts: named after the list's file, its materials listed without
-// settings of their own in the order the parts first name them.
-ProductionJob jobOfParts(const std::filesystem::path& source, std::vector<Part> parts) {
-    ProductionJob job;
-    job.header.name = source.stem().string();
-    for (Part& part : parts) job.parts.push_back({std::move(part), {}});
-    for (const std::string& material : materialsOfParts(job)) {
-        JobMaterial listed;
-        listed.name = material;
-        job.materials.push_back(std::move(listed));
-    }
-    return job;
-}
-
 }  // namespace
 
 int runImportCommand(const std::vector<std::string>& arguments, std::ostream& err,
@@ -109,7 +95,8 @@ int runImportCommand(const std::vector<std::string>& arguments, std::ostream& er
     for (const std::string& message : partsImportMessages(import, catalogue))
         err << message << '\n';
     if (import.failure != 0 || import.parts.empty()) return exit_status::kBadUsage;
-    if (!writeProductionJobFile(line->target, jobOfParts(line->source, std::move(import.parts)))) {
+    if (!writeProductionJobFile(line->target, productionJobOfParts(line->source.stem().string(),
+                                                                   std::move(import.parts)))) {
         err << catalogue.text(msg::kCannotWriteFile) << line->target.string() << '\n';
         return exit_status::kBadUsage;
     }

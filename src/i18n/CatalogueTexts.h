@@ -80,5 +80,9 @@ const std::vector<CatalogueRow>& productionOutputTexts();
 // Offsets 1550..1599: production jobs in the main window: the parts grid, materials and summary.
 inline constexpr int kWindowProductionTextsFirst = 1550;
 const std::vector<CatalogueRow>& windowProductionTexts();
+// Offsets 1600..1629: parts lists imported in the main window: the sheet, the columns and the
+// rows that could not be read.
+inline constexpr int kWindowImportTextsFirst = 1600;
+const std::vector<CatalogueRow>& windowImportTexts();
 
 }  // namespace marlo

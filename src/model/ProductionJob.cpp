@@ -1,6 +1,7 @@
 #include "model/ProductionJob.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace marlo {
 
@@ -10,6 +11,18 @@ std::vector<std::string> materialsOfParts(const ProductionJob& job) {
         if (std::find(names.begin(), names.end(), row.part.material) == names.end())
             names.push_back(row.part.material);
     return names;
+}
+
+ProductionJob productionJobOfParts(std::string name, std::vector<Part> parts) {
+    ProductionJob job;
+    job.header.name = std::move(name);
+    for (Part& part : parts) job.parts.push_back({std::move(part), {}});
+    for (const std::string& material : materialsOfParts(job)) {
+        JobMaterial listed;
+        listed.name = material;
+        job.materials.push_back(std::move(listed));
+    }
+    return job;
 }
 
 const JobMaterial* findMaterial(const ProductionJob& job, std::string_view name) {

@@ -71,6 +71,11 @@ struct ProductionJob {
 // name them. A name may be missing from the job's materials: it then has no settings of its own.
 std::vector<std::string> materialsOfParts(const ProductionJob& job);
 
+// The production job of an imported parts list: named `name` (the list's file without its
+// extension), its materials listed without settings of their own in the order the parts first
+// name them.
+ProductionJob productionJobOfParts(std::string name, std::vector<Part> parts);
+
 // The job's settings of the material, or nothing when the job does not list it.
 const JobMaterial* findMaterial(const ProductionJob& job, std::string_view name);
 

@@ -77,4 +77,15 @@ ColumnsFound findColumns(const std::vector<std::string>& header, std::string_vie
     return found;
 }
 
+std::string mappingOfPlaces(const ColumnPlaces& places) {
+    std::string mapping;
+    for (std::size_t i = 0; i < kPartColumnCount; ++i) {
+        if (!places[i]) continue;
+        if (!mapping.empty()) mapping += ',';
+        mapping += std::string(kPartColumnKeys[i]) + '=' +
+                   lettersOfColumn(static_cast<int>(*places[i]) + 1);
+    }
+    return mapping;
+}
+
 }  // namespace marlo

@@ -31,4 +31,8 @@ struct ColumnsFound {
 // takes it.
 ColumnsFound findColumns(const std::vector<std::string>& header, std::string_view mapping);
 
+// The column mapping of these places, each column given by its letters ("mark=A,length=D"), in
+// the order of PartColumn; columns without a place are left out.
+std::string mappingOfPlaces(const ColumnPlaces& places);
+
 }  // namespace marlo

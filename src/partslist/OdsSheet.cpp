@@ -158,7 +158,9 @@ SheetRead odsSheet(std::string bytes, std::string_view sheetChoice) {
     }
     const std::optional<std::size_t> chosen = chosenSheet(names, sheetChoice);
     if (!chosen) return {SheetFault::SheetNotFound, {}};
-    return tableCells(tables[*chosen]);
+    SheetRead read = tableCells(tables[*chosen]);
+    read.sheetNames = std::move(names);
+    return read;
 }
 
 }  // namespace marlo

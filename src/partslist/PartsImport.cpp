@@ -80,7 +80,11 @@ PartsImport partsOfSheet(const SheetTable& table, const PartsImportOptions& opti
 }
 
 PartsImport importParts(const std::filesystem::path& path, const PartsImportOptions& options) {
-    SheetRead sheet = readSheetFile(path, options.sheet);
+    return partsOfSheetRead(readSheetFile(path, options.sheet), path, options);
+}
+
+PartsImport partsOfSheetRead(const SheetRead& sheet, const std::filesystem::path& path,
+                             const PartsImportOptions& options) {
     if (sheet.fault == SheetFault::SheetNotFound)
         return failed(failureOf(sheet.fault), options.sheet);
     if (sheet.fault != SheetFault::None) return failed(failureOf(sheet.fault), path.string());

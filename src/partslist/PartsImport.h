@@ -52,6 +52,12 @@ struct PartsImport {
 // The parts of the file's chosen sheet. Nothing is written anywhere.
 PartsImport importParts(const std::filesystem::path& path, const PartsImportOptions& options);
 
+// The parts of the sheet read from `path` as importParts gives them, for a caller that looked at
+// the sheet first (its names, its header); a sheet that could not be read names `path`, or the
+// chosen sheet when it is missing.
+PartsImport partsOfSheetRead(const SheetRead& sheet, const std::filesystem::path& path,
+                             const PartsImportOptions& options);
+
 // The parts of a sheet already read (a file's, or a pasted text's through textSheet).
 PartsImport partsOfSheet(const SheetTable& table, const PartsImportOptions& options);
 

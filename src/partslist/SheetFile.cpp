@@ -46,8 +46,11 @@ SheetRead readSheetFile(const std::filesystem::path& path, std::string_view shee
     if (!text)
         return *format == SheetFormat::Xlsx ? xlsxSheet(std::move(file.bytes), sheetChoice)
                                             : odsSheet(std::move(file.bytes), sheetChoice);
-    if (!chosenSheet({path.stem().string()}, sheetChoice)) return {SheetFault::SheetNotFound, {}};
-    return textSheet(file.bytes);
+    std::vector<std::string> names{path.stem().string()};
+    if (!chosenSheet(names, sheetChoice)) return {SheetFault::SheetNotFound, {}};
+    SheetRead read = textSheet(file.bytes);
+    read.sheetNames = std::move(names);
+    return read;
 }
 
 }  // namespace marlo

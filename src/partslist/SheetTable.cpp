@@ -55,6 +55,13 @@ std::optional<int> columnOfLetters(std::string_view letters) {
     return column;
 }
 
+std::string lettersOfColumn(int column) {
+    std::string letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
+    return letters;
+}
+
 SheetRead SheetTableBuilder::finish() {
     if (tooLarge_) return {SheetFault::TooLarge, {}};
     return {SheetFault::None, std::move(table_)};

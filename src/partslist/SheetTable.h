@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace marlo {
@@ -23,6 +24,8 @@ inline constexpr std::size_t kMaxSheetTextBytes = 64 * 1024 * 1024;
 // The 1-based column of a spreadsheet's column letters ("A", "d", "AB"), up to the last column a
 // sheet may hold; nothing for anything else.
 std::optional<int> columnOfLetters(std::string_view letters);
+// The letters of a 1-based column ("A" for 1, "AB" for 28), as a spreadsheet heads it.
+std::string lettersOfColumn(int column);
 
 // One row that holds at least one cell with text.
 struct SheetRow {
@@ -51,8 +54,14 @@ enum class SheetFault {
 };
 
 struct SheetRead {
-    SheetFault fault = SheetFault::None;
+    SheetRead(SheetFault fault = SheetFault::None, SheetTable table = {})
+        : fault(fault), table(std::move(table)) {}
+
+    SheetFault fault;
     SheetTable table;
+    // The names of the workbook's sheets in their order, once the reader got as far as them (a
+    // text file's one sheet is named as the file), so that a window can offer the others.
+    std::vector<std::string> sheetNames;
 };
 
 // Collects the cells of a sheet within the bounds above. The readers put cells in the order of

@@ -86,7 +86,9 @@ SheetRead xlsSheet(const std::filesystem::path& path, std::string_view sheetChoi
                 return builder.finish();
         }
     }
-    return builder.finish();
+    SheetRead read = builder.finish();
+    read.sheetNames = std::move(names);
+    return read;
 }
 
 }  // namespace marlo

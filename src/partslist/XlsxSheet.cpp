@@ -177,7 +177,9 @@ SheetRead xlsxSheet(std::string bytes, std::string_view sheetChoice) {
 
     const XmlPart sheet = readXmlPart(archive, sheetPart->target);
     if (!sheet.xml) return {sheet.requiredFault(), {}};
-    return worksheetCells(sheet.root(), strings);
+    SheetRead read = worksheetCells(sheet.root(), strings);
+    read.sheetNames = std::move(names);
+    return read;
 }
 
 }  // namespace marlo

@@ -109,7 +109,7 @@ TEST_F(DesktopIntegration, commandLine_opensTheJobAfterStartUpOrRefusesItWithMes
 TEST_F(DesktopIntegration, droppedAndRecentJobs_openThroughTheSavePrompt_goneFilesAreRemoved) {
     startWith({});
     typeRow("800", "1");
-    EXPECT_FALSE(drop(path("list.csv"))) << "only job files are taken";
+    EXPECT_FALSE(drop(path("list.pdf"))) << "only job files and parts lists are taken";
 
     dialogs.answers = {MessageAnswer::Cancel};
     EXPECT_TRUE(drop(kSample));

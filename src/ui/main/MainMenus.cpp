@@ -12,6 +12,7 @@
 #include "i18n/texts/DiagramTexts.h"
 #include "i18n/texts/OutputTexts.h"
 #include "i18n/texts/RunControlTexts.h"
+#include "i18n/texts/WindowImportTexts.h"
 #include "ui/common/FormControls.h"
 
 namespace marlo {
@@ -47,6 +48,8 @@ void MainMenus::buildMenus(QMainWindow* window) {
     c.saveJobAs = action(fileMenu_, "mnu_ulozit_ako");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing3"));
     c.importList = action(fileMenu_, "mnu_import_zoznamu");
+    c.importPartsList = action(fileMenu_, "mnu_import_kusovnika");
+    c.importPartsListWithColumns = action(fileMenu_, "mnu_import_kusovnika_stlpce");
     c.exportList = action(fileMenu_, "mnu_export_zoznamu");
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("nothing1"));
     c.print = action(fileMenu_, "mnu_tlacit", QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -144,6 +147,8 @@ void MainMenus::loadTexts() {
     c.saveJobAs->setText(messages_.text(core_text::kSaveAs));
     c.importList->setText(messages_.text(desktop_text::kImportList));
     c.exportList->setText(messages_.text(desktop_text::kExportList));
+    c.importPartsList->setText(messages_.text(window_import_text::kImportPartsList));
+    c.importPartsListWithColumns->setText(messages_.text(window_import_text::kImportWithColumns));
     recentJobsMenu_->setTitle(messages_.text(desktop_text::kRecentJobs));
     editMenu_->setTitle(messages_.text(desktop_text::kEditMenu));
     c.undo->setText(messages_.text(run_text::kUndo));

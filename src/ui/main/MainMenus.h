@@ -34,6 +34,8 @@ struct MainCommands {
     QAction* pasteList;  // Ctrl+V while the cutting list has the focus
     QAction* importList;
     QAction* exportList;
+    QAction* importPartsList;             // a parts list as a new production job
+    QAction* importPartsListWithColumns;  // the same, the columns chosen by the operator
     QAction* showDiagram;
     QAction* printDiagram;
     QAction* exportDiagramPdf;

@@ -66,6 +66,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     auto* drop = new JobFileDrop(this);
     installEventFilter(drop);
     connect(drop, &JobFileDrop::jobDropped, this, &MainWindow::openJobFile);
+    connect(drop, &JobFileDrop::partsListDropped, this, &MainWindow::importPartsListFile);
     new CommandKeyPriority(this);
     connectCommands();
 }
@@ -137,6 +138,10 @@ void MainWindow::connectCommands() {
             [this] { listTransfer().importList(); });
     connect(commands.exportList, &QAction::triggered, this,
             [this] { listTransfer().exportList(); });
+    connect(commands.importPartsList, &QAction::triggered, this,
+            [this] { importPartsList(ColumnQuestion::WhenUnknown); });
+    connect(commands.importPartsListWithColumns, &QAction::triggered, this,
+            [this] { importPartsList(ColumnQuestion::Always); });
     connect(recentJobs_, &RecentJobsMenu::jobChosen, this, &MainWindow::openJobFile);
     connect(menus_, &MainMenus::languageChosen, this, &MainWindow::switchLanguage);
 

@@ -14,6 +14,7 @@
 #include "ui/job/JobFileCommands.h"
 #include "ui/main/QtTranslation.h"
 #include "ui/main/ReportCommands.h"
+#include "ui/production/PartsListImport.h"
 #include "ui/stock/StockSession.h"
 
 namespace marlo {
@@ -99,6 +100,12 @@ class MainWindow : public QMainWindow {
     // A production job (*.mvjob): opened into the parts grid in place of the cutting list,
     // planned, its material's plan shown, saved with the header boxes' texts.
     void readProductionJob(const QString& path);
+    // A parts list (CSV, TSV, XLSX, ODS, XLS) chosen in the open dialog or dropped on the
+    // window, after the save prompt, as a new production job that is not saved yet.
+    void importPartsList(ColumnQuestion question);
+    void importPartsListFile(const QString& path);
+    void readPartsList(const QString& path, ColumnQuestion question);
+    void showProductionJob(ProductionJob job);
     void showProductionView(bool shown);
     void productionEdited();
     void showProductionPlan();

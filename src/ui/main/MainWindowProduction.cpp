@@ -31,8 +31,42 @@ constexpr int kProductionScreenShare = 85;
 void MainWindow::readProductionJob(const QString& path) {
     std::optional<ProductionJob> opened = jobFiles().readProduction(path);
     if (!opened) return;
-    editor_->showJob(Job{opened->header, {}});
-    state_.production = std::move(*opened);
+    showProductionJob(std::move(*opened));
+    state_.fileName = path;
+    showFileNameInTitle();
+    state_.changed = false;
+    recentJobs_->remember(path);
+}
+
+void MainWindow::importPartsList(ColumnQuestion question) {
+    if (!confirmDiscardChanges()) return;
+    // As with Open, the old job goes before the dialog.
+    resetScreen();
+    disableResultCommands();
+    const std::optional<QString> path =
+        PartsListImport(this, context_.dialogs, context_.settings, messages_).chooseFile();
+    if (path) readPartsList(*path, question);
+}
+
+void MainWindow::importPartsListFile(const QString& path) {
+    if (!confirmDiscardChanges()) return;
+    resetScreen();
+    disableResultCommands();
+    readPartsList(QFileInfo(path).absoluteFilePath(), ColumnQuestion::WhenUnknown);
+}
+
+void MainWindow::readPartsList(const QString& path, ColumnQuestion question) {
+    std::optional<ProductionJob> imported =
+        PartsListImport(this, context_.dialogs, context_.settings, messages_).read(path, question);
+    if (!imported) return;
+    showProductionJob(std::move(*imported));
+    // Untitled and changed: Save asks for the *.mvjob to write, closing asks to save it.
+    state_.changed = true;
+}
+
+void MainWindow::showProductionJob(ProductionJob job) {
+    editor_->showJob(Job{job.header, {}});
+    state_.production = std::move(job);
     // Where each material's rods will come from, as far as the store can tell without a word.
     const std::vector<std::string> materials = materialsOfParts(*state_.production);
     std::map<std::string, int> storeRows;
@@ -43,10 +77,6 @@ void MainWindow::readProductionJob(const QString& path) {
     showProductionView(true);
     run_->setOptimiseEnabled(!materials.empty());
     history_->restart();
-    state_.fileName = path;
-    showFileNameInTitle();
-    state_.changed = false;
-    recentJobs_->remember(path);
 }
 
 // The parts grid takes the cutting list's place; the job editor's column grows for it, and the
