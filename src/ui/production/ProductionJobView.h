@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -9,19 +8,18 @@
 #include "model/ProductionJob.h"
 #include "production/ProductionPlanning.h"
 #include "ui/common/WindowMessages.h"
+#include "ui/production/ProductionMaterialsGrid.h"
 
 class QLabel;
 class QTableView;
-class QTableWidget;
 
 namespace marlo {
 
 class ProductionPartsModel;
 
 // A production job on the main window's form, in place of the cutting list: its parts in a grid
-// edited in place, and beside it its materials with their pieces, total length and where their
-// rods come from, which after a run also sum up each material's plan (rods, price, waste, bound)
-// under the job's price. Choosing a planned material asks for its plan in the result grid.
+// edited in place, and under it its materials (ProductionMaterialsGrid), which after a run sum up
+// each material's plan. Choosing a planned material asks for its plan in the result grid.
 class ProductionJobView : public QWidget {
     Q_OBJECT
 
@@ -48,20 +46,11 @@ class ProductionJobView : public QWidget {
     void materialChosen(int index);
 
   private:
-    void showMaterials();
-    void chooseMaterial();
-
     const StringCatalogue& catalogue_;
     ProductionPartsModel* partsModel_;
     QLabel* partsCaption_;
     QTableView* partsGrid_;
-    QLabel* materialsCaption_;
-    QTableWidget* materialsGrid_;
-    QLabel* jobPrice_;
-    ProductionJob job_;  // the job as shown, its parts as edited
-    std::map<std::string, int> storeRows_;
-    JobParameters parameters_;
-    bool planShown_ = false;
+    ProductionMaterialsGrid* materials_;
 };
 
 }  // namespace marlo
