@@ -80,5 +80,9 @@ const std::vector<CatalogueRow>& productionOutputTexts();
 // Offsets 1550..1599: production jobs in the main window: the parts grid, materials and summary.
 inline constexpr int kWindowProductionTextsFirst = 1550;
 const std::vector<CatalogueRow>& windowProductionTexts();
+// Offsets 1650..1699: a production job's materials in the main window: their progress, the store's
+// material of a name the store does not know, the export of the parts list.
+inline constexpr int kProductionMaterialTextsFirst = 1650;
+const std::vector<CatalogueRow>& productionMaterialTexts();
 
 }  // namespace marlo

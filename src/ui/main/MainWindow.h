@@ -24,6 +24,7 @@ class StockCommands;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
+class PartsListCommand;
 class ProductionJobView;
 class MainMenus;
 class RecentJobsMenu;
@@ -99,8 +100,12 @@ class MainWindow : public QMainWindow {
     // A production job (*.mvjob): opened into the parts grid in place of the cutting list,
     // planned, its material's plan shown, saved with the header boxes' texts.
     void readProductionJob(const QString& path);
+    // Shows the job with what the store holds of its materials, as far as it tells quietly.
+    void showProductionJob();
     void showProductionView(bool shown);
     void productionEdited();
+    // The job's parts of material `name` take the store's name for it.
+    void takeStoreMaterial(const std::string& name, const std::string& storeName);
     void showProductionPlan();
     void showMaterialPlan(int index);
     ProductionJob productionJob() const;
@@ -140,6 +145,7 @@ class MainWindow : public QMainWindow {
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
     StockCommands* stock_;
+    PartsListCommand* partsList_;
     RecentJobsMenu* recentJobs_;
     ProductionJobView* production_;
     // The job editor's column and the form as a *.opt job has them.

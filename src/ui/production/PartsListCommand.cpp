@@ -1,6 +1,7 @@
 #include "ui/production/PartsListCommand.h"
 
 #include <QAction>
+#include <QWidget>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,8 +50,8 @@ QString PartsListCommand::proposedFileName() const {
 void PartsListCommand::exportPartsList() {
     const std::optional<ProductionJob> job = job_();
     if (!job) return;
-    const std::optional<QString> path =
-        dialogs_.saveFileName(window_, {messages_.text(pmt::kPartsListFilter), 2, proposedFileName()});
+    const std::optional<QString> path = dialogs_.saveFileName(
+        window_, {messages_.text(pmt::kPartsListFilter), 2, proposedFileName()});
     if (!path || path->isEmpty()) return;
     const std::filesystem::path target = path->toStdString();
     // Another extension would leave the reader of the file guessing what it holds.

@@ -39,7 +39,7 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
     partsGrid_->horizontalHeader()->setStretchLastSection(true);
     materials_ = new ProductionMaterialsGrid(catalogue, this);
 
-    // Room for the six columns of a part and the eight of a material without scrolling.
+    // Room for the six columns of a part and the ten of a material without scrolling.
     setMinimumWidth(pixels(kViewWidthTwips));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -53,6 +53,8 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
     });
     connect(materials_, &ProductionMaterialsGrid::materialChosen, this,
             &ProductionJobView::materialChosen);
+    connect(materials_, &ProductionMaterialsGrid::storeMaterialChosen, this,
+            &ProductionJobView::storeMaterialChosen);
 }
 
 void ProductionJobView::loadTexts() {
@@ -61,11 +63,11 @@ void ProductionJobView::loadTexts() {
     partsModel_->headerDataChanged(Qt::Horizontal, 0, ProductionPartsModel::ColumnCount - 1);
 }
 
-void ProductionJobView::showJob(const ProductionJob& job, std::map<std::string, int> storeRows,
+void ProductionJobView::showJob(const ProductionJob& job, StoreMaterials store,
                                 const JobParameters& parameters) {
     partsModel_->showParts(job.parts);
     partsGrid_->resizeColumnsToContents();
-    materials_->showJob(job, std::move(storeRows), parameters);
+    materials_->showJob(job, std::move(store), parameters);
 }
 
 void ProductionJobView::showParameters(const JobParameters& parameters) {
@@ -82,6 +84,10 @@ void ProductionJobView::showPlan(const ProductionPlan& plan) {
 
 void ProductionJobView::clearPlan() {
     materials_->clearPlan();
+}
+
+void ProductionJobView::showProgress(const std::vector<MaterialProgress>& progress) {
+    materials_->showProgress(progress);
 }
 
 }  // namespace marlo

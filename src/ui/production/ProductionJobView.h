@@ -27,10 +27,9 @@ class ProductionJobView : public QWidget {
     ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QWidget* parent);
 
     void loadTexts();
-    // Shows the job's parts and materials. `storeRows`: the stock rows the store holds of each
-    // material it has stock of; the others are cut from their rod length under `parameters`.
-    void showJob(const ProductionJob& job, std::map<std::string, int> storeRows,
-                 const JobParameters& parameters);
+    // Shows the job's parts and materials; the materials without stock in `store` are cut from
+    // their rod length under `parameters`.
+    void showJob(const ProductionJob& job, StoreMaterials store, const JobParameters& parameters);
     // The parameters the materials without a rod length of their own are cut under.
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
@@ -38,12 +37,16 @@ class ProductionJobView : public QWidget {
     // The plan of every material beside it; the first material with a plan is chosen.
     void showPlan(const ProductionPlan& plan);
     void clearPlan();
+    // How far each material's run has come while the job is planned.
+    void showProgress(const std::vector<MaterialProgress>& progress);
 
   signals:
     // A part's cell has taken a new value.
     void partsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
+    // The job's material `name` is the store's material `storeName`.
+    void storeMaterialChosen(const std::string& name, const std::string& storeName);
 
   private:
     const StringCatalogue& catalogue_;

@@ -1,14 +1,22 @@
 #include "ui/production/ProductionMaterialsGrid.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/ProductionJobTexts.h"
+#include "i18n/texts/ProductionMaterialTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
+#include "i18n/texts/SawOutputTexts.h"
+#include "i18n/texts/StockStoreTexts.h"
 #include "i18n/texts/WindowProductionTexts.h"
 #include "optimiser/NumberFormats.h"
 #include "production/MaterialParts.h"
@@ -17,10 +25,26 @@
 namespace marlo {
 
 namespace wpt = window_production_text;
+namespace pmt = production_material_text;
 
 namespace {
 
-enum MaterialColumn { Name, Pieces, TotalLength, RodsFrom, Rods, Price, Waste, Bound, Count };
+enum MaterialColumn {
+    Name,
+    Pieces,
+    TotalLength,
+    CutThickness,
+    Trim,
+    RodsFrom,
+    Rods,
+    Price,
+    Waste,
+    Bound,
+    Count
+};
+
+// The mark of a material the store does not know: the colour of a cell asking for attention.
+const QColor kUnknownMaterialColour(255, 214, 153);
 
 QTableWidgetItem* cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
@@ -50,23 +74,26 @@ ProductionMaterialsGrid::ProductionMaterialsGrid(const StringCatalogue& catalogu
 
     connect(grid_, &QTableWidget::currentCellChanged, this,
             &ProductionMaterialsGrid::chooseMaterial);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            &ProductionMaterialsGrid::chooseStoreMaterial);
 }
 
 void ProductionMaterialsGrid::loadTexts() {
     caption_->setText(qText(catalogue_.text(wpt::kMaterials)));
-    const int captions[Count] = {job_text::kMaterial, job_text::kPieces, wpt::kTotalLength,
-                                 wpt::kRodsFrom,      wpt::kRods,        wpt::kPrice,
-                                 wpt::kWaste,         wpt::kBound};
+    const int captions[Count] = {
+        job_text::kMaterial, job_text::kPieces, wpt::kTotalLength, core_text::kSliceThickness,
+        saw_text::kTrim,     wpt::kRodsFrom,    wpt::kRods,        wpt::kPrice,
+        wpt::kWaste,         wpt::kBound};
     QStringList texts;
     for (const int caption : captions) texts << qText(catalogue_.text(caption));
     grid_->setHorizontalHeaderLabels(texts);
+    showMaterials();
 }
 
-void ProductionMaterialsGrid::showJob(const ProductionJob& job,
-                                      std::map<std::string, int> storeRows,
+void ProductionMaterialsGrid::showJob(const ProductionJob& job, StoreMaterials store,
                                       const JobParameters& parameters) {
     job_ = job;
-    storeRows_ = std::move(storeRows);
+    store_ = std::move(store);
     parameters_ = parameters;
     clearPlan();
 }
@@ -79,6 +106,22 @@ void ProductionMaterialsGrid::showParts(const std::vector<PartRow>& parts) {
 void ProductionMaterialsGrid::showParameters(const JobParameters& parameters) {
     parameters_ = parameters;
     showMaterials();
+}
+
+bool ProductionMaterialsGrid::unknownToStore(const std::string& name) const {
+    return !store_.names.empty() &&
+           std::find(store_.names.begin(), store_.names.end(), name) == store_.names.end();
+}
+
+// The store's material with its stock rows (listed in the tooltip), or the one rod length.
+QString ProductionMaterialsGrid::rodsFrom(const std::string& name,
+                                          const JobParameters& parameters) const {
+    const auto stored = store_.stock.find(name);
+    if (stored == store_.stock.end())
+        return qText(
+            fillIn(catalogue_.text(wpt::kOneRodLength), {std::to_string(parameters.rodLength)}));
+    return qText(
+        fillIn(catalogue_.text(wpt::kFromStore), {std::to_string(stored->second.items.size())}));
 }
 
 // One row per material in the order the parts first name them, as the plan has them.
@@ -94,18 +137,55 @@ void ProductionMaterialsGrid::showMaterials() {
             pieces += part.pieces;
             length += static_cast<int64_t>(part.pieces) * part.length;
         }
-        const auto stored = storeRows_.find(name);
-        const QString source =
-            stored != storeRows_.end()
-                ? qText(fillIn(catalogue_.text(wpt::kFromStore), {std::to_string(stored->second)}))
-                : qText(fillIn(
-                      catalogue_.text(wpt::kOneRodLength),
-                      {std::to_string(
-                          materialParameters(findMaterial(job_, name), parameters_).rodLength)}));
-        grid_->setItem(row, Name, cell(qText(name), false));
+        // The settings the planner cuts the material with.
+        const JobParameters parameters = materialParameters(findMaterial(job_, name), parameters_);
+        QTableWidgetItem* nameCell = cell(qText(name), false);
+        if (unknownToStore(name)) {
+            nameCell->setBackground(QBrush(kUnknownMaterialColour));
+            nameCell->setToolTip(qText(catalogue_.text(pmt::kUnknownMaterial)));
+        }
+        QTableWidgetItem* source = cell(rodsFrom(name, parameters), false);
+        if (const auto stored = store_.stock.find(name); stored != store_.stock.end()) {
+            QStringList rows;
+            for (const StockItem& item : stored->second.items)
+                rows << (item.kind == StockKind::Offcut
+                             ? qText(item.id) + QStringLiteral(": %1 mm").arg(item.length)
+                             : QStringLiteral("%1 mm × ").arg(item.length) +
+                                   (item.quantity
+                                        ? QString::number(*item.quantity)
+                                        : qText(catalogue_.text(store_text::kUnlimited))));
+            source->setToolTip(rows.join(QLatin1Char('\n')));
+        }
+        grid_->setItem(row, Name, nameCell);
         grid_->setItem(row, Pieces, cell(QString::number(pieces), true));
         grid_->setItem(row, TotalLength, cell(QString::number(length), true));
-        grid_->setItem(row, RodsFrom, cell(source, false));
+        grid_->setItem(row, CutThickness, cell(QString::number(parameters.cutThickness), true));
+        grid_->setItem(row, Trim, cell(QString::number(parameters.trim), true));
+        grid_->setItem(row, RodsFrom, source);
+    }
+}
+
+void ProductionMaterialsGrid::showProgress(const std::vector<MaterialProgress>& progress) {
+    for (int row = 0; row < static_cast<int>(progress.size()) && row < grid_->rowCount(); ++row) {
+        const MaterialProgress& material = progress[static_cast<size_t>(row)];
+        QString text;
+        switch (material.stage) {
+            case MaterialProgress::Stage::Waiting:
+                text = qText(catalogue_.text(pmt::kWaiting));
+                break;
+            case MaterialProgress::Stage::Planning:
+                text = material.rods == 0 ? qText(catalogue_.text(pmt::kPlanning))
+                                          : qText(fillIn(catalogue_.text(pmt::kRodsSoFar),
+                                                         {std::to_string(material.rods)}));
+                break;
+            case MaterialProgress::Stage::Planned:
+                text = QString::number(material.rods);
+                break;
+            case MaterialProgress::Stage::NoPlan:
+                text = qText(catalogue_.text(wpt::kNotPlanned));
+                break;
+        }
+        grid_->setItem(row, Rods, cell(text, material.stage == MaterialProgress::Stage::Planned));
     }
 }
 
@@ -162,6 +242,25 @@ void ProductionMaterialsGrid::clearPlan() {
 void ProductionMaterialsGrid::chooseMaterial() {
     const int row = grid_->currentRow();
     if (planShown_ && row >= 0) emit materialChosen(row);
+}
+
+void ProductionMaterialsGrid::chooseStoreMaterial(int row) {
+    const std::vector<std::string> names = materialsOfParts(job_);
+    if (row < 0 || row >= static_cast<int>(names.size())) return;
+    const std::string name = names[static_cast<size_t>(row)];
+    if (!unknownToStore(name)) return;
+    QStringList choices;
+    for (const std::string& material : store_.names) choices << qText(material);
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("StoreMaterialChoice"));
+    dialog.setWindowTitle(qText(catalogue_.text(pmt::kChooseTitle)));
+    dialog.setLabelText(qText(fillIn(catalogue_.text(pmt::kChooseLabel), {name})));
+    dialog.setComboBoxItems(choices);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::string chosen = dialog.textValue().toStdString();
+    if (std::find(store_.names.begin(), store_.names.end(), chosen) != store_.names.end())
+        emit storeMaterialChosen(name, chosen);
 }
 
 }  // namespace marlo
