@@ -1,9 +1,9 @@
 #include "ui/production/PartsListCommand.h"
 
 #include <QAction>
-#include <QWidget>
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 
 #include "i18n/texts/ProductionMaterialTexts.h"
 #include "reports/PartsExport.h"
