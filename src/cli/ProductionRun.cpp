@@ -23,6 +23,7 @@
 #include "reports/ProductionJobMessages.h"
 #include "reports/ProductionReports.h"
 #include "settings/UserLocale.h"
+#include "stock/ProductionBooking.h"
 #include "stock/StockStore.h"
 #include "stock/StoreMessages.h"
 
@@ -34,7 +35,7 @@ namespace {
 // booking. Without a store yet every material is cut from rods of its rod length.
 struct JobStock {
     std::unique_ptr<StockStore> store;
-    std::map<std::string, MaterialStock> materials;  // only materials with stock to cut
+    ProductionStock materials;  // only materials with stock to cut
 
     std::map<std::string, StockList> lists() const {
         std::map<std::string, StockList> lists;
@@ -76,40 +77,27 @@ int bookJob(JobStock& stock, const ProductionPlan& plan, const ProductionJob& jo
             ProductionOutcome& outcome, std::ostream& err) {
     const OffcutOrigin origin{std::filesystem::path(jobPath).filename().string(),
                               job.header.customer, todaysDate(), 0};
-    std::vector<StockUsage> usages;
-    std::vector<size_t> booked;  // the materials of the usages
-    for (size_t m = 0; m < plan.materials.size(); ++m) {
-        const auto found = stock.materials.find(plan.materials[m].parts.material);
-        if (found == stock.materials.end()) continue;
-        usages.push_back(
-            usageOfPlan(found->second, plan.materials[m].result.plan.patterns, origin));
-        booked.push_back(m);
-    }
-    outcome.booked = true;
-    outcome.newOffcuts.assign(plan.materials.size(), {});
-    if (usages.empty()) return exit_status::kFinished;
-    const std::vector<BookingResult> results = stock.store->book(usages);
-    outcome.booked = results.front().status == BookingResult::Status::Done;
-    switch (results.front().status) {
+    // Without a store no material was planned from stock: there is nothing to book.
+    ProductionBooking booking;
+    booking.status = BookingResult::Status::Done;
+    booking.newOffcuts.resize(plan.materials.size());
+    if (stock.store) booking = bookProductionPlan(*stock.store, plan, stock.materials, origin);
+    outcome.booked = booking.status == BookingResult::Status::Done;
+    outcome.newOffcuts = std::move(booking.newOffcuts);
+    switch (booking.status) {
         case BookingResult::Status::Done:
-            for (size_t i = 0; i < results.size(); ++i)
-                outcome.newOffcuts[booked[i]] = results[i].newOffcuts;
             return exit_status::kFinished;
         case BookingResult::Status::StockChanged:
             err << catalogue.text(store_text::kStockChanged) << '\n';
-            for (size_t i = 0; i < results.size(); ++i) {
-                if (results[i].missing.empty()) continue;
-                err << catalogue.text(plan_text::kMaterialHeading) << usages[i].material << '\n';
-                for (const Shortage& shortage : results[i].missing)
-                    err << shortageMessage(shortage, catalogue) << '\n';
-            }
+            for (const std::string& line : productionShortageLines(plan, booking, catalogue))
+                err << line << '\n';
             err << catalogue.text(store_text::kNothingChanged) << '\n';
             return exit_status::kStockChanged;
         case BookingResult::Status::NothingToUndo:
         case BookingResult::Status::Failed:
             break;
     }
-    return storeFailureStatus(results.front().error, catalogue, err);
+    return storeFailureStatus(booking.error, catalogue, err);
 }
 
 // The labels of the offcuts a booking put in, material by material.
@@ -185,7 +173,8 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
         status != exit_status::kFinished)
         return status;
 
-    ProductionRunOptions planning{run.parameters, run.methodChoice, stock.lists(), &run.stop, {}};
+    ProductionRunOptions planning{
+        run.parameters, run.methodChoice, stock.lists(), &run.stop, {}, {}};
     if (options.progress)
         planning.materialPlanned = [&err, &catalogue](const MaterialPlan& plan) {
             if (plan.hasPlan())

@@ -34,7 +34,8 @@ const std::string& addedText(int column, int offset) {
                                      {kProductionPlanTextsFirst, productionPlanTexts()},
                                      {kProductionOutputTextsFirst, productionOutputTexts()},
                                      {kWindowProductionTextsFirst, windowProductionTexts()},
-                                     {kWindowImportTextsFirst, windowImportTexts()}};
+                                     {kWindowImportTextsFirst, windowImportTexts()},
+                                     {kProductionMaterialTextsFirst, productionMaterialTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

@@ -38,4 +38,16 @@ std::vector<Part> partsOf(const ProductionJob& job, std::string_view material) {
     return parts;
 }
 
+void renameMaterial(ProductionJob& job, const std::string& from, const std::string& to) {
+    if (from == to) return;
+    for (PartRow& row : job.parts)
+        if (row.part.material == from) row.part.material = to;
+    const auto settingsOf = [&job](const std::string& name) {
+        return std::find_if(job.materials.begin(), job.materials.end(),
+                            [&name](const JobMaterial& m) { return m.name == name; });
+    };
+    const auto old = settingsOf(from);
+    if (old != job.materials.end() && settingsOf(to) == job.materials.end()) old->name = to;
+}
+
 }  // namespace marlo

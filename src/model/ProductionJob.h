@@ -82,4 +82,10 @@ const JobMaterial* findMaterial(const ProductionJob& job, std::string_view name)
 // The parts cut from the material, in the job's order.
 std::vector<Part> partsOf(const ProductionJob& job, std::string_view material);
 
+// The job's parts of material `from` are cut from material `to` instead (the name the stock store
+// knows it by). The job's settings of `from` go over to `to`, unless the job already has settings
+// of `to`: those then hold for all its parts (a name appears at most once), and the settings of
+// `from` stay in the file as they were, unused.
+void renameMaterial(ProductionJob& job, const std::string& from, const std::string& to);
+
 }  // namespace marlo

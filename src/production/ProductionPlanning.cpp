@@ -17,14 +17,22 @@ namespace marlo {
 
 namespace {
 
-// Passes the stop on; the materials' runs show no progress of their own.
-class StopObserver : public RunObserver {
+// Tells of a material's progress, when a caller wants it, one report at a time.
+using ProgressReport = std::function<void(const MaterialProgress&)>;
+
+// Passes the stop on, and the rods of every better plan of the material.
+class MaterialObserver : public RunObserver {
   public:
-    explicit StopObserver(const std::atomic<bool>& stop) : stop_(stop) {}
+    MaterialObserver(const std::atomic<bool>& stop, const ProgressReport& report)
+        : stop_(stop), report_(report) {}
     bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
+    void bestPlanFound(const PlanSummary& totals, int) override {
+        report_({MaterialProgress::Stage::Planning, totals.rodCount});
+    }
 
   private:
     const std::atomic<bool>& stop_;
+    const ProgressReport& report_;
 };
 
 MaterialPlan noPlan(MaterialPlan plan, int message) {
@@ -34,7 +42,8 @@ MaterialPlan noPlan(MaterialPlan plan, int message) {
 }
 
 MaterialPlan planMaterial(const ProductionJob& job, MaterialParts parts, const StockList& stock,
-                          const MethodChoice& choice, const std::atomic<bool>& stop) {
+                          const MethodChoice& choice, const std::atomic<bool>& stop,
+                          const ProgressReport& report) {
     MaterialPlan plan;
     plan.parts = std::move(parts);
     const JobParameters& parameters = plan.parts.parameters;
@@ -49,7 +58,7 @@ MaterialPlan planMaterial(const ProductionJob& job, MaterialParts parts, const S
     plan.rejectedRows = prepared.rejectedRows;
     if (prepared.tooManyPieces) return noPlan(std::move(plan), msg::kTooManyPieces);
     if (pieces->count() == 0) return noPlan(std::move(plan), msg::kNothingToOptimise);
-    StopObserver observer(stop);
+    MaterialObserver observer(stop, report);
     plan.result = runMethod(*pieces, parameters, choice, observer, stop, stock);
     switch (plan.result.plan.status) {
         case RunStatus::Finished:
@@ -113,14 +122,23 @@ ProductionPlan planProductionJob(const ProductionJob& job, const ProductionRunOp
             const auto found = options.stock.find(names[i]);
             const StockList& stock = found != options.stock.end() ? found->second : StockList{};
             MaterialPlan& plan = production.materials[i];
+            const ProgressReport report = [&, i](const MaterialProgress& progress) {
+                if (!options.materialProgress) return;
+                const std::lock_guard<std::mutex> lock(told);
+                options.materialProgress(i, progress);
+            };
+            report({MaterialProgress::Stage::Planning, 0});
             try {
                 plan = planMaterial(job, materialParts(job, names[i], options.parameters), stock,
-                                    choice, stop);
+                                    choice, stop, report);
             } catch (const std::bad_alloc&) {
                 MaterialPlan failed;
                 failed.parts = materialParts(job, names[i], options.parameters);
                 plan = noPlan(std::move(failed), safety_text::kOutOfMemory);
             }
+            report(plan.hasPlan() ? MaterialProgress{MaterialProgress::Stage::Planned,
+                                                     plan.result.plan.summary.rodCount}
+                                  : MaterialProgress{MaterialProgress::Stage::NoPlan, 0});
             if (options.materialPlanned) {
                 const std::lock_guard<std::mutex> lock(told);
                 options.materialPlanned(plan);

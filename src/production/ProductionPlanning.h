@@ -49,6 +49,16 @@ struct ProductionPlan {
     std::optional<double> price() const;
 };
 
+// How far the run of one material has come: its best plan's rods while it plans, and its plan's
+// once made.
+struct MaterialProgress {
+    enum class Stage { Waiting, Planning, Planned, NoPlan };
+    Stage stage = Stage::Waiting;
+    int rods = 0;  // of the best plan so far; 0 before the first
+
+    bool operator==(const MaterialProgress&) const = default;
+};
+
 // What planning a production job needs besides the job: the parameters under the job's own
 // settings of each material, the time limit and threads, the stock of each material the store
 // holds (a material without stock here is cut from rods of its rod length, the fewest), and the
@@ -61,6 +71,9 @@ struct ProductionRunOptions {
     // Told of each material as soon as its plan is made, on the thread that made it, one at a
     // time.
     std::function<void(const MaterialPlan&)> materialPlanned;
+    // Told of the material (its index in the plan) as its run starts, finds a better plan and
+    // ends, on the thread that plans it, one at a time.
+    std::function<void(size_t material, const MaterialProgress&)> materialProgress;
 };
 
 // Plans every material of the job with the exact method, several materials at once on the

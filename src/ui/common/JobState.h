@@ -10,6 +10,7 @@
 #include "model/ProductionJob.h"
 #include "optimiser/PlanResult.h"
 #include "production/ProductionPlanning.h"
+#include "stock/ProductionBooking.h"
 #include "stock/StockUsage.h"
 
 namespace marlo {
@@ -33,6 +34,9 @@ struct JobState {
     // and the plan of its last run; without one the job is the cutting list.
     std::optional<ProductionJob> production;
     std::optional<ProductionPlan> productionPlan;
+    // The stock each material of that plan was planned from, as its run read it; `booked` says
+    // whether the plan has been booked.
+    ProductionStock productionStock;
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job

@@ -22,6 +22,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/OpeningAnimation.h"
 #include "ui/parameters/ParametersDialog.h"
+#include "ui/production/PartsListCommand.h"
 #include "ui/production/ProductionJobView.h"
 #include "ui/run/ResultView.h"
 #include "ui/run/RunController.h"
@@ -61,6 +62,13 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
     stock_ = new StockCommands(
         this, menus_->fileMenu(), state_, [this] { return editor_->header(); }, catalogue_,
         context_.dialogs, messages_, context_.settings, stockSession_);
+    partsList_ = new PartsListCommand(
+        this, menus_->fileMenu(),
+        [this]() -> std::optional<ProductionJob> {
+            if (!state_.production) return std::nullopt;
+            return productionJob();
+        },
+        state_.fileName, catalogue_, context_.dialogs, messages_);
     recentJobs_ = new RecentJobsMenu(menus_->recentJobsMenu(), context_.settings, messages_);
     setAcceptDrops(true);
     auto* drop = new JobFileDrop(this);
@@ -161,7 +169,11 @@ void MainWindow::connectCommands() {
     });
     connect(production_, &ProductionJobView::partsEdited, this, &MainWindow::productionEdited);
     connect(production_, &ProductionJobView::materialChosen, this, &MainWindow::showMaterialPlan);
+    connect(production_, &ProductionJobView::storeMaterialChosen, this,
+            &MainWindow::takeStoreMaterial);
     connect(run_, &RunController::productionPlanned, this, &MainWindow::showProductionPlan);
+    connect(run_, &RunController::productionProgressed, production_,
+            &ProductionJobView::showProgress);
     connect(run_, &RunController::resultAvailable, production_, [this](bool present) {
         if (!present) production_->clearPlan();
     });
@@ -216,6 +228,7 @@ void MainWindow::loadTexts() {
     diagram_->loadTexts();
     sawOutputs_->loadTexts();
     stock_->loadTexts();
+    partsList_->loadTexts();
     production_->loadTexts();
 }
 

@@ -25,6 +25,7 @@ class StockCommands;
 class JobEditor;
 class JobHistory;
 class ListTransfer;
+class PartsListCommand;
 class ProductionJobView;
 class MainMenus;
 class RecentJobsMenu;
@@ -106,8 +107,12 @@ class MainWindow : public QMainWindow {
     void importPartsListFile(const QString& path);
     void readPartsList(const QString& path, ColumnQuestion question);
     void showProductionJob(ProductionJob job);
+    // Where the job's materials' rods come from, as far as the store tells without a word.
+    void showProductionMaterials();
     void showProductionView(bool shown);
     void productionEdited();
+    // The job's parts of material `name` take the store's name for it.
+    void takeStoreMaterial(const std::string& name, const std::string& storeName);
     void showProductionPlan();
     void showMaterialPlan(int index);
     ProductionJob productionJob() const;
@@ -147,6 +152,7 @@ class MainWindow : public QMainWindow {
     DiagramView* diagram_;
     SawOutputCommands* sawOutputs_;
     StockCommands* stock_;
+    PartsListCommand* partsList_;
     RecentJobsMenu* recentJobs_;
     ProductionJobView* production_;
     // The job editor's column and the form as a *.opt job has them.

@@ -15,9 +15,11 @@
 #include "ui/labels/SawOutputCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
+#include "ui/production/PartsListCommand.h"
 #include "ui/production/ProductionJobView.h"
 #include "ui/run/ResultView.h"
 #include "ui/run/RunController.h"
+#include "ui/stock/StockCommands.h"
 
 namespace marlo {
 
@@ -64,19 +66,35 @@ void MainWindow::readPartsList(const QString& path, ColumnQuestion question) {
     state_.changed = true;
 }
 
+// A job opened or imported takes the cutting list's place, with a history of its own.
 void MainWindow::showProductionJob(ProductionJob job) {
     editor_->showJob(Job{job.header, {}});
     state_.production = std::move(job);
-    // Where each material's rods will come from, as far as the store can tell without a word.
-    const std::vector<std::string> materials = materialsOfParts(*state_.production);
-    std::map<std::string, int> storeRows;
-    if (const auto stock = stockSession_.stockOfMaterials(materials, StockSession::Failure::Quiet))
-        for (const auto& [name, material] : *stock)
-            storeRows.emplace(name, static_cast<int>(material.list.items.size()));
-    production_->showJob(*state_.production, std::move(storeRows), state_.parameters);
+    showProductionMaterials();
     showProductionView(true);
-    run_->setOptimiseEnabled(!materials.empty());
     history_->restart();
+}
+
+// Where each material's rods will come from and which names the store does not know, as far as
+// the store can tell without a word.
+void MainWindow::showProductionMaterials() {
+    const std::vector<std::string> materials = materialsOfParts(*state_.production);
+    StoreMaterials store;
+    store.names = stockSession_.materialNames();
+    if (const auto stock = stockSession_.stockOfMaterials(materials, StockSession::Failure::Quiet))
+        for (const auto& [name, material] : *stock) store.stock.emplace(name, material.list);
+    production_->showJob(*state_.production, std::move(store), state_.parameters);
+    run_->setOptimiseEnabled(!materials.empty());
+}
+
+// The choice is kept in the job itself: its parts name the store's material, so that the planner,
+// the outputs and the saved file all see the one name.
+void MainWindow::takeStoreMaterial(const std::string& name, const std::string& storeName) {
+    if (!state_.production) return;
+    state_.production->parts = production_->parts();
+    renameMaterial(*state_.production, name, storeName);
+    showProductionMaterials();
+    listChanged();
 }
 
 // The parts grid takes the cutting list's place; the job editor's column grows for it, and the
@@ -94,6 +112,7 @@ void MainWindow::showProductionView(bool shown) {
     const MainCommands& commands = menus_->commands();
     for (QAction* command : {commands.pasteList, commands.importList, commands.exportList})
         command->setEnabled(!shown);
+    partsList_->enable(shown);
     if (!shown) {
         state_.production.reset();
         state_.productionPlan.reset();
@@ -130,6 +149,7 @@ void MainWindow::showProductionPlan() {
     const bool outputs = plan.complete();
     menus_->enableResultCommands(outputs);
     sawOutputs_->enable(outputs);
+    stock_->followResult();
     diagram_->refresh();
     QStringList faults;
     for (const std::string& fault : productionPlanFaults(*state_.production, plan, catalogue_))

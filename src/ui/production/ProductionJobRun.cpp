@@ -1,6 +1,7 @@
 #include "ui/production/ProductionJobRun.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -16,13 +17,16 @@ struct ProductionJobRun::Mailbox {
     std::mutex mutex;
     // The run to wake when something has come; cleared (under the mutex) before the run goes,
     // so the thread never posts to a deleted object.
-    ProductionJobRun* owner = nullptr;   // guarded by mutex
-    int planned = 0;                     // guarded by mutex
-    std::optional<ProductionPlan> plan;  // the job's plan once made; guarded by mutex
+    ProductionJobRun* owner = nullptr;       // guarded by mutex
+    std::vector<MaterialProgress> progress;  // guarded by mutex
+    std::optional<ProductionPlan> plan;      // the job's plan once made; guarded by mutex
+    // A wake-up is on its way: further news waits for it rather than posting another.
+    bool woken = false;  // guarded by mutex
 
     void wake() {
-        if (owner != nullptr)
-            QMetaObject::invokeMethod(owner, &ProductionJobRun::collect, Qt::QueuedConnection);
+        if (owner == nullptr || woken) return;
+        woken = true;
+        QMetaObject::invokeMethod(owner, &ProductionJobRun::collect, Qt::QueuedConnection);
     }
 };
 
@@ -31,8 +35,10 @@ ProductionJobRun::ProductionJobRun(ProductionJob job, ProductionRunOptions optio
       job_(std::move(job)),
       options_(std::move(options)),
       mailbox_(std::make_shared<Mailbox>()),
-      materialCount_(static_cast<int>(materialsOfParts(job_).size())) {
+      materialCount_(static_cast<int>(materialsOfParts(job_).size())),
+      progress_(static_cast<size_t>(materialCount_)) {
     mailbox_->owner = this;
+    mailbox_->progress = progress_;
 }
 
 ProductionJobRun::~ProductionJobRun() {
@@ -42,9 +48,10 @@ ProductionJobRun::~ProductionJobRun() {
 void ProductionJobRun::start() {
     ProductionRunOptions options = options_;
     options.stop = &mailbox_->stop;
-    options.materialPlanned = [mailbox = mailbox_.get()](const MaterialPlan&) {
+    options.materialProgress = [mailbox = mailbox_.get()](size_t material,
+                                                          const MaterialProgress& progress) {
         const std::lock_guard lock(mailbox->mutex);
-        ++mailbox->planned;
+        if (material < mailbox->progress.size()) mailbox->progress[material] = progress;
         mailbox->wake();
     };
     // The program's end waits a moment for the thread, as for an exact run's.
@@ -63,10 +70,16 @@ void ProductionJobRun::collect() {
     std::optional<ProductionPlan> plan;
     {
         const std::lock_guard lock(mailbox_->mutex);
-        planned_ = mailbox_->planned;
+        mailbox_->woken = false;
+        progress_ = mailbox_->progress;
         plan = std::move(mailbox_->plan);
         mailbox_->plan.reset();
     }
+    planned_ = static_cast<int>(
+        std::count_if(progress_.begin(), progress_.end(), [](const MaterialProgress& p) {
+            return p.stage == MaterialProgress::Stage::Planned ||
+                   p.stage == MaterialProgress::Stage::NoPlan;
+        }));
     if (!plan) {
         emit progressed();
         return;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/ProductionJob.h"
 #include "production/ProductionPlanning.h"
@@ -32,6 +33,8 @@ class ProductionJobRun : public QObject {
     // The materials planned so far, of how many.
     int materialsPlanned() const { return planned_; }
     int materialCount() const { return materialCount_; }
+    // How far each material has come, in the plan's order, as of the last progressed().
+    const std::vector<MaterialProgress>& progress() const { return progress_; }
     // The job's plan once finished() has come.
     const std::optional<ProductionPlan>& plan() const { return plan_; }
 
@@ -49,6 +52,7 @@ class ProductionJobRun : public QObject {
     std::shared_ptr<Mailbox> mailbox_;
     int materialCount_ = 0;
     int planned_ = 0;
+    std::vector<MaterialProgress> progress_;
     std::optional<ProductionPlan> plan_;
     bool abandoned_ = false;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -9,19 +8,18 @@
 #include "model/ProductionJob.h"
 #include "production/ProductionPlanning.h"
 #include "ui/common/WindowMessages.h"
+#include "ui/production/ProductionMaterialsGrid.h"
 
 class QLabel;
 class QTableView;
-class QTableWidget;
 
 namespace marlo {
 
 class ProductionPartsModel;
 
 // A production job on the main window's form, in place of the cutting list: its parts in a grid
-// edited in place, and beside it its materials with their pieces, total length and where their
-// rods come from, which after a run also sum up each material's plan (rods, price, waste, bound)
-// under the job's price. Choosing a planned material asks for its plan in the result grid.
+// edited in place, and under it its materials (ProductionMaterialsGrid), which after a run sum up
+// each material's plan. Choosing a planned material asks for its plan in the result grid.
 class ProductionJobView : public QWidget {
     Q_OBJECT
 
@@ -29,10 +27,9 @@ class ProductionJobView : public QWidget {
     ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QWidget* parent);
 
     void loadTexts();
-    // Shows the job's parts and materials. `storeRows`: the stock rows the store holds of each
-    // material it has stock of; the others are cut from their rod length under `parameters`.
-    void showJob(const ProductionJob& job, std::map<std::string, int> storeRows,
-                 const JobParameters& parameters);
+    // Shows the job's parts and materials; the materials without stock in `store` are cut from
+    // their rod length under `parameters`.
+    void showJob(const ProductionJob& job, StoreMaterials store, const JobParameters& parameters);
     // The parameters the materials without a rod length of their own are cut under.
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
@@ -40,28 +37,23 @@ class ProductionJobView : public QWidget {
     // The plan of every material beside it; the first material with a plan is chosen.
     void showPlan(const ProductionPlan& plan);
     void clearPlan();
+    // How far each material's run has come while the job is planned.
+    void showProgress(const std::vector<MaterialProgress>& progress);
 
   signals:
     // A part's cell has taken a new value.
     void partsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
+    // The job's material `name` is the store's material `storeName`.
+    void storeMaterialChosen(const std::string& name, const std::string& storeName);
 
   private:
-    void showMaterials();
-    void chooseMaterial();
-
     const StringCatalogue& catalogue_;
     ProductionPartsModel* partsModel_;
     QLabel* partsCaption_;
     QTableView* partsGrid_;
-    QLabel* materialsCaption_;
-    QTableWidget* materialsGrid_;
-    QLabel* jobPrice_;
-    ProductionJob job_;  // the job as shown, its parts as edited
-    std::map<std::string, int> storeRows_;
-    JobParameters parameters_;
-    bool planShown_ = false;
+    ProductionMaterialsGrid* materials_;
 };
 
 }  // namespace marlo

@@ -284,9 +284,10 @@ void RunController::startProduction() {
     setBusy(true);
     runMethod_ = OptimisationMethod::FewestRods;
     runStock_.reset();
-    ProductionRunOptions options{state_.parameters, state_.methodChoice, {}, nullptr, {}};
+    ProductionRunOptions options{state_.parameters, state_.methodChoice, {}, nullptr, {}, {}};
     for (const auto& [name, materialStock] : *stock)
         options.stock.emplace(name, materialStock.list);
+    state_.productionStock = *stock;
     optimiseButton_->setIcon(stopIcon_);
     running_ = true;
     optimiseButton_->setToolTip(messages_.text(core_text::kCancel));
@@ -294,6 +295,7 @@ void RunController::startProduction() {
     connect(productionRun_, &ProductionJobRun::progressed, this, [this] {
         results_.showPercent(100.0 * productionRun_->materialsPlanned() /
                              std::max(1, productionRun_->materialCount()));
+        emit productionProgressed(productionRun_->progress());
     });
     connect(productionRun_, &ProductionJobRun::finished, this, &RunController::finishProduction);
     results_.showPercent(0.0);
@@ -369,6 +371,7 @@ void RunController::resetResult() {
     state_.result = PlanResult{};
     state_.resultStock.reset();
     state_.productionPlan.reset();
+    state_.productionStock.clear();
     state_.booked = false;
     results_.clear();
     state_.resultPresent = false;

@@ -85,6 +85,8 @@ class RunController : public QObject {
     void methodSwitched(const MethodChoice& choice);
     // A production job's run has ended: the shared state holds its plan.
     void productionPlanned();
+    // A production job's run has come further: how far each material is.
+    void productionProgressed(const std::vector<MaterialProgress>& progress);
 
   private:
     void start();

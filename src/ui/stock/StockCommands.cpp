@@ -84,18 +84,29 @@ void StockCommands::showWindow() {
     stockWindow_->activateWindow();
 }
 
+bool StockCommands::productionBookable() const {
+    return state_.production && state_.productionPlan &&
+           plannedFromStock(*state_.productionPlan, state_.productionStock);
+}
+
 void StockCommands::followResult() {
-    bookCommand_->setEnabled(state_.resultPresent && state_.resultStock && !state_.booked);
+    const bool fromStock = productionBookable() || (state_.resultPresent && state_.resultStock);
+    bookCommand_->setEnabled(fromStock && !state_.booked);
 }
 
 void StockCommands::bookPlan() {
-    if (!state_.resultPresent || !state_.resultStock) return;
+    const bool production = productionBookable();
+    if (!production && (!state_.resultPresent || !state_.resultStock)) return;
     if (state_.booked) {
         messages_.notify(QString::fromStdString(catalogue_.text(store_text::kAlreadyBooked)));
         return;
     }
     const OffcutOrigin origin{QFileInfo(state_.fileName).fileName().toStdString(),
                               header_().customer, todaysDate(), 0};
+    if (production) {
+        bookProduction(origin);
+        return;
+    }
     const BookingResult booked =
         session_.book(usageOfPlan(*state_.resultStock, state_.result.plan.patterns, origin));
     if (booked.status != BookingResult::Status::Done) return;
@@ -104,6 +115,25 @@ void StockCommands::bookPlan() {
     followResult();
     messages_.notify(QString::fromStdString(catalogue_.text(store_text::kBooked) +
                                             offcutList(booked.newOffcuts, catalogue_)));
+}
+
+// Every material of the job, or none: a refusal names each material and what it lacks.
+void StockCommands::bookProduction(const OffcutOrigin& origin) {
+    const ProductionPlan& plan = *state_.productionPlan;
+    const ProductionBooking booked = session_.book(plan, state_.productionStock, origin);
+    if (booked.status != BookingResult::Status::Done) return;
+    state_.booked = true;
+    state_.bookedOffcuts.clear();
+    std::vector<StoredOffcut> offcuts;
+    for (size_t m = 0; m < booked.newOffcuts.size() && m < plan.materials.size(); ++m) {
+        for (OffcutLabel& label :
+             offcutLabels(plan.materials[m].parts.material, booked.newOffcuts[m]))
+            state_.bookedOffcuts.push_back(std::move(label));
+        offcuts.insert(offcuts.end(), booked.newOffcuts[m].begin(), booked.newOffcuts[m].end());
+    }
+    followResult();
+    messages_.notify(QString::fromStdString(catalogue_.text(store_text::kBooked) +
+                                            offcutList(offcuts, catalogue_)));
 }
 
 void StockCommands::returnToStock() {

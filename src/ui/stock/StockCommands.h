@@ -20,8 +20,8 @@ namespace marlo {
 
 // The File menu's stock commands: Stock… opens the Stock window on the material the next run
 // plans from (or brings the open one to the front); Book this plan takes the shown plan's rods and
-// offcuts out of the store it was planned from and puts its usable leftovers in; Return to stock
-// undoes the session's last booking.
+// offcuts out of the store it was planned from and puts its usable leftovers in (of a production
+// job every material's, in one change); Return to stock undoes the session's last booking.
 class StockCommands : public QObject {
   public:
     StockCommands(QWidget* window, QMenu* fileMenu, JobState& state,
@@ -35,10 +35,13 @@ class StockCommands : public QObject {
     void bookPlan();
     void returnToStock();
     // A result has come or gone: Book this plan follows whether there is one from stock, not
-    // booked yet.
+    // booked yet; of a production job, whether every material was planned from stock.
     void followResult();
 
   private:
+    bool productionBookable() const;
+    void bookProduction(const OffcutOrigin& origin);
+
     QWidget* window_;
     JobState& state_;
     std::function<JobHeader()> header_;

@@ -99,6 +99,17 @@ BookingResult StockSession::book(const StockUsage& usage) {
     return booked;
 }
 
+ProductionBooking StockSession::book(const ProductionPlan& plan, const ProductionStock& stock,
+                                     const OffcutOrigin& origin) {
+    StockStore* open = store(false);
+    if (open == nullptr) return {};
+    ProductionBooking booked = bookProductionPlan(*open, plan, stock, origin);
+    if (booked.status == BookingResult::Status::Failed) showError(booked.error);
+    if (booked.status == BookingResult::Status::StockChanged)
+        showShortages(productionShortageLines(plan, booked, catalogue_), store_text::kStockChanged);
+    return booked;
+}
+
 BookingResult StockSession::returnLastBooking() {
     BookingResult returned;
     returned.status = BookingResult::Status::NothingToUndo;
@@ -118,10 +129,17 @@ BookingResult StockSession::returnLastBooking() {
 void StockSession::showRefusal(const BookingResult& result, std::optional<int> heading) {
     if (result.status == BookingResult::Status::Failed) showError(result.error);
     if (result.status != BookingResult::Status::StockChanged) return;
+    std::vector<std::string> shortages;
+    for (const Shortage& shortage : result.missing)
+        shortages.push_back(shortageMessage(shortage, catalogue_));
+    showShortages(shortages, heading);
+}
+
+void StockSession::showShortages(const std::vector<std::string>& shortages,
+                                 std::optional<int> heading) {
     std::vector<std::string> lines;
     if (heading) lines.push_back(catalogue_.text(*heading));
-    for (const Shortage& shortage : result.missing)
-        lines.push_back(shortageMessage(shortage, catalogue_));
+    lines.insert(lines.end(), shortages.begin(), shortages.end());
     lines.push_back(catalogue_.text(store_text::kNothingChanged));
     if (heading) lines.push_back(catalogue_.text(store_text::kOptimiseAgain));
     QStringList text;

@@ -10,6 +10,7 @@
 
 #include "i18n/StringCatalogue.h"
 #include "settings/SettingsStore.h"
+#include "stock/ProductionBooking.h"
 #include "stock/StockStore.h"
 #include "ui/common/WindowMessages.h"
 
@@ -53,6 +54,11 @@ class StockSession {
     // Takes a plan's stock out of the store; a refusal or failure has been shown when the result
     // is not Done.
     BookingResult book(const StockUsage& usage);
+    // Takes a production job's plan out of the store, every material planned from stock or none;
+    // a refusal (naming each material and what it lacks) or failure has been shown when the
+    // result is not Done.
+    ProductionBooking book(const ProductionPlan& plan, const ProductionStock& stock,
+                           const OffcutOrigin& origin);
     // Undoes the session's last booking; says what came of it.
     BookingResult returnLastBooking();
 
@@ -60,6 +66,8 @@ class StockSession {
     // The open store, or none: after a message unless `quiet`.
     StockStore* store(bool quiet);
     void showRefusal(const BookingResult& result, std::optional<int> heading);
+    // What the store lacks, line by line, between the heading and the advice.
+    void showShortages(const std::vector<std::string>& shortages, std::optional<int> heading);
     void showError(const StoreError& error);
 
     SettingsStore& settings_;
