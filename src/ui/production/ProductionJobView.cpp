@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -16,7 +15,7 @@
 #include "stock/StoreMessages.h"
 #include "ui/common/FormControls.h"
 #include "ui/common/Twips.h"
-#include "ui/production/ProductionPartsModel.h"
+#include "ui/production/ProductionPartsGrid.h"
 
 namespace marlo {
 
@@ -41,18 +40,7 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
                                      QWidget* parent)
     : QWidget(parent), catalogue_(catalogue) {
     setObjectName(QStringLiteral("ProductionJob"));
-    partsModel_ = new ProductionPartsModel(
-        catalogue, [&messages](const QString& why) { messages.showError(why); }, this);
-    partsCaption_ = namedLabel(QStringLiteral("ProductionPartsCaption"), this);
-    partsGrid_ = new QTableView(this);
-    partsGrid_->setObjectName(QStringLiteral("ProductionParts"));
-    partsGrid_->setModel(partsModel_);
-    partsGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    partsGrid_->setEditTriggers(QAbstractItemView::DoubleClicked |
-                                QAbstractItemView::EditKeyPressed |
-                                QAbstractItemView::AnyKeyPressed);
-    partsGrid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    partsGrid_->horizontalHeader()->setStretchLastSection(true);
+    partsGrid_ = new ProductionPartsGrid(catalogue, messages, this);
     materialsCaption_ = namedLabel(QStringLiteral("ProductionMaterialsCaption"), this);
     materialsGrid_ = new QTableWidget(0, Count, this);
     materialsGrid_->setObjectName(QStringLiteral("ProductionMaterials"));
@@ -66,14 +54,13 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
     setMinimumWidth(pixels(kViewWidthTwips));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(partsCaption_);
     column->addWidget(partsGrid_, 3);
     column->addWidget(materialsCaption_);
     column->addWidget(materialsGrid_, 2);
     column->addWidget(jobPrice_);
 
-    connect(partsModel_, &ProductionPartsModel::partEdited, this, [this] {
-        job_.parts = partsModel_->parts();
+    connect(partsGrid_, &ProductionPartsGrid::partsEdited, this, [this] {
+        job_.parts = partsGrid_->parts();
         showMaterials();
         emit partsEdited();
     });
@@ -82,7 +69,7 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
 }
 
 void ProductionJobView::loadTexts() {
-    partsCaption_->setText(qText(catalogue_.text(wpt::kParts)));
+    partsGrid_->loadTexts();
     materialsCaption_->setText(qText(catalogue_.text(wpt::kMaterials)));
     const int captions[Count] = {job_text::kMaterial, job_text::kPieces, wpt::kTotalLength,
                                  wpt::kRodsFrom,      wpt::kRods,        wpt::kPrice,
@@ -90,7 +77,6 @@ void ProductionJobView::loadTexts() {
     QStringList texts;
     for (const int caption : captions) texts << qText(catalogue_.text(caption));
     materialsGrid_->setHorizontalHeaderLabels(texts);
-    partsModel_->headerDataChanged(Qt::Horizontal, 0, ProductionPartsModel::ColumnCount - 1);
 }
 
 void ProductionJobView::showJob(const ProductionJob& job, std::map<std::string, int> storeRows,
@@ -98,8 +84,7 @@ void ProductionJobView::showJob(const ProductionJob& job, std::map<std::string, 
     job_ = job;
     storeRows_ = std::move(storeRows);
     parameters_ = parameters;
-    partsModel_->showParts(job.parts);
-    partsGrid_->resizeColumnsToContents();
+    partsGrid_->showParts(job.parts);
     clearPlan();
 }
 
@@ -109,7 +94,7 @@ void ProductionJobView::showParameters(const JobParameters& parameters) {
 }
 
 const std::vector<PartRow>& ProductionJobView::parts() const {
-    return partsModel_->parts();
+    return partsGrid_->parts();
 }
 
 // One row per material in the order the parts first name them, as the plan has them.

@@ -11,12 +11,11 @@
 #include "ui/common/WindowMessages.h"
 
 class QLabel;
-class QTableView;
 class QTableWidget;
 
 namespace marlo {
 
-class ProductionPartsModel;
+class ProductionPartsGrid;
 
 // A production job on the main window's form, in place of the cutting list: its parts in a grid
 // edited in place, and beside it its materials with their pieces, total length and where their
@@ -52,9 +51,7 @@ class ProductionJobView : public QWidget {
     void chooseMaterial();
 
     const StringCatalogue& catalogue_;
-    ProductionPartsModel* partsModel_;
-    QLabel* partsCaption_;
-    QTableView* partsGrid_;
+    ProductionPartsGrid* partsGrid_;
     QLabel* materialsCaption_;
     QTableWidget* materialsGrid_;
     QLabel* jobPrice_;
