@@ -33,7 +33,8 @@ const std::string& addedText(int column, int offset) {
                                      {kProductionJobTextsFirst, productionJobTexts()},
                                      {kProductionPlanTextsFirst, productionPlanTexts()},
                                      {kProductionOutputTextsFirst, productionOutputTexts()},
-                                     {kWindowProductionTextsFirst, windowProductionTexts()}};
+                                     {kWindowProductionTextsFirst, windowProductionTexts()},
+                                     {kPartsGridTextsFirst, partsGridTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow {
     void readProductionJob(const QString& path);
     void showProductionView(bool shown);
     void productionEdited();
+    // Optimise is offered while the production job has parts.
+    void enableProductionRun();
     void showProductionPlan();
     void showMaterialPlan(int index);
     ProductionJob productionJob() const;

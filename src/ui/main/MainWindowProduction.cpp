@@ -41,7 +41,7 @@ void MainWindow::readProductionJob(const QString& path) {
             storeRows.emplace(name, static_cast<int>(material.list.items.size()));
     production_->showJob(*state_.production, std::move(storeRows), state_.parameters);
     showProductionView(true);
-    run_->setOptimiseEnabled(!materials.empty());
+    enableProductionRun();
     history_->restart();
     state_.fileName = path;
     showFileNameInTitle();
@@ -60,10 +60,9 @@ void MainWindow::showProductionView(bool shown) {
     }
     editor_->showCuttingList(!shown);
     production_->setVisible(shown);
-    // The cutting list's own commands have no list to work on.
+    // The cutting list's import and export have no list to work on; Paste goes to the parts.
     const MainCommands& commands = menus_->commands();
-    for (QAction* command : {commands.pasteList, commands.importList, commands.exportList})
-        command->setEnabled(!shown);
+    for (QAction* command : {commands.importList, commands.exportList}) command->setEnabled(!shown);
     if (!shown) {
         state_.production.reset();
         state_.productionPlan.reset();
@@ -90,7 +89,12 @@ void MainWindow::showProductionView(bool shown) {
 
 void MainWindow::productionEdited() {
     state_.production->parts = production_->parts();
+    enableProductionRun();
     listChanged();
+}
+
+void MainWindow::enableProductionRun() {
+    run_->setOptimiseEnabled(!state_.production->parts.empty());
 }
 
 void MainWindow::showProductionPlan() {

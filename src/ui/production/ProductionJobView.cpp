@@ -37,10 +37,10 @@ QTableWidgetItem* cell(const QString& text, bool number) {
 }  // namespace
 
 ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages,
-                                     QWidget* parent)
+                                     QUndoStack& steps, QWidget* parent)
     : QWidget(parent), catalogue_(catalogue) {
     setObjectName(QStringLiteral("ProductionJob"));
-    partsGrid_ = new ProductionPartsGrid(catalogue, messages, this);
+    partsGrid_ = new ProductionPartsGrid(catalogue, messages, steps, this);
     materialsCaption_ = namedLabel(QStringLiteral("ProductionMaterialsCaption"), this);
     materialsGrid_ = new QTableWidget(0, Count, this);
     materialsGrid_->setObjectName(QStringLiteral("ProductionMaterials"));
@@ -95,6 +95,14 @@ void ProductionJobView::showParameters(const JobParameters& parameters) {
 
 const std::vector<PartRow>& ProductionJobView::parts() const {
     return partsGrid_->parts();
+}
+
+QWidget* ProductionJobView::partsTable() const {
+    return partsGrid_->table();
+}
+
+void ProductionJobView::pasteParts() {
+    partsGrid_->paste();
 }
 
 // One row per material in the order the parts first name them, as the plan has them.

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QTableWidget;
+class QUndoStack;
 
 namespace marlo {
 
@@ -25,7 +26,9 @@ class ProductionJobView : public QWidget {
     Q_OBJECT
 
   public:
-    ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QWidget* parent);
+    // The edits of the parts are steps of `steps`.
+    ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QUndoStack& steps,
+                      QWidget* parent);
 
     void loadTexts();
     // Shows the job's parts and materials. `storeRows`: the stock rows the store holds of each
@@ -36,12 +39,16 @@ class ProductionJobView : public QWidget {
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
     const std::vector<PartRow>& parts() const;
+    // The parts grid's table, which takes the window's Paste command while it has the focus, and
+    // the paste of the clipboard's cells into it.
+    QWidget* partsTable() const;
+    void pasteParts();
     // The plan of every material beside it; the first material with a plan is chosen.
     void showPlan(const ProductionPlan& plan);
     void clearPlan();
 
   signals:
-    // A part's cell has taken a new value.
+    // A part has been changed, added or deleted.
     void partsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
