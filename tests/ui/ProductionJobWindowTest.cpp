@@ -213,6 +213,12 @@ TEST_F(ProductionJobWindow, editAddDeletePaste_eachOneStepOfTheEditMenusUndoAndR
     QAction* undo = action("mnu_spat");
     QAction* redo = action("mnu_znova");
     EXPECT_FALSE(undo->isEnabled()) << "an opened job starts a fresh history";
+    // The header's typing undone shows the job through the job editor, whose cutting list is
+    // empty: Optimise stays offered for the parts.
+    box("Text5")->setText("Okna Nova");
+    undo->trigger();
+    EXPECT_EQ(box("Text5")->text(), "Okna Novak");
+    EXPECT_TRUE(find<QToolButton>(QStringLiteral("Command6"))->isEnabled());
     std::vector<std::vector<QStringList>> states{shownParts()};
     ASSERT_EQ(states[0].size(), 4u);
     EXPECT_EQ(states[0][0].mid(6), (QStringList{"45", "45"})) << "the angle columns are shown";
