@@ -80,8 +80,8 @@ const std::vector<CatalogueRow>& productionOutputTexts();
 // Offsets 1550..1599: production jobs in the main window: the parts grid, materials and summary.
 inline constexpr int kWindowProductionTextsFirst = 1550;
 const std::vector<CatalogueRow>& windowProductionTexts();
-// Offsets 1600..1619: editing a production job's parts in the main window's grid.
-inline constexpr int kPartsGridTextsFirst = 1600;
+// Offsets 1630..1649: editing a production job's parts in the main window's grid.
+inline constexpr int kPartsGridTextsFirst = 1630;
 const std::vector<CatalogueRow>& partsGridTexts();
 
 }  // namespace marlo
