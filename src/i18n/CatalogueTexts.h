@@ -84,6 +84,9 @@ const std::vector<CatalogueRow>& windowProductionTexts();
 // rows that could not be read.
 inline constexpr int kWindowImportTextsFirst = 1600;
 const std::vector<CatalogueRow>& windowImportTexts();
+// Offsets 1630..1649: editing a production job's parts in the main window's grid.
+inline constexpr int kPartsGridTextsFirst = 1630;
+const std::vector<CatalogueRow>& partsGridTexts();
 // Offsets 1650..1699: a production job's materials in the main window: their progress, the store's
 // material of a name the store does not know, the export of the parts list.
 inline constexpr int kProductionMaterialTextsFirst = 1650;

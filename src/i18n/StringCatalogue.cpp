@@ -35,6 +35,7 @@ const std::string& addedText(int column, int offset) {
                                      {kProductionOutputTextsFirst, productionOutputTexts()},
                                      {kWindowProductionTextsFirst, windowProductionTexts()},
                                      {kWindowImportTextsFirst, windowImportTexts()},
+                                     {kPartsGridTextsFirst, partsGridTexts()},
                                      {kProductionMaterialTextsFirst, productionMaterialTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;

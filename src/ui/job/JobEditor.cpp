@@ -11,6 +11,7 @@
 
 #include "i18n/texts/CoreTexts.h"
 #include "model/ListRowCheck.h"
+#include "ui/common/DeleteRowsQuestion.h"
 #include "ui/common/EntryBoxes.h"
 #include "ui/common/FormControls.h"
 #include "ui/common/Twips.h"
@@ -279,11 +280,7 @@ void JobEditor::deleteSelectedRows() {
     if (state_.list.empty()) return;
     const int count = listSelectionCount();
     if (count == 0) return;
-    const QString question = count == 1 ? messages_.text(core_text::kDeleteOneQuestion)
-                                        : messages_.text(core_text::kDeleteQuestion) +
-                                              QString::number(count) +
-                                              messages_.text(count <= 4 ? 50 : 51);
-    if (messages_.ask(question) != MessageAnswer::Yes) return;
+    if (messages_.ask(deleteRowsQuestion(messages_, count)) != MessageAnswer::Yes) return;
 
     const int first = listSelectionFirst();
     state_.list.erase(state_.list.begin() + (first - 1), state_.list.begin() + (first - 1 + count));

@@ -49,7 +49,7 @@ MainWindow::MainWindow(UiContext context, QWidget* parent)
         [this](const std::vector<std::string>& materials) {
             return stockSession_.stockOfMaterials(materials, StockSession::Failure::Shown);
         });
-    production_ = new ProductionJobView(catalogue_, messages_, form);
+    production_ = new ProductionJobView(catalogue_, messages_, *history_->stack(), form);
     production_->hide();
     layOutForm(form);
     menus_ = new MainMenus(this, messages_);
@@ -137,11 +137,22 @@ void MainWindow::connectCommands() {
     connect(commands.redo, &QAction::triggered, steps, &QUndoStack::redo);
     connect(steps, &QUndoStack::canUndoChanged, commands.undo, &QAction::setEnabled);
     connect(steps, &QUndoStack::canRedoChanged, commands.redo, &QAction::setEnabled);
+    // Undoing a header box's typing shows the job again through the job editor, whose empty
+    // cutting list would leave a production job without its Optimise command.
+    connect(steps, &QUndoStack::indexChanged, this, [this] {
+        if (state_.production) enableProductionRun();
+    });
     commands.undo->setEnabled(false);
     commands.redo->setEnabled(false);
     history_->takeUndoKeys(editor_->tabOrder());
     editor_->listGrid()->addAction(commands.pasteList);
-    connect(commands.pasteList, &QAction::triggered, this, [this] { listTransfer().pasteList(); });
+    production_->partsTable()->addAction(commands.pasteList);
+    connect(commands.pasteList, &QAction::triggered, this, [this] {
+        if (state_.production)
+            production_->pasteParts();
+        else
+            listTransfer().pasteList();
+    });
     connect(commands.importList, &QAction::triggered, this,
             [this] { listTransfer().importList(); });
     connect(commands.exportList, &QAction::triggered, this,

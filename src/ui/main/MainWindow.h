@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow {
     void productionEdited();
     // The job's parts of material `name` take the store's name for it.
     void takeStoreMaterial(const std::string& name, const std::string& storeName);
+    // Optimise is offered while the production job has parts.
+    void enableProductionRun();
     void showProductionPlan();
     void showMaterialPlan(int index);
     ProductionJob productionJob() const;

@@ -84,16 +84,19 @@ void MainWindow::showProductionMaterials() {
     if (const auto stock = stockSession_.stockOfMaterials(materials, StockSession::Failure::Quiet))
         for (const auto& [name, material] : *stock) store.stock.emplace(name, material.list);
     production_->showJob(*state_.production, std::move(store), state_.parameters);
-    run_->setOptimiseEnabled(!materials.empty());
+    enableProductionRun();
 }
 
 // The choice is kept in the job itself: its parts name the store's material, so that the planner,
-// the outputs and the saved file all see the one name.
+// the outputs and the saved file all see the one name. The material's settings move with the name,
+// which no step of the parts could undo: the history starts again, so that an older step cannot
+// give parts back the name without its settings.
 void MainWindow::takeStoreMaterial(const std::string& name, const std::string& storeName) {
     if (!state_.production) return;
     state_.production->parts = production_->parts();
     renameMaterial(*state_.production, name, storeName);
     showProductionMaterials();
+    history_->restart();
     listChanged();
 }
 
@@ -108,10 +111,9 @@ void MainWindow::showProductionView(bool shown) {
     }
     editor_->showCuttingList(!shown);
     production_->setVisible(shown);
-    // The cutting list's own commands have no list to work on.
+    // The cutting list's import and export have no list to work on; Paste goes to the parts.
     const MainCommands& commands = menus_->commands();
-    for (QAction* command : {commands.pasteList, commands.importList, commands.exportList})
-        command->setEnabled(!shown);
+    for (QAction* command : {commands.importList, commands.exportList}) command->setEnabled(!shown);
     partsList_->enable(shown);
     if (!shown) {
         state_.production.reset();
@@ -139,7 +141,12 @@ void MainWindow::showProductionView(bool shown) {
 
 void MainWindow::productionEdited() {
     state_.production->parts = production_->parts();
+    enableProductionRun();
     listChanged();
+}
+
+void MainWindow::enableProductionRun() {
+    run_->setOptimiseEnabled(!state_.production->parts.empty());
 }
 
 void MainWindow::showProductionPlan() {

@@ -10,12 +10,11 @@
 #include "ui/common/WindowMessages.h"
 #include "ui/production/ProductionMaterialsGrid.h"
 
-class QLabel;
-class QTableView;
+class QUndoStack;
 
 namespace marlo {
 
-class ProductionPartsModel;
+class ProductionPartsGrid;
 
 // A production job on the main window's form, in place of the cutting list: its parts in a grid
 // edited in place, and under it its materials (ProductionMaterialsGrid), which after a run sum up
@@ -24,7 +23,9 @@ class ProductionJobView : public QWidget {
     Q_OBJECT
 
   public:
-    ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QWidget* parent);
+    // The edits of the parts are steps of `steps`.
+    ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QUndoStack& steps,
+                      QWidget* parent);
 
     void loadTexts();
     // Shows the job's parts and materials; the materials without stock in `store` are cut from
@@ -34,6 +35,10 @@ class ProductionJobView : public QWidget {
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
     const std::vector<PartRow>& parts() const;
+    // The parts grid's table, which takes the window's Paste command while it has the focus, and
+    // the paste of the clipboard's cells into it.
+    QWidget* partsTable() const;
+    void pasteParts();
     // The plan of every material beside it; the first material with a plan is chosen.
     void showPlan(const ProductionPlan& plan);
     void clearPlan();
@@ -41,7 +46,7 @@ class ProductionJobView : public QWidget {
     void showProgress(const std::vector<MaterialProgress>& progress);
 
   signals:
-    // A part's cell has taken a new value.
+    // A part has been changed, added or deleted.
     void partsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
@@ -50,9 +55,7 @@ class ProductionJobView : public QWidget {
 
   private:
     const StringCatalogue& catalogue_;
-    ProductionPartsModel* partsModel_;
-    QLabel* partsCaption_;
-    QTableView* partsGrid_;
+    ProductionPartsGrid* partsGrid_;
     ProductionMaterialsGrid* materials_;
 };
 

@@ -2,29 +2,61 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "i18n/StringCatalogue.h"
+#include "jobfile/CsvText.h"
 #include "model/ProductionJob.h"
+
+class QUndoStack;
 
 namespace marlo {
 
-// The parts of a production job as a table: Mark, Material, Length, Pieces, Order, Note, each
-// cell edited in place. A length or pieces that is not a whole number within the bounds of a part
-// is refused: `refuse` is told why and the cell keeps its value. A part's angles and the fields
-// this program does not know are kept as they are.
+// A part of the job at its row: where it stands in the job that holds it.
+using IndexedPart = std::pair<int, PartRow>;
+
+// The parts of a production job as a table: Mark, Material, Length, Pieces, Order, Note, Angle 1,
+// Angle 2, each cell edited in place. A length, pieces or angle outside the bounds of a part is
+// refused: `refuse` is told why and the cell keeps its value. Every change is a step on `steps`,
+// whose undo and redo come back through the apply functions; the fields this program does not
+// know are kept as they are.
 class ProductionPartsModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { Mark, Material, Length, Pieces, Order, Note, ColumnCount };
+    enum Column { Mark, Material, Length, Pieces, Order, Note, StartAngle, EndAngle, ColumnCount };
+    // The value a column sorts by: numbers as numbers.
+    static constexpr int SortRole = Qt::UserRole;
 
     ProductionPartsModel(const StringCatalogue& catalogue,
-                         std::function<void(const QString&)> refuse, QObject* parent);
+                         std::function<void(const QString&)> refuse, QUndoStack& steps,
+                         QObject* parent);
 
     // Shows these parts in place of the ones shown before.
     void showParts(std::vector<PartRow> parts);
     const std::vector<PartRow>& parts() const { return parts_; }
+    bool hasAngles() const;
+
+    // Changes recorded as one step each.
+    // Parts at these rows of the job (ascending, where they will stand).
+    void addParts(std::vector<IndexedPart> added);
+    // The parts at these rows (ascending).
+    void deleteParts(const std::vector<int>& rows);
+    // Cells of a spreadsheet's rows from `firstColumn` on: line i of `lines` (CsvLine::line) goes
+    // to the part at targets[line - 1], or to a new part at the end where there is none. Nothing
+    // changes when a cell is refused.
+    void paste(const std::vector<int>& targets, int firstColumn, const std::vector<CsvLine>& lines,
+               const PartRow& newPart);
+
+    // The part with the cell's text in place, or why the text does not fit the column.
+    std::optional<QString> takeCell(Part& part, int column, const QString& text) const;
+
+    // The changes of the steps, unrecorded.
+    void applyParts(const std::vector<IndexedPart>& parts);
+    void applyAdded(const std::vector<IndexedPart>& added);
+    void applyDeleted(const std::vector<int>& rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,16 +66,19 @@ class ProductionPartsModel : public QAbstractTableModel {
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
   signals:
-    // A cell has taken a new value.
+    // Parts have been changed, added or deleted.
     void partEdited();
 
   private:
-    // The number of a length or pieces cell, or nothing after telling `refuse_` why.
-    std::optional<int32_t> wholeNumber(const QString& text, int32_t least, int32_t most,
-                                       int message) const;
+    // The number of a length or pieces cell, or nothing when it is not whole or out of bounds.
+    static std::optional<int32_t> wholeNumber(const QString& text, int32_t least, int32_t most);
+    QString boundMessage(int message, const std::string& bound) const;
+    // The parts at these rows as they are now.
+    std::vector<IndexedPart> partsAt(const std::vector<IndexedPart>& rows) const;
 
     const StringCatalogue& catalogue_;
     std::function<void(const QString&)> refuse_;
+    QUndoStack& steps_;
     std::vector<PartRow> parts_;
 };
 
