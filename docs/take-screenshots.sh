@@ -18,6 +18,7 @@ out="$root/docs/screenshots"
 languages=("${@:2}")
 [ ${#languages[@]} -gt 0 ] || languages=(english slovak german czech dutch)
 
+# The screen is wide enough for the whole window of a production job (about 1310 pixels).
 if [ -z "${MARLO_SCREENSHOT_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1400x1024x24" \
     env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program" "${languages[@]}"
@@ -58,7 +59,8 @@ enlarged_window=(1100 780)
 # empty room between them is left out.
 result_table="640x162+232+57"
 result_totals="640x175+232+327"
-# The second row of a production job's materials grid.
+# The second row of a production job's materials grid; that window's height, and with it the row's
+# place, follows the screen's height.
 second_material_row=(60 627)
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
