@@ -18,8 +18,9 @@ out="$root/docs/screenshots"
 languages=("${@:2}")
 [ ${#languages[@]} -gt 0 ] || languages=(english slovak german czech dutch)
 
+# The screen is wide enough for the whole window of a production job (about 1310 pixels).
 if [ -z "${MARLO_SCREENSHOT_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+  exec xvfb-run -a -s "-screen 0 1400x1024x24" \
     env MARLO_SCREENSHOT_DISPLAY=1 "${BASH_SOURCE[0]}" "$program" "${languages[@]}"
 fi
 
@@ -58,6 +59,9 @@ enlarged_window=(1100 780)
 # empty room between them is left out.
 result_table="640x162+232+57"
 result_totals="640x175+232+327"
+# The second row of a production job's materials grid; that window's height, and with it the row's
+# place, follows the screen's height.
+second_material_row=(60 627)
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
 # (not the first start, the manual already shown once, the labels starting at the 11th sticker of
@@ -76,7 +80,8 @@ start() {
 }
 
 # start_from_stock LANGUAGE MATERIAL JOB: a fresh start as above that plans the job from the material
-# of the throwaway stock store in the work folder.
+# of the throwaway stock store in the work folder; with an empty MATERIAL a production job plans
+# each of its materials that the store holds from the store.
 start_from_stock() {
   stop_program
   rm -rf "$work/config"
@@ -283,5 +288,16 @@ for language in "${languages[@]}"; do
   sleep 0.5
   click "${stock_item[@]}"
   capture_dialog "stock-window-$suffix.png" "$stock_title"
+
+  # The production job of the language, its frame profile the material of a fresh throwaway store:
+  # its parts and materials as opened, then planned with its second material chosen.
+  make_store "$material"
+  start_from_stock "$language" "" "$root/samples/production-$suffix.mvjob"
+  xdotool windowmove --sync "$window" 0 0
+  capture "production-parts-$suffix.png"
+  xdotool key F5
+  sleep $((stock_time_limit + 2))
+  click "${second_material_row[@]}"
+  capture "production-plan-$suffix.png"
 done
 stop_program
