@@ -5,6 +5,7 @@
 #include "i18n/texts/CoreTexts.h"
 #include "jobfile/AtomicFile.h"
 #include "jobfile/Cp1250.h"
+#include "jobfile/ProductionJobFile.h"
 #include "reports/ColumnWriter.h"
 #include "reports/ReportLines.h"
 
@@ -16,6 +17,7 @@ constexpr int kVersionIndent = 70;
 constexpr int kNewJobCaption = 63;  // "Marlo-veen : New"
 constexpr int kNewJobPrefixLength = 13;
 constexpr int kJobExtensionLength = 4;
+constexpr int kProductionJobExtensionLength = 6;  // ".mvjob"
 
 void writeEmptyLines(ColumnWriter& out, int count) {
     for (int i = 0; i < count; ++i) out.endLine();
@@ -111,7 +113,10 @@ std::string proposedReportFileName(const std::string& jobFileName,
         const std::string& caption = catalogue.text(kNewJobCaption);
         return caption.substr(byteOffsetOfCharacter(caption, kNewJobPrefixLength));
     }
-    const int keep = characterCount(jobFileName) - kJobExtensionLength;
+    // A production job's ".mvjob" goes whole, so that its reports are not named "frames.m…".
+    const int extension = isProductionJobFileName(jobFileName) ? kProductionJobExtensionLength
+                                                                 : kJobExtensionLength;
+    const int keep = characterCount(jobFileName) - extension;
     return keep > 0 ? jobFileName.substr(0, byteOffsetOfCharacter(jobFileName, keep)) : "";
 }
 

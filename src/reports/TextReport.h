@@ -50,8 +50,8 @@ bool saveTextReport(const std::filesystem::path& path, const ReportData& data,
 bool saveTextReports(const std::filesystem::path& path, std::span<const ReportData> sections,
                      const StringCatalogue& catalogue, char decimalSeparator = '.');
 
-// The name the save dialog proposes: the job's path without its last four characters (its
-// ".opt"), or for a job without a file the localised word for "New".
+// The name the save dialog proposes: the job's path without its ".mvjob" or else its last four
+// characters (its ".opt"), or for a job without a file the localised word for "New".
 std::string proposedReportFileName(const std::string& jobFileName,
                                    const StringCatalogue& catalogue);
 

@@ -149,6 +149,7 @@ TEST(TextReport, proposedFileName_stripsJobExtensionOrUsesLocalisedNew) {
     EXPECT_EQ(proposedReportFileName("C:\\jobs\\a.opt", english), "C:\\jobs\\a");
     EXPECT_EQ(proposedReportFileName("/home/jana/Plán č.1.opt", english), "/home/jana/Plán č.1");
     EXPECT_EQ(proposedReportFileName(".opt", english), "");
+    EXPECT_EQ(proposedReportFileName("/home/jana/frames.MVJOB", english), "/home/jana/frames");
 }
 
 TEST(TextReport, save_writesWindows1250AndReportsFailure) {

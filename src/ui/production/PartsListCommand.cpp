@@ -1,8 +1,6 @@
 #include "ui/production/PartsListCommand.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QWidget>
 
 #include "i18n/texts/ProductionMaterialTexts.h"
@@ -38,13 +36,10 @@ void PartsListCommand::enable(bool enabled) {
     command_->setEnabled(enabled);
 }
 
-// The job's file with the parts list's extension in place of its own.
+// The job's file with the parts list's extension in place of its own, as the reports propose.
 QString PartsListCommand::proposedFileName() const {
-    if (fileName_.isEmpty())
-        return QString::fromStdString(proposedReportFileName({}, catalogue_)) +
-               QStringLiteral(".csv");
-    const QFileInfo job(fileName_);
-    return QDir(job.path()).filePath(job.completeBaseName() + QStringLiteral(".csv"));
+    return QString::fromStdString(proposedReportFileName(fileName_.toStdString(), catalogue_)) +
+           QStringLiteral(".csv");
 }
 
 void PartsListCommand::exportPartsList() {
