@@ -114,8 +114,8 @@ std::string proposedReportFileName(const std::string& jobFileName,
         return caption.substr(byteOffsetOfCharacter(caption, kNewJobPrefixLength));
     }
     // A production job's ".mvjob" goes whole, so that its reports are not named "frames.m…".
-    const int extension = isProductionJobFileName(jobFileName) ? kProductionJobExtensionLength
-                                                                 : kJobExtensionLength;
+    const int extension =
+        isProductionJobFileName(jobFileName) ? kProductionJobExtensionLength : kJobExtensionLength;
     const int keep = characterCount(jobFileName) - extension;
     return keep > 0 ? jobFileName.substr(0, byteOffsetOfCharacter(jobFileName, keep)) : "";
 }

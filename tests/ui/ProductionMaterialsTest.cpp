@@ -118,6 +118,8 @@ TEST_F(ProductionMaterials, bookPlannedJob_allMaterialsOrNoneAndReturnGivesThemB
     chooseSash();
     optimise();
     ASSERT_TRUE(book->isEnabled());
+    EXPECT_EQ(label("RunStatus"), "Lowest price from stock: finished")
+        << "the shown material's plan names the method that made it";
     // Frame 70: three 2000s to a 6500 rod, 2 rods; beads: six 900s to a 5980 rod, 2 rods;
     // sashes: four 1200s to a 5000 rod, 2 rods.
     const std::vector<QStringList> planned = rows(grid("ProductionMaterials"));

@@ -325,7 +325,9 @@ void RunController::abandonProductionRun() {
 // The plan of one material as a run of the material alone would show it.
 void RunController::showMaterialPlan(const MaterialPlan& material) {
     results_.clear();
-    showRunStatus(productionStatus_);
+    showMethodStatus(
+        material.result.fromStock() ? stock_text::kStockMethod : fewest_text::kFewestRodsMethod,
+        productionStatus_);
     if (!material.hasPlan()) return;
     results_.showResult(material.result.plan);
     if (state_.production) {
@@ -381,11 +383,14 @@ void RunController::resetResult() {
 
 // The status line of the evaluation: which method made the shown result, and how its run ended.
 void RunController::showRunStatus(int stateOffset) {
-    const int method = runStock_ ? stock_text::kStockMethod
-                       : runMethod_ == OptimisationMethod::FewestRods
-                           ? fewest_text::kFewestRodsMethod
-                           : fewest_text::kSearchMethod;
-    results_.showRunStatus(messages_.text(method) + QStringLiteral(": ") +
+    showMethodStatus(runStock_                                      ? stock_text::kStockMethod
+                     : runMethod_ == OptimisationMethod::FewestRods ? fewest_text::kFewestRodsMethod
+                                                                    : fewest_text::kSearchMethod,
+                     stateOffset);
+}
+
+void RunController::showMethodStatus(int methodOffset, int stateOffset) {
+    results_.showRunStatus(messages_.text(methodOffset) + QStringLiteral(": ") +
                            messages_.text(stateOffset));
 }
 

@@ -108,6 +108,8 @@ class RunController : public QObject {
     bool showPreparationMessages(const PreparedInput& prepared);
     void resetResult();
     void showRunStatus(int stateOffset);
+    // The status line of a result of the method at `methodOffset`, ended as `stateOffset` says.
+    void showMethodStatus(int methodOffset, int stateOffset);
     void restoreOptimiseButton();
     bool justEnded() const;
     void setBusy(bool busy);
