@@ -1,12 +1,13 @@
 #include "ui/production/PartsListCommand.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
+#include <algorithm>
 
 #include "i18n/texts/ProductionMaterialTexts.h"
 #include "reports/PartsExport.h"
 #include "reports/TextReport.h"
-#include "ui/common/FileMenuCommands.h"
 
 namespace marlo {
 
@@ -23,7 +24,17 @@ PartsListCommand::PartsListCommand(QWidget* window, QMenu* fileMenu,
       catalogue_(catalogue),
       dialogs_(dialogs),
       messages_(messages) {
-    command_ = addFileCommand(window, fileMenu, "mnu_export_kusovnik");
+    command_ = new QAction(window);
+    command_->setObjectName(QStringLiteral("mnu_export_kusovnik"));
+    // After the cutting list's export, below the parts list's import.
+    const QList<QAction*> commands = fileMenu->actions();
+    const auto exportList = std::find_if(commands.begin(), commands.end(), [](QAction* command) {
+        return command->objectName() == QLatin1String("mnu_export_zoznamu");
+    });
+    fileMenu->insertAction(exportList == commands.end() || exportList + 1 == commands.end()
+                               ? nullptr
+                               : *(exportList + 1),
+                           command_);
     connect(command_, &QAction::triggered, this, &PartsListCommand::exportPartsList);
     enable(false);
 }
