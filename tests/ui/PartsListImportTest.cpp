@@ -5,40 +5,20 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-#include "WindowTest.h"
+#include "ProductionWindowTest.h"
 #include "jobfile/ProductionJobFile.h"
 #include "settings/PartsListColumns.h"
 
 namespace marlo {
 namespace {
 
-class PartsListImport : public WindowTest {
+class PartsListImport : public ProductionWindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        storeLaterStart(Language::English);
-        saveSetting(store, settings::kStockStore,
-                    "sqlite:" + folder.filePath("stock.sqlite").toStdString());
-        start();
-    }
-
-    QString writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
     // Imports the file through the File menu; a changed job on screen is not saved.
     void importFile(const QString& path, const char* command = "mnu_import_kusovnika") {
         if (window->jobChanged()) dialogs.answers.push_back(MessageAnswer::No);
         dialogs.files = {path};
         action(QLatin1String(command))->trigger();
-    }
-    QAbstractItemModel* parts() const {
-        return find<QTableView>(QStringLiteral("ProductionParts"))->model();
-    }
-    QString part(int row, int column) const {
-        return parts()->index(row, column).data().toString();
     }
     QString lastMessage() const {
         return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
@@ -48,8 +28,6 @@ class PartsListImport : public WindowTest {
         ASSERT_NE(choice, nullptr) << key;
         choice->setCurrentIndex(column);
     }
-
-    QTemporaryDir folder;
 };
 
 TEST_F(PartsListImport, eachFileKind_opensAnUntitledJobThatSaveNamesAsMvjob) {

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "WindowTest.h"
+#include "ProductionWindowTest.h"
 #include "jobfile/ProductionJobFile.h"
 #include "reports/ProductionJobMessages.h"
 
@@ -31,31 +31,10 @@ constexpr char kJob[] = R"({
   ]
 })";
 
-class ProductionJobWindow : public WindowTest {
+class ProductionJobWindow : public ProductionWindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        storeLaterStart(Language::English);
-        // An empty store: every material is cut from its rod length.
-        saveSetting(store, settings::kStockStore,
-                    "sqlite:" + folder.filePath("stock.sqlite").toStdString());
-        start();
-    }
-
-    QString writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
     void click(const char* button) {
         QTest::mouseClick(find<QToolButton>(QLatin1String(button)), Qt::LeftButton);
-    }
-    QAbstractItemModel* parts() const {
-        return find<QTableView>(QStringLiteral("ProductionParts"))->model();
-    }
-    QString part(int row, int column) const {
-        return parts()->index(row, column).data().toString();
     }
     QTableView* partsTable() const { return find<QTableView>(QStringLiteral("ProductionParts")); }
     // Every cell of the parts as the grid shows them, Angle 1 and Angle 2 included.
@@ -83,8 +62,6 @@ class ProductionJobWindow : public WindowTest {
         EXPECT_EQ(reread.status, ProductionJobFileStatus::Read);
         return reread.job;
     }
-
-    QTemporaryDir folder;
 };
 
 TEST_F(ProductionJobWindow, openEditPlanSaveReopen_keepsTheEditAndTheUnknownFields) {
