@@ -8,11 +8,16 @@
 namespace marlo {
 
 bool plannedFromStock(const ProductionPlan& plan, const ProductionStock& stock) {
-    return !plan.materials.empty() &&
-           std::all_of(plan.materials.begin(), plan.materials.end(), [&](const MaterialPlan& m) {
-               return m.status == MaterialPlan::Status::Planned && m.rejectedRows.empty() &&
-                      stock.contains(m.parts.material);
-           });
+    const auto& materials = plan.materials;
+    const auto fromStock = [&stock](const MaterialPlan& m) {
+        return stock.contains(m.parts.material);
+    };
+    return std::all_of(materials.begin(), materials.end(),
+                       [](const MaterialPlan& m) {
+                           return m.status == MaterialPlan::Status::Planned &&
+                                  m.rejectedRows.empty();
+                       }) &&
+           std::any_of(materials.begin(), materials.end(), fromStock);
 }
 
 ProductionBooking bookProductionPlan(StockStore& store, const ProductionPlan& plan,

@@ -29,7 +29,8 @@ struct ProductionBooking {
     StoreError error;  // Failed
 };
 
-// Whether the window can book the plan: every material planned to its end from its stock.
+// Whether the window can book the plan: every material planned to its end, and at least one from
+// the store's stock (the others, cut from rod lengths of their own, take nothing from the store).
 bool plannedFromStock(const ProductionPlan& plan, const ProductionStock& stock);
 
 // Books every material of the plan that has stock in `stock` in one transaction of the store.

@@ -192,6 +192,15 @@ TEST_F(ProductionJobWindow, stopPress_keepsTheBestPlanSoFar) {
     EXPECT_EQ(label("RunStatus"), "Fewest rods: stopped, best plan so far");
     EXPECT_EQ(totals()[0], bar[6].section(QLatin1Char(' '), 0, 0));
     EXPECT_TRUE(dialogs.messages.empty());
+
+    // An edit while the job is planned ends the run, and the edited job can be planned again.
+    // (A press just after a run's end is taken for a late Stop: the test waits past it.)
+    QTest::qWait(600);
+    click("Command6");
+    ASSERT_TRUE(window->isRunning());
+    EXPECT_TRUE(parts()->setData(parts()->index(0, 3), "7"));
+    EXPECT_FALSE(window->isRunning());
+    EXPECT_TRUE(find<QToolButton>(QStringLiteral("Command6"))->isEnabled());
 }
 
 TEST_F(ProductionJobWindow, editAddDeletePaste_eachOneStepOfTheEditMenusUndoAndRedo) {

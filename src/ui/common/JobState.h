@@ -40,6 +40,11 @@ struct JobState {
     bool resultPresent = false;
     bool changed = false;  // the job differs from its file (or from nothing, when new)
     QString fileName;      // the job file the job is bound to; empty for a new job
+
+    // Optimise has something to plan: the production job's parts, else the cutting list.
+    bool hasSomethingToPlan() const {
+        return production ? !production->parts.empty() : !list.empty();
+    }
 };
 
 }  // namespace marlo

@@ -146,7 +146,7 @@ void MainWindow::productionEdited() {
 }
 
 void MainWindow::enableProductionRun() {
-    run_->setOptimiseEnabled(!state_.production->parts.empty());
+    run_->setOptimiseEnabled(state_.hasSomethingToPlan());
 }
 
 void MainWindow::showProductionPlan() {

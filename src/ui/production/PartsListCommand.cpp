@@ -8,6 +8,7 @@
 #include "i18n/texts/ProductionMaterialTexts.h"
 #include "reports/PartsExport.h"
 #include "reports/TextReport.h"
+#include "ui/common/FilePaths.h"
 
 namespace marlo {
 
@@ -59,7 +60,7 @@ void PartsListCommand::exportPartsList() {
     const std::optional<QString> path = dialogs_.saveFileName(
         window_, {messages_.text(pmt::kPartsListFilter), 2, proposedFileName()});
     if (!path || path->isEmpty()) return;
-    const std::filesystem::path target = path->toStdString();
+    const std::filesystem::path target = filePath(*path);
     // Another extension would leave the reader of the file guessing what it holds.
     const std::optional<PartsFileType> type = partsFileType(target);
     if (!type) {

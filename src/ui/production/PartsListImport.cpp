@@ -86,9 +86,11 @@ std::optional<SheetRead> PartsListImport::readSheet(const QString& path) {
         choice.setComboBoxItems(names);
         choice.setComboBoxEditable(false);
         if (choice.exec() != QDialog::Accepted) return std::nullopt;
-        // By its place, as two sheets may differ only in letter case.
+        // By its name, which the reader matches before any place: a sheet named "2" is not the
+        // second one. Workbooks keep names unique whatever their letter case.
         const auto chosen = names.indexOf(choice.textValue());
-        if (chosen > 0) sheet = readSheetFile(filePath(path), std::to_string(chosen + 1));
+        if (chosen > 0)
+            sheet = readSheetFile(filePath(path), sheet.sheetNames[static_cast<size_t>(chosen)]);
     }
     if (sheet.fault != SheetFault::None) {
         const PartsImport failed = partsOfSheetRead(sheet, filePath(path), {});
@@ -124,7 +126,7 @@ void PartsListImport::correctRefusedRows(const SheetRead& sheet, const std::stri
                     row.cells[i] = found->cells[*places[i]];
         rows.push_back(std::move(row));
     }
-    RefusedRowsDialog dialog(window_, messages_, std::move(rows), sheet.table.typedNumbers);
+    RefusedRowsDialog dialog(window_, messages_, std::move(rows));
     dialog.exec();
     RefusedRowsDialog::Outcome outcome = dialog.outcome();
     for (Part& part : outcome.parts) import.parts.push_back(std::move(part));

@@ -21,10 +21,12 @@ namespace {
 constexpr int kReasonColumn = 1;
 constexpr int kFirstCellColumn = 2;
 
-PartRowRead readRow(const RefusedRow& row, bool typedNumbers) {
+// The cells as the operator sees and types them: as typed text, so that "1,250" is refused as
+// ambiguous whatever kind of file the row came from.
+PartRowRead readRow(const RefusedRow& row) {
     PartRowRules rules;
     for (std::size_t i = 0; i < kPartColumnCount; ++i) rules.places[i] = i;
-    rules.typedNumbers = typedNumbers;
+    rules.typedNumbers = true;
     const SheetRow cells{row.problem.row, {row.cells.begin(), row.cells.end()}};
     return readPartRow(cells, rules);
 }
@@ -44,8 +46,8 @@ QTableWidgetItem* fixedItem(const QString& text) {
 }  // namespace
 
 RefusedRowsDialog::RefusedRowsDialog(QWidget* parent, const WindowMessages& messages,
-                                     std::vector<RefusedRow> rows, bool typedNumbers)
-    : QDialog(parent), messages_(messages), rows_(std::move(rows)), typedNumbers_(typedNumbers) {
+                                     std::vector<RefusedRow> rows)
+    : QDialog(parent), messages_(messages), rows_(std::move(rows)) {
     setObjectName(QStringLiteral("RefusedRows"));
     setWindowTitle(messages.text(window_import_text::kRefusedTitle));
     auto* layout = new QVBoxLayout(this);
@@ -94,7 +96,7 @@ RefusedRow RefusedRowsDialog::shownRow(int row) const {
 }
 
 void RefusedRowsDialog::rowEdited(int row) {
-    const PartRowRead read = readRow(shownRow(row), typedNumbers_);
+    const PartRowRead read = readRow(shownRow(row));
     grid_->item(row, kReasonColumn)
         ->setText(read.part ? QString() : reasonText(read.refusal, messages_));
 }
@@ -106,7 +108,7 @@ RefusedRowsDialog::Outcome RefusedRowsDialog::outcome() const {
             outcome.refused.push_back(rows_[static_cast<std::size_t>(r)].problem);
             continue;
         }
-        PartRowRead read = readRow(shownRow(r), typedNumbers_);
+        PartRowRead read = readRow(shownRow(r));
         for (RowProblem& warning : read.warnings) outcome.warnings.push_back(std::move(warning));
         if (read.part)
             outcome.parts.push_back(std::move(*read.part));

@@ -28,8 +28,8 @@ class RefusedRowsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    RefusedRowsDialog(QWidget* parent, const WindowMessages& messages, std::vector<RefusedRow> rows,
-                      bool typedNumbers);
+    RefusedRowsDialog(QWidget* parent, const WindowMessages& messages,
+                      std::vector<RefusedRow> rows);
 
     struct Outcome {
         std::vector<Part> parts;           // of the corrected rows, in the list's order
@@ -44,7 +44,6 @@ class RefusedRowsDialog : public QDialog {
 
     const WindowMessages& messages_;
     std::vector<RefusedRow> rows_;
-    bool typedNumbers_;
     QTableWidget* grid_;
 };
 

@@ -170,7 +170,7 @@ void RunController::runSearch(std::unique_ptr<PieceList> pieces) {
         if (plan.abortMessage == msg::kTooManyPatterns) results_.clear();
         showRunStatus(run_text::kAborted);
     }
-    setOptimiseEnabled(!state_.list.empty());
+    setOptimiseEnabled(state_.hasSomethingToPlan());
     setBusy(false);
     if (plan.status == RunStatus::Aborted && plan.abortMessage == msg::kTooManyPatterns)
         offerFewestRods();
@@ -257,7 +257,7 @@ void RunController::finishExact(const PlanResult& result, std::optional<double> 
         state_.resultPresent = true;
         emit resultAvailable(true);
     }
-    setOptimiseEnabled(!state_.list.empty());
+    setOptimiseEnabled(state_.hasSomethingToPlan());
     setBusy(false);
 }
 
@@ -353,7 +353,7 @@ void RunController::stop() {
     showRunStatus(run_text::kStopped);
     messages_.notify(msg::kInterrupted);
     setBusy(false);
-    setOptimiseEnabled(!state_.list.empty());
+    setOptimiseEnabled(state_.hasSomethingToPlan());
 }
 
 void RunController::endQuietly() {
