@@ -37,14 +37,15 @@ constexpr std::pair<std::string_view, PartColumn> kHeaderNames[] = {
     {"stuks", PartColumn::Pieces},       {"st", PartColumn::Pieces},
     {"order", PartColumn::Order},        {"zakazka", PartColumn::Order},
     {"objednavka", PartColumn::Order},   {"auftrag", PartColumn::Order},
-    {"opdracht", PartColumn::Order},     {"note", PartColumn::Note},
-    {"poznamka", PartColumn::Note},      {"bemerkung", PartColumn::Note},
-    {"notiz", PartColumn::Note},         {"opmerking", PartColumn::Note},
-    {"angle1", PartColumn::StartAngle},  {"uhol1", PartColumn::StartAngle},
-    {"winkel1", PartColumn::StartAngle}, {"uhel1", PartColumn::StartAngle},
-    {"hoek1", PartColumn::StartAngle},   {"angle2", PartColumn::EndAngle},
-    {"uhol2", PartColumn::EndAngle},     {"winkel2", PartColumn::EndAngle},
-    {"uhel2", PartColumn::EndAngle},     {"hoek2", PartColumn::EndAngle},
+    {"opdracht", PartColumn::Order},     {"bestellung", PartColumn::Order},
+    {"note", PartColumn::Note},          {"poznamka", PartColumn::Note},
+    {"bemerkung", PartColumn::Note},     {"notiz", PartColumn::Note},
+    {"opmerking", PartColumn::Note},     {"angle1", PartColumn::StartAngle},
+    {"uhol1", PartColumn::StartAngle},   {"winkel1", PartColumn::StartAngle},
+    {"uhel1", PartColumn::StartAngle},   {"hoek1", PartColumn::StartAngle},
+    {"angle2", PartColumn::EndAngle},    {"uhol2", PartColumn::EndAngle},
+    {"winkel2", PartColumn::EndAngle},   {"uhel2", PartColumn::EndAngle},
+    {"hoek2", PartColumn::EndAngle},
 };
 
 // The header folded, with only its letters and digits, and without a part in brackets: "Länge

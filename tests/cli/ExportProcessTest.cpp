@@ -47,7 +47,7 @@ TEST_F(ExportProcessTest, workshopJob_becomesAProductionJobWhosePartsTheOfficeGe
               exit_status::kFinished)
         << err_;
     const std::string csv = text(path("parts.csv"));
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFPosition;Material;L\xC3\xA4nge;Anzahl;Auftrag;Bemerkung;"
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFPosition;Material;L\xC3\xA4nge;Anzahl;Bestellung;Bemerkung;"
                         "Winkel 1;Winkel 2\r\n1;Material;2900;12;;;0;0\r\n",
                         0),
               0u)

@@ -6,6 +6,7 @@
 #include "partslist/PartsImport.h"
 #include "partslist/PartsImportMessages.h"
 #include "partslist/TextSheet.h"
+#include "reports/PartsExport.h"
 
 namespace marlo {
 namespace {
@@ -29,6 +30,11 @@ TEST(PartsImport, headerNames_ofEveryLanguageAndSpelling_nameTheirColumns) {
             header += catalogue.text(kFirstColumnName + column) + (column ? ";" : "");
         const std::string reversed = "-30;45;spare;A-1;3;1200;AL 70;W1 jamb";
         EXPECT_EQ(importText(header + "\n" + reversed).parts, std::vector<Part>{part}) << header;
+        // A parts list this program exported, under the captions of its grid, reads back.
+        ProductionJob exported;
+        exported.parts.push_back({part, {}});
+        const std::string csv = partsCsv(exported, catalogue);
+        EXPECT_EQ(importText(csv).parts, std::vector<Part>{part}) << csv;
     }
     // Other words and spellings: letter case, accents, dots, a unit in brackets.
     for (const char* header : {"Pos.;Artikel;LÄNGE [mm];Stück;Auftrag;Notiz;Winkel1;WINKEL 2",
@@ -132,7 +138,7 @@ TEST(PartsImport, messages_nameRowsReasonsAndCellsInTheCataloguesLanguage) {
               "Zeile 2 ausgelassen: die Länge ist keine Zahl: 12a");
     EXPECT_EQ(
         partsImportMessages(importText("Length;Pieces\n1;1"), StringCatalogue(Language::Czech)),
-        (std::vector<std::string>{"Seznam dílců nemá sloupec materiálů a není zadán výchozí "
+        (std::vector<std::string>{"Kusovník nemá sloupec materiálů a není zadán výchozí "
                                   "materiál: "}));
     EXPECT_TRUE(partsImportMessages(importText("Length;Pieces;Material\n1;1;AL"), StringCatalogue())
                     .empty());

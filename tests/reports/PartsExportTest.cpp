@@ -28,7 +28,7 @@ TEST(PartsExport, csvAndSheet_holdEveryPartUnderTheCaptionsOfTheLanguage) {
     const std::vector<CsvLine> lines = csvLines(csv);
     ASSERT_EQ(lines.size(), 3u) << csv;
     EXPECT_EQ(lines[0].cells,
-              (std::vector<std::string>{"Značka", "Materiál", "Délka", "Počet", "Zakázka",
+              (std::vector<std::string>{"Pozice", "Materiál", "Délka", "Počet", "Objednávka",
                                         "Poznámka", "Úhel 1", "Úhel 2"}));
     EXPECT_EQ(lines[1].cells,
               (std::vector<std::string>{"=W12+1", "AL 6060; frame \"70\"", "1480", "2", "2026-117",

@@ -7,11 +7,11 @@ const std::vector<CatalogueRow>& productionJobTexts() {
     // The column captions are those the parts-list import recognises in each language.
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
-        {"Značka", "Position", "Mark", "Značka", "Merk"},  // 1450
+        {"Pozícia", "Position", "Mark", "Pozice", "Merk"},  // 1450
         {"Materiál", "Material", "Material", "Materiál", "Materiaal"},  // 1451
         {"Dĺžka", "Länge", "Length", "Délka", "Lengte"},  // 1452
         {"Počet", "Anzahl", "Pieces", "Počet", "Aantal"},  // 1453
-        {"Zákazka", "Auftrag", "Order", "Zakázka", "Order"},  // 1454
+        {"Objednávka", "Bestellung", "Order", "Objednávka", "Order"},  // 1454
         {"Poznámka", "Bemerkung", "Note", "Poznámka", "Opmerking"},  // 1455
         {"Uhol 1", "Winkel 1", "Angle 1", "Úhel 1", "Hoek 1"},  // 1456
         {"Uhol 2", "Winkel 2", "Angle 2", "Úhel 2", "Hoek 2"},  // 1457
@@ -71,10 +71,10 @@ const std::vector<CatalogueRow>& productionJobTexts() {
          "De productieopdracht noemt een materiaal twee keer: "},
         // 1467
         {"Rozmer nie je dĺžka od 1 do 32767 mm, riadok vynechávam.",
-         "Das Maß ist keine Länge von 1 bis 32767 mm, die Zeile wird ausgelassen.",
+         "Die Abmessung ist keine Länge von 1 bis 32767 mm, die Zeile wird ausgelassen.",
          "The dimension is not a length from 1 to 32767 mm, the row is left out.",
          "Rozměr není délka od 1 do 32767 mm, řádek vynechávám.",
-         "De maat is geen lengte van 1 tot 32767 mm, de regel wordt overgeslagen."},
+         "De afmeting is geen lengte van 1 tot 32767 mm, de regel wordt overgeslagen."},
         // 1468
         {"Počet kusov nie je číslo od 0 do 32767, riadok vynechávam.",
          "Die Stückzahl ist keine Zahl von 0 bis 32767, die Zeile wird ausgelassen.",

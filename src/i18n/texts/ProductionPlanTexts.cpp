@@ -20,7 +20,7 @@ const std::vector<CatalogueRow>& productionPlanTexts() {
          "Materiál %1 nelze naplánovat: ",
          "Materiaal %1 kan niet worden gepland: "},
         // 1502: %1 the part's number in the job, %2 its mark; followed by the reason
-        {"Diel č. %1 (%2) sa nedá narezať: ",
+        {"Dielec č. %1 (%2) sa nedá narezať: ",
          "Teil Nr. %1 (%2) kann nicht zugeschnitten werden: ",
          "Part no. %1 (%2) cannot be cut: ",
          "Díl č. %1 (%2) nelze nařezat: ",
@@ -44,7 +44,7 @@ const std::vector<CatalogueRow>& productionPlanTexts() {
          "Všechny materiály",
          "Alle materialen"},
         // 1506: a job without parts
-        {"Zákazka nemá žiadne diely na plánovanie.",
+        {"Zákazka nemá žiadne dielce na plánovanie.",
          "Der Auftrag hat keine Teile zu planen.",
          "The job has no parts to plan.",
          "Zakázka nemá žádné díly k plánování.",
@@ -66,8 +66,8 @@ const std::vector<CatalogueRow>& productionOutputTexts() {
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
         // 1510: the title of the parts check list
-        {"Kontrolný zoznam dielov",
-         "Teile-Checkliste",
+        {"Kontrolný zoznam dielcov",
+         "Teile-Prüfliste",
          "Parts check list",
          "Kontrolní seznam dílů",
          "Controlelijst onderdelen"},

@@ -8,7 +8,7 @@ const std::vector<CatalogueRow>& windowProductionTexts() {
     // clang-format off
     static const std::vector<CatalogueRow> rows = {
         // 1550: caption of the parts grid
-        {"Diely", "Teile", "Parts", "Díly", "Onderdelen"},
+        {"Dielce", "Teile", "Parts", "Díly", "Onderdelen"},
         // 1551: caption of the materials and the job's summary
         {"Materiály", "Materialien", "Materials", "Materiály", "Materialen"},
         // 1552: column: the length of all pieces of a material
@@ -28,7 +28,7 @@ const std::vector<CatalogueRow>& windowProductionTexts() {
         // 1558: column: waste of a material's plan in mm
         {"Odpad mm", "Abfall mm", "Waste mm", "Odpad mm", "Afval mm"},
         // 1559: column: the lower bound of a material's plan
-        {"Hranica", "Schranke", "Bound", "Mez", "Grens"},
+        {"Dolná hranica", "Untergrenze", "Bound", "Dolní mez", "Ondergrens"},
         // 1560: after a bound the plan has reached
         {" (optimálne)", " (optimal)", " (proven)", " (optimální)", " (optimaal)"},
         // 1561: a material without a plan
@@ -60,7 +60,7 @@ const std::vector<CatalogueRow>& windowProductionTexts() {
         // 1566: a material's plan cut short by Stop
         {"zastavené", "angehalten", "stopped", "zastaveno", "gestopt"},
         // 1567: the File menu's command that writes the parts check list
-        {"Exportovať kontrolný zoznam dielov…", "Teile-Prüfliste exportieren…",
+        {"Exportovať kontrolný zoznam dielcov…", "Teile-Prüfliste exportieren…",
          "Export parts check list…", "Exportovat kontrolní seznam dílů…",
          "Controlelijst van onderdelen exporteren…"},
         // 1568: the save dialog's filter of the parts check list
