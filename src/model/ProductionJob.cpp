@@ -42,12 +42,10 @@ void renameMaterial(ProductionJob& job, const std::string& from, const std::stri
     if (from == to) return;
     for (PartRow& row : job.parts)
         if (row.part.material == from) row.part.material = to;
-    const auto settingsOf = [&job](const std::string& name) {
-        return std::find_if(job.materials.begin(), job.materials.end(),
-                            [&name](const JobMaterial& m) { return m.name == name; });
-    };
-    const auto old = settingsOf(from);
-    if (old != job.materials.end() && settingsOf(to) == job.materials.end()) old->name = to;
+    // The settings go with the name, unless the job has settings under the new name already.
+    if (findMaterial(job, to) != nullptr) return;
+    for (JobMaterial& material : job.materials)
+        if (material.name == from) material.name = to;
 }
 
 }  // namespace marlo

@@ -16,7 +16,7 @@ constexpr int kViewWidthTwips = 9600;
 
 ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages,
                                      QUndoStack& steps, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue) {
+    : QWidget(parent) {
     setObjectName(QStringLiteral("ProductionJob"));
     partsGrid_ = new ProductionPartsGrid(catalogue, messages, steps, this);
     materials_ = new ProductionMaterialsGrid(catalogue, this);

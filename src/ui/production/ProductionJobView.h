@@ -54,7 +54,6 @@ class ProductionJobView : public QWidget {
     void storeMaterialChosen(const std::string& name, const std::string& storeName);
 
   private:
-    const StringCatalogue& catalogue_;
     ProductionPartsGrid* partsGrid_;
     ProductionMaterialsGrid* materials_;
 };
