@@ -48,10 +48,10 @@ parameters_button=(338 37)
 about_button=(371 37)
 # The File menu, and in it Export labels as PDF…, which opens the Labels window first.
 file_menu=(20 10)
-export_labels_item=(91 273)
+export_labels_item=(91 334)
 # In the File menu as well: Stock… and Book this plan.
-stock_item=(91 356)
-book_plan_item=(91 376)
+stock_item=(91 436)
+book_plan_item=(91 456)
 # A run from stock plans for at most this many seconds, in a window enlarged to show more rows.
 stock_time_limit=20
 enlarged_window=(1100 780)

@@ -80,8 +80,8 @@ class ProductionMaterials : public WindowTest {
 TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndReopen) {
     QTableWidget* materials = grid("ProductionMaterials");
     EXPECT_EQ(rows(materials), (std::vector<QStringList>{
-                                   {"Frame 70", "6", "12000", "4", "0", "store (1 rows)"},
-                                   {"Bead 20", "10", "9000", "4", "10", "store (1 rows)"},
+                                   {"Frame 70", "6", "12000", "4", "0", "store (rows: 1)"},
+                                   {"Bead 20", "10", "9000", "4", "10", "store (rows: 1)"},
                                    {"Sash60", "5", "6000", "3", "0", "one rod length (6000)"}}));
     EXPECT_EQ(materials->item(0, 5)->toolTip(), "6500 mm × 10");
     EXPECT_TRUE(materials->item(0, 0)->toolTip().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndRe
     chooseSash();
     EXPECT_TRUE(window->jobChanged());
     EXPECT_EQ(rows(materials)[2],
-              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (1 rows)"}));
+              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (rows: 1)"}));
     EXPECT_TRUE(materials->item(2, 0)->toolTip().isEmpty());
     EXPECT_EQ(grid("ProductionMaterials")->rowCount(), 3);
 
@@ -107,7 +107,7 @@ TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndRe
     EXPECT_EQ(reread.job.materials[1].cutThickness, std::optional<int16_t>(3));
     window->openJobFile(saved);
     EXPECT_EQ(rows(materials)[2],
-              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (1 rows)"}));
+              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (rows: 1)"}));
 }
 
 TEST_F(ProductionMaterials, bookPlannedJob_allMaterialsOrNoneAndReturnGivesThemBack) {

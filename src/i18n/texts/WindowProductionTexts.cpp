@@ -16,8 +16,8 @@ const std::vector<CatalogueRow>& windowProductionTexts() {
         // 1553: column: where a material's rods come from
         {"Tyče z", "Stangen aus", "Rods from", "Tyče z", "Staven uit"},
         // 1554: %1 the store's stock rows of the material
-        {"sklad (%1 riadkov)", "Lager (%1 Zeilen)", "store (%1 rows)", "sklad (%1 řádků)",
-         "magazijn (%1 regels)"},
+        {"sklad (riadkov: %1)", "Lager (Zeilen: %1)", "store (rows: %1)", "sklad (řádků: %1)",
+         "magazijn (regels: %1)"},
         // 1555: %1 the rod length in mm
         {"jedna dĺžka tyče (%1)", "eine Stangenlänge (%1)", "one rod length (%1)",
          "jedna délka tyče (%1)", "één staaflengte (%1)"},
