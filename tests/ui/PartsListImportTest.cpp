@@ -72,6 +72,15 @@ TEST_F(PartsListImport, eachFileKind_opensAnUntitledJobThatSaveNamesAsMvjob) {
     EXPECT_EQ(read.job.parts.size(), 2u);
     EXPECT_EQ(read.job.header.name, "parts-two-sheets");
     EXPECT_FALSE(window->jobChanged());
+
+    // A list of many rounded lengths names the first twenty and counts the rest.
+    QByteArray rounded = "Mark;Material;Length;Pieces\n";
+    for (int row = 0; row < 30; ++row) rounded += "P;Bar;1000.4;1\n";
+    importFile(writeFile(QStringLiteral("rounded.csv"), rounded));
+    ASSERT_EQ(parts()->rowCount(), 30);
+    const QStringList shown = lastMessage().split(QLatin1Char('\n'));
+    ASSERT_EQ(shown.size(), 21);
+    EXPECT_EQ(shown.back(), "… (more rows: 10)");
 }
 
 TEST_F(PartsListImport, unknownHeader_columnDialogMapsIt_andTheSameHeaderNeedsNoDialog) {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QFile>
 #include <QInputDialog>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -88,6 +89,12 @@ TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndRe
     EXPECT_TRUE(materials->item(2, 0)->toolTip().startsWith("The store has no material"));
     // A known name offers nothing.
     emit materials->cellDoubleClicked(0, 0);
+    // The store's name typed into a part takes its rods from that stock at once.
+    QAbstractItemModel* parts = find<QTableView>(QStringLiteral("ProductionParts"))->model();
+    ASSERT_TRUE(parts->setData(parts->index(2, 1), "Sash 60"));
+    EXPECT_EQ(rows(materials)[2][5], "store (rows: 1)");
+    action(QStringLiteral("mnu_spat"))->trigger();
+    EXPECT_EQ(rows(materials)[2][5], "one rod length (6000)");
 
     chooseSash();
     EXPECT_TRUE(window->jobChanged());

@@ -64,6 +64,9 @@ const std::vector<CatalogueRow>& windowImportTexts() {
         // 1614: caption of the sheet's first rows in the column dialog
         {"Prvé riadky hárku", "Erste Zeilen des Blatts", "First rows of the sheet",
          "První řádky listu", "Eerste regels van het blad"},
+        // 1615: %1 how many more rows a message leaves out
+        {"… (ďalších riadkov: %1)", "… (weitere Zeilen: %1)", "… (more rows: %1)",
+         "… (dalších řádků: %1)", "… (meer regels: %1)"},
     };
     // clang-format on
     return rows;

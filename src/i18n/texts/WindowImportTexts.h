@@ -21,5 +21,6 @@ inline constexpr int kReasonColumn = kWindowImportTextsFirst + 11;       // colu
 inline constexpr int kNotImported = kWindowImportTextsFirst + 12;        // before those rows
 inline constexpr int kNoParts = kWindowImportTextsFirst + 13;            // a list of no part
 inline constexpr int kFirstRows = kWindowImportTextsFirst + 14;          // caption of the rows
+inline constexpr int kMoreProblems = kWindowImportTextsFirst + 15;       // %1 more rows left out
 
 }  // namespace marlo::window_import_text

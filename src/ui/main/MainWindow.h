@@ -29,6 +29,7 @@ class PartsListCommand;
 class ProductionJobView;
 class MainMenus;
 class RecentJobsMenu;
+struct StoreMaterials;
 class ResultView;
 class RunController;
 
@@ -107,8 +108,9 @@ class MainWindow : public QMainWindow {
     void importPartsListFile(const QString& path);
     void readPartsList(const QString& path, ColumnQuestion question);
     void showProductionJob(ProductionJob job);
-    // Where the job's materials' rods come from, as far as the store tells without a word.
+    // The job's materials with where their rods come from, as far as the store tells quietly.
     void showProductionMaterials();
+    StoreMaterials storeMaterials();
     void showProductionView(bool shown);
     void productionEdited();
     // The job's parts of material `name` take the store's name for it.

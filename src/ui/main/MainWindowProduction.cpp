@@ -75,16 +75,20 @@ void MainWindow::showProductionJob(ProductionJob job) {
     history_->restart();
 }
 
+void MainWindow::showProductionMaterials() {
+    production_->showJob(*state_.production, storeMaterials(), state_.parameters);
+    enableProductionRun();
+}
+
 // Where each material's rods will come from and which names the store does not know, as far as
 // the store can tell without a word.
-void MainWindow::showProductionMaterials() {
-    const std::vector<std::string> materials = materialsOfParts(*state_.production);
+StoreMaterials MainWindow::storeMaterials() {
     StoreMaterials store;
     store.names = stockSession_.materialNames();
-    if (const auto stock = stockSession_.stockOfMaterials(materials, StockSession::Failure::Quiet))
+    if (const auto stock = stockSession_.stockOfMaterials(materialsOfParts(*state_.production),
+                                                          StockSession::Failure::Quiet))
         for (const auto& [name, material] : *stock) store.stock.emplace(name, material.list);
-    production_->showJob(*state_.production, std::move(store), state_.parameters);
-    enableProductionRun();
+    return store;
 }
 
 // The choice is kept in the job itself: its parts name the store's material, so that the planner,
@@ -140,7 +144,11 @@ void MainWindow::showProductionView(bool shown) {
 }
 
 void MainWindow::productionEdited() {
+    const std::vector<std::string> materialsBefore = materialsOfParts(*state_.production);
     state_.production->parts = production_->parts();
+    // A material named anew may be one of the store's: its rods come from its stock.
+    if (materialsOfParts(*state_.production) != materialsBefore)
+        production_->showStore(storeMaterials());
     enableProductionRun();
     listChanged();
 }

@@ -37,6 +37,20 @@ QString lines(const std::vector<std::string>& texts) {
     return joined.join(QLatin1Char('\n'));
 }
 
+// The problems of a list of hundreds of bad rows in a message that still fits the screen: the
+// first ones, then how many more there are.
+constexpr std::size_t kShownProblems = 20;
+
+QString shortenedLines(std::vector<std::string> texts, const StringCatalogue& catalogue) {
+    if (texts.size() > kShownProblems + 1) {
+        const std::size_t more = texts.size() - kShownProblems;
+        texts.resize(kShownProblems);
+        texts.push_back(
+            fillIn(catalogue.text(window_import_text::kMoreProblems), {std::to_string(more)}));
+    }
+    return lines(texts);
+}
+
 }  // namespace
 
 PartsListImport::PartsListImport(QWidget* window, Dialogs& dialogs, SettingsStore& store,
@@ -135,7 +149,8 @@ void PartsListImport::correctRefusedRows(const SheetRead& sheet, const std::stri
 }
 
 void PartsListImport::showProblems(const PartsImport& import) {
-    const QString problems = lines(partsImportMessages(import, messages_.catalogue()));
+    const QString problems =
+        shortenedLines(partsImportMessages(import, messages_.catalogue()), messages_.catalogue());
     if (import.parts.empty()) {
         messages_.showError(messages_.text(window_import_text::kNoParts) +
                             (problems.isEmpty() ? QString() : QLatin1Char('\n') + problems));

@@ -49,6 +49,10 @@ void ProductionJobView::showJob(const ProductionJob& job, StoreMaterials store,
     materials_->showJob(job, std::move(store), parameters);
 }
 
+void ProductionJobView::showStore(StoreMaterials store) {
+    materials_->showStore(std::move(store));
+}
+
 void ProductionJobView::showParameters(const JobParameters& parameters) {
     materials_->showParameters(parameters);
 }

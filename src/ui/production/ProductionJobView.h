@@ -31,6 +31,8 @@ class ProductionJobView : public QWidget {
     // Shows the job's parts and materials; the materials without stock in `store` are cut from
     // their rod length under `parameters`.
     void showJob(const ProductionJob& job, StoreMaterials store, const JobParameters& parameters);
+    // What the store holds of the job's materials, after their names have changed.
+    void showStore(StoreMaterials store);
     // The parameters the materials without a rod length of their own are cut under.
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.

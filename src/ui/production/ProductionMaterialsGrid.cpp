@@ -98,6 +98,11 @@ void ProductionMaterialsGrid::showJob(const ProductionJob& job, StoreMaterials s
     clearPlan();
 }
 
+void ProductionMaterialsGrid::showStore(StoreMaterials store) {
+    store_ = std::move(store);
+    showMaterials();
+}
+
 void ProductionMaterialsGrid::showParts(const std::vector<PartRow>& parts) {
     job_.parts = parts;
     showMaterials();

@@ -36,6 +36,8 @@ class ProductionMaterialsGrid : public QWidget {
     void loadTexts();
     // The materials without stock in `store` are cut from their rod length under `parameters`.
     void showJob(const ProductionJob& job, StoreMaterials store, const JobParameters& parameters);
+    // What the store holds of the job's materials, after their names have changed.
+    void showStore(StoreMaterials store);
     // The parts have been edited: the materials' sums follow.
     void showParts(const std::vector<PartRow>& parts);
     void showParameters(const JobParameters& parameters);
