@@ -61,7 +61,7 @@ result_table="640x162+232+57"
 result_totals="640x175+232+327"
 # The second row of a production job's materials grid; that window's height, and with it the row's
 # place, follows the screen's height.
-second_material_row=(60 627)
+second_material_row=(60 642)
 
 # start LANGUAGE ROD CUT MIN MAX BORDERS START SORT [JOB]: a fresh start with these stored settings
 # (not the first start, the manual already shown once, the labels starting at the 11th sticker of
