@@ -81,6 +81,11 @@ TEST_F(PartsListImport, eachFileKind_opensAnUntitledJobThatSaveNamesAsMvjob) {
     const QStringList shown = lastMessage().split(QLatin1Char('\n'));
     ASSERT_EQ(shown.size(), 21);
     EXPECT_EQ(shown.back(), "… (more rows: 10)");
+
+    importFile(writeFile(QStringLiteral("parts.tsv"),
+                         "Mark\tMaterial\tLength\tPieces\nT1\tBar\t1500\t2\n"));
+    ASSERT_EQ(parts()->rowCount(), 1);
+    EXPECT_EQ(part(0, 2), "1500");
 }
 
 TEST_F(PartsListImport, unknownHeader_columnDialogMapsIt_andTheSameHeaderNeedsNoDialog) {
