@@ -153,8 +153,10 @@ TEST(CliSignals, planFromManyOffcuts_keepsTheTimeLimitAndAnswersTheStop) {
     limited.insert(limited.end(), {"--time-limit", "1"});
     const Timed within = runTimed(folder, limited, std::nullopt);
     EXPECT_EQ(within.status, exit_status::kFinished) << within.out;
-    // Beyond the limit: reading the 20,000 lines and writing the plan.
-    EXPECT_LT(within.seconds, 1.0 + 0.6 * kSlowdown);
+    // Beyond the limit: reading the 20,000 lines and writing the plan, 0.6 s. Under
+    // AddressSanitizer's checks of returned stacks this work slows more than tenfold (6 to 8 s
+    // beyond the limit on a 2-core machine), so its bound stretches further there.
+    EXPECT_LT(within.seconds, 1.0 + (kAddressSanitizer ? 1.0 : 0.6) * kSlowdown);
 
     std::vector<std::string> long_ = arguments;
     long_.insert(long_.end(), {"--time-limit", "60"});
