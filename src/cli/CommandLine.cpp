@@ -22,7 +22,8 @@ const char* const kUsage =
     "[--progress]\n"
     "                      [--labels FILE.pdf] [--label-layout NAME|help] [--label-start N]\n"
     "                      [--saw-list FILE.csv] [--saw-sheet FILE.pdf]\n"
-    "                      [--parts-list FILE.csv|FILE.pdf] (a production job JOB.mvjob only)\n"
+    "                      [--parts-list FILE.csv|FILE.pdf] [--profile-height N] [--turn 0|1]\n"
+    "                      (these three for a production job JOB.mvjob only)\n"
     "                      [--stock FILE.csv | --material NAME [--book] [--store URL]]\n"
     "       marlo-veen-cli stock list [--material NAME] [--store URL] [--language sk|de|en|cs|nl]\n"
     "       marlo-veen-cli stock import --material NAME FILE.csv [--min-offcut N] [--store URL]\n"
@@ -58,6 +59,8 @@ constexpr NumberFlag kNumberFlags[] = {
     {"--start-method", &CliOptions::startMethod, 0, 1},
     {"--sort", &CliOptions::sort, 0, 1},
     {"--trim", &CliOptions::trim, 0, 32767},
+    {"--profile-height", &CliOptions::profileHeight, 0, 32767},
+    {"--turn", &CliOptions::turn, 0, 1},
     {"--threads", &CliOptions::threads, 0, settings::kMostThreads},
 };
 

@@ -15,6 +15,8 @@ struct CliOptions {
     std::string jobPath;
     std::optional<int16_t> rodLength, cutThickness, minWaste, maxWaste;
     std::optional<int16_t> wasteBorders, startMethod, sort, trim;
+    // For the angled cuts of a production job's materials that do not set them.
+    std::optional<int16_t> profileHeight, turn;
     std::optional<OptimisationMethod> method;
     std::optional<int16_t> timeLimitSeconds, threads;
     std::optional<Language> language;

@@ -1,6 +1,7 @@
 #include "cli/ProductionOutcome.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "cli/JsonText.h"
 #include "i18n/StringCatalogue.h"
@@ -8,6 +9,7 @@
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "optimiser/NumberFormats.h"
+#include "production/PatternCuts.h"
 
 namespace marlo {
 
@@ -50,6 +52,40 @@ RunOutcome materialOutcome(const ProductionOutcome& outcome, size_t material) {
     return single;
 }
 
+namespace {
+
+// A length in mm to the hundredth, as a JSON number.
+std::string hundredths(double mm) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", mm);
+    return text;
+}
+
+// A pattern of angled pieces: its pieces in cutting order, each with its mark (every rod of the
+// pattern cuts the same), length, angles as the part gives them and whether it is turned over, and
+// the rod they take. Nothing for square pieces.
+std::string cutsJson(const ProductionJob& job, const MaterialPlan& plan, size_t pattern) {
+    const PatternCuts cuts = patternCuts(plan, pattern);
+    if (cuts.cuts.empty()) return {};
+    const RodParts& parts = plan.pieceParts[pattern].front();
+    return ", \"cuts\": " +
+           jsonList(
+               cuts.cuts,
+               [&](const PieceCut& cut) {
+                   const int index = parts[static_cast<size_t>(cut.slot)];
+                   const RowAngles& angles = plan.parts.rowAngles[static_cast<size_t>(cut.kind)];
+                   const std::string mark =
+                       index < 0 ? std::string() : job.parts[static_cast<size_t>(index)].part.mark;
+                   return "{\"mark\": " + jsonString(mark) + ", \"length\": " +
+                          plan.parts.list[static_cast<size_t>(cut.kind)].dimension +
+                          ", \"angles\": [" + jsonNumber(angles.start) + ", " +
+                          jsonNumber(angles.end) + "], \"turned\": " + jsonBool(cut.turned) + "}";
+               }) +
+           ", \"length_used\": " + hundredths(cuts.layout.lengthUsed);
+}
+
+}  // namespace
+
 std::string productionJson(const ProductionOutcome& outcome) {
     std::string json = "{\"status\": \"" + std::string(statusName(outcome.status));
     json += "\", \"price\": " + jsonOptional(outcome.plan.price());
@@ -67,7 +103,8 @@ std::string productionJson(const ProductionOutcome& outcome) {
                                                 outcome.job),
                                     [](const std::vector<std::string>& rod) {
                                         return jsonList(rod, jsonString);
-                                    });
+                                    }) +
+                           cutsJson(outcome.job, plan, static_cast<size_t>(pattern));
                 };
                 return "{\"material\": " + jsonString(plan.parts.material) + ", " +
                        outcomeJsonFields(materialOutcome(outcome, m), marks) + "}";

@@ -173,8 +173,13 @@ int optimiseProductionJob(const RunContext& run, const std::string& storeUrl, st
         status != exit_status::kFinished)
         return status;
 
-    ProductionRunOptions planning{
-        run.parameters, run.methodChoice, stock.lists(), &run.stop, {}, {}};
+    ProductionRunOptions planning{run.parameters,
+                                  run.methodChoice,
+                                  stock.lists(),
+                                  &run.stop,
+                                  {},
+                                  {},
+                                  {options.profileHeight, options.turn.value_or(0) == 1}};
     if (options.progress)
         planning.materialPlanned = [&err, &catalogue](const MaterialPlan& plan) {
             if (plan.hasPlan())

@@ -91,5 +91,8 @@ const std::vector<CatalogueRow>& partsGridTexts();
 // material of a name the store does not know, the export of the parts list.
 inline constexpr int kProductionMaterialTextsFirst = 1650;
 const std::vector<CatalogueRow>& productionMaterialTexts();
+// Offsets 1700..1749: pieces with angled ends: what their planning needs, how the saw cuts them.
+inline constexpr int kMitreTextsFirst = 1700;
+const std::vector<CatalogueRow>& mitreTexts();
 
 }  // namespace marlo

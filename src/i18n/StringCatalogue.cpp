@@ -36,7 +36,8 @@ const std::string& addedText(int column, int offset) {
                                      {kWindowProductionTextsFirst, windowProductionTexts()},
                                      {kWindowImportTextsFirst, windowImportTexts()},
                                      {kPartsGridTextsFirst, partsGridTexts()},
-                                     {kProductionMaterialTextsFirst, productionMaterialTexts()}};
+                                     {kProductionMaterialTextsFirst, productionMaterialTexts()},
+                                     {kMitreTextsFirst, mitreTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

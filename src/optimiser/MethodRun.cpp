@@ -35,15 +35,9 @@ PlanResult searchPlanResult(CuttingPlan plan, int lowerBound, const JobParameter
     return result;
 }
 
-namespace {
-
-// A price summed in another order differs in its last bits (516 and 516.0000000000001): rounded
-// here to ten-thousandths, where every output takes it from, it prints the same in every run.
 double roundedPrice(double price) {
     return std::round(price * 10000.0) / 10000.0;
 }
-
-}  // namespace
 
 PlanResult stockPlanResult(StockPlanResult planned, const JobParameters& parameters) {
     PlanResult result;

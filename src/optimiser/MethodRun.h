@@ -25,6 +25,10 @@ ExactRunControls exactRunControls(const MethodChoice& choice, const std::atomic<
 PlanResult fewestRodsPlanResult(FewestRodsResult fewest, const JobParameters& parameters);
 PlanResult stockPlanResult(StockPlanResult planned, const JobParameters& parameters);
 
+// A price summed in another order differs in its last bits (516 and 516.0000000000001): rounded
+// to ten-thousandths, where every output takes it from, it prints the same in every run.
+double roundedPrice(double price);
+
 // The result of the search, with the bound that costs no search: proven when the plan meets it.
 PlanResult searchPlanResult(CuttingPlan plan, int lowerBound, const JobParameters& parameters);
 

@@ -11,6 +11,15 @@
 
 namespace marlo {
 
+// A piece of a pattern whose ends are cut at an angle, in the order the saw cuts the rod.
+struct PieceCut {
+    int16_t slot = 0;     // its place in the pattern's lengths
+    int32_t kind = 0;     // the row of the run's list it is cut for
+    bool turned = false;  // turned over: its reference face on the rod's opposite face
+
+    bool operator==(const PieceCut&) const = default;
+};
+
 // What a run of either method leaves, as every output shows it: the plan (its patterns, totals
 // and the stock list its patterns index), the bounds and proven marks, and the parameters the run
 // was asked with (the stored ones: the reports show them; the methods cut the usable length).
@@ -27,6 +36,9 @@ struct PlanResult {
     std::optional<double> priceLowerBound;
     std::vector<UncutDimension> uncut;
     int64_t missingLength = 0;
+    // Pieces with angled ends: per pattern, its pieces in cutting order. Empty when every piece
+    // is square, whose order is the pattern's.
+    std::vector<std::vector<PieceCut>> cutOrders;
 
     bool fromStock() const { return !plan.stock.empty(); }
     // The rods bound that the outputs show after the totals: only the fewest-rods method's, whose

@@ -5,6 +5,7 @@
 
 #include "model/ProductionJob.h"
 #include "model/RodPattern.h"
+#include "optimiser/PlanResult.h"
 #include "production/MaterialParts.h"
 
 namespace marlo {
@@ -18,9 +19,11 @@ using PatternParts = std::vector<RodParts>;
 // Which part every piece of the plan is cut for: per pattern (in the plan's order), per rod, per
 // piece. The pieces of one length go to the parts of that length in the job's order, pattern after
 // pattern and rod after rod, so that the pieces of one mark are cut close together. Pieces of a
-// length no part has any more (which a valid plan never cuts) get -1.
+// length no part has any more (which a valid plan never cuts) get -1. Pieces with angled ends go
+// to the parts of the row their pattern's cut order names.
 std::vector<PatternParts> partsOfPieces(const PatternTable& patterns, const ProductionJob& job,
-                                        const MaterialParts& parts);
+                                        const MaterialParts& parts,
+                                        const std::vector<std::vector<PieceCut>>& cutOrders = {});
 
 // The marks of a pattern's pieces, one list per rod in the order of its pieces; a piece without a
 // part has an empty mark.

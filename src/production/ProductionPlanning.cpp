@@ -4,14 +4,18 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <numeric>
 #include <thread>
 
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/CommandLineSafetyTexts.h"
+#include "i18n/texts/MitreTexts.h"
 #include "i18n/texts/StockListTexts.h"
 #include "model/PieceList.h"
 #include "optimiser/MethodRun.h"
 #include "optimiser/StockTotals.h"
+#include "production/AngledParts.h"
+#include "production/PatternCuts.h"
 
 namespace marlo {
 
@@ -53,18 +57,30 @@ MaterialPlan planMaterial(const ProductionJob& job, MaterialParts parts, const S
     const int16_t longestUsable = longestUsableLength(parameters, stock);
     if (longestUsable <= 0 || !cutFitsRod(parameters.cutThickness, parameters.rodLength))
         return noPlan(std::move(plan), stock_text::kTrimTooLong);
-    auto pieces = std::make_unique<PieceList>();
-    const PreparedInput prepared = prepareInput(plan.parts.list, longestUsable, *pieces);
-    plan.rejectedRows = prepared.rejectedRows;
-    if (prepared.tooManyPieces) return noPlan(std::move(plan), msg::kTooManyPieces);
-    if (pieces->count() == 0) return noPlan(std::move(plan), msg::kNothingToOptimise);
     MaterialObserver observer(stop, report);
-    plan.result = runMethod(*pieces, parameters, choice, observer, stop, stock);
+    if (plan.parts.hasAngles()) {
+        if (!plan.parts.profileHeight) return noPlan(std::move(plan), mitre_text::kNoProfileHeight);
+        mitre::MitreJob angled = mitreJobOf(plan.parts);
+        plan.rejectedRows = refuseTooLong(angled, longestUsable);
+        const int64_t count = std::accumulate(angled.pieces.begin(), angled.pieces.end(), 0LL);
+        if (count > PieceList::kCapacity) return noPlan(std::move(plan), msg::kTooManyPieces);
+        if (count == 0) return noPlan(std::move(plan), msg::kNothingToOptimise);
+        plan.result = mitre::planMitred(angled, parameters, choice, observer, stop, stock);
+    } else {
+        auto pieces = std::make_unique<PieceList>();
+        const PreparedInput prepared = prepareInput(plan.parts.list, longestUsable, *pieces);
+        plan.rejectedRows = prepared.rejectedRows;
+        if (prepared.tooManyPieces) return noPlan(std::move(plan), msg::kTooManyPieces);
+        if (pieces->count() == 0) return noPlan(std::move(plan), msg::kNothingToOptimise);
+        plan.result = runMethod(*pieces, parameters, choice, observer, stop, stock);
+    }
     switch (plan.result.plan.status) {
         case RunStatus::Finished:
             plan.status = stop.load(std::memory_order_relaxed) ? MaterialPlan::Status::Stopped
                                                                : MaterialPlan::Status::Planned;
-            plan.pieceParts = partsOfPieces(plan.result.plan.patterns, job, plan.parts);
+            plan.pieceParts =
+                partsOfPieces(plan.result.plan.patterns, job, plan.parts, plan.result.cutOrders);
+            splitPatternsByParts(plan);
             return plan;
         case RunStatus::Aborted:
             return noPlan(std::move(plan), plan.result.plan.abortMessage);
@@ -129,11 +145,12 @@ ProductionPlan planProductionJob(const ProductionJob& job, const ProductionRunOp
             };
             report({MaterialProgress::Stage::Planning, 0});
             try {
-                plan = planMaterial(job, materialParts(job, names[i], options.parameters), stock,
-                                    choice, stop, report);
+                plan = planMaterial(job,
+                                    materialParts(job, names[i], options.parameters, options.mitre),
+                                    stock, choice, stop, report);
             } catch (const std::bad_alloc&) {
                 MaterialPlan failed;
-                failed.parts = materialParts(job, names[i], options.parameters);
+                failed.parts = materialParts(job, names[i], options.parameters, options.mitre);
                 plan = noPlan(std::move(failed), safety_text::kOutOfMemory);
             }
             report(plan.hasPlan() ? MaterialProgress{MaterialProgress::Stage::Planned,

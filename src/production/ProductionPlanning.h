@@ -74,6 +74,9 @@ struct ProductionRunOptions {
     // Told of the material (its index in the plan) as its run starts, finds a better plan and
     // ends, on the thread that plans it, one at a time.
     std::function<void(size_t material, const MaterialProgress&)> materialProgress;
+    // The profile height and turning of materials whose pieces have angled ends and whose
+    // settings in the job do not give them.
+    MitreDefaults mitre;
 };
 
 // Plans every material of the job with the exact method, several materials at once on the
