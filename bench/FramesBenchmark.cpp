@@ -97,7 +97,7 @@ struct StockVariant {
 };
 
 ProductionRunOptions runOptions(const StockVariant& variant, const MethodChoice& choice) {
-    ProductionRunOptions options{JobParameters{}, choice, {}, nullptr, {}, {}};
+    ProductionRunOptions options{JobParameters{}, choice, {}, nullptr, {}, {}, {}};
     if (variant.lengths.empty()) return options;
     StockList& stock = options.stock[kMaterial];
     stock.material = kMaterial;

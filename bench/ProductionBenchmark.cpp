@@ -109,7 +109,7 @@ void runClass(const JobClass& jobs, int count, const MethodChoice& choice,
         const std::string url =
             "sqlite:" + (folder / ("stock-" + std::to_string(i) + ".db")).string();
         std::unique_ptr<StockStore> store = std::move(*StockStore::open(url).value);
-        ProductionRunOptions options{JobParameters{}, choice, {}, nullptr, {}, {}};
+        ProductionRunOptions options{JobParameters{}, choice, {}, nullptr, {}, {}, {}};
         for (const auto& [name, list] : generated) {
             store->replaceStock(name, list);
             options.stock[name] = store->stockOf(name).value->list;

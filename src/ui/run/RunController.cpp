@@ -284,7 +284,7 @@ void RunController::startProduction() {
     setBusy(true);
     runMethod_ = OptimisationMethod::FewestRods;
     runStock_.reset();
-    ProductionRunOptions options{state_.parameters, state_.methodChoice, {}, nullptr, {}, {}};
+    ProductionRunOptions options{state_.parameters, state_.methodChoice, {}, nullptr, {}, {}, {}};
     for (const auto& [name, materialStock] : *stock)
         options.stock.emplace(name, materialStock.list);
     state_.productionStock = *stock;
