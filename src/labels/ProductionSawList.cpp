@@ -1,5 +1,7 @@
 #include "labels/ProductionSawList.h"
 
+#include "labels/AngledSawStep.h"
+
 namespace marlo {
 
 std::vector<MaterialSawList> productionSawLists(const ProductionPlan& plan) {
@@ -9,7 +11,7 @@ std::vector<MaterialSawList> productionSawLists(const ProductionPlan& plan) {
         MaterialSawList& list = lists.emplace_back();
         list.material = material.parts.material;
         list.saw = sawList(material.parts.list, material.result);
-        for (const SawStep& step : list.saw.steps) {
+        for (SawStep& step : list.saw.steps) {
             const size_t index = static_cast<size_t>(step.index);
             list.parts.push_back(index < material.pieceParts.size() ? material.pieceParts[index]
                                                                     : PatternParts{});
@@ -17,6 +19,7 @@ std::vector<MaterialSawList> productionSawLists(const ProductionPlan& plan) {
             PatternParts& rods = list.parts.back();
             rods.resize(static_cast<size_t>(step.rods));
             for (RodParts& cuts : rods) cuts.resize(step.cuts.size(), -1);
+            cutAsLaidOut(step, rods, material, index);
         }
     }
     return lists;

@@ -25,7 +25,7 @@ SawList sawList(const CuttingList& list, const CuttingPlan& plan, const JobParam
         int32_t start = parameters.trim;
         for (int i = 0; i < pattern.pieceCount; ++i) {
             const int16_t length = pattern.lengths[static_cast<size_t>(i)];
-            step.cuts.push_back({length, start + length, listRowOf(list, length)});
+            step.cuts.push_back({length, start + length, listRowOf(list, length), std::nullopt});
             start += length + parameters.cutThickness;
         }
         const int32_t lastPosition =

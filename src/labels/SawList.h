@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "labels/PatternStock.h"
@@ -13,12 +14,29 @@
 
 namespace marlo {
 
+// A piece with angled ends as it lies on the rod: where it starts and ends on the rod's reference
+// face (mm from the rod's start, the trim included), the cut at each end as it lies (degrees from
+// square, positive where the blade leans towards the rod's far end on the opposite face, negative
+// where it leans back), whether its start cut is the one that freed the piece before, and whether
+// it lies turned over (its reference face on the rod's opposite face, its end first).
+struct AngledCut {
+    double start = 0.0;
+    double end = 0.0;
+    double startAngle = 0.0;
+    double endAngle = 0.0;
+    bool sharesStart = false;
+    bool turned = false;
+
+    bool operator==(const AngledCut&) const = default;
+};
+
 // One cut of a rod: the piece that comes off and where the saw cuts to free it, measured from
 // the rod's start (the trim, the pieces before it with their cuts, then its own length).
 struct SawCut {
     int16_t length = 0;
     int32_t position = 0;
     int row = 0;  // the cutting-list row of the piece (listRowOf)
+    std::optional<AngledCut> angled;
 };
 
 // One pattern at the saw: how many rods are cut alike and the cuts of each rod, in order.

@@ -1,5 +1,7 @@
 #include "labels/SawListCsv.h"
 
+#include <cstdio>
+
 #include "jobfile/CsvText.h"
 #include "labels/ProductionSawList.h"
 
@@ -11,6 +13,32 @@ namespace {
 const std::vector<std::string_view> kColumns = {"pattern", "rods",   "stock_length", "stock_id",
                                                 "cut",     "length", "position",     "row"};
 const std::vector<std::string_view> kPartColumns = {"material", "mark", "order"};
+// And those of a production job with angled pieces: where each lies on the rod's reference face,
+// its cuts as it lies and whether it is turned over (empty for a square piece).
+const std::vector<std::string_view> kAngledColumns = {"start",     "end",    "start_angle",
+                                                      "end_angle", "shared", "turned"};
+
+std::string decimal(double value, const char* format) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The angled columns of a cut: nothing for a square one.
+std::vector<std::string> angledCells(const SawCut& cut) {
+    if (!cut.angled) return std::vector<std::string>(kAngledColumns.size());
+    const AngledCut& a = *cut.angled;
+    return {decimal(a.start, "%.1f"),  decimal(a.end, "%.1f"),    decimal(a.startAngle, "%g"),
+            decimal(a.endAngle, "%g"), a.sharesStart ? "1" : "0", a.turned ? "1" : "0"};
+}
+
+bool hasAngledCuts(const std::vector<MaterialSawList>& lists) {
+    for (const MaterialSawList& list : lists)
+        for (const SawStep& step : list.saw.steps)
+            for (const SawCut& cut : step.cuts)
+                if (cut.angled) return true;
+    return false;
+}
 
 // The line of one cut: the step's `rods` rods are cut alike, the piece belongs to `row`, and a
 // production job's line ends with `more`.
@@ -40,11 +68,14 @@ std::string sawListCsv(const SawList& saw) {
 }
 
 std::string productionSawListCsv(const ProductionJob& job, const ProductionPlan& plan) {
+    const std::vector<MaterialSawList> lists = productionSawLists(plan);
+    const bool angled = hasAngledCuts(lists);
     std::string csv;
     std::vector<std::string_view> header = kColumns;
     header.insert(header.end(), kPartColumns.begin(), kPartColumns.end());
+    if (angled) header.insert(header.end(), kAngledColumns.begin(), kAngledColumns.end());
     appendCsvLine(csv, header);
-    for (const MaterialSawList& list : productionSawLists(plan)) {
+    for (const MaterialSawList& list : lists) {
         for (size_t s = 0; s < list.saw.steps.size(); ++s) {
             const SawStep& step = list.saw.steps[s];
             for (const RodRun& run : rodRuns(list.parts[s])) {
@@ -53,8 +84,11 @@ std::string productionSawListCsv(const ProductionJob& job, const ProductionPlan&
                     static const Part kNoPart;
                     const Part& part =
                         parts[i] < 0 ? kNoPart : job.parts[static_cast<size_t>(parts[i])].part;
-                    appendCutLine(csv, step, run.rods, i, partNumber(parts[i]),
-                                  {list.material, part.mark, part.order});
+                    std::vector<std::string_view> more = {list.material, part.mark, part.order};
+                    const std::vector<std::string> cells =
+                        angled ? angledCells(step.cuts[i]) : std::vector<std::string>{};
+                    more.insert(more.end(), cells.begin(), cells.end());
+                    appendCutLine(csv, step, run.rods, i, partNumber(parts[i]), more);
                 }
             }
         }

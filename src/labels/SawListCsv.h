@@ -19,7 +19,11 @@ std::string sawListCsv(const SawList& saw);
 // A production job's saw list as one CSV file: the columns above, then material;mark;order, the
 // materials with a plan one after the other. `row` is the number of the piece's part in the job,
 // and a pattern whose rods are cut for different parts has its lines once per run of rods cut
-// for the same parts, `rods` counting the run's rods.
+// for the same parts, `rods` counting the run's rods. A job with angled pieces has six more
+// columns, start;end;start_angle;end_angle;shared;turned: where each piece lies on the rod's
+// reference face (mm to the tenth, `position` then its end rounded), its cuts' angles as it lies
+// (positive: the blade leans towards the rod's far end on the opposite face), 1 where its start
+// cut freed the piece before, 1 where it lies turned over; empty for square pieces.
 std::string productionSawListCsv(const ProductionJob& job, const ProductionPlan& plan);
 
 }  // namespace marlo

@@ -1,7 +1,11 @@
 #include "labels/SawSheet.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
+#include "i18n/texts/MitreTexts.h"
 #include "i18n/texts/ProductionJobTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
@@ -32,6 +36,13 @@ struct CutParts {
     const RodParts& parts;
 };
 
+bool hasAngledCuts(const SawList& saw) {
+    for (const SawStep& step : saw.steps)
+        for (const SawCut& cut : step.cuts)
+            if (cut.angled) return true;
+    return false;
+}
+
 void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw,
                  const std::string& date, const std::string* material,
                  const StringCatalogue& catalogue) {
@@ -52,6 +63,10 @@ void writeHeader(SheetWriter& sheet, const JobHeader& header, const SawList& saw
         {catalogue.text(saw_text::kTrim), millimetreText(saw.trim)},
     });
     sheet.line(g::kLeft, width, catalogue.text(saw_text::kPositionNote), 8);
+    if (hasAngledCuts(saw)) {
+        sheet.advance(kRow);
+        sheet.line(g::kLeft, width, catalogue.text(mitre_text::kAngleNote), 8);
+    }
     sheet.advance(kRow + 2);
 }
 
@@ -82,6 +97,32 @@ void writeCaptions(SheetWriter& sheet, const CutParts* parts, const StringCatalo
     sheet.advance(kRow);
 }
 
+std::string tenths(double mm) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", mm);
+    return text;
+}
+
+// A cut's angle as it lies, with the way the blade leans: "45° /", "30° \\", "0°".
+std::string angleText(double angle) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g\u00b0", std::abs(angle));
+    return std::string(text) + (angle > 0 ? " /" : angle < 0 ? " \\" : "");
+}
+
+// Where an angled piece lies on the rod's reference face, its cuts as it lies, whether its first
+// cut freed the piece before and whether it lies turned over.
+std::string angledText(const AngledCut& cut, const StringCatalogue& catalogue) {
+    std::string text = fillIn(catalogue.text(mitre_text::kLyingOnReference),
+                              {tenths(cut.start), tenths(cut.end)}) +
+                       " \u00b7 " +
+                       fillIn(catalogue.text(mitre_text::kCutsAtEnds),
+                              {angleText(cut.startAngle), angleText(cut.endAngle)});
+    if (cut.sharesStart) text += " \u00b7 " + catalogue.text(mitre_text::kSharedFirstCut);
+    if (cut.turned) text += " \u00b7 " + catalogue.text(mitre_text::kTurnedOver);
+    return text;
+}
+
 // A line per cut of the step, under the column captions; for a production job with the mark and
 // order of the part each cut is for.
 void writeCuts(SheetWriter& sheet, const SawStep& step, const CutParts* parts,
@@ -89,7 +130,7 @@ void writeCuts(SheetWriter& sheet, const SawStep& step, const CutParts* parts,
     writeCaptions(sheet, parts, catalogue);
     for (size_t i = 0; i < step.cuts.size(); ++i) {
         // A pattern that goes on over a page break says again which it is.
-        if (sheet.reserve(kRow)) {
+        if (sheet.reserve(step.cuts[i].angled ? 2 * kRow : kRow)) {
             writeHeading(sheet, step, catalogue);
             sheet.advance(kRow + 1);
             writeCaptions(sheet, parts, catalogue);
@@ -108,6 +149,11 @@ void writeCuts(SheetWriter& sheet, const SawStep& step, const CutParts* parts,
             sheet.line(kOrderLeft, kOrderWidth, shown.order);
         }
         sheet.advance(kRow);
+        if (cut.angled) {
+            sheet.line(kColumnLeft[1], g::kRight - kColumnLeft[1],
+                       angledText(*cut.angled, catalogue), 8);
+            sheet.advance(kRow);
+        }
     }
 }
 
