@@ -22,9 +22,8 @@ namespace {
 
 // Lengths closer than this (mm) to the rod's are within it.
 constexpr double kFits = 1e-6;
-// The shorter rods of the later square jobs, mm: doubled each time up to the last.
-constexpr int kFirstShortening = 1;
-constexpr int kLastShortening = 64;
+// The later square jobs: their pieces' shares rounded up, their rods shorter by these mm.
+constexpr int kShortenings[] = {0, 1, 2, 4, 8, 16, 32, 64};
 
 int16_t toLength(double mm) {
     return static_cast<int16_t>(std::clamp(std::floor(mm + kFits), 0.0, 32767.0));
@@ -36,8 +35,10 @@ double usableOf(int32_t stockItem, const JobParameters& parameters, const StockL
     return usableLength(parameters, rod);
 }
 
-// The square job whose plans bound the angled job's: every piece its share, every rod its usable
-// length and end allowance less `shorter` mm, no cut and no trim (both are in the shares).
+// The square job whose plans bound the angled job's: every piece its share rounded down, every
+// rod its usable length and end allowance less `shorter` mm, no cut and no trim (both are in the
+// shares). Shares rounded up instead (`roundUp`) make a job whose rods hold what real rods hold
+// where the pieces meet as the shares assume, as frames' mitres do: its plans need few moves.
 struct SquareJob {
     PieceList pieces;
     JobParameters parameters;
@@ -47,7 +48,7 @@ struct SquareJob {
 
 std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& shares,
                                      const JobParameters& parameters, const StockList& stock,
-                                     int shorter) {
+                                     int shorter, bool roundUp) {
     auto square = std::make_unique<SquareJob>();
     square->parameters = parameters;
     square->parameters.cutThickness = 0;
@@ -66,7 +67,8 @@ std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& share
     }
     for (const double share : shares.shares)
         square->lengthOfKind.push_back(
-            std::clamp<int16_t>(toLength(share), 1, static_cast<int16_t>(longest - 1)));
+            std::clamp<int16_t>(toLength(roundUp ? std::ceil(share - kFits) : share), 1,
+                                static_cast<int16_t>(longest - 1)));
     std::vector<int> byLength(job.shapes.size());
     std::iota(byLength.begin(), byLength.end(), 0);
     std::stable_sort(byLength.begin(), byLength.end(), [&](int a, int b) {
@@ -299,7 +301,7 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
                       const std::atomic<bool>& stop, const StockList& stock) {
     const auto started = std::chrono::steady_clock::now();
     const RodShares shares = rodShares(job.shapes, job.material);
-    const auto first = squareJob(job, shares, parameters, stock, 0);
+    const auto first = squareJob(job, shares, parameters, stock, 0, false);
     const PlanResult square =
         runMethod(first->pieces, first->parameters, choice, observer, stop, first->stock);
     if (square.plan.status != RunStatus::Finished)
@@ -309,14 +311,14 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
     if (const auto rods = fitter.rodsOf(square.plan, *first))
         best = resultOf(*rods, job, parameters, stock);
     StopOnly quiet(observer);
-    for (int shorter = kFirstShortening; shorter <= kLastShortening; shorter *= 2) {
+    for (const int shorter : kShortenings) {
         if ((best && proven(*best, square)) || stop.load(std::memory_order_relaxed)) break;
         const double spent =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         MethodChoice again = choice;
         again.timeLimitSeconds = static_cast<int16_t>(choice.timeLimitSeconds - spent);
         if (again.timeLimitSeconds < 1) break;
-        const auto tighter = squareJob(job, shares, parameters, stock, shorter);
+        const auto tighter = squareJob(job, shares, parameters, stock, shorter, true);
         const PlanResult retry =
             runMethod(tighter->pieces, tighter->parameters, again, quiet, stop, tighter->stock);
         if (retry.plan.status != RunStatus::Finished) continue;
