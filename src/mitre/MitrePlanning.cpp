@@ -24,6 +24,8 @@ namespace {
 constexpr double kFits = 1e-6;
 // The later square jobs: their pieces' shares rounded up, their rods shorter by these mm.
 constexpr int kShortenings[] = {0, 1, 2, 4, 8, 16, 32, 64};
+// The finest steps of the square jobs' lengths, per mm.
+constexpr int kFinestSteps = 4;
 
 int16_t toLength(double mm) {
     return static_cast<int16_t>(std::clamp(std::floor(mm + kFits), 0.0, 32767.0));
@@ -46,6 +48,27 @@ struct SquareJob {
     std::vector<int16_t> lengthOfKind;
 };
 
+// The steps per mm of the square jobs' lengths: of those the rods allow, the one whose rounding
+// down of the shares loses least, so that the bound is close to the real rods'.
+double finestScale(const MitreJob& job, const RodShares& shares, double longestRod) {
+    const int most =
+        std::clamp(static_cast<int>(32000.0 / (longestRod + std::max(0.0, shares.endAllowance))), 1,
+                   kFinestSteps);
+    double best = 1.0, leastLoss = 1e300;
+    for (int steps = 1; steps <= most; ++steps) {
+        double loss = 0.0;
+        for (size_t kind = 0; kind < shares.shares.size(); ++kind) {
+            const double scaled = steps * shares.shares[kind];
+            loss += job.pieces[kind] * (scaled - std::floor(scaled + kFits)) / steps;
+        }
+        if (loss < leastLoss - kFits) {
+            best = steps;
+            leastLoss = loss;
+        }
+    }
+    return best;
+}
+
 std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& shares,
                                      const JobParameters& parameters, const StockList& stock,
                                      int shorter, bool roundUp) {
@@ -53,8 +76,13 @@ std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& share
     square->parameters = parameters;
     square->parameters.cutThickness = 0;
     square->parameters.trim = 0;
+    double longestRod = usableOf(-1, parameters, stock);
+    for (size_t i = 0; i < stock.items.size(); ++i)
+        longestRod = std::max(longestRod, usableOf(static_cast<int32_t>(i), parameters, stock));
+    const double scale = finestScale(job, shares, longestRod);
     const auto squareRod = [&](int32_t item) {
-        return toLength(usableOf(item, parameters, stock) + shares.endAllowance - shorter);
+        return toLength(scale *
+                        (usableOf(item, parameters, stock) + shares.endAllowance - shorter));
     };
     square->parameters.rodLength = squareRod(-1);
     int16_t longest = square->parameters.rodLength;
@@ -66,9 +94,9 @@ std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& share
         if (i == 0 || item.length > longest) longest = item.length;
     }
     for (const double share : shares.shares)
-        square->lengthOfKind.push_back(
-            std::clamp<int16_t>(toLength(roundUp ? std::ceil(share - kFits) : share), 1,
-                                static_cast<int16_t>(longest - 1)));
+        square->lengthOfKind.push_back(std::clamp<int16_t>(
+            toLength(roundUp ? std::ceil(scale * share - kFits) : scale * share), 1,
+            static_cast<int16_t>(longest - 1)));
     std::vector<int> byLength(job.shapes.size());
     std::iota(byLength.begin(), byLength.end(), 0);
     std::stable_sort(byLength.begin(), byLength.end(), [&](int a, int b) {
@@ -92,11 +120,13 @@ struct Rod {
 // Builds the angled plan from a square job's plan.
 class RodFitter {
   public:
-    RodFitter(const MitreJob& job, const JobParameters& parameters, const StockList& stock)
-        : job_(job), parameters_(parameters), stock_(stock) {}
+    RodFitter(const MitreJob& job, const RodShares& shares, const JobParameters& parameters,
+              const StockList& stock)
+        : job_(job), shares_(shares), parameters_(parameters), stock_(stock) {}
 
-    // The plan's rods, each cut as it takes least; the pieces a rod cannot hold in reality move
-    // to other rods. Nothing when the stock has no rod left for them.
+    // The plan's rods, each cut as it takes least. A rod too short in reality swaps a piece for a
+    // shorter one of a rod with room for the difference; where none is found, pieces it cannot
+    // hold move to other rods. Nothing when the stock has no rod left for them.
     std::optional<std::vector<Rod>> rodsOf(const CuttingPlan& plan, const SquareJob& square) {
         std::map<int16_t, std::deque<int>> kindsOfLength;
         for (size_t kind = 0; kind < job_.shapes.size(); ++kind)
@@ -113,9 +143,11 @@ class RodFitter {
                     ++rod.counts[static_cast<size_t>(kinds.front())];
                     kinds.pop_front();
                 }
-                relieve(rod, moved);
+                sequence(rod);
                 rods.push_back(std::move(rod));
             }
+        for (size_t r = 0; r < rods.size(); ++r)
+            if (!fits(rods[r]) && !swapToFit(r, rods)) relieve(rods[r], moved);
         std::sort(moved.begin(), moved.end(), [&](int a, int b) { return mean(a) > mean(b); });
         for (const int kind : moved)
             if (!placeElsewhere(kind, rods)) return std::nullopt;
@@ -132,10 +164,50 @@ class RodFitter {
     void sequence(Rod& rod) const {
         rod.sequence = shortestSequence(rod.counts, job_.shapes, job_.material);
     }
+    double shares(const Rod& rod) const {
+        double sum = 0.0;
+        for (size_t kind = 0; kind < rod.counts.size(); ++kind)
+            sum += rod.counts[kind] * shares_.shares[kind];
+        return sum;
+    }
+    // Whether the rod's shares leave room for a piece of `share` more: a rod can hold no more.
+    bool sharesHold(const Rod& rod, double more) const {
+        return shares(rod) + more <=
+               usableOf(rod.stockItem, parameters_, stock_) + shares_.endAllowance + kFits;
+    }
+
+    // Swaps a piece of the overlong rod for a shorter one of another rod so that both fit.
+    bool swapToFit(size_t overlong, std::vector<Rod>& rods) const {
+        Rod& a = rods[overlong];
+        for (size_t other = 0; other < rods.size(); ++other) {
+            Rod& b = rods[other];
+            if (other == overlong) continue;
+            for (size_t x = 0; x < a.counts.size(); ++x) {
+                if (a.counts[x] == 0) continue;
+                for (size_t y = 0; y < b.counts.size(); ++y) {
+                    const double gain = shares_.shares[x] - shares_.shares[y];
+                    if (b.counts[y] == 0 || gain <= 0 || !sharesHold(a, -gain) ||
+                        !sharesHold(b, gain))
+                        continue;
+                    Rod swappedA = a, swappedB = b;
+                    --swappedA.counts[x], ++swappedA.counts[y];
+                    --swappedB.counts[y], ++swappedB.counts[x];
+                    sequence(swappedA);
+                    if (!fits(swappedA)) continue;
+                    sequence(swappedB);
+                    if (!fits(swappedB)) continue;
+                    a = std::move(swappedA);
+                    b = std::move(swappedB);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 
     // Takes pieces off a rod too short for them in reality, the shortest first.
     void relieve(Rod& rod, std::vector<int>& moved) const {
-        for (sequence(rod); !fits(rod); sequence(rod)) {
+        for (; !fits(rod); sequence(rod)) {
             int shortest = -1;
             for (size_t kind = 0; kind < rod.counts.size(); ++kind)
                 if (rod.counts[kind] > 0 &&
@@ -189,9 +261,25 @@ class RodFitter {
     }
 
     const MitreJob& job_;
+    const RodShares& shares_;
     const JobParameters& parameters_;
     const StockList& stock_;
 };
+
+// What a rod leaves behind its last cut, booked as square rods book it: the remnant, or minus
+// the sliver before that cut where the last piece ends at the rod's end.
+int16_t wasteOf(const Rod& rod, const MitreJob& job, const JobParameters& parameters,
+                const StockList& stock) {
+    const double left = usableOf(rod.stockItem, parameters, stock) - rod.sequence.lengthUsed;
+    if (rod.sequence.pieces.empty()) return toLength(left);
+    const LaidPiece& last = rod.sequence.pieces.back();
+    const double kerf = kerfAlongRod(job.material.cutThickness,
+                                     lyingEnds(job.shapes[static_cast<size_t>(last.kind)],
+                                               last.turned, job.material.profileHeight)
+                                         .right.angle);
+    const double remnant = std::floor(left - kerf + kFits);
+    return bookedWaste(static_cast<int32_t>(remnant), static_cast<int32_t>(std::lround(kerf)));
+}
 
 // The rods as a plan: equal rods (stock row, pieces, order and turning) one pattern, ordered by
 // waste when the parameters ask it, each pattern's lengths longest first and its cut order.
@@ -216,8 +304,7 @@ PlanResult resultOf(const std::vector<Rod>& rods, const MitreJob& job,
             ++same->count;
             continue;
         }
-        const double left = usableOf(rod.stockItem, parameters, stock) - rod.sequence.lengthUsed;
-        groups.push_back({&rod, 1, toLength(left)});
+        groups.push_back({&rod, 1, wasteOf(rod, job, parameters, stock)});
     }
     if (parameters.sortOutputByWaste)
         std::stable_sort(groups.begin(), groups.end(),
@@ -306,7 +393,7 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
         runMethod(first->pieces, first->parameters, choice, observer, stop, first->stock);
     if (square.plan.status != RunStatus::Finished)
         return unplanned(square, job, *first, parameters);
-    RodFitter fitter(job, parameters, stock);
+    RodFitter fitter(job, shares, parameters, stock);
     std::optional<PlanResult> best;
     if (const auto rods = fitter.rodsOf(square.plan, *first))
         best = resultOf(*rods, job, parameters, stock);
@@ -324,7 +411,10 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
         if (retry.plan.status != RunStatus::Finished) continue;
         if (const auto rods = fitter.rodsOf(retry.plan, *tighter)) {
             PlanResult plan = resultOf(*rods, job, parameters, stock);
+            // Its plan kept as it was and proven for its job, which holds less on shorter rods.
+            const bool unbeatable = retry.optimal && !better(retry, plan) && !better(plan, retry);
             if (!best || better(plan, *best)) best = std::move(plan);
+            if (unbeatable) break;
         }
     }
     if (!best) {
