@@ -11,6 +11,10 @@ void placeBlock(DiagramPage& page, const DiagramBlock& block, double top) {
         hatch.rect.y += top;
         page.hatches.push_back(hatch);
     }
+    for (DiagramPolygon polygon : block.content.polygons) {
+        for (PointMm& corner : polygon.corners) corner.y += top;
+        page.polygons.push_back(polygon);
+    }
     for (DiagramLine line : block.content.lines) {
         line.y1 += top;
         line.y2 += top;

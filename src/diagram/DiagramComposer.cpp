@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "diagram/AngledBarBlock.h"
 #include "diagram/BarBlock.h"
 #include "diagram/DiagramGeometry.h"
 #include "diagram/DimensionColours.h"
@@ -49,10 +50,19 @@ DiagramLayout composeDiagram(const DiagramSource& source, const StringCatalogue&
     blocks.push_back(headerBlock(source, catalogue));
     for (DiagramBlock& row : legendRows(legendEntries(source.patterns), colours, catalogue))
         blocks.push_back(std::move(row));
+    if (std::any_of(source.angled.begin(), source.angled.end(),
+                    [](const AngledPattern& pattern) { return !pattern.pieces.empty(); }))
+        blocks.push_back(referenceFaceNote(catalogue));
     const std::vector<BarRod> rods = barRods(source, catalogue);
-    for (size_t i = 0; i < source.patterns.size(); ++i)
-        blocks.push_back(barBlock(source.patterns[i], static_cast<int>(i), source.parameters,
-                                  rods[i], colours, catalogue));
+    for (size_t i = 0; i < source.patterns.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (i < source.angled.size() && !source.angled[i].pieces.empty())
+            blocks.push_back(angledBarBlock(source.patterns[i], source.angled[i], index,
+                                            source.parameters, rods[i], colours, catalogue));
+        else
+            blocks.push_back(barBlock(source.patterns[i], index, source.parameters, rods[i],
+                                      colours, catalogue));
+    }
 
     DiagramLayout layout;
     const DiagramBlock head = runningHead(source, catalogue);

@@ -15,6 +15,9 @@ inline constexpr double kFooterTop = DiagramLayout::kPageHeight - 15;
 inline constexpr double kBarLeft = kLeft + 20;
 inline constexpr double kBarWidth = kRight - kBarLeft;
 inline constexpr double kBarHeight = 10;
+// A bar's top within its block, and the room below the bar and its list.
+inline constexpr double kBarTop = 2;
+inline constexpr double kBarBottomPadding = 2;
 
 inline constexpr Colour kInk{0x20, 0x20, 0x20};
 inline constexpr Colour kGreyInk{0x55, 0x55, 0x55};

@@ -41,6 +41,20 @@ struct DiagramBox {
     int16_t length = 0;  // the piece's dimension, the waste's or the sliver's length
 };
 
+struct PointMm {
+    double x = 0, y = 0;
+};
+
+// A filled polygon with an optional outline (outlineWidth 0: none, fill absent: hollow), its
+// corners in order around it.
+struct DiagramPolygon {
+    std::vector<PointMm> corners;
+    bool filled = true;
+    Colour fill = kWhite;
+    double outlineWidth = 0;
+    Colour outline = kBlack;
+};
+
 // Thin diagonal lines across a rectangle, marking waste.
 struct DiagramHatch {
     RectMm rect;
@@ -70,10 +84,12 @@ struct DiagramText {
     Colour colour = kBlack;
 };
 
-// Painted in this order: boxes, hatches, lines, texts; each list in its order.
+// Painted in this order: boxes, hatches, polygons, lines, texts; each list in its order (so a
+// polygon covers the hatching beneath it).
 struct DiagramPage {
     std::vector<DiagramBox> boxes;
     std::vector<DiagramHatch> hatches;
+    std::vector<DiagramPolygon> polygons;
     std::vector<DiagramLine> lines;
     std::vector<DiagramText> texts;
 };

@@ -3,7 +3,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "diagram/AngledPattern.h"
 #include "model/Job.h"
 #include "model/JobParameters.h"
 #include "model/PlanSummary.h"
@@ -28,6 +30,9 @@ struct DiagramSource {
     // A production job's material the plan is of; empty for a *.opt job (whose plan from stock
     // names the stock's material).
     std::string material;
+    // A material whose pieces have angled ends: how each pattern is cut, in the patterns' order;
+    // empty when its pieces are square.
+    std::vector<AngledPattern> angled;
     std::string date;  // as the header shows it
     char decimalSeparator = '.';
 };

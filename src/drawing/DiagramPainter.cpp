@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 #include <QSizeF>
 
 #include "diagram/HatchLines.h"
@@ -38,6 +39,15 @@ class PagePainter {
         painter_.setPen(box.outlineWidth > 0 ? pen(box.outline, box.outlineWidth) : Qt::NoPen);
         painter_.setBrush(box.filled ? QBrush(qColour(box.fill)) : Qt::NoBrush);
         painter_.drawRect(rect(box.rect));
+    }
+
+    void polygon(const DiagramPolygon& polygon) {
+        QPolygonF corners;
+        for (const PointMm& corner : polygon.corners) corners << point(corner.x, corner.y);
+        painter_.setPen(polygon.outlineWidth > 0 ? pen(polygon.outline, polygon.outlineWidth)
+                                                 : Qt::NoPen);
+        painter_.setBrush(polygon.filled ? QBrush(qColour(polygon.fill)) : Qt::NoBrush);
+        painter_.drawPolygon(corners);
     }
 
     // The hatch lines are cut off at the rectangle, not clipped by the painter: an SVG file keeps
@@ -101,6 +111,7 @@ void paintDiagramPage(QPainter& painter, const DiagramPage& page, double unitsPe
     PagePainter paint(painter, unitsPerMm, origin);
     for (const DiagramBox& box : page.boxes) paint.box(box);
     for (const DiagramHatch& hatch : page.hatches) paint.hatch(hatch);
+    for (const DiagramPolygon& polygon : page.polygons) paint.polygon(polygon);
     for (const DiagramLine& line : page.lines) paint.line(line);
     for (const DiagramText& text : page.texts) paint.text(text);
     painter.restore();

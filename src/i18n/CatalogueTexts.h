@@ -94,5 +94,8 @@ const std::vector<CatalogueRow>& productionMaterialTexts();
 // Offsets 1700..1749: pieces with angled ends: what their planning needs, how the saw cuts them.
 inline constexpr int kMitreTextsFirst = 1700;
 const std::vector<CatalogueRow>& mitreTexts();
+// Offsets 1760..1769: the cutting diagram's pieces with angled ends.
+inline constexpr int kMitreDiagramTextsFirst = 1760;
+const std::vector<CatalogueRow>& mitreDiagramTexts();
 
 }  // namespace marlo
