@@ -1,6 +1,7 @@
 #include "labels/LabelComposer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -9,16 +10,28 @@
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/SawOutputTexts.h"
 #include "labels/Code128.h"
+#include "labels/PieceOutline.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
 namespace {
 
 constexpr double kGap = 0.4;
+// Between two texts on one line.
+constexpr double kTextSpace = 1.5;
 // Scanners want a blank of ten modules on both sides of a Code 128 symbol.
 constexpr double kQuietModules = 10;
 constexpr double kWidestModule = 0.5;
 constexpr double kTallestBarcode = 15;
+
+// What a label shows of a piece with angled ends: their angles, bold at the end of the second
+// detail line, and what the piece's outline is drawn from.
+struct AngledEnds {
+    std::string angles;
+    mitre::PieceShape shape;
+    double profileHeight = 0.0;
+};
 
 // The texts of one label, by the place they take.
 struct LabelFace {
@@ -28,6 +41,7 @@ struct LabelFace {
     std::string detail;        // small, below the length
     std::string code;          // the barcode's text
     std::string secondDetail;  // small, below the detail; a production job's label only
+    std::optional<AngledEnds> ends = std::nullopt;
 };
 
 // The small texts' size grows with the label, within what stays readable.
@@ -76,9 +90,52 @@ void addBarcode(DiagramPage& page, const RectMm& box, const std::string& text) {
     }
 }
 
+// The room a piece's outline is tried in first: beside its length, clear of the length and of the
+// side texts.
+RectMm besideLength(const LabelFaceBoxes& boxes, const LabelFace& face, double bigPt) {
+    const double start = boxes.big.x + textWidthMm(face.big, bigPt, true) + kTextSpace;
+    return {start, boxes.big.y, boxes.sideTop.x - kTextSpace - start, boxes.big.height};
+}
+
+// The room tried next: right of the detail lines' texts, across both lines, with the angles moved
+// in before it on the second line.
+RectMm besideDetails(const LabelFaceBoxes& boxes, const LabelFace& face, double sizePt,
+                     double anglesWidth) {
+    const RectMm& line = boxes.secondDetail;
+    const double textsEnd =
+        std::max(boxes.detail.x + textWidthMm(face.detail, sizePt, false),
+                 line.x + textWidthMm(face.secondDetail, sizePt, false) + kTextSpace + anglesWidth);
+    const double start = textsEnd + kTextSpace;
+    return {start, boxes.detail.y, line.right() - start, line.bottom() - boxes.detail.y};
+}
+
+// The angles of a piece's ends at the end of the second detail line, before them what of the
+// line's text fits; the piece's outline where the texts leave room for it, or none.
+void addAngledEnds(DiagramPage& page, const LabelFaceBoxes& boxes, const RectMm& inner,
+                   const LabelFace& face) {
+    const AngledEnds& ends = *face.ends;
+    const double small = smallTextPt(inner);
+    const RectMm& line = boxes.secondDetail;
+    const double anglesWidth = std::min(textWidthMm(ends.angles, small, true), line.width);
+    double anglesEnd = line.right();
+    std::vector<DiagramLine> outline =
+        pieceOutline(ends.shape, ends.profileHeight, besideLength(boxes, face, bigTextPt(inner)));
+    if (outline.empty()) {
+        outline = pieceOutline(ends.shape, ends.profileHeight,
+                               besideDetails(boxes, face, small, anglesWidth));
+        for (const DiagramLine& drawn : outline)
+            anglesEnd = std::min({anglesEnd, drawn.x1 - kTextSpace, drawn.x2 - kTextSpace});
+    }
+    page.lines.insert(page.lines.end(), outline.begin(), outline.end());
+    const RectMm anglesBox{anglesEnd - anglesWidth, line.y, anglesWidth, line.height};
+    addText(page, anglesBox, ends.angles, small, true, TextAlign::Right);
+    addText(page, {line.x, line.y, std::max(0.0, anglesBox.x - kTextSpace - line.x), line.height},
+            face.secondDetail, small, false, TextAlign::Left);
+}
+
 void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) {
-    const LabelFaceBoxes boxes =
-        labelFaceBoxes(label, face.secondDetail.empty() ? DetailLines::One : DetailLines::Two);
+    const LabelFaceBoxes boxes = labelFaceBoxes(
+        label, face.secondDetail.empty() && !face.ends ? DetailLines::One : DetailLines::Two);
     const RectMm inner = innerRect(label);
     const double small = smallTextPt(inner);
     addText(page, boxes.heading, face.heading, small, false, TextAlign::Left);
@@ -86,7 +143,10 @@ void composeFace(DiagramPage& page, const RectMm& label, const LabelFace& face) 
     addText(page, boxes.sideTop, face.sideTop, small, true, TextAlign::Right);
     addText(page, boxes.sideBottom, face.sideBottom, small, false, TextAlign::Right);
     addText(page, boxes.detail, face.detail, small, false, TextAlign::Left);
-    addText(page, boxes.secondDetail, face.secondDetail, small, false, TextAlign::Left);
+    if (!face.ends)
+        addText(page, boxes.secondDetail, face.secondDetail, small, false, TextAlign::Left);
+    else
+        addAngledEnds(page, boxes, inner, face);
     addBarcode(page, boxes.barcode, face.code);
     addText(page, boxes.code, face.code, codeTextPt(inner), false, TextAlign::Centre);
 }
@@ -105,6 +165,11 @@ PagedDocument composeFaces(const std::vector<LabelFace>& faces, const LabelSheet
 
 std::string lengthText(int16_t length) {
     return std::to_string(length) + " mm";
+}
+
+// An angle as the office gave it, a negative one with a minus sign.
+std::string angleText(double angle) {
+    return (angle < 0 ? "\u2212" : "") + shortestNumberText(std::abs(angle)) + "\u00b0";
 }
 
 std::string headingOf(const JobHeader& header) {
@@ -168,15 +233,21 @@ LabelFace pieceFace(const PieceLabel& label, const StringCatalogue& catalogue) {
     if (!part.order.empty())
         secondDetail += (secondDetail.empty() ? "" : " \u00b7 ") +
                         catalogue.text(job_text::kOrder) + ": " + part.order;
-    return LabelFace{headingOf(label.header),
-                     lengthText(label.length),
-                     part.mark.empty()
-                         ? catalogue.text(plan_text::kPartNumber) + ' ' + std::to_string(label.row)
-                         : part.mark,
-                     label.date,
-                     detail,
-                     label.code,
-                     secondDetail};
+    LabelFace face{headingOf(label.header),
+                   lengthText(label.length),
+                   part.mark.empty()
+                       ? catalogue.text(plan_text::kPartNumber) + ' ' + std::to_string(label.row)
+                       : part.mark,
+                   label.date,
+                   detail,
+                   label.code,
+                   secondDetail};
+    if (part.angled()) {
+        face.ends = AngledEnds{angleText(part.startAngle) + " | " + angleText(part.endAngle),
+                               {static_cast<double>(label.length), part.startAngle, part.endAngle},
+                               part.profileHeight};
+    }
+    return face;
 }
 
 LabelFace offcutFace(const OffcutLabel& label, const StringCatalogue& catalogue) {

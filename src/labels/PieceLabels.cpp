@@ -7,6 +7,13 @@ namespace marlo {
 
 namespace {
 
+// The profile height the material's cuts at an angle are planned with; 0 when not known.
+double profileHeightOf(const ProductionPlan& plan, const std::string& material) {
+    for (const MaterialPlan& planned : plan.materials)
+        if (planned.parts.material == material) return planned.parts.profileHeight.value_or(0);
+    return 0;
+}
+
 // The labels of a saw list's pieces in the order they come off the saw; `partOf(step, rod, cut)`
 // (0-based) gives the row the label shows and, for a production job, its part.
 template <typename PartOf>
@@ -42,6 +49,7 @@ std::vector<PieceLabel> productionPieceLabels(const ProductionJob& job, const Pr
                                               const std::string& date) {
     std::vector<PieceLabel> labels;
     for (const MaterialSawList& list : productionSawLists(plan)) {
+        const double profileHeight = profileHeightOf(plan, list.material);
         appendLabels(labels, job.header, list.saw, reference, date,
                      [&](size_t step, size_t rod, size_t cut) {
                          const int part = list.parts[step][rod][cut];
@@ -50,6 +58,9 @@ std::vector<PieceLabel> productionPieceLabels(const ProductionJob& job, const Pr
                              const Part& of = job.parts[static_cast<size_t>(part)].part;
                              shown.mark = of.mark;
                              shown.order = of.order;
+                             shown.startAngle = of.startAngle;
+                             shown.endAngle = of.endAngle;
+                             if (shown.angled()) shown.profileHeight = profileHeight;
                          }
                          return std::pair{partNumber(part), std::optional<LabelPart>(shown)};
                      });

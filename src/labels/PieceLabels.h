@@ -12,9 +12,15 @@
 
 namespace marlo {
 
-// What a production job's label says of the part its piece is cut for.
+// What a production job's label says of the part its piece is cut for: for a part with an
+// angled end also its angles as the office gave them and the material's profile height (0 when
+// not known), which its drawing of the piece needs.
 struct LabelPart {
     std::string material, mark, order;
+    double startAngle = 0.0, endAngle = 0.0;  // degrees from square; 0 = square
+    double profileHeight = 0.0;               // mm
+
+    bool angled() const { return startAngle != 0.0 || endAngle != 0.0; }
 };
 
 // What the label of one cut piece says.

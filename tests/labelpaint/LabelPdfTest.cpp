@@ -222,6 +222,34 @@ TEST(LabelPdfTest, productionJob_labelsSawSheetAndCheckListReadBackWithTheirPart
     EXPECT_EQ(checkText.count(QStringLiteral("P2 rod 1")), 1 + 1 + 4);
 }
 
+// A post cut at 45° and −22.5°: its label shows both angles beside the post's outline, and the
+// longest code of a large job still reads there on every layout.
+TEST(LabelPdfTest, angledPartLabel_showsItsAnglesAndKeepsItsBarcodeReadable) {
+    const ProductionJob job = fixture::angledJob();
+    const std::vector<PieceLabel> labels =
+        productionPieceLabels(job, fixture::threeMaterialPlan(job), "JOB", "2026-12-10");
+    const auto post = std::find_if(labels.begin(), labels.end(),
+                                   [](const PieceLabel& label) { return label.row == 5; });
+    ASSERT_NE(post, labels.end());
+    PieceLabel longest = *post;
+    longest.code = pieceLabelCode("Zakazka4", 9999, 200, 999, 97);
+    const StringCatalogue catalogue(Language::English);
+    for (const LabelSheetLayout& layout : labelSheetLayouts()) {
+        SCOPED_TRACE(layout.name);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("post.pdf"));
+        const PagedDocument document = composePieceLabels({longest}, layout, 1, catalogue);
+        ASSERT_EQ(document.pages.front().lines.size(), 4u);
+        ASSERT_TRUE(savePagedDocumentPdf(document, pdf.toStdString(), QStringLiteral("Labels")));
+        EXPECT_EQ(
+            decodedBarcodes(pdf, folder.path(), layout.labelWidth, layout.top + layout.labelHeight),
+            std::vector<std::string>{longest.code});
+        const QString text = output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.contains(QStringLiteral("45° | −22.5°"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("W14 post")));
+    }
+}
+
 }  // namespace
 }  // namespace marlo
 

@@ -44,6 +44,16 @@ inline ProductionJob threeMaterialJob() {
     return job;
 }
 
+// The three-material job with the aluminium's posts (part 5, 2300 mm) cut at 45° and −22.5° from
+// a profile 70 mm high; the aluminium's jambs stay square.
+inline ProductionJob angledJob() {
+    ProductionJob job = threeMaterialJob();
+    job.materials[0].profileHeight = 70;
+    job.parts[4].part.startAngle = 45;
+    job.parts[4].part.endAngle = -22.5;
+    return job;
+}
+
 // A finished plan of the material cut in these patterns, each piece traced to its part as the
 // planner traces it; rows of a length no rod holds are rejected.
 inline MaterialPlan materialPlan(const ProductionJob& job, const std::string& material,
