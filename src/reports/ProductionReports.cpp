@@ -76,7 +76,9 @@ std::vector<std::string> productionPlanFaults(const ProductionJob& job, const Pr
         lines.push_back(
             fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material}) +
             catalogue.text(material.message));
+        // What more stock would have to hold, where too little stock is why.
         const PlanResult& result = material.result;
+        if (result.uncut.empty()) continue;
         for (std::string& uncut : uncutLines(result.uncut, result.missingLength, catalogue))
             lines.push_back(std::move(uncut));
     }
