@@ -94,5 +94,9 @@ const std::vector<CatalogueRow>& productionMaterialTexts();
 // Offsets 1700..1749: pieces with angled ends: what their planning needs, how the saw cuts them.
 inline constexpr int kMitreTextsFirst = 1700;
 const std::vector<CatalogueRow>& mitreTexts();
+// Offsets 1770..1789: the profile height and turning of a production job's materials in the main
+// window.
+inline constexpr int kMitreWindowTextsFirst = 1770;
+const std::vector<CatalogueRow>& mitreWindowTexts();
 
 }  // namespace marlo

@@ -37,7 +37,8 @@ const std::string& addedText(int column, int offset) {
                                      {kWindowImportTextsFirst, windowImportTexts()},
                                      {kPartsGridTextsFirst, partsGridTexts()},
                                      {kProductionMaterialTextsFirst, productionMaterialTexts()},
-                                     {kMitreTextsFirst, mitreTexts()}};
+                                     {kMitreTextsFirst, mitreTexts()},
+                                     {kMitreWindowTextsFirst, mitreWindowTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {
