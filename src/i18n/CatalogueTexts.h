@@ -97,5 +97,9 @@ const std::vector<CatalogueRow>& mitreTexts();
 // Offsets 1760..1769: the cutting diagram's pieces with angled ends.
 inline constexpr int kMitreDiagramTextsFirst = 1760;
 const std::vector<CatalogueRow>& mitreDiagramTexts();
+// Offsets 1770..1789: the profile height and turning of a production job's materials in the main
+// window.
+inline constexpr int kMitreWindowTextsFirst = 1770;
+const std::vector<CatalogueRow>& mitreWindowTexts();
 
 }  // namespace marlo

@@ -38,7 +38,8 @@ const std::string& addedText(int column, int offset) {
                                      {kPartsGridTextsFirst, partsGridTexts()},
                                      {kProductionMaterialTextsFirst, productionMaterialTexts()},
                                      {kMitreTextsFirst, mitreTexts()},
-                                     {kMitreDiagramTextsFirst, mitreDiagramTexts()}};
+                                     {kMitreDiagramTextsFirst, mitreDiagramTexts()},
+                                     {kMitreWindowTextsFirst, mitreWindowTexts()}};
     for (const CatalogueBlock& block : blocks) {
         const int row = offset - block.firstOffset;
         if (row >= 0 && row < static_cast<int>(block.rows.size())) {

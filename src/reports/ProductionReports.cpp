@@ -76,7 +76,8 @@ std::vector<std::string> productionPlanFaults(const ProductionJob& job, const Pr
         lines.push_back(
             fillIn(catalogue.text(plan_text::kCannotPlanMaterial), {material.parts.material}) +
             catalogue.text(material.message));
-        // What more stock would have to hold, where too little stock is why.
+        // The pieces the stock could not hold, when that is why: a material without a plan for
+        // another reason (no profile height, a trim longer than its rods) has nothing to name.
         const PlanResult& result = material.result;
         if (result.uncut.empty()) continue;
         for (std::string& uncut : uncutLines(result.uncut, result.missingLength, catalogue))

@@ -16,12 +16,14 @@
 namespace marlo {
 namespace {
 
-// Two materials cut from their rod lengths (one its own, one the parameters'), a third whose only
-// part is longer than its rods, and fields of a newer program at the top and in a part.
+// Two materials cut from their rod lengths (one its own, with the profile height its mitred part
+// needs; one the parameters'), a third whose only part is longer than its rods, and fields of a
+// newer program at the top and in a part.
 constexpr char kJob[] = R"({
   "format": "marlo-veen job", "version": 1, "planner": {"shift": "early"},
   "header": {"customer": "Okna Novak", "name": "Frames 12", "colour": "RAL 9016", "note": "rush"},
-  "materials": [{"name": "Frame 70", "rod_length": 6500}, {"name": "Bead 20"}],
+  "materials": [{"name": "Frame 70", "rod_length": 6500, "profile_height": 70},
+                {"name": "Bead 20"}],
   "parts": [
     {"mark": "F1", "material": "Frame 70", "length": 2000, "pieces": 6, "order": "A-1",
      "note": "drain", "angles": [45, 45], "station": 3},
@@ -79,10 +81,11 @@ TEST_F(ProductionJobWindow, openEditPlanSaveReopen_keepsTheEditAndTheUnknownFiel
     EXPECT_EQ(part(0, 0), "F1");
     EXPECT_EQ(part(0, 5), "drain");
     QTableWidget* materials = grid("ProductionMaterials");
-    EXPECT_EQ(rows(materials), (std::vector<QStringList>{
-                                   {"Frame 70", "10", "18000", "6", "0", "one rod length (6500)"},
-                                   {"Bead 20", "10", "9000", "6", "0", "one rod length (6000)"},
-                                   {"Sill", "1", "7000", "6", "0", "one rod length (6000)"}}));
+    EXPECT_EQ(rows(materials),
+              (std::vector<QStringList>{
+                  {"Frame 70", "10", "18000", "6", "0", "70", "", "one rod length (6500)"},
+                  {"Bead 20", "10", "9000", "6", "0", "", "", "one rod length (6000)"},
+                  {"Sill", "1", "7000", "6", "0", "", "", "one rod length (6000)"}}));
 
     // A length that is no whole number is refused and the cell keeps its value.
     EXPECT_FALSE(parts()->setData(parts()->index(1, 2), "15x0"));
@@ -92,8 +95,8 @@ TEST_F(ProductionJobWindow, openEditPlanSaveReopen_keepsTheEditAndTheUnknownFiel
     EXPECT_FALSE(window->jobChanged());
     EXPECT_TRUE(parts()->setData(parts()->index(1, 3), "8"));
     EXPECT_TRUE(window->jobChanged());
-    EXPECT_EQ(rows(materials)[0],
-              (QStringList{"Frame 70", "14", "24000", "6", "0", "one rod length (6500)"}));
+    EXPECT_EQ(rows(materials)[0], (QStringList{"Frame 70", "14", "24000", "6", "0", "70", "",
+                                               "one rod length (6500)"}));
 
     click("Command6");
     QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 60000);
@@ -102,9 +105,9 @@ TEST_F(ProductionJobWindow, openEditPlanSaveReopen_keepsTheEditAndTheUnknownFiel
     // six of 900 to a 6000 rod, 2 rods. The sill is longer than its rods.
     const std::vector<QStringList> summary = rows(materials);
     ASSERT_EQ(summary.size(), 3u);
-    EXPECT_EQ(summary[0].mid(6), (QStringList{"4", "", summary[0][8], "4 (proven)"}));
-    EXPECT_EQ(summary[1].mid(6, 1), QStringList{"2"});
-    EXPECT_EQ(summary[2].mid(6), QStringList{"not planned"});
+    EXPECT_EQ(summary[0].mid(8), (QStringList{"4", "", summary[0][10], "4 (proven)"}));
+    EXPECT_EQ(summary[1].mid(8, 1), QStringList{"2"});
+    EXPECT_EQ(summary[2].mid(8), QStringList{"not planned"});
     EXPECT_EQ(label("ProductionPrice"), "All materials: not proven");
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(dialogs.messages[1].text.contains("Material Sill cannot be planned"))

@@ -13,12 +13,14 @@
 namespace marlo {
 namespace {
 
-// Two materials the store holds, and a third whose name the store does not know ("Sash60" for
-// its "Sash 60"); the job's own cut thickness for it goes with the name.
+// Three materials the store holds (the first with the profile height its mitred part needs), the
+// third under a name the store does not know ("Sash60" for its "Sash 60"); the job's own cut
+// thickness for it goes with the name.
 constexpr char kJob[] = R"({
   "format": "marlo-veen job", "version": 1,
   "header": {"customer": "Okna Novak", "name": "Frames 12"},
-  "materials": [{"name": "Bead 20", "trim": 10}, {"name": "Sash60", "cut_thickness": 3}],
+  "materials": [{"name": "Frame 70", "profile_height": 70}, {"name": "Bead 20", "trim": 10},
+                {"name": "Sash60", "cut_thickness": 3}],
   "parts": [
     {"mark": "F1", "material": "Frame 70", "length": 2000, "pieces": 6, "order": "A-1",
      "note": "drain", "angles": [45, 0]},
@@ -80,11 +82,12 @@ class ProductionMaterials : public WindowTest {
 
 TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndReopen) {
     QTableWidget* materials = grid("ProductionMaterials");
-    EXPECT_EQ(rows(materials), (std::vector<QStringList>{
-                                   {"Frame 70", "6", "12000", "4", "0", "store (rows: 1)"},
-                                   {"Bead 20", "10", "9000", "4", "10", "store (rows: 1)"},
-                                   {"Sash60", "5", "6000", "3", "0", "one rod length (6000)"}}));
-    EXPECT_EQ(materials->item(0, 5)->toolTip(), "6500 mm × 10");
+    EXPECT_EQ(rows(materials),
+              (std::vector<QStringList>{
+                  {"Frame 70", "6", "12000", "4", "0", "70", "", "store (rows: 1)"},
+                  {"Bead 20", "10", "9000", "4", "10", "", "", "store (rows: 1)"},
+                  {"Sash60", "5", "6000", "3", "0", "", "", "one rod length (6000)"}}));
+    EXPECT_EQ(materials->item(0, 7)->toolTip(), "6500 mm × 10");
     EXPECT_TRUE(materials->item(0, 0)->toolTip().isEmpty());
     EXPECT_TRUE(materials->item(2, 0)->toolTip().startsWith("The store has no material"));
     // A known name offers nothing.
@@ -92,14 +95,14 @@ TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndRe
     // The store's name typed into a part takes its rods from that stock at once.
     QAbstractItemModel* parts = find<QTableView>(QStringLiteral("ProductionParts"))->model();
     ASSERT_TRUE(parts->setData(parts->index(2, 1), "Sash 60"));
-    EXPECT_EQ(rows(materials)[2][5], "store (rows: 1)");
+    EXPECT_EQ(rows(materials)[2][7], "store (rows: 1)");
     action(QStringLiteral("mnu_spat"))->trigger();
-    EXPECT_EQ(rows(materials)[2][5], "one rod length (6000)");
+    EXPECT_EQ(rows(materials)[2][7], "one rod length (6000)");
 
     chooseSash();
     EXPECT_TRUE(window->jobChanged());
     EXPECT_EQ(rows(materials)[2],
-              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (rows: 1)"}));
+              (QStringList{"Sash 60", "5", "6000", "3", "0", "", "", "store (rows: 1)"}));
     EXPECT_TRUE(materials->item(2, 0)->toolTip().isEmpty());
     EXPECT_EQ(grid("ProductionMaterials")->rowCount(), 3);
 
@@ -109,12 +112,12 @@ TEST_F(ProductionMaterials, unknownName_takesTheStoresMaterialKeptAfterSaveAndRe
     const ProductionJobFileRead reread = readProductionJobFile(saved.toStdString());
     ASSERT_EQ(reread.status, ProductionJobFileStatus::Read);
     EXPECT_EQ(reread.job.parts[2].part.material, "Sash 60");
-    ASSERT_EQ(reread.job.materials.size(), 2u);
-    EXPECT_EQ(reread.job.materials[1].name, "Sash 60");
-    EXPECT_EQ(reread.job.materials[1].cutThickness, std::optional<int16_t>(3));
+    ASSERT_EQ(reread.job.materials.size(), 3u);
+    EXPECT_EQ(reread.job.materials[2].name, "Sash 60");
+    EXPECT_EQ(reread.job.materials[2].cutThickness, std::optional<int16_t>(3));
     window->openJobFile(saved);
     EXPECT_EQ(rows(materials)[2],
-              (QStringList{"Sash 60", "5", "6000", "3", "0", "store (rows: 1)"}));
+              (QStringList{"Sash 60", "5", "6000", "3", "0", "", "", "store (rows: 1)"}));
 }
 
 TEST_F(ProductionMaterials, bookPlannedJob_allMaterialsOrNoneAndReturnGivesThemBack) {
@@ -131,9 +134,9 @@ TEST_F(ProductionMaterials, bookPlannedJob_allMaterialsOrNoneAndReturnGivesThemB
     // Frame 70: three 2000s to a 6500 rod, 2 rods; beads: six 900s to a 5980 rod, 2 rods;
     // sashes: four 1200s to a 5000 rod, 2 rods.
     const std::vector<QStringList> planned = rows(grid("ProductionMaterials"));
-    EXPECT_EQ(planned[0][6], "2");
-    EXPECT_EQ(planned[1][6], "2");
-    EXPECT_EQ(planned[2][6], "2");
+    EXPECT_EQ(planned[0][8], "2");
+    EXPECT_EQ(planned[1][8], "2");
+    EXPECT_EQ(planned[2][8], "2");
 
     // Another workstation takes beads meanwhile: nothing is booked, and the message names the
     // material that lacks them.

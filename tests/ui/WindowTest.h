@@ -136,11 +136,13 @@ class WindowTest : public testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // The texts of the table's cells as shown: hidden columns left out.
     static std::vector<QStringList> rows(const QTableWidget* table) {
         std::vector<QStringList> result;
         for (int r = 0; r < table->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->isColumnHidden(c)) continue;
                 const QTableWidgetItem* item = table->item(r, c);
                 cells << (item ? item->text() : QString());
             }

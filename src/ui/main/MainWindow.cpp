@@ -179,6 +179,7 @@ void MainWindow::connectCommands() {
         if (state_.production) state_.production = productionJob();
     });
     connect(production_, &ProductionJobView::partsEdited, this, &MainWindow::productionEdited);
+    connect(production_, &ProductionJobView::materialsEdited, this, &MainWindow::productionEdited);
     connect(production_, &ProductionJobView::materialChosen, this, &MainWindow::showMaterialPlan);
     connect(production_, &ProductionJobView::storeMaterialChosen, this,
             &MainWindow::takeStoreMaterial);

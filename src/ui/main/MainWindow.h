@@ -112,6 +112,7 @@ class MainWindow : public QMainWindow {
     void showProductionMaterials();
     StoreMaterials storeMaterials();
     void showProductionView(bool shown);
+    // A part or a material's setting has been edited.
     void productionEdited();
     // The job's parts of material `name` take the store's name for it.
     void takeStoreMaterial(const std::string& name, const std::string& storeName);

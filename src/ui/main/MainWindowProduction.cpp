@@ -146,6 +146,7 @@ void MainWindow::showProductionView(bool shown) {
 void MainWindow::productionEdited() {
     const std::vector<std::string> materialsBefore = materialsOfParts(*state_.production);
     state_.production->parts = production_->parts();
+    state_.production->materials = production_->materials();
     // A material named anew may be one of the store's: its rods come from its stock.
     if (materialsOfParts(*state_.production) != materialsBefore)
         production_->showStore(storeMaterials());

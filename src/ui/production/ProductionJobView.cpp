@@ -19,9 +19,10 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
     : QWidget(parent) {
     setObjectName(QStringLiteral("ProductionJob"));
     partsGrid_ = new ProductionPartsGrid(catalogue, messages, steps, this);
-    materials_ = new ProductionMaterialsGrid(catalogue, this);
+    materials_ = new ProductionMaterialsGrid(catalogue, messages, steps, this);
 
-    // Room for the six columns of a part and the ten of a material without scrolling.
+    // Room for the six columns of a part and the ten of a material without scrolling; the two
+    // more of each that a job with angled ends shows may need the grids' scroll bars.
     setMinimumWidth(pixels(kViewWidthTwips));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -32,6 +33,8 @@ ProductionJobView::ProductionJobView(const StringCatalogue& catalogue, WindowMes
         materials_->showParts(partsGrid_->parts());
         emit partsEdited();
     });
+    connect(materials_, &ProductionMaterialsGrid::materialsEdited, this,
+            &ProductionJobView::materialsEdited);
     connect(materials_, &ProductionMaterialsGrid::materialChosen, this,
             &ProductionJobView::materialChosen);
     connect(materials_, &ProductionMaterialsGrid::storeMaterialChosen, this,
@@ -59,6 +62,10 @@ void ProductionJobView::showParameters(const JobParameters& parameters) {
 
 const std::vector<PartRow>& ProductionJobView::parts() const {
     return partsGrid_->parts();
+}
+
+const std::vector<JobMaterial>& ProductionJobView::materials() const {
+    return materials_->materials();
 }
 
 QWidget* ProductionJobView::partsTable() const {

@@ -17,13 +17,14 @@ namespace marlo {
 class ProductionPartsGrid;
 
 // A production job on the main window's form, in place of the cutting list: its parts in a grid
-// edited in place, and under it its materials (ProductionMaterialsGrid), which after a run sum up
-// each material's plan. Choosing a planned material asks for its plan in the result grid.
+// edited in place, and under it its materials (ProductionMaterialsGrid) with the settings of their
+// angled cuts, which after a run sum up each material's plan. Choosing a planned material asks for
+// its plan in the result grid.
 class ProductionJobView : public QWidget {
     Q_OBJECT
 
   public:
-    // The edits of the parts are steps of `steps`.
+    // The edits of the parts and of the materials' settings are steps of `steps`.
     ProductionJobView(const StringCatalogue& catalogue, WindowMessages& messages, QUndoStack& steps,
                       QWidget* parent);
 
@@ -37,6 +38,8 @@ class ProductionJobView : public QWidget {
     void showParameters(const JobParameters& parameters);
     // The parts as they have been edited.
     const std::vector<PartRow>& parts() const;
+    // The materials' settings as they have been edited.
+    const std::vector<JobMaterial>& materials() const;
     // The parts grid's table, which takes the window's Paste command while it has the focus, and
     // the paste of the clipboard's cells into it.
     QWidget* partsTable() const;
@@ -50,6 +53,8 @@ class ProductionJobView : public QWidget {
   signals:
     // A part has been changed, added or deleted.
     void partsEdited();
+    // A material's setting has been changed.
+    void materialsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
     // The job's material `name` is the store's material `storeName`.

@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/FewestRodsTexts.h"
+#include "i18n/texts/MitreWindowTexts.h"
 #include "i18n/texts/ProductionJobTexts.h"
 #include "i18n/texts/ProductionMaterialTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
@@ -21,11 +24,14 @@
 #include "optimiser/NumberFormats.h"
 #include "production/MaterialParts.h"
 #include "ui/common/FormControls.h"
+#include "ui/production/CellNumbers.h"
+#include "ui/production/MaterialsStep.h"
 
 namespace marlo {
 
 namespace wpt = window_production_text;
 namespace pmt = production_material_text;
+namespace mwt = mitre_window_text;
 
 namespace {
 
@@ -35,6 +41,8 @@ enum MaterialColumn {
     TotalLength,
     CutThickness,
     Trim,
+    ProfileHeight,  // these two are shown while a part has angled ends
+    TurnOver,
     RodsFrom,
     Rods,
     Price,
@@ -43,25 +51,28 @@ enum MaterialColumn {
     Count
 };
 
-// The mark of a material the store does not know: the colour of a cell asking for attention.
-const QColor kUnknownMaterialColour(255, 214, 153);
+// The colour of a cell asking for attention: a material the store does not know, a profile height
+// that angled cuts need.
+const QColor kAttentionColour(255, 214, 153);
 
-QTableWidgetItem* cell(const QString& text, bool number) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
-                                  : Qt::AlignLeft | Qt::AlignVCenter);
-    return item;
+bool isAngled(const Part& part) {
+    return part.startAngle != 0.0 || part.endAngle != 0.0;
 }
 
 }  // namespace
 
-ProductionMaterialsGrid::ProductionMaterialsGrid(const StringCatalogue& catalogue, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue) {
+ProductionMaterialsGrid::ProductionMaterialsGrid(const StringCatalogue& catalogue,
+                                                 WindowMessages& messages, QUndoStack& steps,
+                                                 QWidget* parent)
+    : QWidget(parent), catalogue_(catalogue), messages_(messages), steps_(steps) {
     caption_ = namedLabel(QStringLiteral("ProductionMaterialsCaption"), this);
     grid_ = new QTableWidget(0, Count, this);
     grid_->setObjectName(QStringLiteral("ProductionMaterials"));
     setUpGrid(grid_);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Only the cells of the angled cuts' settings are editable.
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setStretchLastSection(true);
     jobPrice_ = namedLabel(QStringLiteral("ProductionPrice"), this);
@@ -76,17 +87,21 @@ ProductionMaterialsGrid::ProductionMaterialsGrid(const StringCatalogue& catalogu
             &ProductionMaterialsGrid::chooseMaterial);
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             &ProductionMaterialsGrid::chooseStoreMaterial);
+    connect(grid_, &QTableWidget::itemChanged, this, &ProductionMaterialsGrid::takeSetting);
 }
 
 void ProductionMaterialsGrid::loadTexts() {
     caption_->setText(qText(catalogue_.text(wpt::kMaterials)));
     const int captions[Count] = {
-        job_text::kMaterial, job_text::kPieces, wpt::kTotalLength, core_text::kSliceThickness,
-        saw_text::kTrim,     wpt::kRodsFrom,    wpt::kRods,        wpt::kPrice,
-        wpt::kWaste,         wpt::kBound};
+        job_text::kMaterial, job_text::kPieces,   wpt::kTotalLength, core_text::kSliceThickness,
+        saw_text::kTrim,     mwt::kProfileHeight, mwt::kTurnOver,    wpt::kRodsFrom,
+        wpt::kRods,          wpt::kPrice,         wpt::kWaste,       wpt::kBound};
     QStringList texts;
     for (const int caption : captions) texts << qText(catalogue_.text(caption));
     grid_->setHorizontalHeaderLabels(texts);
+    grid_->horizontalHeaderItem(ProfileHeight)
+        ->setToolTip(qText(catalogue_.text(mwt::kProfileHeightTip)));
+    grid_->horizontalHeaderItem(TurnOver)->setToolTip(qText(catalogue_.text(mwt::kTurnOverTip)));
     showMaterials();
 }
 
@@ -129,27 +144,38 @@ QString ProductionMaterialsGrid::rodsFrom(const std::string& name,
         fillIn(catalogue_.text(wpt::kFromStore), {std::to_string(stored->second.items.size())}));
 }
 
-// One row per material in the order the parts first name them, as the plan has them.
+// One row per material in the order the parts first name them, as the plan has them. The cells
+// are filled in place, without the table's own signals: they are not edits.
 void ProductionMaterialsGrid::showMaterials() {
+    const QSignalBlocker quiet(grid_);
     const std::vector<std::string> names = materialsOfParts(job_);
-    grid_->clearContents();
+    const bool angledJob = std::any_of(job_.parts.begin(), job_.parts.end(),
+                                       [](const PartRow& row) { return isAngled(row.part); });
+    for (const int column : {ProfileHeight, TurnOver}) grid_->setColumnHidden(column, !angledJob);
     grid_->setRowCount(static_cast<int>(names.size()));
     for (int row = 0; row < static_cast<int>(names.size()); ++row) {
         const std::string& name = names[static_cast<size_t>(row)];
+        const std::vector<Part> parts = partsOf(job_, name);
         int64_t pieces = 0;
         int64_t length = 0;
-        for (const Part& part : partsOf(job_, name)) {
+        for (const Part& part : parts) {
             pieces += part.pieces;
             length += static_cast<int64_t>(part.pieces) * part.length;
         }
         // The settings the planner cuts the material with.
-        const JobParameters parameters = materialParameters(findMaterial(job_, name), parameters_);
-        QTableWidgetItem* nameCell = cell(qText(name), false);
+        const JobMaterial* settings = findMaterial(job_, name);
+        const JobParameters parameters = materialParameters(settings, parameters_);
+        QTableWidgetItem* nameCell = showCell(row, Name, qText(name), false);
         if (unknownToStore(name)) {
-            nameCell->setBackground(QBrush(kUnknownMaterialColour));
+            nameCell->setBackground(QBrush(kAttentionColour));
             nameCell->setToolTip(qText(catalogue_.text(pmt::kUnknownMaterial)));
         }
-        QTableWidgetItem* source = cell(rodsFrom(name, parameters), false);
+        showCell(row, Pieces, QString::number(pieces), true);
+        showCell(row, TotalLength, QString::number(length), true);
+        showCell(row, CutThickness, QString::number(parameters.cutThickness), true);
+        showCell(row, Trim, QString::number(parameters.trim), true);
+        showAngleSettings(row, settings, std::any_of(parts.begin(), parts.end(), isAngled));
+        QTableWidgetItem* source = showCell(row, RodsFrom, rodsFrom(name, parameters), false);
         if (const auto stored = store_.stock.find(name); stored != store_.stock.end()) {
             QStringList rows;
             for (const StockItem& item : stored->second.items)
@@ -161,13 +187,88 @@ void ProductionMaterialsGrid::showMaterials() {
                                         : qText(catalogue_.text(store_text::kUnlimited))));
             source->setToolTip(rows.join(QLatin1Char('\n')));
         }
-        grid_->setItem(row, Name, nameCell);
-        grid_->setItem(row, Pieces, cell(QString::number(pieces), true));
-        grid_->setItem(row, TotalLength, cell(QString::number(length), true));
-        grid_->setItem(row, CutThickness, cell(QString::number(parameters.cutThickness), true));
-        grid_->setItem(row, Trim, cell(QString::number(parameters.trim), true));
-        grid_->setItem(row, RodsFrom, source);
+        for (const int column : {Rods, Price, Waste, Bound}) showCell(row, column, {}, true);
     }
+}
+
+QTableWidgetItem* ProductionMaterialsGrid::showCell(int row, int column, const QString& text,
+                                                    bool number) {
+    QTableWidgetItem* item = grid_->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        grid_->setItem(row, column, item);
+    }
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setText(text);
+    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
+                                  : Qt::AlignLeft | Qt::AlignVCenter);
+    item->setData(Qt::CheckStateRole, QVariant());
+    item->setToolTip({});
+    item->setBackground(QBrush());
+    return item;
+}
+
+// A material without angled parts needs neither setting: its cells stay empty, whatever the job
+// says. Pieces are turned only when the job allows it, as the window plans without defaults.
+void ProductionMaterialsGrid::showAngleSettings(int row, const JobMaterial* settings, bool angled) {
+    const std::optional<int16_t> height = settings ? settings->profileHeight : std::nullopt;
+    QTableWidgetItem* heightCell =
+        showCell(row, ProfileHeight, angled && height ? QString::number(*height) : QString(), true);
+    QTableWidgetItem* turnCell = showCell(row, TurnOver, {}, false);
+    if (!angled) return;
+    heightCell->setFlags(heightCell->flags() | Qt::ItemIsEditable);
+    if (!height) {
+        heightCell->setBackground(QBrush(kAttentionColour));
+        heightCell->setToolTip(qText(catalogue_.text(mwt::kHeightNeeded)));
+    }
+    turnCell->setFlags(turnCell->flags() | Qt::ItemIsUserCheckable);
+    turnCell->setCheckState(settings && settings->mayTurn.value_or(false) ? Qt::Checked
+                                                                          : Qt::Unchecked);
+}
+
+void ProductionMaterialsGrid::takeSetting(QTableWidgetItem* item) {
+    const int column = item->column();
+    if (column != ProfileHeight && column != TurnOver) return;
+    const std::vector<std::string> names = materialsOfParts(job_);
+    const int row = item->row();
+    if (row < 0 || row >= static_cast<int>(names.size())) return;
+    const std::string& name = names[static_cast<size_t>(row)];
+    const JobMaterial* current = findMaterial(job_, name);
+    const JobMaterial unset{name, {}, {}, {}, {}, {}, {}};
+    JobMaterial edited = current ? *current : unset;
+    if (column == TurnOver) {
+        edited.mayTurn = item->checkState() == Qt::Checked;
+    } else if (const QString text = item->text().trimmed(); text.isEmpty()) {
+        edited.profileHeight.reset();
+    } else if (const auto height =
+                   wholeNumberOfCell(text, 1, std::numeric_limits<int16_t>::max())) {
+        edited.profileHeight = static_cast<int16_t>(*height);
+    } else {
+        showMaterials();
+        messages_.showError(qText(fillIn(catalogue_.text(mwt::kBadProfileHeight),
+                                         {std::to_string(std::numeric_limits<int16_t>::max())})));
+        return;
+    }
+    // The cell shows the setting as the job holds it ("080" as 80); a setting left as it was
+    // makes no step, nor an entry for a material the job does not list.
+    if (edited == (current ? *current : unset)) {
+        showMaterials();
+        return;
+    }
+    std::vector<JobMaterial> after = job_.materials;
+    const auto listed = std::find_if(after.begin(), after.end(),
+                                     [&name](const JobMaterial& m) { return m.name == name; });
+    if (listed != after.end())
+        *listed = std::move(edited);
+    else
+        after.push_back(std::move(edited));
+    steps_.push(new MaterialsStep(*this, job_.materials, std::move(after)));
+}
+
+void ProductionMaterialsGrid::applyMaterials(const std::vector<JobMaterial>& materials) {
+    job_.materials = materials;
+    showMaterials();
+    emit materialsEdited();
 }
 
 void ProductionMaterialsGrid::showProgress(const std::vector<MaterialProgress>& progress) {
@@ -190,7 +291,7 @@ void ProductionMaterialsGrid::showProgress(const std::vector<MaterialProgress>& 
                 text = qText(catalogue_.text(wpt::kNotPlanned));
                 break;
         }
-        grid_->setItem(row, Rods, cell(text, material.stage == MaterialProgress::Stage::Planned));
+        showCell(row, Rods, text, material.stage == MaterialProgress::Stage::Planned);
     }
 }
 
@@ -201,7 +302,7 @@ void ProductionMaterialsGrid::showPlan(const ProductionPlan& plan) {
         if (row >= grid_->rowCount()) break;
         const MaterialPlan& material = plan.materials[static_cast<size_t>(row)];
         if (!material.hasPlan()) {
-            grid_->setItem(row, Rods, cell(qText(catalogue_.text(wpt::kNotPlanned)), false));
+            showCell(row, Rods, qText(catalogue_.text(wpt::kNotPlanned)), false);
             continue;
         }
         if (first < 0) first = row;
@@ -215,11 +316,10 @@ void ProductionMaterialsGrid::showPlan(const ProductionPlan& plan) {
         QString rods = QString::number(result.plan.summary.rodCount);
         if (material.status == MaterialPlan::Status::Stopped)
             rods += QStringLiteral(" (") + qText(catalogue_.text(wpt::kStopped)) + QLatin1Char(')');
-        grid_->setItem(row, Rods, cell(rods, true));
-        grid_->setItem(row, Price,
-                       cell(result.price ? qText(formatPrice(*result.price)) : QString(), true));
-        grid_->setItem(row, Waste, cell(QString::number(result.plan.summary.totalWaste), true));
-        grid_->setItem(row, Bound, cell(bound + proven, true));
+        showCell(row, Rods, rods, true);
+        showCell(row, Price, result.price ? qText(formatPrice(*result.price)) : QString(), true);
+        showCell(row, Waste, QString::number(result.plan.summary.totalWaste), true);
+        showCell(row, Bound, bound + proven, true);
     }
     const QString proof = qText(
         catalogue_.text(plan.optimal() ? fewest_text::kProvenOptimal : fewest_text::kNotProven));

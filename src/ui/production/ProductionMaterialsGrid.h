@@ -10,9 +10,12 @@
 #include "model/ProductionJob.h"
 #include "model/StockList.h"
 #include "production/ProductionPlanning.h"
+#include "ui/common/WindowMessages.h"
 
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
+class QUndoStack;
 
 namespace marlo {
 
@@ -27,11 +30,14 @@ struct StoreMaterials {
 // each material's progress, and after a run the sum of its plan (rods, price, waste, bound) under
 // the job's price. A name the store does not know (while it knows others) is marked, and a
 // double-click on it offers the store's materials. Choosing a planned material asks for its plan.
+// While a part has angled ends, each material whose parts have them shows its profile height and
+// whether its pieces may be turned over, edited in place: each change is a step of `steps`.
 class ProductionMaterialsGrid : public QWidget {
     Q_OBJECT
 
   public:
-    ProductionMaterialsGrid(const StringCatalogue& catalogue, QWidget* parent);
+    ProductionMaterialsGrid(const StringCatalogue& catalogue, WindowMessages& messages,
+                            QUndoStack& steps, QWidget* parent);
 
     void loadTexts();
     // The materials without stock in `store` are cut from their rod length under `parameters`.
@@ -46,8 +52,14 @@ class ProductionMaterialsGrid : public QWidget {
     // The plan of every material beside it; the first material with a plan is chosen.
     void showPlan(const ProductionPlan& plan);
     void clearPlan();
+    // The job's materials with the settings as they have been edited.
+    const std::vector<JobMaterial>& materials() const { return job_.materials; }
+    // The change of a step, unrecorded.
+    void applyMaterials(const std::vector<JobMaterial>& materials);
 
   signals:
+    // A material's setting has been changed.
+    void materialsEdited();
     // The material at this index of the plan has been chosen.
     void materialChosen(int index);
     // The job's material `name` is the store's material `storeName`.
@@ -55,6 +67,13 @@ class ProductionMaterialsGrid : public QWidget {
 
   private:
     void showMaterials();
+    // The cell at `row`, `column` showing `text`, plain and read-only. The cell is changed in
+    // place, so that the cell being edited survives the change its edit makes.
+    QTableWidgetItem* showCell(int row, int column, const QString& text, bool number);
+    // The profile height and turning of the material in this row.
+    void showAngleSettings(int row, const JobMaterial* settings, bool angled);
+    // A profile height or turning changed in its cell becomes a step, or is refused.
+    void takeSetting(QTableWidgetItem* item);
     void chooseMaterial();
     // The store's material that the job's material of this row is, asked of the operator.
     void chooseStoreMaterial(int row);
@@ -62,6 +81,8 @@ class ProductionMaterialsGrid : public QWidget {
     QString rodsFrom(const std::string& name, const JobParameters& parameters) const;
 
     const StringCatalogue& catalogue_;
+    WindowMessages& messages_;
+    QUndoStack& steps_;
     QLabel* caption_;
     QTableWidget* grid_;
     QLabel* jobPrice_;

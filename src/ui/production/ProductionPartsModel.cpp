@@ -7,9 +7,9 @@
 #include "i18n/texts/PartsGridTexts.h"
 #include "i18n/texts/ProductionJobTexts.h"
 #include "i18n/texts/WindowProductionTexts.h"
-#include "model/NumericText.h"
 #include "stock/StoreMessages.h"
 #include "ui/common/FormControls.h"
+#include "ui/production/CellNumbers.h"
 #include "ui/production/PartsSteps.h"
 
 namespace marlo {
@@ -41,14 +41,6 @@ int rowOfRow(const int& row) {
 // An angle as the job file writes it: whole degrees without a decimal point.
 QString angleText(double angle) {
     return QString::number(angle, 'g', 10);
-}
-
-// A number cell as typed or pasted: a decimal comma reads as a point; "1,250" is refused as the
-// readers of parts lists refuse it.
-std::optional<double> numberOfCell(const QString& text) {
-    const std::string cell = text.toStdString();
-    if (isAmbiguousNumber(cell)) return std::nullopt;
-    return parseNumericText(decimalPointCell(cell));
 }
 
 }  // namespace
@@ -141,15 +133,6 @@ Qt::ItemFlags ProductionPartsModel::flags(const QModelIndex& index) const {
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
-std::optional<int32_t> ProductionPartsModel::wholeNumber(const QString& text, int32_t least,
-                                                         int32_t most) {
-    const std::optional<double> value = numberOfCell(text);
-    // A fraction is refused rather than rounded: the office's lengths are whole millimetres.
-    if (value && *value >= least && *value <= most && *value == static_cast<int32_t>(*value))
-        return static_cast<int32_t>(*value);
-    return std::nullopt;
-}
-
 QString ProductionPartsModel::boundMessage(int message, const std::string& bound) const {
     return qText(fillIn(catalogue_.text(message), {bound}));
 }
@@ -170,13 +153,13 @@ std::optional<QString> ProductionPartsModel::takeCell(Part& part, int column,
             part.note = text.toStdString();
             return std::nullopt;
         case Length:
-            if (const auto length = wholeNumber(text, 1, kMaxPartLength)) {
+            if (const auto length = wholeNumberOfCell(text, 1, kMaxPartLength)) {
                 part.length = *length;
                 return std::nullopt;
             }
             return boundMessage(window_production_text::kBadLength, std::to_string(kMaxPartLength));
         case Pieces:
-            if (const auto pieces = wholeNumber(text, 0, kMaxPartPieces)) {
+            if (const auto pieces = wholeNumberOfCell(text, 0, kMaxPartPieces)) {
                 part.pieces = *pieces;
                 return std::nullopt;
             }

@@ -70,8 +70,6 @@ class ProductionPartsModel : public QAbstractTableModel {
     void partEdited();
 
   private:
-    // The number of a length or pieces cell, or nothing when it is not whole or out of bounds.
-    static std::optional<int32_t> wholeNumber(const QString& text, int32_t least, int32_t most);
     QString boundMessage(int message, const std::string& bound) const;
     // The parts at these rows as they are now.
     std::vector<IndexedPart> partsAt(const std::vector<IndexedPart>& rows) const;
