@@ -59,7 +59,7 @@ constexpr NumberFlag kNumberFlags[] = {
     {"--start-method", &CliOptions::startMethod, 0, 1},
     {"--sort", &CliOptions::sort, 0, 1},
     {"--trim", &CliOptions::trim, 0, 32767},
-    {"--profile-height", &CliOptions::profileHeight, 0, 32767},
+    {"--profile-height", &CliOptions::profileHeight, 1, 32767},
     {"--turn", &CliOptions::turn, 0, 1},
     {"--threads", &CliOptions::threads, 0, settings::kMostThreads},
 };

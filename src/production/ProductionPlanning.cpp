@@ -59,7 +59,9 @@ MaterialPlan planMaterial(const ProductionJob& job, MaterialParts parts, const S
         return noPlan(std::move(plan), stock_text::kTrimTooLong);
     MaterialObserver observer(stop, report);
     if (plan.parts.hasAngles()) {
-        if (!plan.parts.profileHeight) return noPlan(std::move(plan), mitre_text::kNoProfileHeight);
+        // A cut's lean needs the profile's height: without one (or of 0 mm) nothing is planned.
+        if (plan.parts.profileHeight.value_or(0) <= 0)
+            return noPlan(std::move(plan), mitre_text::kNoProfileHeight);
         mitre::MitreJob angled = mitreJobOf(plan.parts);
         plan.rejectedRows = refuseTooLong(angled, longestUsable);
         const int64_t count = std::accumulate(angled.pieces.begin(), angled.pieces.end(), 0LL);
