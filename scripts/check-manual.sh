@@ -50,7 +50,9 @@ check_parts() {
     number=$(grep -oE '[0-9]+$' <<< "$line")
     page "$number" | trimmed_lines | sed -n 1p | grep -xF "$title" > /dev/null \
       || fail "$pdf: part '$title' does not start on page $number"
-    entries=$(page "$number" | trimmed_lines | grep -E '^[^ ].* [0-9]+$' | head -n 20)
+    # Every contents entry, the page's footer (the part's title and page number) aside.
+    entries=$(page "$number" | trimmed_lines | grep -E '^[^ ].* [0-9]+$' \
+      | grep -vE '^(User manual|Používateľská príručka|Benutzerhandbuch|Uživatelská příručka|Gebruikershandleiding) ')
     [ -n "$entries" ] || fail "$pdf: no contents list on page $number"
     while read -r entry; do
       chapter=$(sed -E 's/ +[0-9]+$//' <<< "$entry")
