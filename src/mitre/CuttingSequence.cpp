@@ -9,7 +9,7 @@ namespace marlo::mitre {
 namespace {
 
 // Above this many cells (pieces left × last piece) the order is found greedily.
-constexpr size_t kMostCells = size_t{1} << 21;
+constexpr size_t kMostCells = size_t{1} << 18;
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
 // One way a piece of the rod may lie.

@@ -113,6 +113,7 @@ class RodFitter {
     // the cheapest stock row with a rod left that holds it.
     bool placeElsewhere(int kind, std::vector<Rod>& rods) const {
         for (Rod& rod : rods) {
+            if (!sharesHold(rod, shares_.shares[static_cast<size_t>(kind)])) continue;
             ++rod.counts[static_cast<size_t>(kind)];
             const RodSequence before = rod.sequence;
             sequence(rod);
