@@ -6,6 +6,7 @@
 #include <memory>
 #include <numeric>
 #include <optional>
+#include <vector>
 
 #include "i18n/texts/StockListTexts.h"
 #include "mitre/CuttingSequence.h"
@@ -19,8 +20,17 @@ namespace marlo::mitre {
 
 namespace {
 
-// The later square jobs: their pieces' shares rounded up, their rods shorter by these mm.
+// The later square jobs' rods are shorter by these mm.
 constexpr int kShortenings[] = {0, 1, 2, 4, 8, 16, 32, 64};
+
+// The later square jobs, shares rounded up: first in the bound's steps (a job as quick to solve
+// as the bound's), then in the steps that round them up closest, on ever shorter rods.
+std::vector<ShareRounding> laterRoundings(double boundSteps, double closestSteps) {
+    std::vector<ShareRounding> roundings;
+    if (boundSteps != closestSteps) roundings.push_back({boundSteps, true, 0});
+    for (const int shorter : kShortenings) roundings.push_back({closestSteps, true, shorter});
+    return roundings;
+}
 
 // What a rod leaves behind its last cut, booked as square rods book it: the remnant, or minus
 // the sliver before that cut where the last piece ends at the rod's end.
@@ -144,7 +154,8 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
                       const std::atomic<bool>& stop, const StockList& stock) {
     const auto started = std::chrono::steady_clock::now();
     const RodShares shares = rodShares(job.shapes, job.material);
-    const auto first = squareJob(job, shares, parameters, stock, 0, false);
+    const double boundSteps = squareSteps(job, shares, parameters, stock, false);
+    const auto first = squareJob(job, shares, parameters, stock, {boundSteps, false, 0});
     const PlanResult square =
         runMethod(first->pieces, first->parameters, choice, observer, stop, first->stock);
     if (square.plan.status != RunStatus::Finished)
@@ -153,14 +164,15 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
     if (const auto rods = fitRods(square.plan, *first, job, shares, parameters, stock))
         best = resultOf(*rods, job, parameters, stock);
     StopOnly quiet(observer);
-    for (const int shorter : kShortenings) {
+    const double closestSteps = squareSteps(job, shares, parameters, stock, true);
+    for (const ShareRounding& rounding : laterRoundings(boundSteps, closestSteps)) {
         if ((best && proven(*best, square)) || stop.load(std::memory_order_relaxed)) break;
         const double spent =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         MethodChoice again = choice;
         again.timeLimitSeconds = static_cast<int16_t>(choice.timeLimitSeconds - spent);
         if (again.timeLimitSeconds < 1) break;
-        const auto tighter = squareJob(job, shares, parameters, stock, shorter, true);
+        const auto tighter = squareJob(job, shares, parameters, stock, rounding);
         const PlanResult retry =
             runMethod(tighter->pieces, tighter->parameters, again, quiet, stop, tighter->stock);
         if (retry.plan.status != RunStatus::Finished) continue;
@@ -169,7 +181,7 @@ PlanResult planMitred(const MitreJob& job, const JobParameters& parameters,
             // Its plan kept as it was and proven for its job, which holds less on shorter rods.
             const bool unbeatable = retry.optimal && !better(retry, plan) && !better(plan, retry);
             if (!best || better(plan, *best)) best = std::move(plan);
-            if (unbeatable) break;
+            if (unbeatable && rounding.steps == closestSteps) break;
         }
     }
     if (!best) {

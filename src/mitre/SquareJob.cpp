@@ -46,17 +46,24 @@ double usableOf(int32_t stockItem, const JobParameters& parameters, const StockL
     return usableLength(parameters, rod);
 }
 
+double squareSteps(const MitreJob& job, const RodShares& shares, const JobParameters& parameters,
+                   const StockList& stock, bool roundUp) {
+    double longestRod = usableOf(-1, parameters, stock);
+    for (size_t i = 0; i < stock.items.size(); ++i)
+        longestRod = std::max(longestRod, usableOf(static_cast<int32_t>(i), parameters, stock));
+    return finestScale(job, shares, longestRod, roundUp);
+}
+
 std::unique_ptr<SquareJob> squareJob(const MitreJob& job, const RodShares& shares,
                                      const JobParameters& parameters, const StockList& stock,
-                                     int shorter, bool roundUp) {
+                                     const ShareRounding& rounding) {
     auto square = std::make_unique<SquareJob>();
     square->parameters = parameters;
     square->parameters.cutThickness = 0;
     square->parameters.trim = 0;
-    double longestRod = usableOf(-1, parameters, stock);
-    for (size_t i = 0; i < stock.items.size(); ++i)
-        longestRod = std::max(longestRod, usableOf(static_cast<int32_t>(i), parameters, stock));
-    const double scale = finestScale(job, shares, longestRod, roundUp);
+    const double scale = rounding.steps;
+    const int shorter = rounding.shorter;
+    const bool roundUp = rounding.up;
     const auto squareRod = [&](int32_t item) {
         return toLength(scale *
                         (usableOf(item, parameters, stock) + shares.endAllowance - shorter));
