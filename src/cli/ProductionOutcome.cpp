@@ -1,13 +1,13 @@
 #include "cli/ProductionOutcome.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "cli/JsonText.h"
 #include "i18n/StringCatalogue.h"
 #include "i18n/texts/FewestRodsTexts.h"
 #include "i18n/texts/ProductionPlanTexts.h"
 #include "i18n/texts/StockListTexts.h"
+#include "model/NumericText.h"
 #include "optimiser/NumberFormats.h"
 #include "production/PatternCuts.h"
 
@@ -54,13 +54,6 @@ RunOutcome materialOutcome(const ProductionOutcome& outcome, size_t material) {
 
 namespace {
 
-// A length in mm to the hundredth, as a JSON number.
-std::string hundredths(double mm) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", mm);
-    return text;
-}
-
 // A pattern of angled pieces: its pieces in cutting order, each with its mark (every rod of the
 // pattern cuts the same), length, angles as the part gives them and whether it is turned over, and
 // the rod they take. Nothing for square pieces.
@@ -81,7 +74,7 @@ std::string cutsJson(const ProductionJob& job, const MaterialPlan& plan, size_t 
                           ", \"angles\": [" + jsonNumber(angles.start) + ", " +
                           jsonNumber(angles.end) + "], \"turned\": " + jsonBool(cut.turned) + "}";
                }) +
-           ", \"length_used\": " + hundredths(cuts.layout.lengthUsed);
+           ", \"length_used\": " + fixedNumberText(cuts.layout.lengthUsed, 2);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "labels/SawListCsv.h"
 
-#include <cstdio>
-
 #include "jobfile/CsvText.h"
 #include "labels/ProductionSawList.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
@@ -18,18 +17,13 @@ const std::vector<std::string_view> kPartColumns = {"material", "mark", "order"}
 const std::vector<std::string_view> kAngledColumns = {"start",     "end",    "start_angle",
                                                       "end_angle", "shared", "turned"};
 
-std::string decimal(double value, const char* format) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 // The angled columns of a cut: nothing for a square one.
 std::vector<std::string> angledCells(const SawCut& cut) {
     if (!cut.angled) return std::vector<std::string>(kAngledColumns.size());
     const AngledCut& a = *cut.angled;
-    return {decimal(a.start, "%.1f"),  decimal(a.end, "%.1f"),    decimal(a.startAngle, "%g"),
-            decimal(a.endAngle, "%g"), a.sharesStart ? "1" : "0", a.turned ? "1" : "0"};
+    return {fixedNumberText(a.start, 1),      fixedNumberText(a.end, 1),
+            shortestNumberText(a.startAngle), shortestNumberText(a.endAngle),
+            a.sharesStart ? "1" : "0",        a.turned ? "1" : "0"};
 }
 
 bool hasAngledCuts(const std::vector<MaterialSawList>& lists) {

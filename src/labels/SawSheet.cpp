@@ -1,7 +1,6 @@
 #include "labels/SawSheet.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "i18n/texts/CoreTexts.h"
 #include "i18n/texts/DiagramTexts.h"
@@ -11,6 +10,7 @@
 #include "i18n/texts/SawOutputTexts.h"
 #include "labels/ProductionSawList.h"
 #include "labels/SheetWriter.h"
+#include "model/NumericText.h"
 
 namespace marlo {
 
@@ -97,24 +97,19 @@ void writeCaptions(SheetWriter& sheet, const CutParts* parts, const StringCatalo
     sheet.advance(kRow);
 }
 
-std::string tenths(double mm) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", mm);
-    return text;
-}
-
 // A cut's angle as it lies, with the way the blade leans: "45° /", "30° \\", "0°".
 std::string angleText(double angle) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g\u00b0", std::abs(angle));
-    return std::string(text) + (angle > 0 ? " /" : angle < 0 ? " \\" : "");
+    return shortestNumberText(std::abs(angle)) + "\u00b0" +
+           (angle > 0   ? " /"
+            : angle < 0 ? " \\"
+                        : "");
 }
 
 // Where an angled piece lies on the rod's reference face, its cuts as it lies, whether its first
 // cut freed the piece before and whether it lies turned over.
 std::string angledText(const AngledCut& cut, const StringCatalogue& catalogue) {
     std::string text = fillIn(catalogue.text(mitre_text::kLyingOnReference),
-                              {tenths(cut.start), tenths(cut.end)}) +
+                              {fixedNumberText(cut.start, 1), fixedNumberText(cut.end, 1)}) +
                        " \u00b7 " +
                        fillIn(catalogue.text(mitre_text::kCutsAtEnds),
                               {angleText(cut.startAngle), angleText(cut.endAngle)});

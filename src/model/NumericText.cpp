@@ -117,4 +117,11 @@ std::string shortestNumberText(double value) {
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
+std::string fixedNumberText(double value, int decimals) {
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
 }  // namespace marlo

@@ -29,4 +29,7 @@ bool isAcceptedNumber(std::string_view text);
 // in plain digits with a decimal point, as the files the program writes hold numbers.
 std::string shortestNumberText(double value);
 
+// The value with exactly `decimals` digits after the decimal point ("1125.7", "2105.66").
+std::string fixedNumberText(double value, int decimals);
+
 }  // namespace marlo
