@@ -10,6 +10,7 @@
 #include "i18n/texts/CommandLineSafetyTexts.h"
 #include "optimiser/CuttingPlanSearch.h"
 #include "optimiser/fewest/ArcFlow.h"
+#include "optimiser/fewest/BranchAndPrice.h"
 #include "optimiser/fewest/ColumnGeneration.h"
 #include "optimiser/fewest/CuttingStock.h"
 #include "optimiser/fewest/FitDecreasing.h"
@@ -37,6 +38,13 @@ constexpr size_t kMostEarlyGapPatterns = 20000;
 // number of rods, the best plan one more): it goes before the dives too.
 constexpr double kMostEarlyArcGap = 0.01;
 constexpr double kGapShare = 0.5;
+// Branch and price goes where the relaxation rounded up is a rod short of the best plan: then the
+// plan is often optimal and only a stronger bound or the tree proves it. Where pieces fill rods
+// exactly, branching on the heaviest pairs first settles it quickly; the other lists are settled
+// by the dives or the patterns within the gap, and what is left by a tree that branches on the
+// pairs the relaxation splits the most.
+constexpr double kFirstTreeShare = 0.3;
+constexpr double kSecondTreeShare = 0.6;
 // CBC proves small sets of patterns; a list of patterns this long also stays within memory.
 constexpr size_t kMostGapPatterns = 20000;
 
@@ -83,6 +91,7 @@ class Solver {
     bool gapBelowOneRod() const;
     void closeGap(const Deadline& deadline, size_t mostPatterns, double mostArcGap);
     void runArcFlow(const Deadline& deadline);
+    void runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline);
 
     const PieceList& pieces_;
     const JobParameters& parameters_;
@@ -279,6 +288,16 @@ void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, double most
     if (solved.finished) raiseBound(solved.plan ? solved.plan->rodCount() : rods);
 }
 
+// Branch and price with subset-row cuts settles whether a plan of fewer rods than the best exists.
+void Solver::runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline) {
+    const TreeOutcome tree =
+        branchAndPrice(instance_, lp.patterns(), best_.rodCount(), choice, deadline);
+    steps_ += tree.nodes;
+    raiseBound(roundedUp(tree.rootBound));
+    if (tree.plan) offer(*tree.plan);
+    if (tree.finished) raiseBound(best_.rodCount());
+}
+
 void Solver::runArcFlow(const Deadline& deadline) {
     const ArcFlowOutcome exact =
         solveArcFlow(instance_, best_, bound_, deadline, threads_, prices_ ? &*prices_ : nullptr);
@@ -325,6 +344,9 @@ FewestRodsResult Solver::runStages() {
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
         if (gapBelowOneRod())
+            runTree(lp, PairChoice::HeaviestSplit,
+                    deadline_.within(kFirstTreeShare * deadline_.secondsLeft()));
+        if (gapBelowOneRod())
             closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
                      kMostEarlyGapPatterns, kMostEarlyArcGap);
         // A dive, dives of other ways, then the patterns they made as an integer program.
@@ -337,6 +359,9 @@ FewestRodsResult Solver::runStages() {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
         }
+        if (gapBelowOneRod())
+            runTree(lp, PairChoice::MostSplit,
+                    deadline_.within(kSecondTreeShare * deadline_.secondsLeft()));
         if (gapBelowOneRod() && !gapTried_)
             closeGap(deadline_.within(kGapShare * deadline_.secondsLeft()), kMostGapPatterns, 1.0);
         if (!proven() && !deadline_.passed()) {
