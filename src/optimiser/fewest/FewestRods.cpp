@@ -27,6 +27,9 @@ constexpr double kSearchSecondsWhenProven = 0.5;
 constexpr size_t kPatternsTriedPerStage = 8;
 constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
+// The first dive finds the plans that the relaxation rounded up promises, mostly at once; where it
+// takes long, the tree comes first.
+constexpr double kFirstDiveShare = 0.1;
 constexpr int kDiveFailures = 60;
 constexpr size_t kMostDiveCells = size_t{1} << 22;
 // Before the dives (which find the plans of lists whose relaxation rounds up to the optimum) the
@@ -343,16 +346,21 @@ FewestRodsResult Solver::runStages() {
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
+        // A short list of patterns within the gap first (no arcs: a gap of at least 0 rods), a
+        // dive, the tree, then the arcs of a tiny gap; dives of other ways, the patterns they made
+        // as an integer program.
+        if (gapBelowOneRod())
+            closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
+                     kMostEarlyGapPatterns, 0.0);
+        if (!proven())
+            dive(lp, relaxation, {}, fullDemand(),
+                 deadline_.within(kFirstDiveShare * deadline_.secondsLeft()), nullptr);
         if (gapBelowOneRod())
             runTree(lp, PairChoice::HeaviestSplit,
                     deadline_.within(kFirstTreeShare * deadline_.secondsLeft()));
-        if (gapBelowOneRod())
+        if (gapBelowOneRod() && !gapTried_)
             closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
                      kMostEarlyGapPatterns, kMostEarlyArcGap);
-        // A dive, dives of other ways, then the patterns they made as an integer program.
-        if (!proven())
-            dive(lp, relaxation, {}, fullDemand(),
-                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
         const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
         std::mt19937 random(1);
         while (!proven() && !diving.passed()) {
