@@ -181,9 +181,12 @@ int main(int argc, char** argv) {
     const auto under = [](std::string part) {
         return [part](const fs::path& path) { return pathHas(path, part); };
     };
-    const auto ani = [](std::string prefix) {
-        return [prefix](const fs::path& path) {
-            return pathHas(path, "ANI") && path.filename().string().rfind(prefix, 0) == 0;
+    // The difficult instances by their folder (ANI or AI) and the number of pieces their names
+    // begin with.
+    const auto difficult = [](std::string folder, std::string prefix) {
+        return [folder, prefix](const fs::path& path) {
+            return path.parent_path().filename() == folder &&
+                   path.filename().string().rfind(prefix, 0) == 0;
         };
     };
     const std::vector<InstanceClass> classes = {
@@ -195,8 +198,9 @@ int main(int argc, char** argv) {
         {"Schwerin 2", under("Schwerin_2")},
         {"Waescher", under("scher")},
         {"Hard28", under("Hard28")},
-        {"ANI 201", ani("201_")},
-        {"ANI 402", ani("402_")},
+        {"ANI 201", difficult("ANI", "201_")},
+        {"ANI 402", difficult("ANI", "402_")},
+        {"AI 202", difficult("AI", "202_")},
     };
     const std::map<std::string, int> optima = optimaOf(fs::path(folder) / "Bounds.txt");
     std::printf(

@@ -16,6 +16,9 @@ constexpr double kIntegral = 1e-6;
 // Rounds of cuts that raise the bound too little before the root, or a node, is taken as it is.
 constexpr int kRootStalledRounds = 5;
 constexpr int kNodeStalledRounds = 1;
+// Each level of the tree keeps one rule more, and its walk one frame more: a tree this deep is
+// left unfinished rather than let grow.
+constexpr size_t kMostDepth = 2000;
 // A pair whose rods together are at least this far from a whole number is well split.
 constexpr double kWellSplit = 0.25;
 // What a substitute for the rods that are not loaded enough costs, per rod looked for: enough to
@@ -102,6 +105,10 @@ class Tree {
   private:
     void explore(const PairRules& rules) {
         if (!finished_) return;
+        if (rules.together.size() + rules.apart.size() > kMostDepth) {
+            finished_ = false;
+            return;
+        }
         ++outcome_.nodes;
         master_.setRules(rules);
         // Cuts hold for every plan, so those of one node serve the whole tree.
