@@ -10,8 +10,8 @@
 //   MARLO_BPPLIB=/path/to/bpplib build/bench/bpplib_benchmark [seconds, default 10]
 //       [class filter] [threads, default 0: one per core] [most instances per class]
 //
-// With MARLO_BPPLIB_LIST set, every instance's name, whether it was proven and its seconds go to
-// standard error as well.
+// With MARLO_BPPLIB_LIST set, every instance's name, whether it was proven, its seconds and its
+// rods go to standard error as well.
 
 #include <algorithm>
 #include <chrono>
@@ -150,8 +150,8 @@ void runClass(const InstanceClass& instances, const fs::path& folder,
         proven += result.optimal && best ? 1 : 0;
         invalid += isValidPlan(result.plan, instance) ? 0 : 1;
         if (std::getenv("MARLO_BPPLIB_LIST") != nullptr)
-            std::fprintf(stderr, "%s %d %.2f\n", instance.name.c_str(), result.optimal ? 1 : 0,
-                         seconds.back());
+            std::fprintf(stderr, "%s %d %.2f %d\n", instance.name.c_str(), result.optimal ? 1 : 0,
+                         seconds.back(), result.plan.summary.rodCount);
     }
     if (seconds.empty()) return;
     std::sort(seconds.begin(), seconds.end());
