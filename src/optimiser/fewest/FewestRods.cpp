@@ -27,9 +27,6 @@ constexpr double kSearchSecondsWhenProven = 0.5;
 constexpr size_t kPatternsTriedPerStage = 8;
 constexpr double kRestrictedMasterShare = 0.3;
 constexpr double kDiveShare = 0.3;
-// The first dive finds the plans that the relaxation rounded up promises, mostly at once; where it
-// takes long, the tree comes first.
-constexpr double kFirstDiveShare = 0.1;
 constexpr int kDiveFailures = 60;
 constexpr size_t kMostDiveCells = size_t{1} << 22;
 // Before the dives (which find the plans of lists whose relaxation rounds up to the optimum) the
@@ -41,12 +38,12 @@ constexpr size_t kMostEarlyGapPatterns = 20000;
 // number of rods, the best plan one more): it goes before the dives too.
 constexpr double kMostEarlyArcGap = 0.01;
 constexpr double kGapShare = 0.5;
-// Branch and price goes where the relaxation rounded up is a rod short of the best plan: then the
+// Branch and price goes where the relaxation rounded up is a rod short of the best plan, after the
+// dives (which find the plans of the lists whose relaxation rounds up to the optimum): then the
 // plan is often optimal and only a stronger bound or the tree proves it. Where pieces fill rods
-// exactly, branching on the heaviest pairs first settles it quickly; the other lists are settled
-// by the dives or the patterns within the gap, and what is left by a tree that branches on the
-// pairs the relaxation splits the most.
-constexpr double kFirstTreeShare = 0.3;
+// exactly, branching on the heaviest pairs first settles it quickly; what is left, a tree that
+// branches on the pairs the relaxation splits the most.
+constexpr double kFirstTreeShare = 0.5;
 constexpr double kSecondTreeShare = 0.6;
 // CBC proves small sets of patterns; a list of patterns this long also stays within memory.
 constexpr size_t kMostGapPatterns = 20000;
@@ -346,27 +343,29 @@ FewestRodsResult Solver::runStages() {
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
-        // A short list of patterns within the gap first (no arcs: a gap of at least 0 rods), a
-        // dive, the tree, then the arcs of a tiny gap; dives of other ways, the patterns they made
-        // as an integer program.
+        // A short list of patterns within the gap first (no arcs: a gap of at least 0 rods); a
+        // dive and dives of other ways, which find the plans that the relaxation rounded up
+        // promises; a tree that branches on the heaviest split pairs, the arcs of a tiny gap, a
+        // tree that branches on the most split pairs; the full list of patterns within the gap,
+        // the patterns the dives made as an integer program.
         if (gapBelowOneRod())
             closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
                      kMostEarlyGapPatterns, 0.0);
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
-                 deadline_.within(kFirstDiveShare * deadline_.secondsLeft()), nullptr);
-        if (gapBelowOneRod())
-            runTree(lp, PairChoice::HeaviestSplit,
-                    deadline_.within(kFirstTreeShare * deadline_.secondsLeft()));
-        if (gapBelowOneRod() && !gapTried_)
-            closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
-                     kMostEarlyGapPatterns, kMostEarlyArcGap);
+                 deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
         const Deadline diving = deadline_.within(kDiveShare * deadline_.secondsLeft());
         std::mt19937 random(1);
         while (!proven() && !diving.passed()) {
             diveFailures_ = 0;
             dive(lp, relaxation, {}, fullDemand(), diving, &random);
         }
+        if (gapBelowOneRod())
+            runTree(lp, PairChoice::HeaviestSplit,
+                    deadline_.within(kFirstTreeShare * deadline_.secondsLeft()));
+        if (gapBelowOneRod() && !gapTried_)
+            closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
+                     kMostEarlyGapPatterns, kMostEarlyArcGap);
         if (gapBelowOneRod())
             runTree(lp, PairChoice::MostSplit,
                     deadline_.within(kSecondTreeShare * deadline_.secondsLeft()));
