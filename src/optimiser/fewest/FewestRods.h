@@ -19,8 +19,9 @@ using FewestRodsOptions = ExactRunOptions<FewestRodsResult>;
 
 // Plans the prepared pieces with as few rods as can be found within the time, and proves a lower
 // bound: the linear relaxation by column generation with the cheap bounds, first- and best-fit
-// plans, rounding of the relaxation, the rod-by-rod search and an exact arc-flow model. The
-// plan is never worse than the rod-by-rod search's when that search ends within the time.
+// plans, rounding of the relaxation, branch and price with subset-row cuts, the rod-by-rod
+// search and an exact arc-flow model. The plan is never worse than the rod-by-rod search's when
+// that search ends within the time.
 // `pieces` must hold at least one piece; it is not changed.
 FewestRodsResult solveFewestRods(const PieceList& pieces, const JobParameters& parameters,
                                  const FewestRodsOptions& options);
