@@ -58,11 +58,18 @@ struct Pieces {
         }
     }
 
-    // A pattern of types as one of pieces: the first pieces of each of its types.
+    // A pattern of types as one of pieces: the first pieces of each of its types (no more than
+    // the type has).
     Pattern ofPieces(const Pattern& pattern) const {
         Pattern pieces;
-        for (const PatternEntry& e : pattern)
-            for (int32_t i = 0; i < e.count; ++i) addPieces(pieces, firstOf[e.type] + i, 1);
+        for (const PatternEntry& e : pattern) {
+            const auto type = static_cast<size_t>(e.type);
+            const int32_t end =
+                type + 1 < firstOf.size() ? firstOf[type + 1] : static_cast<int32_t>(typeOf.size());
+            for (int32_t piece = firstOf[type]; piece < std::min(end, firstOf[type] + e.count);
+                 ++piece)
+                addPieces(pieces, piece, 1);
+        }
         return pieces;
     }
 
