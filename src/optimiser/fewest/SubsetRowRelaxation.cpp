@@ -6,6 +6,8 @@ namespace marlo::fewest {
 
 namespace {
 
+// Where the relaxation is a whole number of rods, a bound just above it proves a rod more: cuts
+// violated by little still count.
 constexpr double kLeastViolation = 1e-5;
 constexpr size_t kCutsPerRound = 30;
 constexpr size_t kMostCuts = 600;
