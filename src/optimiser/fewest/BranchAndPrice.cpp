@@ -40,7 +40,7 @@ int32_t leastLoadOf(const Instance& instance, int fewerThan) {
 struct Pieces {
     Instance instance;
     std::vector<int32_t> typeOf;
-    std::vector<int32_t> firstOf;  // the first piece of each type
+    std::vector<int32_t> firstOf;  // the first piece of each type, and last the piece count
 
     explicit Pieces(const Instance& types) {
         instance.capacity = types.capacity;
@@ -56,6 +56,7 @@ struct Pieces {
                 typeOf.push_back(static_cast<int32_t>(t));
             }
         }
+        firstOf.push_back(static_cast<int32_t>(typeOf.size()));
     }
 
     // A pattern of types as one of pieces: the first pieces of each of its types (no more than
@@ -64,11 +65,8 @@ struct Pieces {
         Pattern pieces;
         for (const PatternEntry& e : pattern) {
             const auto type = static_cast<size_t>(e.type);
-            const int32_t end =
-                type + 1 < firstOf.size() ? firstOf[type + 1] : static_cast<int32_t>(typeOf.size());
-            for (int32_t piece = firstOf[type]; piece < std::min(end, firstOf[type] + e.count);
-                 ++piece)
-                addPieces(pieces, piece, 1);
+            const int32_t end = std::min(firstOf[type + 1], firstOf[type] + e.count);
+            for (int32_t piece = firstOf[type]; piece < end; ++piece) addPieces(pieces, piece, 1);
         }
         return pieces;
     }
