@@ -41,6 +41,7 @@ class ColumnGeneration {
 
   private:
     class Lp;
+    bool known(const Pattern& pattern) const;
 
     const Instance& instance_;
     std::unique_ptr<Lp> lp_;
