@@ -12,6 +12,9 @@ namespace marlo::fewest {
 namespace {
 
 constexpr double kTolerance = 1e-9;
+// Besides the most valuable pattern, those the pricing held as the best before it go into the
+// LP: fewer rounds of LP and pricing.
+constexpr size_t kMostColumnsPerPricing = 30;
 
 }  // namespace
 
@@ -108,12 +111,15 @@ bool CutMaster::solve(double& bound) {
         for (size_t t = 0; t < types; ++t) prices.types.push_back(std::max(duals[t], 0.0));
         for (size_t c = 0; c < cuts_.size(); ++c)
             prices.cuts.push_back(std::min(duals[types + c], 0.0));
-        const std::optional<KnapsackSolution> priced = mostValuablePatternWithCuts(
-            instance_, prices, cuts_, rules_, demand_, leastLoad_, deadline_);
+        const std::optional<PricedPatterns> priced =
+            mostValuablePatternWithCuts(instance_, prices, cuts_, rules_, demand_, leastLoad_,
+                                        deadline_, 1.0 + kTolerance, kMostColumnsPerPricing - 1);
         if (!priced) return false;
-        bound = std::max(bound, provenBound(prices.types, prices.cuts, priced->value));
-        if (priced->value <= 1.0 + kTolerance || known_.count(priced->pattern) > 0) return true;
-        addPattern(priced->pattern);
+        const KnapsackSolution& best = priced->best;
+        bound = std::max(bound, provenBound(prices.types, prices.cuts, best.value));
+        if (best.value <= 1.0 + kTolerance || known_.count(best.pattern) > 0) return true;
+        addPattern(best.pattern);
+        for (const Pattern& pattern : priced->alsoWorth) addPattern(pattern);
     }
 }
 

@@ -29,10 +29,13 @@ class CutKnapsack {
   public:
     CutKnapsack(const Instance& instance, const CutPrices& prices,
                 const std::vector<SubsetRowCut>& cuts, const PairRules& rules,
-                const std::vector<int32_t>& bounds, int32_t leastLoad, const Deadline& deadline)
+                const std::vector<int32_t>& bounds, int32_t leastLoad, const Deadline& deadline,
+                double worthAsked, size_t mostAlso)
         : instance_(instance),
           prices_(prices),
           deadline_(deadline),
+          worthAsked_(worthAsked),
+          mostAlso_(mostAlso),
           width_(static_cast<size_t>(instance.capacity) + 1),
           mostRoomLeft_(instance.capacity - std::max(leastLoad, int32_t{0})),
           groups_(instance.types.size()),
@@ -55,12 +58,12 @@ class CutKnapsack {
         }
     }
 
-    std::optional<KnapsackSolution> run() {
+    std::optional<PricedPatterns> run() {
         if ((groups_.size() + 1) * width_ > kMostTableCells) return std::nullopt;
         fillBestOfLaterGroups();
         walk(0, instance_.capacity, 0.0);
         if (failed_) return std::nullopt;
-        return std::move(best_);
+        return std::move(found_);
     }
 
   private:
@@ -146,10 +149,10 @@ class CutKnapsack {
             failed_ = true;
             return;
         }
-        if (value > best_.value + kBetter && room <= mostRoomLeft_) keepAsBest(value);
+        if (value > found_.best.value + kBetter && room <= mostRoomLeft_) keepAsBest(value);
         while (g < groups_.size() && (groups_[g].most == 0 || groups_[g].weight > room)) ++g;
-        if (g == groups_.size() ||
-            value + bestFrom_[g * width_ + static_cast<size_t>(room)] <= best_.value + kBetter)
+        if (g == groups_.size() || value + bestFrom_[g * width_ + static_cast<size_t>(room)] <=
+                                       found_.best.value + kBetter)
             return;
         const Group& group = groups_[g];
         const bool allowed =
@@ -171,33 +174,40 @@ class CutKnapsack {
     }
 
     void keepAsBest(double value) {
-        best_.value = value;
-        best_.pattern.clear();
+        KnapsackSolution& best = found_.best;
+        if (best.value > worthAsked_ && found_.alsoWorth.size() < mostAlso_)
+            found_.alsoWorth.push_back(std::move(best.pattern));
+        best.value = value;
+        best.pattern.clear();
         for (size_t g = 0; g < groups_.size(); ++g)
-            for (int32_t m : groups_[g].members) addPieces(best_.pattern, m, chosen_[g]);
+            for (int32_t m : groups_[g].members) addPieces(best.pattern, m, chosen_[g]);
     }
 
     const Instance& instance_;
     const CutPrices& prices_;
     const Deadline& deadline_;
+    const double worthAsked_;
+    const size_t mostAlso_;
     const size_t width_;
     const int32_t mostRoomLeft_;  // a pattern's room left at most: the capacity less its least load
     std::vector<Group> groups_;   // by their first type; empty for the other types of a group
     std::vector<int32_t> heldInCut_;  // pieces of the walk's pattern in each cut
     std::vector<int32_t> chosen_;     // copies of each group in the walk's pattern
     std::vector<double> bestFrom_;
-    KnapsackSolution best_;
+    PricedPatterns found_;
     uint64_t nodes_ = 0;
     bool failed_ = false;
 };
 
 }  // namespace
 
-std::optional<KnapsackSolution> mostValuablePatternWithCuts(
+std::optional<PricedPatterns> mostValuablePatternWithCuts(
     const Instance& instance, const CutPrices& prices, const std::vector<SubsetRowCut>& cuts,
     const PairRules& rules, const std::vector<int32_t>& bounds, int32_t leastLoad,
-    const Deadline& deadline) {
-    return CutKnapsack(instance, prices, cuts, rules, bounds, leastLoad, deadline).run();
+    const Deadline& deadline, double worthAsked, size_t mostAlso) {
+    return CutKnapsack(instance, prices, cuts, rules, bounds, leastLoad, deadline, worthAsked,
+                       mostAlso)
+        .run();
 }
 
 }  // namespace marlo::fewest
