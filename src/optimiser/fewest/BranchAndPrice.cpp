@@ -81,9 +81,10 @@ struct Pieces {
 class Tree {
   public:
     Tree(const Instance& instance, const std::vector<Pattern>& patterns, int fewerThan,
-         PairChoice choice, const Deadline& deadline)
+         PairChoice choice, const Deadline& deadline, uint64_t mostNodes)
         : pieces_(instance),
           choice_(choice),
+          mostNodes_(mostNodes),
           leastLoad_(leastLoadOf(instance, fewerThan)),
           master_(pieces_.instance, leastLoad_, kSubstituteCost * fewerThan, deadline),
           fewerThan_(fewerThan) {
@@ -110,7 +111,8 @@ class Tree {
   private:
     void explore(const PairRules& rules) {
         if (!finished_) return;
-        if (rules.together.size() + rules.apart.size() > kMostDepth) {
+        if (rules.together.size() + rules.apart.size() > kMostDepth ||
+            outcome_.nodes >= mostNodes_) {
             finished_ = false;
             return;
         }
@@ -191,6 +193,7 @@ class Tree {
 
     const Pieces pieces_;
     const PairChoice choice_;
+    const uint64_t mostNodes_;
     const int32_t leastLoad_;
     CutMaster master_;
     int fewerThan_;
@@ -201,8 +204,9 @@ class Tree {
 }  // namespace
 
 TreeOutcome branchAndPrice(const Instance& instance, const std::vector<Pattern>& patterns,
-                           int fewerThan, PairChoice choice, const Deadline& deadline) {
-    return Tree(instance, patterns, fewerThan, choice, deadline).run();
+                           int fewerThan, PairChoice choice, const Deadline& deadline,
+                           uint64_t mostNodes) {
+    return Tree(instance, patterns, fewerThan, choice, deadline, mostNodes).run();
 }
 
 }  // namespace marlo::fewest

@@ -32,8 +32,10 @@ struct TreeOutcome {
 // (every node whose bound is below `fewerThan` is settled either way, so no order proves sooner).
 // Only patterns that waste no more than a plan of fewer rods could are looked at. Every piece is
 // its own type in the tree. `patterns` (of the instance's types) start the relaxation. The same
-// tree on any number of threads: it runs on the caller's.
+// tree on any number of threads: it runs on the caller's. A tree of more than `mostNodes` nodes
+// is left unfinished.
 TreeOutcome branchAndPrice(const Instance& instance, const std::vector<Pattern>& patterns,
-                           int fewerThan, PairChoice choice, const Deadline& deadline);
+                           int fewerThan, PairChoice choice, const Deadline& deadline,
+                           uint64_t mostNodes = UINT64_MAX);
 
 }  // namespace marlo::fewest

@@ -44,6 +44,12 @@ constexpr double kGapShare = 0.5;
 // exactly, branching on the heaviest pairs first settles it quickly; what is left, a tree that
 // branches on the pairs the relaxation splits the most.
 constexpr double kFirstTreeShare = 0.5;
+// Where a plan of fewer rods than the best would have to fill them whole, to the last thousandth
+// of a rod (as on lists made so that the relaxation rounded up is a rod short of the optimum), the
+// subset-row cuts at the tree's root often prove alone that there is none, and the dives would
+// look for it in vain: the root goes before them.
+constexpr double kMostSpareForRootFirst = 0.001;  // of a rod, over all the rods
+constexpr double kRootFirstShare = 0.3;
 constexpr double kSecondTreeShare = 0.6;
 // CBC proves small sets of patterns; a list of patterns this long also stays within memory.
 constexpr size_t kMostGapPatterns = 20000;
@@ -91,7 +97,9 @@ class Solver {
     bool gapBelowOneRod() const;
     void closeGap(const Deadline& deadline, size_t mostPatterns, double mostArcGap);
     void runArcFlow(const Deadline& deadline);
-    void runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline);
+    bool fewerRodsFillWhole() const;
+    void runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline,
+                 uint64_t mostNodes = UINT64_MAX);
 
     const PieceList& pieces_;
     const JobParameters& parameters_;
@@ -288,10 +296,18 @@ void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, double most
     if (solved.finished) raiseBound(solved.plan ? solved.plan->rodCount() : rods);
 }
 
+bool Solver::fewerRodsFillWhole() const {
+    int64_t pieces = 0;
+    for (const ItemType& type : instance_.types) pieces += int64_t{type.weight} * type.demand;
+    const int64_t spare = int64_t{best_.rodCount() - 1} * instance_.capacity - pieces;
+    return static_cast<double>(spare) < kMostSpareForRootFirst * instance_.capacity;
+}
+
 // Branch and price with subset-row cuts settles whether a plan of fewer rods than the best exists.
-void Solver::runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline) {
+void Solver::runTree(const ColumnGeneration& lp, PairChoice choice, const Deadline& deadline,
+                     uint64_t mostNodes) {
     const TreeOutcome tree =
-        branchAndPrice(instance_, lp.patterns(), best_.rodCount(), choice, deadline);
+        branchAndPrice(instance_, lp.patterns(), best_.rodCount(), choice, deadline, mostNodes);
     steps_ += tree.nodes;
     raiseBound(roundedUp(tree.rootBound));
     if (tree.plan) offer(*tree.plan);
@@ -343,14 +359,18 @@ FewestRodsResult Solver::runStages() {
         raiseBound(roundedUp(relaxation.lowerBound));
         if (!proven() && !deadline_.passed()) roundRelaxation(lp, relaxation, {}, fullDemand());
         if (!proven() && !deadline_.passed()) priceRelaxation(lp, deadline_);
-        // A short list of patterns within the gap first (no arcs: a gap of at least 0 rods); a
-        // dive and dives of other ways, which find the plans that the relaxation rounded up
-        // promises; a tree that branches on the heaviest split pairs, the arcs of a tiny gap, a
-        // tree that branches on the most split pairs; the full list of patterns within the gap,
-        // the patterns the dives made as an integer program.
+        // A short list of patterns within the gap first (no arcs: a gap of at least 0 rods); the
+        // tree's root where fewer rods would have to be filled whole; a dive and dives of other
+        // ways, which find the plans that the relaxation rounded up promises; a tree that
+        // branches on the heaviest split pairs, the arcs of a tiny gap, a tree that branches on
+        // the most split pairs; the full list of patterns within the gap, the patterns the dives
+        // made as an integer program.
         if (gapBelowOneRod())
             closeGap(deadline_.within(kEarlyGapShare * deadline_.secondsLeft()),
                      kMostEarlyGapPatterns, 0.0);
+        if (gapBelowOneRod() && fewerRodsFillWhole())
+            runTree(lp, PairChoice::HeaviestSplit,
+                    deadline_.within(kRootFirstShare * deadline_.secondsLeft()), 1);
         if (!proven())
             dive(lp, relaxation, {}, fullDemand(),
                  deadline_.within(kDiveShare * deadline_.secondsLeft()), nullptr);
