@@ -88,6 +88,12 @@ TEST(BranchAndPrice, planOneRodAboveTheRelaxation_provenAndFound) {
     EXPECT_EQ(eleven.plan->rodCount(), 11);
     EXPECT_TRUE(coversDemand(instance, *eleven.plan));
     EXPECT_GT(eleven.nodes, 1u) << "the relaxation alone is fractional: the plan needs branching";
+
+    const TreeOutcome rootOnly =
+        branchAndPrice(instance, {}, 12, PairChoice::HeaviestSplit, deadline, 1);
+    EXPECT_FALSE(rootOnly.finished);
+    EXPECT_EQ(rootOnly.nodes, 1u);
+    EXPECT_NEAR(rootOnly.rootBound, eleven.rootBound, 1e-6);
 }
 
 // Small jobs against every split of their pieces: the tree finds a plan of the fewest rods when
