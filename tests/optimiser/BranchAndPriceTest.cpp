@@ -8,6 +8,7 @@
 #include "optimiser/fewest/BranchAndPrice.h"
 #include "optimiser/fewest/ColumnGeneration.h"
 #include "optimiser/fewest/CutMaster.h"
+#include "optimiser/fewest/CutPricing.h"
 #include "optimiser/fewest/SubsetRowCuts.h"
 #include "optimiser/fewest/SubsetRowRelaxation.h"
 
@@ -68,6 +69,43 @@ TEST(SubsetRowCuts, oddCycleOfThreePieces_raisesTheRelaxationFromOneAndAHalfToTw
     EXPECT_NEAR(*strengthened, 2.0, 1e-6);
     EXPECT_LE(*strengthened, 2.0);
     EXPECT_NEAR(master.value(), 2.0, 1e-9);
+}
+
+// Besides the most valuable pattern, the pricing hands over those it held as the best on its way:
+// each worth more than asked and less than the best, loading the rod at least as far as asked and
+// within its length.
+TEST(CutPricing, patternsAlsoWorth_areValidColumnsBelowTheBest) {
+    const Instance instance =
+        instanceOfRows({{3500, 2}, {1900, 5}, {1800, 5}, {1200, 5}, {700, 3}, {400, 4}}, 3600);
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> price(0.0, 0.6);
+    const std::vector<int32_t> bounds{2, 5, 5, 5, 3, 4};
+    size_t handedOver = 0;
+    for (int round = 0; round < 50; ++round) {
+        CutPrices prices;
+        for (size_t t = 0; t < instance.types.size(); ++t) prices.types.push_back(price(random));
+        const int32_t leastLoad = round % 2 == 0 ? 0 : instance.capacity * 2 / 3;
+        const std::optional<PricedPatterns> priced = mostValuablePatternWithCuts(
+            instance, prices, {}, {}, bounds, leastLoad, seconds(30), 1.0, 10);
+        ASSERT_TRUE(priced);
+        EXPECT_LE(priced->alsoWorth.size(), 10u);
+        for (const Pattern& pattern : priced->alsoWorth) {
+            double value = 0.0;
+            int32_t load = 0;
+            for (const PatternEntry& e : pattern) {
+                value += e.count * prices.types[static_cast<size_t>(e.type)];
+                load += e.count * instance.types[static_cast<size_t>(e.type)].weight;
+                EXPECT_LE(e.count, bounds[static_cast<size_t>(e.type)]);
+            }
+            EXPECT_GT(value, 1.0);
+            EXPECT_LT(value, priced->best.value);
+            EXPECT_GE(load, leastLoad);
+            EXPECT_LE(load, instance.capacity);
+            EXPECT_NE(pattern, priced->best.pattern);
+        }
+        handedOver += priced->alsoWorth.size();
+    }
+    EXPECT_GT(handedOver, 0u);
 }
 
 // The relaxation of this job takes 10 rods; every plan takes 11. The tree proves that no plan
