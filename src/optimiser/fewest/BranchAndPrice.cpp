@@ -29,9 +29,7 @@ constexpr double kSubstituteCost = 4.0;
 // the pieces, and so does each of its rods: each loads at least the capacity less that waste.
 // Above the capacity when no such plan can be.
 int32_t leastLoadOf(const Instance& instance, int fewerThan) {
-    int64_t pieces = 0;
-    for (const ItemType& type : instance.types) pieces += int64_t{type.weight} * type.demand;
-    const int64_t waste = int64_t{fewerThan - 1} * instance.capacity - pieces;
+    const int64_t waste = spareCapacity(instance, fewerThan - 1);
     return static_cast<int32_t>(
         std::clamp<int64_t>(instance.capacity - waste, 0, int64_t{instance.capacity} + 1));
 }

@@ -86,6 +86,12 @@ Packing combined(const Packing& a, const Packing& b) {
     return packing;
 }
 
+int64_t spareCapacity(const Instance& instance, int rods) {
+    int64_t pieces = 0;
+    for (const ItemType& type : instance.types) pieces += int64_t{type.weight} * type.demand;
+    return int64_t{rods} * instance.capacity - pieces;
+}
+
 bool coversDemand(const Instance& instance, const Packing& packing) {
     std::vector<int64_t> cut(instance.types.size(), 0);
     for (size_t p = 0; p < packing.patterns.size(); ++p)

@@ -86,6 +86,9 @@ Packing packingOfRods(const std::vector<Pattern>& rods);
 
 bool coversDemand(const Instance& instance, const Packing& packing);
 
+// What `rods` rods hold beyond the pieces' weight: the most a plan of so many rods can waste.
+int64_t spareCapacity(const Instance& instance, int rods);
+
 // The packing as a result: one rod pattern per pattern, lengths longest first, the waste and
 // the totals figured as the rod-by-rod search figures them, ordered by waste when asked.
 CuttingPlan cuttingPlanOf(const Instance& instance, const Packing& packing,

@@ -297,10 +297,8 @@ void Solver::closeGap(const Deadline& deadline, size_t mostPatterns, double most
 }
 
 bool Solver::fewerRodsFillWhole() const {
-    int64_t pieces = 0;
-    for (const ItemType& type : instance_.types) pieces += int64_t{type.weight} * type.demand;
-    const int64_t spare = int64_t{best_.rodCount() - 1} * instance_.capacity - pieces;
-    return static_cast<double>(spare) < kMostSpareForRootFirst * instance_.capacity;
+    return static_cast<double>(spareCapacity(instance_, best_.rodCount() - 1)) <
+           kMostSpareForRootFirst * instance_.capacity;
 }
 
 // Branch and price with subset-row cuts settles whether a plan of fewer rods than the best exists.
